@@ -1,0 +1,105 @@
+#include "model/sound.h"
+
+#include "model/archive.h"
+#include "model/listio.h"
+#include "platform/files.h"
+
+CSound::~CSound()
+{
+    DeletePrivateFile();
+}
+
+std::string CSound::MakePrivateFile()
+{
+    return platform::MakeTempFileName(platform::TempDirectory(), "zty");
+}
+
+void CSound::DeletePrivateFile()
+{
+    if (!m_strPath.empty())
+        platform::DeleteFile(m_strPath);
+    m_strPath.clear();
+}
+
+bool CSound::SetSource(int32_t nKind, const std::string& path)
+{
+    if (m_nState != stateNoData)
+        return false;
+    m_nKind = nKind;
+    if (nKind == kindMarker) {
+        m_strRef = path;
+        m_nMarkState = 2;
+        return true;
+    }
+    m_strPath = MakePrivateFile();
+    if (m_strPath.empty() || !platform::CopyFileTo(path, m_strPath)) {
+        DeletePrivateFile();
+        m_nKind = kindNone;
+        return false;
+    }
+    m_nState = stateStopped;
+    return true;
+}
+
+void CSound::Serialize(CArchive& ar)
+{
+    if (ar.IsFailed())
+        return;
+    CArchive::Scope scope(ar, "a sound");
+    ar.Text(m_strName);
+    ar.Int(m_nKind);
+    ar.Int(m_nStartFrame);
+    if (m_nKind == kindWave)
+        ar.Int(m_nEndFrame);
+    if (m_nKind == kindWave || m_nKind == kindMidi) {
+        std::vector<uint8_t> content;
+        if (ar.IsStoring() && !m_strPath.empty()
+            && !platform::ReadWholeFile(m_strPath, content)) {
+            ar.Fail("cannot read the sound file " + m_strPath);
+            return;
+        }
+        int32_t n = static_cast<int32_t>(content.size());
+        ar.Int(n);
+        ar.Raw(content, n);
+        if (ar.IsLoading() && !ar.IsFailed()) {
+            DeletePrivateFile();
+            std::string path = MakePrivateFile();
+            if (path.empty() || !platform::WriteWholeFile(path, content)) {
+                if (!path.empty())
+                    platform::DeleteFile(path);
+                ar.Fail("cannot write the sound's private file in "
+                        + platform::TempDirectory());
+                return;
+            }
+            m_strPath = path;
+            m_nState = stateStopped;
+        }
+    } else if (m_nKind == kindMarker) {
+        ar.Text(m_strRef);
+        if (ar.IsLoading())
+            m_nMarkState = 2;
+    } else if (m_nKind == kindNone && ar.IsLoading()) {
+        m_strName.clear();
+        DeletePrivateFile();
+    }
+}
+
+void CSoundList::Serialize(CArchive& ar)
+{
+    if (ar.IsFailed())
+        return;
+    CArchive::Scope scope(ar, "a sound list");
+    ar.Int(m_nId);
+    // A sound is at least its name's prefix, its kind and its start frame.
+    SerializeListElements(ar, *this, 9, "sounds");
+}
+
+bool CSoundList::NoOverlaps() const
+{
+    for (const CSound* a : *this)
+        for (const CSound* b : *this)
+            if (a != b && a->m_nEndFrame >= b->m_nStartFrame
+                && b->m_nEndFrame >= a->m_nStartFrame)
+                return false;
+    return true;
+}

@@ -1,0 +1,55 @@
+// CSound: one sound of a project (a stage's, a background's, or one of an object's). A wave or
+// MIDI sound owns a private copy of its file in the temporary directory; the archive carries
+// the whole file, and reading a project makes a new private copy.
+#pragma once
+
+#include "model/object.h"
+
+#include <string>
+
+class CLayer;
+
+class CSound : public CObject {
+public:
+    enum Kind { kindNone = 0, kindWave = 1, kindMidi = 2, kindMarker = 3 };
+    enum State { statePlaying = 1, stateStopped = 2, stateNoData = 5 };
+
+    CSound() = default;
+    // Deletes the private copy.
+    ~CSound() override;
+    CSound(const CSound&) = delete;
+    CSound& operator=(const CSound&) = delete;
+
+    // Gives a sound without data its source: kind 3 keeps path as the marker's text; kinds 1
+    // and 2 copy the file at path to a new private file. False when the copy fails (the sound
+    // then has no data and kind 0) or when the sound already has data.
+    bool SetSource(int32_t nKind, const std::string& path);
+    void SetName(const std::string& name) { m_strName = name; }
+    const std::string& GetName() const { return m_strName; }
+    void Serialize(CArchive& ar) override;
+
+    std::string m_strName;
+    int32_t m_nKind = kindNone;
+    std::string m_strReserved;
+    std::string m_strPath;        // private copy of the sound file (kinds 1 and 2)
+    int32_t m_nState = stateNoData;
+    int32_t m_nStartFrame = 0;
+    int32_t m_nEndFrame = -1;     // stored for wave sounds only
+    std::string m_strRef;         // the text of a spoken-text marker
+    int32_t m_nMarkState = 5;     // marker: 2 armed, 1 done
+    CLayer* m_pLayer = nullptr;   // owning layer, for sounds in a layer's list
+
+private:
+    // A new empty private file; empty when none could be made.
+    static std::string MakePrivateFile();
+    void DeletePrivateFile();
+};
+
+// The sounds of one layer. Owns its sounds and carries an identity pair.
+class CSoundList : public CObject, public CIdentity, public CTypedPtrList<CSound> {
+public:
+    void Serialize(CArchive& ar) override;
+    // True when no two sounds share a frame: a and b overlap when a ends at or after b's
+    // start and b ends at or after a's start.
+    bool NoOverlaps() const;
+};

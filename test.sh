@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and runs every test through ctest.
+set -euo pipefail
+VIMBLE_ROOT="$(cd "$(dirname "$0")" && pwd)"
+source "$VIMBLE_ROOT/tools/setup.sh"
+
+vimble_install_packages
+vimble_build "$VIMBLE_ROOT/build/test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIMBLE_SANITIZE=ON -DVIMBLE_BENCH=OFF
+
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+cd "$VIMBLE_ROOT/build/test"
+ctest --output-on-failure -j "$(nproc)"
