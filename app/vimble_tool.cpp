@@ -1,229 +1,33 @@
 // vimble-tool: the command-line face of the core. Its output is read by scripts: keep it
 // stable. Failures print one line naming the file and what is wrong, and exit with status 1;
-// a misused command line exits with status 2.
-#include "app/dump.h"
-#include "app/json.h"
-#include "model/archive.h"
-#include "model/header.h"
-#include "model/lzss.h"
-#include "model/movie.h"
-#include "model/projectfile.h"
-#include "model/report.h"
-#include "platform/files.h"
-#include "platform/message.h"
+// a misused command line prints the usage and exits with status 2.
+#include "app/tool.h"
 
 #include <cstdio>
-#include <cstring>
-#include <dirent.h>
-#include <functional>
-#include <map>
-#include <memory>
-#include <string>
-#include <vector>
 
 namespace {
 
-constexpr char kUsage[] =
-    "usage: vimble-tool VERB ARGUMENTS\n"
-    "  lzss e|d IN OUT           encode or decode a file with the project codec\n"
-    "  new OUT.kel               write a new, empty project\n"
-    "  dump FILE                 a .kel, .hdr or .zty file as JSON\n"
-    "  resave IN.kel OUT.kel     open a project and save it again\n";
-
-// Collects what the core reports and prints it as one line when the verb fails.
-class CFailureLine : public platform::CMessageRecorder {
-public:
-    explicit CFailureLine(std::string file) : m_strFile(std::move(file)) {}
-    int Fail()
-    {
-        std::string line;
-        for (const platform::Message& message : m_messages) {
-            std::string text = message.strText;
-            // Literal texts do not name the file; archive failures already do.
-            if (text.rfind(platform::FileNameOf(m_strFile), 0) != 0
-                && text.rfind(m_strFile, 0) != 0)
-                text = m_strFile + ": " + text;
-            line += (line.empty() ? "" : "; ") + text;
-        }
-        if (line.empty())
-            line = m_strFile + ": failed";
-        std::fprintf(stderr, "%s\n", line.c_str());
-        return 1;
-    }
-
-private:
-    std::string m_strFile;
-};
-
-bool EndsWith(const std::string& text, const char* suffix)
+void PrintUsage(const VerbTable& verbs)
 {
-    size_t n = std::strlen(suffix);
-    return text.size() >= n && strcasecmp(text.c_str() + text.size() - n, suffix) == 0;
-}
-
-bool SamePath(const std::string& a, const std::string& b)
-{
-    char ra[PATH_MAX], rb[PATH_MAX];
-    return realpath(a.c_str(), ra) != nullptr && realpath(b.c_str(), rb) != nullptr
-           && std::strcmp(ra, rb) == 0;
-}
-
-int CmdLzss(const std::vector<std::string>& args)
-{
-    std::vector<const char*> argv{"lzss"};
-    for (const std::string& arg : args)
-        argv.push_back(arg.c_str());
-    return lzss::Dispatch(static_cast<int>(argv.size()), argv.data(), stdout);
-}
-
-int CmdNew(const std::vector<std::string>& args)
-{
-    if (args.size() != 1)
-        return -1;
-    CFailureLine failure(args[0]);
-    auto movie = CAbstractMovie::NewProject();
-    return SaveProject(*movie, args[0]) ? 0 : failure.Fail();
-}
-
-int CmdResave(const std::vector<std::string>& args)
-{
-    if (args.size() != 2)
-        return -1;
-    const std::string& in = args[0];
-    const std::string& out = args[1];
-    std::unique_ptr<CAbstractMovie> movie;
-    {
-        CFailureLine failure(in);
-        if (!OpenProject(in, movie))
-            return failure.Fail();
-    }
-    CFailureLine failure(out);
-    bool saved = SaveProject(*movie, out);
-    // The opened file goes back exactly as it was, unless it has just been saved over.
-    if (saved && SamePath(in, out))
-        CloseProjectFiles(in);
-    else
-        RestoreProject(in);
-    return saved ? 0 : failure.Fail();
-}
-
-// The header in the item's folder that names it, or 255.
-int ItemTypeFromHeaders(const std::string& path)
-{
-    std::string dir = platform::DirectoryOf(path);
-    std::string name = platform::FileNameOf(path);
-    DIR* d = opendir(dir.c_str());
-    if (d == nullptr)
-        return 255;
-    int type = 255;
-    platform::CMessageRecorder quiet; // other damaged headers are not this item's business
-    while (dirent* entry = readdir(d)) {
-        std::string file = entry->d_name;
-        if (!EndsWith(file, ".hdr"))
-            continue;
-        CHeaderObject header;
-        if (header.ReadFile(dir, file) != 255
-            && std::to_string(header.m_nValue) + ".zty" == name) {
-            type = header.m_nType;
-            break;
-        }
-    }
-    closedir(d);
-    return type;
-}
-
-std::unique_ptr<CObject> MakeItem(int type)
-{
-    switch (type) {
-    case CHeaderObject::typeAnimation: return std::make_unique<CAnimationObject>();
-    case CHeaderObject::typeClipart: return std::make_unique<CClipartObject>();
-    case CHeaderObject::typeBackground: return std::make_unique<CBackgroundBMP>();
-    case CHeaderObject::typeObjectSound:
-    case CHeaderObject::typeSound: return std::make_unique<CSound>();
-    default: return nullptr;
-    }
-}
-
-// Reads an item file as the object its header says, or, without a header, as the first kind
-// of object that reads the whole file cleanly.
-std::unique_ptr<CObject> ReadItem(const std::string& path)
-{
-    int type = ItemTypeFromHeaders(path);
-    if (type != 255) {
-        auto object = MakeItem(type);
-        if (object && LoadObject(path, *object))
-            return object;
-        return nullptr;
-    }
-    std::vector<uint8_t> data;
-    if (!platform::ReadWholeFile(path, data)) {
-        platform::ShowMessage(path + ": cannot be read");
-        return nullptr;
-    }
-    for (int candidate : {1, 2, 6, 8}) {
-        auto object = MakeItem(candidate);
-        CArchive ar(data, path);
-        object->Serialize(ar);
-        if (!ar.IsFailed() && ar.Remaining() == 0)
-            return object;
-    }
-    platform::ShowMessage(path + ": not an animation, clipart, background or sound item");
-    return nullptr;
-}
-
-int CmdDump(const std::vector<std::string>& args)
-{
-    if (args.size() != 1)
-        return -1;
-    const std::string& path = args[0];
-    CFailureLine failure(path);
-    CJsonWriter json;
-    json.BeginObject();
-    json.Text("file", platform::FileNameOf(path));
-    if (EndsWith(path, ".hdr")) {
-        CHeaderObject header;
-        if (header.ReadFile(platform::DirectoryOf(path), platform::FileNameOf(path)) == 255)
-            return failure.Fail();
-        json.Text("type", "header");
-        DumpHeader(json, header);
-    } else if (EndsWith(path, ".zty")) {
-        auto item = ReadItem(path);
-        if (!item)
-            return failure.Fail();
-        json.Text("type", "item");
-        json.Text("class", ItemClassName(*item));
-        DumpItem(json, *item);
-    } else {
-        std::unique_ptr<CAbstractMovie> movie;
-        if (!OpenProject(path, movie))
-            return failure.Fail();
-        RestoreProject(path);
-        json.Text("type", "project");
-        DumpMovie(json, *movie);
-    }
-    json.EndObject();
-    std::fputs(json.Result().c_str(), stdout);
-    return 0;
+    std::fputs("usage: vimble-tool VERB ARGUMENTS\n", stderr);
+    for (const auto& [name, verb] : verbs)
+        std::fprintf(stderr, "  %-40s %s\n", verb.strUsage.c_str(), verb.strSummary.c_str());
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const std::map<std::string, std::function<int(const std::vector<std::string>&)>> verbs = {
-        {"lzss", CmdLzss},
-        {"new", CmdNew},
-        {"dump", CmdDump},
-        {"resave", CmdResave},
-    };
+    VerbTable verbs;
+    AddProjectVerbs(verbs);
     if (argc < 2 || verbs.find(argv[1]) == verbs.end()) {
-        std::fputs(kUsage, stderr);
+        PrintUsage(verbs);
         return 2;
     }
     std::vector<std::string> args(argv + 2, argv + argc);
-    int result = verbs.at(argv[1])(args);
+    int result = verbs.at(argv[1]).run(args);
     if (result < 0) {
-        std::fputs(kUsage, stderr);
+        PrintUsage(verbs);
         return 2;
     }
     return result;

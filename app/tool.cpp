@@ -1,0 +1,40 @@
+// What the verbs of vimble-tool share.
+#include "app/tool.h"
+
+#include "platform/files.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <strings.h>
+
+int CFailureLine::Fail()
+{
+    std::string line;
+    for (const platform::Message& message : m_messages) {
+        std::string text = message.strText;
+        // Literal texts do not name the file; archive failures already do.
+        if (text.rfind(platform::FileNameOf(m_strFile), 0) != 0 && text.rfind(m_strFile, 0) != 0)
+            text = m_strFile + ": " + text;
+        line += (line.empty() ? "" : "; ") + text;
+    }
+    if (line.empty())
+        line = m_strFile + ": failed";
+    std::fprintf(stderr, "%s\n", line.c_str());
+    return 1;
+}
+
+bool EndsWith(const std::string& text, const char* suffix)
+{
+    size_t n = std::strlen(suffix);
+    return text.size() >= n && strcasecmp(text.c_str() + text.size() - n, suffix) == 0;
+}
+
+bool SamePath(const std::string& a, const std::string& b)
+{
+    char ra[PATH_MAX], rb[PATH_MAX];
+    return realpath(a.c_str(), ra) != nullptr && realpath(b.c_str(), rb) != nullptr
+           && std::strcmp(ra, rb) == 0;
+}
+

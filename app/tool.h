@@ -1,0 +1,39 @@
+// What the verbs of vimble-tool share. Each group of verbs lives in its own file and adds
+// itself to the table; the usage text is made from the table.
+#pragma once
+
+#include "platform/message.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+// A verb returns the exit status: 0 success, 1 failure (after printing one line), or -1 for a
+// misused command line (the tool then prints the usage and exits with 2).
+using VerbFunction = std::function<int(const std::vector<std::string>& args)>;
+
+struct Verb {
+    std::string strUsage;   // "new OUT.kel"
+    std::string strSummary; // "write a new, empty project"
+    VerbFunction run;
+};
+
+using VerbTable = std::map<std::string, Verb>;
+
+void AddProjectVerbs(VerbTable& verbs);
+
+// Collects what the core reports while it lives, and prints it as the verb's one failure
+// line, naming the file.
+class CFailureLine : public platform::CMessageRecorder {
+public:
+    explicit CFailureLine(std::string file) : m_strFile(std::move(file)) {}
+    // Prints the line to standard error and returns 1.
+    int Fail();
+
+private:
+    std::string m_strFile;
+};
+
+bool EndsWith(const std::string& text, const char* suffix); // case-insensitive
+bool SamePath(const std::string& a, const std::string& b);

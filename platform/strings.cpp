@@ -1,0 +1,28 @@
+#include "platform/strings.h"
+
+#include <atomic>
+
+namespace platform {
+
+namespace {
+std::atomic<IStringTable*> g_pTable{nullptr};
+constexpr size_t kMaxLength = 254;
+} // namespace
+
+IStringTable* SetStringTable(IStringTable* table)
+{
+    return g_pTable.exchange(table);
+}
+
+std::string LoadResString(int nId)
+{
+    IStringTable* table = g_pTable.load();
+    if (table == nullptr)
+        return {};
+    std::string text = table->Get(nId);
+    if (text.size() > kMaxLength)
+        text.resize(kMaxLength);
+    return text;
+}
+
+} // namespace platform
