@@ -20,6 +20,7 @@ int main(int argc, char** argv)
 {
     VerbTable verbs;
     AddProjectVerbs(verbs);
+    AddPictureVerbs(verbs);
     if (argc < 2 || verbs.find(argv[1]) == verbs.end()) {
         PrintUsage(verbs);
         return 2;

@@ -9,7 +9,7 @@
 // the object being read) for the message the person sees.
 #pragma once
 
-#include "model/types.h"
+#include "platform/types.h"
 
 #include <cstdint>
 #include <string>

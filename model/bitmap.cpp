@@ -1,6 +1,8 @@
 #include "model/bitmap.h"
 
 #include "model/archive.h"
+#include "model/dib.h"
+#include "platform/dc.h"
 #include "platform/files.h"
 #include "platform/message.h"
 
@@ -10,8 +12,6 @@
 namespace {
 
 constexpr size_t kFileHeaderSize = 14;
-constexpr uint32_t kCoreHeaderSize = 12;
-constexpr uint32_t kInfoHeaderSize = 40;
 
 template <class T> T Load(const std::vector<uint8_t>& block, size_t offset)
 {
@@ -35,20 +35,40 @@ int ColorsForDepth(int bitCount)
 bool CHBitmap::LoadFromFile(const std::string& path)
 {
     Release();
-    m_strPath = path;
     std::vector<uint8_t> file;
-    if (!platform::ReadWholeFile(path, file) || file.size() < kFileHeaderSize || file[0] != 'B'
-        || file[1] != 'M' || file.size() > INT32_MAX) {
+    auto fail = [&](const std::string& why) {
         Release();
+        m_bError = 1;
+        platform::ShowMessage(platform::IDS_READ_ERROR, path + ": " + why);
         return false;
-    }
+    };
+    if (!platform::ReadWholeFile(path, file))
+        return fail("cannot be read");
+    if (file.size() < kFileHeaderSize || file[0] != 'B' || file[1] != 'M')
+        return fail("not a bitmap file");
+    if (file.size() > static_cast<size_t>(INT32_MAX))
+        return fail("too large for a bitmap");
+    m_strPath = path;
     // The block is the file without its file header, followed by as many zero bytes, so
     // that its length is the file's length.
     m_hDIB.assign(file.begin() + kFileHeaderSize, file.end());
     m_hDIB.resize(file.size(), 0);
     m_nSize = static_cast<int32_t>(file.size());
     m_nKind = kindFile;
-    BuildFromBlock();
+    // Some writers leave a gap between the colour table and the bits; the block keeps the
+    // bits right behind the table, where every reader of it looks.
+    DibInfo info;
+    std::string error;
+    uint32_t bitsAt = Load<uint32_t>(file, 10);
+    if (ParseDib(m_hDIB, -1, true, info, error) && bitsAt > kFileHeaderSize + info.nBitsOffset
+        && bitsAt <= file.size()) {
+        const size_t gap = bitsAt - kFileHeaderSize - info.nBitsOffset;
+        m_hDIB.erase(m_hDIB.begin() + static_cast<std::ptrdiff_t>(info.nBitsOffset),
+                     m_hDIB.begin() + static_cast<std::ptrdiff_t>(info.nBitsOffset + gap));
+        m_nSize = static_cast<int32_t>(m_hDIB.size());
+    }
+    if (!BuildFromBlock(error))
+        return fail(error);
     return true;
 }
 
@@ -70,57 +90,48 @@ void CHBitmap::Release()
     m_nKind = kindEmpty;
     m_nBitCount = 0;
     m_nColorCount = 0;
+    m_image = QImage();
 }
 
-void CHBitmap::BuildFromBlock()
+bool CHBitmap::BuildFromBlock(std::string& error)
 {
     const std::vector<uint8_t>& block = GetBlock();
     m_hPalette.reset();
+    m_image = QImage();
     m_nWidth = m_nHeight = m_nBitCount = m_nColorCount = 0;
-    if (block.size() < 4)
-        return;
-    uint32_t headerSize = Load<uint32_t>(block, 0);
-    bool core = m_nKind == kindFile && headerSize == kCoreHeaderSize;
-    size_t entrySize = core ? 3 : 4;
-    int colors = 0;
-    if (core) {
-        if (block.size() < kCoreHeaderSize)
-            return;
-        m_nWidth = Load<uint16_t>(block, 4);
-        m_nHeight = Load<uint16_t>(block, 6);
-        m_nBitCount = Load<uint16_t>(block, 10);
-        colors = ColorsForDepth(m_nBitCount);
-    } else {
-        if (block.size() < kInfoHeaderSize)
-            return;
-        BITMAPINFOHEADER bih = Load<BITMAPINFOHEADER>(block, 0);
-        m_nWidth = bih.biWidth;
-        // Rows stored top-down have a negative height.
-        m_nHeight = bih.biHeight == INT32_MIN ? INT32_MAX : std::abs(bih.biHeight);
-        m_nBitCount = bih.biBitCount;
-        if (m_nKind == kindPacked) {
-            m_bih = bih;
-            m_nColors = bih.biClrUsed != 0 ? static_cast<int32_t>(bih.biClrUsed)
-                                           : ColorsForDepth(bih.biBitCount);
-            colors = m_nColors;
-        } else {
-            colors = bih.biClrUsed != 0 ? static_cast<int>(bih.biClrUsed)
-                                        : ColorsForDepth(m_nBitCount);
+    DibInfo info;
+    int colors = -1;
+    if (m_nKind == kindPacked) {
+        // A packed bitmap keeps its own colour count: the header's, or what its depth implies.
+        if (block.size() < sizeof(BITMAPINFOHEADER)) {
+            error = "a packed bitmap of " + std::to_string(block.size()) + " bytes has no header";
+            return false;
         }
-        headerSize = kInfoHeaderSize;
+        m_bih = Load<BITMAPINFOHEADER>(block, 0);
+        m_nColors = m_bih.biClrUsed != 0 ? static_cast<int32_t>(std::min<uint32_t>(m_bih.biClrUsed, 1u << 20))
+                                         : ColorsForDepth(m_bih.biBitCount);
+        colors = m_nColors;
     }
-    m_nColorCount = colors;
-    if (colors <= 0 || headerSize + static_cast<uint64_t>(colors) * entrySize > block.size())
-        return;
-    // Table entries read from a file with the 40-byte header keep flag 0; the 3-byte entries
-    // and packed bitmaps ask not to be collapsed onto the system palette.
-    uint8_t flags = (m_nKind == kindFile && !core) ? 0 : PC_NOCOLLAPSE;
-    m_hPalette = std::make_unique<CPalette>();
-    m_hPalette->m_entries.resize(static_cast<size_t>(colors));
-    for (int i = 0; i < colors; ++i) {
-        const uint8_t* entry = block.data() + headerSize + static_cast<size_t>(i) * entrySize;
-        m_hPalette->m_entries[static_cast<size_t>(i)] = {entry[2], entry[1], entry[0], flags};
+    if (!ParseDib(block, colors, m_nKind == kindFile, info, error) || !DecodeDib(block, info, m_image, error)) {
+        m_image = QImage();
+        return false;
     }
+    m_nWidth = info.nWidth;
+    m_nHeight = info.nHeight;
+    m_nBitCount = info.nBitCount;
+    m_nColorCount = info.nColors;
+    if (info.nColors > 0) {
+        // Table entries read from a file with the long header keep flag 0; the 3-byte entries
+        // and packed bitmaps ask not to be collapsed onto the system palette.
+        const uint8_t flags = (m_nKind == kindFile && info.nEntrySize == 4) ? 0 : PC_NOCOLLAPSE;
+        m_hPalette = std::make_unique<CPalette>();
+        m_hPalette->m_entries.resize(static_cast<size_t>(info.nColors));
+        for (int i = 0; i < info.nColors; ++i) {
+            const uint8_t* entry = block.data() + info.nTableOffset + static_cast<size_t>(i) * static_cast<size_t>(info.nEntrySize);
+            m_hPalette->m_entries[static_cast<size_t>(i)] = {entry[2], entry[1], entry[0], flags};
+        }
+    }
+    return true;
 }
 
 void CHBitmap::Serialize(CArchive& ar)
@@ -147,13 +158,82 @@ void CHBitmap::Serialize(CArchive& ar)
         ar.Raw(block, n);
         if (ar.IsLoading() && !ar.IsFailed()) {
             m_nSize = n;
-            if (n > 0)
-                BuildFromBlock();
+            std::string error;
+            if (n > 0 && !BuildFromBlock(error)) {
+                // Not a picture: the bitmap stays empty.
+                block.clear();
+                m_nSize = 0;
+                m_strPath.clear();
+                ar.Fail(error);
+                return;
+            }
         }
     }
     if (ar.Presence(m_pMask != nullptr)) {
         if (ar.IsLoading())
             m_pMask = std::make_unique<CHBitmap>();
         m_pMask->Serialize(ar);
+    }
+}
+
+void CHBitmap::Draw(CDC& target, const CRect& rc) const
+{
+    if (m_image.isNull() || rc.Width() == 0 || rc.Height() == 0)
+        return;
+    target.SetStretchBltMode(COLORONCOLOR);
+    target.StretchImage(rc, m_image, {0, 0, m_nWidth, m_nHeight}, SRCCOPY);
+}
+
+void CHBitmap::DrawMasked(CDC& target, const CRect& rc, CDC& work, CDC& mask,
+                          const QImage& picture) const
+{
+    const QImage& maskImage = m_pMask->GetImage();
+    if (target.IsIdentityMapping() && work.IsIdentityMapping() && mask.IsIdentityMapping()
+        && maskImage.size() == picture.size()) {
+        // With no mapping anywhere the three passes below come to one.
+        target.StretchMasked(rc, picture, maskImage);
+        return;
+    }
+    work.SetStretchBltMode(COLORONCOLOR);
+    mask.SetStretchBltMode(COLORONCOLOR);
+    work.StretchImage(rc, picture, {0, 0, picture.width(), picture.height()}, SRCCOPY);
+    mask.StretchImage(rc, maskImage, {0, 0, maskImage.width(), maskImage.height()}, SRCCOPY);
+    // Exclusive or, and, exclusive or: where the mask is white the target comes out as it
+    // was, where it is black the work buffer's picture replaces it.
+    target.BitBlt(rc.left, rc.top, rc.Width(), rc.Height(), work, rc.left, rc.top, SRCINVERT);
+    target.BitBlt(rc.left, rc.top, rc.Width(), rc.Height(), mask, rc.left, rc.top, SRCAND);
+    target.BitBlt(rc.left, rc.top, rc.Width(), rc.Height(), work, rc.left, rc.top, SRCINVERT);
+}
+
+void CHBitmap::DrawTransparent(CDC& target, const CRect& rc, CDC* pWork, CDC* pMask) const
+{
+    if (m_image.isNull() || rc.Width() == 0 || rc.Height() == 0)
+        return;
+    if (m_pMask && !m_pMask->GetImage().isNull() && pWork != nullptr && pMask != nullptr)
+        DrawMasked(target, rc, *pWork, *pMask, m_image);
+    else
+        Draw(target, rc);
+}
+
+void CHBitmap::DrawSilhouette(CDC& target, const CRect& rc, CDC* pWork, CDC* pMask) const
+{
+    if (m_image.isNull() || rc.Width() == 0 || rc.Height() == 0)
+        return;
+    if (m_pMask && !m_pMask->GetImage().isNull() && pWork != nullptr && pMask != nullptr)
+        DrawMasked(target, rc, *pWork, *pMask, m_pMask->GetImage());
+    else
+        Draw(target, rc);
+}
+
+QImage CHBitmap::CreateDeviceBitmap(int nBitsPerPixel) const
+{
+    if (m_image.isNull())
+        return {};
+    switch (nBitsPerPixel) {
+    case 8: return m_image.convertToFormat(QImage::Format_Indexed8);
+    case 16: return m_image.convertToFormat(QImage::Format_RGB16);
+    case 24: return m_image.convertToFormat(QImage::Format_RGB888);
+    case 32: return m_image.copy();
+    default: return {};
     }
 }

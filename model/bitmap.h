@@ -5,7 +5,9 @@
 #pragma once
 
 #include "model/object.h"
-#include "model/types.h"
+#include "platform/types.h"
+
+#include <QImage>
 
 #include <memory>
 #include <string>
@@ -43,6 +45,8 @@ struct CPalette {
     std::vector<PALETTEENTRY> m_entries;
 };
 
+class CDC;
+
 class CHBitmap : public CObject {
 public:
     enum Kind { kindEmpty = 0, kindFile = 1, kindPacked = 2 };
@@ -71,6 +75,20 @@ public:
     // Bits per pixel and colour-table entries that the header says, 0 without data.
     int GetBitCount() const { return m_nBitCount; }
     int GetColorCount() const { return m_nColorCount; }
+    // The decoded picture (null without data).
+    const QImage& GetImage() const { return m_image; }
+
+    // The plain, opaque draw, stretched onto rc (colour-on-colour).
+    void Draw(CDC& target, const CRect& rc) const;
+    // With a mask and both buffers: the picture shows where the mask is black and the target
+    // stays where it is white. Otherwise the plain draw.
+    void DrawTransparent(CDC& target, const CRect& rc, CDC* pWork, CDC* pMask) const;
+    // With a mask and both buffers: the target is blackened where the picture is opaque.
+    // Otherwise the plain draw.
+    void DrawSilhouette(CDC& target, const CRect& rc, CDC* pWork, CDC* pMask) const;
+    // A copy for quick blitting at the display's depth (8, 16, 24 or 32 bits per pixel);
+    // a null image at other depths or without data.
+    QImage CreateDeviceBitmap(int nBitsPerPixel) const;
 
     int32_t m_bError = 0;
     std::vector<uint8_t> m_hDIB;           // packed bitmap of kind 1
@@ -86,8 +104,12 @@ public:
     int32_t m_nKind = kindEmpty;
 
 private:
-    // Takes size, depth, colour count and palette from the block's header.
-    void BuildFromBlock();
+    // Checks the block's header against the block, and takes size, depth, colour count,
+    // palette and the decoded picture from it. False, with error, when it is not a picture.
+    bool BuildFromBlock(std::string& error);
+    void DrawMasked(CDC& target, const CRect& rc, CDC& work, CDC& mask, const QImage& picture) const;
+
+    QImage m_image;
 
     int m_nBitCount = 0;
     int m_nColorCount = 0;

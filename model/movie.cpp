@@ -2,6 +2,7 @@
 
 #include "model/archive.h"
 #include "model/listio.h"
+#include "platform/dc.h"
 
 namespace {
 
@@ -44,6 +45,12 @@ void CBackground::SetBackground(COLORREF crColor, int32_t nMode, int32_t p1, int
     m_nParam4 = p4;
 }
 
+void CBackground::Draw(CDC& target, const CRect& rc) const
+{
+    if (m_nMode == 0)
+        target.FillSolidRect({0, 0, rc.Width(), rc.Height()}, m_crColor);
+}
+
 void CBackground::Serialize(CArchive& ar)
 {
     if (ar.IsFailed())
@@ -76,6 +83,12 @@ void CBackgroundBMP::Serialize(CArchive& ar)
     }
 }
 
+void CBackgroundBMP::Draw(CDC& target, const CRect& rc) const
+{
+    if (m_pBitmap)
+        m_pBitmap->Draw(target, rc);
+}
+
 // ------------------------------------------------------------------ position and size
 
 CObjectPos::CObjectPos(int32_t x, int32_t y)
@@ -106,6 +119,56 @@ void CObjectSize::Serialize(CArchive& ar)
 }
 
 // ---------------------------------------------------------------------------- drawables
+
+void CGenericDrawing::Draw(CDC&, const CRect&, CDC*, CDC*) {}
+void CGenericDrawing::DrawAlternate(CDC&, const CRect&, CDC*, CDC*) {}
+
+void CClipartObject::Draw(CDC& target, const CRect& rc, CDC* pWork, CDC* pMask)
+{
+    if (m_pBitmap)
+        m_pBitmap->DrawTransparent(target, rc, pWork, pMask);
+}
+
+void CClipartObject::DrawAlternate(CDC& target, const CRect& rc, CDC* pWork, CDC* pMask)
+{
+    if (m_pBitmap)
+        m_pBitmap->DrawSilhouette(target, rc, pWork, pMask);
+}
+
+void CDrawnObject::Draw(CDC& target, const CRect& rc, CDC*, CDC*)
+{
+    if (m_pShape)
+        m_pShape->Draw(target, rc);
+}
+
+void CDrawnObject::DrawAlternate(CDC& target, const CRect& rc, CDC*, CDC*)
+{
+    if (m_pShape)
+        m_pShape->DrawColored(target, rc, 0x808080);
+}
+
+void CImageObject::Draw(CDC& target, const CRect& rc, CDC* pWork, CDC* pMask)
+{
+    if (m_pBitmap)
+        m_pBitmap->DrawTransparent(target, rc, pWork, pMask);
+}
+
+void CImageObject::DrawAlternate(CDC& target, const CRect& rc, CDC* pWork, CDC* pMask)
+{
+    Draw(target, rc, pWork, pMask);
+}
+
+void CDrawingObject::Draw(CDC& target, const CRect& rc, CDC* pWork, CDC* pMask)
+{
+    if (!m_pObject)
+        return;
+    const CLayer* layer = m_pObject->m_pLayer;
+    const CAbstractMovie* movie = layer && layer->GetStage() ? layer->GetStage()->m_pMovie : nullptr;
+    if (movie && movie->m_bFocusMode && layer->m_nId != movie->m_nFocusLayerId)
+        m_pObject->DrawAlternate(target, rc, pWork, pMask);
+    else
+        m_pObject->Draw(target, rc, pWork, pMask);
+}
 
 void CAnimationObject::Serialize(CArchive& ar)
 {

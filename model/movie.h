@@ -9,12 +9,13 @@
 #include "model/object.h"
 #include "model/shapes.h"
 #include "model/sound.h"
-#include "model/types.h"
+#include "platform/types.h"
 
 #include <memory>
 #include <string>
 
 class CAbstractMovie;
+class CDC;
 class CLayer;
 class CStage;
 
@@ -28,6 +29,9 @@ public:
     // Stores colour, mode and the four parameters; mode 0 fills with the colour.
     void SetBackground(COLORREF crColor, int32_t nMode, int32_t p1, int32_t p2, int32_t p3,
                        int32_t p4);
+    // Mode 0 fills rc's width and height from the target's origin with the colour; any other
+    // mode draws nothing.
+    void Draw(CDC& target, const CRect& rc) const;
 
     COLORREF m_crColor = 0xFFFFFF;
     int32_t m_nParam1 = 0;
@@ -42,6 +46,8 @@ public:
 class CBackgroundBMP : public CObject, public CIdentity {
 public:
     void Serialize(CArchive& ar) override;
+    // The picture's plain draw over rc; nothing without a picture.
+    void Draw(CDC& target, const CRect& rc) const;
 
     std::unique_ptr<CSound> m_pSound;
     std::unique_ptr<CHBitmap> m_pBitmap;
@@ -80,6 +86,11 @@ public:
     enum Kind { kindAnimation = 1, kindClipart = 2, kindDrawn = 3, kindImage = 4 };
     void Serialize(CArchive&) override {}
     virtual int Kind() const = 0;
+    // Draws the object into rc of the target; the work and mask buffers, when given, serve
+    // masked drawing. The alternate draw is the object's look when another object is in
+    // focus. Both draw nothing here.
+    virtual void Draw(CDC& target, const CRect& rc, CDC* pWork, CDC* pMask);
+    virtual void DrawAlternate(CDC& target, const CRect& rc, CDC* pWork, CDC* pMask);
 
     CLayer* m_pLayer = nullptr;
 };
@@ -103,6 +114,8 @@ class CClipartObject : public CGenericDrawing {
 public:
     void Serialize(CArchive& ar) override;
     int Kind() const override { return kindClipart; }
+    void Draw(CDC& target, const CRect& rc, CDC* pWork, CDC* pMask) override;
+    void DrawAlternate(CDC& target, const CRect& rc, CDC* pWork, CDC* pMask) override;
 
     std::unique_ptr<CHBitmap> m_pBitmap;
     int32_t m_bError = 0;
@@ -113,6 +126,9 @@ class CDrawnObject : public CGenericDrawing {
 public:
     void Serialize(CArchive& ar) override;
     int Kind() const override { return kindDrawn; }
+    void Draw(CDC& target, const CRect& rc, CDC* pWork, CDC* pMask) override;
+    // Grey 0x808080 inside, black outline.
+    void DrawAlternate(CDC& target, const CRect& rc, CDC* pWork, CDC* pMask) override;
 
     int32_t m_nShape = 0;             // 0 CDrawRect, 1 CDrawTextRect, 2 CDrawPoly
     std::unique_ptr<CDrawObj> m_pShape;
@@ -123,6 +139,9 @@ class CImageObject : public CGenericDrawing {
 public:
     void Serialize(CArchive& ar) override;
     int Kind() const override { return kindImage; }
+    // An imported picture looks the same in and out of focus.
+    void Draw(CDC& target, const CRect& rc, CDC* pWork, CDC* pMask) override;
+    void DrawAlternate(CDC& target, const CRect& rc, CDC* pWork, CDC* pMask) override;
 
     std::unique_ptr<CHBitmap> m_pBitmap;
 };
@@ -134,6 +153,9 @@ public:
     // Replacing deletes the old drawable.
     void SetObject(std::unique_ptr<CGenericDrawing> pObject) { m_pObject = std::move(pObject); }
     CGenericDrawing* GetObject() const { return m_pObject.get(); }
+    // Draws the drawable: its alternate look when the movie is in focus mode and the focus is
+    // on another layer, its own look otherwise.
+    void Draw(CDC& target, const CRect& rc, CDC* pWork, CDC* pMask);
 
     std::unique_ptr<CGenericDrawing> m_pObject;
     int32_t m_bError = 0;

@@ -5,7 +5,7 @@
 VIMBLE_PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2
+  qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2 imagemagick
 )
 
 vimble_install_packages() {

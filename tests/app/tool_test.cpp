@@ -1,8 +1,13 @@
 // vimble-tool as scripts use it: run the real program and look at its output and status.
 #include "model/lzss.h"
+#include "model/movie.h"
+#include "model/projectfile.h"
 #include "platform/files.h"
 #include "tests/model/fixtures.h"
 #include "tests/model/lzss_reference.h"
+#include "tests/model/showcase.h"
+
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -151,6 +156,42 @@ TEST_F(ToolTest, DamagedFilesGiveOneLineAndStatusOne)
     EXPECT_NE(Run("dump " + Path("cut.kel")).err.find("read error at byte"), std::string::npos);
     EXPECT_FALSE(platform::FileExists(Path("o.kel")));
     EXPECT_EQ(Read("lower.kel"), lower);
+}
+
+TEST_F(ToolTest, StillPictureDrawsEveryObjectAtItsDesignPlace)
+{
+    auto movie = fixtures::ShowcaseProject(m_dir);
+    ASSERT_TRUE(SaveProject(*movie, Path("showcase.kel")));
+    Result r = Run("render " + Path("showcase.kel") + " --still " + Path("still.png"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    QImage still(QString::fromStdString(Path("still.png")));
+    ASSERT_EQ(still.size(), QSize(800, 600));
+    auto at = [&](int x, int y) { return still.pixel(x, y) & 0xFFFFFF; };
+    EXPECT_EQ(at(120, 90), 0xFFC857u);  // the rectangle's fill
+    EXPECT_EQ(at(41, 41), 0x4A2545u);   // its outline
+    EXPECT_EQ(at(390, 420), 0xFF6F61u); // the balloon, through its mask
+    const QImage sky(QString::fromStdString(Path("sky.bmp")));
+    EXPECT_EQ(at(302, 470), sky.pixel(302, 470) & 0xFFFFFF); // the mask lets the sky show
+    EXPECT_EQ(at(482, 520), 0xFFFFFFu); // the balloon without a mask hides the sky
+    EXPECT_EQ(at(5, 5), sky.pixel(5, 5) & 0xFFFFFF);
+    // The project file is back as it was and nothing is left beside it.
+    EXPECT_FALSE(platform::FileExists(Path("showcase.ke~")));
+}
+
+TEST_F(ToolTest, BitmapInfoSaysWhatTheHeaderSaysAndWhetherItDecodes)
+{
+    auto movie = fixtures::ShowcaseProject(m_dir);
+    Result r = Run("bmp-info " + Path("photo.bmp"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("width: 160\nheight: 110\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("decodes: yes"), std::string::npos);
+    std::vector<uint8_t> bad = Read("photo.bmp");
+    bad.resize(200);
+    platform::WriteWholeFile(Path("bad.bmp"), bad);
+    r = Run("bmp-info " + Path("bad.bmp"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("decodes: no"), std::string::npos);
+    EXPECT_NE(r.err.find("bad.bmp: the pixels need"), std::string::npos) << r.err;
 }
 
 TEST_F(ToolTest, MisusedCommandLinesShowUsage)
