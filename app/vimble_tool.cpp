@@ -21,6 +21,7 @@ int main(int argc, char** argv)
     VerbTable verbs;
     AddProjectVerbs(verbs);
     AddPictureVerbs(verbs);
+    AddPlaybackVerbs(verbs);
     if (argc < 2 || verbs.find(argv[1]) == verbs.end()) {
         PrintUsage(verbs);
         return 2;

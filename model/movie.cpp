@@ -2,7 +2,11 @@
 
 #include "model/archive.h"
 #include "model/listio.h"
+#include "platform/audio.h"
 #include "platform/dc.h"
+#include "platform/message.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -567,4 +571,267 @@ void CAbstractMovie::Serialize(CArchive& ar)
     if (ar.IsLoading())
         for (CStage* stage : *m_pStages)
             stage->SetMovie(this);
+}
+
+// ----------------------------------------------------------------------------- playback
+
+bool CLayer::CanStep()
+{
+    if (m_pEffects && m_pStage != nullptr)
+        return true;
+    if (!m_bReported) {
+        m_bReported = true;
+        platform::ShowMessage(platform::IDS_MISSING_RESOURCE,
+                              "object \"" + (m_pDrawing ? m_pDrawing->m_strName : std::string())
+                                  + "\" has no " + (m_pEffects ? "stage" : "effect list")
+                                  + " and is not drawn");
+    }
+    return false;
+}
+
+int CLayer::StepForward(int32_t frame)
+{
+    if (!CanStep())
+        return 0;
+    for (CEffect* effect : *m_pEffects) {
+        effect->StepForward(frame);
+        if (effect->m_bDrawn || frame == -1)
+            break;
+    }
+    const CAbstractMovie* movie = m_pStage->m_pMovie;
+    if (movie != nullptr && !movie->m_bPaused && frame != -1 && m_pSounds)
+        for (CSound* sound : *m_pSounds)
+            sound->OnFrame(frame);
+    return 1;
+}
+
+int CLayer::StepBackward(int32_t frame)
+{
+    if (!CanStep())
+        return 0;
+    for (CEffect* effect : *m_pEffects) {
+        effect->StepBackward(frame);
+        if (effect->m_bDrawn)
+            break;
+    }
+    return 1;
+}
+
+void CLayer::Rewind()
+{
+    if (!m_pPos || !m_pDrawing)
+        return;
+    m_pPos->m_ptCurrent = m_pPos->m_ptHome;
+    m_pPos->m_ptOrigin = m_pPos->m_ptHome;
+    if (auto* clip = dynamic_cast<CAnimationObject*>(m_pDrawing->GetObject()))
+        clip->Rewind();
+    if (m_pEffects)
+        for (CEffect* effect : *m_pEffects)
+            effect->ResetEffect();
+}
+
+void CLayer::GoToEnd()
+{
+    if (!m_pEffects)
+        return;
+    for (CEffect* effect : *m_pEffects)
+        effect->GoToEnd();
+    if (m_pPos && !m_pEffects->IsEmpty())
+        m_pPos->m_ptOrigin = m_pEffects->StartPosition(m_pEffects->GetTail(), m_pPos->m_ptHome);
+}
+
+void CLayer::SetStep(int32_t n)
+{
+    if (m_pEffects)
+        for (CEffect* effect : *m_pEffects)
+            effect->SetStep(n);
+}
+
+int CStage::PlayFrame(int32_t frame, bool bForward)
+{
+    CAbstractMovie* movie = m_pMovie;
+    if (movie == nullptr || movie->m_bCompositionStopped || movie->m_pDC == nullptr)
+        return 0;
+    if (!movie->m_bPaused && frame == 0 && platform::AudioOutput().MidiDeviceCount() > 0 && m_pSound)
+        m_pSound->Play();
+    if (frame == 0)
+        m_bBackgroundCached = 0;
+    if (m_nRole == roleMovie) {
+        const CRect& rc = movie->m_rcStage;
+        if (!m_bBufferCreated) {
+            if (rc.Width() <= 0 || rc.Height() <= 0 || rc.Width() > 16384 || rc.Height() > 16384) {
+                if (!m_bBufferReported) {
+                    m_bBufferReported = true;
+                    platform::ShowMessage(platform::IDS_MISSING_RESOURCE,
+                                          "no stage buffer of " + std::to_string(rc.Width()) + " x "
+                                              + std::to_string(rc.Height()) + " pixels can be made");
+                }
+                return 0;
+            }
+            m_hMemDC = std::make_unique<CDC>(rc.Width(), rc.Height());
+            m_bBufferCreated = 1;
+        }
+        if (!m_bBackgroundCached) {
+            // The stage's palette is selected here on screens that have palettes.
+            if (m_pBackground)
+                m_pBackground->Draw(*m_hMemDC, rc);
+            if (m_pBackgroundBMP)
+                m_pBackgroundBMP->Draw(*m_hMemDC, rc);
+            m_bBackgroundCached = 1;
+        }
+        // The copy erases everything the previous frame drew.
+        movie->m_pDC->BitBlt(0, 0, rc.Width(), rc.Height(), *m_hMemDC, 0, 0, SRCCOPY);
+    }
+    if (m_pLayers) {
+        for (auto it = m_pLayers->end(); it != m_pLayers->begin();) {
+            CLayer* layer = *--it;
+            if (bForward)
+                layer->StepForward(frame);
+            else
+                layer->StepBackward(frame);
+        }
+    }
+    return 1;
+}
+
+void CStage::Rewind()
+{
+    m_nState = 0;
+    if (m_nRole == roleMovie)
+        platform::AudioOutput().StopWave();
+    if (m_pLayers)
+        for (CLayer* layer : *m_pLayers)
+            layer->Rewind();
+}
+
+void CStage::Pause()
+{
+    if (platform::AudioOutput().MidiDeviceCount() > 0 && m_pSound)
+        m_pSound->Stop();
+    if (m_pLayers) {
+        for (auto it = m_pLayers->end(); it != m_pLayers->begin();) {
+            CLayer* layer = *--it;
+            if (layer->m_pSounds)
+                for (CSound* sound : *layer->m_pSounds)
+                    sound->Stop();
+        }
+    }
+}
+
+void CStage::GoToLast()
+{
+    if (m_pLayers)
+        for (CLayer* layer : *m_pLayers)
+            layer->GoToEnd();
+}
+
+void CStage::GoToFrame(int32_t n)
+{
+    if (m_pLayers)
+        for (CLayer* layer : *m_pLayers)
+            layer->SetStep(n);
+}
+
+void CAbstractMovie::PlayFrame(int32_t frame, bool bForward)
+{
+    if (m_pStages)
+        for (CStage* stage : *m_pStages)
+            stage->PlayFrame(frame, bForward);
+}
+
+void CAbstractMovie::Tick()
+{
+    if (m_bPaused)
+        return;
+    if (m_nCurrentFrame >= m_nFrameCount) {
+        if (m_nPlayMode != 2)
+            return; // the frame buffer keeps the last frame
+        Rewind();
+    }
+    PlayFrame(m_nCurrentFrame, true);
+    ++m_nCurrentFrame;
+}
+
+void CAbstractMovie::Rewind()
+{
+    if (m_pStages)
+        for (CStage* stage : *m_pStages)
+            stage->Rewind();
+    m_nCurrentFrame = 0;
+}
+
+void CAbstractMovie::Pause()
+{
+    m_bPaused = 1;
+    if (m_pStages)
+        for (CStage* stage : *m_pStages)
+            stage->Pause();
+}
+
+void CAbstractMovie::GoToLast()
+{
+    if (m_pStages)
+        for (CStage* stage : *m_pStages)
+            stage->GoToLast();
+    m_nCurrentFrame = m_nFrameCount - 1;
+}
+
+void CAbstractMovie::GoToFrame(int32_t n)
+{
+    if (m_pStages)
+        for (CStage* stage : *m_pStages)
+            stage->GoToFrame(n);
+    m_nCurrentFrame = n;
+}
+
+// ---------------------------------------------------------------------------------- clips
+
+void CAnimationObject::Rewind()
+{
+    m_nFrame = 0;
+    if (m_pStage)
+        m_pStage->Rewind();
+}
+
+void CAnimationObject::Draw(CDC& target, const CRect& rc, CDC*, CDC*)
+{
+    if (!m_pStage || rc.Width() == 0 || rc.Height() == 0)
+        return;
+    CAbstractMovie* movie = m_pStage->m_pMovie;
+    // Inside the clip in focus its own objects draw normally.
+    const bool focus = movie != nullptr && movie->m_bFocusMode != 0;
+    if (focus && m_pLayer != nullptr && m_pLayer->m_nId == movie->m_nFocusLayerId)
+        movie->m_bFocusMode = 0;
+
+    float sx = static_cast<float>(m_szOriginal.cx) / static_cast<float>(rc.Width());
+    float sy = static_cast<float>(m_szOriginal.cy) / static_cast<float>(rc.Height());
+    sx = std::max(sx, 0.01f);
+    sy = std::max(sy, 0.01f);
+    const int previousMode = target.SetMapMode(MM_ANISOTROPIC);
+    const CPoint previousOrigin =
+        target.SetWindowOrg(static_cast<int>(-rc.left * sx), static_cast<int>(-rc.top * sy));
+    const CSize previousWindow =
+        target.SetWindowExt(static_cast<int>(rc.Width() * sx), static_cast<int>(rc.Height() * sy));
+    const CSize previousViewport = target.SetViewportExt(rc.Width(), rc.Height());
+
+    if (movie != nullptr && movie->m_bPaused) {
+        m_pStage->PlayFrame(m_nFrame, true);
+    } else {
+        if (m_nFrame >= m_nFrameCount)
+            Rewind();
+        m_pStage->PlayFrame(m_nFrame, true);
+        ++m_nFrame;
+    }
+
+    target.SetMapMode(previousMode);
+    target.SetWindowOrg(previousOrigin.x, previousOrigin.y);
+    target.SetWindowExt(previousWindow.cx, previousWindow.cy);
+    target.SetViewportExt(previousViewport.cx, previousViewport.cy);
+    if (focus && movie != nullptr)
+        movie->m_bFocusMode = 1;
+}
+
+void CAnimationObject::DrawAlternate(CDC& target, const CRect& rc, CDC*, CDC*)
+{
+    Draw(target, rc, nullptr, nullptr);
 }

@@ -101,6 +101,12 @@ public:
     void Serialize(CArchive& ar) override;
     int Kind() const override { return kindAnimation; }
     CSize GetOriginalSize() const { return m_szOriginal; }
+    // Composes the current inner frame scaled into rc (from the size the clip was made at)
+    // and, unless the movie is paused, steps to the next one, starting again after the last.
+    void Draw(CDC& target, const CRect& rc, CDC* pWork, CDC* pMask) override;
+    void DrawAlternate(CDC& target, const CRect& rc, CDC* pWork, CDC* pMask) override;
+    // Back to the first inner frame, the inner objects to their design positions.
+    void Rewind();
 
     std::unique_ptr<CStage> m_pStage; // inner stage, role 2
     int32_t m_nReserved = 0;
@@ -178,6 +184,18 @@ public:
     void SetStage(CStage* pStage) { m_pStage = pStage; }
     // Points every part's back reference (drawable, effects, sounds) at this layer.
     void AttachParts();
+
+    // One frame of playback: the effects in list order until one has drawn the object (only
+    // the first with frame -1); forwards also gives the frame to the object's sounds while
+    // the movie plays. 0 when the layer cannot be stepped (no effect list or no stage: that is
+    // reported once).
+    int StepForward(int32_t frame);
+    int StepBackward(int32_t frame);
+    // Back to the design position with every effect reset; a clip back to its first frame.
+    void Rewind();
+    // Every effect at its end, the origin where the last effect starts.
+    void GoToEnd();
+    void SetStep(int32_t n);
     // Renewing moves each identity to m_nSavedId and takes a fresh one, for this object and
     // every part below it; restoring puts the saved identities back.
     void RenewIds() { ChangeIds(true); }
@@ -193,6 +211,10 @@ public:
 
 protected:
     ~CLayer() override = default;
+
+private:
+    bool CanStep();
+    bool m_bReported = false; // a layer that cannot be stepped says so once
 };
 
 // One stage: a background colour, an optional background picture with sound, a stage sound
@@ -229,10 +251,22 @@ public:
     void RestoreIds() { ChangeIds(false); }
     void ChangeIds(bool bRenew);
 
+    // Composes one frame into the movie's frame buffer: a stage of the movie copies its
+    // background (painted into its own buffer at frame 0 and when it changed), then every
+    // layer from the bottom to the top steps forwards or backwards. 0 when nothing could be
+    // drawn.
+    int PlayFrame(int32_t frame, bool bForward);
+    void Rewind();
+    void Pause();
+    void GoToLast();
+    void GoToFrame(int32_t n);
+
     int32_t m_nState = 0;
+    std::unique_ptr<CDC> m_hMemDC;          // the stage buffer, made on the first frame
     int32_t m_bBackgroundCached = 0;
     int32_t m_bBufferCreated = 0;
     const CPalette* m_hPalette = nullptr;   // not owned
+    bool m_bBufferReported = false;         // a stage buffer that cannot be made says so once
     std::unique_ptr<CSound> m_pSound;
     std::unique_ptr<CBackground> m_pBackground;
     std::unique_ptr<CBackgroundBMP> m_pBackgroundBMP;
@@ -273,6 +307,23 @@ public:
     void RestoreIds() { ChangeIds(false); }
     void ChangeIds(bool bRenew);
 
+    // Every stage composes the frame, in list order.
+    void PlayFrame(int32_t frame, bool bForward);
+    // Plays the current frame and moves on; past the end a looping movie rewinds first.
+    void Tick();
+    void Rewind();
+    // Pauses and stops the sounds.
+    void Pause();
+    void Resume() { m_bPaused = 0; }
+    void GoToLast();
+    void GoToFrame(int32_t n);
+    int32_t GetCurrentFrame() const { return m_nCurrentFrame; }
+    void SetStopped(bool bStopped) { m_bStopped = bStopped ? 1 : 0; }
+
+    CDC* m_pDC = nullptr;        // frame buffer (not owned)
+    CDC* m_pMaskDC = nullptr;    // black-and-white mask buffer
+    CDC* m_pWorkDC = nullptr;    // second colour buffer
+    bool m_bCompositionStopped = false; // the buffers could not be made: nothing composes
     int32_t m_nFrameCount = 0;
     std::unique_ptr<CStageList> m_pStages;
     int32_t m_bFocusMode = 0;

@@ -2,11 +2,93 @@
 
 #include "model/archive.h"
 #include "model/listio.h"
+#include "platform/audio.h"
 #include "platform/files.h"
+
+#include <atomic>
+
+namespace {
+// At most one MIDI sound plays at a time, program-wide.
+std::atomic<CSound*> g_pMidiSound{nullptr};
+std::atomic<bool> g_bMidiPlaying{false};
+} // namespace
 
 CSound::~CSound()
 {
+    Stop();
+    CSound* self = this;
+    g_pMidiSound.compare_exchange_strong(self, nullptr);
     DeletePrivateFile();
+}
+
+CSound* CSound::CurrentMidiSound()
+{
+    return g_pMidiSound.load();
+}
+
+void CSound::Play()
+{
+    platform::IAudioOutput& audio = platform::AudioOutput();
+    switch (m_nKind) {
+    case kindWave:
+        if (audio.WaveDeviceCount() > 0) {
+            if (m_nMarkState == 1)
+                m_nMarkState = 2;
+            if (!m_strPath.empty())
+                audio.PlayWaveLooping(m_strPath);
+        }
+        break;
+    case kindMidi:
+        if (audio.MidiDeviceCount() > 0 && m_nState == stateStopped && !g_bMidiPlaying.load()) {
+            g_pMidiSound = this;
+            if (audio.StartMidi(m_strPath)) {
+                g_bMidiPlaying = true;
+                m_nState = statePlaying;
+            } else {
+                g_pMidiSound = nullptr;
+            }
+        }
+        break;
+    case kindMarker:
+        if (audio.WaveDeviceCount() > 0) {
+            if (m_nMarkState != 1)
+                audio.StopWave();
+            m_nMarkState = 1;
+        }
+        break;
+    default: break;
+    }
+}
+
+void CSound::Stop()
+{
+    platform::IAudioOutput& audio = platform::AudioOutput();
+    if (m_nKind == kindWave && audio.WaveDeviceCount() > 0) {
+        audio.StopWave();
+    } else if (m_nKind == kindMidi && audio.MidiDeviceCount() > 0 && m_nState == statePlaying) {
+        audio.StopMidi();
+        g_pMidiSound = nullptr;
+        g_bMidiPlaying = false;
+        m_nState = stateStopped;
+    }
+}
+
+void CSound::OnFrame(int32_t frame)
+{
+    if (frame == m_nStartFrame)
+        Play();
+    if (m_nKind == kindWave && frame == m_nEndFrame)
+        Stop();
+}
+
+void CSound::OnStreamEnded()
+{
+    if (m_nKind == kindMidi && m_nState == statePlaying) {
+        g_bMidiPlaying = false;
+        m_nState = stateStopped;
+    } else if (m_nKind == kindMarker && m_nMarkState == 1) {
+        m_nMarkState = 2;
+    }
 }
 
 std::string CSound::MakePrivateFile()

@@ -28,6 +28,20 @@ public:
     const std::string& GetName() const { return m_strName; }
     void Serialize(CArchive& ar) override;
 
+    // Starts the sound: a wave loops in the background (replacing any other wave); a MIDI
+    // sound starts only when no other MIDI sound plays; a spoken-text marker silences the
+    // wave once until it is armed again. Nothing happens without a device of the kind.
+    void Play();
+    void Stop();
+    // Called for every composed forward frame: starts the sound at its start frame and stops
+    // a wave sound at its end frame.
+    void OnFrame(int32_t frame);
+    // The MIDI data has played to its end: the sound counts as stopped (without touching the
+    // device) so it can start again; a spoken-text marker that is done is armed again.
+    void OnStreamEnded();
+    // The sound whose MIDI stream is open, or nullptr.
+    static CSound* CurrentMidiSound();
+
     std::string m_strName;
     int32_t m_nKind = kindNone;
     std::string m_strReserved;

@@ -194,11 +194,41 @@ TEST_F(ToolTest, BitmapInfoSaysWhatTheHeaderSaysAndWhetherItDecodes)
     EXPECT_NE(r.err.find("bad.bmp: the pixels need"), std::string::npos) << r.err;
 }
 
+TEST_F(ToolTest, RenderWritesFramesOfContinuousPlayAndTraceSaysWhereEverythingIs)
+{
+    auto movie = fixtures::MotionProject(m_dir);
+    ASSERT_TRUE(SaveProject(*movie, Path("motion.kel")));
+    std::filesystem::create_directory(Path("frames"));
+    Result r = Run("render " + Path("motion.kel") + " --frames 2-4 --out " + Path("frames") + " --scale 616x462");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+    EXPECT_EQ(r.out, Path("frames") + "/frame-0002.png\n" + Path("frames") + "/frame-0003.png\n"
+                         + Path("frames") + "/frame-0004.png\n");
+    QImage frame(QString::fromStdString(Path("frames/frame-0003.png")));
+    EXPECT_EQ(frame.size(), QSize(616, 462));
+    EXPECT_FALSE(platform::FileExists(Path("frames/frame-0001.png")));
+
+    r = Run("trace " + Path("motion.kel") + " --frames 62");
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::vector<std::string> lines;
+    for (size_t at = 0, next; (next = r.out.find('\n', at)) != std::string::npos; at = next + 1)
+        lines.push_back(r.out.substr(at, next - at));
+    ASSERT_EQ(lines.size(), 1u + 62 * 4);
+    EXPECT_EQ(lines[0], "frame,object,effect,x,y,w,h");
+    // The head object (the rising balloon) at frame 0 and the growing one at frame 59; the
+    // movie loops after its 60 frames.
+    EXPECT_EQ(lines[1], "0,0,0,420,415,121,161"); // a shrink starts one pixel larger
+    EXPECT_EQ(lines[1 + 59 * 4 + 1], "59,1,0,280,250,121,161");
+    EXPECT_EQ(lines[1 + 60 * 4].substr(0, 4), "0,0,");
+}
+
 TEST_F(ToolTest, MisusedCommandLinesShowUsage)
 {
     EXPECT_EQ(Run("").status, 2);
     EXPECT_EQ(Run("frobnicate").status, 2);
     EXPECT_EQ(Run("resave onlyone.kel").status, 2);
+    EXPECT_EQ(Run("render x.kel --frames 5-2 --out d").status, 2);
+    EXPECT_EQ(Run("trace x.kel").status, 2);
     Result r = Run("lzss e");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "'lzss e file1 file2' encodes file1 into file2.\n"

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cstring>
 
 namespace fixtures {
@@ -188,6 +189,90 @@ std::unique_ptr<CAbstractMovie> ShowcaseProject(const std::string& dir)
 
     for (CLayer* layer : *stage.GetLayers())
         layer->AttachParts();
+    return movie;
+}
+
+namespace {
+
+CEffect* AddEffect(CLayer* layer, int32_t type, float p1, float p2, float p3, int32_t start, int32_t duration)
+{
+    auto* effect = new CEffect;
+    effect->m_nType = type;
+    effect->m_fParam1 = p1;
+    effect->m_fParam2 = p2;
+    effect->m_fParam3 = p3;
+    effect->m_nStartFrame = start;
+    effect->m_nDuration = duration;
+    effect->m_nDefaultDuration = duration;
+    effect->m_bOffScreenAfter = 0;
+    layer->m_pEffects->AddTail(effect);
+    layer->AttachParts();
+    return effect;
+}
+
+std::unique_ptr<CClipartObject> BalloonClipart(const std::string& dir, const char* name)
+{
+    QImage balloon, balloonMask;
+    Balloon(balloon, balloonMask);
+    auto clipart = std::make_unique<CClipartObject>();
+    clipart->m_pBitmap = BitmapFrom(balloon, dir + "/" + name + ".bmp");
+    clipart->m_pBitmap->SetMask(BitmapFrom(balloonMask, dir + "/" + name + "_mask.bmp"));
+    return clipart;
+}
+
+} // namespace
+
+std::unique_ptr<CAbstractMovie> MotionProject(const std::string& dir)
+{
+    const float twoPi25 = 0.25132743f;
+    auto movie = CAbstractMovie::NewProject();
+    CStage& stage = *movie->GetFirstStage();
+    auto holder = std::make_unique<CBackgroundBMP>();
+    holder->m_pBitmap = BitmapFrom(Sky(), dir + "/sky.bmp");
+    stage.SetBackgroundBMP(std::move(holder));
+
+    // A clip: an inner stage 200 x 150 where a star circles.
+    CLayer* clipLayer = stage.AddObject(CGenericDrawing::kindAnimation, 520, 60, 240, 180);
+    clipLayer->m_pDrawing->m_strName = "Etoile qui tourne";
+    auto clip = std::make_unique<CAnimationObject>();
+    clip->m_szOriginal = {200, 150};
+    clip->m_nFrameCount = 25;
+    clip->m_pStage = std::make_unique<CStage>();
+    clip->m_pStage->m_nRole = CStage::roleInner;
+    clip->m_pStage->SetMovie(movie.get());
+    CLayer* inner = clip->m_pStage->AddObject(CGenericDrawing::kindDrawn, 75, 50, 50, 50);
+    auto* star = Drawn<CDrawPoly>(inner);
+    for (CPoint pt : {CPoint{50, 0}, CPoint{79, 90}, CPoint{2, 35}, CPoint{98, 35}, CPoint{21, 90}})
+        star->AddPoint(pt);
+    star->m_logpen = {PS_SOLID, {2, 2}, 0x45254A};
+    star->m_logbrush = {BS_SOLID, 0x57C8FF, 0};
+    AddEffect(inner, 20, 40.0f, twoPi25, 0, 0, 25);
+    clipLayer->m_pDrawing->SetObject(std::move(clip));
+    AddEffect(clipLayer, -1, 0, 0, 0, 0, 60);
+
+    CLayer* circling = stage.AddObject(CGenericDrawing::kindDrawn, 150, 120, 90, 60);
+    auto* ellipse = Drawn<CDrawRect>(circling);
+    ellipse->m_nShape = CDrawRect::ellipse;
+    ellipse->m_logpen = {PS_INSIDEFRAME, {3, 3}, 0x45254A};
+    ellipse->m_logbrush = {BS_SOLID, 0xB6C42E, 0};
+    AddEffect(circling, 20, 50.0f, twoPi25, 0, 0, 60);
+
+    CLayer* growing = stage.AddObject(CGenericDrawing::kindClipart, 40, 250, 120, 160);
+    growing->m_pDrawing->SetObject(BalloonClipart(dir, "grow"));
+    AddEffect(growing, 5, 4.0f, 0, 0, 0, 60);
+
+    CLayer* rising = stage.AddObject(CGenericDrawing::kindClipart, 420, 420, 120, 160);
+    rising->m_pDrawing->SetObject(BalloonClipart(dir, "shrink"));
+    AddEffect(rising, 13, -5.0f, 0, 0, 0, 60);
+
+    for (CLayer* layer : *stage.GetLayers())
+        layer->AttachParts();
+    int32_t length = 0;
+    for (CLayer* layer : *stage.GetLayers())
+        for (CEffect* effect : *layer->m_pEffects)
+            length = std::max(length, effect->m_nStartFrame + effect->m_nDuration);
+    movie->m_nFrameCount = length;
+    stage.SetTimes(length, 0, 0, length);
     return movie;
 }
 

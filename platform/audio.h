@@ -1,0 +1,31 @@
+// Sound output as the project's sounds see it: how many wave and MIDI devices there are, one
+// looping wave at a time, one MIDI stream at a time. The program installs its real output;
+// without one, there are no devices and nothing sounds. Tests install a recorder.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+class IAudioOutput {
+public:
+    virtual ~IAudioOutput() = default;
+    virtual int WaveDeviceCount() const = 0;
+    virtual int MidiDeviceCount() const = 0;
+    // Starts the wave file playing in the background, looping; replaces any wave playing.
+    virtual void PlayWaveLooping(const std::string& path) = 0;
+    // Cancels the wave that is playing, if any.
+    virtual void StopWave() = 0;
+    // Opens and starts the MIDI file; false when it cannot be played. The end of the data is
+    // reported to the program's window later.
+    virtual bool StartMidi(const std::string& path) = 0;
+    virtual void StopMidi() = 0;
+};
+
+// Installs the output for this process and returns the previous one (nullptr: none). The
+// caller keeps ownership.
+IAudioOutput* SetAudioOutput(IAudioOutput* output);
+// The installed output, or a silent one with no devices.
+IAudioOutput& AudioOutput();
+
+} // namespace platform

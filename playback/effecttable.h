@@ -1,0 +1,20 @@
+// The 28 effect kinds a person can give an object: their names, type codes, path parameters,
+// frames and the picture that shows each in the library browser.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct EffectKind {
+    std::string m_strName; // in the code page
+    int32_t m_nType;
+    float m_fParam1;
+    float m_fParam2;
+    float m_fParam3;
+    int32_t m_nDuration;   // frames
+    int32_t m_nImage;      // cell of the kind's picture in the effects strip
+};
+
+// The table, in its fixed order; built once.
+const std::vector<EffectKind>& EffectKinds();
