@@ -6,6 +6,8 @@ source "$VIMBLE_ROOT/tools/setup.sh"
 
 vimble_install_packages
 vimble_build "$VIMBLE_ROOT/build/release" -DCMAKE_BUILD_TYPE=Release
+# The build's installed settings (resource library, data directory); user values override.
+export XDG_CONFIG_DIRS="$VIMBLE_ROOT/build/release/etc/xdg${XDG_CONFIG_DIRS:+:$XDG_CONFIG_DIRS}"
 
 tool="$VIMBLE_ROOT/build/release/app/vimble-tool"
 cat <<MSG

@@ -8,6 +8,8 @@ source "$VIMBLE_ROOT/tools/setup.sh"
 vimble_install_packages
 vimble_build "$VIMBLE_ROOT/build/test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIMBLE_SANITIZE=ON -DVIMBLE_BENCH=OFF
 
+# The build's installed settings; the tests that read settings make their own folders.
+export XDG_CONFIG_DIRS="$VIMBLE_ROOT/build/test/etc/xdg${XDG_CONFIG_DIRS:+:$XDG_CONFIG_DIRS}"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd "$VIMBLE_ROOT/build/test"

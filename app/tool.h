@@ -24,6 +24,7 @@ using VerbTable = std::map<std::string, Verb>;
 void AddProjectVerbs(VerbTable& verbs);
 void AddPictureVerbs(VerbTable& verbs);
 void AddPlaybackVerbs(VerbTable& verbs);
+void AddResourceVerbs(VerbTable& verbs);
 
 // Collects what the core reports while it lives, and prints it as the verb's one failure
 // line, naming the file.

@@ -22,6 +22,7 @@ int main(int argc, char** argv)
     AddProjectVerbs(verbs);
     AddPictureVerbs(verbs);
     AddPlaybackVerbs(verbs);
+    AddResourceVerbs(verbs);
     if (argc < 2 || verbs.find(argv[1]) == verbs.end()) {
         PrintUsage(verbs);
         return 2;

@@ -1,6 +1,7 @@
 #include "playback/effecttable.h"
 
 #include <bit>
+#include <new>
 
 const std::vector<EffectKind>& EffectKinds()
 {
@@ -38,4 +39,30 @@ const std::vector<EffectKind>& EffectKinds()
         {"5.2 Contr\xF4le al\xE9" "atoire de l'objet en r\xE9tr\xE9" "cissant", 31, 0, 0, 0, 100, 3},
     };
     return kinds;
+}
+
+namespace {
+std::vector<EffectKind> g_table;
+} // namespace
+
+bool BuildEffectTable()
+{
+    try {
+        g_table = EffectKinds();
+    } catch (const std::bad_alloc&) {
+        g_table.clear();
+        return false;
+    }
+    return true;
+}
+
+void ReleaseEffectTable()
+{
+    g_table.clear();
+    g_table.shrink_to_fit();
+}
+
+const std::vector<EffectKind>& GetEffectTable()
+{
+    return g_table;
 }

@@ -16,5 +16,12 @@ struct EffectKind {
     int32_t m_nImage;      // cell of the kind's picture in the effects strip
 };
 
-// The table, in its fixed order; built once.
+// The rows in their fixed order: constant data, available at any time.
 const std::vector<EffectKind>& EffectKinds();
+
+// The program's table, built once by the start-up and released at the end: GetEffectTable is
+// empty before BuildEffectTable and after ReleaseEffectTable. Build is false when the memory
+// for it cannot be had.
+bool BuildEffectTable();
+void ReleaseEffectTable();
+const std::vector<EffectKind>& GetEffectTable();

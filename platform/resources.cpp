@@ -1,0 +1,155 @@
+#include "platform/resources.h"
+
+#include "platform/text.h"
+
+#include <QDir>
+#include <QFile>
+#include <QResource>
+
+#include <algorithm>
+#include <atomic>
+#include <cctype>
+
+namespace platform {
+
+namespace {
+
+std::atomic<CResourceLibrary*> g_pLibrary{nullptr};
+std::atomic<int> g_nNextRoot{1};
+
+bool IsPlainName(const std::string& name)
+{
+    if (name.empty() || name.size() > 200)
+        return false;
+    return std::all_of(name.begin(), name.end(), [](unsigned char c) {
+        return std::isalnum(c) || c == '_' || c == '%' || c == '-';
+    });
+}
+
+} // namespace
+
+std::unique_ptr<CResourceLibrary> CResourceLibrary::Load(const std::string& path)
+{
+    // Each loaded file gets its own root, so two libraries never see each other's content.
+    std::string root = "/ksredfr120-" + std::to_string(g_nNextRoot++);
+    QString file = QString::fromLocal8Bit(path.c_str());
+    if (path.empty() || !QFile::exists(file)
+        || !QResource::registerResource(file, QString::fromStdString(root)))
+        return nullptr;
+    return std::unique_ptr<CResourceLibrary>(new CResourceLibrary(path, root));
+}
+
+CResourceLibrary::CResourceLibrary(std::string path, std::string root)
+    : m_strPath(std::move(path)), m_strRoot(std::move(root))
+{
+}
+
+CResourceLibrary::~CResourceLibrary()
+{
+    // A library destroyed while installed takes itself out first, so no lookup reaches it.
+    CResourceLibrary* self = this;
+    if (g_pLibrary.compare_exchange_strong(self, nullptr))
+        SetStringTable(nullptr);
+    QResource::unregisterResource(QString::fromLocal8Bit(m_strPath.c_str()),
+                                  QString::fromStdString(m_strRoot));
+}
+
+std::string CResourceLibrary::Get(int nId) const
+{
+    QFile file(QString(":%1/strings/%2").arg(QString::fromStdString(m_strRoot)).arg(nId));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return Cp1252FromUtf8(file.readAll().toStdString());
+}
+
+bool CResourceLibrary::HasString(int nId) const
+{
+    return QFile::exists(QString(":%1/strings/%2").arg(QString::fromStdString(m_strRoot)).arg(nId));
+}
+
+QImage CResourceLibrary::Bitmap(const std::string& name) const
+{
+    if (!IsPlainName(name))
+        return {};
+    QImage image(QString(":%1/bitmaps/%2.png")
+                     .arg(QString::fromStdString(m_strRoot), QString::fromStdString(name)));
+    if (image.isNull())
+        return {};
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+bool CResourceLibrary::HasBitmap(const std::string& name) const
+{
+    return IsPlainName(name)
+           && QFile::exists(QString(":%1/bitmaps/%2.png")
+                                .arg(QString::fromStdString(m_strRoot), QString::fromStdString(name)));
+}
+
+std::vector<std::string> CResourceLibrary::BitmapNames() const
+{
+    std::vector<std::string> names;
+    QDir dir(QString(":%1/bitmaps").arg(QString::fromStdString(m_strRoot)));
+    for (const QString& entry : dir.entryList(QDir::Files)) {
+        if (entry.endsWith(".png"))
+            names.push_back(entry.chopped(4).toStdString());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::vector<int> CResourceLibrary::StringIds() const
+{
+    std::vector<int> ids;
+    QDir dir(QString(":%1/strings").arg(QString::fromStdString(m_strRoot)));
+    for (const QString& entry : dir.entryList(QDir::Files)) {
+        bool ok = false;
+        int id = entry.toInt(&ok);
+        if (ok)
+            ids.push_back(id);
+    }
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+CResourceLibrary* SetResourceLibrary(CResourceLibrary* library)
+{
+    SetStringTable(library);
+    return g_pLibrary.exchange(library);
+}
+
+CResourceLibrary* GetResourceLibrary()
+{
+    return g_pLibrary.load();
+}
+
+QImage LoadResBitmap(const std::string& name)
+{
+    CResourceLibrary* library = g_pLibrary.load();
+    return library != nullptr ? library->Bitmap(name) : QImage();
+}
+
+std::string FormatResText(const std::string& format, const std::vector<std::string>& args)
+{
+    std::string out;
+    size_t next = 0;
+    for (size_t i = 0; i < format.size(); ++i) {
+        char c = format[i];
+        if (c == '%' && i + 1 < format.size()) {
+            char kind = format[i + 1];
+            if (kind == '%') {
+                out += '%';
+                ++i;
+                continue;
+            }
+            if (kind == 's' && next < args.size()) {
+                out += args[next++];
+                ++i;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}
+
+} // namespace platform

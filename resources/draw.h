@@ -1,0 +1,37 @@
+// Drawing of every face, button and picture from the description in faces.h. Everything is
+// drawn with anti-aliasing at the face's exact pixel size into 32-bit images whose pixels
+// outside a window's outline are transparent.
+#pragma once
+
+#include "resources/faces.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace faces {
+
+// Loads the lettering (Liberation Sans); false when the font files are not installed.
+bool LoadFonts();
+QFont Lettering(int nPixels, bool bBold = true);
+
+// state: 0 "U" up, 1 "D" pressed, 2 "F" focused, 3 "X" disabled.
+QImage DrawButton(const ButtonFace& button, int nState);
+// A set button of the main toolbar in set 1 to 3 and state 0 to 3.
+QImage DrawSetButton(const ToolbarSetButton& button, int nSet, int nState);
+// A transition face between set nFrom and the next set: nStep 2 or 4 (the blank middle face
+// is DrawSetButtonBlank).
+QImage DrawSetTransition(const ToolbarSetButton& button, int nFrom, int nStep);
+QImage DrawSetButtonBlank();
+
+QImage DrawWindow(const WindowFace& face);
+QImage DrawPicture(const Picture& picture);
+
+void DrawPicto(QPainter& p, Picto picto, const QRectF& box, const QColor& ink, qreal penPixels);
+
+// The program's own resources.
+QImage DrawCursor(int nId);       // 32 x 32; the hot spot is the centre
+QImage DrawIcon(int nId, int nSize);
+QImage DrawSoundIcon();           // bitmap 139, 32 x 32 on white (white is transparent)
+QImage DrawTipEnd(bool bLeft);    // "TIP_LEFT", "TIP_RIGHT"
+
+} // namespace faces
