@@ -3,6 +3,8 @@
 
 #include "platform/files.h"
 
+#include <QGuiApplication>
+
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -38,3 +40,26 @@ bool SamePath(const std::string& a, const std::string& b)
            && std::strcmp(ra, rb) == 0;
 }
 
+
+namespace {
+
+void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
+} // namespace
+
+void EnsureGuiApplication()
+{
+    if (QGuiApplication::instance() != nullptr)
+        return;
+    qInstallMessageHandler(QuietQt);
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "vimble-tool";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}

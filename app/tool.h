@@ -39,4 +39,7 @@ private:
 };
 
 bool EndsWith(const std::string& text, const char* suffix); // case-insensitive
+// Makes the application object that fonts need (never a window: the offscreen platform unless
+// another is asked for), with Qt's own chatter kept out of the tool's output.
+void EnsureGuiApplication();
 bool SamePath(const std::string& a, const std::string& b);

@@ -7,7 +7,6 @@
 #include "platform/files.h"
 #include "playback/projectdoc.h"
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include <cstdio>
@@ -15,27 +14,6 @@
 #include <memory>
 
 namespace {
-
-// The tool's output is read by scripts: Qt's own chatter stays out of it.
-void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-}
-
-// Fonts need the application object; the tool never opens a window.
-void EnsureGuiApplication()
-{
-    if (QGuiApplication::instance() != nullptr)
-        return;
-    qInstallMessageHandler(QuietQt);
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "vimble-tool";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
 
 // Opens the project as the editor does (the stage is 800 x 600 whatever the file says) and
 // makes its buffers; the file is put back as it was.

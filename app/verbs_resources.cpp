@@ -23,19 +23,6 @@
 
 namespace {
 
-// Fonts need the application object; the tool never opens a window.
-void EnsureGui()
-{
-    if (QGuiApplication::instance() != nullptr)
-        return;
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "vimble-tool";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
-
 // The library named on the command line, or the one the settings point at.
 std::unique_ptr<platform::CResourceLibrary> OpenLibrary(const std::vector<std::string>& args,
                                                         size_t index, std::string& path)
@@ -247,7 +234,7 @@ int CmdSheet(const std::vector<std::string>& args)
 {
     if (args.size() < 2 || args.size() > 3)
         return -1;
-    EnsureGui();
+    EnsureGuiApplication();
     const std::string& out = args[1];
     std::string path;
     auto library = OpenLibrary(args, 2, path);
