@@ -6,6 +6,8 @@
 #include "platform/settings.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cstdlib>
@@ -129,6 +131,7 @@ CEditorApp::StartResult CEditorApp::InitInstance(const CRect& rcWorkArea)
             return startScanFailed;
         }
         SortCatalogues();
+        PrepareExportDirectory();
         if (!BuildEffectTable())
             throw std::bad_alloc();
         m_bEffectTable = true;
@@ -337,4 +340,32 @@ const CCatalogue* CEditorApp::GetCatalogue(int nType) const
         if (kCatalogueTypes[i] == nType)
             return &m_catalogues[i];
     return nullptr;
+}
+
+// ---------------------------------------------------------------------------------------
+// The first start's export folder with the sample greetings.
+
+bool CopySamplesToNewFolder(const std::string& folder, const std::string& samplesDir)
+{
+    const QString target = QString::fromStdString(folder);
+    if (QFileInfo::exists(target) || !QDir().mkpath(target))
+        return false;
+    const QDir samples(QString::fromStdString(samplesDir));
+    const QFileInfoList files = samples.entryInfoList({"*.kel"}, QDir::Files, QDir::Name);
+    for (const QFileInfo& file : files)
+        QFile::copy(file.filePath(), QDir(target).filePath(file.fileName()));
+    return true;
+}
+
+void CEditorApp::PrepareExportDirectory()
+{
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || *home == '\0' || m_strExportDirectory.empty())
+        return;
+    if (QDir::cleanPath(QString::fromStdString(m_strExportDirectory)) != QDir::cleanPath(home))
+        return;
+    const std::string folder = std::string(home) + "/" + kDefaultExportFolder;
+    CopySamplesToNewFolder(folder, m_strCurrentDataDirectory + "/" + kSamplesFolder);
+    if (QFileInfo(QString::fromStdString(folder)).isDir())
+        m_strExportDirectory = folder;
 }

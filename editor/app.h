@@ -69,6 +69,13 @@ public:
     bool CheckSingleInstance();
     bool ScanDataDirectories();
     void SortCatalogues();
+    // The first start's export folder: when the export directory is the home folder itself
+    // (the installed default "~"), it becomes kDefaultExportFolder inside it; when that folder
+    // is new it is made and the sample greetings (the ".kel" files of kSamplesFolder in the
+    // current data directory) are copied into it, so the file chooser opens on them. When the
+    // folder cannot be made the export directory stays the home folder. Any other export
+    // directory is left alone.
+    void PrepareExportDirectory();
     // Replaces the data directories that the settings gave (for tools that scan other ones).
     void SetDataDirectories(const std::vector<std::string>& directories);
     // The data directory at which the last scan failed.
@@ -131,6 +138,16 @@ private:
     bool m_bRunning = false;     // started successfully and not shut down yet
     bool m_bEffectTable = false; // this start-up built the effect table
 };
+
+// The folder in the home folder that the first start makes for the person's greetings.
+constexpr char kDefaultExportFolder[] = "Vimble e-mail";
+// The folder of the sample greetings inside the first data directory (the library generator
+// writes it there).
+constexpr char kSamplesFolder[] = "samples";
+
+// Makes the folder and copies every ".kel" file of samplesDir into it, only when the folder
+// does not exist yet. True when the folder was made now; a missing samplesDir leaves it empty.
+bool CopySamplesToNewFolder(const std::string& folder, const std::string& samplesDir);
 
 // The byte-wise comparison of the catalogues and categories: unsigned characters one by one,
 // a text that is a prefix of the other first. Upper-case letters come before lower-case ones.
