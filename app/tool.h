@@ -22,6 +22,7 @@ struct Verb {
 using VerbTable = std::map<std::string, Verb>;
 
 void AddProjectVerbs(VerbTable& verbs);
+void AddMailVerbs(VerbTable& verbs);
 void AddPictureVerbs(VerbTable& verbs);
 void AddPlaybackVerbs(VerbTable& verbs);
 void AddResourceVerbs(VerbTable& verbs);

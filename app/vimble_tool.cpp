@@ -20,6 +20,7 @@ int main(int argc, char** argv)
 {
     VerbTable verbs;
     AddProjectVerbs(verbs);
+    AddMailVerbs(verbs);
     AddPictureVerbs(verbs);
     AddPlaybackVerbs(verbs);
     AddResourceVerbs(verbs);

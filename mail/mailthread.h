@@ -1,0 +1,99 @@
+// The mail worker: sends one greeting on a thread of its own so that the editor stays usable.
+// It talks to one mail server, streams the message with the player bundle as its attachment,
+// shows the outcome, removes its files and, after a successful send with the player's data,
+// records the recipients in the address book. At most one worker is started at a time.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <ctime>
+#include <memory>
+#include <string>
+
+class CSmtpConnection;
+
+// What the worker asks of the program around it. The editor implements it with its activity
+// animation and its large message box; without one, the result text is printed.
+class IMailHost {
+public:
+    virtual ~IMailHost() = default;
+    // A send has been started: the activity animation runs. Called on the starting thread.
+    virtual void StartActivity() { }
+    // The talk with the server is over: the animation stops. Called on the worker's thread.
+    virtual void StopActivity() { }
+    // Shows the result box and returns when the person has closed it. strText is the box's
+    // text; strReason says in a line what went wrong (empty after a successful send). Called
+    // on the worker's thread.
+    virtual void ShowResult(
+        const std::string& strText, bool bSucceeded, const std::string& strReason)
+        = 0;
+};
+
+class CMailThread {
+public:
+    // Takes the data directory ("DataFiles1") and the time-out ("MailTimeout", in seconds,
+    // 60 when not set) from the settings.
+    CMailThread();
+
+    std::string m_strTo; // recipients as typed: addresses apart by ',', ';' or blanks
+    std::string m_strFrom; // the sender: envelope sender and "From:" header
+    std::string m_strSubject;
+    std::string m_strProjectPath; // a disposable project file, consumed by the send; during the
+                                  // send it names the attachment file instead
+    std::string m_strText; // the message text, lines apart by "\r\n"
+    std::string m_strServer; // host name or address of the mail server, ":PORT" after it
+                             // when the port is not 25
+    bool m_bSendPlayer = false; // put "play.dat" into the bundle, and record the recipients
+    bool m_bFailed = false; // set by the first failing step
+
+    int m_nTimeoutSeconds = 60; // the longest wait for connecting and for each reply
+    std::string m_strDataDir; // where "play.exe", "play.dat", "err.msg" and "book.dat" are
+    IMailHost* m_pHost = nullptr; // not owned; null: the result text goes to standard output
+    std::time_t m_nStartTime = 0; // when not 0, the time the message is dated with instead of
+                                  // the clock's (for messages that must come out the same)
+    std::string m_strFailure; // why the send failed, in a line (empty while it has not)
+    std::string m_strRefused; // the recipients the server refused while it took the message
+                              // for others, with its answers; the result text names them
+
+    // The whole send, on the calling thread. Returns 1 when the greeting was accepted by the
+    // server, 0 otherwise. The project file is gone afterwards, whatever happened.
+    int Run();
+
+private:
+    void Fail(const std::string& reason);
+    void Converse(CSmtpConnection& connection, std::time_t start);
+    bool Command(CSmtpConnection& connection, const std::string& line, int expectedClass);
+    void Quit(CSmtpConnection& connection);
+    bool PrepareAttachment();
+    std::string ResultText(int64_t elapsedSeconds) const;
+
+    std::string m_strWorkDir; // private folder of the temporary project copy and "$$$.mim"
+    std::string m_strMimePath; // "$$$.mim" once made
+};
+
+// The running worker, null when none. Set by StartMailThread, cleared by the worker as soon as
+// the person has closed its result box. Other threads may test it but never use the object.
+extern std::atomic<CMailThread*> g_pMailThread;
+
+// Starts the worker on its own thread; the thread owns it from then on and deletes it when
+// Run returns. Calls the host's StartActivity first. False, with nothing started, while
+// another worker is set in g_pMailThread or the thread cannot be made.
+bool StartMailThread(std::unique_ptr<CMailThread> thread);
+// True while a worker is set and its thread has not ended: leaving the program would end the
+// send.
+bool IsSendInProgress();
+// Waits until every worker thread has ended.
+void WaitForMailThreads();
+
+// Turns the disposable project file at projectPath into the attachment beside it: the file
+// named like the project with the extension "exe", holding the bundle of the data directory's
+// "play.exe", with bSendPlayer its "play.dat", and the project. The project file is consumed.
+// workDir holds the temporary copy of the project meanwhile. Returns the attachment's path;
+// reason is empty on success and says in a line what failed otherwise (the details have been
+// shown); the returned file, when it exists, must then not be sent, only deleted.
+std::string MakeAttachment(const std::string& projectPath, const std::string& dataDir,
+    bool bSendPlayer, const std::string& workDir, std::string& reason);
+
+// The program's title and the sender address that the failure text names.
+constexpr char kApplicationTitle[] = "Vimble e-mail";
+constexpr char kDefaultSenderAddress[] = "greetings@vimble-email.example";

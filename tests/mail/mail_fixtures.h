@@ -1,0 +1,100 @@
+// What the mail tests share: private folders, files as bytes, a base64 encoder and a bundle
+// builder written straight from the formats (not from our code), and a scripted mail server on
+// the loopback address.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace mailtest {
+
+// A folder of its own under the system's temporary folder, removed with its content.
+class CTempDir {
+public:
+    CTempDir();
+    ~CTempDir();
+    CTempDir(const CTempDir&) = delete;
+    CTempDir& operator=(const CTempDir&) = delete;
+    const std::string& Path() const { return m_strPath; }
+    std::string operator/(const std::string& name) const { return m_strPath + "/" + name; }
+
+private:
+    std::string m_strPath;
+};
+
+std::string ReadText(const std::string& path); // empty when missing
+void WriteText(const std::string& path, const std::string& bytes);
+bool Exists(const std::string& path);
+// Every name in a folder, sorted; empty when it does not exist.
+std::vector<std::string> ListDir(const std::string& path);
+// Bytes that follow a fixed pattern, so that pieces are told apart.
+std::string PatternBytes(size_t size, uint32_t seed);
+
+// While it lives, no file of this process can grow past the limit: writes beyond it fail
+// (the signal the system would send for them is ignored meanwhile).
+class CFileSizeLimit {
+public:
+    explicit CFileSizeLimit(uint64_t bytes);
+    ~CFileSizeLimit();
+    CFileSizeLimit(const CFileSizeLimit&) = delete;
+    CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
+
+private:
+    uint64_t m_nPrevious;
+    void (*m_pPreviousHandler)(int);
+};
+
+// Base64 by three-byte groups, with 60-character lines ending in "\r\n".
+std::string ReferenceBase64(const std::string& bytes);
+// The bundle as its format gives it.
+std::string ReferenceBundle(const std::string& player, const std::string* data,
+    const std::string& project, const std::string& name);
+// The data as a server hands it on: the doubled full stops at line starts made single.
+std::string Unstuff(const std::string& data);
+
+// A mail server of its own for one connection on 127.0.0.1, on a port the system picks. Every
+// wait is bounded, and it ends by itself when the client leaves or after a deadline.
+struct CServerScript {
+    std::string strGreeting = "220 fake.test ESMTP ready\r\n";
+    // Replies by command ("HELO", "MAIL", "RCPT", "DATA", "END" for the end of the data,
+    // "QUIT"); missing ones get the defaults below. "" leaves the command unanswered (the
+    // server goes silent); "CLOSE" closes the connection.
+    std::map<std::string, std::string> replies;
+    // When set, the reply to each RCPT line.
+    std::function<std::string(const std::string& line)> rcpt;
+    // Closes the connection after this many bytes of message data.
+    size_t nCloseAfterDataBytes = SIZE_MAX;
+};
+
+class CFakeSmtpServer {
+public:
+    explicit CFakeSmtpServer(CServerScript script = {});
+    ~CFakeSmtpServer();
+    int Port() const { return m_nPort; }
+    std::string Address() const { return "127.0.0.1:" + std::to_string(m_nPort); }
+    // Waits for the conversation to end (the client left or the deadline passed).
+    void Join();
+
+    // Valid after Join.
+    bool m_bConnected = false;
+    std::vector<std::string> m_commands; // every command line, without its line end
+    std::string m_strData; // the message data as received, stuffed, without the
+                           // line holding the final full stop
+    bool m_bEndOfData = false; // the data ended with the final full stop line
+
+private:
+    void Serve();
+    std::string Reply(const std::string& key, const std::string& line) const;
+
+    CServerScript m_script;
+    int m_nListen = -1;
+    int m_nPort = 0;
+    std::thread m_thread;
+};
+
+} // namespace mailtest

@@ -1,0 +1,506 @@
+// The mail worker against scripted servers of our own on 127.0.0.1: the exact dialogue and
+// message stream, and every way a send can fail, each ending in the failure text with the
+// worker's files gone.
+#include "mail/mailthread.h"
+#include "platform/files.h"
+#include "platform/message.h"
+#include "platform/strings.h"
+#include "tests/mail/mail_fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <condition_variable>
+#include <cstdlib>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace mailtest;
+
+namespace {
+
+constexpr std::time_t kStart = 1796738709; // Tue, 08 Dec 2026 14:05:09 UTC
+const char kErrTemplate[] = "%s could not send it. %s and %s are sorry; write to %s.";
+const char kErrText[] = "Vimble e-mail could not send it. Vimble e-mail and Vimble e-mail are "
+                        "sorry; write to greetings@vimble-email.example.";
+
+class CTable : public platform::IStringTable {
+public:
+    std::string Get(int nId) const override
+    {
+        return nId == 10143 ? "Sent after %D days (%%)." : std::string();
+    }
+};
+
+// Records what the worker asks of the editor; can hold the result box open.
+class CRecordingHost : public IMailHost {
+public:
+    void StartActivity() override { Note("start"); }
+    void StopActivity() override { Note("stop"); }
+    void ShowResult(
+        const std::string& strText, bool bSucceeded, const std::string& strReason) override
+    {
+        std::unique_lock lock(m_mutex);
+        m_calls.push_back("result");
+        m_strText = strText;
+        m_bSucceeded = bSucceeded;
+        m_strReason = strReason;
+        m_bShown = true;
+        m_changed.notify_all();
+        m_changed.wait(lock, [this] { return !m_bHold; });
+    }
+    void Hold() { m_bHold = true; }
+    void Release()
+    {
+        std::lock_guard lock(m_mutex);
+        m_bHold = false;
+        m_changed.notify_all();
+    }
+    void WaitShown()
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_bShown; });
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::vector<std::string> m_calls;
+    std::string m_strText;
+    std::string m_strReason;
+    bool m_bSucceeded = false;
+    bool m_bShown = false;
+    bool m_bHold = false;
+
+private:
+    void Note(const char* what)
+    {
+        std::lock_guard lock(m_mutex);
+        m_calls.push_back(what);
+    }
+};
+
+std::string HostName()
+{
+    char name[81] = {};
+    gethostname(name, 80);
+    return name[0] != '\0' ? name : "localhost";
+}
+
+std::string Stuffed(const std::string& message)
+{
+    std::string out;
+    bool lineStart = true;
+    for (char c : message) {
+        if (lineStart && c == '.')
+            out.push_back('.');
+        out.push_back(c);
+        lineStart = c == '\n';
+    }
+    return out;
+}
+
+class MailThreadTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char* tmp = std::getenv("TMPDIR");
+        m_bHadTmp = tmp != nullptr;
+        m_strOldTmp = tmp != nullptr ? tmp : "";
+        m_pRoot = std::make_unique<CTempDir>();
+        m_strTmp = *m_pRoot / "tmp";
+        m_strData = *m_pRoot / "data";
+        m_strCards = *m_pRoot / "cards";
+        for (const std::string& dir : { m_strTmp, m_strData, m_strCards })
+            ASSERT_EQ(mkdir(dir.c_str(), 0700), 0);
+        // The worker's temporary files go where the test can see that they are gone.
+        setenv("TMPDIR", m_strTmp.c_str(), 1);
+        setenv("TZ", "XST-1", 1); // one hour east of UTC, no summer time
+        tzset();
+        m_player = PatternBytes(5000, 11);
+        m_data = PatternBytes(3000, 12);
+        WriteText(m_strData + "/play.exe", m_player);
+        WriteText(m_strData + "/play.dat", m_data);
+        WriteText(m_strData + "/err.msg", kErrTemplate);
+        m_pPrevious = platform::SetStringTable(&m_table);
+    }
+    void TearDown() override
+    {
+        platform::SetStringTable(m_pPrevious);
+        if (m_bHadTmp)
+            setenv("TMPDIR", m_strOldTmp.c_str(), 1);
+        else
+            unsetenv("TMPDIR");
+        m_pRoot.reset();
+    }
+
+    std::string Project(const std::string& name, const std::string& bytes)
+    {
+        std::string path = m_strCards + "/" + name;
+        WriteText(path, bytes);
+        return path;
+    }
+
+    std::unique_ptr<CMailThread> MakeThread(const std::string& server, const std::string& project)
+    {
+        auto thread = std::make_unique<CMailThread>();
+        thread->m_strServer = server;
+        thread->m_strFrom = "me@vimble.test";
+        thread->m_strTo = "ann@vimble.test";
+        thread->m_strSubject = "Happy birthday";
+        thread->m_strText = "Hello!";
+        thread->m_strProjectPath = project;
+        thread->m_strDataDir = m_strData;
+        thread->m_pHost = &m_host;
+        thread->m_nTimeoutSeconds = 5;
+        thread->m_nStartTime = kStart;
+        return thread;
+    }
+
+    // The worker leaves nothing behind: no project, no attachment, no temporary files.
+    void ExpectCleanedUp()
+    {
+        EXPECT_EQ(ListDir(m_strCards), std::vector<std::string> {});
+        EXPECT_EQ(ListDir(m_strTmp), std::vector<std::string> {});
+    }
+
+    void ExpectFailure(const CMailThread& thread, int result)
+    {
+        EXPECT_EQ(result, 0);
+        EXPECT_TRUE(thread.m_bFailed);
+        EXPECT_FALSE(m_host.m_bSucceeded);
+        EXPECT_EQ(m_host.m_strText, kErrText);
+        EXPECT_FALSE(m_host.m_strReason.empty());
+        EXPECT_EQ(m_host.m_calls, (std::vector<std::string> { "stop", "result" }));
+        ExpectCleanedUp();
+    }
+
+    std::unique_ptr<CTempDir> m_pRoot;
+    std::string m_strTmp, m_strData, m_strCards, m_strOldTmp;
+    bool m_bHadTmp = false;
+    std::string m_player, m_data;
+    CTable m_table;
+    platform::IStringTable* m_pPrevious = nullptr;
+    CRecordingHost m_host;
+};
+
+struct StreamCase {
+    std::string projectName;
+    size_t projectSize;
+    size_t playerSize;
+    bool withData;
+    std::string to;
+    std::vector<std::string> rcpts;
+    std::string text;
+    std::string textOnWire; // the text row as it is sent
+    std::vector<size_t> base64Lines;
+};
+
+void PrintTo(const StreamCase& c, std::ostream* os)
+{
+    *os << testing::PrintToString(c.projectName + " to " + c.to);
+}
+
+class MailStreamTest : public MailThreadTest, public testing::WithParamInterface<StreamCase> { };
+
+TEST_P(MailStreamTest, DialogueAndMessageByteForByte)
+{
+    const StreamCase& c = GetParam();
+    m_player = PatternBytes(c.playerSize, 21);
+    WriteText(m_strData + "/play.exe", m_player);
+    const std::string project = PatternBytes(c.projectSize, 22);
+    CFakeSmtpServer server;
+    auto thread = MakeThread(server.Address(), Project(c.projectName, project));
+    thread->m_strTo = c.to;
+    thread->m_strText = c.text;
+    thread->m_bSendPlayer = c.withData;
+    int result = thread->Run();
+    server.Join();
+
+    EXPECT_EQ(result, 1) << thread->m_strFailure;
+    EXPECT_TRUE(m_host.m_bSucceeded);
+    EXPECT_EQ(m_host.m_strText, "Sent after 0 days (%).");
+    std::vector<std::string> commands { "HELO " + HostName(), "MAIL FROM:<me@vimble.test>" };
+    for (const std::string& rcpt : c.rcpts)
+        commands.push_back("RCPT TO:<" + rcpt + ">");
+    commands.push_back("DATA");
+    commands.push_back("QUIT");
+    EXPECT_EQ(server.m_commands, commands);
+    ASSERT_TRUE(server.m_bEndOfData);
+
+    const std::string name = c.projectName.substr(0, c.projectName.size() - 4);
+    const std::string bundle
+        = ReferenceBundle(m_player, c.withData ? &m_data : nullptr, project, name);
+    const std::string base64 = ReferenceBase64(bundle);
+    const std::string expected = "To:" + c.to + "\r\n" + "From:me@vimble.test\r\n"
+        + "Date: Tue, 08 Dec 2026 15:05:09 +0100\r\n" + "MESSAGE_ID: <3AB45D459C44CC34A>\r\n"
+        + "Subject:Happy birthday\r\n" + "MIME-Version: 1.0\r\n"
+        + "Content-Type: multipart/mixed; boundary=\"theboundarybyVelmorant\"\r\n" + "\r\n"
+        + "This is a multi-part message in MIME format.And your mail-reader doesn't understand "
+          "MIME.\r\n"
+        + "--theboundarybyVelmorant\r\n" + "Content-Type: text/plain; charset=us-ascii\r\n"
+        + "Content-Transfer-Encoding: 7bit\r\n" + "\r\n" + c.textOnWire + "\r\n" + "\r\n"
+        + "--theboundarybyVelmorant\r\n" + "Content-Type: application/octet-stream; name=" + name
+        + ".exe\r\n" + "Content-transfer-encoding: base64\r\n"
+        + "Content-Disposition: attachment; filename=" + name + ".exe\r\n" + "\r\n" + base64
+        + "\r\n" + "--theboundarybyVelmorant--\r\n";
+    EXPECT_EQ(server.m_strData, Stuffed(expected));
+    EXPECT_EQ(Unstuff(server.m_strData), expected);
+
+    if (!c.base64Lines.empty()) {
+        std::vector<size_t> lengths;
+        for (size_t at = 0; at < base64.size(); at = base64.find("\r\n", at) + 2)
+            lengths.push_back(base64.find("\r\n", at) - at);
+        EXPECT_EQ(lengths, c.base64Lines);
+    }
+    ExpectCleanedUp();
+    // The recipients go into the address book only with the player's data.
+    EXPECT_EQ(Exists(m_strData + "/book.dat"), c.withData);
+    if (c.withData) {
+        EXPECT_EQ(ReadText(m_strData + "/book.dat"),
+            std::string("\x01\x00", 2) + static_cast<char>(c.to.size()) + c.to);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MailStreamTest,
+    testing::Values(
+        // Bundles of 44, 45 and 46 bytes: one full line ending in a pad, one full line, and a
+        // second line of four characters.
+        StreamCase {
+            "a.kel", 5, 5, false, "ann@vimble.test", { "ann@vimble.test" }, "Hi", "Hi", { 60 } },
+        StreamCase {
+            "b.kel", 6, 5, false, "ann@vimble.test", { "ann@vimble.test" }, "Hi", "Hi", { 60 } },
+        StreamCase {
+            "c.kel", 7, 5, false, "ann@vimble.test", { "ann@vimble.test" }, "Hi", "Hi", { 60, 4 } },
+        StreamCase { "birthdaycard.kel", 20000, 5000, true, "ann@vimble.test;bob@vimble.test",
+            { "ann@vimble.test", "bob@vimble.test" }, "Hello!", "Hello!", {} },
+        // A comma and a blank between two addresses give two recipients, not three; a
+        // trailing separator adds none; the header keeps the text as typed.
+        StreamCase { "party.kel", 100, 50, false, "ann@vimble.test, bob@vimble.test;",
+            { "ann@vimble.test", "bob@vimble.test" }, "", "", {} },
+        // No recipients at all: straight to DATA.
+        StreamCase { "party.kel", 100, 50, false, "", {}, "x", "x", {} },
+        // A full stop alone on a line cannot end the data early; lone line feeds go out as
+        // CR LF.
+        StreamCase { "party.kel", 100, 50, false, "ann@vimble.test", { "ann@vimble.test" },
+            "Line one\r\n.\r\n.dot first\nlast", "Line one\r\n.\r\n.dot first\r\nlast", {} }));
+
+TEST_F(MailThreadTest, MultiLineRepliesAreReadWhole)
+{
+    CServerScript script;
+    script.strGreeting = "220-fake.test here\r\n220-no pipelining\r\n220 ready\r\n";
+    script.replies["HELO"] = "250-fake.test\r\n250-SIZE 1000000\r\n250 HELP\r\n";
+    script.replies["END"] = "250-queued\r\n250 as 1234\r\n";
+    CFakeSmtpServer server(script);
+    auto thread = MakeThread(server.Address(), Project("card.kel", "KEL"));
+    EXPECT_EQ(thread->Run(), 1) << thread->m_strFailure;
+    server.Join();
+    EXPECT_EQ(server.m_commands.size(), 5u);
+    EXPECT_EQ(server.m_commands.back(), "QUIT");
+}
+
+TEST_F(MailThreadTest, ARefusedRecipientIsNamedWhileTheOthersReceive)
+{
+    CServerScript script;
+    script.rcpt = [](const std::string& line) {
+        return line.find("bob@") != std::string::npos ? "550 5.1.1 no such user\r\n"
+                                                      : "250 Accepted\r\n";
+    };
+    CFakeSmtpServer server(script);
+    auto thread = MakeThread(server.Address(), Project("card.kel", "KEL"));
+    thread->m_strTo = "ann@vimble.test;bob@vimble.test";
+    thread->m_bSendPlayer = true;
+    EXPECT_EQ(thread->Run(), 1) << thread->m_strFailure;
+    server.Join();
+    EXPECT_TRUE(server.m_bEndOfData);
+    EXPECT_EQ(thread->m_strRefused, "bob@vimble.test (550 5.1.1 no such user)");
+    EXPECT_EQ(m_host.m_strText,
+        "Sent after 0 days (%).\nThe mail server refused these "
+        "recipients: bob@vimble.test (550 5.1.1 no such user)");
+    EXPECT_TRUE(m_host.m_bSucceeded);
+    EXPECT_TRUE(Exists(m_strData + "/book.dat"));
+    ExpectCleanedUp();
+}
+
+struct FailureCase {
+    const char* name;
+    CServerScript script;
+    std::vector<std::string> commands; // the command words the server saw, in order
+    bool endOfData;
+};
+
+void PrintTo(const FailureCase& c, std::ostream* os)
+{
+    *os << testing::PrintToString(std::string(c.name));
+}
+
+CServerScript Script(std::string key, std::string reply)
+{
+    CServerScript script;
+    if (key == "GREETING")
+        script.strGreeting = reply;
+    else
+        script.replies[key] = reply;
+    return script;
+}
+
+CServerScript CloseAfterData(size_t bytes)
+{
+    CServerScript script;
+    script.nCloseAfterDataBytes = bytes;
+    return script;
+}
+
+CServerScript RefuseEveryRecipient()
+{
+    CServerScript script;
+    script.rcpt = [](const std::string&) { return "550 unknown user\r\n"; };
+    return script;
+}
+
+class MailFailureTest : public MailThreadTest, public testing::WithParamInterface<FailureCase> { };
+
+TEST_P(MailFailureTest, EndsInTheFailureTextWithTheFilesGone)
+{
+    const FailureCase& c = GetParam();
+    const std::string book("\x01\x00\x03old", 6);
+    WriteText(m_strData + "/book.dat", book);
+    CFakeSmtpServer server(c.script);
+    auto thread = MakeThread(server.Address(), Project("card.kel", PatternBytes(3000, 5)));
+    thread->m_strTo = "ann@vimble.test, bob@vimble.test";
+    thread->m_bSendPlayer = true;
+    thread->m_nTimeoutSeconds = 1;
+    platform::CMessageRecorder recorder;
+    int result = thread->Run();
+    server.Join();
+    ExpectFailure(*thread, result);
+    std::vector<std::string> words;
+    for (const std::string& command : server.m_commands)
+        words.push_back(command.substr(0, 4));
+    EXPECT_EQ(words, c.commands);
+    EXPECT_EQ(server.m_bEndOfData, c.endOfData);
+    EXPECT_EQ(ReadText(m_strData + "/book.dat"), book);
+}
+
+INSTANTIATE_TEST_SUITE_P(Servers, MailFailureTest,
+    testing::Values(
+        FailureCase { "RefusedGreeting", Script("GREETING", "554 go away\r\n"), {}, false },
+        FailureCase { "SilentServer", Script("GREETING", ""), {}, false },
+        FailureCase {
+            "NotAMailServer", Script("GREETING", "HTTP/1.1 400 Bad Request\r\n"), {}, false },
+        FailureCase {
+            "RefusedHelo", Script("HELO", "501 bad name\r\n"), { "HELO", "QUIT" }, false },
+        FailureCase { "RefusedMailFrom", Script("MAIL", "550 not you\r\n"),
+            { "HELO", "MAIL", "QUIT" }, false },
+        FailureCase { "EveryRecipientRefused", RefuseEveryRecipient(),
+            { "HELO", "MAIL", "RCPT", "RCPT", "QUIT" }, false },
+        FailureCase {
+            "ClosedAtRecipient", Script("RCPT", "CLOSE"), { "HELO", "MAIL", "RCPT" }, false },
+        FailureCase { "RefusedData", Script("DATA", "554 no valid recipients\r\n"),
+            { "HELO", "MAIL", "RCPT", "RCPT", "DATA", "QUIT" }, false },
+        FailureCase { "ClosedMidData", CloseAfterData(300),
+            { "HELO", "MAIL", "RCPT", "RCPT", "DATA" }, false },
+        FailureCase { "RefusedEndOfData", Script("END", "552 message too big\r\n"),
+            { "HELO", "MAIL", "RCPT", "RCPT", "DATA", "QUIT" }, true },
+        FailureCase { "SilentAfterData", Script("END", ""),
+            { "HELO", "MAIL", "RCPT", "RCPT", "DATA" }, true }),
+    [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+
+TEST_F(MailThreadTest, ANameThatDoesNotResolveSendsNothing)
+{
+    const std::string book("\x01\x00\x03old", 6);
+    WriteText(m_strData + "/book.dat", book);
+    auto thread = MakeThread("nowhere.invalid", Project("card.kel", "KEL"));
+    thread->m_bSendPlayer = true;
+    int result = thread->Run();
+    ExpectFailure(*thread, result);
+    EXPECT_NE(thread->m_strFailure.find("nowhere.invalid"), std::string::npos);
+    EXPECT_EQ(ReadText(m_strData + "/book.dat"), book);
+}
+
+TEST_F(MailThreadTest, AClosedPortFailsTheSend)
+{
+    int probe = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    close(probe); // nothing listens there now
+    auto thread
+        = MakeThread("127.0.0.1:" + std::to_string(ntohs(address.sin_port)), Project("a.kel", "K"));
+    ExpectFailure(*thread, thread->Run());
+}
+
+TEST_F(MailThreadTest, AMissingPlayerDropsTheConnectionBeforeTheEndOfData)
+{
+    ASSERT_TRUE(platform::DeleteFile(m_strData + "/play.exe"));
+    CFakeSmtpServer server;
+    auto thread = MakeThread(server.Address(), Project("card.kel", "KEL"));
+    platform::CMessageRecorder recorder;
+    int result = thread->Run();
+    server.Join();
+    ExpectFailure(*thread, result);
+    // The server saw the start of the message but no end, so it delivers nothing.
+    EXPECT_FALSE(server.m_bEndOfData);
+    EXPECT_NE(server.m_strData.find("Subject:Happy birthday"), std::string::npos);
+    ASSERT_GE(recorder.m_messages.size(), 2u);
+    EXPECT_EQ(recorder.m_messages[0].strText, m_strData + "/play.exe: Error! File Not Found");
+    EXPECT_EQ(recorder.m_messages[1].strText, "Error 24 ");
+}
+
+TEST_F(MailThreadTest, WithoutErrMsgTheResultStillSaysWhatHappened)
+{
+    ASSERT_TRUE(platform::DeleteFile(m_strData + "/err.msg"));
+    auto thread = MakeThread("nowhere.invalid", Project("card.kel", "KEL"));
+    EXPECT_EQ(thread->Run(), 0);
+    EXPECT_NE(
+        m_host.m_strText.find("Vimble e-mail could not send your greeting"), std::string::npos);
+    ExpectCleanedUp();
+}
+
+TEST_F(MailThreadTest, AHostileErrMsgCannotReadWhatItWasNotGiven)
+{
+    WriteText(m_strData + "/err.msg", "%s %n %d %s %s %s %s %s");
+    auto thread = MakeThread("nowhere.invalid", Project("card.kel", "KEL"));
+    EXPECT_EQ(thread->Run(), 0);
+    EXPECT_EQ(m_host.m_strText,
+        "Vimble e-mail %n %d Vimble e-mail Vimble e-mail "
+        "greetings@vimble-email.example  ");
+}
+
+TEST_F(MailThreadTest, WithoutAHostTheResultIsPrinted)
+{
+    auto thread = MakeThread("nowhere.invalid", Project("card.kel", "KEL"));
+    thread->m_pHost = nullptr;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(thread->Run(), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), std::string(kErrText) + "\n");
+}
+
+TEST_F(MailThreadTest, OneWorkerAtATime)
+{
+    CFakeSmtpServer server;
+    auto thread = MakeThread(server.Address(), Project("card.kel", "KEL"));
+    m_host.Hold();
+    ASSERT_EQ(g_pMailThread.load(), nullptr);
+    ASSERT_TRUE(StartMailThread(std::move(thread)));
+    m_host.WaitShown();
+    // The result box is open: the worker still counts as running, and no second one starts.
+    EXPECT_NE(g_pMailThread.load(), nullptr);
+    EXPECT_TRUE(IsSendInProgress());
+    EXPECT_FALSE(StartMailThread(MakeThread(server.Address(), Project("other.kel", "KEL"))));
+    m_host.Release();
+    WaitForMailThreads();
+    server.Join();
+    EXPECT_EQ(g_pMailThread.load(), nullptr);
+    EXPECT_FALSE(IsSendInProgress());
+    EXPECT_TRUE(m_host.m_bSucceeded);
+    EXPECT_EQ(m_host.m_calls, (std::vector<std::string> { "start", "stop", "result" }));
+    // The refused second worker never ran; its project is still there.
+    EXPECT_EQ(ListDir(m_strCards), std::vector<std::string> { "other.kel" });
+    EXPECT_EQ(ListDir(m_strTmp), std::vector<std::string> {});
+}
+
+} // namespace

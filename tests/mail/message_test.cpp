@@ -1,0 +1,277 @@
+// The rows of the message and the small texts around it: dates, elapsed times, recipients,
+// the failure letter's template, line ends and the doubling of full stops.
+#include "mail/message.h"
+#include "mail/smtp.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::tm Tm(int year, int month, int day, int wday, int hour, int min, int sec)
+{
+    std::tm t {};
+    t.tm_year = year - 1900;
+    t.tm_mon = month - 1;
+    t.tm_mday = day;
+    t.tm_wday = wday;
+    t.tm_hour = hour;
+    t.tm_min = min;
+    t.tm_sec = sec;
+    return t;
+}
+
+struct DateCase {
+    std::tm local;
+    long offset;
+    std::string row;
+};
+
+void PrintTo(const DateCase& c, std::ostream* os)
+{
+    *os << testing::PrintToString(c.row);
+}
+
+class DateRowTest : public testing::TestWithParam<DateCase> { };
+
+TEST_P(DateRowTest, InternetDateWithTheZone)
+{
+    EXPECT_EQ(MailDateRow(GetParam().local, GetParam().offset), GetParam().row);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dates, DateRowTest,
+    testing::Values(DateCase { Tm(2026, 12, 8, 2, 14, 5, 9), 3600,
+                        "Date: Tue, 08 Dec 2026 14:05:09 +0100\r\n" },
+        DateCase { Tm(1998, 12, 7, 1, 14, 5, 9), 0, "Date: Mon, 07 Dec 1998 14:05:09 +0000\r\n" },
+        DateCase { Tm(2025, 1, 31, 5, 0, 0, 0), -(5 * 3600 + 30 * 60),
+            "Date: Fri, 31 Jan 2025 00:00:00 -0530\r\n" },
+        DateCase { Tm(2024, 7, 4, 0, 23, 59, 59), 12 * 3600 + 45 * 60,
+            "Date: Sun, 04 Jul 2024 23:59:59 +1245\r\n" }));
+
+struct SpanCase {
+    std::string pattern;
+    int64_t seconds;
+    std::string text;
+};
+
+void PrintTo(const SpanCase& c, std::ostream* os)
+{
+    *os << testing::PrintToString(c.pattern + " " + std::to_string(c.seconds));
+}
+
+class TimeSpanTest : public testing::TestWithParam<SpanCase> { };
+
+TEST_P(TimeSpanTest, TemplateRules)
+{
+    EXPECT_EQ(FormatTimeSpan(GetParam().pattern, GetParam().seconds), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Spans, TimeSpanTest,
+    testing::Values(SpanCase { "%M:%S", 75, "01:15" },
+        SpanCase { "%D %H %M %S", 90061, "1 01 01 01" },
+        SpanCase { "%D days %H:%M:%S", 0, "0 days 00:00:00" },
+        SpanCase { "100%% in %S s", 9, "100% in 09 s" },
+        SpanCase { "%X and %d stay", 5, "%X and %d stay" },
+        SpanCase { "ends with %", 5, "ends with %" }, SpanCase { "%H", 86399, "23" },
+        SpanCase { "%D", 864000, "10" }));
+
+struct RecipientCase {
+    std::string to;
+    std::vector<std::string> addresses;
+};
+
+void PrintTo(const RecipientCase& c, std::ostream* os)
+{
+    *os << testing::PrintToString(c.to);
+}
+
+class RecipientTest : public testing::TestWithParam<RecipientCase> { };
+
+TEST_P(RecipientTest, SplitAtEverySeparatorWithoutEmptyAddresses)
+{
+    EXPECT_EQ(SplitRecipients(GetParam().to), GetParam().addresses);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, RecipientTest,
+    testing::Values(RecipientCase { "a@x;b@y", { "a@x", "b@y" } },
+        RecipientCase { "a@x, b@y", { "a@x", "b@y" } },
+        RecipientCase { "a@x b@y,c@z", { "a@x", "b@y", "c@z" } },
+        RecipientCase { "a@x;", { "a@x" } }, RecipientCase { ";;, ", {} }, RecipientCase { "", {} },
+        RecipientCase { "a@x\r\nb@y\tc@z", { "a@x", "b@y", "c@z" } },
+        RecipientCase { "a@x", { "a@x" } }));
+
+struct TemplateCase {
+    std::string pattern;
+    std::string text;
+};
+
+void PrintTo(const TemplateCase& c, std::ostream* os)
+{
+    *os << testing::PrintToString(c.pattern);
+}
+
+class TemplateTest : public testing::TestWithParam<TemplateCase> { };
+
+TEST_P(TemplateTest, OnlyTextArgumentsAreFilledIn)
+{
+    EXPECT_EQ(FillTemplate(GetParam().pattern, { "One", "Two", "Three", "me@x" }), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Templates, TemplateTest,
+    testing::Values(TemplateCase { "%s, %s, %s: write to %s.", "One, Two, Three: write to me@x." },
+        TemplateCase { "%s %s %s %s %s!", "One Two Three me@x !" },
+        TemplateCase { "%d %n %x %p %ls", "%d %n %x %p %ls" },
+        TemplateCase { "100%% %s", "100% One" }, TemplateCase { "%%s", "%s" },
+        TemplateCase { "no arguments", "no arguments" }, TemplateCase { "%", "%" }));
+
+TEST(MessageRows, HeaderRowsAsGiven)
+{
+    setenv("TZ", "UTC0", 1);
+    tzset();
+    std::time_t start = 1796738709; // Tue, 08 Dec 2026 14:05:09 UTC
+    EXPECT_EQ(MailHeaderRows("ann@x, bob@y", "me@z", start, "Happy birthday!"),
+        "To:ann@x, bob@y\r\n"
+        "From:me@z\r\n"
+        "Date: Tue, 08 Dec 2026 14:05:09 +0000\r\n"
+        "MESSAGE_ID: <3AB45D459C44CC34A>\r\n"
+        "Subject:Happy birthday!\r\n"
+        "MIME-Version: 1.0\r\n"
+        "Content-Type: multipart/mixed; boundary=\"theboundarybyVelmorant\"\r\n"
+        "\r\n");
+}
+
+TEST(MessageRows, LineBreaksCannotAddHeaderLines)
+{
+    std::string rows = MailHeaderRows("a@x\r\nBcc: c@z", "me@z\nX: 1", 0, "Hi\rthere");
+    EXPECT_EQ(rows.find("\r\nBcc"), std::string::npos);
+    EXPECT_NE(rows.find("To:a@x  Bcc: c@z\r\n"), std::string::npos);
+    EXPECT_NE(rows.find("From:me@z X: 1\r\n"), std::string::npos);
+    EXPECT_NE(rows.find("Subject:Hi there\r\n"), std::string::npos);
+}
+
+TEST(MessageRows, AnEmptyTextStillGivesItsThreeLines)
+{
+    EXPECT_EQ(MailTextRows(""),
+        "This is a multi-part message in MIME format.And your mail-reader doesn't "
+        "understand MIME.\r\n"
+        "--theboundarybyVelmorant\r\n"
+        "Content-Type: text/plain; charset=us-ascii\r\n"
+        "Content-Transfer-Encoding: 7bit\r\n"
+        "\r\n"
+        "\r\n"
+        "\r\n"
+        "--theboundarybyVelmorant\r\n");
+    EXPECT_EQ(MailClosingRows(), "\r\n--theboundarybyVelmorant--\r\n");
+}
+
+struct LineEndCase {
+    std::string in, out;
+};
+
+void PrintTo(const LineEndCase& c, std::ostream* os)
+{
+    *os << testing::PrintToString(c.in);
+}
+
+class LineEndTest : public testing::TestWithParam<LineEndCase> { };
+
+TEST_P(LineEndTest, EveryLineBreakBecomesCrLf)
+{
+    EXPECT_EQ(WithCrLf(GetParam().in), GetParam().out);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, LineEndTest,
+    testing::Values(LineEndCase { "a\r\nb", "a\r\nb" }, LineEndCase { "a\nb", "a\r\nb" },
+        LineEndCase { "a\rb", "a\r\nb" }, LineEndCase { "a\n\nb\r", "a\r\n\r\nb\r\n" },
+        LineEndCase { "\r\n\r", "\r\n\r\n" }, LineEndCase { "", "" }));
+
+struct StuffCase {
+    std::string in, out;
+};
+
+void PrintTo(const StuffCase& c, std::ostream* os)
+{
+    *os << testing::PrintToString(c.in.substr(0, 20));
+}
+
+class DotStuffTest : public testing::TestWithParam<StuffCase> { };
+
+TEST_P(DotStuffTest, FullStopsAtLineStartsAreDoubled)
+{
+    for (size_t piece : { size_t { 1 }, size_t { 3 }, size_t { 1000 } }) {
+        std::string sent;
+        CMailDataStream stream([&](const char* data, size_t size) {
+            EXPECT_LE(size, 8192u);
+            sent.append(data, size);
+            return true;
+        });
+        for (size_t i = 0; i < GetParam().in.size(); i += piece)
+            ASSERT_TRUE(stream.Write(GetParam().in.substr(i, piece)));
+        ASSERT_TRUE(stream.Flush());
+        EXPECT_EQ(sent, GetParam().out) << "pieces of " << piece;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, DotStuffTest,
+    testing::Values(StuffCase { ".\r\n", "..\r\n" }, StuffCase { "a\r\n.\r\nb", "a\r\n..\r\nb" },
+        StuffCase { "a.b\r\n..c\r\n", "a.b\r\n...c\r\n" }, StuffCase { "no dots", "no dots" },
+        StuffCase { std::string(20000, 'x') + "\r\n.", std::string(20000, 'x') + "\r\n.." }));
+
+TEST(DataStream, AFailedSinkStopsEveryLaterWrite)
+{
+    int calls = 0;
+    CMailDataStream stream([&](const char*, size_t) {
+        ++calls;
+        return false;
+    });
+    EXPECT_FALSE(stream.Write(std::string(9000, 'x')));
+    EXPECT_FALSE(stream.Write("more"));
+    EXPECT_FALSE(stream.Flush());
+    EXPECT_EQ(calls, 1);
+}
+
+struct ServerCase {
+    std::string server;
+    bool valid;
+    std::string host;
+    int port;
+};
+
+void PrintTo(const ServerCase& c, std::ostream* os)
+{
+    *os << testing::PrintToString(c.server);
+}
+
+class ServerTextTest : public testing::TestWithParam<ServerCase> { };
+
+TEST_P(ServerTextTest, HostAndOptionalPort)
+{
+    std::string host;
+    int port = 0;
+    EXPECT_EQ(CSmtpConnection::SplitServer(GetParam().server, host, port), GetParam().valid);
+    if (GetParam().valid) {
+        EXPECT_EQ(host, GetParam().host);
+        EXPECT_EQ(port, GetParam().port);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ServerTextTest,
+    testing::Values(ServerCase { "mail.example.com", true, "mail.example.com", 25 },
+        ServerCase { "mail.example.com:2525", true, "mail.example.com", 2525 },
+        ServerCase { "127.0.0.1:587", true, "127.0.0.1", 587 },
+        ServerCase { "[::1]:2525", true, "::1", 2525 }, ServerCase { "[::1]", true, "::1", 25 },
+        ServerCase { "::1", true, "::1", 25 }, ServerCase { "host:", false, "", 0 },
+        ServerCase { "host:0", false, "", 0 }, ServerCase { "host:65536", false, "", 0 },
+        ServerCase { "host:25x", false, "", 0 }, ServerCase { "[::1", false, "", 0 }));
+
+TEST(ServerLookup, NamesThatCannotResolveAreRefusedWithoutTheResolver)
+{
+    for (const char* server : { "", "no such host", "host;rm", "nowhere.invalid", "INVALID",
+             "x.Invalid.", "a:b:c:d:g" }) {
+        CSmtpConnection connection;
+        std::string reason;
+        EXPECT_FALSE(connection.Resolve(server, reason)) << server;
+        EXPECT_FALSE(reason.empty());
+    }
+}
+
+} // namespace
