@@ -12,13 +12,15 @@ export XDG_CONFIG_DIRS="$VIMBLE_ROOT/build/release/etc/xdg${XDG_CONFIG_DIRS:+:$X
 tool="$VIMBLE_ROOT/build/release/app/vimble-tool"
 cat <<MSG
 
-Built. The editor window is not part of this build yet; the core works through the
-command-line tool:
+Built, with the resource library and the sample library. The editor window is not part of
+this build yet; the core works through the command-line tool. To use the installed settings
+(resource library, data directory) from another shell:
 
-  $tool new greeting.kel          a new, empty project
-  $tool dump greeting.kel         the project (or a .hdr / .zty library file) as JSON
-  $tool resave in.kel out.kel     open a project and save it again
-  $tool lzss e|d IN OUT           the project file codec
+  export XDG_CONFIG_DIRS="$VIMBLE_ROOT/build/release/etc/xdg"
+
+MSG
+"$tool" 2>&1 | sed "s#^usage: vimble-tool#usage: $tool#" || true
+cat <<MSG
 
 Benchmarks: $VIMBLE_ROOT/build/release/bench/vimble-bench
 MSG
