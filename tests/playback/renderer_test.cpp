@@ -190,30 +190,39 @@ TEST(Sounds, StageSoundAtFrameZeroAndObjectSoundsAtTheirFrames)
     std::filesystem::remove_all(dir);
 }
 
-TEST(Clips, ScaleComesFromTheOriginalSizeWithAFloorOfOneHundredth)
+// A clip of the given original size and frame count whose inner stage holds one green square
+// at (0, 0), moving on one effect of the given type and first parameter over all its frames.
+std::unique_ptr<CAnimationObject> GreenSquareClip(CAbstractMovie& movie, CSize original, int32_t frames,
+                                                  CSize square, int32_t type, float p1)
 {
-    auto doc = playtest::Playable({{0, 0, 10, 10, {{-1, 0, 0, 0, 0, 1}}}}, 1);
-    CAbstractMovie& movie = *doc->GetMovie();
-    // A clip of two inner frames whose one object moves 10 to the right per frame.
     auto clip = std::make_unique<CAnimationObject>();
-    clip->m_szOriginal = {100, 100};
-    clip->m_nFrameCount = 2;
+    clip->m_szOriginal = original;
+    clip->m_nFrameCount = frames;
     clip->m_pStage = std::make_unique<CStage>();
     clip->m_pStage->m_nRole = CStage::roleInner;
     clip->m_pStage->SetMovie(&movie);
-    CLayer* inner = clip->m_pStage->AddObject(CGenericDrawing::kindDrawn, 0, 0, 50, 50);
+    CLayer* inner = clip->m_pStage->AddObject(CGenericDrawing::kindDrawn, 0, 0, square.cx, square.cy);
     auto drawn = std::make_unique<CDrawnObject>();
     drawn->m_pShape = std::make_unique<CDrawRect>();
     drawn->m_pShape->m_logbrush.lbColor = 0x00FF00;
     drawn->m_pShape->m_bPen = 0;
     inner->m_pDrawing->SetObject(std::move(drawn));
     auto* effect = new CEffect;
-    effect->m_nType = 0;
-    effect->m_fParam1 = 10.0f;
+    effect->m_nType = type;
+    effect->m_fParam1 = p1;
     effect->m_nStartFrame = 0;
-    effect->m_nDuration = 2;
+    effect->m_nDuration = frames;
     inner->m_pEffects->AddTail(effect);
     inner->AttachParts();
+    return clip;
+}
+
+TEST(Clips, ScaleComesFromTheOriginalSizeWithAFloorOfOneHundredth)
+{
+    auto doc = playtest::Playable({{0, 0, 10, 10, {{-1, 0, 0, 0, 0, 1}}}}, 1);
+    CAbstractMovie& movie = *doc->GetMovie();
+    // A clip of two inner frames whose one object moves 10 to the right per frame.
+    auto clip = GreenSquareClip(movie, {100, 100}, 2, {50, 50}, 0, 10.0f);
     CAnimationObject* raw = clip.get();
     playtest::LayerAt(*doc, 0)->m_pDrawing->SetObject(std::move(clip));
     playtest::LayerAt(*doc, 0)->AttachParts();
@@ -259,24 +268,7 @@ TEST(Clips, ScaleIsRaisedToOneHundredth)
 {
     auto doc = playtest::Playable({{0, 0, 10, 10, {{-1, 0, 0, 0, 0, 1}}}}, 1);
     CAbstractMovie& movie = *doc->GetMovie();
-    auto clip = std::make_unique<CAnimationObject>();
-    clip->m_szOriginal = {1, 1};
-    clip->m_nFrameCount = 1;
-    clip->m_pStage = std::make_unique<CStage>();
-    clip->m_pStage->m_nRole = CStage::roleInner;
-    clip->m_pStage->SetMovie(&movie);
-    CLayer* inner = clip->m_pStage->AddObject(CGenericDrawing::kindDrawn, 0, 0, 1, 1);
-    auto drawn = std::make_unique<CDrawnObject>();
-    drawn->m_pShape = std::make_unique<CDrawRect>();
-    drawn->m_pShape->m_logbrush.lbColor = 0x00FF00;
-    drawn->m_pShape->m_bPen = 0;
-    inner->m_pDrawing->SetObject(std::move(drawn));
-    auto* effect = new CEffect;
-    effect->m_nType = -1;
-    effect->m_nStartFrame = 0;
-    effect->m_nDuration = 1;
-    inner->m_pEffects->AddTail(effect);
-    inner->AttachParts();
+    auto clip = GreenSquareClip(movie, {1, 1}, 1, {1, 1}, -1, 0);
     CDC& frame = *doc->GetFrameBuffer();
     movie.Resume();
     // 400 times the clip's size would be a scale of 1/400; at 1/100 the inner pixel covers
