@@ -1,5 +1,6 @@
 // Drawing speed: a masked clipart into the frame buffer, a full background into the stage
 // buffer.
+#include "bench/pictures.h"
 #include "model/bitmap.h"
 #include "platform/dc.h"
 #include "platform/files.h"
@@ -13,17 +14,6 @@
 
 namespace {
 
-std::unique_ptr<CHBitmap> Load(const QImage& image, const std::string& name)
-{
-    static const std::string dir = platform::MakeTempDirectory("benchdraw");
-    std::string path = dir + "/" + name;
-    image.convertToFormat(QImage::Format_RGB888).save(QString::fromStdString(path), "BMP");
-    auto bitmap = std::make_unique<CHBitmap>();
-    bitmap->LoadFromFile(path);
-    platform::DeleteFile(path);
-    return bitmap;
-}
-
 std::unique_ptr<CHBitmap> MaskedClipart()
 {
     QImage picture(100, 100, QImage::Format_RGB32), mask(100, 100, QImage::Format_RGB32);
@@ -35,8 +25,8 @@ std::unique_ptr<CHBitmap> MaskedClipart()
         p.setBrush(image == &mask ? QColor(Qt::black) : QColor(0xFF, 0x6F, 0x61));
         p.drawEllipse(5, 5, 90, 90);
     }
-    auto bitmap = Load(picture, "clip.bmp");
-    bitmap->SetMask(Load(mask, "mask.bmp"));
+    auto bitmap = BitmapFromImage(picture);
+    bitmap->SetMask(BitmapFromImage(mask));
     return bitmap;
 }
 
@@ -63,7 +53,7 @@ void BM_Background800x600(benchmark::State& state)
         g.setColorAt(1, Qt::yellow);
         p.fillRect(sky.rect(), g);
     }
-    auto background = Load(sky, "sky.bmp");
+    auto background = BitmapFromImage(sky);
     CDC stage(800, 600);
     for (auto _ : state)
         background->Draw(stage, {0, 0, 800, 600});

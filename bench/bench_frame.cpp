@@ -1,5 +1,6 @@
 // One frame of a busy greeting: a full background picture and 99 masked cliparts moving on
 // effects, composed and copied scaled into the 616 x 462 stage view.
+#include "bench/pictures.h"
 #include "model/movie.h"
 #include "platform/dc.h"
 #include "platform/files.h"
@@ -15,18 +16,8 @@
 
 namespace {
 
-std::unique_ptr<CHBitmap> Bitmap(const QImage& image, const std::string& path)
-{
-    image.convertToFormat(QImage::Format_RGB888).save(QString::fromStdString(path), "BMP");
-    auto bitmap = std::make_unique<CHBitmap>();
-    bitmap->LoadFromFile(path);
-    platform::DeleteFile(path);
-    return bitmap;
-}
-
 std::unique_ptr<CProjectDoc> BusyProject()
 {
-    const std::string dir = platform::MakeTempDirectory("benchframe");
     auto movie = CAbstractMovie::NewProject();
     CStage& stage = *movie->GetFirstStage();
     QImage sky(800, 600, QImage::Format_RGB32);
@@ -38,7 +29,7 @@ std::unique_ptr<CProjectDoc> BusyProject()
         p.fillRect(sky.rect(), g);
     }
     auto holder = std::make_unique<CBackgroundBMP>();
-    holder->m_pBitmap = Bitmap(sky, dir + "/sky.bmp");
+    holder->m_pBitmap = BitmapFromImage(sky);
     stage.SetBackgroundBMP(std::move(holder));
 
     QImage picture(100, 100, QImage::Format_RGB32), mask(100, 100, QImage::Format_RGB32);
@@ -54,8 +45,8 @@ std::unique_ptr<CProjectDoc> BusyProject()
     for (int i = 0; i < 99; ++i) {
         CLayer* layer = stage.AddObject(CGenericDrawing::kindClipart, (i * 71) % 700, (i * 43) % 500, 100, 100);
         auto clipart = std::make_unique<CClipartObject>();
-        clipart->m_pBitmap = Bitmap(picture, dir + "/c.bmp");
-        clipart->m_pBitmap->SetMask(Bitmap(mask, dir + "/m.bmp"));
+        clipart->m_pBitmap = BitmapFromImage(picture);
+        clipart->m_pBitmap->SetMask(BitmapFromImage(mask));
         layer->m_pDrawing->SetObject(std::move(clipart));
         const EffectKind& kind = kinds[static_cast<size_t>(1 + i % 24)];
         auto* effect = new CEffect;
@@ -70,7 +61,6 @@ std::unique_ptr<CProjectDoc> BusyProject()
         layer->AttachParts();
     }
     RecomputeMovieLength(*movie);
-    std::filesystem::remove_all(dir);
     auto doc = std::make_unique<CProjectDoc>(std::move(movie));
     doc->CreateBuffers();
     return doc;
