@@ -48,4 +48,23 @@ void CMessageRecorder::Show(const Message& message)
     m_messages.push_back(message);
 }
 
+namespace {
+thread_local int t_nDeferred = 0;
+} // namespace
+
+CDeferMessages::CDeferMessages()
+{
+    ++t_nDeferred;
+}
+
+CDeferMessages::~CDeferMessages()
+{
+    --t_nDeferred;
+}
+
+bool MessagesDeferred()
+{
+    return t_nDeferred > 0;
+}
+
 } // namespace platform

@@ -34,6 +34,18 @@ IMessageSink* SetMessageSink(IMessageSink* sink);
 void ShowMessage(int nStringId, const std::string& text);
 inline void ShowMessage(const std::string& text) { ShowMessage(0, text); }
 
+// While one of these lives on a thread, a sink that would open a modal window for a message
+// must hand it to the event loop instead: the thread is painting, and a window opened there
+// would run a nested loop inside the paint.
+class CDeferMessages {
+public:
+    CDeferMessages();
+    ~CDeferMessages();
+    CDeferMessages(const CDeferMessages&) = delete;
+    CDeferMessages& operator=(const CDeferMessages&) = delete;
+};
+bool MessagesDeferred();
+
 // A sink that keeps what it is shown; installs itself for its lifetime.
 class CMessageRecorder : public IMessageSink {
 public:

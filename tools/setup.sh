@@ -5,7 +5,7 @@
 VIMBLE_PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2 imagemagick
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-liberation2 imagemagick
   exim4-daemon-light python3
   fluidsynth timgm6mb-soundfont
 )

@@ -1,0 +1,201 @@
+#include "dialogs/messagebox.h"
+
+#include "platform/resources.h"
+#include "platform/text.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace {
+
+// Tooltip strings of the buttons.
+constexpr int IDS_TIP_OK = 10021;
+constexpr int IDS_TIP_CANCEL = 10022;
+constexpr int IDS_TIP_YES = 10023;
+constexpr int IDS_TIP_NO = 10024;
+
+// Text rectangles: (10, 30) to (165, 164) in the small boxes, (10, 30) to (290, 255) in the
+// large one; the right and bottom edges lie outside.
+const QRect kSmallText(QPoint(10, 30), QPoint(164, 163));
+const QRect kBigText(QPoint(10, 30), QPoint(289, 254));
+
+// The caption strip lies under the text, where the buttons sit.
+const QPoint kCaptionStripAt(0, 176);
+
+const char* CaptionStripOf(int nKind)
+{
+    switch (nKind) {
+    case MB_KIND_YESNO:
+        return "MBCAPTIONYN";
+    case MB_KIND_YESNOCANCEL:
+        return "MBCAPTIONYNC";
+    default:
+        return "MBCAPTIONO";
+    }
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// What the boxes share
+
+CMessageBoxBase::CMessageBoxBase(
+    const std::string& strFace, const QRect& rcText, int nKind, bool bOwnPalette, QWidget* parent)
+    : CSkinnedDialog(strFace, true, parent)
+    , m_nKind(nKind)
+    , m_bOwnPalette(bOwnPalette)
+    , m_rcText(rcText)
+{
+    setModal(true);
+}
+
+void CMessageBoxBase::OnOK()
+{
+    m_nResult = MB_RESULT_OK;
+    done(Accepted);
+}
+
+void CMessageBoxBase::OnCancel()
+{
+    // Yes and No end the box through here with their own result already set.
+    if (m_nResult == MB_RESULT_NONE)
+        m_nResult = MB_RESULT_CANCEL;
+    done(Rejected);
+}
+
+void CMessageBoxBase::reject()
+{
+    OnCancel();
+}
+
+void CMessageBoxBase::showEvent(QShowEvent* event)
+{
+    if (!m_bOpened) {
+        m_bOpened = true;
+        m_strText = "   " + m_strText;
+    }
+    CSkinnedDialog::showEvent(event);
+}
+
+void CMessageBoxBase::keyPressEvent(QKeyEvent* event)
+{
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            OnOK();
+            return;
+        }
+    }
+    CSkinnedDialog::keyPressEvent(event);
+}
+
+void CMessageBoxBase::paintEvent(QPaintEvent* event)
+{
+    CSkinnedDialog::paintEvent(event);
+    QPainter painter(this);
+    QFont font("Arial");
+    font.setPixelSize(11);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    // Whatever does not fit is cut at the rectangle's edges; the box never scrolls.
+    painter.setClipRect(m_rcText);
+    painter.drawText(m_rcText, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+        QString::fromStdString(platform::Utf8FromCp1252(m_strText)));
+}
+
+// ---------------------------------------------------------------------------------------------
+// The standard box
+
+CMessageBoxDlg::CMessageBoxDlg(int nKind, bool bOwnPalette, QWidget* parent)
+    : CMessageBoxBase("MESSAGE_BOXKEL", kSmallText, nKind, bOwnPalette, parent)
+{
+    QImage& face = m_skin.Face();
+    const QImage strip = platform::LoadResBitmap(CaptionStripOf(nKind));
+    if (!face.isNull() && !strip.isNull()) {
+        QPainter painter(&face);
+        painter.drawImage(kCaptionStripAt, strip);
+    }
+    const bool bQuestion = nKind == MB_KIND_YESNO || nKind == MB_KIND_YESNOCANCEL;
+    Bind(m_skin.AddButton("mbok", IDC_MB_OK, IDS_TIP_OK))->setVisible(!bQuestion);
+    Bind(m_skin.AddButton("mbcancel", IDC_MB_CANCEL, IDS_TIP_CANCEL))
+        ->setVisible(nKind == MB_KIND_YESNOCANCEL);
+    Bind(m_skin.AddButton("mbyes", IDC_MB_YES, IDS_TIP_YES))->setVisible(bQuestion);
+    Bind(m_skin.AddButton("mbno", IDC_MB_NO, IDS_TIP_NO))->setVisible(bQuestion);
+}
+
+void CMessageBoxDlg::OnCommand(int nId)
+{
+    switch (nId) {
+    case IDC_MB_OK:
+        OnOK();
+        break;
+    case IDC_MB_CANCEL:
+        OnCancel();
+        break;
+    case IDC_MB_YES:
+        m_nResult = MB_RESULT_YES;
+        OnCancel();
+        break;
+    case IDC_MB_NO:
+        m_nResult = MB_RESULT_NO;
+        OnCancel();
+        break;
+    default:
+        break;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The large box
+
+CBigMessageBoxDlg::CBigMessageBoxDlg(int nKind, bool bOwnPalette, QWidget* parent)
+    : CMessageBoxBase("MESSAGEBOX_KEL_BIG", kBigText, nKind, bOwnPalette, parent)
+{
+    Bind(m_skin.AddButton("mbok", IDC_MB_OK, IDS_TIP_OK));
+}
+
+void CBigMessageBoxDlg::OnCommand(int nId)
+{
+    if (nId == IDC_MB_OK)
+        OnOK();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The question box
+
+CQuestionCheckDlg::CQuestionCheckDlg(int nKind, bool bOwnPalette, QWidget* parent)
+    : CMessageBoxBase("PLAY_AVI_MEM", kSmallText, nKind, bOwnPalette, parent)
+{
+    Bind(m_skin.AddButton("mbyes", IDC_QC_YES, IDS_TIP_YES));
+    Bind(m_skin.AddButton("mbno", IDC_QC_NO, IDS_TIP_NO));
+    Bind(m_skin.AddButton("pacheck", IDC_QC_CHECK));
+}
+
+void CQuestionCheckDlg::OnCommand(int nId)
+{
+    switch (nId) {
+    case IDC_QC_YES:
+        m_nResult = MB_RESULT_YES;
+        done(Accepted);
+        break;
+    case IDC_QC_NO:
+        m_nResult = MB_RESULT_NO;
+        OnCancel();
+        break;
+    case IDC_QC_CHECK:
+        m_bCheck = !m_bCheck;
+        if (CMyBitmapButton* button = m_skin.Button(IDC_QC_CHECK))
+            button->SetPressedLook(m_bCheck);
+        break;
+    default:
+        break;
+    }
+}
+
+uint8_t RunMessageBox(QWidget* parent, int nKind, const std::string& strText)
+{
+    CMessageBoxDlg box(nKind, false, parent);
+    box.SetText(strText);
+    box.exec();
+    return box.GetResult();
+}

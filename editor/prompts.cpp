@@ -1,0 +1,31 @@
+#include "editor/prompts.h"
+
+#include <atomic>
+
+namespace {
+std::atomic<IEditorPrompts*> g_pPrompts{nullptr};
+} // namespace
+
+IEditorPrompts* SetEditorPrompts(IEditorPrompts* prompts)
+{
+    return g_pPrompts.exchange(prompts);
+}
+
+IEditorPrompts* GetEditorPrompts()
+{
+    return g_pPrompts.load();
+}
+
+uint8_t AskMessageBox(QWidget* parent, int nKind, const std::string& strText)
+{
+    IEditorPrompts* prompts = GetEditorPrompts();
+    return prompts != nullptr ? prompts->MessageBox(parent, nKind, strText) : MB_RESULT_CANCEL;
+}
+
+bool AskFileName(QWidget* parent, const std::string& strFolder, const std::string& strDescription,
+                 const std::string& strExtension, int nMode, std::string* pPath)
+{
+    IEditorPrompts* prompts = GetEditorPrompts();
+    return prompts != nullptr &&
+           prompts->ChooseFile(parent, strFolder, strDescription, strExtension, nMode, pPath);
+}

@@ -1,0 +1,52 @@
+// What the editor asks the person: its questions in the program's message box and its file
+// names through the open/save front. The boxes and the file browser live in the dialogs
+// library, which sits above this one, so the editor reaches them through this seam; the
+// program installs the dialogs' implementation at start, and tests may install their own.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class QWidget;
+
+// Kinds of the standard message box.
+constexpr int MB_KIND_OK = 0;
+constexpr int MB_KIND_YESNO = 2;
+constexpr int MB_KIND_YESNOCANCEL = 3;
+
+// Result bytes of the boxes.
+constexpr uint8_t MB_RESULT_NONE = 255;
+constexpr uint8_t MB_RESULT_OK = 0;
+constexpr uint8_t MB_RESULT_CANCEL = 1;
+constexpr uint8_t MB_RESULT_YES = 2;
+constexpr uint8_t MB_RESULT_NO = 3;
+
+// Modes of the open/save front.
+constexpr int OS_MODE_OPEN = 0;
+constexpr int OS_MODE_SAVE = 1;
+constexpr int OS_MODE_EXPORT = 2;
+constexpr int OS_MODE_IMPORT = 3;
+
+class IEditorPrompts {
+public:
+    virtual ~IEditorPrompts() = default;
+    // Shows strText (code page) in the standard box of that kind, modal over parent, and
+    // returns its result byte.
+    virtual uint8_t MessageBox(QWidget* parent, int nKind, const std::string& strText) = 0;
+    // Runs the open/save front on strFolder for files of strExtension (without the dot),
+    // described by strDescription (code page). True with the chosen full path.
+    virtual bool ChooseFile(QWidget* parent, const std::string& strFolder,
+                            const std::string& strDescription, const std::string& strExtension,
+                            int nMode, std::string* pPath) = 0;
+};
+
+// Installs the prompts for the process and returns the previous ones; nullptr uninstalls. The
+// caller keeps ownership. Without prompts every question is answered with Cancel and no file
+// is chosen.
+IEditorPrompts* SetEditorPrompts(IEditorPrompts* prompts);
+IEditorPrompts* GetEditorPrompts();
+
+// The installed prompts' answers, with the defaults above.
+uint8_t AskMessageBox(QWidget* parent, int nKind, const std::string& strText);
+bool AskFileName(QWidget* parent, const std::string& strFolder, const std::string& strDescription,
+                 const std::string& strExtension, int nMode, std::string* pPath);

@@ -1,0 +1,226 @@
+// Skinned windows: every window of the editor is borderless, its whole face one bitmap of the
+// resource library, its outline the polygons of its face description, with bitmap buttons on
+// top and the program's own tooltips. CSkin is that behaviour once; CSkinnedWidget (a window
+// inside another, or a tool window) and CSkinnedDialog (a modal dialog) wear it.
+#pragma once
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QImage>
+#include <QPointer>
+#include <QRegion>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CSkinToolTip;
+
+// A button whose look is four bitmaps of the resource library: its text followed by "U" (up),
+// "D" (pressed), "F" (focused, or pointed at) and "X" (disabled). It takes the size of its "U"
+// face. A missing "D", "F" or "X" face is the "U" face; without "U" the button has no face, and
+// a button without text gets none either. Clicking it sends its command number.
+class CMyBitmapButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    CMyBitmapButton(const std::string& strText, int nId, QWidget* parent);
+
+    // Loads the four faces of base name strBase from the resource library. False when "U" is
+    // missing (the button then has no face and keeps its size).
+    bool LoadFaces(const std::string& strBase);
+    // Sets the faces directly; a null up face means no face.
+    void SetFaces(QImage up, QImage down, QImage focus, QImage disabled);
+    bool HasFace() const { return !m_faces[0].isNull(); }
+    // The face shown now: 0 up, 1 pressed, 2 focused, 3 disabled.
+    int FaceIndex() const;
+    const QImage& Face(int index) const { return m_faces[index]; }
+
+    int GetId() const { return m_nId; }
+    const std::string& GetText() const { return m_strText; }
+    // A check button keeps its pressed look while set.
+    void SetPressedLook(bool bPressed);
+    bool HasPressedLook() const { return m_bPressedLook; }
+
+    QSize sizeHint() const override;
+
+signals:
+    void Command(int nId);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    std::string m_strText;
+    int m_nId;
+    QImage m_faces[4];
+    bool m_bHover = false;
+    bool m_bPressedLook = false;
+};
+
+// The program's tooltip: the text on a pale label between the end pieces "TIP_LEFT" and
+// "TIP_RIGHT" (the program's own pictures; without them just the label). Every tool is a
+// widget with a text; the tip shows when the pointer rests on the tool, and hides when it
+// leaves or presses.
+class CSkinToolTip : public QWidget {
+    Q_OBJECT
+public:
+    explicit CSkinToolTip(QWidget* owner);
+    ~CSkinToolTip() override;
+
+    // Registers a tool with its text in the code page (a resource string).
+    void AddTool(QWidget* tool, const std::string& strText);
+    void UpdateTipText(QWidget* tool, const std::string& strText);
+    void Activate(bool bActive) { m_bActive = bActive; }
+    bool IsActive() const { return m_bActive; }
+    // The text of a tool, empty for an unknown one.
+    std::string GetText(QWidget* tool) const;
+    // Shows the tip of tool below the point (global coordinates), as a rest of the pointer does.
+    void ShowFor(QWidget* tool, const QPoint& ptGlobal);
+    QString ShownText() const { return m_strShown; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Tool {
+        QPointer<QWidget> pWidget;
+        std::string strText;
+    };
+    std::vector<Tool> m_tools;
+    bool m_bActive = false;
+    QString m_strShown;
+    QImage m_left;
+    QImage m_right;
+};
+
+// The shared behaviour of a skinned window.
+class CSkin {
+public:
+    // strFace names the face bitmap and the face description (outline, button places).
+    CSkin(QWidget* window, std::string strFace, bool bDragByBody);
+    CSkin(const CSkin&) = delete;
+    CSkin& operator=(const CSkin&) = delete;
+
+    // Loads the face, sizes the window to it (to the description's size when the bitmap is
+    // missing) and shapes the window with the outline. A missing face leaves it unpainted.
+    void SetFace(const std::string& strFace);
+    const std::string& GetFaceName() const { return m_strFace; }
+    const QImage& Face() const { return m_face; }
+    QImage& Face() { return m_face; }
+    QSize FaceSize() const { return m_size; }
+
+    // A bitmap button for the dialog item with this text and command, placed where the face
+    // description puts a button of that name (or at pt when given), registered with the tooltip
+    // under resource string nTipId (0: none).
+    CMyBitmapButton* AddButton(const std::string& strText, int nId, int nTipId = 0);
+    CMyBitmapButton* AddButton(const std::string& strText, int nId, const QPoint& pt,
+                               int nTipId = 0);
+    CMyBitmapButton* Button(int nId) const;
+    const std::vector<CMyBitmapButton*>& Buttons() const { return m_buttons; }
+    CSkinToolTip* ToolTip() { return m_pToolTip; }
+
+    // Paints the face at 0, 0; nRows >= 0 copies only that many rows from the top.
+    void Paint(QPainter& painter, int nRows = -1) const;
+
+    // Dragging by the body: the window follows the pointer from a press anywhere on its face.
+    // The limit, when set, may correct the proposed top-left corner (global coordinates for a
+    // top-level window, the parent's for a child).
+    bool IsDraggedByBody() const { return m_bDragByBody; }
+    void SetMoveLimit(std::function<QPoint(QPoint)> limit) { m_limit = std::move(limit); }
+    // Moves the window as a drag to that top-left corner would, the limit applied.
+    void MoveTo(QPoint pt);
+    bool MousePress(QMouseEvent* event);
+    bool MouseMove(QMouseEvent* event);
+    bool MouseRelease(QMouseEvent* event);
+
+private:
+    QWidget* m_pWindow;
+    std::string m_strFace;
+    QImage m_face;
+    QSize m_size;
+    bool m_bDragByBody;
+    std::vector<CMyBitmapButton*> m_buttons;
+    CSkinToolTip* m_pToolTip;
+    std::function<QPoint(QPoint)> m_limit;
+    bool m_bDragging = false;
+    QPoint m_ptGrab; // where the pointer holds the window, in window coordinates
+};
+
+// The window region of a face: the union of its outline polygons; the face's rectangle when
+// the description does not know it. Empty for an empty size.
+QRegion OutlineRegion(const std::string& strFace, const QSize& size);
+
+// A skinned window that lives in another one or on its own (tool windows, the main toolbar,
+// menus). Its buttons send their command to OnCommand, which sends Command on.
+class CSkinnedWidget : public QWidget {
+    Q_OBJECT
+public:
+    CSkinnedWidget(const std::string& strFace, bool bDragByBody, QWidget* parent,
+                   Qt::WindowFlags flags = {});
+    CSkin& Skin() { return m_skin; }
+
+signals:
+    void Command(int nId);
+    // The window is being destroyed (the editor clears its pointer and open flag).
+    void Gone();
+
+protected:
+    virtual void OnCommand(int nId) { emit Command(nId); }
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    // Binds a button made by the skin to OnCommand.
+    CMyBitmapButton* Bind(CMyBitmapButton* button);
+
+    CSkin m_skin;
+};
+
+// A modal skinned dialog; dragged by any point unless told otherwise.
+class CSkinnedDialog : public QDialog {
+    Q_OBJECT
+public:
+    CSkinnedDialog(const std::string& strFace, bool bDragByBody, QWidget* parent);
+    CSkin& Skin() { return m_skin; }
+
+protected:
+    virtual void OnCommand(int nId) { (void)nId; }
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    CMyBitmapButton* Bind(CMyBitmapButton* button);
+
+    CSkin m_skin;
+};
+
+// A drop-down menu: a skinned window of menu rows that unfolds when it opens, painting the top
+// 0, 62, 124 and 186 rows of its face 25 ms apart and the whole face from the fifth paint on.
+class CDropDownMenu : public CSkinnedWidget {
+    Q_OBJECT
+public:
+    static constexpr int kUnfoldRows = 62;
+    static constexpr int kUnfoldSteps = 4;
+    static constexpr int kUnfoldPauseMs = 25;
+
+    // rows: the menu's buttons (dialog item text and command), placed as the face says.
+    CDropDownMenu(const std::string& strFace, const std::vector<std::pair<std::string, int>>& rows,
+                  QWidget* parent);
+    // Shows the menu at pt (parent coordinates) and starts unfolding from step 0.
+    void Open(const QPoint& pt);
+    int GetStep() const { return m_nStep; }
+    bool IsUnfolded() const { return m_nStep >= kUnfoldSteps; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Advance();
+    int m_nStep = kUnfoldSteps;
+    QTimer m_timer;
+};
