@@ -10,17 +10,22 @@ vimble_build "$VIMBLE_ROOT/build/release" -DCMAKE_BUILD_TYPE=Release
 export XDG_CONFIG_DIRS="$VIMBLE_ROOT/build/release/etc/xdg${XDG_CONFIG_DIRS:+:$XDG_CONFIG_DIRS}"
 
 tool="$VIMBLE_ROOT/build/release/app/vimble-tool"
-cat <<MSG
+editor="$VIMBLE_ROOT/build/release/app/vimble"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  cat <<MSG
 
-Built, with the resource library and the sample library. The editor window is not part of
-this build yet; the core works through the command-line tool. To use the installed settings
-(resource library, data directory) from another shell:
+Built, with the resource library and the sample library. There is no display to open the
+editor on (neither DISPLAY nor WAYLAND_DISPLAY is set). Run ./run.sh from a desktop session,
+or give it a virtual screen:
 
-  export XDG_CONFIG_DIRS="$VIMBLE_ROOT/build/release/etc/xdg"
+  Xvfb :99 -screen 0 1024x768x24 &   # from the package xvfb
+  DISPLAY=:99 ./run.sh
+
+The core also works without a display through the command-line tool:
 
 MSG
-"$tool" 2>&1 | sed "s#^usage: vimble-tool#usage: $tool#" || true
-cat <<MSG
-
-Benchmarks: $VIMBLE_ROOT/build/release/bench/vimble-bench
-MSG
+  "$tool" 2>&1 | sed "s#^usage: vimble-tool#usage: $tool#" || true
+  exit 0
+fi
+echo "Starting the editor: $editor $*"
+exec "$editor" "$@"

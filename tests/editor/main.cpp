@@ -1,10 +1,10 @@
-// The start-up tests read and write settings: before anything else, the user's and the
+// The editor's tests run its windows off screen. The start-up tests read and write settings: before anything else, the user's and the
 // installed settings are moved to folders of this run, so the real ones are never touched.
 #include "tests/editor/settings_env.h"
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -28,7 +28,8 @@ int main(int argc, char** argv)
     setenv("XDG_CONFIG_HOME", (root.path() + "/home").toLocal8Bit().constData(), 1);
     setenv("XDG_CONFIG_DIRS", (root.path() + "/system").toLocal8Bit().constData(), 1);
     setenv("XDG_RUNTIME_DIR", (root.path() + "/runtime").toLocal8Bit().constData(), 1);
-    QCoreApplication app(argc, argv);
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

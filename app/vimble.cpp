@@ -1,0 +1,98 @@
+// vimble: the editor. Starts the application object, the frame window and the editor window.
+//
+//   vimble [--play] [--paint-stats] [FILE.kel]
+//
+// A greeting named on the command line is opened at start; --play plays it at once;
+// --paint-stats prints, when the editor ends, how long the playing frames took to paint.
+#include "dialogs/prompts.h"
+#include "editor/app.h"
+#include "editor/editordlg.h"
+#include "editor/mainframe.h"
+#include "platform/text.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// Start-up failures come before any window of the program exists: the system's box shows them.
+class CWindowedEditorApp : public CEditorApp {
+protected:
+    void ShowStartupMessage(const std::string& caption, int /*nStringId*/,
+                            const std::string& text) override
+    {
+        QMessageBox box(QMessageBox::Warning, QString::fromStdString(
+                                                  platform::Utf8FromCp1252(caption)),
+                        QString::fromStdString(platform::Utf8FromCp1252(text)));
+        box.exec();
+    }
+};
+
+void PrintPaintStats(const CEditorDialog::PaintStats& stats)
+{
+    const double seconds = (stats.nLastMs - stats.nFirstMs) / 1000.0;
+    std::printf("playing frames: %d\n", stats.nFrames);
+    if (stats.nFrames > 1 && seconds > 0)
+        std::printf("frames per second: %.2f\n", (stats.nFrames - 1) / seconds);
+    if (stats.nFrames > 0) {
+        std::printf("longest paint: %.2f ms\n", stats.nLongestUs / 1000.0);
+        std::printf("mean paint: %.2f ms\n",
+                    static_cast<double>(stats.nTotalUs) / stats.nFrames / 1000.0);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    bool bPlay = false;
+    bool bStats = false;
+    std::string file;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--play") == 0) {
+            bPlay = true;
+        } else if (std::strcmp(argv[i], "--paint-stats") == 0) {
+            bStats = true;
+        } else if (argv[i][0] == '-') {
+            std::fprintf(stderr, "usage: vimble [--play] [--paint-stats] [FILE.kel]\n");
+            return 2;
+        } else {
+            file = argv[i];
+        }
+    }
+
+    CWindowedEditorApp theApp;
+    QRect work = QGuiApplication::primaryScreen()->availableGeometry();
+    const CRect rcWorkArea{work.left(), work.top(), work.right() + 1, work.bottom() + 1};
+    if (theApp.InitInstance(rcWorkArea) != CEditorApp::startRunning)
+        return 1;
+    // From here on the program's own boxes ask and inform.
+    InstallDialogPrompts();
+
+    CEditorDialog::PaintStats stats;
+    {
+        CMainFrameWnd frame;
+        frame.m_onEditorCreated = [&](CEditorDialog& editor) {
+            if (file.empty())
+                return;
+            QTimer::singleShot(0, &editor, [&editor, file, bPlay] {
+                if (editor.OpenProjectFile(file) && bPlay)
+                    editor.OnCommand(ID_FILE_PLAY);
+            });
+        };
+        frame.m_onEditorEnded = [&](CEditorDialog& editor) { stats = editor.GetPaintStats(); };
+        frame.PostStart();
+        application.exec();
+        if (bStats)
+            PrintPaintStats(stats);
+    }
+    UninstallDialogPrompts();
+    return theApp.ExitInstance();
+}

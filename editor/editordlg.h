@@ -1,0 +1,235 @@
+// CEditorDialog: the window the person works in. It covers the screen with the 800 x 600 frame
+// in the middle and grey margins around it, shows the open project in the stage view, owns the
+// project with its document state, and is the parent of the menus and the main toolbar. Every
+// command of the editor passes through OnCommand.
+#pragma once
+
+#include "platform/dc.h"
+#include "platform/types.h"
+#include "playback/controller.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTimer>
+
+#include <array>
+#include <chrono>
+#include <memory>
+#include <string>
+
+class CDropDownMenu;
+class CMainToolbar;
+class CMyBitmapButton;
+class CProjectDoc;
+class CSkinToolTip;
+
+// File menu.
+constexpr int ID_FILE_NEW = 1003;
+constexpr int ID_FILE_OPEN = 1004;
+constexpr int ID_FILE_CLOSE = 1005;
+constexpr int ID_FILE_SAVE = 1006;
+constexpr int ID_FILE_SAVEAS = 1007;
+constexpr int ID_FILE_SENDMAIL = 1008;
+constexpr int ID_FILE_EXIT = 1009;
+constexpr int ID_FILE_PLAY = 1023;
+constexpr int ID_FILE_EXPORT = 1238;
+// Edit menu.
+constexpr int ID_EDIT_UNDO = 1010;
+constexpr int ID_EDIT_REDO = 1011;
+constexpr int ID_EDIT_CUT = 1012;
+constexpr int ID_EDIT_COPY = 1013;
+constexpr int ID_EDIT_PASTE = 1014;
+constexpr int ID_EDIT_DELETE = 1015;
+constexpr int ID_EDIT_SELECTALL = 1059;
+constexpr int ID_EDIT_PROPERTIES = 1060;
+// View menu.
+constexpr int ID_VIEW_LIBRARIES = 1061;
+constexpr int ID_VIEW_EFFECTS = 1018;
+constexpr int ID_VIEW_TOOLBOX = 1048;
+constexpr int ID_VIEW_LAYERMANAGER = 1021;
+constexpr int ID_VIEW_IMPORTIMAGE = 1062;
+constexpr int ID_VIEW_IMPORTMIDI = 1063;
+// Background menu.
+constexpr int ID_BKGND_COLOR = 1067;
+constexpr int ID_BKGND_DELETE = 1068;
+constexpr int ID_BKGND_LIBRARY = 1016;
+constexpr int ID_BKGND_DELETESOUND = 1202;
+constexpr int ID_BKGND_SOUNDS = 1101;
+constexpr int ID_BKGND_PASTE = 1014;
+constexpr int ID_BKGND_LAYERMANAGER = 1204;
+constexpr int ID_BKGND_PROPERTIES = 1060;
+// Window buttons.
+constexpr int ID_WND_FILE = 1045;
+constexpr int ID_WND_EDIT = 1046;
+constexpr int ID_WND_VIEW = 1047;
+constexpr int ID_WND_MINIMIZE = 1235;
+constexpr int ID_WND_CLOSEAPP = 1236;
+
+// The activity animation's timer and its frames.
+constexpr int ID_ACTIVITY_TIMER = 1;
+constexpr int ACTIVITY_FRAMES = 16;
+constexpr int ACTIVITY_INTERVAL_MS = 100;
+
+// The open drop-down menu.
+constexpr int MENU_NONE = -1;
+constexpr int MENU_FILE = 0;
+constexpr int MENU_EDIT = 1;
+constexpr int MENU_VIEW = 2;
+
+class CEditorDialog : public QDialog, public IPlayerWindow {
+    Q_OBJECT
+public:
+    // Document states.
+    enum DocState : uint8_t {
+        docNone = 0,
+        docOpened = 1,
+        docNewChanged = 2,
+        docOpenedChanged = 3,
+        docNew = 4
+    };
+
+    static constexpr int kFrameWidth = 800;
+    static constexpr int kFrameHeight = 600;
+    static constexpr int kStageLeft = 128;
+    static constexpr int kStageTop = 110;
+    static constexpr int kStageWidth = 616;
+    static constexpr int kStageHeight = 462;
+
+    explicit CEditorDialog(QWidget* parent = nullptr);
+    ~CEditorDialog() override;
+
+    // Geometry: the frame's top-left corner on a screen of that size, and the stage point under
+    // a screen point.
+    static QPoint FrameOrigin(const QSize& screen);
+    static CPoint StagePointFromScreen(const QPoint& ptScreen, const QSize& screen);
+    QPoint GetFrameOrigin() const { return m_ptFrame; }
+    // Keeps a movable tool window right of the main toolbar while it is dragged.
+    void KeepRightOfToolbar(class CSkin& skin);
+
+    // The folder the open/save front starts in; empty means the export directory.
+    void SetStartFolder(const std::string& strFolder) { m_strStartFolder = strFolder; }
+
+    // A command from a menu, a button or a key. Open menus close first.
+    void OnCommand(int nId);
+    bool IsCommandEnabled(int nId) const;
+
+    // The document operations. Each returns true when it completed.
+    bool NewProject();
+    bool OpenProject();                      // asks for the file
+    bool OpenProjectFile(const std::string& strPath);
+    // Closes the project; bCloseCommand: this is the close command itself (not the first step of
+    // new, open or exit). False when the person cancelled.
+    bool CloseProject(bool bCloseCommand);
+    bool SaveProject();
+    bool SaveProjectAs();
+    // Leaves the editor (asks first while a mail is being sent). False when it stays.
+    bool Exit();
+    // A change to the project: new projects become "new, changed", others "opened, changed".
+    void SetModified();
+
+    int GetDocState() const { return m_nDocState; }
+    CProjectDoc* GetDoc() const { return m_pDoc.get(); }
+    const std::string& GetPath() const { return m_strPath; }
+    int GetStateCode() const;
+    CPlaybackController* GetPlayer() const { return m_pPlayer.get(); }
+    CMainToolbar* GetToolbar() const { return m_pToolbar; }
+    int GetOpenMenu() const { return m_nOpenMenu; }
+    CDropDownMenu* GetMenu(int nMenu) const;
+    CDropDownMenu* GetBackgroundMenu() const { return m_pBackgroundMenu; }
+    CMyBitmapButton* GetWindowButton(int nId) const;
+    bool IsMinimised() const { return m_bMinimised; }
+
+    // The activity animation (a mail being sent): SMANI001 ... SMANI016 in turn, else SMANISTOP.
+    void SetActivity(bool bRunning);
+    bool IsActivityRunning() const { return m_bActivityRunning; }
+    int GetActivityFrame() const { return m_nActivityFrame; }
+
+    // While suspended (a drag from the library browser) nothing is painted.
+    void SuspendPainting(bool bSuspend) { m_bPaintingSuspended = bSuspend; }
+    // The last composed 800 x 600 frame, as the screen shows it inside the margins.
+    const QImage& Composition() const { return m_composition.Image(); }
+
+    // Paint timings of playing frames, for the measurement of the clock.
+    struct PaintStats {
+        int nFrames = 0;
+        int64_t nLongestUs = 0;
+        int64_t nTotalUs = 0;
+        int64_t nFirstMs = -1; // when the first and the last playing frame were painted
+        int64_t nLastMs = -1;
+    };
+    const PaintStats& GetPaintStats() const { return m_paintStats; }
+
+    // IPlayerWindow
+    void StartClock() override;
+    void StopClock() override;
+    void Repaint() override;
+    void LeaveEditing() override;
+    void ReturnToEditing() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void LayOut();
+    void ToggleMenu(int nMenu);
+    void CloseMenus();
+    void Refresh();
+    void SetDocState(DocState state);
+    void Discard();
+    void InstallProject(std::unique_ptr<class CAbstractMovie> movie, const std::string& strPath,
+                        DocState state);
+    void EnterPlayer(bool bAutoPlay);
+    void LeavePlayer();
+    void ShowError(int nStringId);
+    void Compose();
+    void OnPlaybackTick();
+    void OnActivityTick();
+    std::string ChooseSavePath();
+    std::string StartFolder() const;
+
+    // The project.
+    std::unique_ptr<CProjectDoc> m_pDoc;
+    std::unique_ptr<CPlaybackController> m_pPlayer;
+    std::string m_strPath;
+    DocState m_nDocState = docNone;
+    bool m_bClipboardFilled = false;
+
+    // Pictures.
+    QImage m_backdropNoProject; // "MAIN_WND" with the welcome picture in the stage view
+    QImage m_backdropProject;   // "MAIN_WND"
+    std::array<QImage, ACTIVITY_FRAMES> m_activity;
+    QImage m_activityStop;
+    CDC m_composition{kFrameWidth, kFrameHeight};
+    CDC m_stageView{kStageWidth, kStageHeight};
+    bool m_bFullRedraw = true;
+    bool m_bPlayerPaint = false; // this paint was asked for by the player
+    bool m_bPaintingSuspended = false;
+
+    // Windows.
+    QPoint m_ptFrame;
+    CMainToolbar* m_pToolbar = nullptr;
+    std::array<CDropDownMenu*, 3> m_menus{};
+    CDropDownMenu* m_pBackgroundMenu = nullptr;
+    int m_nOpenMenu = MENU_NONE;
+    std::vector<CMyBitmapButton*> m_windowButtons;
+    CSkinToolTip* m_pToolTip = nullptr;
+    bool m_bMinimised = false;
+    bool m_bLeaving = false;
+    std::string m_strStartFolder;
+
+    // Clocks.
+    QTimer m_playbackClock;
+    QTimer m_activityClock;
+    bool m_bActivityRunning = false;
+    int m_nActivityFrame = 0;
+    PaintStats m_paintStats;
+    QElapsedTimer m_life;
+};

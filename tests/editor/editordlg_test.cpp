@@ -1,0 +1,573 @@
+// The editor window driven as a person drives it: its buttons and menus are clicked, its
+// questions are answered in the program's own boxes and its file names typed into the
+// open/save front.
+#include "dialogs/prompts.h"
+#include "editor/editordlg.h"
+#include "editor/mainframe.h"
+#include "editor/maintoolbar.h"
+#include "editor/skin.h"
+#include "model/movie.h"
+#include "model/projectfile.h"
+#include "platform/files.h"
+#include "platform/message.h"
+#include "platform/resources.h"
+#include "playback/projectdoc.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+std::vector<uint8_t> Bytes(const std::string& path)
+{
+    std::vector<uint8_t> data;
+    platform::ReadWholeFile(path, data);
+    return data;
+}
+
+CMyBitmapButton* FindButton(QWidget* window, int nId)
+{
+    for (CMyBitmapButton* button : window->findChildren<CMyBitmapButton*>())
+        if (button->GetId() == nId)
+            return button;
+    return nullptr;
+}
+
+void Click(QWidget* widget)
+{
+    ASSERT_NE(widget, nullptr);
+    ASSERT_TRUE(widget->isVisible());
+    ASSERT_TRUE(widget->isEnabled());
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(widget->width() / 2,
+                                                          widget->height() / 2));
+}
+
+// Runs answer on the next modal window as soon as it is up; records what was answered.
+class CModalAnswers {
+public:
+    void Next(std::function<void(QWidget*)> answer)
+    {
+        m_answers.push_back(std::move(answer));
+        Arm();
+    }
+    int Answered() const { return m_nAnswered; }
+    bool Pending() const { return !m_answers.empty(); }
+
+private:
+    void Arm()
+    {
+        QTimer::singleShot(10, &m_context, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr || m_answers.empty() || modal == m_pLast) {
+                if (!m_answers.empty())
+                    Arm();
+                return;
+            }
+            m_pLast = modal;
+            auto answer = std::move(m_answers.front());
+            m_answers.erase(m_answers.begin());
+            ++m_nAnswered;
+            answer(modal);
+            m_pLast = nullptr;
+            if (!m_answers.empty())
+                Arm();
+        });
+    }
+    QObject m_context; // pending checks end with the answers
+    std::vector<std::function<void(QWidget*)>> m_answers;
+    QWidget* m_pLast = nullptr;
+    int m_nAnswered = 0;
+};
+
+// Answers of the message box by its buttons, and of the open/save front by a typed name.
+std::function<void(QWidget*)> Press(int nButton)
+{
+    return [nButton](QWidget* box) { Click(FindButton(box, nButton)); };
+}
+constexpr int kYes = 1091;
+constexpr int kNo = 1092;
+constexpr int kCancel = 2;
+constexpr int kOk = 1;
+
+std::function<void(QWidget*)> TypeName(const std::string& name)
+{
+    return [name](QWidget* front) {
+        QLineEdit* field = front->findChild<QLineEdit*>();
+        ASSERT_NE(field, nullptr);
+        field->setText(QString::fromStdString(name));
+        Click(FindButton(front, 1266));
+    };
+}
+
+class EditorWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_pLibrary = platform::CResourceLibrary::Load(VIMBLE_RESOURCE_DIR "/ksredfr120.rcc");
+        ASSERT_NE(m_pLibrary, nullptr);
+        platform::SetResourceLibrary(m_pLibrary.get());
+        ASSERT_TRUE(m_dir.isValid());
+        m_strDir = m_dir.path().toStdString();
+        m_pEditor = std::make_unique<CEditorDialog>();
+        m_pEditor->resize(1024, 768);
+        m_pEditor->SetStartFolder(m_strDir + "/");
+        m_pEditor->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pEditor.get()));
+    }
+    void TearDown() override
+    {
+        m_pEditor.reset();
+        platform::SetResourceLibrary(nullptr);
+    }
+
+    // A sample greeting copied into the test's folder.
+    std::string MakeGreeting(const std::string& name)
+    {
+        const std::string path = m_strDir + "/" + name;
+        EXPECT_TRUE(platform::CopyFileTo(VIMBLE_DATA_DIR "/samples/Happy Birthday.kel", path));
+        return path;
+    }
+    // A greeting whose object lacks its effect list: it cannot be drawn.
+    std::string MakeBrokenGreeting(const std::string& name)
+    {
+        auto movie = CAbstractMovie::NewProject();
+        movie->GetFirstStage()->AddObject(3, 100, 100, 200, 150);
+        const std::string path = m_strDir + "/" + name;
+        EXPECT_TRUE(::SaveProject(*movie, path));
+        return path;
+    }
+    // Changes the project as an editing command would.
+    void Change(COLORREF cr = 0x123456)
+    {
+        m_pEditor->GetDoc()->GetMovie()->GetFirstStage()->m_pBackground->m_crColor = cr;
+        m_pEditor->SetModified();
+    }
+    void FileCommand(int nId)
+    {
+        Click(m_pEditor->GetWindowButton(ID_WND_FILE));
+        ASSERT_EQ(m_pEditor->GetOpenMenu(), MENU_FILE);
+        CDropDownMenu* menu = m_pEditor->GetMenu(MENU_FILE);
+        ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->IsUnfolded(); }, 2000));
+        Click(FindButton(menu, nId));
+    }
+    bool WorkingFilesLeft(const std::string& path) const
+    {
+        return platform::FileExists(WorkingFileName(path, WorkingFile::W1)) ||
+               platform::FileExists(WorkingFileName(path, WorkingFile::W2)) ||
+               platform::FileExists(WorkingFileName(path, WorkingFile::W3));
+    }
+    void Settle()
+    {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !m_answers.Pending(); }, 5000));
+    }
+
+    std::unique_ptr<platform::CResourceLibrary> m_pLibrary;
+    struct Prompts {
+        Prompts() { InstallDialogPrompts(); }
+        ~Prompts() { UninstallDialogPrompts(); }
+    } m_prompts;
+    QTemporaryDir m_dir;
+    std::string m_strDir;
+    std::unique_ptr<CEditorDialog> m_pEditor;
+    CModalAnswers m_answers;
+};
+
+TEST(EditorGeometry, frame_is_centred_and_the_stage_view_maps_to_stage_points)
+{
+    const QSize screen(1024, 768);
+    EXPECT_EQ(CEditorDialog::FrameOrigin(screen), QPoint(112, 84));
+    EXPECT_EQ(CEditorDialog::StagePointFromScreen({240, 194}, screen), (CPoint{0, 0}));
+    EXPECT_EQ(CEditorDialog::StagePointFromScreen({855, 655}, screen), (CPoint{798, 598}));
+    EXPECT_EQ(CEditorDialog::FrameOrigin({800, 600}), QPoint(0, 0));
+    EXPECT_EQ(CEditorDialog::FrameOrigin({1025, 769}), QPoint(112, 84));
+}
+
+TEST_F(EditorWindow, edit_button_opens_then_closes_its_menu_and_a_second_opening_unfolds_again)
+{
+    CDropDownMenu* edit = m_pEditor->GetMenu(MENU_EDIT);
+    Click(m_pEditor->GetWindowButton(ID_WND_EDIT));
+    EXPECT_EQ(m_pEditor->GetOpenMenu(), MENU_EDIT);
+    EXPECT_TRUE(edit->isVisible());
+    EXPECT_EQ(edit->GetStep(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([edit] { return edit->IsUnfolded(); }, 2000));
+    Click(m_pEditor->GetWindowButton(ID_WND_EDIT));
+    EXPECT_EQ(m_pEditor->GetOpenMenu(), MENU_NONE);
+    EXPECT_FALSE(edit->isVisible());
+
+    Click(m_pEditor->GetWindowButton(ID_WND_EDIT));
+    EXPECT_EQ(edit->GetStep(), 0);
+    // Another menu's button closes this one.
+    Click(m_pEditor->GetWindowButton(ID_WND_VIEW));
+    EXPECT_EQ(m_pEditor->GetOpenMenu(), MENU_VIEW);
+    EXPECT_FALSE(edit->isVisible());
+}
+
+TEST_F(EditorWindow, commands_of_later_tools_are_shown_disabled)
+{
+    FileCommand(ID_FILE_NEW);
+    for (int id : {ID_EDIT_UNDO, ID_EDIT_REDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE,
+                   ID_EDIT_DELETE, ID_EDIT_SELECTALL, ID_EDIT_PROPERTIES})
+        EXPECT_FALSE(FindButton(m_pEditor->GetMenu(MENU_EDIT), id)->isEnabled()) << id;
+    for (int id : {ID_VIEW_LIBRARIES, ID_VIEW_EFFECTS, ID_VIEW_TOOLBOX, ID_VIEW_LAYERMANAGER,
+                   ID_VIEW_IMPORTIMAGE, ID_VIEW_IMPORTMIDI})
+        EXPECT_FALSE(FindButton(m_pEditor->GetMenu(MENU_VIEW), id)->isEnabled()) << id;
+    CDropDownMenu* file = m_pEditor->GetMenu(MENU_FILE);
+    EXPECT_FALSE(FindButton(file, ID_FILE_SENDMAIL)->isEnabled());
+    EXPECT_FALSE(FindButton(file, ID_FILE_EXPORT)->isEnabled());
+    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVEAS,
+                   ID_FILE_PLAY, ID_FILE_EXIT})
+        EXPECT_TRUE(FindButton(file, id)->isEnabled()) << id;
+}
+
+TEST_F(EditorWindow, without_a_project_only_new_open_and_exit_are_offered)
+{
+    CDropDownMenu* file = m_pEditor->GetMenu(MENU_FILE);
+    for (int id : {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVEAS, ID_FILE_PLAY})
+        EXPECT_FALSE(FindButton(file, id)->isEnabled()) << id;
+    CMainToolbar* toolbar = m_pEditor->GetToolbar();
+    EXPECT_TRUE(FindButton(toolbar, ID_MTB_SET1)->isEnabled());  // new
+    EXPECT_TRUE(FindButton(toolbar, ID_MTB_SET2)->isEnabled());  // open
+    EXPECT_FALSE(FindButton(toolbar, ID_MTB_SET3)->isEnabled()); // save
+    EXPECT_FALSE(FindButton(toolbar, ID_MTB_SET5)->isEnabled()); // play
+    EXPECT_EQ(m_pEditor->GetStateCode(), 0);
+}
+
+TEST_F(EditorWindow, set_switch_cycles_the_button_sets_with_their_faces)
+{
+    CMainToolbar* toolbar = m_pEditor->GetToolbar();
+    CMyBitmapButton* first = FindButton(toolbar, ID_MTB_SET1);
+    const QImage set1 = first->Face(0);
+    ASSERT_FALSE(set1.isNull());
+    Click(FindButton(toolbar, ID_MTB_CHANGE));
+    EXPECT_EQ(toolbar->GetSet(), 1);
+    EXPECT_EQ(toolbar->SetButtonCommand(0), ID_EDIT_CUT);
+    EXPECT_NE(first->Face(0), set1);
+    Click(FindButton(toolbar, ID_MTB_CHANGE));
+    EXPECT_EQ(toolbar->SetButtonCommand(4), ID_VIEW_TOOLBOX);
+    Click(FindButton(toolbar, ID_MTB_CHANGE));
+    EXPECT_EQ(toolbar->GetSet(), 0);
+    EXPECT_EQ(first->Face(0), set1);
+}
+
+// The rows of the close table.
+TEST_F(EditorWindow, closing_unchanged_projects_asks_nothing)
+{
+    FileCommand(ID_FILE_NEW);
+    EXPECT_EQ(m_pEditor->GetDocState(), CEditorDialog::docNew);
+    FileCommand(ID_FILE_CLOSE);
+    EXPECT_EQ(m_pEditor->GetDocState(), CEditorDialog::docNone);
+
+    const std::string path = MakeGreeting("a.kel");
+    const auto before = Bytes(path);
+    ASSERT_TRUE(m_pEditor->OpenProjectFile(path));
+    EXPECT_EQ(m_pEditor->GetDocState(), CEditorDialog::docOpened);
+    FileCommand(ID_FILE_CLOSE);
+    EXPECT_EQ(m_pEditor->GetDocState(), CEditorDialog::docNone);
+    EXPECT_EQ(m_answers.Answered(), 0);
+    EXPECT_EQ(Bytes(path), before);
+    EXPECT_FALSE(WorkingFilesLeft(path));
+}
+
+TEST_F(EditorWindow, changed_new_project_cancel_keeps_it_no_discards_it_yes_saves_it)
+{
+    FileCommand(ID_FILE_NEW);
+    Change();
+    EXPECT_EQ(m_pEditor->GetDocState(), CEditorDialog::docNewChanged);
+
+    m_answers.Next(Press(kCancel));
+    FileCommand(ID_FILE_CLOSE);
+    Settle();
+    EXPECT_EQ(m_pEditor->GetDocState(), CEditorDialog::docNewChanged);
+    ASSERT_NE(m_pEditor->GetDoc(), nullptr);
+
+    // Yes asks for a name; "card" is saved as card.kel in the folder the front opens on.
+    CEditorDialog* editor = m_pEditor.get();
+    m_answers.Next(Press(kYes));
+    m_answers.Next(TypeName("card"));
+    FileCommand(ID_FILE_CLOSE);
+    Settle();
+    EXPECT_EQ(editor->GetDocState(), CEditorDialog::docNone);
+    const std::string saved = m_strDir + "/card.kel";
+    ASSERT_TRUE(IsProjectFile(saved));
+    std::unique_ptr<CAbstractMovie> movie;
+    ASSERT_TRUE(::OpenProject(saved, movie));
+    EXPECT_EQ(movie->GetFirstStage()->m_pBackground->m_crColor, 0x123456u);
+    movie.reset();
+    CloseProjectFiles(saved);
+    EXPECT_FALSE(WorkingFilesLeft(saved));
+
+    FileCommand(ID_FILE_NEW);
+    Change();
+    m_answers.Next(Press(kNo));
+    FileCommand(ID_FILE_CLOSE);
+    Settle();
+    EXPECT_EQ(m_pEditor->GetDocState(), CEditorDialog::docNone);
+}
+
+TEST_F(EditorWindow, changed_opened_project_no_on_close_leaves_its_file_byte_for_byte)
+{
+    const std::string path = MakeGreeting("b.kel");
+    const auto before = Bytes(path);
+    ASSERT_TRUE(m_pEditor->OpenProjectFile(path));
+    Change();
+    EXPECT_EQ(m_pEditor->GetDocState(), CEditorDialog::docOpenedChanged);
+
+    m_answers.Next(Press(kCancel));
+    FileCommand(ID_FILE_CLOSE);
+    Settle();
+    EXPECT_EQ(m_pEditor->GetDocState(), CEditorDialog::docOpenedChanged);
+
+    m_answers.Next(Press(kNo));
+    FileCommand(ID_FILE_CLOSE);
+    Settle();
+    EXPECT_EQ(m_pEditor->GetDocState(), CEditorDialog::docNone);
+    EXPECT_EQ(Bytes(path), before);
+    EXPECT_FALSE(WorkingFilesLeft(path));
+}
+
+TEST_F(EditorWindow, changed_opened_project_no_before_new_leaves_its_file_byte_for_byte)
+{
+    const std::string path = MakeGreeting("c.kel");
+    const auto before = Bytes(path);
+    ASSERT_TRUE(m_pEditor->OpenProjectFile(path));
+    Change();
+    m_answers.Next(Press(kNo));
+    FileCommand(ID_FILE_NEW);
+    Settle();
+    EXPECT_EQ(m_pEditor->GetDocState(), CEditorDialog::docNew);
+    EXPECT_EQ(Bytes(path), before);
+    EXPECT_FALSE(WorkingFilesLeft(path));
+}
+
+TEST_F(EditorWindow, changed_opened_project_yes_writes_the_change_into_its_file)
+{
+    const std::string path = MakeGreeting("d.kel");
+    ASSERT_TRUE(m_pEditor->OpenProjectFile(path));
+    Change(0x00ABCDEF);
+    m_answers.Next(Press(kYes));
+    FileCommand(ID_FILE_CLOSE);
+    Settle();
+    EXPECT_EQ(m_pEditor->GetDocState(), CEditorDialog::docNone);
+    EXPECT_FALSE(WorkingFilesLeft(path));
+    std::unique_ptr<CAbstractMovie> movie;
+    ASSERT_TRUE(::OpenProject(path, movie));
+    EXPECT_EQ(movie->GetFirstStage()->m_pBackground->m_crColor, 0x00ABCDEFu);
+    movie.reset();
+    CloseProjectFiles(path);
+}
+
+TEST_F(EditorWindow, a_file_that_is_no_greeting_is_refused_with_a_message)
+{
+    const std::string path = m_strDir + "/not.kel";
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("hello, this is not a greeting");
+    file.close();
+    platform::CMessageRecorder recorder; // the model's own report stays out of the way
+    m_answers.Next(Press(kOk));
+    EXPECT_FALSE(m_pEditor->OpenProjectFile(path));
+    Settle();
+    EXPECT_EQ(m_pEditor->GetDocState(), CEditorDialog::docNone);
+    EXPECT_EQ(m_answers.Answered(), 1);
+    EXPECT_FALSE(WorkingFilesLeft(path));
+}
+
+TEST_F(EditorWindow, a_failure_met_while_painting_is_shown_after_the_paint)
+{
+    const std::string path = MakeBrokenGreeting("broken.kel");
+    ASSERT_TRUE(m_pEditor->OpenProjectFile(path));
+    m_pEditor->repaint(); // returns: the box does not open inside the paint
+    EXPECT_EQ(m_answers.Answered(), 0);
+    m_answers.Next(Press(kOk));
+    Settle();
+    EXPECT_EQ(m_answers.Answered(), 1);
+    m_pEditor->repaint(); // reported once
+    QTest::qWait(50);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(EditorWindow, exit_ends_the_editor_only_when_the_close_completes)
+{
+    FileCommand(ID_FILE_NEW);
+    Change();
+    m_answers.Next(Press(kCancel));
+    FileCommand(ID_FILE_EXIT);
+    Settle();
+    EXPECT_TRUE(m_pEditor->isVisible());
+    m_answers.Next(Press(kNo));
+    FileCommand(ID_FILE_EXIT);
+    Settle();
+    EXPECT_FALSE(m_pEditor->isVisible());
+    EXPECT_EQ(m_pEditor->result(), 1);
+}
+
+TEST_F(EditorWindow, escape_does_not_end_the_editor)
+{
+    QTest::keyClick(m_pEditor.get(), Qt::Key_Escape);
+    EXPECT_TRUE(m_pEditor->isVisible());
+}
+
+// The player's state table, driven by the toolbar's buttons.
+TEST_F(EditorWindow, player_buttons_drive_the_player_states)
+{
+    const std::string path = MakeGreeting("p.kel");
+    ASSERT_TRUE(m_pEditor->OpenProjectFile(path));
+    CMainToolbar* toolbar = m_pEditor->GetToolbar();
+    toolbar->m_bAutoPlay = false;
+    Click(FindButton(toolbar, ID_MTB_SET5));
+    CPlaybackController* player = m_pEditor->GetPlayer();
+    ASSERT_TRUE(player->IsPlayerMode());
+    EXPECT_EQ(player->GetPlayState(), CPlaybackController::stateAtRest);
+    EXPECT_FALSE(FindButton(toolbar, ID_MTB_SET1)->isVisible());
+    EXPECT_TRUE(FindButton(toolbar, ID_PLAYER_PLAY)->isVisible());
+    for (int id : {ID_PLAYER_PAUSE, ID_PLAYER_STOP, ID_PLAYER_FIRST, ID_PLAYER_PREVIOUS})
+        EXPECT_FALSE(FindButton(toolbar, id)->isEnabled()) << id;
+
+    Click(FindButton(toolbar, ID_PLAYER_NEXT));
+    EXPECT_EQ(toolbar->GetFrameText(), "1");
+    Click(FindButton(toolbar, ID_PLAYER_PLAY));
+    EXPECT_EQ(player->GetPlayState(), CPlaybackController::statePlaying);
+    EXPECT_TRUE(toolbar->IsTwinkling());
+    for (int id : {ID_PLAYER_PLAY, ID_PLAYER_FIRST, ID_PLAYER_PREVIOUS, ID_PLAYER_NEXT,
+                   ID_PLAYER_LAST})
+        EXPECT_FALSE(FindButton(toolbar, id)->isEnabled()) << id;
+    Click(FindButton(toolbar, ID_PLAYER_PAUSE));
+    EXPECT_EQ(player->GetPlayState(), CPlaybackController::statePaused);
+    EXPECT_FALSE(toolbar->IsTwinkling());
+    Click(FindButton(toolbar, ID_PLAYER_PAUSE));
+    EXPECT_EQ(player->GetPlayState(), CPlaybackController::statePlaying);
+    Click(FindButton(toolbar, ID_PLAYER_STOP));
+    EXPECT_EQ(player->GetPlayState(), CPlaybackController::stateAtRest);
+    EXPECT_TRUE(FindButton(toolbar, ID_PLAYER_PLAY)->isEnabled());
+    EXPECT_FALSE(FindButton(toolbar, ID_PLAYER_STOP)->isEnabled());
+
+    Click(FindButton(toolbar, ID_PLAYER_CLOSE));
+    EXPECT_FALSE(player->IsPlayerMode());
+    EXPECT_TRUE(FindButton(toolbar, ID_MTB_SET1)->isVisible());
+    EXPECT_FALSE(FindButton(toolbar, ID_PLAYER_PLAY)->isVisible());
+}
+
+TEST_F(EditorWindow, play_from_the_toolbar_plays_at_once_and_the_clock_paints_frames)
+{
+    const std::string path = MakeGreeting("q.kel");
+    ASSERT_TRUE(m_pEditor->OpenProjectFile(path));
+    Click(FindButton(m_pEditor->GetToolbar(), ID_MTB_SET5));
+    EXPECT_EQ(m_pEditor->GetPlayer()->GetPlayState(), CPlaybackController::statePlaying);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return m_pEditor->GetPaintStats().nFrames >= 3; },
+                                5000));
+    // Paints for other reasons (the window uncovered) show the frame again without advancing.
+    Click(FindButton(m_pEditor->GetToolbar(), ID_PLAYER_PAUSE));
+    CAbstractMovie* movie = m_pEditor->GetDoc()->GetMovie();
+    const int frame = movie->GetCurrentFrame();
+    const int painted = m_pEditor->GetPaintStats().nFrames;
+    m_pEditor->GetPlayer()->OnCommand(ID_PLAYER_PAUSE); // playing again, the clock not yet due
+    m_pEditor->repaint();
+    m_pEditor->repaint();
+    EXPECT_EQ(movie->GetCurrentFrame(), frame);
+    EXPECT_EQ(m_pEditor->GetPaintStats().nFrames, painted);
+}
+
+TEST_F(EditorWindow, stage_view_shows_the_project_and_the_welcome_picture_without_one)
+{
+    m_pEditor->repaint();
+    const QImage welcome = platform::LoadResBitmap("MODUL_TABLA");
+    ASSERT_FALSE(welcome.isNull());
+    EXPECT_EQ(m_pEditor->Composition().pixel(128 + 300, 110 + 200),
+              welcome.convertToFormat(QImage::Format_RGB32).pixel(300, 200));
+    FileCommand(ID_FILE_NEW);
+    m_pEditor->GetDoc()->GetMovie()->GetFirstStage()->m_pBackground->m_crColor = 0x0000FF;
+    m_pEditor->GetDoc()->GetMovie()->GetFirstStage()->m_bBackgroundCached = 0;
+    m_pEditor->SetModified();
+    m_pEditor->OnCommand(ID_FILE_PLAY); // the player composes afresh
+    m_pEditor->OnCommand(ID_PLAYER_CLOSE);
+    m_pEditor->repaint();
+    EXPECT_EQ(m_pEditor->Composition().pixel(128 + 300, 110 + 200), qRgb(255, 0, 0));
+}
+
+// Skinned windows.
+TEST(SkinnedWindow, face_missing_from_the_library_still_opens_with_its_region)
+{
+    platform::SetResourceLibrary(nullptr);
+    CSkinnedWidget window("TOOLBOX", true, nullptr);
+    window.show();
+    EXPECT_TRUE(window.Skin().Face().isNull());
+    EXPECT_EQ(window.size(), QSize(91, 202));
+    EXPECT_FALSE(window.mask().isEmpty());
+    EXPECT_FALSE(window.mask().contains(QPoint(0, 0))); // a rounded corner
+    EXPECT_TRUE(window.mask().contains(QPoint(45, 100)));
+}
+
+TEST(SkinnedWindow, button_with_only_an_up_face_shows_it_in_every_state)
+{
+    CMyBitmapButton button("", 7, nullptr);
+    QImage up(20, 10, QImage::Format_ARGB32_Premultiplied);
+    up.fill(Qt::red);
+    button.SetFaces(up, {}, {}, {});
+    EXPECT_EQ(button.size(), QSize(20, 10));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(button.Face(i), up) << i;
+    button.setEnabled(false);
+    EXPECT_EQ(button.FaceIndex(), 3);
+    CMyBitmapButton faceless("", 8, nullptr);
+    EXPECT_FALSE(faceless.HasFace());
+}
+
+TEST_F(EditorWindow, dragging_a_tool_window_far_left_stops_right_of_the_main_toolbar)
+{
+    auto* toolbox = new CSkinnedWidget("TOOLBOX", true, m_pEditor.get());
+    m_pEditor->KeepRightOfToolbar(toolbox->Skin());
+    toolbox->move(m_pEditor->GetFrameOrigin() + QPoint(300, 200));
+    toolbox->show();
+    const QPoint grab(40, 10);
+    QMouseEvent press(QEvent::MouseButtonPress, grab, toolbox->mapToGlobal(grab), Qt::LeftButton,
+                      Qt::LeftButton, {});
+    QApplication::sendEvent(toolbox, &press);
+    const QPoint far(-500, 10);
+    QMouseEvent move(QEvent::MouseMove, far, toolbox->mapToGlobal(far), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QApplication::sendEvent(toolbox, &move);
+    QMouseEvent release(QEvent::MouseButtonRelease, far, toolbox->mapToGlobal(far),
+                        Qt::LeftButton, Qt::NoButton, {});
+    QApplication::sendEvent(toolbox, &release);
+    EXPECT_EQ(toolbox->x(), m_pEditor->GetFrameOrigin().x() + 101);
+    EXPECT_EQ(toolbox->y(), m_pEditor->GetFrameOrigin().y() + 200);
+    EXPECT_EQ(toolbox->width(), 91);
+}
+
+} // namespace
+
+namespace {
+
+TEST(MainFrame, runs_the_editor_and_ends_when_the_editor_ends)
+{
+    auto library = platform::CResourceLibrary::Load(VIMBLE_RESOURCE_DIR "/ksredfr120.rcc");
+    ASSERT_NE(library, nullptr);
+    platform::SetResourceLibrary(library.get());
+    CMainFrameWnd frame;
+    EXPECT_EQ(frame.windowTitle(), "Vimble e-mail");
+    bool bCreated = false;
+    bool bEnded = false;
+    frame.m_onEditorCreated = [&](CEditorDialog& editor) {
+        bCreated = true;
+        EXPECT_EQ(frame.GetEditor(), &editor);
+        QTimer::singleShot(0, &editor, [&editor] { editor.OnCommand(ID_WND_CLOSEAPP); });
+    };
+    frame.m_onEditorEnded = [&](CEditorDialog&) { bEnded = true; };
+    EXPECT_EQ(frame.RunEditor(), 1);
+    EXPECT_TRUE(bCreated);
+    EXPECT_TRUE(bEnded);
+    EXPECT_EQ(frame.GetEditor(), nullptr);
+    platform::SetResourceLibrary(nullptr);
+}
+
+} // namespace
