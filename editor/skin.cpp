@@ -6,6 +6,7 @@
 #include "platform/text.h"
 #include "resources/faces.h"
 
+#include <QBitmap>
 #include <QEnterEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -115,7 +116,6 @@ QFont TipFont()
 CSkinToolTip::CSkinToolTip(QWidget* owner)
     : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint)
 {
-    setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     m_left = LoadOwnBitmap("TIP_LEFT");
     m_right = LoadOwnBitmap("TIP_RIGHT");
@@ -175,6 +175,7 @@ void CSkinToolTip::ShowFor(QWidget* tool, const QPoint& ptGlobal)
         if (pt.y() + height > area.bottom())
             pt.setY(ptGlobal.y() - height - 4);
     }
+    Compose();
     move(pt);
     show();
     raise();
@@ -203,6 +204,14 @@ bool CSkinToolTip::eventFilter(QObject* watched, QEvent* event)
 void CSkinToolTip::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    painter.drawImage(0, 0, m_picture);
+}
+
+void CSkinToolTip::Compose()
+{
+    m_picture = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    m_picture.fill(Qt::transparent);
+    QPainter painter(&m_picture);
     const int left = m_left.width();
     const int right = m_right.width();
     const QRect label(left, 0, width() - left - right, height());
@@ -220,6 +229,9 @@ void CSkinToolTip::paintEvent(QPaintEvent*)
         painter.drawLine(label.topRight(), label.bottomRight());
     painter.setFont(TipFont());
     painter.drawText(label, Qt::AlignCenter, m_strShown);
+    painter.end();
+    // The end pieces are shaped: what they leave transparent is not part of the tip.
+    setMask(QBitmap::fromImage(m_picture.createAlphaMask()));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -87,6 +87,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void Compose();
+
     struct Tool {
         QPointer<QWidget> pWidget;
         std::string strText;
@@ -96,6 +98,7 @@ private:
     QString m_strShown;
     QImage m_left;
     QImage m_right;
+    QImage m_picture; // the tip as it shows, composed when it is shown
 };
 
 // The shared behaviour of a skinned window.

@@ -5,6 +5,7 @@
 #include "editor/editordlg.h"
 #include "editor/mainframe.h"
 #include "editor/maintoolbar.h"
+#include "editor/ownresources.h"
 #include "editor/skin.h"
 #include "model/movie.h"
 #include "model/projectfile.h"
@@ -520,6 +521,28 @@ TEST(SkinnedWindow, button_with_only_an_up_face_shows_it_in_every_state)
     EXPECT_EQ(button.FaceIndex(), 3);
     CMyBitmapButton faceless("", 8, nullptr);
     EXPECT_FALSE(faceless.HasFace());
+}
+
+TEST(SkinnedWindow, tooltip_shows_its_tools_text_between_its_end_pieces)
+{
+    QWidget tool;
+    CSkinToolTip tip(nullptr);
+    tip.AddTool(&tool, "Open a greeting");
+    tip.ShowFor(&tool, {100, 100});
+    EXPECT_FALSE(tip.isVisible()); // not active yet
+    tip.Activate(true);
+    tip.ShowFor(&tool, {100, 100});
+    EXPECT_TRUE(tip.isVisible());
+    EXPECT_EQ(tip.ShownText(), "Open a greeting");
+    const QImage left = LoadOwnBitmap("TIP_LEFT");
+    ASSERT_FALSE(left.isNull());
+    EXPECT_GT(tip.width(), left.width() + QFontMetrics(QFont("Arial")).horizontalAdvance("Open"));
+    // Where the end piece is transparent the tip is not.
+    const QPoint corner(0, (tip.height() - left.height()) / 2);
+    EXPECT_EQ(qAlpha(left.pixel(0, 0)) != 0, tip.mask().contains(corner));
+    tip.UpdateTipText(&tool, "Open");
+    tip.ShowFor(&tool, {100, 100});
+    EXPECT_EQ(tip.ShownText(), "Open");
 }
 
 TEST_F(EditorWindow, dragging_a_tool_window_far_left_stops_right_of_the_main_toolbar)
