@@ -1,12 +1,14 @@
 // The editor window driven as a person drives it: its buttons and menus are clicked, its
 // questions are answered in the program's own boxes and its file names typed into the
 // open/save front.
+#include "dialogs/messagebox.h"
 #include "dialogs/prompts.h"
 #include "editor/editordlg.h"
 #include "editor/mainframe.h"
 #include "editor/maintoolbar.h"
 #include "editor/ownresources.h"
 #include "editor/skin.h"
+#include "mail/mailthread.h"
 #include "model/movie.h"
 #include "model/projectfile.h"
 #include "platform/files.h"
@@ -26,6 +28,12 @@
 
 #include <functional>
 #include <memory>
+#include <thread>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -410,6 +418,82 @@ TEST_F(EditorWindow, exit_ends_the_editor_only_when_the_close_completes)
     Settle();
     EXPECT_FALSE(m_pEditor->isVisible());
     EXPECT_EQ(m_pEditor->result(), 1);
+}
+
+// A mail server that takes the connection and says nothing until it is told to hang up.
+class CSilentServer {
+public:
+    CSilentServer()
+    {
+        m_nListen = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        bind(m_nListen, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        listen(m_nListen, 1);
+        socklen_t length = sizeof address;
+        getsockname(m_nListen, reinterpret_cast<sockaddr*>(&address), &length);
+        m_nPort = ntohs(address.sin_port);
+        m_accepter = std::thread([this] { m_nClient = accept(m_nListen, nullptr, nullptr); });
+    }
+    ~CSilentServer() { HangUp(); }
+    int Port() const { return m_nPort; }
+    void HangUp()
+    {
+        if (m_nListen < 0)
+            return;
+        shutdown(m_nListen, SHUT_RDWR);
+        if (m_accepter.joinable())
+            m_accepter.join();
+        if (m_nClient >= 0)
+            close(m_nClient);
+        close(m_nListen);
+        m_nListen = -1;
+    }
+
+private:
+    int m_nListen = -1;
+    int m_nClient = -1;
+    int m_nPort = 0;
+    std::thread m_accepter;
+};
+
+class CQuietHost : public IMailHost {
+public:
+    void ShowResult(const std::string&, bool, const std::string&) override {}
+};
+
+TEST_F(EditorWindow, exit_while_a_mail_is_being_sent_asks_and_no_keeps_both)
+{
+    CSilentServer server;
+    CQuietHost host;
+    auto thread = std::make_unique<CMailThread>();
+    thread->m_strServer = "127.0.0.1:" + std::to_string(server.Port());
+    thread->m_strTo = "friend@example.org";
+    thread->m_strFrom = "me@example.org";
+    thread->m_strProjectPath = MakeGreeting("mail.kel");
+    thread->m_strDataDir = m_strDir;
+    thread->m_nTimeoutSeconds = 60;
+    thread->m_pHost = &host;
+    ASSERT_TRUE(StartMailThread(std::move(thread)));
+    ASSERT_TRUE(IsSendInProgress());
+
+    std::string question;
+    m_answers.Next([&question](QWidget* box) {
+        question = static_cast<CMessageBoxDlg*>(box)->GetText();
+        Press(kNo)(box);
+    });
+    FileCommand(ID_FILE_EXIT);
+    Settle();
+    EXPECT_EQ(question, "   " + platform::LoadResString(10161));
+    EXPECT_TRUE(m_pEditor->isVisible());
+    EXPECT_TRUE(IsSendInProgress());
+
+    server.HangUp();
+    WaitForMailThreads();
+    EXPECT_FALSE(IsSendInProgress());
+    FileCommand(ID_FILE_EXIT); // nothing is sent now: no question
+    EXPECT_FALSE(m_pEditor->isVisible());
 }
 
 TEST_F(EditorWindow, escape_does_not_end_the_editor)
