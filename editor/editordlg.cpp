@@ -339,7 +339,6 @@ void CEditorDialog::OnCommand(int nId)
         break;
     case ID_MTB_CHANGE:
         m_pToolbar->ChangeSet();
-        Refresh();
         break;
     case ID_BKGND_COLOR: {
         CStage* stage = m_pDoc->GetMovie()->GetFirstStage();
@@ -524,9 +523,8 @@ bool CEditorDialog::CloseProject(bool bCloseCommand)
     Discard();
     SetDocState(docNone);
     if (bCloseCommand) {
-        m_pToolbar->ShowPlayer(false);
+        // Discarding has put the player away; the toolbar goes back to its first set.
         m_pToolbar->SetSet(0);
-        Refresh();
         update();
     }
     return true;
@@ -618,12 +616,6 @@ void CEditorDialog::EnterPlayer(bool bAutoPlay)
         m_pPlayer->Play();
     m_pToolbar->RefreshPlayer(*m_pPlayer);
     Refresh();
-}
-
-void CEditorDialog::LeavePlayer()
-{
-    if (m_pPlayer && m_pPlayer->IsPlayerMode())
-        m_pPlayer->ClosePlayer();
 }
 
 void CEditorDialog::StartClock()

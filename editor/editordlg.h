@@ -14,7 +14,6 @@
 #include <QTimer>
 
 #include <array>
-#include <chrono>
 #include <memory>
 #include <string>
 
@@ -187,7 +186,6 @@ private:
     void InstallProject(std::unique_ptr<class CAbstractMovie> movie, const std::string& strPath,
                         DocState state);
     void EnterPlayer(bool bAutoPlay);
-    void LeavePlayer();
     void ShowError(int nStringId);
     void Compose();
     void OnPlaybackTick();
