@@ -835,3 +835,43 @@ void CAnimationObject::DrawAlternate(CDC& target, const CRect& rc, CDC*, CDC*)
 {
     Draw(target, rc, nullptr, nullptr);
 }
+
+// ------------------------------------------------------------------------------ identities
+
+namespace {
+
+void TakeHighest(int32_t& nHighest, const CIdentity* part)
+{
+    if (part != nullptr && part->m_nId > nHighest)
+        nHighest = part->m_nId;
+}
+
+void TakeHighest(int32_t& nHighest, const CStage& stage)
+{
+    TakeHighest(nHighest, &stage);
+    TakeHighest(nHighest, stage.m_pBackground.get());
+    TakeHighest(nHighest, stage.m_pBackgroundBMP.get());
+    if (!stage.m_pLayers)
+        return;
+    for (const CLayer* layer : *stage.m_pLayers) {
+        for (const CIdentity* part : std::initializer_list<const CIdentity*>{
+                 layer, layer->m_pSize.get(), layer->m_pPos.get(), layer->m_pDrawing.get(),
+                 layer->m_pEffects.get(), layer->m_pSounds.get()})
+            TakeHighest(nHighest, part);
+        if (layer->m_pDrawing)
+            if (auto* clip = dynamic_cast<const CAnimationObject*>(layer->m_pDrawing->GetObject()))
+                if (clip->m_pStage)
+                    TakeHighest(nHighest, *clip->m_pStage);
+    }
+}
+
+} // namespace
+
+int32_t HighestObjectId(const CAbstractMovie& movie)
+{
+    int32_t nHighest = movie.m_nId;
+    if (movie.m_pStages)
+        for (const CStage* stage : *movie.m_pStages)
+            TakeHighest(nHighest, *stage);
+    return nHighest;
+}

@@ -335,3 +335,9 @@ public:
     int32_t m_bStopped = 0;
     int32_t m_nCurrentFrame = 0;
 };
+
+// The highest identity (m_nId) in the movie: the movie itself, its stages with their
+// backgrounds and background pictures, their layers with position, size, drawing holder,
+// effect list and sound list, and the inner stages of clips at any depth. The editor raises
+// the identity counter past it after opening a project.
+int32_t HighestObjectId(const CAbstractMovie& movie);

@@ -19,6 +19,10 @@ public:
 // raised before it is handed out, so a fresh process hands out 2 first. Loading an object
 // overwrites its identity with the stored one and leaves the counter alone.
 int32_t NextObjectId();
+// Makes every identity handed out from now on greater than nId (for identities read from a
+// project file, which must not be handed out again). Never lowers the counter; safe to call
+// from any thread. Past INT32_MAX nothing is greater: the counter then wraps to INT32_MIN.
+void RaiseObjectIdsPast(int32_t nId);
 
 // The identity pair most persistent objects carry: m_nSavedId is -1 except between a renewal
 // and a restoration, which the editor uses to keep identity-keyed copies addressable.
