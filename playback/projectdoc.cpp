@@ -70,7 +70,12 @@ void CProjectDoc::RenderStill(CDC& target, const CRect& rc)
 {
     if (!m_pMovie || m_pMovie->m_bCompositionStopped)
         return;
+    // A still shows every clip at the frame it is at: drawing it again must not step it, or
+    // each redraw of the editor's stage view would move the clips on.
+    const int32_t bPaused = m_pMovie->m_bPaused;
+    m_pMovie->m_bPaused = 1;
     m_pMovie->PlayFrame(-1, true);
+    m_pMovie->m_bPaused = bPaused;
     CopyFrame(target, rc);
 }
 

@@ -264,6 +264,23 @@ TEST(Clips, ScaleComesFromTheOriginalSizeWithAFloorOfOneHundredth)
     EXPECT_EQ(raw->m_nFrame, 1);
 }
 
+TEST(Clips, still_pictures_drawn_again_do_not_step_a_clip)
+{
+    auto doc = playtest::Playable({{0, 0, 100, 100, {{-1, 0, 0, 0, 0, 1}}}}, 1);
+    CAbstractMovie& movie = *doc->GetMovie();
+    auto clip = GreenSquareClip(movie, {100, 100}, 3, {20, 20}, 0, 30.0f);
+    CAnimationObject* raw = clip.get();
+    playtest::LayerAt(*doc, 0)->m_pDrawing->SetObject(std::move(clip));
+    playtest::LayerAt(*doc, 0)->AttachParts();
+    movie.Resume();
+    CDC first(800, 600), second(800, 600);
+    doc->RenderStill(first, {0, 0, 800, 600});
+    doc->RenderStill(second, {0, 0, 800, 600});
+    EXPECT_EQ(first.Image(), second.Image());
+    EXPECT_EQ(raw->m_nFrame, 0);
+    EXPECT_EQ(movie.m_bPaused, 0);
+}
+
 TEST(Clips, ScaleIsRaisedToOneHundredth)
 {
     auto doc = playtest::Playable({{0, 0, 10, 10, {{-1, 0, 0, 0, 0, 1}}}}, 1);
