@@ -3,7 +3,17 @@
 #include "dialogs/messagebox.h"
 #include "dialogs/messagesink.h"
 #include "dialogs/opensave.h"
+#include "editor/objectpropsdlg.h"
 
+#include <QAbstractItemModel>
+#include <QColorDialog>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QListView>
+#include <QSet>
+
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -34,6 +44,115 @@ bool CDialogPrompts::ChooseFile(QWidget* parent, const std::string& strFolder,
     if (pPath != nullptr)
         *pPath = dlg.GetPath();
     return true;
+}
+
+bool CDialogPrompts::ChooseColor(QWidget* parent, COLORREF* pColor)
+{
+    if (pColor == nullptr)
+        return false;
+    QColor colour(GetRValue(*pColor), GetGValue(*pColor), GetBValue(*pColor));
+    if (!RunColorChooser(parent, &colour) || !colour.isValid())
+        return false;
+    const QColor rgb = colour.toRgb();
+    *pColor = RGB(static_cast<uint8_t>(rgb.red()), static_cast<uint8_t>(rgb.green()),
+        static_cast<uint8_t>(rgb.blue()));
+    return true;
+}
+
+bool CDialogPrompts::ChooseFont(QWidget* parent, LOGFONT* pFont)
+{
+    if (pFont == nullptr)
+        return false;
+    QFont font = QFontFromLogFont(*pFont);
+    if (!RunFontChooser(parent, &font))
+        return false;
+    std::string why;
+    *pFont = LogFontFromChosenFont(font, *pFont, &why);
+    if (!why.empty())
+        AskMessageBox(parent, MB_KIND_OK, why);
+    return true;
+}
+
+bool CDialogPrompts::RunColorChooser(QWidget* parent, QColor* pColor)
+{
+    QColorDialog dialog(*pColor, parent);
+    dialog.setWindowTitle(QObject::tr("Colour"));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    *pColor = dialog.selectedColor();
+    return true;
+}
+
+namespace {
+
+bool IsStorableFamily(const QString& family)
+{
+    LOGFONT scratch;
+    return SetFaceName(scratch, FaceForFamily(family)).empty();
+}
+
+// Hides the families whose names a font description cannot store from the chooser's family
+// list (the list whose entries are the installed families), and again whenever it is refilled.
+void OfferStorableFamiliesOnly(QFontDialog& dialog)
+{
+    const QStringList families = QFontDatabase::families();
+    const QSet<QString> installed(families.begin(), families.end());
+    QListView* familyList = nullptr;
+    int best = 0;
+    for (QListView* view : dialog.findChildren<QListView*>()) {
+        const QAbstractItemModel* model = view->model();
+        if (model == nullptr)
+            continue;
+        int matches = 0;
+        for (int row = 0; row < model->rowCount(); ++row)
+            matches += installed.contains(model->index(row, 0).data().toString()) ? 1 : 0;
+        if (matches > best) {
+            best = matches;
+            familyList = view;
+        }
+    }
+    if (familyList == nullptr)
+        return;
+    auto hide = [familyList] {
+        const QAbstractItemModel* model = familyList->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            familyList->setRowHidden(
+                row, !IsStorableFamily(model->index(row, 0).data().toString()));
+    };
+    hide();
+    QObject::connect(familyList->model(), &QAbstractItemModel::modelReset, familyList, hide);
+    QObject::connect(familyList->model(), &QAbstractItemModel::rowsInserted, familyList, hide);
+}
+
+} // namespace
+
+bool CDialogPrompts::RunFontChooser(QWidget* parent, QFont* pFont)
+{
+    QFontDialog dialog(*pFont, parent);
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    OfferStorableFamiliesOnly(dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    *pFont = dialog.selectedFont();
+    return true;
+}
+
+LOGFONT LogFontFromChosenFont(const QFont& font, const LOGFONT& old, std::string* pWhy)
+{
+    LOGFONT lf = old;
+    int pixels = font.pixelSize();
+    if (pixels <= 0)
+        pixels = static_cast<int>(std::lround(font.pointSizeF() * 96.0 / 72.0));
+    lf.lfHeight = -std::max(pixels, 1);
+    lf.lfWidth = 0;
+    lf.lfWeight = std::clamp(static_cast<int>(font.weight()), 100, 900);
+    lf.lfItalic = font.italic() ? 1 : 0;
+    lf.lfUnderline = font.underline() ? 1 : 0;
+    lf.lfStrikeOut = font.strikeOut() ? 1 : 0;
+    const std::string why = SetFaceName(lf, FaceForFamily(font.family()));
+    if (pWhy != nullptr)
+        *pWhy = why;
+    return lf;
 }
 
 void InstallDialogPrompts()

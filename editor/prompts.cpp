@@ -29,3 +29,15 @@ bool AskFileName(QWidget* parent, const std::string& strFolder, const std::strin
     return prompts != nullptr &&
            prompts->ChooseFile(parent, strFolder, strDescription, strExtension, nMode, pPath);
 }
+
+bool AskColor(QWidget* parent, COLORREF* pColor)
+{
+    IEditorPrompts* prompts = GetEditorPrompts();
+    return prompts != nullptr && prompts->ChooseColor(parent, pColor);
+}
+
+bool AskFont(QWidget* parent, LOGFONT* pFont)
+{
+    IEditorPrompts* prompts = GetEditorPrompts();
+    return prompts != nullptr && prompts->ChooseFont(parent, pFont);
+}

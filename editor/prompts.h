@@ -4,6 +4,8 @@
 // program installs the dialogs' implementation at start, and tests may install their own.
 #pragma once
 
+#include "platform/types.h"
+
 #include <cstdint>
 #include <string>
 
@@ -38,6 +40,23 @@ public:
     virtual bool ChooseFile(QWidget* parent, const std::string& strFolder,
                             const std::string& strDescription, const std::string& strExtension,
                             int nMode, std::string* pPath) = 0;
+    // The system's colour chooser on *pColor. True with the choice in *pColor; false (and
+    // *pColor unchanged) when cancelled. Prompts that do not ask answer Cancel.
+    virtual bool ChooseColor(QWidget* parent, COLORREF* pColor)
+    {
+        (void)parent;
+        (void)pColor;
+        return false;
+    }
+    // The system's font chooser on *pFont (lfHeight in pixels, negative for the character
+    // height; face in the code page). True with the choice in *pFont; false (and *pFont
+    // unchanged) when cancelled.
+    virtual bool ChooseFont(QWidget* parent, LOGFONT* pFont)
+    {
+        (void)parent;
+        (void)pFont;
+        return false;
+    }
 };
 
 // Installs the prompts for the process and returns the previous ones; nullptr uninstalls. The
@@ -50,3 +69,5 @@ IEditorPrompts* GetEditorPrompts();
 uint8_t AskMessageBox(QWidget* parent, int nKind, const std::string& strText);
 bool AskFileName(QWidget* parent, const std::string& strFolder, const std::string& strDescription,
                  const std::string& strExtension, int nMode, std::string* pPath);
+bool AskColor(QWidget* parent, COLORREF* pColor);
+bool AskFont(QWidget* parent, LOGFONT* pFont);

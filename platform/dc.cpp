@@ -22,8 +22,9 @@ QColor ToQColor(COLORREF c)
     return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
 }
 
-// The installed fonts that stand in for the faces the program's files name.
-QString FamilyFor(const char* face)
+} // namespace
+
+QString FamilyForFace(const char* face)
 {
     std::string name(face, strnlen(face, LF_FACESIZE));
     if (name.empty() || name == "Arial" || name == "MS Sans Serif" || name == "System"
@@ -36,11 +37,9 @@ QString FamilyFor(const char* face)
     return QString::fromStdString(platform::Utf8FromCp1252(name));
 }
 
-// The font a logical font describes, at a pixel height scaled by the mapping. A negative
-// height is the character height, a positive one the cell height.
-QFont MakeFont(const LOGFONT& lf, double scale)
+QFont FontOfLogFont(const LOGFONT& lf, double scale)
 {
-    QFont font(FamilyFor(lf.lfFaceName));
+    QFont font(FamilyForFace(lf.lfFaceName));
     font.setStyleStrategy(QFont::PreferAntialias);
     font.setWeight(static_cast<QFont::Weight>(std::clamp(lf.lfWeight == 0 ? 400 : lf.lfWeight, 100, 900)));
     font.setItalic(lf.lfItalic != 0);
@@ -57,8 +56,6 @@ QFont MakeFont(const LOGFONT& lf, double scale)
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(height * scale))));
     return font;
 }
-
-} // namespace
 
 CDC::CDC(int width, int height, bool bMono)
     : m_own(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32), m_pImage(&m_own),
@@ -582,7 +579,7 @@ int CDC::DrawText(const std::string& text, CRect& rc, unsigned format)
     LOGFONT lf = m_state.bFont ? m_state.font : LOGFONT{};
     if (!m_state.bFont)
         std::strcpy(lf.lfFaceName, "System");
-    QFont font = MakeFont(lf, std::abs(ScaleY()));
+    QFont font = FontOfLogFont(lf, std::abs(ScaleY()));
     QFontMetricsF metrics(font);
     QString qtext = QString::fromStdString(platform::Utf8FromCp1252(text));
     const bool expandTabs = (format & DT_EXPANDTABS) != 0;

@@ -8,6 +8,7 @@
 
 #include "platform/types.h"
 
+#include <QFont>
 #include <QImage>
 #include <string>
 #include <vector>
@@ -143,6 +144,13 @@ private:
     State m_state;
     std::vector<State> m_saved;
 };
+
+// The installed family that stands in for a face the program's files name (the faces known by
+// their Windows names become the Liberation fonts that look like them); others as they are.
+QString FamilyForFace(const char* face);
+// The font a logical font describes, at a pixel height scaled by scale. A negative height is
+// the character height, a positive one the cell height, 0 the usual 16 pixels.
+QFont FontOfLogFont(const LOGFONT& lf, double scale = 1.0);
 
 // A QColor-free conversion between 0x00BBGGRR and the image's 0xAARRGGBB pixels.
 constexpr uint32_t PixelFromColor(COLORREF c)
