@@ -219,12 +219,16 @@ std::vector<CFileType> ParseFileTypes(const std::string& strFilter)
 
 bool MatchesMask(const std::string& strName, const std::string& strMask)
 {
-    if (strMask == "*.*" || strMask == "*")
-        return true;
-    const QRegularExpression pattern(
-        QRegularExpression::wildcardToRegularExpression(FromNative(strMask)),
-        QRegularExpression::CaseInsensitiveOption);
-    return pattern.match(FromNative(strName)).hasMatch();
+    // A mask may hold several patterns separated by semicolons ("*.bmp;*.png").
+    for (const QString& one : FromNative(strMask).split(';', Qt::SkipEmptyParts)) {
+        if (one == "*.*" || one == "*")
+            return true;
+        const QRegularExpression pattern(QRegularExpression::wildcardToRegularExpression(one),
+                                         QRegularExpression::CaseInsensitiveOption);
+        if (pattern.match(FromNative(strName)).hasMatch())
+            return true;
+    }
+    return false;
 }
 
 std::string ParentFolder(const std::string& strFolder)

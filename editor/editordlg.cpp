@@ -1,10 +1,12 @@
 #include "editor/editordlg.h"
 
 #include "editor/app.h"
+#include "editor/editing.h"
 #include "editor/maintoolbar.h"
 #include "editor/ownresources.h"
 #include "editor/prompts.h"
 #include "editor/skin.h"
+#include "editor/toolbox.h"
 #include "mail/mailthread.h"
 #include "model/movie.h"
 #include "model/projectfile.h"
@@ -14,13 +16,13 @@
 #include "platform/strings.h"
 #include "playback/projectdoc.h"
 
-#include <QColorDialog>
 #include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QCursor>
 #include <QUrl>
 
 namespace {
@@ -90,6 +92,21 @@ const Rows& BackgroundRows()
     return rows;
 }
 
+const Rows& ObjectRows()
+{
+    static const Rows rows = {{"lmnup", ID_OBJ_UP},
+                              {"lmndown", ID_OBJ_DOWN},
+                              {"lmntop", ID_OBJ_TOP},
+                              {"lmnbottom", ID_OBJ_BOTTOM},
+                              {"lmndelete", ID_OBJ_DELETE},
+                              {"lmnproperties", ID_OBJ_PROPERTIES},
+                              {"lmnimportsounds", ID_OBJ_IMPORTSOUND}};
+    return rows;
+}
+
+// Pictures the import takes: bitmaps and what the platform's image readers know.
+constexpr char kImportExtensions[] = "bmp;*.png;*.jpg;*.jpeg;*.gif;*.webp";
+
 QImage Rgb32(QImage image)
 {
     return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
@@ -103,23 +120,14 @@ std::string ActivityFrameName(int n)
     return std::string("SMANI0") + number;
 }
 
-QColor ColorFromRef(COLORREF cr)
-{
-    return QColor(cr & 0xFF, (cr >> 8) & 0xFF, (cr >> 16) & 0xFF);
-}
-
-COLORREF RefFromColor(const QColor& color)
-{
-    return static_cast<COLORREF>(color.red()) | (static_cast<COLORREF>(color.green()) << 8) |
-           (static_cast<COLORREF>(color.blue()) << 16);
-}
-
 } // namespace
 
 CEditorDialog::CEditorDialog(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     m_life.start();
+    m_pEditing = std::make_unique<CObjectEditor>(*this);
+    setMouseTracking(true);
     setWindowTitle("Zesty eMail engine");
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -164,6 +172,9 @@ CEditorDialog::CEditorDialog(QWidget* parent)
     m_pBackgroundMenu = new CDropDownMenu("RIGHT_MENU", BackgroundRows(), this);
     connect(m_pBackgroundMenu, &CSkinnedWidget::Command, this,
             [this](int nId) { OnCommand(nId); });
+    m_pObjectMenu = new CDropDownMenu("RIGHT_MENU", ObjectRows(), this);
+    connect(m_pObjectMenu, &CSkinnedWidget::Command, this,
+            [this](int nId) { OnObjectMenuCommand(nId); });
 
     // The frame clock keeps its 120 ms: a coarse timer may drift by a twentieth.
     m_playbackClock.setTimerType(Qt::PreciseTimer);
@@ -192,6 +203,7 @@ CEditorDialog::~CEditorDialog()
     m_playbackClock.stop();
     m_activityClock.stop();
     m_pPlayer.reset();
+    m_pEditing->Attach(nullptr);
     m_pDoc.reset();
     if (m_strPath.size() > 2)
         platform::DeleteFile(WorkingFileName(m_strPath, WorkingFile::W1));
@@ -264,7 +276,24 @@ bool CEditorDialog::IsCommandEnabled(int nId) const
     case ID_FILE_PLAY:
         return m_pDoc != nullptr && !bPlayer;
     case ID_BKGND_COLOR:
-        return m_pDoc != nullptr && !bPlayer;
+    case ID_VIEW_TOOLBOX:
+    case ID_VIEW_IMPORTIMAGE:
+        return IsEditing();
+    case ID_EDIT_UNDO:
+        return IsEditing() && m_pEditing->CanUndo();
+    case ID_EDIT_REDO:
+        return IsEditing() && m_pEditing->CanRedo();
+    case ID_EDIT_CUT:
+    case ID_EDIT_COPY:
+    case ID_EDIT_DELETE:
+        return IsEditing() && m_pEditing->SelectionCount() > 0;
+    case ID_EDIT_PASTE:
+        return IsEditing() && m_pEditing->IsClipboardFilled();
+    case ID_EDIT_SELECTALL: {
+        const CStage* stage = m_pDoc ? m_pDoc->GetMovie()->GetFirstStage() : nullptr;
+        return IsEditing() && stage != nullptr && stage->GetLayers() != nullptr &&
+               stage->GetLayers()->GetCount() > 0;
+    }
     case ID_PLAYER_PLAY:
     case ID_PLAYER_PAUSE:
     case ID_PLAYER_STOP:
@@ -340,21 +369,36 @@ void CEditorDialog::OnCommand(int nId)
     case ID_MTB_CHANGE:
         m_pToolbar->ChangeSet();
         break;
-    case ID_BKGND_COLOR: {
-        CStage* stage = m_pDoc->GetMovie()->GetFirstStage();
-        if (stage == nullptr || !stage->m_pBackground)
-            break;
-        const QColor color = QColorDialog::getColor(
-            ColorFromRef(stage->m_pBackground->m_crColor), this);
-        if (color.isValid() && RefFromColor(color) != stage->m_pBackground->m_crColor) {
-            stage->m_pBackground->m_crColor = RefFromColor(color);
-            stage->m_bBackgroundCached = 0;
-            SetModified();
-            m_bFullRedraw = true;
-            update();
-        }
+    case ID_BKGND_COLOR:
+        ChooseBackgroundColor();
         break;
-    }
+    case ID_EDIT_UNDO:
+        m_pEditing->Undo();
+        break;
+    case ID_EDIT_REDO:
+        m_pEditing->Redo();
+        break;
+    case ID_EDIT_CUT:
+        m_pEditing->Cut();
+        break;
+    case ID_EDIT_COPY:
+        m_pEditing->Copy();
+        break;
+    case ID_EDIT_PASTE:
+        m_pEditing->Paste();
+        break;
+    case ID_EDIT_DELETE:
+        m_pEditing->Delete();
+        break;
+    case ID_EDIT_SELECTALL:
+        m_pEditing->SelectAll();
+        break;
+    case ID_VIEW_TOOLBOX:
+        OpenToolbox();
+        break;
+    case ID_VIEW_IMPORTIMAGE:
+        ImportImage();
+        break;
     case ID_PLAYER_PLAY:
     case ID_PLAYER_PAUSE:
     case ID_PLAYER_STOP:
@@ -372,6 +416,140 @@ void CEditorDialog::OnCommand(int nId)
     }
 }
 
+bool CEditorDialog::IsEditing() const
+{
+    return m_pDoc != nullptr && !(m_pPlayer && m_pPlayer->IsPlayerMode());
+}
+
+bool CEditorDialog::IsObjectMenuCommandEnabled(int nId) const
+{
+    if (!IsEditing())
+        return false;
+    const int selected = m_pEditing->SelectionCount();
+    switch (nId) {
+    case ID_OBJ_UP:
+    case ID_OBJ_DOWN:
+    case ID_OBJ_TOP:
+    case ID_OBJ_BOTTOM:
+    case ID_OBJ_PROPERTIES:
+        return selected == 1;
+    case ID_OBJ_DELETE:
+        return selected > 0;
+    default:
+        return false; // sounds of objects come with the sound tools
+    }
+}
+
+void CEditorDialog::OnObjectMenuCommand(int nId)
+{
+    CloseMenus();
+    if (!IsObjectMenuCommandEnabled(nId))
+        return;
+    switch (nId) {
+    case ID_OBJ_UP:
+        m_pEditing->Reorder(CStage::moveUp);
+        break;
+    case ID_OBJ_DOWN:
+        m_pEditing->Reorder(CStage::moveDown);
+        break;
+    case ID_OBJ_TOP:
+        m_pEditing->Reorder(CStage::moveToTop);
+        break;
+    case ID_OBJ_BOTTOM:
+        m_pEditing->Reorder(CStage::moveToBottom);
+        break;
+    case ID_OBJ_DELETE:
+        m_pEditing->Delete();
+        break;
+    case ID_OBJ_PROPERTIES:
+        m_pEditing->EditSelectedProperties();
+        break;
+    default:
+        break;
+    }
+}
+
+void CEditorDialog::OpenToolbox()
+{
+    if (m_pToolbox != nullptr) {
+        m_pToolbox->raise();
+        return;
+    }
+    m_pToolbox = new CToolbox(this);
+    KeepRightOfToolbar(m_pToolbox->Skin());
+    // Beside the frame when the screen leaves room there, else over the stage's left edge.
+    const QPoint right = m_ptFrame + QPoint(kFrameWidth + 8, kStageTop);
+    if (right.x() + m_pToolbox->width() <= width())
+        m_pToolbox->move(right);
+    else
+        m_pToolbox->move(m_ptFrame + QPoint(101, kStageTop));
+    m_pToolbox->SetTool(m_pEditing->GetTool());
+    connect(m_pToolbox, &CToolbox::ToolChosen, this, [this](uint8_t nTool) {
+        m_pEditing->SetTool(nTool);
+        update();
+    });
+    connect(m_pToolbox, &CToolbox::CloseRequested, this, [this] { CloseToolbox(); });
+    m_pToolbox->show();
+    m_pToolbox->raise();
+}
+
+void CEditorDialog::CloseToolbox()
+{
+    m_pEditing->SetTool(TOOL_SELECT);
+    if (m_pToolbox != nullptr) {
+        m_pToolbox->hide();
+        m_pToolbox->deleteLater();
+        m_pToolbox = nullptr;
+    }
+    m_bFullRedraw = true;
+    update();
+}
+
+void CEditorDialog::ChooseTool(uint8_t nTool)
+{
+    m_pEditing->SetTool(nTool);
+    if (m_pToolbox != nullptr)
+        m_pToolbox->SetTool(nTool);
+}
+
+void CEditorDialog::OnProjectEdited()
+{
+    if (m_nDocState != docNone) {
+        const bool bNew = m_nDocState == docNew || m_nDocState == docNewChanged;
+        if (m_pEditing->IsAtSavedState())
+            m_nDocState = bNew ? docNew : docOpened;
+        else
+            m_nDocState = bNew ? docNewChanged : docOpenedChanged;
+    }
+    m_bFullRedraw = true;
+    Refresh();
+    update();
+}
+
+void CEditorDialog::ChooseBackgroundColor()
+{
+    CStage* stage = m_pDoc->GetMovie()->GetFirstStage();
+    if (stage == nullptr)
+        return;
+    COLORREF color = stage->m_pBackground ? stage->m_pBackground->m_crColor : 0xFFFFFF;
+    if (AskColor(this, &color))
+        m_pEditing->SetBackgroundColor(color);
+}
+
+void CEditorDialog::ImportImage()
+{
+    std::string folder = m_strImportFolder.empty() ? StartFolder() : m_strImportFolder;
+    if (folder.back() != '/')
+        folder += '/';
+    std::string path;
+    if (!AskFileName(this, folder, platform::LoadResString(10121), kImportExtensions,
+                     OS_MODE_IMPORT, &path))
+        return;
+    m_strImportFolder = platform::DirectoryOf(path);
+    m_pEditing->ImportImage(path);
+    update();
+}
+
 void CEditorDialog::ToggleMenu(int nMenu)
 {
     const bool bWasOpen = m_nOpenMenu == nMenu;
@@ -387,6 +565,7 @@ void CEditorDialog::CloseMenus()
     for (CDropDownMenu* menu : m_menus)
         menu->hide();
     m_pBackgroundMenu->hide();
+    m_pObjectMenu->hide();
     m_nOpenMenu = MENU_NONE;
 }
 
@@ -397,9 +576,13 @@ int CEditorDialog::GetStateCode() const
     int code = 0;
     const CStage* stage = m_pDoc->GetMovie() ? m_pDoc->GetMovie()->GetFirstStage() : nullptr;
     if (stage != nullptr && stage->GetLayers() != nullptr && stage->GetLayers()->GetCount() > 0)
-        code = 11; // objects, none selected: selecting comes with the editing tools
-    if (m_bClipboardFilled)
+        code = m_pEditing->SelectionCount() > 0 ? 12 : 11;
+    if (m_pEditing->IsClipboardFilled())
         code += 21;
+    if (m_pEditing->CanUndo())
+        code += 3;
+    if (m_pEditing->CanRedo())
+        code += 5;
     return code;
 }
 
@@ -411,6 +594,8 @@ void CEditorDialog::Refresh()
             button->setEnabled(IsCommandEnabled(button->GetId()));
     for (CMyBitmapButton* button : m_pBackgroundMenu->Skin().Buttons())
         button->setEnabled(IsCommandEnabled(button->GetId()));
+    for (CMyBitmapButton* button : m_pObjectMenu->Skin().Buttons())
+        button->setEnabled(IsObjectMenuCommandEnabled(button->GetId()));
 }
 
 void CEditorDialog::SetDocState(DocState state)
@@ -423,6 +608,7 @@ void CEditorDialog::SetModified()
 {
     if (m_nDocState == docNone)
         return;
+    m_pEditing->MarkUnrecordedChange();
     SetDocState(m_nDocState == docNew || m_nDocState == docNewChanged ? docNewChanged
                                                                        : docOpenedChanged);
 }
@@ -443,6 +629,7 @@ void CEditorDialog::InstallProject(std::unique_ptr<CAbstractMovie> movie,
     m_pPlayer = std::make_unique<CPlaybackController>(*m_pDoc, *this);
     m_strPath = strPath;
     m_bFullRedraw = true;
+    m_pEditing->Attach(m_pDoc.get());
     SetDocState(state);
     update();
 }
@@ -533,7 +720,9 @@ bool CEditorDialog::CloseProject(bool bCloseCommand)
 void CEditorDialog::Discard()
 {
     m_playbackClock.stop();
-    m_bClipboardFilled = false;
+    CloseToolbox();
+    // The clipboard and the history go with the project.
+    m_pEditing->Attach(nullptr);
     m_pPlayer.reset();
     m_pDoc.reset();
     // The working files go with the project, whatever state it was in; an opened project's file
@@ -566,6 +755,7 @@ bool CEditorDialog::SaveProject()
         ShowError(10106);
         return false;
     }
+    m_pEditing->MarkSaved();
     SetDocState(docOpened);
     return true;
 }
@@ -587,6 +777,7 @@ bool CEditorDialog::SaveProjectAs()
     if (!m_strPath.empty() && m_strPath != path)
         CloseProjectFiles(m_strPath); // the opened file stays as it was; its working files go
     m_strPath = path;
+    m_pEditing->MarkSaved();
     SetDocState(docOpened);
     return true;
 }
@@ -610,6 +801,8 @@ void CEditorDialog::EnterPlayer(bool bAutoPlay)
 {
     if (!m_pPlayer)
         return;
+    m_pEditing->CancelDrag();
+    CloseToolbox();
     m_pPlayer->EnterPlayer();
     m_pToolbar->ShowPlayer(true);
     if (bAutoPlay)
@@ -699,6 +892,7 @@ void CEditorDialog::Compose()
             }
             QPainter painter(&image);
             painter.drawImage(kStageLeft, kStageTop, m_stageView.Image());
+            m_pEditing->PaintOverlay(painter);
         }
     }
     const QImage& cell = m_bActivityRunning ? m_activity[m_nActivityFrame] : m_activityStop;
@@ -747,8 +941,57 @@ void CEditorDialog::resizeEvent(QResizeEvent* event)
 
 void CEditorDialog::keyPressEvent(QKeyEvent* event)
 {
-    // Keys act on release; Escape does not end the editor.
+    // Escape does not end the editor: it only ends a drag. Delete and F1 act on release.
     event->accept();
+    if (!IsEditing())
+        return;
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const bool bCtrl = mods.testFlag(Qt::ControlModifier);
+    const bool bShift = mods.testFlag(Qt::ShiftModifier);
+    const int step = bShift ? 10 : 1;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        m_pEditing->CancelDrag();
+        break;
+    case Qt::Key_Z:
+        if (bCtrl)
+            OnCommand(bShift ? ID_EDIT_REDO : ID_EDIT_UNDO);
+        break;
+    case Qt::Key_Y:
+        if (bCtrl)
+            OnCommand(ID_EDIT_REDO);
+        break;
+    case Qt::Key_X:
+        if (bCtrl)
+            OnCommand(ID_EDIT_CUT);
+        break;
+    case Qt::Key_C:
+        if (bCtrl)
+            OnCommand(ID_EDIT_COPY);
+        break;
+    case Qt::Key_V:
+        if (bCtrl)
+            OnCommand(ID_EDIT_PASTE);
+        break;
+    case Qt::Key_A:
+        if (bCtrl)
+            OnCommand(ID_EDIT_SELECTALL);
+        break;
+    case Qt::Key_Left:
+        m_pEditing->Nudge(-step, 0);
+        break;
+    case Qt::Key_Right:
+        m_pEditing->Nudge(step, 0);
+        break;
+    case Qt::Key_Up:
+        m_pEditing->Nudge(0, -step);
+        break;
+    case Qt::Key_Down:
+        m_pEditing->Nudge(0, step);
+        break;
+    default:
+        break;
+    }
 }
 
 void CEditorDialog::keyReleaseEvent(QKeyEvent* event)
@@ -778,19 +1021,72 @@ void CEditorDialog::mousePressEvent(QMouseEvent* event)
     CloseMenus();
     const QPoint pt = event->position().toPoint();
     const QRect stage(m_ptFrame + QPoint(kStageLeft, kStageTop), QSize(kStageWidth, kStageHeight));
-    if (event->button() == Qt::RightButton && stage.contains(pt) && m_pDoc &&
-        !(m_pPlayer && m_pPlayer->IsPlayerMode())) {
-        // The background menu opens at the pointer, kept inside the frame.
+    if (!IsEditing() || !stage.contains(pt))
+        return;
+    if (event->button() == Qt::RightButton) {
+        // On an object the object menu, elsewhere the background menu, at the pointer and kept
+        // inside the frame.
+        CDropDownMenu* menu = m_pEditing->RightPress(pt) ? m_pObjectMenu : m_pBackgroundMenu;
         const QRect frame(m_ptFrame, QSize(kFrameWidth, kFrameHeight));
         QPoint place = pt;
-        place.setX(std::min(place.x(), frame.right() - m_pBackgroundMenu->width()));
-        place.setY(std::min(place.y(), frame.bottom() - m_pBackgroundMenu->height()));
-        m_pBackgroundMenu->Open(place);
+        place.setX(std::min(place.x(), frame.right() - menu->width()));
+        place.setY(std::min(place.y(), frame.bottom() - menu->height()));
+        Refresh();
+        menu->Open(place);
+        return;
     }
+    m_pEditing->MousePress(event);
+    UpdateCursor();
+}
+
+void CEditorDialog::mouseMoveEvent(QMouseEvent* event)
+{
+    if (IsEditing())
+        m_pEditing->MouseMove(event);
+    UpdateCursor();
+}
+
+void CEditorDialog::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (IsEditing())
+        m_pEditing->MouseRelease(event);
+    UpdateCursor();
+}
+
+void CEditorDialog::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    CloseMenus();
+    if (IsEditing())
+        m_pEditing->MouseDoubleClick(event);
+    UpdateCursor();
+}
+
+void CEditorDialog::focusOutEvent(QFocusEvent* event)
+{
+    // A drag ends when the window loses the pointer or the keys.
+    m_pEditing->CancelDrag();
+    UpdateCursor();
+    QDialog::focusOutEvent(event);
+}
+
+void CEditorDialog::UpdateCursor()
+{
+    const int id = IsEditing() ? m_pEditing->CursorId() : 0;
+    if (id == m_nCursorShown)
+        return;
+    m_nCursorShown = id;
+    QPoint hot;
+    const QImage picture = id != 0 ? LoadOwnCursor(id, &hot) : QImage();
+    if (picture.isNull())
+        unsetCursor();
+    else
+        setCursor(QCursor(QPixmap::fromImage(picture), hot.x(), hot.y()));
 }
 
 void CEditorDialog::changeEvent(QEvent* event)
 {
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        m_pEditing->CancelDrag();
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_bMinimised) {
         m_bMinimised = false;
         setWindowState(windowState() & ~Qt::WindowMinimized);

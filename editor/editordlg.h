@@ -19,6 +19,8 @@
 
 class CDropDownMenu;
 class CMainToolbar;
+class CObjectEditor;
+class CToolbox;
 class CMyBitmapButton;
 class CProjectDoc;
 class CSkinToolTip;
@@ -58,6 +60,14 @@ constexpr int ID_BKGND_SOUNDS = 1101;
 constexpr int ID_BKGND_PASTE = 1014;
 constexpr int ID_BKGND_LAYERMANAGER = 1204;
 constexpr int ID_BKGND_PROPERTIES = 1060;
+// Object menu (1060 there is the object's own properties, routed apart from the edit menu's).
+constexpr int ID_OBJ_UP = 1026;
+constexpr int ID_OBJ_DOWN = 1027;
+constexpr int ID_OBJ_TOP = 1072;
+constexpr int ID_OBJ_BOTTOM = 1075;
+constexpr int ID_OBJ_DELETE = 1217;
+constexpr int ID_OBJ_PROPERTIES = 1060;
+constexpr int ID_OBJ_IMPORTSOUND = 1218;
 // Window buttons.
 constexpr int ID_WND_FILE = 1045;
 constexpr int ID_WND_EDIT = 1046;
@@ -136,6 +146,25 @@ public:
     int GetOpenMenu() const { return m_nOpenMenu; }
     CDropDownMenu* GetMenu(int nMenu) const;
     CDropDownMenu* GetBackgroundMenu() const { return m_pBackgroundMenu; }
+    CDropDownMenu* GetObjectMenu() const { return m_pObjectMenu; }
+    // A command of the object menu (its 1060 is the selected object's properties).
+    void OnObjectMenuCommand(int nId);
+    bool IsObjectMenuCommandEnabled(int nId) const;
+
+    // Editing: the tools, the selection and the history of the open project.
+    CObjectEditor& Editing() const { return *m_pEditing; }
+    // The toolbox, while it is open.
+    CToolbox* GetToolbox() const { return m_pToolbox; }
+    void OpenToolbox();
+    void CloseToolbox();
+    // Sets the drawing tool and shows it in the toolbox.
+    void ChooseTool(uint8_t nTool);
+    // The project was changed by an edit, an undo or a redo: the document state follows (back
+    // to unchanged when the history is where the file is), the stage is drawn again, and the
+    // menus and the toolbar are refreshed.
+    void OnProjectEdited();
+    // Refreshes the enabled state of the toolbar buttons and menu items.
+    void RefreshCommands() { Refresh(); }
     CMyBitmapButton* GetWindowButton(int nId) const;
     bool IsMinimised() const { return m_bMinimised; }
 
@@ -172,6 +201,10 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
@@ -192,13 +225,19 @@ private:
     void OnActivityTick();
     std::string ChooseSavePath();
     std::string StartFolder() const;
+    bool IsEditing() const;
+    void UpdateCursor();
+    void ImportImage();
+    void ChooseBackgroundColor();
 
     // The project.
     std::unique_ptr<CProjectDoc> m_pDoc;
     std::unique_ptr<CPlaybackController> m_pPlayer;
     std::string m_strPath;
     DocState m_nDocState = docNone;
-    bool m_bClipboardFilled = false;
+    std::unique_ptr<CObjectEditor> m_pEditing;
+    std::string m_strImportFolder; // where the last picture was imported from
+    int m_nCursorShown = -1;
 
     // Pictures.
     QImage m_backdropNoProject; // "MAIN_WND" with the welcome picture in the stage view
@@ -216,6 +255,8 @@ private:
     CMainToolbar* m_pToolbar = nullptr;
     std::array<CDropDownMenu*, 3> m_menus{};
     CDropDownMenu* m_pBackgroundMenu = nullptr;
+    CDropDownMenu* m_pObjectMenu = nullptr;
+    CToolbox* m_pToolbox = nullptr;
     int m_nOpenMenu = MENU_NONE;
     std::vector<CMyBitmapButton*> m_windowButtons;
     CSkinToolTip* m_pToolTip = nullptr;

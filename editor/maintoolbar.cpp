@@ -199,6 +199,12 @@ bool CMainToolbar::IsCommandAvailable(int nCommand)
     case ID_FILE_OPEN:
     case ID_FILE_SAVE:
     case ID_PLAY_FROM_TOOLBAR:
+    case ID_EDIT_CUT:
+    case ID_EDIT_COPY:
+    case ID_EDIT_PASTE:
+    case ID_EDIT_UNDO:
+    case ID_EDIT_REDO:
+    case ID_VIEW_TOOLBOX:
         return true;
     default:
         return false;

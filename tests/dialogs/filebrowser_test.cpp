@@ -45,6 +45,17 @@ TEST(FileTypes, MasksMatchAsTheFileSystemOfTheProgramDid)
     EXPECT_TRUE(MatchesMask("song1.mid", "song?.mid"));
 }
 
+TEST(FileTypes, a_mask_of_several_patterns_matches_any_of_them)
+{
+    const std::string pictures = "*.bmp;*.png;*.jpg";
+    EXPECT_TRUE(MatchesMask("a.bmp", pictures));
+    EXPECT_TRUE(MatchesMask("b.PNG", pictures));
+    EXPECT_TRUE(MatchesMask("c.jpg", pictures));
+    EXPECT_FALSE(MatchesMask("d.gif", pictures));
+    EXPECT_FALSE(MatchesMask("e.png.txt", pictures));
+    EXPECT_FALSE(MatchesMask("f.kel", ";;"));
+}
+
 TEST(FileTypes, ParentFolderDropsOneLevel)
 {
     EXPECT_EQ(ParentFolder("/home/ann/cards/"), "/home/ann/");

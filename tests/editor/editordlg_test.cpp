@@ -221,15 +221,17 @@ TEST_F(EditorWindow, edit_button_opens_then_closes_its_menu_and_a_second_opening
     EXPECT_FALSE(edit->isVisible());
 }
 
-TEST_F(EditorWindow, commands_of_later_tools_are_shown_disabled)
+TEST_F(EditorWindow, commands_of_later_tools_and_of_an_empty_history_are_shown_disabled)
 {
     FileCommand(ID_FILE_NEW);
+    // A new project has no objects, no history and an empty clipboard.
     for (int id : {ID_EDIT_UNDO, ID_EDIT_REDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE,
                    ID_EDIT_DELETE, ID_EDIT_SELECTALL, ID_EDIT_PROPERTIES})
         EXPECT_FALSE(FindButton(m_pEditor->GetMenu(MENU_EDIT), id)->isEnabled()) << id;
-    for (int id : {ID_VIEW_LIBRARIES, ID_VIEW_EFFECTS, ID_VIEW_TOOLBOX, ID_VIEW_LAYERMANAGER,
-                   ID_VIEW_IMPORTIMAGE, ID_VIEW_IMPORTMIDI})
+    for (int id : {ID_VIEW_LIBRARIES, ID_VIEW_EFFECTS, ID_VIEW_LAYERMANAGER, ID_VIEW_IMPORTMIDI})
         EXPECT_FALSE(FindButton(m_pEditor->GetMenu(MENU_VIEW), id)->isEnabled()) << id;
+    for (int id : {ID_VIEW_TOOLBOX, ID_VIEW_IMPORTIMAGE})
+        EXPECT_TRUE(FindButton(m_pEditor->GetMenu(MENU_VIEW), id)->isEnabled()) << id;
     CDropDownMenu* file = m_pEditor->GetMenu(MENU_FILE);
     EXPECT_FALSE(FindButton(file, ID_FILE_SENDMAIL)->isEnabled());
     EXPECT_FALSE(FindButton(file, ID_FILE_EXPORT)->isEnabled());

@@ -1,0 +1,219 @@
+// CObjectEditor: the editing behaviour of the stage view. It keeps the current tool, the shape
+// styles and text defaults, the selection with its marks, and the state of a drawing, resize or
+// move in progress; it turns the person's presses, drags and commands into changes of the
+// current stage, each recorded as one undoable step in the undo history store, which it owns
+// together with the clipboard (the store's working list).
+//
+// Units: screen points are the editor window's own coordinates (the window covers the screen);
+// the project lives in stage coordinates (800 x 600). A drag's offset is converted to stage
+// units once, at the release, so that a move and its undo never drift by a pixel.
+#pragma once
+
+#include "editor/objectpropsdlg.h"
+#include "editor/toolbox.h" // the tools
+#include "model/undo.h"
+#include "platform/types.h"
+
+#include <QPoint>
+#include <QRect>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class CEditorDialog;
+class CLayer;
+class CPlacedPropertiesDlg;
+class CStage;
+class CProjectDoc;
+class QMouseEvent;
+class QPainter;
+
+// The program's own cursors of the stage view.
+constexpr int IDC_RESIZE_NESW = 209;
+constexpr int IDC_MOVE = 210;
+constexpr int IDC_RESIZE_NWSE = 211;
+
+// One entry of the shape style table.
+struct CShapeStyle {
+    COLORREF crLine = 0;
+    COLORREF crFill = 0xFFFFFF;
+    int32_t nLineWidth = 1;
+    bool bFilled = true;
+};
+
+// What the text dialog starts from for one kind of text, and what it leaves behind.
+struct CTextDefaults {
+    CCharFormat cf;
+    LOGFONT logfont;
+    COLORREF crText = 0;
+    std::string strText;
+};
+
+// Index of a style entry (line, rectangle, polygon, ellipse, text in rectangle, text in
+// ellipse) for a shape tool; -1 for the others.
+int StyleIndexOfTool(uint8_t nTool);
+// The name a new object of the tool gets ("Trait", "Rectangle", ...); empty for select.
+const char* ObjectNameOfTool(uint8_t nTool);
+
+// True for a drawn line (which keeps its direction: its width and height may be negative).
+bool IsLineLayer(const CLayer& layer);
+// The object's rectangle in stage coordinates, normalised; computed in 64 bits and clamped to
+// the 32-bit range.
+CRect StageRectOf(const CLayer& layer);
+
+class CObjectEditor {
+public:
+    explicit CObjectEditor(CEditorDialog& editor);
+    ~CObjectEditor();
+    CObjectEditor(const CObjectEditor&) = delete;
+    CObjectEditor& operator=(const CObjectEditor&) = delete;
+
+    // A project was installed (or none, on close): the selection, the drawing state, the
+    // clipboard and the history are emptied; the identity counter is raised past the project's.
+    void Attach(CProjectDoc* pDoc);
+
+    // The tool. Changing it ends any drawing in progress.
+    uint8_t GetTool() const { return m_nTool; }
+    void SetTool(uint8_t nTool);
+    CShapeStyle& Style(int nIndex) { return m_styles.at(static_cast<size_t>(nIndex)); }
+    // 0 plain text, 1 text in a rectangle, 2 text in an ellipse.
+    CTextDefaults& TextDefaults(int nIndex) { return m_texts.at(static_cast<size_t>(nIndex)); }
+
+    // Runs a text or object dialog; true when the person pressed OK. Tests may put their own
+    // answer in its place; by default the dialog runs modally.
+    using DialogRunner = std::function<bool(CObjectPropertiesDlg&)>;
+    void SetDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+    using PlacedDialogRunner = std::function<bool(CPlacedPropertiesDlg&)>;
+    void SetPlacedDialogRunner(PlacedDialogRunner runner) { m_runPlacedDialog = std::move(runner); }
+
+    // The selection, in the order the objects were selected.
+    std::vector<CLayer*> Selection() const;
+    int SelectionCount() const { return static_cast<int>(m_selection.size()); }
+    bool IsSelected(const CLayer* pLayer) const;
+    void Select(CLayer* pLayer);
+    void Deselect(CLayer* pLayer);
+    void ClearSelection();
+    // The topmost object at the stage point, or none.
+    CLayer* HitTest(CPoint ptStage) const;
+    // The screen rectangle of an object's mark.
+    QRect MarkRect(const CLayer& layer) const;
+
+    // The pointer in the stage view (screen points, the window's coordinates). Each returns
+    // true when it took the event.
+    bool MousePress(QMouseEvent* event);
+    bool MouseMove(QMouseEvent* event);
+    bool MouseRelease(QMouseEvent* event);
+    bool MouseDoubleClick(QMouseEvent* event);
+    // A right press: selects the object under the point unless it is selected; true when the
+    // point is on a selected object (the object menu opens then).
+    bool RightPress(const QPoint& pt);
+    // Ends a drag without committing it, and forgets any drawing in progress.
+    void CancelDrag();
+    bool IsDragging() const { return m_nDrag != dragNone; }
+    // The cursor the pointer should show now (0: the arrow).
+    int CursorId() const { return m_nCursor; }
+
+    // Commands. Each returns true when it changed the project.
+    bool Undo();
+    bool Redo();
+    bool Cut();
+    bool Copy();
+    bool Paste();
+    bool Delete();
+    void SelectAll();
+    // One of CStage's reorder modes for the one selected object.
+    bool Reorder(int nMode);
+    // Moves the selection by stage pixels, as one step.
+    bool Nudge(int dx, int dy);
+    // Imports a picture file as an image object at stage point 0, 0 with its own size.
+    bool ImportImage(const std::string& strPath);
+    bool SetBackgroundColor(COLORREF crColor);
+    // The properties of the one selected object: the object dialog for shapes and texts, the
+    // placed-object dialog for pictures and clips.
+    bool EditSelectedProperties();
+
+    bool CanUndo() const { return m_store.CanUndo(); }
+    bool CanRedo() const { return m_store.CanRedo(); }
+    bool IsClipboardFilled() const { return m_bClipboardFilled; }
+    CUndoStore& Store() { return m_store; }
+    // True while the project is where it was when it was last opened or saved.
+    bool IsAtSavedState() const { return m_store.Position() == m_nSavedPosition && !m_bDirty; }
+    // The project was written (or opened): this is the state to come back to.
+    void MarkSaved();
+    // The project changed in a way the history does not know: it stays changed until saved.
+    void MarkUnrecordedChange() { m_bDirty = true; }
+
+    // Draws the selection marks and the feedback of a drag into the composition (frame
+    // coordinates: the window's minus the frame's origin).
+    void PaintOverlay(QPainter& painter) const;
+
+private:
+    enum Drag { dragNone, dragPending, dragMove, dragResize, dragShape };
+    struct CMark {
+        QRect rc;         // screen rectangle
+        int32_t nLayerId;
+    };
+
+    CStage* Stage() const;
+    CLayer* FindLayer(int32_t nId) const;
+    QRect StageViewRect() const;
+    QPoint ClampToStageView(QPoint pt) const;
+    CPoint ScreenToStage(QPoint pt) const;
+    QRect StageToScreen(const CRect& rc) const;
+    void RebuildMarks();
+    void Changed(bool bRecomputeLength);
+    void ResetDrawing();
+
+    // Selection tool.
+    void PressSelect(QPoint pt, Qt::KeyboardModifiers modifiers);
+    int HandleAt(QPoint pt) const;
+    bool CommitMove(QPoint pt);
+    bool CommitResize(QPoint pt, bool bShift);
+    // Shapes.
+    void PressShape(QPoint pt);
+    bool ReleaseShape(QPoint pt);
+    bool CreateText(QPoint pt);
+    bool FinishPolygon();
+    CLayer* CreateObject(uint8_t nTool, const CRect& rcStage, std::unique_ptr<class CDrawObj> pShape);
+    bool RunTextDialog(int nMode, int nDefaults, CTextDefaults& result);
+
+    // History.
+    bool ApplyRecord(CUndoRecord& record, bool bUndo);
+    bool ApplyStep(std::vector<CUndoRecordPtr>& records, bool bUndo);
+    bool MoveSelection(int dxStage, int dyStage);
+    bool SetPlacement(CLayer& layer, CPoint ptPos, CSize szSize);
+    bool ReplaceDrawing(CLayer& layer, const std::function<void(CLayer&)>& change);
+    bool RecordAdded(const std::vector<CLayer*>& layers);
+    bool RemoveLayers(const std::vector<CLayer*>& layers, bool bRecord);
+
+    CEditorDialog& m_editor;
+    CProjectDoc* m_pDoc = nullptr;
+    CUndoStore m_store;
+    uint64_t m_nSavedPosition = 0;
+    bool m_bDirty = false; // a change the history could not record
+    bool m_bClipboardFilled = false;
+
+    uint8_t m_nTool = TOOL_SELECT;
+    std::array<CShapeStyle, 6> m_styles{};
+    std::array<CTextDefaults, 3> m_texts{};
+    DialogRunner m_runDialog;
+    PlacedDialogRunner m_runPlacedDialog;
+
+    std::vector<int32_t> m_selection; // layer identities, in the order of selection
+    std::vector<CMark> m_marks;
+
+    // Drag state.
+    Drag m_nDrag = dragNone;
+    QPoint m_ptAnchor;        // screen point of the press
+    QPoint m_ptLast;          // last pointer position of the drag
+    int m_nHandle = 0;        // 0 none, 1 top-left, 2 bottom-left, 3 bottom-right, 4 top-right
+    int m_nHoverHandle = 0;
+    int32_t m_nPendingAlone = 0; // the object a release without motion selects alone
+    QRect m_rcStart;          // the mark or move rectangle at the press
+    std::vector<QPoint> m_polygon; // screen points of the polygon being drawn
+    bool m_bPolygonActive = false;
+    int m_nCursor = 0;
+};
