@@ -1,5 +1,5 @@
-// Pictures for the benchmarks: drawn with QPainter, loaded the way the program loads a bitmap
-// file (through a temporary file that is gone afterwards).
+// Pictures for the benchmarks: drawn with QPainter, taken the way the program takes an
+// imported picture.
 #pragma once
 
 #include "model/bitmap.h"

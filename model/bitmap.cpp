@@ -6,6 +6,8 @@
 #include "platform/files.h"
 #include "platform/message.h"
 
+#include <QBuffer>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -34,16 +36,42 @@ int ColorsForDepth(int bitCount)
 
 bool CHBitmap::LoadFromFile(const std::string& path)
 {
-    Release();
     std::vector<uint8_t> file;
+    if (!platform::ReadWholeFile(path, file)) {
+        Release();
+        m_bError = 1;
+        platform::ShowMessage(platform::IDS_READ_ERROR, path + ": cannot be read");
+        return false;
+    }
+    return LoadFromFileBytes(file, path);
+}
+
+bool CHBitmap::LoadFromImage(const QImage& image, const std::string& name)
+{
+    // The picture as the 24-bit bitmap file the reader takes.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) ||
+        !image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP")) {
+        Release();
+        m_bError = 1;
+        platform::ShowMessage(platform::IDS_MEMORY_ERROR, name + ": the picture cannot be kept");
+        return false;
+    }
+    const bool bOk = LoadFromFileBytes({bytes.begin(), bytes.end()}, name);
+    m_strPath = name;
+    return bOk;
+}
+
+bool CHBitmap::LoadFromFileBytes(const std::vector<uint8_t>& file, const std::string& path)
+{
+    Release();
     auto fail = [&](const std::string& why) {
         Release();
         m_bError = 1;
         platform::ShowMessage(platform::IDS_READ_ERROR, path + ": " + why);
         return false;
     };
-    if (!platform::ReadWholeFile(path, file))
-        return fail("cannot be read");
     if (file.size() < kFileHeaderSize || file[0] != 'B' || file[1] != 'M')
         return fail("not a bitmap file");
     if (file.size() > static_cast<size_t>(INT32_MAX))

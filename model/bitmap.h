@@ -58,6 +58,11 @@ public:
     // by 14 zero bytes, and m_nSize is the file's length. False, with the bitmap left empty,
     // when the file cannot be read or is not a bitmap file.
     bool LoadFromFile(const std::string& path);
+    // The same for the bytes of a bitmap file that path names in messages.
+    bool LoadFromFileBytes(const std::vector<uint8_t>& file, const std::string& path);
+    // Takes a picture as the 24-bit bitmap file of it; name is the path kept and said in
+    // messages. False, with the bitmap left empty, for a null picture.
+    bool LoadFromImage(const QImage& image, const std::string& name);
     void Serialize(CArchive& ar) override;
     // Frees everything and puts every field back to its default.
     void Release();

@@ -367,3 +367,26 @@ TEST(DamagedFiles, TenThousandMutationsDecodeOrFailCleanly)
 }
 
 } // namespace
+
+TEST(PicturesInMemory, a_picture_becomes_a_24_bit_bitmap_with_its_own_pixels)
+{
+    QImage image(3, 2, QImage::Format_ARGB32);
+    const QRgb colours[6] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255),
+                             qRgb(1, 2, 3),   qRgb(250, 251, 252), qRgb(128, 64, 32)};
+    for (int i = 0; i < 6; ++i)
+        image.setPixel(i % 3, i / 3, colours[i]);
+    CHBitmap bitmap;
+    ASSERT_TRUE(bitmap.LoadFromImage(image, "/pictures/six.png"));
+    EXPECT_EQ(bitmap.GetWidth(), 3);
+    EXPECT_EQ(bitmap.GetHeight(), 2);
+    EXPECT_EQ(bitmap.GetBitCount(), 24);
+    EXPECT_EQ(bitmap.m_strPath, "/pictures/six.png");
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(bitmap.GetImage().pixel(i % 3, i / 3) & 0xFFFFFF, colours[i] & 0xFFFFFF) << i;
+
+    platform::CMessageRecorder recorder;
+    CHBitmap none;
+    EXPECT_FALSE(none.LoadFromImage(QImage(), "nothing"));
+    EXPECT_FALSE(none.HasData());
+    EXPECT_EQ(recorder.m_messages.size(), 1u);
+}
