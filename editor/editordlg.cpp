@@ -887,7 +887,12 @@ void CEditorDialog::Compose()
             m_pToolbar->RefreshPlayer(*m_pPlayer);
         } else {
             if (m_bFullRedraw) {
-                m_pDoc->RenderStill(m_stageView, {0, 0, kStageWidth, kStageHeight});
+                // The still is made at full size and scaled smoothly into the view: a
+                // colour-on-colour shrink drops whole rows and columns, and with them the
+                // one-pixel outlines a person has just drawn.
+                m_pDoc->RenderStill(m_stillFrame, {0, 0, kFrameWidth, kFrameHeight});
+                m_stageView.Image() = m_stillFrame.Image().scaled(
+                    kStageWidth, kStageHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
                 m_bFullRedraw = false;
             }
             QPainter painter(&image);

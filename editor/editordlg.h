@@ -246,6 +246,7 @@ private:
     QImage m_activityStop;
     CDC m_composition{kFrameWidth, kFrameHeight};
     CDC m_stageView{kStageWidth, kStageHeight};
+    CDC m_stillFrame{kFrameWidth, kFrameHeight}; // the still picture at full size
     bool m_bFullRedraw = true;
     bool m_bPlayerPaint = false; // this paint was asked for by the player
     bool m_bPaintingSuspended = false;
