@@ -24,8 +24,8 @@ constexpr int kViewH = CEditorDialog::kStageHeight;
 
 int32_t Clamp32(int64_t v)
 {
-    return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(std::clamp<int64_t>(
+        v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 struct ToolInfo {
@@ -34,14 +34,14 @@ struct ToolInfo {
     const char* szName;
 };
 constexpr ToolInfo kTools[] = {
-    {TOOL_SELECT, -1, ""},
-    {TOOL_TEXT, -1, "Texte"},
-    {TOOL_LINE, 0, "Trait"},
-    {TOOL_RECT, 1, "Rectangle"},
-    {TOOL_POLYGON, 2, "Polygone"},
-    {TOOL_ELLIPSE, 3, "Ellipse"},
-    {TOOL_TEXTRECT, 4, "Texte dans le rectangle"},
-    {TOOL_TEXTELLIPSE, 5, "Texte dans l'ellipse"},
+    { TOOL_SELECT, -1, "" },
+    { TOOL_TEXT, -1, "Texte" },
+    { TOOL_LINE, 0, "Trait" },
+    { TOOL_RECT, 1, "Rectangle" },
+    { TOOL_POLYGON, 2, "Polygone" },
+    { TOOL_ELLIPSE, 3, "Ellipse" },
+    { TOOL_TEXTRECT, 4, "Texte dans le rectangle" },
+    { TOOL_TEXTELLIPSE, 5, "Texte dans l'ellipse" },
 };
 
 } // namespace
@@ -73,21 +73,20 @@ CRect StageRectOf(const CLayer& layer)
     const int64_t cx = layer.m_pSize->m_szDesign.cx, cy = layer.m_pSize->m_szDesign.cy;
     const int64_t l = std::min(x, x + cx), r = std::max(x, x + cx);
     const int64_t t = std::min(y, y + cy), b = std::max(y, y + cy);
-    return {Clamp32(l), Clamp32(t), Clamp32(r), Clamp32(b)};
+    return { Clamp32(l), Clamp32(t), Clamp32(r), Clamp32(b) };
 }
 
-CObjectEditor::CObjectEditor(CEditorDialog& editor) : m_editor(editor)
+CObjectEditor::CObjectEditor(CEditorDialog& editor)
+    : m_editor(editor)
 {
     for (CTextDefaults& text : m_texts) {
-        text.cf = CCharFormat{};
+        text.cf = CCharFormat {};
         text.cf.strFaceName = "Arial";
         text.cf.yHeight = 200;
         text.logfont = FontFromCharFormat(text.cf);
     }
     m_runDialog = [](CObjectPropertiesDlg& dlg) { return dlg.exec() == QDialog::Accepted; };
-    m_runPlacedDialog = [](CPlacedPropertiesDlg& dlg) {
-        return dlg.exec() == QDialog::Accepted;
-    };
+    m_runPlacedDialog = [](CPlacedPropertiesDlg& dlg) { return dlg.exec() == QDialog::Accepted; };
 }
 
 CObjectEditor::~CObjectEditor() = default;
@@ -163,23 +162,23 @@ CLayer* CObjectEditor::FindLayer(int32_t nId) const
 
 QRect CObjectEditor::StageViewRect() const
 {
-    return QRect(m_editor.GetFrameOrigin() +
-                     QPoint(CEditorDialog::kStageLeft, CEditorDialog::kStageTop),
-                 QSize(kViewW, kViewH));
+    return QRect(
+        m_editor.GetFrameOrigin() + QPoint(CEditorDialog::kStageLeft, CEditorDialog::kStageTop),
+        QSize(kViewW, kViewH));
 }
 
 QPoint CObjectEditor::ClampToStageView(QPoint pt) const
 {
     const QRect view = StageViewRect();
-    return {std::clamp(pt.x(), view.left(), view.right()),
-            std::clamp(pt.y(), view.top(), view.bottom())};
+    return { std::clamp(pt.x(), view.left(), view.right()),
+        std::clamp(pt.y(), view.top(), view.bottom()) };
 }
 
 CPoint CObjectEditor::ScreenToStage(QPoint pt) const
 {
     const QRect view = StageViewRect();
-    return {static_cast<int32_t>(int64_t(pt.x() - view.left()) * kStageW / kViewW),
-            static_cast<int32_t>(int64_t(pt.y() - view.top()) * kStageH / kViewH)};
+    return { static_cast<int32_t>(int64_t(pt.x() - view.left()) * kStageW / kViewW),
+        static_cast<int32_t>(int64_t(pt.y() - view.top()) * kStageH / kViewH) };
 }
 
 QRect CObjectEditor::StageToScreen(const CRect& rc) const
@@ -237,8 +236,8 @@ std::vector<CLayer*> CObjectEditor::Selection() const
 
 bool CObjectEditor::IsSelected(const CLayer* pLayer) const
 {
-    return pLayer != nullptr &&
-           std::find(m_selection.begin(), m_selection.end(), pLayer->m_nId) != m_selection.end();
+    return pLayer != nullptr
+        && std::find(m_selection.begin(), m_selection.end(), pLayer->m_nId) != m_selection.end();
 }
 
 void CObjectEditor::Select(CLayer* pLayer)
@@ -246,7 +245,7 @@ void CObjectEditor::Select(CLayer* pLayer)
     if (pLayer == nullptr || IsSelected(pLayer))
         return;
     m_selection.push_back(pLayer->m_nId);
-    m_marks.push_back({MarkRect(*pLayer), pLayer->m_nId});
+    m_marks.push_back({ MarkRect(*pLayer), pLayer->m_nId });
 }
 
 void CObjectEditor::Deselect(CLayer* pLayer)
@@ -270,11 +269,12 @@ void CObjectEditor::RebuildMarks()
     std::erase_if(m_selection, [&](int32_t id) { return FindLayer(id) == nullptr; });
     m_marks.clear();
     for (int32_t id : m_selection)
-        m_marks.push_back({MarkRect(*FindLayer(id)), id});
+        m_marks.push_back({ MarkRect(*FindLayer(id)), id });
 }
 
 void CObjectEditor::SelectAll()
 {
+    CancelDrag();
     CStage* stage = Stage();
     if (stage == nullptr || stage->GetLayers() == nullptr)
         return;
@@ -373,10 +373,10 @@ int CObjectEditor::HandleAt(QPoint pt) const
     if (m_marks.size() != 1)
         return 0;
     const QRect& rc = m_marks.front().rc;
-    const QPoint corners[4] = {rc.topLeft(), QPoint(rc.left(), rc.top() + rc.height()),
-                               QPoint(rc.left() + rc.width(), rc.top()),
-                               QPoint(rc.left() + rc.width(), rc.top() + rc.height())};
-    const int handles[4] = {1, 2, 4, 3};
+    const QPoint corners[4] = { rc.topLeft(), QPoint(rc.left(), rc.top() + rc.height()),
+        QPoint(rc.left() + rc.width(), rc.top()),
+        QPoint(rc.left() + rc.width(), rc.top() + rc.height()) };
+    const int handles[4] = { 1, 2, 4, 3 };
     for (int i = 0; i < 4; ++i) {
         const QPoint d = pt - corners[i];
         if (d.x() >= -2 && d.x() <= 2 && d.y() >= -2 && d.y() <= 2)
@@ -395,9 +395,9 @@ bool CObjectEditor::MouseMove(QMouseEvent* event)
     case dragNone:
         if (m_nTool == TOOL_SELECT && !bLeft) {
             m_nHoverHandle = HandleAt(raw);
-            m_nCursor = m_nHoverHandle == 0                        ? 0
-                        : m_nHoverHandle == 1 || m_nHoverHandle == 3 ? IDC_RESIZE_NWSE
-                                                                     : IDC_RESIZE_NESW;
+            m_nCursor = m_nHoverHandle == 0                  ? 0
+                : m_nHoverHandle == 1 || m_nHoverHandle == 3 ? IDC_RESIZE_NWSE
+                                                             : IDC_RESIZE_NESW;
             return true;
         }
         if (m_nTool == TOOL_POLYGON && m_bPolygonActive) {
@@ -521,9 +521,9 @@ void CObjectEditor::PaintOverlay(QPainter& painter) const
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rc.intersected(view.adjusted(0, 0, -1, -1)).adjusted(0, 0, -1, -1));
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        const QPoint corners[4] = {rc.topLeft(), QPoint(rc.left(), rc.top() + rc.height()),
-                                   QPoint(rc.left() + rc.width(), rc.top()),
-                                   QPoint(rc.left() + rc.width(), rc.top() + rc.height())};
+        const QPoint corners[4] = { rc.topLeft(), QPoint(rc.left(), rc.top() + rc.height()),
+            QPoint(rc.left() + rc.width(), rc.top()),
+            QPoint(rc.left() + rc.width(), rc.top() + rc.height()) };
         for (const QPoint& c : corners)
             if (view.contains(c))
                 painter.fillRect(QRect(c - QPoint(2, 2), QSize(4, 4)), Qt::black);
@@ -547,8 +547,8 @@ void CObjectEditor::PaintOverlay(QPainter& painter) const
         else
             b += delta.y();
         painter.setPen(QPen(Qt::white, 3));
-        painter.drawRect(QRect(QPoint(std::min(l, r), std::min(t, b)),
-                               QPoint(std::max(l, r), std::max(t, b))));
+        painter.drawRect(
+            QRect(QPoint(std::min(l, r), std::min(t, b)), QPoint(std::max(l, r), std::max(t, b))));
     }
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.setPen(QPen(Qt::black, 1));

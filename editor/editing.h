@@ -58,6 +58,9 @@ int StyleIndexOfTool(uint8_t nTool);
 // The name a new object of the tool gets ("Trait", "Rectangle", ...); empty for select.
 const char* ObjectNameOfTool(uint8_t nTool);
 
+// Gives a shape its outline colour and width and its fill (none when not filled).
+void ApplyShapeStyle(
+    class CDrawObj& shape, COLORREF crLine, int32_t nWidth, COLORREF crFill, bool bFilled);
 // True for a drawn line (which keeps its direction: its width and height may be negative).
 bool IsLineLayer(const CLayer& layer);
 // The object's rectangle in stage coordinates, normalised; computed in 64 bits and clamped to
@@ -153,7 +156,7 @@ public:
 private:
     enum Drag { dragNone, dragPending, dragMove, dragResize, dragShape };
     struct CMark {
-        QRect rc;         // screen rectangle
+        QRect rc; // screen rectangle
         int32_t nLayerId;
     };
 
@@ -177,7 +180,8 @@ private:
     bool ReleaseShape(QPoint pt);
     bool CreateText(QPoint pt);
     bool FinishPolygon();
-    CLayer* CreateObject(uint8_t nTool, const CRect& rcStage, std::unique_ptr<class CDrawObj> pShape);
+    CLayer* CreateObject(
+        uint8_t nTool, const CRect& rcStage, std::unique_ptr<class CDrawObj> pShape);
     bool RunTextDialog(int nMode, int nDefaults, CTextDefaults& result);
 
     // History.
@@ -197,8 +201,8 @@ private:
     bool m_bClipboardFilled = false;
 
     uint8_t m_nTool = TOOL_SELECT;
-    std::array<CShapeStyle, 6> m_styles{};
-    std::array<CTextDefaults, 3> m_texts{};
+    std::array<CShapeStyle, 6> m_styles {};
+    std::array<CTextDefaults, 3> m_texts {};
     DialogRunner m_runDialog;
     PlacedDialogRunner m_runPlacedDialog;
 
@@ -207,12 +211,12 @@ private:
 
     // Drag state.
     Drag m_nDrag = dragNone;
-    QPoint m_ptAnchor;        // screen point of the press
-    QPoint m_ptLast;          // last pointer position of the drag
-    int m_nHandle = 0;        // 0 none, 1 top-left, 2 bottom-left, 3 bottom-right, 4 top-right
+    QPoint m_ptAnchor; // screen point of the press
+    QPoint m_ptLast; // last pointer position of the drag
+    int m_nHandle = 0; // 0 none, 1 top-left, 2 bottom-left, 3 bottom-right, 4 top-right
     int m_nHoverHandle = 0;
     int32_t m_nPendingAlone = 0; // the object a release without motion selects alone
-    QRect m_rcStart;          // the mark or move rectangle at the press
+    QRect m_rcStart; // the mark or move rectangle at the press
     std::vector<QPoint> m_polygon; // screen points of the polygon being drawn
     bool m_bPolygonActive = false;
     int m_nCursor = 0;

@@ -63,7 +63,7 @@ public:
         return MB_RESULT_NO;
     }
     bool ChooseFile(QWidget*, const std::string& strFolder, const std::string&,
-                    const std::string& strExtension, int, std::string* pPath) override
+        const std::string& strExtension, int, std::string* pPath) override
     {
         m_strFolder = strFolder;
         m_strExtension = strExtension;
@@ -134,10 +134,10 @@ protected:
     }
 
     void Send(QEvent::Type type, QPoint pt, Qt::MouseButton button, Qt::MouseButtons buttons,
-              Qt::KeyboardModifiers mods = {})
+        Qt::KeyboardModifiers mods = {})
     {
-        QMouseEvent event(type, QPointF(pt), QPointF(m_pEditor->mapToGlobal(pt)), button, buttons,
-                          mods);
+        QMouseEvent event(
+            type, QPointF(pt), QPointF(m_pEditor->mapToGlobal(pt)), button, buttons, mods);
         QApplication::sendEvent(m_pEditor.get(), &event);
     }
     void Press(QPoint pt, Qt::KeyboardModifiers mods = {})
@@ -215,19 +215,19 @@ struct ToolCase {
     uint8_t nTool;
     const char* szName;
     int nShapeKind; // 0 rectangle shape, 1 text, 2 polygon
-    int nShape;     // CDrawRect's or CDrawTextRect's shape, -1 for none
+    int nShape; // CDrawRect's or CDrawTextRect's shape, -1 for none
 };
 
-class EveryTool : public Editing, public testing::WithParamInterface<ToolCase> {};
+class EveryTool : public Editing, public testing::WithParamInterface<ToolCase> { };
 
 TEST_P(EveryTool, creates_its_object_with_its_name_style_and_default_effect)
 {
     const ToolCase& c = GetParam();
     ASSERT_TRUE(m_pEditor->NewProject());
-    Editor().Style(0) = {0x0000FF, 0x00FF00, 3, true};   // line
-    Editor().Style(1) = {0x112233, 0x445566, 2, false};  // rectangle
-    Editor().Style(2) = {0x010203, 0x040506, 4, true};   // polygon
-    Editor().Style(3) = {0x0A0B0C, 0x0D0E0F, 5, true};   // ellipse
+    Editor().Style(0) = { 0x0000FF, 0x00FF00, 3, true }; // line
+    Editor().Style(1) = { 0x112233, 0x445566, 2, false }; // rectangle
+    Editor().Style(2) = { 0x010203, 0x040506, 4, true }; // polygon
+    Editor().Style(3) = { 0x0A0B0C, 0x0D0E0F, 5, true }; // ellipse
     m_pEditor->ChooseTool(c.nTool);
     const QPoint a = Screen(100, 100), b = Screen(300, 250);
     switch (c.nTool) {
@@ -281,7 +281,7 @@ TEST_P(EveryTool, creates_its_object_with_its_name_style_and_default_effect)
     EXPECT_EQ(effect->m_nDefaultDuration, 1);
     EXPECT_EQ(effect->m_bOffScreenAfter, 0);
     EXPECT_EQ(effect->m_pOwner, layer);
-    EXPECT_EQ(Pos(layer), (CPoint{100, 100}));
+    EXPECT_EQ(Pos(layer), (CPoint { 100, 100 }));
     EXPECT_EQ(m_pEditor->GetDocState(), CEditorDialog::docNewChanged);
     // One step takes it away again, and the project is as new.
     EXPECT_TRUE(Editor().Undo());
@@ -292,37 +292,35 @@ TEST_P(EveryTool, creates_its_object_with_its_name_style_and_default_effect)
     EXPECT_EQ(Layer(0)->m_pDrawing->m_strName, c.szName);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tools, EveryTool,
-    testing::Values(ToolCase{TOOL_LINE, "Trait", 0, CDrawRect::line},
-                    ToolCase{TOOL_RECT, "Rectangle", 0, CDrawRect::rectangle},
-                    ToolCase{TOOL_ELLIPSE, "Ellipse", 0, CDrawRect::ellipse},
-                    ToolCase{TOOL_POLYGON, "Polygone", 2, -1},
-                    ToolCase{TOOL_TEXT, "Texte", 1, -1},
-                    ToolCase{TOOL_TEXTRECT, "Texte dans le rectangle", 1, 0},
-                    ToolCase{TOOL_TEXTELLIPSE, "Texte dans l'ellipse", 1, 2}));
+INSTANTIATE_TEST_SUITE_P(Tools, EveryTool,
+    testing::Values(ToolCase { TOOL_LINE, "Trait", 0, CDrawRect::line },
+        ToolCase { TOOL_RECT, "Rectangle", 0, CDrawRect::rectangle },
+        ToolCase { TOOL_ELLIPSE, "Ellipse", 0, CDrawRect::ellipse },
+        ToolCase { TOOL_POLYGON, "Polygone", 2, -1 }, ToolCase { TOOL_TEXT, "Texte", 1, -1 },
+        ToolCase { TOOL_TEXTRECT, "Texte dans le rectangle", 1, 0 },
+        ToolCase { TOOL_TEXTELLIPSE, "Texte dans l'ellipse", 1, 2 }));
 
 TEST_F(Editing, a_line_drawn_right_to_left_keeps_its_negative_width_and_a_rectangle_is_normalised)
 {
     ASSERT_TRUE(m_pEditor->NewProject());
     CLayer* line = DrawWith(TOOL_LINE, Screen(400, 100), Screen(200, 300));
     ASSERT_NE(line, nullptr);
-    EXPECT_EQ(Pos(line), (CPoint{400, 100}));
-    EXPECT_EQ(Size(line), (CSize{-200, 200}));
+    EXPECT_EQ(Pos(line), (CPoint { 400, 100 }));
+    EXPECT_EQ(Size(line), (CSize { -200, 200 }));
     CLayer* rect = DrawWith(TOOL_RECT, Screen(400, 300), Screen(200, 100));
     ASSERT_NE(rect, nullptr);
-    EXPECT_EQ(Pos(rect), (CPoint{200, 100}));
-    EXPECT_EQ(Size(rect), (CSize{200, 200}));
+    EXPECT_EQ(Pos(rect), (CPoint { 200, 100 }));
+    EXPECT_EQ(Size(rect), (CSize { 200, 200 }));
     // A flat line keeps its one zero side.
     CLayer* flat = DrawWith(TOOL_LINE, Screen(100, 500), Screen(300, 500));
     ASSERT_NE(flat, nullptr);
-    EXPECT_EQ(Size(flat), (CSize{200, 0}));
+    EXPECT_EQ(Size(flat), (CSize { 200, 0 }));
 }
 
 TEST_F(Editing, nothing_of_zero_size_is_created)
 {
     ASSERT_TRUE(m_pEditor->NewProject());
-    for (uint8_t tool : {TOOL_LINE, TOOL_RECT, TOOL_ELLIPSE, TOOL_TEXTRECT}) {
+    for (uint8_t tool : { TOOL_LINE, TOOL_RECT, TOOL_ELLIPSE, TOOL_TEXTRECT }) {
         m_pEditor->ChooseTool(tool);
         Click(Screen(100, 100));
     }
@@ -368,17 +366,17 @@ TEST_F(Editing, overlap_picks_the_top_object_also_after_it_went_to_the_bottom)
     EXPECT_EQ(Editor().Selection()[0]->m_nId, secondId);
     // The newer object goes to the bottom: the same click now finds the older one.
     EXPECT_TRUE(Editor().Reorder(CStage::moveToBottom));
-    EXPECT_EQ(LayerIds(), (std::vector<int32_t>{firstId, secondId}));
+    EXPECT_EQ(LayerIds(), (std::vector<int32_t> { firstId, secondId }));
     Click(Screen(250, 250));
     EXPECT_EQ(Editor().Selection()[0]->m_nId, firstId);
     // Undo puts the order back, and the hit follows it.
     EXPECT_TRUE(Editor().Undo());
-    EXPECT_EQ(LayerIds(), (std::vector<int32_t>{secondId, firstId}));
+    EXPECT_EQ(LayerIds(), (std::vector<int32_t> { secondId, firstId }));
     Click(Screen(250, 250));
     EXPECT_EQ(Editor().Selection()[0]->m_nId, secondId);
     EXPECT_TRUE(Editor().Redo());
-    EXPECT_EQ(LayerIds(), (std::vector<int32_t>{firstId, secondId}));
-    EXPECT_EQ(Editor().HitTest({250, 250})->m_nId, firstId);
+    EXPECT_EQ(LayerIds(), (std::vector<int32_t> { firstId, secondId }));
+    EXPECT_EQ(Editor().HitTest({ 250, 250 })->m_nId, firstId);
 }
 
 TEST_F(Editing, shift_adds_and_removes_and_a_click_beside_everything_deselects)
@@ -431,16 +429,16 @@ TEST_F(Editing, two_objects_moved_by_77_screen_pixels_move_100_stage_pixels_in_o
         for (CLayer* layer : *Stage()->GetLayers())
             if (layer->m_nId == id)
                 return layer->m_pPos->m_ptHome;
-        return CPoint{-1, -1};
+        return CPoint { -1, -1 };
     };
-    EXPECT_EQ(pos(aId), (CPoint{200, 200}));
-    EXPECT_EQ(pos(bId), (CPoint{500, 400}));
+    EXPECT_EQ(pos(aId), (CPoint { 200, 200 }));
+    EXPECT_EQ(pos(bId), (CPoint { 500, 400 }));
     EXPECT_TRUE(Editor().Undo());
-    EXPECT_EQ(pos(aId), (CPoint{100, 100}));
-    EXPECT_EQ(pos(bId), (CPoint{400, 300}));
+    EXPECT_EQ(pos(aId), (CPoint { 100, 100 }));
+    EXPECT_EQ(pos(bId), (CPoint { 400, 300 }));
     EXPECT_TRUE(Editor().Redo());
-    EXPECT_EQ(pos(aId), (CPoint{200, 200}));
-    EXPECT_EQ(pos(bId), (CPoint{500, 400}));
+    EXPECT_EQ(pos(aId), (CPoint { 200, 200 }));
+    EXPECT_EQ(pos(bId), (CPoint { 500, 400 }));
     // The marks follow the objects.
     EXPECT_EQ(Editor().SelectionCount(), 2);
     // A press on one of them that does not move picks it alone.
@@ -501,20 +499,20 @@ TEST_F(Editing, a_resize_by_a_handle_is_undone_with_position_and_size_in_one_ste
     Move(corner, Qt::NoButton);
     EXPECT_EQ(Editor().CursorId(), IDC_RESIZE_NWSE);
     Drag(corner, corner + QPoint(77, 77));
-    EXPECT_EQ(Pos(Layer(0)), (CPoint{200, 200}));
-    EXPECT_EQ(Size(Layer(0)), (CSize{300, 200}));
+    EXPECT_EQ(Pos(Layer(0)), (CPoint { 200, 200 }));
+    EXPECT_EQ(Size(Layer(0)), (CSize { 300, 200 }));
     // The top-left corner past the opposite one turns the rectangle over; it is normalised.
     const QRect mark2 = Editor().MarkRect(*Layer(0));
     Move(mark2.topLeft(), Qt::NoButton);
     EXPECT_EQ(Editor().CursorId(), IDC_RESIZE_NWSE);
     Drag(mark2.topLeft(), mark2.topLeft() + QPoint(308, 0));
-    EXPECT_EQ(Pos(Layer(0)), (CPoint{500, 200}));
-    EXPECT_EQ(Size(Layer(0)), (CSize{100, 200}));
+    EXPECT_EQ(Pos(Layer(0)), (CPoint { 500, 200 }));
+    EXPECT_EQ(Size(Layer(0)), (CSize { 100, 200 }));
     EXPECT_TRUE(Editor().Undo());
-    EXPECT_EQ(Pos(Layer(0)), (CPoint{200, 200}));
-    EXPECT_EQ(Size(Layer(0)), (CSize{300, 200}));
+    EXPECT_EQ(Pos(Layer(0)), (CPoint { 200, 200 }));
+    EXPECT_EQ(Size(Layer(0)), (CSize { 300, 200 }));
     EXPECT_TRUE(Editor().Undo());
-    EXPECT_EQ(Size(Layer(0)), (CSize{200, 100}));
+    EXPECT_EQ(Size(Layer(0)), (CSize { 200, 100 }));
 }
 
 TEST_F(Editing, shift_keeps_the_proportions_and_a_line_keeps_its_direction)
@@ -526,7 +524,7 @@ TEST_F(Editing, shift_keeps_the_proportions_and_a_line_keeps_its_direction)
     QPoint corner = mark.topLeft() + QPoint(mark.width(), mark.height());
     Move(corner, Qt::NoButton);
     Drag(corner, corner + QPoint(154, 10), Qt::ShiftModifier);
-    EXPECT_EQ(Size(Layer(0)), (CSize{400, 200}));
+    EXPECT_EQ(Size(Layer(0)), (CSize { 400, 200 }));
 
     CLayer* line = DrawWith(TOOL_LINE, Screen(600, 100), Screen(400, 300));
     ASSERT_NE(line, nullptr);
@@ -537,8 +535,8 @@ TEST_F(Editing, shift_keeps_the_proportions_and_a_line_keeps_its_direction)
     Move(corner, Qt::NoButton);
     Drag(corner, corner + QPoint(77, 0));
     // Still from the top right to the bottom left, one hundred pixels wider.
-    EXPECT_EQ(Pos(Layer(0)), (CPoint{700, 100}));
-    EXPECT_EQ(Size(Layer(0)), (CSize{-300, 200}));
+    EXPECT_EQ(Pos(Layer(0)), (CPoint { 700, 100 }));
+    EXPECT_EQ(Size(Layer(0)), (CSize { -300, 200 }));
 }
 
 TEST_F(Editing, arrow_keys_nudge_the_selection_as_one_step_each)
@@ -548,11 +546,11 @@ TEST_F(Editing, arrow_keys_nudge_the_selection_as_one_step_each)
     Click(Screen(150, 150));
     Key(Qt::Key_Right);
     Key(Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_EQ(Pos(Layer(0)), (CPoint{101, 110}));
+    EXPECT_EQ(Pos(Layer(0)), (CPoint { 101, 110 }));
     Key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(Pos(Layer(0)), (CPoint{101, 100}));
+    EXPECT_EQ(Pos(Layer(0)), (CPoint { 101, 100 }));
     Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(Pos(Layer(0)), (CPoint{101, 110}));
+    EXPECT_EQ(Pos(Layer(0)), (CPoint { 101, 110 }));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -601,8 +599,8 @@ TEST_F(Editing, paste_twice_gives_independent_copies_with_fresh_identities)
     EXPECT_EQ(Layer(2)->m_nId, id);
     // They are independent: moving one leaves the others.
     Key(Qt::Key_Right, Qt::ShiftModifier);
-    EXPECT_EQ(Pos(Layer(0)), (CPoint{110, 100}));
-    EXPECT_EQ(Pos(Layer(1)), (CPoint{100, 100}));
+    EXPECT_EQ(Pos(Layer(0)), (CPoint { 110, 100 }));
+    EXPECT_EQ(Pos(Layer(1)), (CPoint { 100, 100 }));
     // Each paste is one step.
     EXPECT_TRUE(Editor().Undo());
     EXPECT_TRUE(Editor().Undo());
@@ -649,7 +647,7 @@ TEST_F(Editing, undo_then_redo_saves_byte_identical_files)
 QImage Still(CProjectDoc& doc)
 {
     CDC dc(800, 600);
-    doc.RenderStill(dc, {0, 0, 800, 600});
+    doc.RenderStill(dc, { 0, 0, 800, 600 });
     return dc.Image().copy();
 }
 
@@ -715,8 +713,8 @@ TEST_F(Editing, the_object_menus_properties_open_the_placed_object_dialog_for_a_
     EXPECT_EQ(image->m_pBitmap->GetWidth(), 40);
     EXPECT_EQ(image->m_pBitmap->GetBitCount(), 24);
     ASSERT_NE(image->m_pBitmap->GetMask(), nullptr); // see-through corners
-    EXPECT_EQ(Pos(Layer(0)), (CPoint{0, 0}));
-    EXPECT_EQ(Size(Layer(0)), (CSize{40, 30}));
+    EXPECT_EQ(Pos(Layer(0)), (CPoint { 0, 0 }));
+    EXPECT_EQ(Size(Layer(0)), (CSize { 40, 30 }));
     EXPECT_EQ(Layer(0)->m_pDrawing->m_strName, "picture.png");
 
     std::string title;
@@ -729,11 +727,11 @@ TEST_F(Editing, the_object_menus_properties_open_the_placed_object_dialog_for_a_
     });
     Click(Screen(10, 10));
     m_pEditor->OnObjectMenuCommand(ID_OBJ_PROPERTIES);
-    EXPECT_EQ(Pos(Layer(0)), (CPoint{120, 0}));
-    EXPECT_EQ(Size(Layer(0)), (CSize{80, 30}));
+    EXPECT_EQ(Pos(Layer(0)), (CPoint { 120, 0 }));
+    EXPECT_EQ(Size(Layer(0)), (CSize { 80, 30 }));
     EXPECT_TRUE(Editor().Undo());
-    EXPECT_EQ(Pos(Layer(0)), (CPoint{0, 0}));
-    EXPECT_EQ(Size(Layer(0)), (CSize{40, 30}));
+    EXPECT_EQ(Pos(Layer(0)), (CPoint { 0, 0 }));
+    EXPECT_EQ(Size(Layer(0)), (CSize { 40, 30 }));
     // The next import starts where the last one was.
     m_answers.m_strFile.clear();
     m_pEditor->OnCommand(ID_VIEW_IMPORTIMAGE);
@@ -838,7 +836,7 @@ TEST_F(Editing, no_undo_file_or_folder_remains_after_close_or_after_the_editor_e
     Rectangle(100, 100, 100, 100);
     ASSERT_FALSE(Editor().Store().Folder().empty());
     const std::string folder = Editor().Store().Folder();
-    struct stat info {};
+    struct stat info { };
     ASSERT_EQ(::stat(folder.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
     // Closing without saving asks first; No discards, and the history goes.
@@ -865,6 +863,44 @@ TEST_F(Editing, a_sample_greeting_clicked_and_closed_asks_nothing_and_stays_byte
     m_pEditor->OnCommand(ID_FILE_CLOSE);
     EXPECT_TRUE(m_answers.m_questions.empty());
     EXPECT_EQ(Bytes(path), before);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Editing, the_stage_view_keeps_every_one_pixel_outline_of_the_still)
+{
+    ASSERT_TRUE(m_pEditor->NewProject());
+    // Outlines at stage columns and rows that a colour-on-colour shrink to 0.77 would drop.
+    for (int i = 0; i < 12; ++i) {
+        CLayer* layer = Stage()->AddObject(CGenericDrawing::kindDrawn, 40 + 61 * i, 40 + 45 * i,
+                                           13 + i, 11 + i);
+        auto drawn = std::make_unique<CDrawnObject>();
+        drawn->m_pShape = std::make_unique<CDrawRect>();
+        layer->m_pDrawing->SetObject(std::move(drawn));
+        layer->m_pEffects->AddTail(new CEffect);
+        layer->AttachParts();
+    }
+    m_pEditor->OnProjectEdited();
+    m_pEditor->repaint();
+    const QImage& view = m_pEditor->Composition();
+    for (int i = 0; i < 12; ++i) {
+        // The darkest pixel across each edge of the outline, in the view.
+        const CRect rc{40 + 61 * i, 40 + 45 * i, 40 + 61 * i + 13 + i, 40 + 45 * i + 11 + i};
+        auto darkest = [&](int x0, int x1, int y0, int y1) {
+            int best = 255;
+            for (int y = y0; y <= y1; ++y)
+                for (int x = x0; x <= x1; ++x)
+                    best = std::min(best, qGray(view.pixel(128 + x, 110 + y)));
+            return best;
+        };
+        const int midY = (rc.top + rc.bottom) / 2 * 462 / 600;
+        const int midX = (rc.left + rc.right) / 2 * 616 / 800;
+        const int right = (rc.right - 1) * 616 / 800, bottom = (rc.bottom - 1) * 462 / 600;
+        EXPECT_LT(darkest(right - 1, right + 1, midY, midY), 200) << i;
+        EXPECT_LT(darkest(midX, midX, bottom - 1, bottom + 1), 200) << i;
+    }
 }
 
 } // namespace
