@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 
@@ -105,8 +106,17 @@ void CToolbox::Minimise()
     m_pClose->hide();
     // A fixed size changes from the top-left corner, so the window stays where it is.
     m_skin.SetFace(kMinimisedFace);
+    KeepInsideParent();
     m_pRestore->show();
     m_pCloseMinimised->show();
+}
+
+void CToolbox::KeepInsideParent()
+{
+    // The wider bar must not reach past the screen's right edge, where its close button would
+    // be out of reach; the move limit still holds on the left.
+    if (QWidget* parent = parentWidget(); parent != nullptr && x() + width() > parent->width())
+        m_skin.MoveTo(QPoint(std::max(0, parent->width() - width()), y()));
 }
 
 void CToolbox::Restore()
@@ -117,6 +127,7 @@ void CToolbox::Restore()
     m_pRestore->hide();
     m_pCloseMinimised->hide();
     m_skin.SetFace(kFullFace);
+    KeepInsideParent();
     for (CMyBitmapButton* button : m_tools)
         button->show();
     m_pMinimise->show();

@@ -77,6 +77,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void KeepInsideParent();
     std::array<CMyBitmapButton*, kTools> m_tools{};
     CMyBitmapButton* m_pMinimise = nullptr;
     CMyBitmapButton* m_pClose = nullptr;

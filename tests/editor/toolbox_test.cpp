@@ -373,6 +373,18 @@ TEST_F(ToolboxInEditor, the_bar_keeps_the_move_limit)
     EXPECT_EQ(m_pToolbox->x(), LeftLimit());
 }
 
+TEST_F(ToolboxInEditor, the_bar_at_the_screens_right_edge_stays_on_the_screen)
+{
+    // The full toolbox fits at the right edge; the wider bar would not.
+    m_pToolbox->move(m_pEditor->width() - 95, m_ptStart.y());
+    Click(FindButton(m_pToolbox, ID_TOOLBOX_MINIMIZE));
+    ASSERT_TRUE(m_pToolbox->IsMinimised());
+    EXPECT_EQ(m_pToolbox->x() + m_pToolbox->width(), m_pEditor->width());
+    EXPECT_EQ(m_pToolbox->y(), m_ptStart.y());
+    Click(FindButton(m_pToolbox, ID_TOOLBOX_RESTORE));
+    EXPECT_LE(m_pToolbox->x() + m_pToolbox->width(), m_pEditor->width());
+}
+
 // Tooltips of the window buttons.
 TEST_F(ToolboxWindow, window_buttons_have_their_tooltips)
 {
