@@ -15,6 +15,7 @@
 #include "platform/files.h"
 #include "platform/resources.h"
 #include "playback/projectdoc.h"
+#include "tests/editor/window_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -36,21 +37,6 @@ constexpr QPoint kView(240, 194); // the stage view's top-left corner on the scr
 QPoint Screen(int x, int y)
 {
     return kView + QPoint(x * 616 / 800, y * 462 / 600);
-}
-
-std::vector<uint8_t> Bytes(const std::string& path)
-{
-    std::vector<uint8_t> data;
-    platform::ReadWholeFile(path, data);
-    return data;
-}
-
-CMyBitmapButton* FindButton(QWidget* window, int nId)
-{
-    for (CMyBitmapButton* button : window->findChildren<CMyBitmapButton*>())
-        if (button->GetId() == nId)
-            return button;
-    return nullptr;
 }
 
 // Answers the editor's prompts: the colour chooser with a given colour, the front with a

@@ -15,6 +15,7 @@
 #include "platform/message.h"
 #include "platform/resources.h"
 #include "playback/projectdoc.h"
+#include "tests/editor/window_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -36,30 +37,6 @@
 #include <unistd.h>
 
 namespace {
-
-std::vector<uint8_t> Bytes(const std::string& path)
-{
-    std::vector<uint8_t> data;
-    platform::ReadWholeFile(path, data);
-    return data;
-}
-
-CMyBitmapButton* FindButton(QWidget* window, int nId)
-{
-    for (CMyBitmapButton* button : window->findChildren<CMyBitmapButton*>())
-        if (button->GetId() == nId)
-            return button;
-    return nullptr;
-}
-
-void Click(QWidget* widget)
-{
-    ASSERT_NE(widget, nullptr);
-    ASSERT_TRUE(widget->isVisible());
-    ASSERT_TRUE(widget->isEnabled());
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(widget->width() / 2,
-                                                          widget->height() / 2));
-}
 
 // Runs answer on the next modal window as soon as it is up; records what was answered.
 class CModalAnswers {

@@ -15,6 +15,7 @@
 #include "platform/resources.h"
 #include "platform/strings.h"
 #include "playback/projectdoc.h"
+#include "tests/editor/window_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -62,14 +63,6 @@ void Press(QWidget* widget)
     ASSERT_NE(widget, nullptr);
     QTest::mouseClick(
         widget, Qt::LeftButton, {}, QPoint(widget->width() / 2, widget->height() / 2));
-}
-
-void Click(QWidget* widget)
-{
-    ASSERT_NE(widget, nullptr);
-    ASSERT_TRUE(widget->isVisible());
-    ASSERT_TRUE(widget->isEnabled());
-    Press(widget);
 }
 
 // The answers of the choosers and boxes. A chooser without an answer is cancelled. The font

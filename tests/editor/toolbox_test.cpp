@@ -5,6 +5,7 @@
 #include "editor/toolbox.h"
 #include "platform/resources.h"
 #include "platform/strings.h"
+#include "tests/editor/window_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -17,23 +18,6 @@
 #include <ostream>
 
 namespace {
-
-CMyBitmapButton* FindButton(QWidget* window, int nId)
-{
-    for (CMyBitmapButton* button : window->findChildren<CMyBitmapButton*>())
-        if (button->GetId() == nId)
-            return button;
-    return nullptr;
-}
-
-void Click(QWidget* widget)
-{
-    ASSERT_NE(widget, nullptr);
-    ASSERT_TRUE(widget->isVisible());
-    ASSERT_TRUE(widget->isEnabled());
-    QTest::mouseClick(
-        widget, Qt::LeftButton, {}, QPoint(widget->width() / 2, widget->height() / 2));
-}
 
 // Presses the window's body at grab, moves the pointer to far (window coordinates of the
 // press) and releases it there.
