@@ -126,7 +126,6 @@ void CObjectEditor::ResetDrawing()
 {
     m_nDrag = dragNone;
     m_nHandle = 0;
-    m_nHoverHandle = 0;
     m_polygon.clear();
     m_bPolygonActive = false;
     m_nCursor = 0;
@@ -260,7 +259,6 @@ void CObjectEditor::ClearSelection()
 {
     m_selection.clear();
     m_marks.clear();
-    m_nHoverHandle = 0;
 }
 
 void CObjectEditor::RebuildMarks()
@@ -326,8 +324,9 @@ bool CObjectEditor::MousePress(QMouseEvent* event)
 void CObjectEditor::PressSelect(QPoint pt, Qt::KeyboardModifiers modifiers)
 {
     m_ptAnchor = m_ptLast = pt;
-    if (m_nHoverHandle != 0 && m_marks.size() == 1) {
-        m_nHandle = m_nHoverHandle;
+    // The handle under the press itself: the marks may have moved since the pointer last did.
+    if (const int handle = HandleAt(pt); handle != 0) {
+        m_nHandle = handle;
         m_nDrag = dragResize;
         m_rcStart = m_marks.front().rc;
         m_nCursor = m_nHandle == 1 || m_nHandle == 3 ? IDC_RESIZE_NWSE : IDC_RESIZE_NESW;
@@ -394,10 +393,10 @@ bool CObjectEditor::MouseMove(QMouseEvent* event)
     switch (m_nDrag) {
     case dragNone:
         if (m_nTool == TOOL_SELECT && !bLeft) {
-            m_nHoverHandle = HandleAt(raw);
-            m_nCursor = m_nHoverHandle == 0                  ? 0
-                : m_nHoverHandle == 1 || m_nHoverHandle == 3 ? IDC_RESIZE_NWSE
-                                                             : IDC_RESIZE_NESW;
+            const int handle = HandleAt(raw);
+            m_nCursor = handle == 0          ? 0
+                : handle == 1 || handle == 3 ? IDC_RESIZE_NWSE
+                                             : IDC_RESIZE_NESW;
             return true;
         }
         if (m_nTool == TOOL_POLYGON && m_bPolygonActive) {
@@ -450,7 +449,6 @@ bool CObjectEditor::MouseRelease(QMouseEvent* event)
         m_nCursor = 0;
         CommitResize(pt, event->modifiers().testFlag(Qt::ShiftModifier));
         m_nHandle = 0;
-        m_nHoverHandle = HandleAt(pt);
         break;
     case dragShape:
         ReleaseShape(pt);

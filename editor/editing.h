@@ -214,7 +214,6 @@ private:
     QPoint m_ptAnchor; // screen point of the press
     QPoint m_ptLast; // last pointer position of the drag
     int m_nHandle = 0; // 0 none, 1 top-left, 2 bottom-left, 3 bottom-right, 4 top-right
-    int m_nHoverHandle = 0;
     int32_t m_nPendingAlone = 0; // the object a release without motion selects alone
     QRect m_rcStart; // the mark or move rectangle at the press
     std::vector<QPoint> m_polygon; // screen points of the polygon being drawn

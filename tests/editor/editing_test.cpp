@@ -890,3 +890,24 @@ TEST_F(Editing, the_stage_view_keeps_every_one_pixel_outline_of_the_still)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Editing, a_press_where_a_handle_was_before_the_object_moved_does_not_resize_it)
+{
+    ASSERT_TRUE(m_pEditor->NewProject());
+    Rectangle(200, 200, 200, 100);
+    Click(Screen(250, 250));
+    const QRect mark = Editor().MarkRect(*Layer(0));
+    const QPoint corner = mark.topLeft() + QPoint(mark.width(), mark.height());
+    Move(corner, Qt::NoButton);
+    ASSERT_EQ(Editor().CursorId(), IDC_RESIZE_NWSE);
+    // The keys move the object away from under the resting pointer.
+    for (int i = 0; i < 3; ++i)
+        Key(Qt::Key_Left, Qt::ShiftModifier);
+    Drag(corner, corner + QPoint(77, 77));
+    EXPECT_EQ(Size(Layer(0)), (CSize{200, 100}));
+    EXPECT_EQ(Pos(Layer(0)), (CPoint{170, 200}));
+}
+
+} // namespace
