@@ -38,8 +38,9 @@ CEffect* NewDefaultEffect(int32_t nDuration)
     return effect;
 }
 
-// The size the text takes in the font, in stage pixels.
-CSize MeasureText(const std::string& strText, const LOGFONT& font)
+} // namespace
+
+CSize MeasureTextSize(const std::string& strText, const LOGFONT& font)
 {
     CDC dc(8, 8);
     dc.SelectFont(font);
@@ -47,8 +48,6 @@ CSize MeasureText(const std::string& strText, const LOGFONT& font)
     dc.DrawText(strText, rc, DT_CALCRECT | DT_EXPANDTABS);
     return { std::min(rc.Width(), kMeasureWidth), rc.Height() };
 }
-
-} // namespace
 
 void ApplyShapeStyle(
     CDrawObj& shape, COLORREF crLine, int32_t nWidth, COLORREF crFill, bool bFilled)
@@ -100,7 +99,7 @@ bool CObjectEditor::ReleaseShape(QPoint pt)
     shape->m_crText = text.crText;
     ApplyShapeStyle(*shape, style.crLine, style.nLineWidth, style.crFill, style.bFilled);
     // Text dragged smaller than it needs grows to its size.
-    const CSize measured = MeasureText(text.strText, text.logfont);
+    const CSize measured = MeasureTextSize(text.strText, text.logfont);
     rc.right = rc.left + std::max(rc.Width(), measured.cx);
     rc.bottom = rc.top + std::max(rc.Height(), measured.cy);
     return CreateObject(m_nTool, rc, std::move(shape)) != nullptr;
@@ -111,7 +110,7 @@ bool CObjectEditor::CreateText(QPoint pt)
     CTextDefaults text;
     if (!RunTextDialog(OP_MODE_PLAIN_TEXT, 0, text))
         return false;
-    const CSize measured = MeasureText(text.strText, text.logfont);
+    const CSize measured = MeasureTextSize(text.strText, text.logfont);
     if (measured.cx <= 0 || measured.cy <= 0)
         return false;
     auto shape = std::make_unique<CDrawTextRect>();

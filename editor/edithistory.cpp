@@ -210,14 +210,19 @@ bool CObjectEditor::ReplaceDrawing(CLayer& layer, const std::function<void(CLaye
 {
     if (!layer.m_pDrawing)
         return false;
+    // The size goes with the drawing: a new text may need more room.
     CStepBuilder step(m_store);
     step.Save(UNDO_DRAWING, UNDO_BEFORE, *layer.m_pDrawing, layer.m_pDrawing->m_nId, layer.m_nId);
+    if (layer.m_pSize)
+        step.Save(UNDO_SIZE, UNDO_BEFORE, *layer.m_pSize, layer.m_pSize->m_nId, layer.m_nId);
     if (!step.IsOk()) {
         platform::ShowMessage(kNotRecorded);
         return false;
     }
     change(layer);
     step.Save(UNDO_DRAWING, UNDO_AFTER, *layer.m_pDrawing, layer.m_pDrawing->m_nId, layer.m_nId);
+    if (layer.m_pSize)
+        step.Save(UNDO_SIZE, UNDO_AFTER, *layer.m_pSize, layer.m_pSize->m_nId, layer.m_nId);
     if (!step.Commit()) {
         m_bDirty = true;
         platform::ShowMessage(kNotRecorded);
@@ -278,6 +283,15 @@ bool CObjectEditor::EditSelectedProperties()
             t->m_strText = dlg.m_strText;
             t->m_logfont = dlg.m_logfont;
             t->m_crText = dlg.m_crColor1;
+            // A plain text takes its measure; a text in a shape grows to it.
+            const CSize measured = MeasureTextSize(t->m_strText, t->m_logfont);
+            if (target.m_pSize && measured.cx > 0 && measured.cy > 0) {
+                CSize& size = target.m_pSize->m_szDesign;
+                size = t->m_bPlainText
+                    ? measured
+                    : CSize { std::max(size.cx, measured.cx), std::max(size.cy, measured.cy) };
+                target.m_pSize->m_szCurrent = size;
+            }
             if (t->m_bPlainText)
                 return;
         }

@@ -61,6 +61,8 @@ const char* ObjectNameOfTool(uint8_t nTool);
 // Gives a shape its outline colour and width and its fill (none when not filled).
 void ApplyShapeStyle(
     class CDrawObj& shape, COLORREF crLine, int32_t nWidth, COLORREF crFill, bool bFilled);
+// The size a text takes in the font, in stage pixels: its own line breaks only, tabs expanded.
+CSize MeasureTextSize(const std::string& strText, const LOGFONT& font);
 // True for a drawn line (which keeps its direction: its width and height may be negative).
 bool IsLineLayer(const CLayer& layer);
 // The object's rectangle in stage coordinates, normalised; computed in 64 bits and clamped to

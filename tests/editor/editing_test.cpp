@@ -911,3 +911,34 @@ TEST_F(Editing, a_press_where_a_handle_was_before_the_object_moved_does_not_resi
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Editing, a_longer_text_given_in_the_properties_grows_its_object_in_the_same_step)
+{
+    ASSERT_TRUE(m_pEditor->NewProject());
+    m_strText = "Hi";
+    m_pEditor->ChooseTool(TOOL_TEXT);
+    Click(Screen(100, 100));
+    m_pEditor->ChooseTool(TOOL_SELECT);
+    ASSERT_EQ(LayerCount(), 1);
+    const CSize small = Size(Layer(0));
+    Editor().SetDialogRunner([](CObjectPropertiesDlg& dlg) {
+        EXPECT_EQ(dlg.m_nMode, OP_MODE_PLAIN_TEXT);
+        EXPECT_EQ(dlg.m_strText, "Hi");
+        dlg.m_strText = "Hello there, everybody";
+        return true;
+    });
+    Click(Screen(102, 102));
+    ASSERT_EQ(Editor().SelectionCount(), 1);
+    m_pEditor->OnObjectMenuCommand(ID_OBJ_PROPERTIES);
+    EXPECT_GT(Size(Layer(0)).cx, small.cx * 4);
+    EXPECT_TRUE(Editor().Undo());
+    EXPECT_EQ(Size(Layer(0)), small);
+    auto* text = dynamic_cast<CDrawTextRect*>(
+        dynamic_cast<CDrawnObject*>(Layer(0)->m_pDrawing->GetObject())->m_pShape.get());
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->m_strText, "Hi");
+}
+
+} // namespace
