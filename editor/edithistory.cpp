@@ -512,31 +512,24 @@ bool CObjectEditor::Reorder(int nMode)
 
 bool CObjectEditor::Undo()
 {
-    CancelDrag();
-    std::vector<CUndoRecordPtr> records;
-    if (m_pDoc == nullptr || !m_store.UndoStep(records))
-        return false;
-    ApplyStep(records, true);
-    return true;
+    return ApplyStep(true);
 }
 
 bool CObjectEditor::Redo()
 {
-    CancelDrag();
-    std::vector<CUndoRecordPtr> records;
-    if (m_pDoc == nullptr || !m_store.RedoStep(records))
-        return false;
-    ApplyStep(records, false);
-    return true;
+    return ApplyStep(false);
 }
 
-bool CObjectEditor::ApplyStep(std::vector<CUndoRecordPtr>& records, bool bUndo)
+bool CObjectEditor::ApplyStep(bool bUndo)
 {
-    bool bAll = true;
+    CancelDrag();
+    std::vector<CUndoRecordPtr> records;
+    if (m_pDoc == nullptr || !(bUndo ? m_store.UndoStep(records) : m_store.RedoStep(records)))
+        return false;
     for (const CUndoRecordPtr& record : records)
-        bAll &= ApplyRecord(*record, bUndo);
+        ApplyRecord(*record, bUndo); // a record whose owner is gone leaves the rest to apply
     Changed(true);
-    return bAll;
+    return true;
 }
 
 bool CObjectEditor::ApplyRecord(CUndoRecord& record, bool bUndo)

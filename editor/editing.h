@@ -188,7 +188,8 @@ private:
 
     // History.
     bool ApplyRecord(CUndoRecord& record, bool bUndo);
-    bool ApplyStep(std::vector<CUndoRecordPtr>& records, bool bUndo);
+    // Takes the newest step of the undo (or redo) stack and puts its states into the stage.
+    bool ApplyStep(bool bUndo);
     bool MoveSelection(int dxStage, int dyStage);
     bool SetPlacement(CLayer& layer, CPoint ptPos, CSize szSize);
     bool ReplaceDrawing(CLayer& layer, const std::function<void(CLayer&)>& change);
