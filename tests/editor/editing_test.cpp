@@ -174,6 +174,12 @@ protected:
     {
         return DrawWith(TOOL_RECT, Screen(x, y), Screen(x + w, y + h));
     }
+    // The bottom-right handle of an object's mark, on the screen.
+    QPoint BottomRight(const CLayer& layer)
+    {
+        const QRect mark = Editor().MarkRect(layer);
+        return mark.topLeft() + QPoint(mark.width(), mark.height());
+    }
     CPoint Pos(CLayer* layer) { return layer->m_pPos->m_ptHome; }
     CSize Size(CLayer* layer) { return layer->m_pSize->m_szDesign; }
     std::string Save(const std::string& name)
@@ -480,8 +486,7 @@ TEST_F(Editing, a_resize_by_a_handle_is_undone_with_position_and_size_in_one_ste
     Rectangle(200, 200, 200, 100);
     Click(Screen(250, 250));
     // Over the bottom-right corner the handle shows its cursor.
-    const QRect mark = Editor().MarkRect(*Layer(0));
-    const QPoint corner = mark.topLeft() + QPoint(mark.width(), mark.height());
+    const QPoint corner = BottomRight(*Layer(0));
     Move(corner, Qt::NoButton);
     EXPECT_EQ(Editor().CursorId(), IDC_RESIZE_NWSE);
     Drag(corner, corner + QPoint(77, 77));
@@ -506,8 +511,7 @@ TEST_F(Editing, shift_keeps_the_proportions_and_a_line_keeps_its_direction)
     ASSERT_TRUE(m_pEditor->NewProject());
     Rectangle(100, 100, 200, 100);
     Click(Screen(150, 150));
-    QRect mark = Editor().MarkRect(*Layer(0));
-    QPoint corner = mark.topLeft() + QPoint(mark.width(), mark.height());
+    QPoint corner = BottomRight(*Layer(0));
     Move(corner, Qt::NoButton);
     Drag(corner, corner + QPoint(154, 10), Qt::ShiftModifier);
     EXPECT_EQ(Size(Layer(0)), (CSize { 400, 200 }));
@@ -516,8 +520,7 @@ TEST_F(Editing, shift_keeps_the_proportions_and_a_line_keeps_its_direction)
     ASSERT_NE(line, nullptr);
     Click(Screen(500, 200));
     ASSERT_EQ(Editor().Selection()[0], Layer(0));
-    mark = Editor().MarkRect(*Layer(0));
-    corner = mark.topLeft() + QPoint(mark.width(), mark.height());
+    corner = BottomRight(*Layer(0));
     Move(corner, Qt::NoButton);
     Drag(corner, corner + QPoint(77, 0));
     // Still from the top right to the bottom left, one hundred pixels wider.
@@ -898,8 +901,7 @@ TEST_F(Editing, a_press_where_a_handle_was_before_the_object_moved_does_not_resi
     ASSERT_TRUE(m_pEditor->NewProject());
     Rectangle(200, 200, 200, 100);
     Click(Screen(250, 250));
-    const QRect mark = Editor().MarkRect(*Layer(0));
-    const QPoint corner = mark.topLeft() + QPoint(mark.width(), mark.height());
+    const QPoint corner = BottomRight(*Layer(0));
     Move(corner, Qt::NoButton);
     ASSERT_EQ(Editor().CursorId(), IDC_RESIZE_NWSE);
     // The keys move the object away from under the resting pointer.
