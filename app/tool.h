@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,12 @@ void AddMailVerbs(VerbTable& verbs);
 void AddPictureVerbs(VerbTable& verbs);
 void AddPlaybackVerbs(VerbTable& verbs);
 void AddResourceVerbs(VerbTable& verbs);
+void AddSoundVerbs(VerbTable& verbs);
+
+class CProjectDoc;
+// Opens the project as the editor does (the stage is 800 x 600 whatever the file says) and
+// makes its buffers; the file is put back as it was. None (the failure printed) when it cannot.
+std::unique_ptr<CProjectDoc> OpenForPlayback(const std::string& path);
 
 // Collects what the core reports while it lives, and prints it as the verb's one failure
 // line, naming the file.

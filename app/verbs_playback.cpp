@@ -13,10 +13,6 @@
 #include <cstring>
 #include <memory>
 
-namespace {
-
-// Opens the project as the editor does (the stage is 800 x 600 whatever the file says) and
-// makes its buffers; the file is put back as it was.
 std::unique_ptr<CProjectDoc> OpenForPlayback(const std::string& path)
 {
     EnsureGuiApplication();
@@ -35,6 +31,8 @@ std::unique_ptr<CProjectDoc> OpenForPlayback(const std::string& path)
     }
     return doc;
 }
+
+namespace {
 
 bool ParseRange(const std::string& text, int& first, int& last)
 {

@@ -8,6 +8,7 @@
 #include "editor/app.h"
 #include "editor/editordlg.h"
 #include "editor/mainframe.h"
+#include "editor/programsound.h"
 #include "platform/text.h"
 
 #include <QApplication>
@@ -75,6 +76,8 @@ int main(int argc, char** argv)
         return 1;
     // From here on the program's own boxes ask and inform.
     InstallDialogPrompts();
+    // The sound card, or none: the program never stops for want of sound.
+    StartProgramSound();
 
     CEditorDialog::PaintStats stats;
     {
@@ -93,6 +96,7 @@ int main(int argc, char** argv)
         if (bStats)
             PrintPaintStats(stats);
     }
+    StopProgramSound();
     UninstallDialogPrompts();
     return theApp.ExitInstance();
 }

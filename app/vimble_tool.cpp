@@ -24,6 +24,7 @@ int main(int argc, char** argv)
     AddPictureVerbs(verbs);
     AddPlaybackVerbs(verbs);
     AddResourceVerbs(verbs);
+    AddSoundVerbs(verbs);
     if (argc < 2 || verbs.find(argv[1]) == verbs.end()) {
         PrintUsage(verbs);
         return 2;

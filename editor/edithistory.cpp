@@ -549,6 +549,14 @@ bool CObjectEditor::ApplyRecord(CUndoRecord& record, bool bUndo)
         return PutBack<CBackgroundBMP>(
             record, [&](auto p) { stage->SetBackgroundBMP(std::move(p)); });
     }
+    if (record.m_nType == UNDO_STAGE_SOUND) {
+        if (!bPut)
+            return true;
+        // A sound without a kind stands for none.
+        return PutBack<CSound>(record, [&](std::unique_ptr<CSound> p) {
+            stage->SetSound(p->m_nKind == CSound::kindNone ? nullptr : std::move(p));
+        });
+    }
     if (record.m_nType == UNDO_LAYER) {
         if (!stage->GetLayers())
             stage->SetLayers(std::make_unique<CLayerList>());

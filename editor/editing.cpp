@@ -87,6 +87,7 @@ CObjectEditor::CObjectEditor(CEditorDialog& editor)
     }
     m_runDialog = [](CObjectPropertiesDlg& dlg) { return dlg.exec() == QDialog::Accepted; };
     m_runPlacedDialog = [](CPlacedPropertiesDlg& dlg) { return dlg.exec() == QDialog::Accepted; };
+    m_runSoundDialog = [](QDialog& dlg) { return dlg.exec() == QDialog::Accepted; };
 }
 
 CObjectEditor::~CObjectEditor() = default;

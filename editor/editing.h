@@ -20,12 +20,16 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 class CEditorDialog;
 class CLayer;
 class CPlacedPropertiesDlg;
+class CSound;
+class CSoundList;
+class QDialog;
 class CStage;
 class CProjectDoc;
 class QMouseEvent;
@@ -93,6 +97,9 @@ public:
     void SetDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
     using PlacedDialogRunner = std::function<bool(CPlacedPropertiesDlg&)>;
     void SetPlacedDialogRunner(PlacedDialogRunner runner) { m_runPlacedDialog = std::move(runner); }
+    // The same for the sound dialogs (add a wave, spoken text).
+    using SoundDialogRunner = std::function<bool(QDialog&)>;
+    void SetSoundDialogRunner(SoundDialogRunner runner) { m_runSoundDialog = std::move(runner); }
 
     // The selection, in the order the objects were selected.
     std::vector<CLayer*> Selection() const;
@@ -136,6 +143,21 @@ public:
     // Imports a picture file as an image object at stage point 0, 0 with its own size.
     bool ImportImage(const std::string& strPath);
     bool SetBackgroundColor(COLORREF crColor);
+
+    // Sounds; each change is one step. A file that cannot be read is refused with a message
+    // (10147) and the old sound is kept.
+    // The MIDI file becomes the stage's sound, in place of any it had.
+    bool SetStageMidi(const std::string& strPath);
+    bool RemoveStageSound();
+    bool HasStageSound() const;
+    // Asks with the add-wave dialog from which frame the wave plays, and gives it to the one
+    // selected object (10149 when it would start after the animation's end, 10147 when it
+    // would share frames with another wave of the object).
+    bool AddWaveToSelected(const std::string& strPath);
+    // Asks with the spoken-text dialog for a text, and gives it to the one selected object.
+    bool AddSpokenTextToSelected();
+    // The properties of a spoken text of the object: its text, frame and voice.
+    bool EditSpokenText(CLayer& layer, CSound& marker);
     // The properties of the one selected object: the object dialog for shapes and texts, the
     // placed-object dialog for pictures and clips.
     bool EditSelectedProperties();
@@ -195,6 +217,10 @@ private:
     bool ReplaceDrawing(CLayer& layer, const std::function<void(CLayer&)>& change);
     bool RecordAdded(const std::vector<CLayer*>& layers);
     bool RemoveLayers(const std::vector<CLayer*>& layers, bool bRecord);
+    // Replaces the stage's sound (none: removes it) as one step.
+    bool ReplaceStageSound(std::unique_ptr<CSound> pSound);
+    // Changes the layer's sound list as one step; change returns false to leave it as it was.
+    bool ChangeSounds(CLayer& layer, const std::function<bool(CSoundList&)>& change);
 
     CEditorDialog& m_editor;
     CProjectDoc* m_pDoc = nullptr;
@@ -208,6 +234,7 @@ private:
     std::array<CTextDefaults, 3> m_texts {};
     DialogRunner m_runDialog;
     PlacedDialogRunner m_runPlacedDialog;
+    SoundDialogRunner m_runSoundDialog;
 
     std::vector<int32_t> m_selection; // layer identities, in the order of selection
     std::vector<CMark> m_marks;

@@ -4,6 +4,7 @@
 #include "editor/editing.h"
 #include "editor/maintoolbar.h"
 #include "editor/ownresources.h"
+#include "editor/programsound.h"
 #include "editor/prompts.h"
 #include "editor/skin.h"
 #include "editor/toolbox.h"
@@ -100,7 +101,8 @@ const Rows& ObjectRows()
                               {"lmnbottom", ID_OBJ_BOTTOM},
                               {"lmndelete", ID_OBJ_DELETE},
                               {"lmnproperties", ID_OBJ_PROPERTIES},
-                              {"lmnimportsounds", ID_OBJ_IMPORTSOUND}};
+                              {"lmnimportsounds", ID_OBJ_IMPORTSOUND},
+                              {"lmnspeech", ID_OBJ_SPEECH}};
     return rows;
 }
 
@@ -196,10 +198,13 @@ CEditorDialog::CEditorDialog(QWidget* parent)
     LayOut();
     Refresh();
     m_pToolbar->show();
+    // The MIDI player's end messages come here.
+    SetMidiEndReceiver(this);
 }
 
 CEditorDialog::~CEditorDialog()
 {
+    SetMidiEndReceiver(nullptr);
     m_playbackClock.stop();
     m_activityClock.stop();
     m_pPlayer.reset();
@@ -278,7 +283,11 @@ bool CEditorDialog::IsCommandEnabled(int nId) const
     case ID_BKGND_COLOR:
     case ID_VIEW_TOOLBOX:
     case ID_VIEW_IMPORTIMAGE:
+    case ID_VIEW_IMPORTMIDI:
+    case ID_EDIT_PROPERTIES:
         return IsEditing();
+    case ID_BKGND_DELETESOUND:
+        return IsEditing() && m_pEditing->HasStageSound();
     case ID_EDIT_UNDO:
         return IsEditing() && m_pEditing->CanUndo();
     case ID_EDIT_REDO:
@@ -399,6 +408,15 @@ void CEditorDialog::OnCommand(int nId)
     case ID_VIEW_IMPORTIMAGE:
         ImportImage();
         break;
+    case ID_VIEW_IMPORTMIDI:
+        ImportMidi();
+        break;
+    case ID_BKGND_DELETESOUND:
+        m_pEditing->RemoveStageSound();
+        break;
+    case ID_EDIT_PROPERTIES:
+        OpenProjectProperties();
+        break;
     case ID_PLAYER_PLAY:
     case ID_PLAYER_PAUSE:
     case ID_PLAYER_STOP:
@@ -432,11 +450,13 @@ bool CEditorDialog::IsObjectMenuCommandEnabled(int nId) const
     case ID_OBJ_TOP:
     case ID_OBJ_BOTTOM:
     case ID_OBJ_PROPERTIES:
+    case ID_OBJ_IMPORTSOUND:
+    case ID_OBJ_SPEECH:
         return selected == 1;
     case ID_OBJ_DELETE:
         return selected > 0;
     default:
-        return false; // sounds of objects come with the sound tools
+        return false;
     }
 }
 
@@ -463,6 +483,12 @@ void CEditorDialog::OnObjectMenuCommand(int nId)
         break;
     case ID_OBJ_PROPERTIES:
         m_pEditing->EditSelectedProperties();
+        break;
+    case ID_OBJ_IMPORTSOUND:
+        ImportWaveForSelected();
+        break;
+    case ID_OBJ_SPEECH:
+        m_pEditing->AddSpokenTextToSelected();
         break;
     default:
         break;
@@ -948,6 +974,11 @@ void CEditorDialog::keyPressEvent(QKeyEvent* event)
 {
     // Escape does not end the editor: it only ends a drag. Delete and F1 act on release.
     event->accept();
+    // Ctrl+M silences the music, in the player too.
+    if (event->key() == Qt::Key_M && event->modifiers().testFlag(Qt::ControlModifier)) {
+        ToggleMute();
+        return;
+    }
     if (!IsEditing())
         return;
     const Qt::KeyboardModifiers mods = event->modifiers();

@@ -68,6 +68,7 @@ constexpr int ID_OBJ_BOTTOM = 1075;
 constexpr int ID_OBJ_DELETE = 1217;
 constexpr int ID_OBJ_PROPERTIES = 1060;
 constexpr int ID_OBJ_IMPORTSOUND = 1218;
+constexpr int ID_OBJ_SPEECH = 1219; // a spoken text for the object
 // Window buttons.
 constexpr int ID_WND_FILE = 1045;
 constexpr int ID_WND_EDIT = 1046;
@@ -196,6 +197,7 @@ public:
     void ReturnToEditing() override;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -229,6 +231,11 @@ private:
     void UpdateCursor();
     void ImportImage();
     void ChooseBackgroundColor();
+    // Sound commands.
+    void ImportMidi();
+    void ImportWaveForSelected();
+    void OpenProjectProperties();
+    void ToggleMute();
 
     // The project.
     std::unique_ptr<CProjectDoc> m_pDoc;

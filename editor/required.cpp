@@ -15,7 +15,7 @@ const std::vector<std::string>& RequiredButtonTexts()
         "bmncolor", "bmndeletebkgnd", "bmnbkgnds", "bmndeletesound", "bmnsounds",
         "bmnlayerpaste", "bmnlayermanager", "bmnproperties",
         "lmnup", "lmndown", "lmntop", "lmnbottom", "lmndelete", "lmnproperties",
-        "lmnimportsounds",
+        "lmnimportsounds", "lmnspeech",
         // Main toolbar.
         "mtbchange", "mtbp1", "mtbp2", "mtbp3", "mtbp4", "mtbp5", "mtbp6", "mtbp7", "mtbp8",
         // Toolbox and the minimised tool windows.
@@ -120,6 +120,7 @@ std::vector<int> RequiredStringIds()
     range(10025, 10026); // project properties
     range(10027, 10033); // object properties
     range(10043, 10044); // add-wave dialog
+    range(10200, 10204); // spoken-text dialog
     range(10048, 10056); // effect properties
     range(10057, 10069); // layer manager
     range(10075, 10078); // mail options

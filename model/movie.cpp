@@ -699,15 +699,27 @@ void CStage::Rewind()
     m_nState = 0;
     if (m_nRole == roleMovie)
         platform::AudioOutput().StopWave();
-    if (m_pLayers)
-        for (CLayer* layer : *m_pLayers)
+    if (m_pLayers) {
+        for (CLayer* layer : *m_pLayers) {
             layer->Rewind();
+            // Each pass, a marker silences the wave once again.
+            if (layer->m_pSounds)
+                for (CSound* sound : *layer->m_pSounds)
+                    if (sound->m_nKind == CSound::kindMarker)
+                        sound->m_nMarkState = 2;
+        }
+    }
 }
 
 void CStage::Pause()
 {
     if (platform::AudioOutput().MidiDeviceCount() > 0 && m_pSound)
         m_pSound->Stop();
+    // Whatever still sounds falls silent with the pause, whoever started it.
+    if (m_nRole == roleMovie) {
+        platform::AudioOutput().StopWave();
+        platform::AudioOutput().StopSpeech();
+    }
     if (m_pLayers) {
         for (auto it = m_pLayers->end(); it != m_pLayers->begin();) {
             CLayer* layer = *--it;

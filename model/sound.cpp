@@ -6,15 +6,43 @@
 #include "platform/files.h"
 
 #include <atomic>
+#include <mutex>
+#include <set>
 
 namespace {
 // At most one MIDI sound plays at a time, program-wide.
 std::atomic<CSound*> g_pMidiSound{nullptr};
 std::atomic<bool> g_bMidiPlaying{false};
+
+// The spoken-text markers there are, so that a wave that starts can arm them all again.
+std::mutex g_markersMutex;
+std::set<CSound*>& Markers()
+{
+    static std::set<CSound*> markers;
+    return markers;
+}
 } // namespace
+
+void CSound::RegisterMarker()
+{
+    std::lock_guard lock(g_markersMutex);
+    Markers().insert(this);
+}
+
+void CSound::ArmAllMarkers()
+{
+    std::lock_guard lock(g_markersMutex);
+    for (CSound* marker : Markers())
+        if (marker->m_nMarkState == 1)
+            marker->m_nMarkState = 2;
+}
 
 CSound::~CSound()
 {
+    {
+        std::lock_guard lock(g_markersMutex);
+        Markers().erase(this);
+    }
     Stop();
     CSound* self = this;
     g_pMidiSound.compare_exchange_strong(self, nullptr);
@@ -32,10 +60,10 @@ void CSound::Play()
     switch (m_nKind) {
     case kindWave:
         if (audio.WaveDeviceCount() > 0) {
-            if (m_nMarkState == 1)
-                m_nMarkState = 2;
+            // Every marker may silence this wave once more.
+            ArmAllMarkers();
             if (!m_strPath.empty())
-                audio.PlayWaveLooping(m_strPath);
+                m_nWave = audio.PlayWaveLooping(m_strPath);
         }
         break;
     case kindMidi:
@@ -51,8 +79,11 @@ void CSound::Play()
         break;
     case kindMarker:
         if (audio.WaveDeviceCount() > 0) {
-            if (m_nMarkState != 1)
+            if (m_nMarkState != 1) {
                 audio.StopWave();
+                // The voice the spoken-text dialog chose: 0 female, anything else male.
+                audio.Speak(m_strRef, m_nEndFrame == 0);
+            }
             m_nMarkState = 1;
         }
         break;
@@ -64,7 +95,12 @@ void CSound::Stop()
 {
     platform::IAudioOutput& audio = platform::AudioOutput();
     if (m_nKind == kindWave && audio.WaveDeviceCount() > 0) {
-        audio.StopWave();
+        // Only the wave this sound started: another sound's wave may have replaced it.
+        if (m_nWave != 0)
+            audio.StopWave(m_nWave);
+        m_nWave = 0;
+    } else if (m_nKind == kindMarker && m_nMarkState == 1 && audio.WaveDeviceCount() > 0) {
+        audio.StopSpeech();
     } else if (m_nKind == kindMidi && audio.MidiDeviceCount() > 0 && m_nState == statePlaying) {
         audio.StopMidi();
         g_pMidiSound = nullptr;
@@ -111,6 +147,7 @@ bool CSound::SetSource(int32_t nKind, const std::string& path)
     if (nKind == kindMarker) {
         m_strRef = path;
         m_nMarkState = 2;
+        RegisterMarker();
         return true;
     }
     m_strPath = MakePrivateFile();
@@ -158,8 +195,10 @@ void CSound::Serialize(CArchive& ar)
         }
     } else if (m_nKind == kindMarker) {
         ar.Text(m_strRef);
-        if (ar.IsLoading())
+        if (ar.IsLoading()) {
             m_nMarkState = 2;
+            RegisterMarker();
+        }
     } else if (m_nKind == kindNone && ar.IsLoading()) {
         m_strName.clear();
         DeletePrivateFile();
@@ -178,9 +217,11 @@ void CSoundList::Serialize(CArchive& ar)
 
 bool CSoundList::NoOverlaps() const
 {
+    // Only waves take part: a MIDI sound or a marker has no end frame of its own.
     for (const CSound* a : *this)
         for (const CSound* b : *this)
-            if (a != b && a->m_nEndFrame >= b->m_nStartFrame
+            if (a != b && a->m_nKind == CSound::kindWave && b->m_nKind == CSound::kindWave
+                && a->m_nEndFrame >= b->m_nStartFrame
                 && b->m_nEndFrame >= a->m_nStartFrame)
                 return false;
     return true;

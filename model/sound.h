@@ -41,6 +41,8 @@ public:
     void OnStreamEnded();
     // The sound whose MIDI stream is open, or nullptr.
     static CSound* CurrentMidiSound();
+    // Every spoken-text marker that is done may silence (and speak) once more.
+    static void ArmAllMarkers();
 
     std::string m_strName;
     int32_t m_nKind = kindNone;
@@ -52,8 +54,10 @@ public:
     std::string m_strRef;         // the text of a spoken-text marker
     int32_t m_nMarkState = 5;     // marker: 2 armed, 1 done
     CLayer* m_pLayer = nullptr;   // owning layer, for sounds in a layer's list
+    uint64_t m_nWave = 0;         // the wave this sound started, as the output numbers it
 
 private:
+    void RegisterMarker();
     // A new empty private file; empty when none could be made.
     static std::string MakePrivateFile();
     void DeletePrivateFile();
@@ -63,7 +67,7 @@ private:
 class CSoundList : public CObject, public CIdentity, public CTypedPtrList<CSound> {
 public:
     void Serialize(CArchive& ar) override;
-    // True when no two sounds share a frame: a and b overlap when a ends at or after b's
+    // True when no two wave sounds share a frame: a and b overlap when a ends at or after b's
     // start and b ends at or after a's start.
     bool NoOverlaps() const;
 };

@@ -44,6 +44,7 @@ bool IsOfType(uint8_t nType, CObject& object)
     case UNDO_POS: return dynamic_cast<CObjectPos*>(&object) != nullptr;
     case UNDO_EFFECTS: return dynamic_cast<CEffectList*>(&object) != nullptr;
     case UNDO_SOUNDS: return dynamic_cast<CSoundList*>(&object) != nullptr;
+    case UNDO_STAGE_SOUND: return dynamic_cast<CSound*>(&object) != nullptr;
     default: return false;
     }
 }
@@ -103,6 +104,7 @@ CUndoObjectPtr CreateUndoObject(uint8_t nType)
     case UNDO_POS: return CUndoObjectPtr(new CObjectPos);
     case UNDO_EFFECTS: return CUndoObjectPtr(new CEffectList);
     case UNDO_SOUNDS: return CUndoObjectPtr(new CSoundList);
+    case UNDO_STAGE_SOUND: return CUndoObjectPtr(new CSound);
     default: return nullptr;
     }
 }

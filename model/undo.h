@@ -35,6 +35,8 @@ constexpr uint8_t UNDO_SIZE = 14;
 constexpr uint8_t UNDO_POS = 15;
 constexpr uint8_t UNDO_EFFECTS = 16;
 constexpr uint8_t UNDO_SOUNDS = 17;
+// A stage's own sound (a sound of kind 0 stands for none).
+constexpr uint8_t UNDO_STAGE_SOUND = 18;
 
 // Kinds: the state after the change (or an added object), the state before it (or a removed
 // object).
@@ -58,7 +60,7 @@ using CUndoObjectPtr = std::unique_ptr<CObject, CUndoObjectDeleter>;
 
 // A new object of the class a type code names (default constructed), or none for a code that
 // names no class: 6 CBackgroundBMP, 9 CAbstractMovie, 10 CStage, 11 CBackground, 12 CLayer,
-// 13 CDrawingObject, 14 CObjectSize, 15 CObjectPos, 16 CEffectList, 17 CSoundList.
+// 13 CDrawingObject, 14 CObjectSize, 15 CObjectPos, 16 CEffectList, 17 CSoundList, 18 CSound.
 CUndoObjectPtr CreateUndoObject(uint8_t nType);
 
 // One saved state file. Deletes its file when the last record naming it lets go of it (a file

@@ -10,8 +10,8 @@ class CSilentOutput : public IAudioOutput {
 public:
     int WaveDeviceCount() const override { return 0; }
     int MidiDeviceCount() const override { return 0; }
-    void PlayWaveLooping(const std::string&) override {}
-    void StopWave() override {}
+    uint64_t PlayWaveLooping(const std::string&) override { return 0; }
+    void StopWave(uint64_t) override {}
     bool StartMidi(const std::string&) override { return false; }
     void StopMidi() override {}
 };

@@ -1,8 +1,10 @@
 // Sound output as the project's sounds see it: how many wave and MIDI devices there are, one
-// looping wave at a time, one MIDI stream at a time. The program installs its real output;
-// without one, there are no devices and nothing sounds. Tests install a recorder.
+// looping wave at a time, one MIDI stream at a time, one spoken text at a time. The program
+// installs its real output; without one, there are no devices and nothing sounds. Tests
+// install a recorder.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace platform {
@@ -13,13 +15,17 @@ public:
     virtual int WaveDeviceCount() const = 0;
     virtual int MidiDeviceCount() const = 0;
     // Starts the wave file playing in the background, looping; replaces any wave playing.
-    virtual void PlayWaveLooping(const std::string& path) = 0;
-    // Cancels the wave that is playing, if any.
-    virtual void StopWave() = 0;
+    // Returns the number of this wave, 0 when it does not play (a file that cannot be read).
+    virtual uint64_t PlayWaveLooping(const std::string& path) = 0;
+    // Cancels the wave of that number if it still plays; 0: whatever wave plays.
+    virtual void StopWave(uint64_t nWave = 0) = 0;
     // Opens and starts the MIDI file; false when it cannot be played. The end of the data is
     // reported to the program's window later.
     virtual bool StartMidi(const std::string& path) = 0;
     virtual void StopMidi() = 0;
+    // Says the text (code page) in a female or a male voice, replacing any text being said.
+    virtual void Speak(const std::string&, bool /*bFemale*/) {}
+    virtual void StopSpeech() {}
 };
 
 // Installs the output for this process and returns the previous one (nullptr: none). The

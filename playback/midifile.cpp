@@ -55,6 +55,28 @@ bool UnwrapRiff(std::vector<uint8_t>& image)
 
 } // namespace
 
+bool DivisionIsValid(uint16_t nDivision)
+{
+    if ((nDivision & 0x8000) == 0)
+        return nDivision != 0;
+    return SmpteTicksPerSecond(nDivision) > 0;
+}
+
+double SmpteTicksPerSecond(uint16_t nDivision)
+{
+    const int fps = -static_cast<int8_t>(nDivision >> 8);
+    const int ticksPerFrame = nDivision & 0xFF;
+    if (ticksPerFrame == 0)
+        return 0;
+    switch (fps) {
+    case 24:
+    case 25:
+    case 30: return double(fps) * ticksPerFrame;
+    case 29: return 29.97 * ticksPerFrame; // drop-frame
+    default: return 0;
+    }
+}
+
 bool CMidiFile::ReadNumber(
     const std::vector<uint8_t>& image, size_t& pos, size_t end, uint32_t& value)
 {
@@ -89,6 +111,7 @@ int CMidiFile::Parse(std::vector<uint8_t> image)
     m_image.clear();
     m_tracks.clear();
     m_nLength = 0;
+    m_fDurationMicros = 0;
     if (!UnwrapRiff(image))
         return MIDI_BAD_DATA;
     if (image.size() < 8 || !TagAt(image, 0, "MThd"))
@@ -99,6 +122,8 @@ int CMidiFile::Parse(std::vector<uint8_t> image)
     const uint16_t format = Big16(image, 8);
     const uint16_t trackCount = Big16(image, 10);
     const uint16_t division = Big16(image, 12);
+    if (trackCount == 0 || !DivisionIsValid(division))
+        return MIDI_BAD_DATA;
     std::vector<CTrack> tracks;
     size_t pos = 8 + size_t(headerLength);
     for (int i = 0; i < trackCount; ++i) {
@@ -121,13 +146,28 @@ int CMidiFile::Parse(std::vector<uint8_t> image)
     Rewind();
     CMidiEvent event;
     int result;
-    while ((result = NextEvent(event)) == MIDI_OK) { }
-    if (result != MIDI_END_OF_DATA) {
+    // The playing time by the tempo map: 500000 us a quarter note until the first tempo event.
+    double micros = 0;
+    uint64_t segmentTick = 0;
+    uint32_t tempo = 500000;
+    while ((result = NextEvent(event)) == MIDI_OK) {
+        if (event.nKind == CMidiEvent::kindTempo) {
+            micros += double(event.nTick - segmentTick) * tempo / division;
+            segmentTick = event.nTick;
+            tempo = event.nTempo;
+        }
+    }
+    if (result != MIDI_END_OF_DATA || m_nPosition == 0) {
         m_image.clear();
         m_tracks.clear();
         return MIDI_BAD_DATA;
     }
     m_nLength = m_nPosition;
+    if (division & 0x8000) {
+        m_fDurationMicros = double(m_nLength) * 1e6 / SmpteTicksPerSecond(division);
+    } else {
+        m_fDurationMicros = micros + double(m_nLength - segmentTick) * tempo / division;
+    }
     Rewind();
     return MIDI_OK;
 }
@@ -144,7 +184,7 @@ void CMidiFile::Rewind()
     m_bEnded = false;
 }
 
-int CMidiFile::NextEvent(CMidiEvent& event, uint32_t nEndTick)
+int CMidiFile::NextEvent(CMidiEvent& event, uint64_t nEndTick)
 {
     if (m_bEnded)
         return MIDI_END_OF_DATA;
@@ -177,12 +217,13 @@ int CMidiFile::NextEvent(CMidiEvent& event, uint32_t nEndTick)
     size_t pos = chosenPos;
     if (pos >= track.nEnd)
         return MIDI_BAD_DATA;
-    const uint32_t tick = static_cast<uint32_t>(
-        std::min<uint64_t>(chosenTick, std::numeric_limits<uint32_t>::max()));
+    const uint64_t tick = chosenTick;
     event = CMidiEvent {};
     event.nTrack = chosen;
     event.nTick = tick;
-    event.nDelta = tick - std::min(tick, m_nPosition);
+    // The chosen track's last event lies at or before the position, so the delta is at most
+    // one variable-length number.
+    event.nDelta = static_cast<uint32_t>(tick - std::min(tick, m_nPosition));
     uint8_t status = m_image[pos];
     if (status < 0x80) {
         // A data byte: the track's running status applies.
@@ -223,6 +264,8 @@ int CMidiFile::NextEvent(CMidiEvent& event, uint32_t nEndTick)
             event.nKind = CMidiEvent::kindTempo;
             event.nTempo
                 = (uint32_t(event.data[0]) << 16) | (uint32_t(event.data[1]) << 8) | event.data[2];
+            if (event.nTempo == 0)
+                return MIDI_BAD_DATA;
         } else {
             event.nKind = CMidiEvent::kindMeta;
             if (event.nData1 == 0x2F)
@@ -260,7 +303,7 @@ void PutRecord(std::span<uint8_t> buffer, size_t at, uint32_t nDelta, uint32_t n
 
 } // namespace
 
-CMidiBufferFiller::CMidiBufferFiller(CMidiFile& file, uint32_t nEndTick)
+CMidiBufferFiller::CMidiBufferFiller(CMidiFile& file, uint64_t nEndTick)
     : m_file(file)
     , m_nEndTick(nEndTick)
 {
@@ -285,6 +328,21 @@ size_t CMidiBufferFiller::WriteLong(std::span<uint8_t> buffer, size_t at, uint32
     return kMidiRecordSize + padded;
 }
 
+bool CMidiBufferFiller::TakeDelta(std::span<uint8_t> buffer, size_t& nRecorded, uint32_t& nDelta)
+{
+    constexpr uint64_t kMost = std::numeric_limits<uint32_t>::max();
+    while (m_nCarry > kMost) {
+        if (buffer.size() - nRecorded < kMidiRecordSize)
+            return false;
+        PutRecord(buffer, nRecorded, static_cast<uint32_t>(kMost), MEVT_NOP << 24);
+        nRecorded += kMidiRecordSize;
+        m_nCarry -= kMost;
+    }
+    nDelta = static_cast<uint32_t>(m_nCarry);
+    m_nCarry = 0;
+    return true;
+}
+
 int CMidiBufferFiller::Fill(std::span<uint8_t> buffer, size_t& nRecorded)
 {
     nRecorded = 0;
@@ -295,16 +353,32 @@ int CMidiBufferFiller::Fill(std::span<uint8_t> buffer, size_t& nRecorded)
         nRecorded += WriteLong(buffer, 0, 0);
     while (m_long.empty() && buffer.size() - nRecorded >= 16) {
         CMidiEvent event;
+        const uint64_t before = m_file.GetPosition();
         const int result = m_file.NextEvent(event, m_nEndTick);
         if (result == MIDI_END_TICK || result == MIDI_END_OF_DATA) {
+            // The no-op that lets the run last to the end tick or the file's length.
+            const uint64_t end = std::min(m_nEndTick, m_file.GetLength());
+            m_nCarry += end - std::min(end, before);
+            uint32_t delta = 0;
+            if (m_nCarry > 0 && TakeDelta(buffer, nRecorded, delta)
+                && buffer.size() - nRecorded >= kMidiRecordSize) {
+                PutRecord(buffer, nRecorded, delta, MEVT_NOP << 24);
+                nRecorded += kMidiRecordSize;
+            }
             m_bEnd = true;
             return MIDI_END_OF_DATA;
         }
-        if (result != MIDI_OK)
-            break;
+        if (result != MIDI_OK) {
+            // The file read whole when it was opened, so this cannot happen with its own image;
+            // should it, the run ends rather than refilling empty buffers for ever.
+            m_bEnd = true;
+            return MIDI_END_OF_DATA;
+        }
         // Events that write nothing leave their time to the next record that is written.
-        const uint32_t delta = m_nCarry + event.nDelta;
-        m_nCarry = 0;
+        m_nCarry += event.nDelta;
+        uint32_t delta = 0;
+        if (!TakeDelta(buffer, nRecorded, delta))
+            break; // only a made-up file waits this long; its event is dropped
         switch (event.nKind) {
         case CMidiEvent::kindChannel:
             PutRecord(buffer, nRecorded, delta,
@@ -321,12 +395,12 @@ int CMidiBufferFiller::Fill(std::span<uint8_t> buffer, size_t& nRecorded)
                 m_long.push_back(0xF0);
             m_long.insert(m_long.end(), event.data.begin(), event.data.end());
             if (m_long.empty())
-                m_nCarry = delta;
+                m_nCarry += delta;
             else
                 nRecorded += WriteLong(buffer, nRecorded, delta);
             break;
         case CMidiEvent::kindMeta:
-            m_nCarry = delta;
+            m_nCarry += delta;
             break;
         }
     }

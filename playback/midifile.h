@@ -4,6 +4,8 @@
 // length, variable-length number and message must fit in its track, or the file is bad data.
 #pragma once
 
+#include "platform/midistream.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -21,7 +23,7 @@ constexpr int MIDI_END_TICK = 12;
 struct CMidiEvent {
     enum Kind { kindChannel, kindTempo, kindMeta, kindSysEx };
     Kind nKind = kindChannel;
-    uint32_t nTick = 0; // absolute tick
+    uint64_t nTick = 0; // absolute tick
     uint32_t nDelta = 0; // ticks since the event before it in the merged stream
     int nTrack = 0;
     uint8_t nStatus = 0; // channel status, 0xFF for meta events, 0xF0 or 0xF7
@@ -31,19 +33,27 @@ struct CMidiEvent {
     std::span<const uint8_t> data; // the bytes of a meta or system-exclusive event
 };
 
+// True for a time division that can be played: ticks per quarter note above 0, or SMPTE
+// (top bit set) with 24, 25, 29 (drop-frame) or 30 frames a second and ticks in each frame.
+bool DivisionIsValid(uint16_t nDivision);
+// Ticks a second of an SMPTE division; 0 when it is not a valid one.
+double SmpteTicksPerSecond(uint16_t nDivision);
+
 class CMidiFile {
 public:
     // Reads and checks the file; MIDI_CANNOT_OPEN, MIDI_BAD_DATA or MIDI_OK. On success every
-    // event has been read once to find the length, and the reader stands at the start.
+    // event has been read once to find the length, and the reader stands at the start. A file
+    // that cannot sound is bad data too: no tracks, a time division of 0 (or a frame rate
+    // that SMPTE does not have), a tempo of 0, or nothing after tick 0.
     int Open(const std::string& path);
     // The same for a file image in memory.
     int Parse(std::vector<uint8_t> image);
 
-    // The next event of the merged tracks before nEndTick (UINT32_MAX: no end). MIDI_OK with
+    // The next event of the merged tracks before nEndTick (UINT64_MAX: no end). MIDI_OK with
     // the event, MIDI_END_OF_DATA when every track has ended, MIDI_END_TICK (nothing consumed)
     // when the next event lies at or after the end tick, MIDI_BAD_DATA when a track does not
     // read.
-    int NextEvent(CMidiEvent& event, uint32_t nEndTick = UINT32_MAX);
+    int NextEvent(CMidiEvent& event, uint64_t nEndTick = UINT64_MAX);
     // Back to the start of every track.
     void Rewind();
 
@@ -51,8 +61,10 @@ public:
     int GetTrackCount() const { return static_cast<int>(m_tracks.size()); }
     uint16_t GetDivision() const { return m_nDivision; }
     // The tick of the last event.
-    uint32_t GetLength() const { return m_nLength; }
-    uint32_t GetPosition() const { return m_nPosition; }
+    uint64_t GetLength() const { return m_nLength; }
+    uint64_t GetPosition() const { return m_nPosition; }
+    // How long the whole file plays, in microseconds, by its tempo map (or its SMPTE rate).
+    double GetDurationMicros() const { return m_fDurationMicros; }
 
 private:
     struct CTrack {
@@ -72,29 +84,31 @@ private:
     std::vector<CTrack> m_tracks;
     uint16_t m_nFormat = 0;
     uint16_t m_nDivision = 0;
-    uint32_t m_nLength = 0;
-    uint32_t m_nPosition = 0;
+    uint64_t m_nLength = 0;
+    uint64_t m_nPosition = 0;
+    double m_fDurationMicros = 0;
     bool m_bEnded = false;
 };
 
 // Stream event records, 12 bytes each in the byte order of the machine's stream interface
 // (little-endian): the delta in ticks, a stream identifier (always 0) and the event word.
-constexpr uint32_t MEVT_SHORTMSG = 0x00;
-constexpr uint32_t MEVT_TEMPO = 0x01;
-constexpr uint32_t MEVT_LONGMSG = 0x80;
-constexpr size_t kMidiRecordSize = 12;
+using platform::kMidiRecordSize;
+using platform::MEVT_LONGMSG;
+using platform::MEVT_NOP;
+using platform::MEVT_SHORTMSG;
+using platform::MEVT_TEMPO;
 
 // Turns the merged events of a file into stream records, one buffer at a time. Channel
 // messages become short records, tempo events tempo records and system-exclusive events long
 // records (a 0xF0 event sent with its 0xF0); other meta events write nothing, and the ticks
 // they stood for go to the next record written, so nothing after them plays early. A long
-// message that does not fit is cut, and its rest opens the next buffer.
+// message that does not fit is cut, and its rest opens the next buffer. The last record is a
+// no-op carrying the ticks left to the end tick (or the file's length, when that comes first),
+// so that a run lasts exactly as long as the file: a tune played again starts on its beat.
 class CMidiBufferFiller {
 public:
-    // Events before nEndTick are written; the file's reader is used as it stands. The last
-    // notes of a file usually end at its length, so a player passes the length + 1 to send
-    // them.
-    CMidiBufferFiller(CMidiFile& file, uint32_t nEndTick);
+    // Events before nEndTick are written; the file's reader is used as it stands.
+    CMidiBufferFiller(CMidiFile& file, uint64_t nEndTick);
     // Fills buffer from its start while at least 16 bytes are free and sets nRecorded to the
     // bytes written. MIDI_END_OF_DATA once the events before the end tick are all written (the
     // end is then marked and later calls write nothing), MIDI_OK otherwise. A reader error ends
@@ -105,11 +119,14 @@ public:
 private:
     // Writes as much of the pending long message as fits at buffer[at]; returns the bytes used.
     size_t WriteLong(std::span<uint8_t> buffer, size_t at, uint32_t nDelta);
+    // The delta of the next record: the carried ticks, of which a record takes at most what
+    // its 32 bits hold; the rest goes out in no-op records first, while there is room.
+    bool TakeDelta(std::span<uint8_t> buffer, size_t& nRecorded, uint32_t& nDelta);
 
     CMidiFile& m_file;
-    uint32_t m_nEndTick;
+    uint64_t m_nEndTick;
     bool m_bEnd = false;
     std::vector<uint8_t> m_long; // the long message being written
     size_t m_nLongDone = 0; // of which so many bytes are written
-    uint32_t m_nCarry = 0; // ticks of events that wrote nothing
+    uint64_t m_nCarry = 0; // ticks of events that wrote nothing
 };

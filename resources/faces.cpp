@@ -72,6 +72,7 @@ std::vector<ButtonFace> MakeButtons()
         {"lmndelete", rightRow, P::Delete, "Delete", R::MenuRow},
         {"lmnproperties", rightRow, P::Properties, "Properties\u2026", R::MenuRow},
         {"lmnimportsounds", rightRow, P::Sound, "Add a sound\u2026", R::MenuRow},
+        {"lmnspeech", rightRow, P::VoiceMail, "Add a spoken text\u2026", R::MenuRow},
         // Main toolbar: the set switch and the player.
         {"mtbchange", {16, 16}, P::SetSwitch, "More buttons"},
         {"mtbp1", {23, 23}, P::Play, "Play", R::Go},
@@ -328,13 +329,17 @@ std::vector<WindowFace> MakeWindows()
                  },
                  {{"mpok", {230, 194}}, {"mpcancel", {262, 194}}}});
 
-    w.push_back({"ADD_WAVE", {260, 140}, "Add a sound", Box(14, 8, 230, 26),
-                 {Box(0, 0, 260, 140)}, 12,
+    // The sound's name goes under the title, the animation's length beside the start field and
+    // the program's hints (or why an entry was refused) over the band left of the buttons.
+    w.push_back({"ADD_WAVE", {290, 176}, "Add a sound", Box(14, 8, 260, 26),
+                 {Box(0, 0, 290, 176)}, 12,
                  {
-                     {Z::Label, Box(16, 58, 120, 20), "Start at frame"},
-                     {Z::Panel, Box(140, 58, 64, 20)},
+                     {Z::Label, Box(16, 64, 112, 20), "Start at frame"},
+                     {Z::Panel, Box(132, 64, 56, 20)},
+                     {Z::Label, Box(16, 92, 112, 20), "Stop at frame"},
+                     {Z::Panel, Box(132, 92, 56, 20)},
                  },
-                 {{"awok", {192, 104}}, {"awcancel", {224, 104}}}});
+                 {{"awok", {222, 142}}, {"awcancel", {254, 142}}}});
 
     // The library browser: page buttons, the page title strip, the item list, the category
     // drop-down and the scroll bar at the right edge.

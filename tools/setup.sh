@@ -8,6 +8,7 @@ VIMBLE_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-liberation2 imagemagick
   exim4-daemon-light python3
   fluidsynth timgm6mb-soundfont
+  libsdl2-dev libfluidsynth-dev libespeak-ng-dev espeak-ng-data
 )
 
 vimble_install_packages() {

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <sys/wait.h>
 
@@ -233,6 +234,80 @@ TEST_F(ToolTest, MisusedCommandLinesShowUsage)
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "'lzss e file1 file2' encodes file1 into file2.\n"
                      "'lzss d file2 file1' decodes file2 into file1.\n");
+}
+
+// ---- The sound verbs: a greeting's soundtrack and what the MIDI reader finds ----
+
+std::string Quoted(const std::string& path)
+{
+    return "'" + path + "'";
+}
+
+TEST_F(ToolTest, the_soundtrack_of_the_birthday_greeting_is_a_wave_of_the_asked_length)
+{
+    const std::string sample = std::string(VIMBLE_DATA_DIR) + "/samples/Happy Birthday.kel";
+    ASSERT_TRUE(std::filesystem::exists(sample));
+    const Result r = Run("soundtrack " + Quoted(sample) + " --seconds 2.5 " + Path("hb.wav"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, Path("hb.wav") + "\n");
+    std::vector<uint8_t> wave;
+    ASSERT_TRUE(platform::ReadWholeFile(Path("hb.wav"), wave));
+    const size_t frames = 44100 * 5 / 2;
+    ASSERT_EQ(wave.size(), 44 + frames * 4);
+    EXPECT_EQ(std::string(wave.begin(), wave.begin() + 4), "RIFF");
+    EXPECT_EQ(std::string(wave.begin() + 8, wave.begin() + 16), "WAVEfmt ");
+    // 44.1 kHz, stereo, 16 bits.
+    EXPECT_EQ(wave[22], 2);
+    EXPECT_EQ(wave[24] | (wave[25] << 8) | (wave[26] << 16), 44100);
+    EXPECT_EQ(wave[34], 16);
+    // The music is heard (when the machine has a SoundFont, as the set-up installs).
+    int peak = 0;
+    for (size_t i = 44; i + 1 < wave.size(); i += 2)
+        peak = std::max(peak, std::abs(int(int16_t(wave[i] | (wave[i + 1] << 8)))));
+    EXPECT_GT(peak, 1000);
+    EXPECT_FALSE(std::filesystem::exists(Path("hb.wav.part")));
+}
+
+TEST_F(ToolTest, a_soundtrack_that_cannot_be_made_leaves_no_file_and_says_why)
+{
+    EXPECT_EQ(Run("soundtrack " + Path("none.kel") + " --seconds 1 " + Path("x.wav")).status, 1);
+    EXPECT_FALSE(std::filesystem::exists(Path("x.wav")));
+    for (const char* seconds : { "0", "-1", "abc", "3601", "1x" })
+        EXPECT_EQ(Run(std::string("soundtrack a.kel --seconds ") + seconds + " x.wav").status, 2)
+            << seconds;
+    EXPECT_EQ(Run("soundtrack a.kel x.wav").status, 2);
+}
+
+TEST_F(ToolTest, midi_prints_what_the_reader_found_or_the_result_and_why)
+{
+    // Two tracks: a tempo track, and a note with a text before it.
+    const std::vector<uint8_t> file = { 'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 2, 0, 96, 'M',
+        'T', 'r', 'k', 0, 0, 0, 11, 0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20, 0x00, 0xFF, 0x2F,
+        0x00, 'M', 'T', 'r', 'k', 0, 0, 0, 18, 0x00, 0xFF, 0x01, 0x02, 'h', 'i', 0x00, 0x90, 60,
+        100, 0x60, 0x80, 60, 0, 0x00, 0xFF, 0x2F, 0x00 };
+    platform::WriteWholeFile(Path("two.mid"), file);
+    const Result r = Run("midi " + Path("two.mid"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+        "format: 1\n"
+        "tracks: 2\n"
+        "division: 96\n"
+        "length: 96\n"
+        "seconds: 0.500000\n"
+        "events: 6\n"
+        "tick,track,kind,data\n"
+        "0,0,tempo,500000\n"
+        "0,0,meta,2F 0 bytes\n"
+        "0,1,meta,01 2 bytes\n"
+        "0,1,channel,90 3C 64\n"
+        "96,1,channel,80 3C 00\n"
+        "96,1,meta,2F 0 bytes\n");
+    std::vector<uint8_t> cut(file.begin(), file.begin() + 30);
+    platform::WriteWholeFile(Path("cut.mid"), cut);
+    const Result bad = Run("midi " + Path("cut.mid"));
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("result 296"), std::string::npos) << bad.err;
+    EXPECT_EQ(Run("midi").status, 2);
 }
 
 } // namespace

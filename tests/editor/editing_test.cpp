@@ -672,7 +672,8 @@ TEST_F(Editing, the_object_menu_opens_on_an_object_and_the_background_menu_besid
     EXPECT_TRUE(m_pEditor->GetObjectMenu()->isVisible());
     EXPECT_FALSE(m_pEditor->GetBackgroundMenu()->isVisible());
     EXPECT_TRUE(FindButton(m_pEditor->GetObjectMenu(), ID_OBJ_TOP)->isEnabled());
-    EXPECT_FALSE(FindButton(m_pEditor->GetObjectMenu(), ID_OBJ_IMPORTSOUND)->isEnabled());
+    EXPECT_TRUE(FindButton(m_pEditor->GetObjectMenu(), ID_OBJ_IMPORTSOUND)->isEnabled());
+    EXPECT_TRUE(FindButton(m_pEditor->GetObjectMenu(), ID_OBJ_SPEECH)->isEnabled());
     Send(QEvent::MouseButtonPress, Screen(500, 500), Qt::RightButton, Qt::RightButton);
     EXPECT_FALSE(m_pEditor->GetObjectMenu()->isVisible());
     EXPECT_TRUE(m_pEditor->GetBackgroundMenu()->isVisible());
@@ -767,7 +768,7 @@ TEST_F(Editing, menus_and_toolbar_follow_the_state_code)
     EXPECT_FALSE(FindButton(edit, ID_EDIT_REDO)->isEnabled());
     EXPECT_FALSE(FindButton(edit, ID_EDIT_CUT)->isEnabled());
     EXPECT_TRUE(FindButton(edit, ID_EDIT_SELECTALL)->isEnabled());
-    EXPECT_FALSE(FindButton(edit, ID_EDIT_PROPERTIES)->isEnabled());
+    EXPECT_TRUE(FindButton(edit, ID_EDIT_PROPERTIES)->isEnabled());
     m_pEditor->OnCommand(ID_EDIT_UNDO);
     EXPECT_EQ(m_pEditor->GetStateCode(), 5);
     EXPECT_TRUE(FindButton(edit, ID_EDIT_REDO)->isEnabled());

@@ -203,11 +203,13 @@ TEST_F(EditorWindow, commands_of_later_tools_and_of_an_empty_history_are_shown_d
     FileCommand(ID_FILE_NEW);
     // A new project has no objects, no history and an empty clipboard.
     for (int id : {ID_EDIT_UNDO, ID_EDIT_REDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE,
-                   ID_EDIT_DELETE, ID_EDIT_SELECTALL, ID_EDIT_PROPERTIES})
+                   ID_EDIT_DELETE, ID_EDIT_SELECTALL})
         EXPECT_FALSE(FindButton(m_pEditor->GetMenu(MENU_EDIT), id)->isEnabled()) << id;
-    for (int id : {ID_VIEW_LIBRARIES, ID_VIEW_EFFECTS, ID_VIEW_LAYERMANAGER, ID_VIEW_IMPORTMIDI})
+    // The project's properties are there for every project.
+    EXPECT_TRUE(FindButton(m_pEditor->GetMenu(MENU_EDIT), ID_EDIT_PROPERTIES)->isEnabled());
+    for (int id : {ID_VIEW_LIBRARIES, ID_VIEW_EFFECTS, ID_VIEW_LAYERMANAGER})
         EXPECT_FALSE(FindButton(m_pEditor->GetMenu(MENU_VIEW), id)->isEnabled()) << id;
-    for (int id : {ID_VIEW_TOOLBOX, ID_VIEW_IMPORTIMAGE})
+    for (int id : {ID_VIEW_TOOLBOX, ID_VIEW_IMPORTIMAGE, ID_VIEW_IMPORTMIDI})
         EXPECT_TRUE(FindButton(m_pEditor->GetMenu(MENU_VIEW), id)->isEnabled()) << id;
     CDropDownMenu* file = m_pEditor->GetMenu(MENU_FILE);
     EXPECT_FALSE(FindButton(file, ID_FILE_SENDMAIL)->isEnabled());

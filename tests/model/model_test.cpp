@@ -201,8 +201,9 @@ TEST_F(SoundTest, MarkerKeepsItsTextAndIsArmed)
 
 TEST(SoundList, RangeTestFindsSharedFrames)
 {
-    auto make = [](int32_t start, int32_t end) {
+    auto make = [](int32_t start, int32_t end, int32_t kind = CSound::kindWave) {
         auto* sound = new CSound;
+        sound->m_nKind = kind;
         sound->m_nStartFrame = start;
         sound->m_nEndFrame = end;
         return sound;
@@ -215,6 +216,16 @@ TEST(SoundList, RangeTestFindsSharedFrames)
     apart.AddTail(make(0, 9));
     apart.AddTail(make(10, 20));
     EXPECT_TRUE(apart.NoOverlaps());
+    // Only waves take part: a spoken text keeps its voice in its end frame, and a tune has
+    // no end of its own.
+    CSoundList mixed;
+    mixed.AddTail(make(0, 10));
+    mixed.AddTail(make(5, 0, CSound::kindMarker));
+    mixed.AddTail(make(5, 1, CSound::kindMarker));
+    mixed.AddTail(make(3, -1, CSound::kindMidi));
+    EXPECT_TRUE(mixed.NoOverlaps());
+    mixed.AddTail(make(8, 30));
+    EXPECT_FALSE(mixed.NoOverlaps());
 }
 
 } // namespace

@@ -1137,7 +1137,8 @@ TEST(UndoObjects, EachTypeCodeMakesItsClass)
     EXPECT_NE(dynamic_cast<CObjectPos*>(CreateUndoObject(15).get()), nullptr);
     EXPECT_NE(dynamic_cast<CEffectList*>(CreateUndoObject(16).get()), nullptr);
     EXPECT_NE(dynamic_cast<CSoundList*>(CreateUndoObject(17).get()), nullptr);
-    for (int code : {0, 1, 5, 7, 8, 18, 99, 255})
+    EXPECT_NE(dynamic_cast<CSound*>(CreateUndoObject(18).get()), nullptr); // a stage's sound
+    for (int code : {0, 1, 5, 7, 8, 19, 99, 255})
         EXPECT_EQ(CreateUndoObject(static_cast<uint8_t>(code)), nullptr) << code;
 }
 

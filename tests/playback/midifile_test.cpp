@@ -61,7 +61,7 @@ Bytes TwoTracks()
 }
 
 struct Seen {
-    uint32_t tick;
+    uint64_t tick;
     uint32_t delta;
     int track;
     uint8_t status;
@@ -112,7 +112,7 @@ TEST(MidiFile, tempo_events_carry_their_microseconds_and_other_metas_their_bytes
     CMidiFile file;
     const Bytes track = Cat({ 0x00, 0xFF, 0x03, 0x04, 'S', 'o', 'n', 'g', 0x00, 0xFF, 0x51, 0x03,
                                 0x0F, 0x42, 0x40, 0x00, 0xF0, 0x03, 0x7E, 0x09, 0xF7 },
-        kEnd);
+        { 0x0A, 0xFF, 0x2F, 0x00 });
     ASSERT_EQ(file.Parse(Smf(0, 480, { track })), MIDI_OK);
     CMidiEvent event;
     ASSERT_EQ(file.NextEvent(event), MIDI_OK);
@@ -173,9 +173,35 @@ TEST(MidiFile, a_track_whose_bytes_run_out_has_ended)
     ASSERT_EQ(file.Parse(Smf(0, 96, { { 0x00, 0x90, 0x3C, 0x40, 0x10, 0x3C, 0x00 } })), MIDI_OK);
     EXPECT_EQ(file.GetLength(), 16u);
     EXPECT_EQ(ReadAll(file).size(), 2u);
-    // No tracks at all is an empty stream.
-    ASSERT_EQ(file.Parse(Smf(0, 96, {})), MIDI_OK);
-    EXPECT_EQ(file.GetLength(), 0u);
+}
+
+TEST(MidiFile, a_file_that_cannot_sound_is_refused)
+{
+    CMidiFile file;
+    const Bytes note = { 0x00, 0x90, 0x3C, 0x40, 0x60, 0x80, 0x3C, 0x00 };
+    ASSERT_EQ(file.Parse(Smf(0, 96, { note })), MIDI_OK);
+    // No tracks, nothing after tick 0, a division of 0, a tempo of 0.
+    EXPECT_EQ(file.Parse(Smf(0, 96, {})), MIDI_BAD_DATA);
+    EXPECT_EQ(file.Parse(Smf(0, 96, { { 0x00, 0x90, 0x3C, 0x40 } })), MIDI_BAD_DATA);
+    EXPECT_EQ(file.Parse(Smf(0, 0, { note })), MIDI_BAD_DATA);
+    EXPECT_EQ(file.Parse(Smf(0, 96, { Cat({ 0x00, 0xFF, 0x51, 0x03, 0, 0, 0 }, note) })),
+        MIDI_BAD_DATA);
+    // SMPTE: 25 frames of 40 ticks is a millisecond a tick; 23 frames a second does not exist.
+    ASSERT_EQ(file.Parse(Smf(0, 0xE728, { note })), MIDI_OK);
+    EXPECT_DOUBLE_EQ(file.GetDurationMicros(), 96000.0);
+    EXPECT_EQ(file.Parse(Smf(0, 0xE900, { note })), MIDI_BAD_DATA);
+    EXPECT_EQ(file.Parse(Smf(0, 0xE700, { note })), MIDI_BAD_DATA);
+}
+
+TEST(MidiFile, the_duration_follows_the_tempo_map)
+{
+    // 96 ticks at the default half second a quarter, then 96 at a quarter second.
+    const Bytes track = { 0x00, 0x90, 0x3C, 0x40, 0x60, 0xFF, 0x51, 0x03, 0x03, 0xD0, 0x90, 0x60,
+        0x80, 0x3C, 0x00 };
+    CMidiFile file;
+    ASSERT_EQ(file.Parse(Smf(0, 96, { track })), MIDI_OK);
+    EXPECT_EQ(file.GetLength(), 192u);
+    EXPECT_DOUBLE_EQ(file.GetDurationMicros(), 750000.0);
 }
 
 struct Damage {
@@ -345,9 +371,12 @@ TEST(MidiRecords, events_at_the_end_tick_are_not_sent_and_buffers_fill_to_sixtee
         ++buffers;
     }
     EXPECT_EQ(result, MIDI_END_OF_DATA);
-    EXPECT_EQ(buffers, 1 + 80 * 12 / 1024);
-    ASSERT_EQ(all.size(), 80u);
-    EXPECT_EQ((all.back().event >> 8) & 0xFF, 79u);
+    EXPECT_EQ(buffers, 1 + 81 * 12 / 1024);
+    // The eighty notes, then the no-op that waits out the last tick.
+    ASSERT_EQ(all.size(), 81u);
+    EXPECT_EQ((all[79].event >> 8) & 0xFF, 79u);
+    EXPECT_EQ(all.back().event, MEVT_NOP << 24);
+    EXPECT_EQ(all.back().delta, 1u);
 }
 
 TEST(MidiRecords, a_long_message_that_does_not_fit_continues_in_the_next_buffer)

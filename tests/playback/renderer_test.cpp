@@ -24,8 +24,20 @@ public:
     ~CAudioRecorder() override { platform::SetAudioOutput(m_pPrevious); }
     int WaveDeviceCount() const override { return 1; }
     int MidiDeviceCount() const override { return 1; }
-    void PlayWaveLooping(const std::string&) override { m_events.push_back("wave"); }
-    void StopWave() override { m_events.push_back("stop wave"); }
+    uint64_t PlayWaveLooping(const std::string&) override
+    {
+        m_events.push_back("wave");
+        return ++m_nWaves;
+    }
+    void StopWave(uint64_t nWave) override
+    {
+        m_events.push_back(nWave == 0 ? "stop wave" : "stop wave " + std::to_string(nWave));
+    }
+    void Speak(const std::string& text, bool bFemale) override
+    {
+        m_events.push_back("say " + text + (bFemale ? " (female)" : " (male)"));
+    }
+    void StopSpeech() override { m_events.push_back("stop speech"); }
     bool StartMidi(const std::string&) override
     {
         m_events.push_back("midi");
@@ -33,6 +45,7 @@ public:
     }
     void StopMidi() override { m_events.push_back("stop midi"); }
     std::vector<std::string> m_events;
+    uint64_t m_nWaves = 0;
 
 private:
     platform::IAudioOutput* m_pPrevious;
@@ -180,12 +193,65 @@ TEST(Sounds, StageSoundAtFrameZeroAndObjectSoundsAtTheirFrames)
         perFrame.push_back(joined);
         audio.m_events.clear();
     }
-    EXPECT_EQ(perFrame, (std::vector<std::string>{"midi;", "", "wave;", "", "stop wave;", ""}));
+    EXPECT_EQ(perFrame, (std::vector<std::string>{"midi;", "", "wave;", "", "stop wave 1;", ""}));
     // The still picture starts nothing; pausing stops the music.
     movie.PlayFrame(-1, true);
     EXPECT_TRUE(audio.m_events.empty());
     movie.Pause();
     EXPECT_EQ(audio.m_events.front(), "stop midi");
+    doc.reset();
+    std::filesystem::remove_all(dir);
+}
+
+TEST(Sounds, a_marker_silences_the_wave_and_speaks_on_every_pass_and_ends_stop_only_their_wave)
+{
+    CAudioRecorder audio;
+    auto doc = playtest::Playable({{0, 0, 10, 10, {{-1, 0, 0, 0, 0, 6}}}}, 6);
+    CAbstractMovie& movie = *doc->GetMovie();
+    std::string dir = platform::MakeTempDirectory("soundplay");
+    platform::WriteWholeFile(dir + "/a.wav", std::vector<uint8_t>{'R', 'I', 'F', 'F'});
+    auto sounds = std::make_unique<CSoundList>();
+    auto wave = [&](int32_t start, int32_t end) {
+        auto* sound = new CSound;
+        sound->SetSource(CSound::kindWave, dir + "/a.wav");
+        sound->m_nStartFrame = start;
+        sound->m_nEndFrame = end;
+        sounds->AddTail(sound);
+    };
+    wave(0, 4); // wave 1
+    wave(2, 5); // wave 2, replacing it
+    auto* marker = new CSound;
+    marker->SetSource(CSound::kindMarker, "Hello");
+    marker->m_nStartFrame = 3;
+    marker->m_nEndFrame = 0; // the female voice
+    sounds->AddTail(marker);
+    playtest::LayerAt(*doc, 0)->SetSounds(std::move(sounds));
+
+    movie.Rewind();
+    std::vector<std::string> heard;
+    for (int i = 0; i < 12; ++i) {
+        audio.m_events.clear();
+        movie.Tick();
+        std::string joined;
+        for (const std::string& e : audio.m_events)
+            joined += e + ";";
+        heard.push_back(joined);
+    }
+    // Each wave's end stops its own wave only; the marker silences and speaks once a pass.
+    const std::vector<std::string> pass1 = {"wave;", "", "wave;", "stop wave;say Hello (female);",
+                                            "stop wave 1;", "stop wave 2;"};
+    const std::vector<std::string> pass2 = {"stop wave;wave;", "", "wave;",
+                                            "stop wave;say Hello (female);", "stop wave 3;",
+                                            "stop wave 4;"};
+    EXPECT_EQ(std::vector<std::string>(heard.begin(), heard.begin() + 6), pass1);
+    EXPECT_EQ(std::vector<std::string>(heard.begin() + 6, heard.end()), pass2);
+    // A pause silences every wave and voice, whoever started them.
+    audio.m_events.clear();
+    movie.Pause();
+    EXPECT_NE(std::find(audio.m_events.begin(), audio.m_events.end(), "stop wave"),
+              audio.m_events.end());
+    EXPECT_NE(std::find(audio.m_events.begin(), audio.m_events.end(), "stop speech"),
+              audio.m_events.end());
     doc.reset();
     std::filesystem::remove_all(dir);
 }

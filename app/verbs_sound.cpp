@@ -1,0 +1,142 @@
+// The sound verbs: what a greeting sounds like, rendered offline, and what the MIDI reader
+// finds in a file.
+#include "app/tool.h"
+#include "model/movie.h"
+#include "platform/files.h"
+#include "platform/mixer.h"
+#include "playback/midifile.h"
+#include "playback/midiplayer.h"
+#include "playback/projectdoc.h"
+#include "playback/soundsystem.h"
+#include "playback/soundtrack.h"
+
+#include <cinttypes>
+#include <cmath>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+// The longest soundtrack rendered at once: an hour.
+constexpr double kMaxSeconds = 3600;
+
+int CmdSoundtrack(const std::vector<std::string>& args)
+{
+    double seconds = 0;
+    char extra = 0;
+    if (args.size() != 4 || args[1] != "--seconds"
+        || std::sscanf(args[2].c_str(), "%lf%c", &seconds, &extra) != 1 || !(seconds > 0)
+        || seconds > kMaxSeconds)
+        return -1;
+    const std::string& out = args[3];
+    auto doc = OpenForPlayback(args[0]);
+    if (!doc)
+        return 1;
+    std::string error;
+    std::unique_ptr<platform::ISynth> synth;
+    const std::string soundFont = platform::FindSoundFont();
+    if (!soundFont.empty())
+        synth = platform::CreateSoundFontSynth(soundFont, error);
+    else
+        error = "no SoundFont is installed";
+    if (!synth)
+        std::fprintf(stderr, "%s: the music stays silent: %s\n", args[0].c_str(), error.c_str());
+    auto sound = CSoundSystem::CreateOffline(std::move(synth));
+    if (!sound) {
+        std::fprintf(stderr, "%s: there is not enough memory for the sound\n", args[0].c_str());
+        return 1;
+    }
+    const size_t frames = static_cast<size_t>(std::llround(seconds * platform::kAudioRate));
+    std::vector<int16_t> samples;
+    // Long renders tell how far they are, on standard error.
+    const bool bProgress = seconds >= 30 && isatty(STDERR_FILENO);
+    RenderSoundtrack(*doc, *sound, frames, samples, [&](size_t done) {
+        if (bProgress && done % (kFramesPerTick * 50) == 0)
+            std::fprintf(stderr, "\r%3d%%", static_cast<int>(done * 100 / frames));
+    });
+    if (bProgress)
+        std::fprintf(stderr, "\r100%%\n");
+    // Written beside the target first, so that a failure leaves no half-written file.
+    const std::string temporary = out + ".part";
+    if (!platform::WriteWholeFile(temporary, StereoWaveFile(samples))
+        || !platform::RenameFile(temporary, out)) {
+        platform::DeleteFile(temporary);
+        std::fprintf(stderr, "%s: cannot be written\n", out.c_str());
+        return 1;
+    }
+    std::printf("%s\n", out.c_str());
+    return 0;
+}
+
+const char* KindName(const CMidiEvent& event)
+{
+    switch (event.nKind) {
+    case CMidiEvent::kindChannel: return "channel";
+    case CMidiEvent::kindTempo: return "tempo";
+    case CMidiEvent::kindSysEx: return "sysex";
+    case CMidiEvent::kindMeta: return "meta";
+    }
+    return "?";
+}
+
+int CmdMidi(const std::vector<std::string>& args)
+{
+    if (args.size() != 1)
+        return -1;
+    const std::string& path = args[0];
+    // The player's own answer: what opening the file for play gives.
+    auto sound = CSoundSystem::CreateOffline(nullptr);
+    const int result = sound ? sound->Player()->Open(path) : MIDIPLAYER_NO_MEMORY;
+    if (result != MIDIPLAYER_OK) {
+        std::fprintf(stderr, "%s: result %d: %s\n", path.c_str(), result, MidiResultText(result));
+        return 1;
+    }
+    CMidiFile file;
+    if (file.Open(path) != MIDI_OK) {
+        std::fprintf(stderr, "%s: cannot be read\n", path.c_str());
+        return 1;
+    }
+    std::vector<std::string> lines;
+    CMidiEvent event;
+    int read;
+    while ((read = file.NextEvent(event)) == MIDI_OK) {
+        char line[64];
+        if (event.nKind == CMidiEvent::kindChannel) {
+            std::snprintf(line, sizeof line, "%" PRIu64 ",%d,channel,%02X %02X %02X", event.nTick,
+                event.nTrack, event.nStatus, event.nData1, event.nData2);
+        } else if (event.nKind == CMidiEvent::kindTempo) {
+            std::snprintf(line, sizeof line, "%" PRIu64 ",%d,tempo,%u", event.nTick, event.nTrack,
+                event.nTempo);
+        } else {
+            std::snprintf(line, sizeof line, "%" PRIu64 ",%d,%s,%02X %zu bytes", event.nTick,
+                event.nTrack, KindName(event),
+                event.nKind == CMidiEvent::kindMeta ? event.nData1 : event.nStatus,
+                event.data.size());
+        }
+        lines.emplace_back(line);
+    }
+    std::printf("format: %u\n", file.GetFormat());
+    std::printf("tracks: %d\n", file.GetTrackCount());
+    if (file.GetDivision() & 0x8000)
+        std::printf("division: SMPTE %d frames, %d ticks each\n",
+            -static_cast<int8_t>(file.GetDivision() >> 8), file.GetDivision() & 0xFF);
+    else
+        std::printf("division: %u\n", file.GetDivision());
+    std::printf("length: %" PRIu64 "\n", file.GetLength());
+    std::printf("seconds: %.6f\n", file.GetDurationMicros() / 1e6);
+    std::printf("events: %zu\n", lines.size());
+    std::printf("tick,track,kind,data\n");
+    for (const std::string& line : lines)
+        std::printf("%s\n", line.c_str());
+    return 0;
+}
+
+} // namespace
+
+void AddSoundVerbs(VerbTable& verbs)
+{
+    verbs["soundtrack"] = {"soundtrack FILE.kel --seconds S OUT.wav",
+        "what continuous play from a rewind sounds like, as a 44.1 kHz stereo WAV", CmdSoundtrack};
+    verbs["midi"] = {"midi FILE.mid",
+        "what the MIDI reader finds in a file, or the player's result and why", CmdMidi};
+}

@@ -1,0 +1,79 @@
+// The editor window's sound commands: import a tune as the stage's music, a wave for the
+// selected object, the project properties with the MIDI output, the mute key, and the end
+// message of the MIDI player that lets the music loop.
+#include "editor/editordlg.h"
+
+#include "editor/app.h"
+#include "editor/editing.h"
+#include "editor/moviepropsdlg.h"
+#include "editor/programsound.h"
+#include "editor/prompts.h"
+#include "platform/files.h"
+#include "playback/soundsystem.h"
+
+#include <QDir>
+
+namespace {
+
+// What the import of a tune and of a wave take, in any letter case.
+constexpr char kMidiExtensions[] = "mid;*.midi;*.kar;*.rmi";
+constexpr char kWaveExtensions[] = "wav";
+
+std::string HomeFolder()
+{
+    std::string folder = QDir::homePath().toStdString();
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+} // namespace
+
+bool CEditorDialog::event(QEvent* event)
+{
+    if (event->type() == kMidiEndEvent) {
+        // The tune played to its end: the sound that plays it starts it again.
+        if (CSoundSystem* sound = ProgramSound())
+            sound->OnMidiEnd(static_cast<CMidiEndEvent*>(event)->GetRun());
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+void CEditorDialog::ImportMidi()
+{
+    std::string path;
+    if (!AskFileName(this, HomeFolder(), "MIDI files", kMidiExtensions, OS_MODE_IMPORT, &path))
+        return;
+    m_pEditing->SetStageMidi(path);
+    update();
+}
+
+void CEditorDialog::ImportWaveForSelected()
+{
+    std::string path;
+    if (!AskFileName(this, HomeFolder(), "WAV files", kWaveExtensions, OS_MODE_IMPORT, &path))
+        return;
+    m_pEditing->AddWaveToSelected(path);
+    update();
+}
+
+void CEditorDialog::OpenProjectProperties()
+{
+    CSoundSystem* sound = ProgramSound();
+    const std::vector<std::string> devices
+        = sound != nullptr ? sound->MidiDeviceNames() : std::vector<std::string>();
+    const std::string why = sound != nullptr ? sound->WhyNoSound() : std::string("no audio output");
+    CMoviePropertiesDlg dlg(devices, g_nMidiDevice, why, this);
+    if (dlg.exec() == QDialog::Accepted) {
+        g_nMidiDevice = dlg.m_nSetting;
+        if (sound != nullptr)
+            sound->SetMidiDevice(g_nMidiDevice);
+    }
+    update();
+}
+
+void CEditorDialog::ToggleMute()
+{
+    SetSoundMuted(!IsSoundMuted());
+}

@@ -1,0 +1,346 @@
+#include "platform/wave.h"
+
+#include "platform/files.h"
+
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+constexpr uint16_t kFormatPcm = 1;
+constexpr uint16_t kFormatFloat = 3;
+constexpr uint16_t kFormatExtensible = 0xFFFE;
+constexpr int kMinRate = 1000;
+constexpr int kMaxRate = 384000;
+constexpr int kMaxChannels = 8;
+constexpr int64_t kMaxFileBytes = int64_t(2) << 30;
+// What one converted sound may take: about 101 minutes of stereo at kAudioRate.
+constexpr uint64_t kMaxConvertedBytes = uint64_t(1) << 30;
+constexpr uint64_t kBytesPerMixerFrame = kAudioChannels * sizeof(int16_t);
+
+uint16_t Get16(const uint8_t* p)
+{
+    return uint16_t(p[0] | p[1] << 8);
+}
+uint32_t Get32(const uint8_t* p)
+{
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+bool IsTag(const uint8_t* p, const char* tag)
+{
+    return std::memcmp(p, tag, 4) == 0;
+}
+
+// Every sample reader gives the value on the scale of a 16-bit sample, with the finer bits
+// of the wider formats kept as a fraction until the final rounding.
+double Read8(const uint8_t* p)
+{
+    return (int(p[0]) - 128) * 256.0;
+}
+double Read16(const uint8_t* p)
+{
+    return int16_t(Get16(p));
+}
+double Read24(const uint8_t* p)
+{
+    const int32_t v = int32_t(uint32_t(p[0]) << 8 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 24);
+    return v / 65536.0;
+}
+double Read32(const uint8_t* p)
+{
+    return int32_t(Get32(p)) / 65536.0;
+}
+double ReadFloat32(const uint8_t* p)
+{
+    const uint32_t bits = Get32(p);
+    float f;
+    std::memcpy(&f, &bits, sizeof f);
+    return f * 32768.0;
+}
+double ReadFloat64(const uint8_t* p)
+{
+    const uint64_t bits = uint64_t(Get32(p)) | uint64_t(Get32(p + 4)) << 32;
+    double f;
+    std::memcpy(&f, &bits, sizeof f);
+    return f * 32768.0;
+}
+
+// Float waves may hold anything, including values far beyond full scale, infinities and
+// NaN; all of them end up as a valid 16-bit sample.
+int16_t ToSample(double v)
+{
+    if (std::isnan(v))
+        return 0;
+    if (v >= 32767.0)
+        return 32767;
+    if (v <= -32768.0)
+        return -32768;
+    return int16_t(std::lround(v));
+}
+
+// The number of frames at kAudioRate that last as long as nFrames at nRate (to the nearest).
+uint64_t ConvertedFrames(uint64_t nFrames, int nRate)
+{
+    if (nFrames == 0)
+        return 0;
+    const uint64_t frames = (nFrames * kAudioRate + uint64_t(nRate) / 2) / uint64_t(nRate);
+    return frames == 0 ? 1 : frames;
+}
+
+// Linear interpolation. The position in the source is the output frame number times nRate,
+// in units of 1/kAudioRate of a source frame, carried as a whole frame number and a remainder:
+// exact integers, so a long sound ends exactly where it should. frameAt(i, l, r) gives source
+// frame i as stereo on the 16-bit scale.
+template <class FrameAt>
+std::shared_ptr<CPcm> Resample(uint64_t nFrames, int nRate, FrameAt frameAt)
+{
+    auto pcm = std::make_shared<CPcm>();
+    const uint64_t outFrames = ConvertedFrames(nFrames, nRate);
+    pcm->samples.resize(outFrames * 2);
+    const uint64_t stepWhole = uint64_t(nRate) / kAudioRate;
+    const uint64_t stepPart = uint64_t(nRate) % kAudioRate;
+    uint64_t index = 0;
+    uint64_t part = 0;
+    int16_t* out = pcm->samples.data();
+    for (uint64_t j = 0; j < outFrames; ++j) {
+        const uint64_t i = index < nFrames ? index : nFrames - 1;
+        double left, right;
+        frameAt(i, left, right);
+        if (part != 0 && i + 1 < nFrames) {
+            double nextLeft, nextRight;
+            frameAt(i + 1, nextLeft, nextRight);
+            const double t = double(part) / kAudioRate;
+            left += (nextLeft - left) * t;
+            right += (nextRight - right) * t;
+        }
+        *out++ = ToSample(left);
+        *out++ = ToSample(right);
+        index += stepWhole;
+        part += stepPart;
+        if (part >= kAudioRate) {
+            part -= kAudioRate;
+            ++index;
+        }
+    }
+    return pcm;
+}
+
+struct CWaveFormat {
+    uint16_t nTag = 0; // PCM or float, after looking inside an extensible format
+    int nChannels = 0;
+    int nRate = 0;
+    int nBlockAlign = 0;
+    int nBytesPerSample = 0;
+};
+
+// Reads the format chunk's fields; false with a reason when the wave cannot be played.
+bool ParseFormat(std::span<const uint8_t> chunk, CWaveFormat& format, std::string& error)
+{
+    if (chunk.size() < 16) {
+        error = "the wave's format chunk is too short";
+        return false;
+    }
+    const uint8_t* p = chunk.data();
+    uint16_t tag = Get16(p);
+    const uint32_t channels = Get16(p + 2);
+    const uint32_t rate = Get32(p + 4);
+    const uint32_t blockAlign = Get16(p + 12);
+    const uint32_t bits = Get16(p + 14);
+    if (tag == kFormatExtensible) {
+        // cbSize, valid bits, channel mask, then the sub-format GUID whose first two bytes
+        // are the format tag proper.
+        if (chunk.size() < 40 || Get16(p + 16) < 22) {
+            error = "the wave's extended format chunk is too short";
+            return false;
+        }
+        tag = Get16(p + 24);
+    }
+    if (tag != kFormatPcm && tag != kFormatFloat) {
+        error = "compressed waves (format " + std::to_string(tag) + ") are not supported";
+        return false;
+    }
+    if (channels < 1 || channels > kMaxChannels) {
+        error = "the wave has " + std::to_string(channels) + " channels; 1 to "
+            + std::to_string(kMaxChannels) + " can be played";
+        return false;
+    }
+    if (rate < uint32_t(kMinRate) || rate > uint32_t(kMaxRate)) {
+        error = "the wave's rate of " + std::to_string(rate) + " Hz is outside "
+            + std::to_string(kMinRate) + " to " + std::to_string(kMaxRate) + " Hz";
+        return false;
+    }
+    // Samples narrower than their container (12 bits in 2 bytes) sit in its top bits.
+    const uint32_t bytes = (bits + 7) / 8;
+    const bool bPcmSize = tag == kFormatPcm && bytes >= 1 && bytes <= 4;
+    const bool bFloatSize = tag == kFormatFloat && (bits == 32 || bits == 64);
+    if (!bPcmSize && !bFloatSize) {
+        error = std::string(tag == kFormatFloat ? "float" : "PCM") + " waves with "
+            + std::to_string(bits) + " bits per sample are not supported";
+        return false;
+    }
+    if (blockAlign != channels * bytes) {
+        error = "the wave's block size (" + std::to_string(blockAlign)
+            + " bytes) does not match its " + std::to_string(channels) + " channels of "
+            + std::to_string(bytes) + " bytes";
+        return false;
+    }
+    format.nTag = tag;
+    format.nChannels = int(channels);
+    format.nRate = int(rate);
+    format.nBlockAlign = int(blockAlign);
+    format.nBytesPerSample = int(bytes);
+    return true;
+}
+
+template <double (*Read)(const uint8_t*)>
+std::shared_ptr<CPcm> Convert(const uint8_t* data, uint64_t nFrames, const CWaveFormat& format)
+{
+    const size_t blockAlign = size_t(format.nBlockAlign);
+    const size_t bytes = size_t(format.nBytesPerSample);
+    const int channels = format.nChannels;
+    // Channel 0 is left, 1 right; the rest (centre, surround, ...) are averaged and that
+    // average is shared half and half with each side, so a wave whose channels all carry the
+    // same sound keeps its level.
+    return Resample(nFrames, format.nRate, [=](uint64_t i, double& left, double& right) {
+        const uint8_t* frame = data + i * blockAlign;
+        left = Read(frame);
+        if (channels == 1) {
+            right = left;
+            return;
+        }
+        right = Read(frame + bytes);
+        if (channels == 2)
+            return;
+        double rest = 0;
+        for (int c = 2; c < channels; ++c)
+            rest += Read(frame + size_t(c) * bytes);
+        rest /= channels - 2;
+        left = (left + rest) / 2;
+        right = (right + rest) / 2;
+    });
+}
+
+} // namespace
+
+std::shared_ptr<CPcm> DecodeWave(std::span<const uint8_t> file, std::string& error)
+{
+    if (file.size() < 12 || !IsTag(file.data(), "RIFF") || !IsTag(file.data() + 8, "WAVE")) {
+        error = "not a RIFF/WAVE file";
+        return nullptr;
+    }
+    // The RIFF length is not trusted: writers that stream often never fill it in. The chunks
+    // run to the end of the file, and once the format and the data are known whatever follows
+    // (tags some programs append) may be cut off or be junk.
+    const size_t end = file.size();
+
+    std::span<const uint8_t> fmtChunk;
+    std::span<const uint8_t> dataChunk;
+    bool bFmt = false;
+    bool bData = false;
+    size_t pos = 12;
+    while (end - pos >= 8) {
+        const uint8_t* header = file.data() + pos;
+        const uint64_t size = Get32(header + 4);
+        pos += 8;
+        const size_t left = end - pos;
+        if (size > left) {
+            // A data chunk cut short still plays what arrived; any other chunk cut short
+            // loses nothing once the format and the data are known.
+            if (IsTag(header, "data") && !bData) {
+                dataChunk = file.subspan(pos, left);
+                bData = true;
+            } else if (!bFmt || !bData) {
+                error = "the wave file is cut short";
+                return nullptr;
+            }
+            break;
+        }
+        const auto chunk = file.subspan(pos, size_t(size));
+        if (IsTag(header, "fmt ") && !bFmt) {
+            fmtChunk = chunk;
+            bFmt = true;
+        } else if (IsTag(header, "data") && !bData) {
+            dataChunk = chunk;
+            bData = true;
+        }
+        // Chunks of odd length are followed by a pad byte (which a cut file may lack).
+        pos += size_t(size);
+        if ((size & 1) != 0 && pos < end)
+            ++pos;
+    }
+    if (!bFmt) {
+        error = "the wave's format chunk is missing";
+        return nullptr;
+    }
+    CWaveFormat format;
+    if (!ParseFormat(fmtChunk, format, error))
+        return nullptr;
+    if (!bData) {
+        error = "the wave's sound data is missing";
+        return nullptr;
+    }
+    const uint64_t frames = dataChunk.size() / size_t(format.nBlockAlign);
+    if (ConvertedFrames(frames, format.nRate) > kMaxConvertedBytes / kBytesPerMixerFrame) {
+        error = "the wave is too long to play (over "
+            + std::to_string(kMaxConvertedBytes / kBytesPerMixerFrame / kAudioRate / 60)
+            + " minutes)";
+        return nullptr;
+    }
+    const uint8_t* data = dataChunk.data();
+    if (format.nTag == kFormatFloat)
+        return format.nBytesPerSample == 4 ? Convert<ReadFloat32>(data, frames, format)
+                                           : Convert<ReadFloat64>(data, frames, format);
+    // A PCM sample narrower than its container is left-justified in it, so reading the whole
+    // container gives its value.
+    switch (format.nBytesPerSample) {
+    case 1:
+        return Convert<Read8>(data, frames, format);
+    case 2:
+        return Convert<Read16>(data, frames, format);
+    case 3:
+        return Convert<Read24>(data, frames, format);
+    default:
+        return Convert<Read32>(data, frames, format);
+    }
+}
+
+std::shared_ptr<CPcm> LoadWaveFile(const std::string& path, std::string& error)
+{
+    const int64_t length = FileLength(path);
+    if (length < 0) {
+        error = "the wave file cannot be found";
+        return nullptr;
+    }
+    if (length > kMaxFileBytes) {
+        error = "the wave file is too large (over 2 GB)";
+        return nullptr;
+    }
+    std::vector<uint8_t> file;
+    if (!ReadWholeFile(path, file)) {
+        error = "the wave file cannot be read";
+        return nullptr;
+    }
+    return DecodeWave(file, error);
+}
+
+std::shared_ptr<CPcm> ConvertToMixer(std::span<const int16_t> samples, int nChannels, int nRate)
+{
+    if ((nChannels != 1 && nChannels != 2) || nRate < kMinRate || nRate > kMaxRate)
+        return std::make_shared<CPcm>();
+    const uint64_t frames = samples.size() / size_t(nChannels);
+    if (ConvertedFrames(frames, nRate) > kMaxConvertedBytes / kBytesPerMixerFrame)
+        return std::make_shared<CPcm>();
+    const int16_t* data = samples.data();
+    if (nChannels == 1)
+        return Resample(frames, nRate,
+            [=](uint64_t i, double& left, double& right) { left = right = data[i]; });
+    return Resample(frames, nRate, [=](uint64_t i, double& left, double& right) {
+        left = data[2 * i];
+        right = data[2 * i + 1];
+    });
+}
+
+} // namespace platform

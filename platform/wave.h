@@ -1,0 +1,28 @@
+// Reading RIFF/WAVE files into the mixer's form. Every chunk length and format field is
+// checked against the bytes there are; what cannot be read is refused with a reason a person
+// can act on, never guessed at.
+#pragma once
+
+#include "platform/mixer.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+namespace platform {
+
+// Formats read: PCM with 8, 16, 24 or 32 bits, IEEE float with 32 or 64 bits (also inside
+// WAVE_FORMAT_EXTENSIBLE), 1 to 8 channels (mixed down to stereo), any rate from 1000 to
+// 384000 Hz (converted to kAudioRate).
+// A file without sound (no frames) reads as an empty CPcm.
+// On failure: none, and error says why ("not a RIFF/WAVE file", "the wave's format chunk is
+// missing", "compressed waves (format 2) are not supported", "the wave data is cut short"...).
+std::shared_ptr<CPcm> DecodeWave(std::span<const uint8_t> file, std::string& error);
+std::shared_ptr<CPcm> LoadWaveFile(const std::string& path, std::string& error);
+
+// Resamples mono or interleaved stereo 16-bit sound at nRate to the mixer's stereo at
+// kAudioRate (linear interpolation).
+std::shared_ptr<CPcm> ConvertToMixer(std::span<const int16_t> samples, int nChannels, int nRate);
+
+} // namespace platform

@@ -1,0 +1,159 @@
+// Standard MIDI files built in the test, the frames their events must sound at, and a
+// synthesizer stand-in that records what reached it and at which frame.
+#pragma once
+
+#include "platform/files.h"
+#include "platform/mixer.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace soundtest {
+
+using Bytes = std::vector<uint8_t>;
+
+// One track: events with deltas, written as they come.
+class CTrack {
+public:
+    CTrack& Event(uint32_t delta, Bytes message)
+    {
+        Number(delta);
+        m_bytes.insert(m_bytes.end(), message.begin(), message.end());
+        return *this;
+    }
+    CTrack& Tempo(uint32_t delta, uint32_t tempo)
+    {
+        return Event(delta,
+            { 0xFF, 0x51, 0x03, uint8_t(tempo >> 16), uint8_t(tempo >> 8), uint8_t(tempo) });
+    }
+    CTrack& Text(uint32_t delta, const std::string& text)
+    {
+        Bytes b = { 0xFF, 0x01, uint8_t(text.size()) };
+        b.insert(b.end(), text.begin(), text.end());
+        return Event(delta, b);
+    }
+    CTrack& End(uint32_t delta) { return Event(delta, { 0xFF, 0x2F, 0x00 }); }
+    const Bytes& Get() const { return m_bytes; }
+
+private:
+    void Number(uint32_t v)
+    {
+        Bytes groups;
+        do {
+            groups.insert(groups.begin(), uint8_t(v & 0x7F));
+            v >>= 7;
+        } while (v != 0);
+        for (size_t i = 0; i + 1 < groups.size(); ++i)
+            groups[i] |= 0x80;
+        m_bytes.insert(m_bytes.end(), groups.begin(), groups.end());
+    }
+    Bytes m_bytes;
+};
+
+inline Bytes Smf(uint16_t format, uint16_t division, const std::vector<CTrack>& tracks)
+{
+    Bytes b = { 'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, uint8_t(format), 0, uint8_t(tracks.size()),
+        uint8_t(division >> 8), uint8_t(division) };
+    for (const CTrack& track : tracks) {
+        const Bytes& t = track.Get();
+        b.insert(b.end(), { 'M', 'T', 'r', 'k', uint8_t(t.size() >> 24), uint8_t(t.size() >> 16),
+                              uint8_t(t.size() >> 8), uint8_t(t.size()) });
+        b.insert(b.end(), t.begin(), t.end());
+    }
+    return b;
+}
+
+// The tempo map of a file: (tick, microseconds per quarter note), in tick order.
+using TempoMap = std::vector<std::pair<uint64_t, uint32_t>>;
+
+// The frame at which a tick sounds when tick 0 is at frame 0.
+inline uint64_t FrameOfTick(uint64_t tick, const TempoMap& tempos, uint16_t division)
+{
+    unsigned __int128 sum = 0;
+    uint64_t segment = 0;
+    uint32_t tempo = 500000;
+    for (const auto& [at, value] : tempos) {
+        if (at > tick)
+            break;
+        sum += (unsigned __int128)(at - segment) * tempo;
+        segment = at;
+        tempo = value;
+    }
+    sum += (unsigned __int128)(tick - segment) * tempo;
+    return static_cast<uint64_t>(sum * 44100 / ((unsigned __int128)division * 1000000));
+}
+
+// What reached the synthesizer, and when: the frame is the sum of the frames it was asked to
+// render before the message came.
+struct CHeard {
+    uint64_t nFrame;
+    uint32_t nMessage; // short messages; 0 for a long one
+    Bytes data;
+};
+
+struct CSynthLog {
+    std::vector<CHeard> heard;
+    std::vector<uint64_t> silences;
+    uint64_t nFrames = 0;
+    std::vector<uint32_t> Messages() const
+    {
+        std::vector<uint32_t> out;
+        for (const CHeard& h : heard)
+            out.push_back(h.nMessage);
+        return out;
+    }
+};
+
+class CRecordingSynth : public platform::ISynth {
+public:
+    explicit CRecordingSynth(std::shared_ptr<CSynthLog> log)
+        : m_log(std::move(log))
+    {
+    }
+    void ShortMessage(uint32_t nMessage) override
+    {
+        m_log->heard.push_back({ m_log->nFrames, nMessage, {} });
+    }
+    void LongMessage(std::span<const uint8_t> data) override
+    {
+        m_log->heard.push_back({ m_log->nFrames, 0, Bytes(data.begin(), data.end()) });
+    }
+    void Silence() override { m_log->silences.push_back(m_log->nFrames); }
+    void Render(float*, int nFrames) override { m_log->nFrames += static_cast<uint64_t>(nFrames); }
+
+private:
+    std::shared_ptr<CSynthLog> m_log;
+};
+
+// A folder of its own, removed at the end.
+class CScratchFolder {
+public:
+    CScratchFolder()
+        : m_strPath(platform::MakeTempDirectory("soundtest"))
+    {
+    }
+    ~CScratchFolder() { std::filesystem::remove_all(m_strPath); }
+    std::string Write(const std::string& name, const Bytes& bytes) const
+    {
+        const std::string path = m_strPath + "/" + name;
+        platform::WriteWholeFile(path, bytes);
+        return path;
+    }
+
+private:
+    std::string m_strPath;
+};
+
+// The largest sample (absolute) of interleaved stereo frames [from, to).
+inline int Peak(const std::vector<int16_t>& samples, size_t from, size_t to)
+{
+    int peak = 0;
+    for (size_t i = from * 2; i < to * 2 && i < samples.size(); ++i)
+        peak = std::max(peak, std::abs(int(samples[i])));
+    return peak;
+}
+
+} // namespace soundtest
