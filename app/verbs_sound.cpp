@@ -71,10 +71,14 @@ int CmdSoundtrack(const std::vector<std::string>& args)
 const char* KindName(const CMidiEvent& event)
 {
     switch (event.nKind) {
-    case CMidiEvent::kindChannel: return "channel";
-    case CMidiEvent::kindTempo: return "tempo";
-    case CMidiEvent::kindSysEx: return "sysex";
-    case CMidiEvent::kindMeta: return "meta";
+    case CMidiEvent::kindChannel:
+        return "channel";
+    case CMidiEvent::kindTempo:
+        return "tempo";
+    case CMidiEvent::kindSysEx:
+        return "sysex";
+    case CMidiEvent::kindMeta:
+        return "meta";
     }
     return "?";
 }
@@ -135,8 +139,8 @@ int CmdMidi(const std::vector<std::string>& args)
 
 void AddSoundVerbs(VerbTable& verbs)
 {
-    verbs["soundtrack"] = {"soundtrack FILE.kel --seconds S OUT.wav",
-        "what continuous play from a rewind sounds like, as a 44.1 kHz stereo WAV", CmdSoundtrack};
-    verbs["midi"] = {"midi FILE.mid",
-        "what the MIDI reader finds in a file, or the player's result and why", CmdMidi};
+    verbs["soundtrack"] = { "soundtrack FILE.kel --seconds S OUT.wav",
+        "what continuous play from a rewind sounds like, as a 44.1 kHz stereo WAV", CmdSoundtrack };
+    verbs["midi"] = { "midi FILE.mid",
+        "what the MIDI reader finds in a file, or the player's result and why", CmdMidi };
 }

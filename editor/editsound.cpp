@@ -66,8 +66,8 @@ std::unique_ptr<CSound> SoundFromFile(const std::string& strPath, int nKind)
     }
     auto sound = std::make_unique<CSound>();
     if (!sound->SetSource(nKind, strPath)) {
-        platform::ShowMessage(IDS_SOUND_NOT_ADDED, strPath + ": no private copy can be made in "
-                + platform::TempDirectory());
+        platform::ShowMessage(IDS_SOUND_NOT_ADDED,
+            strPath + ": no private copy can be made in " + platform::TempDirectory());
         return nullptr;
     }
     sound->SetName(SoundName(strPath));
@@ -125,8 +125,7 @@ bool CObjectEditor::ChangeSounds(CLayer& layer, const std::function<bool(CSoundL
     if (!layer.m_pSounds)
         layer.SetSounds(std::make_unique<CSoundList>());
     CSoundList& list = *layer.m_pSounds;
-    auto before
-        = std::make_shared<CUndoRecord>(UNDO_SOUNDS, UNDO_BEFORE, list.m_nId, layer.m_nId);
+    auto before = std::make_shared<CUndoRecord>(UNDO_SOUNDS, UNDO_BEFORE, list.m_nId, layer.m_nId);
     if (!m_store.SaveState(*before, list)) {
         platform::ShowMessage(kNotRecorded);
         return false;
@@ -174,8 +173,8 @@ bool CObjectEditor::AddWaveToSelected(const std::string& strPath)
             return true;
         // It would share frames with another wave: the list stays as it was.
         list.RemoveAt(list.FindIndex(list.IndexOf(added)));
-        platform::ShowMessage(IDS_SOUND_NOT_ADDED,
-            "It would play at the same time as another sound of the object.");
+        platform::ShowMessage(
+            IDS_SOUND_NOT_ADDED, "It would play at the same time as another sound of the object.");
         return false;
     });
 }

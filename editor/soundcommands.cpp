@@ -43,7 +43,8 @@ bool CEditorDialog::event(QEvent* event)
 void CEditorDialog::ImportMidi()
 {
     std::string path;
-    if (!AskFileName(this, HomeFolder(), "MIDI files", kMidiExtensions, OS_MODE_IMPORT, &path))
+    if (!AskFileName(
+            this, HomeFolder(), "Fichiers MIDI *.mid", kMidiExtensions, OS_MODE_IMPORT, &path))
         return;
     m_pEditing->SetStageMidi(path);
     update();
@@ -52,7 +53,7 @@ void CEditorDialog::ImportMidi()
 void CEditorDialog::ImportWaveForSelected()
 {
     std::string path;
-    if (!AskFileName(this, HomeFolder(), "WAV files", kWaveExtensions, OS_MODE_IMPORT, &path))
+    if (!AskFileName(this, HomeFolder(), "WAV Files *.wav", kWaveExtensions, OS_MODE_IMPORT, &path))
         return;
     m_pEditing->AddWaveToSelected(path);
     update();

@@ -10,15 +10,15 @@ namespace platform {
 
 // Event words of the stream records: the kind in bits 24-31.
 constexpr uint32_t MEVT_SHORTMSG = 0x00; // status | data1 << 8 | data2 << 16
-constexpr uint32_t MEVT_TEMPO = 0x01;    // microseconds per quarter note in bits 0-23
-constexpr uint32_t MEVT_NOP = 0x02;      // nothing happens; the delta still passes
-constexpr uint32_t MEVT_LONGMSG = 0x80;  // length in bits 0-23, then the bytes, padded to 4
-constexpr size_t kMidiRecordSize = 12;   // delta (uint32), stream id (uint32, 0), event word
+constexpr uint32_t MEVT_TEMPO = 0x01; // microseconds per quarter note in bits 0-23
+constexpr uint32_t MEVT_NOP = 0x02; // nothing happens; the delta still passes
+constexpr uint32_t MEVT_LONGMSG = 0x80; // length in bits 0-23, then the bytes, padded to 4
+constexpr size_t kMidiRecordSize = 12; // delta (uint32), stream id (uint32, 0), event word
 
 // Flags of a buffer header.
-constexpr uint32_t MHDR_DONE = 1;     // handed back
+constexpr uint32_t MHDR_DONE = 1; // handed back
 constexpr uint32_t MHDR_PREPARED = 2;
-constexpr uint32_t MHDR_INQUEUE = 4;  // queued and not yet played
+constexpr uint32_t MHDR_INQUEUE = 4; // queued and not yet played
 
 // Results of the stream calls.
 constexpr int MMSYSERR_NOERROR = 0;

@@ -29,24 +29,34 @@ void PutRecord(std::vector<uint8_t>& data, size_t& at, uint32_t nEvent)
 int MidiResultOf(int nReaderCode)
 {
     switch (nReaderCode) {
-    case MIDI_OK: return MIDIPLAYER_OK;
-    case MIDI_NO_MEMORY: return MIDIPLAYER_NO_MEMORY;
+    case MIDI_OK:
+        return MIDIPLAYER_OK;
+    case MIDI_NO_MEMORY:
+        return MIDIPLAYER_NO_MEMORY;
     case MIDI_BAD_DATA:
     case MIDI_CANNOT_OPEN:
-    case 4: return MIDIPLAYER_INVALID_FILE;
-    default: return MIDIPLAYER_WRONG_STATE;
+    case 4:
+        return MIDIPLAYER_INVALID_FILE;
+    default:
+        return MIDIPLAYER_WRONG_STATE;
     }
 }
 
 const char* MidiResultText(int nResult)
 {
     switch (nResult) {
-    case MIDIPLAYER_OK: return "played";
-    case MIDIPLAYER_NO_MEMORY: return "there is not enough memory";
-    case MIDIPLAYER_WRONG_STATE: return "the player cannot do that now";
-    case MIDIPLAYER_NOT_READY: return "the MIDI output is not ready";
-    case MIDIPLAYER_INVALID_FILE: return "the file is not a MIDI file that can be played";
-    default: return "the MIDI output refused";
+    case MIDIPLAYER_OK:
+        return "played";
+    case MIDIPLAYER_NO_MEMORY:
+        return "there is not enough memory";
+    case MIDIPLAYER_WRONG_STATE:
+        return "the player cannot do that now";
+    case MIDIPLAYER_NOT_READY:
+        return "the MIDI output is not ready";
+    case MIDIPLAYER_INVALID_FILE:
+        return "the file is not a MIDI file that can be played";
+    default:
+        return "the MIDI output refused";
     }
 }
 
@@ -310,7 +320,7 @@ void CMidiStreamPlayer::FillStateBuffer(uint64_t nStartTick)
         else if (event.nKind == CMidiEvent::kindChannel && (event.nStatus & 0xF0) == 0xC0)
             programs[event.nStatus & 0x0F] = event.nData1;
         else if (event.nKind == CMidiEvent::kindChannel && (event.nStatus & 0xF0) == 0xB0
-                 && event.nData1 < 120)
+            && event.nData1 < 120)
             controllers[event.nStatus & 0x0F][event.nData1] = event.nData2;
     }
     size_t at = 0;

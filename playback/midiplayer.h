@@ -59,7 +59,8 @@ public:
     using EndPoster = std::function<void(CMidiStreamPlayer* pPlayer, uint32_t nRun)>;
 
     // The player of the mixer's stream; none when memory runs out. The mixer outlives it.
-    static std::unique_ptr<CMidiStreamPlayer> Create(platform::CAudioMixer& mixer, EndPoster poster);
+    static std::unique_ptr<CMidiStreamPlayer> Create(
+        platform::CAudioMixer& mixer, EndPoster poster);
     // Stops a run and closes the stream and the file.
     ~CMidiStreamPlayer() override;
     CMidiStreamPlayer(const CMidiStreamPlayer&) = delete;
@@ -128,8 +129,8 @@ private:
     int m_nBuffersOut = 0;
     uint64_t m_nStartTick = 0;
     uint64_t m_nEndTick = 0;
-    bool m_bEndOfData = false;   // flag bit 0
-    bool m_bStopping = false;    // flag bit 2
+    bool m_bEndOfData = false; // flag bit 0
+    bool m_bStopping = false; // flag bit 2
     uint32_t m_nRun = 0;
     uint32_t m_nEndedRun = 0;
 };

@@ -59,8 +59,8 @@ std::unique_ptr<CSoundSystem> CSoundSystem::CreateOffline(std::unique_ptr<platfo
     std::unique_ptr<CSoundSystem> system(new CSoundSystem());
     system->m_bOffline = true;
     CSoundSystem* self = system.get();
-    if (!system->Init(std::move(synth), false,
-            [self](uint32_t nRun) { self->m_endedRuns.push_back(nRun); }))
+    if (!system->Init(
+            std::move(synth), false, [self](uint32_t nRun) { self->m_endedRuns.push_back(nRun); }))
         return nullptr;
     return system;
 }
@@ -69,8 +69,8 @@ bool CSoundSystem::Init(std::unique_ptr<platform::ISynth> synth, bool bDevice, E
 {
     m_bHasSynth = synth != nullptr;
     m_pMixer = std::make_unique<platform::CAudioMixer>(std::move(synth));
-    m_pPlayer = CMidiStreamPlayer::Create(*m_pMixer,
-        [poster = std::move(poster)](CMidiStreamPlayer*, uint32_t nRun) {
+    m_pPlayer = CMidiStreamPlayer::Create(
+        *m_pMixer, [poster = std::move(poster)](CMidiStreamPlayer*, uint32_t nRun) {
             if (poster)
                 poster(nRun);
         });
@@ -109,8 +109,8 @@ std::vector<std::string> CSoundSystem::MidiDeviceNames() const
 {
     if (MidiDeviceCount() == 0)
         return {};
-    return { "Synthesizer (" + (m_strSoundFont.empty() ? std::string("SoundFont")
-                                                         : SoundFontName(m_strSoundFont))
+    return { "Synthesizer ("
+        + (m_strSoundFont.empty() ? std::string("SoundFont") : SoundFontName(m_strSoundFont))
         + ")" };
 }
 

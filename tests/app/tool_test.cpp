@@ -6,6 +6,8 @@
 #include "tests/model/fixtures.h"
 #include "tests/model/lzss_reference.h"
 #include "tests/model/showcase.h"
+#include "tests/playback/sound_fixtures.h"
+#include "model/sound.h"
 
 #include <QImage>
 
@@ -308,6 +310,38 @@ TEST_F(ToolTest, midi_prints_what_the_reader_found_or_the_result_and_why)
     EXPECT_EQ(bad.status, 1);
     EXPECT_NE(bad.err.find("result 296"), std::string::npos) << bad.err;
     EXPECT_EQ(Run("midi").status, 2);
+}
+
+TEST_F(ToolTest, soundtrack_note_onsets_keep_the_schedule_within_two_milliseconds)
+{
+    if (platform::FindSoundFont().empty())
+        GTEST_SKIP() << "no SoundFont installed";
+    // A new greeting whose music is a tune of separated strokes.
+    const soundtest::CStrokes strokes = soundtest::WoodBlockStrokes();
+    platform::WriteWholeFile(Path("strokes.mid"), strokes.file);
+    {
+        auto movie = CAbstractMovie::NewProject();
+        auto music = std::make_unique<CSound>();
+        ASSERT_TRUE(music->SetSource(CSound::kindMidi, Path("strokes.mid")));
+        movie->GetFirstStage()->SetSound(std::move(music));
+        ASSERT_TRUE(::SaveProject(*movie, Path("strokes.kel")));
+    }
+    const Result r = Run("soundtrack " + Path("strokes.kel") + " --seconds 6 " + Path("s.wav"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::vector<uint8_t> wave = Read("s.wav");
+    ASSERT_EQ(wave.size(), 44u + 44100 * 6 * 4);
+    std::vector<int16_t> samples((wave.size() - 44) / 2);
+    for (size_t i = 0; i < samples.size(); ++i)
+        samples[i] = int16_t(wave[44 + 2 * i] | (wave[45 + 2 * i] << 8));
+    const std::vector<double> onsets = soundtest::OnsetsMs(samples);
+    ASSERT_GE(onsets.size(), 8u);
+    double worst = 0;
+    for (size_t i = 0; i < 8; ++i) {
+        const double error = (onsets[i] - onsets[0]) - (strokes.expectedMs[i] - strokes.expectedMs[0]);
+        worst = std::max(worst, std::abs(error));
+        EXPECT_LE(std::abs(error), 2.0) << "stroke " << i;
+    }
+    std::printf("worst onset error through vimble-tool: %.3f ms\n", worst);
 }
 
 } // namespace

@@ -39,56 +39,13 @@ QPoint Screen(int x, int y)
     return kView + QPoint(x * 616 / 800, y * 462 / 600);
 }
 
-// Answers the editor's prompts: the colour chooser with a given colour, the front with a
-// given path, and every question with No.
-class CAnswers : public IEditorPrompts {
-public:
-    uint8_t MessageBox(QWidget*, int, const std::string& strText) override
-    {
-        m_questions.push_back(strText);
-        return MB_RESULT_NO;
-    }
-    bool ChooseFile(QWidget*, const std::string& strFolder, const std::string&,
-        const std::string& strExtension, int, std::string* pPath) override
-    {
-        m_strFolder = strFolder;
-        m_strExtension = strExtension;
-        if (m_strFile.empty())
-            return false;
-        *pPath = m_strFile;
-        return true;
-    }
-    bool ChooseColor(QWidget*, COLORREF* pColor) override
-    {
-        if (!m_bColor)
-            return false;
-        *pColor = m_crColor;
-        return true;
-    }
-    std::vector<std::string> m_questions;
-    std::string m_strFile;
-    std::string m_strFolder;
-    std::string m_strExtension;
-    bool m_bColor = false;
-    COLORREF m_crColor = 0;
-};
-
-class Editing : public testing::Test {
+class Editing : public CEditorWindowTest {
 protected:
     void SetUp() override
     {
-        m_pLibrary = platform::CResourceLibrary::Load(VIMBLE_RESOURCE_DIR "/ksredfr120.rcc");
-        ASSERT_NE(m_pLibrary, nullptr);
-        platform::SetResourceLibrary(m_pLibrary.get());
-        m_pPrevious = SetEditorPrompts(&m_answers);
-        ASSERT_TRUE(m_dir.isValid());
-        m_strDir = m_dir.path().toStdString();
-        m_pEditor = std::make_unique<CEditorDialog>();
-        m_pEditor->resize(1024, 768);
-        m_pEditor->SetStartFolder(m_strDir + "/");
-        m_pEditor->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pEditor.get()));
-        ASSERT_EQ(m_pEditor->GetFrameOrigin(), QPoint(112, 84));
+        OpenEditor();
+        if (HasFatalFailure())
+            return;
         // The text dialog answers with the text the test gives.
         Editor().SetDialogRunner([this](CObjectPropertiesDlg& dlg) {
             ++m_nDialogs;
@@ -99,15 +56,8 @@ protected:
             return true;
         });
     }
-    void TearDown() override
-    {
-        m_pEditor.reset();
-        SetEditorPrompts(m_pPrevious);
-        platform::SetResourceLibrary(nullptr);
-    }
+    void TearDown() override { CloseEditor(); }
 
-    CObjectEditor& Editor() { return m_pEditor->Editing(); }
-    CStage* Stage() { return m_pEditor->GetDoc()->GetMovie()->GetFirstStage(); }
     int LayerCount() { return Stage()->GetLayers() ? Stage()->GetLayers()->GetCount() : 0; }
     CLayer* Layer(int i) { return Stage()->GetLayers()->GetAt(i); } // 0: the topmost
     std::vector<int32_t> LayerIds()
@@ -189,12 +139,6 @@ protected:
         return path;
     }
 
-    std::unique_ptr<platform::CResourceLibrary> m_pLibrary;
-    CAnswers m_answers;
-    IEditorPrompts* m_pPrevious = nullptr;
-    QTemporaryDir m_dir;
-    std::string m_strDir;
-    std::unique_ptr<CEditorDialog> m_pEditor;
     std::string m_strText = "Hello";
     int m_nDialogs = 0;
     int m_nLastMode = 0;

@@ -38,45 +38,18 @@ std::vector<uint8_t> MidiFileBytes()
 std::vector<uint8_t> WaveFileBytes()
 {
     std::vector<uint8_t> b = { 'R', 'I', 'F', 'F', 44, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't',
-        ' ', 16, 0, 0, 0, 1, 0, 1, 0, 0x22, 0x56, 0, 0, 0x44, 0xAC, 0, 0, 2, 0, 16, 0, 'd', 'a', 't',
-        'a', 8, 0, 0, 0, 1, 0, 2, 0, 3, 0, 4, 0 };
+        ' ', 16, 0, 0, 0, 1, 0, 1, 0, 0x22, 0x56, 0, 0, 0x44, 0xAC, 0, 0, 2, 0, 16, 0, 'd', 'a',
+        't', 'a', 8, 0, 0, 0, 1, 0, 2, 0, 3, 0, 4, 0 };
     return b;
 }
 
-// Answers the file chooser with the file the test gives, and records what it was asked.
-class CFileAnswer : public IEditorPrompts {
-public:
-    uint8_t MessageBox(QWidget*, int, const std::string&) override { return MB_RESULT_NO; }
-    bool ChooseFile(QWidget*, const std::string& strFolder, const std::string&,
-        const std::string& strExtension, int, std::string* pPath) override
-    {
-        m_strFolder = strFolder;
-        m_strExtension = strExtension;
-        if (m_strFile.empty())
-            return false;
-        *pPath = m_strFile;
-        return true;
-    }
-    std::string m_strFile;
-    std::string m_strFolder;
-    std::string m_strExtension;
-};
-
-class SoundCommands : public testing::Test {
+class SoundCommands : public CEditorWindowTest {
 protected:
     void SetUp() override
     {
-        m_pLibrary = platform::CResourceLibrary::Load(VIMBLE_RESOURCE_DIR "/ksredfr120.rcc");
-        ASSERT_NE(m_pLibrary, nullptr);
-        platform::SetResourceLibrary(m_pLibrary.get());
-        m_pPrevious = SetEditorPrompts(&m_answers);
-        ASSERT_TRUE(m_dir.isValid());
-        m_strDir = m_dir.path().toStdString();
-        m_pEditor = std::make_unique<CEditorDialog>();
-        m_pEditor->resize(1024, 768);
-        m_pEditor->SetStartFolder(m_strDir + "/");
-        m_pEditor->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pEditor.get()));
+        OpenEditor();
+        if (HasFatalFailure())
+            return;
         ASSERT_TRUE(m_pEditor->NewProject());
         // The sound dialogs answer as the test says, through their own fields and buttons.
         Editor().SetSoundDialogRunner([this](QDialog& dlg) {
@@ -95,15 +68,8 @@ protected:
             return dlg.result() == QDialog::Accepted;
         });
     }
-    void TearDown() override
-    {
-        m_pEditor.reset();
-        SetEditorPrompts(m_pPrevious);
-        platform::SetResourceLibrary(nullptr);
-    }
+    void TearDown() override { CloseEditor(); }
 
-    CObjectEditor& Editor() { return m_pEditor->Editing(); }
-    CStage* Stage() { return m_pEditor->GetDoc()->GetMovie()->GetFirstStage(); }
     std::string Write(const std::string& name, const std::vector<uint8_t>& bytes)
     {
         const std::string path = m_strDir + "/" + name;
@@ -128,12 +94,6 @@ protected:
     // recomputes it from the effects).
     void SetLength(int32_t n) { m_pEditor->GetDoc()->GetMovie()->SetFrameCount(n); }
 
-    std::unique_ptr<platform::CResourceLibrary> m_pLibrary;
-    CFileAnswer m_answers;
-    IEditorPrompts* m_pPrevious = nullptr;
-    QTemporaryDir m_dir;
-    std::string m_strDir;
-    std::unique_ptr<CEditorDialog> m_pEditor;
     std::string m_strStart = "0";
     std::string m_strEnd;
     std::string m_strSaid = "Happy birthday";

@@ -1,14 +1,24 @@
-// What the window tests share: a file's bytes, a program button by its command, and a click
-// on a control as a person makes it.
+// What the window tests share: a file's bytes, a program button by its command, a click on a
+// control as a person makes it, and the editor window open off screen with answers to its
+// questions.
 #pragma once
 
+#include "editor/editing.h"
+#include "editor/editordlg.h"
+#include "editor/prompts.h"
 #include "editor/skin.h"
+#include "model/movie.h"
 #include "platform/files.h"
+#include "platform/resources.h"
+#include "playback/projectdoc.h"
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+
+#include <memory>
 
 #include <string>
 #include <vector>
@@ -38,3 +48,73 @@ inline void Click(QWidget* widget)
     QTest::mouseClick(
         widget, Qt::LeftButton, {}, QPoint(widget->width() / 2, widget->height() / 2));
 }
+
+// Answers the editor's prompts: the colour chooser with a given colour, the front with a
+// given path, and every question with No.
+class CAnswers : public IEditorPrompts {
+public:
+    uint8_t MessageBox(QWidget*, int, const std::string& strText) override
+    {
+        m_questions.push_back(strText);
+        return MB_RESULT_NO;
+    }
+    bool ChooseFile(QWidget*, const std::string& strFolder, const std::string&,
+        const std::string& strExtension, int, std::string* pPath) override
+    {
+        m_strFolder = strFolder;
+        m_strExtension = strExtension;
+        if (m_strFile.empty())
+            return false;
+        *pPath = m_strFile;
+        return true;
+    }
+    bool ChooseColor(QWidget*, COLORREF* pColor) override
+    {
+        if (!m_bColor)
+            return false;
+        *pColor = m_crColor;
+        return true;
+    }
+    std::vector<std::string> m_questions;
+    std::string m_strFile;
+    std::string m_strFolder;
+    std::string m_strExtension;
+    bool m_bColor = false;
+    COLORREF m_crColor = 0;
+};
+
+// The editor window at 1024 x 768 off screen, with the program's resource library, the answers
+// above in place of the person, and a folder of its own to start the front in.
+class CEditorWindowTest : public testing::Test {
+protected:
+    void OpenEditor()
+    {
+        m_pLibrary = platform::CResourceLibrary::Load(VIMBLE_RESOURCE_DIR "/ksredfr120.rcc");
+        ASSERT_NE(m_pLibrary, nullptr);
+        platform::SetResourceLibrary(m_pLibrary.get());
+        m_pPrevious = SetEditorPrompts(&m_answers);
+        ASSERT_TRUE(m_dir.isValid());
+        m_strDir = m_dir.path().toStdString();
+        m_pEditor = std::make_unique<CEditorDialog>();
+        m_pEditor->resize(1024, 768);
+        m_pEditor->SetStartFolder(m_strDir + "/");
+        m_pEditor->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pEditor.get()));
+        ASSERT_EQ(m_pEditor->GetFrameOrigin(), QPoint(112, 84));
+    }
+    void CloseEditor()
+    {
+        m_pEditor.reset();
+        SetEditorPrompts(m_pPrevious);
+        platform::SetResourceLibrary(nullptr);
+    }
+    CObjectEditor& Editor() { return m_pEditor->Editing(); }
+    CStage* Stage() { return m_pEditor->GetDoc()->GetMovie()->GetFirstStage(); }
+
+    std::unique_ptr<platform::CResourceLibrary> m_pLibrary;
+    CAnswers m_answers;
+    IEditorPrompts* m_pPrevious = nullptr;
+    QTemporaryDir m_dir;
+    std::string m_strDir;
+    std::unique_ptr<CEditorDialog> m_pEditor;
+};

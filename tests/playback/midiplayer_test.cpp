@@ -9,6 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
 namespace {
 
 using namespace soundtest;
@@ -246,8 +251,7 @@ TEST_F(SoundSystemTest, files_that_cannot_play_are_refused_and_nothing_hangs)
         Smf(0, kDivision, {}), // no tracks
         Smf(0, kDivision, { atZero }), // nothing after tick 0
         Smf(0, 0, { note }), // time division 0
-        Smf(0, kDivision, { zeroTempo }),
-        Bytes(good.begin(), good.begin() + 20), // cut short
+        Smf(0, kDivision, { zeroTempo }), Bytes(good.begin(), good.begin() + 20), // cut short
         { 'R', 'I', 'F', 'F', 4, 0, 0, 0, 'R', 'M', 'I', 'D' }, // a form without data
     };
     CMidiStreamPlayer& player = *m_pSound->Player();
@@ -315,6 +319,59 @@ TEST(MidiResults, reader_codes_map_to_the_player_results)
     EXPECT_EQ(MidiResultOf(4), 296);
     EXPECT_EQ(MidiResultOf(7), 274);
     EXPECT_STRNE(MidiResultText(296), "");
+}
+
+} // namespace
+
+namespace {
+
+// The player on the sound card's own thread (SDL's disk driver writes what it plays to a
+// file): the buffers come back there while this thread asks, loops and stops.
+TEST(SoundCard, the_player_keeps_playing_on_the_audio_thread_and_stops_at_once)
+{
+    CScratchFolder folder;
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", folder.Write("out.raw", {}).c_str(), 1);
+    std::atomic<uint32_t> ended { 0 };
+    std::atomic<uint32_t> lastRun { 0 };
+    auto sound = CSoundSystem::CreateForDevice([&](uint32_t nRun) {
+        lastRun = nRun;
+        ++ended;
+    });
+    unsetenv("SDL_AUDIODRIVER");
+    unsetenv("SDL_DISKAUDIOFILE");
+    ASSERT_TRUE(sound);
+    if (sound->MidiDeviceCount() == 0)
+        GTEST_SKIP() << "no sound: " << sound->WhyNoSound();
+    platform::IAudioOutput* previous = platform::SetAudioOutput(sound.get());
+    // A tune of a fifth of a second.
+    CTrack t;
+    t.Event(0, { 0x90, 60, 100 }).Event(20, { 0x80, 60, 0 }).End(18);
+    {
+        CSound music;
+        ASSERT_TRUE(
+            music.SetSource(CSound::kindMidi, folder.Write("short.mid", Smf(0, 96, { t }))));
+        music.Play();
+        CMidiStreamPlayer& player = *sound->Player();
+        // Three runs, each started again here when the last one's end arrives.
+        for (uint32_t run = 1; run <= 3; ++run) {
+            for (int i = 0; i < 500 && ended.load() < run; ++i) {
+                EXPECT_LE(player.BuffersOut(), CMidiStreamPlayer::kBufferCount + 1);
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+            ASSERT_EQ(ended.load(), run) << "run " << run << " did not end";
+            EXPECT_EQ(lastRun.load(), run);
+            sound->OnMidiEnd(lastRun.load());
+        }
+        // The fourth run ends with the stop (or just before it, on a slow machine).
+        music.Stop();
+        EXPECT_EQ(player.GetState(), CMidiStreamPlayer::stateOpened);
+        EXPECT_EQ(player.BuffersOut(), 0);
+        EXPECT_EQ(ended.load(), 4u);
+        sound->OnMidiEnd(lastRun.load()); // and starts nothing
+        EXPECT_EQ(player.GetRun(), 4u);
+    }
+    platform::SetAudioOutput(previous);
 }
 
 } // namespace

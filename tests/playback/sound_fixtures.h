@@ -5,7 +5,9 @@
 #include "platform/files.h"
 #include "platform/mixer.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -26,8 +28,8 @@ public:
     }
     CTrack& Tempo(uint32_t delta, uint32_t tempo)
     {
-        return Event(delta,
-            { 0xFF, 0x51, 0x03, uint8_t(tempo >> 16), uint8_t(tempo >> 8), uint8_t(tempo) });
+        return Event(
+            delta, { 0xFF, 0x51, 0x03, uint8_t(tempo >> 16), uint8_t(tempo >> 8), uint8_t(tempo) });
     }
     CTrack& Text(uint32_t delta, const std::string& text)
     {
@@ -59,8 +61,9 @@ inline Bytes Smf(uint16_t format, uint16_t division, const std::vector<CTrack>& 
         uint8_t(division >> 8), uint8_t(division) };
     for (const CTrack& track : tracks) {
         const Bytes& t = track.Get();
-        b.insert(b.end(), { 'M', 'T', 'r', 'k', uint8_t(t.size() >> 24), uint8_t(t.size() >> 16),
-                              uint8_t(t.size() >> 8), uint8_t(t.size()) });
+        b.insert(b.end(),
+            { 'M', 'T', 'r', 'k', uint8_t(t.size() >> 24), uint8_t(t.size() >> 16),
+                uint8_t(t.size() >> 8), uint8_t(t.size()) });
         b.insert(b.end(), t.begin(), t.end());
     }
     return b;
@@ -154,6 +157,75 @@ inline int Peak(const std::vector<int16_t>& samples, size_t from, size_t to)
     for (size_t i = from * 2; i < to * 2 && i < samples.size(); ++i)
         peak = std::max(peak, std::abs(int(samples[i])));
     return peak;
+}
+
+// The times (ms) at which a sound begins: the envelope (peak of 1 ms blocks) rises above a
+// tenth of the loudest block and above four times what it was 5 to 15 ms before; the onset
+// is the first sample of that block above that level. After an onset, 50 ms pass before the
+// next may come.
+inline std::vector<double> OnsetsMs(const std::vector<int16_t>& samples)
+{
+    constexpr size_t kBlock = 44;
+    std::vector<int> envelope;
+    for (size_t at = 0; at + kBlock <= samples.size() / 2; at += kBlock)
+        envelope.push_back(Peak(samples, at, at + kBlock));
+    const int loudest = *std::max_element(envelope.begin(), envelope.end());
+    std::vector<double> onsets;
+    size_t next = 0;
+    for (size_t i = 1; i < envelope.size(); ++i) {
+        if (i < next)
+            continue;
+        const int before = i < 15
+            ? 0
+            : *std::min_element(envelope.begin() + long(i) - 15, envelope.begin() + long(i) - 5);
+        const int level = std::max(loudest / 10, 4 * before);
+        if (envelope[i] <= level)
+            continue;
+        // The first sample above the level, in this block or the one before.
+        size_t frame = (i - 1) * kBlock;
+        while (frame < (i + 1) * kBlock && std::abs(samples[frame * 2]) <= level)
+            ++frame;
+        onsets.push_back(double(frame) * 1000.0 / 44100);
+        next = i + 50;
+    }
+    return onsets;
+}
+
+// Eight strokes of a wood block on the drum channel (a sharp attack, a short decay) at
+// irregular ticks, 96 to a quarter, with a tempo change between them; and the times (ms) at
+// which the file's schedule puts them.
+struct CStrokes {
+    Bytes file;
+    std::vector<double> expectedMs;
+};
+
+inline CStrokes WoodBlockStrokes()
+{
+    const uint64_t ticks[] = { 0, 150, 320, 460, 670, 830, 1020, 1165 };
+    const TempoMap tempos = { { 610, 400000 } };
+    struct CTimed {
+        uint64_t tick;
+        Bytes message;
+    };
+    std::vector<CTimed> events = { { 610, { 0xFF, 0x51, 0x03, 0x06, 0x1A, 0x80 } } };
+    for (uint64_t tick : ticks) {
+        events.push_back({ tick, { 0x99, 76, 110 } });
+        events.push_back({ tick + 30, { 0x89, 76, 0 } });
+    }
+    std::stable_sort(events.begin(), events.end(),
+        [](const CTimed& a, const CTimed& b) { return a.tick < b.tick; });
+    CTrack track;
+    uint64_t last = 0;
+    for (const CTimed& e : events) {
+        track.Event(uint32_t(e.tick - last), e.message);
+        last = e.tick;
+    }
+    track.End(400);
+    CStrokes strokes;
+    strokes.file = Smf(0, 96, { track });
+    for (uint64_t tick : ticks)
+        strokes.expectedMs.push_back(double(FrameOfTick(tick, tempos, 96)) * 1000.0 / 44100);
+    return strokes;
 }
 
 } // namespace soundtest

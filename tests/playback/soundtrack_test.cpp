@@ -29,38 +29,6 @@ std::unique_ptr<platform::ISynth> RealSynth()
     return platform::CreateSoundFontSynth(soundFont, error);
 }
 
-// The times (ms) at which a sound begins: the envelope (peak of 1 ms blocks) rises above a
-// tenth of the loudest block and above four times what it was 5 to 15 ms before; the onset
-// is the first sample of that block above that level. After an onset, 50 ms pass before the
-// next may come.
-std::vector<double> OnsetsMs(const std::vector<int16_t>& samples)
-{
-    constexpr size_t kBlock = 44;
-    std::vector<int> envelope;
-    for (size_t at = 0; at + kBlock <= samples.size() / 2; at += kBlock)
-        envelope.push_back(Peak(samples, at, at + kBlock));
-    const int loudest = *std::max_element(envelope.begin(), envelope.end());
-    std::vector<double> onsets;
-    size_t next = 0;
-    for (size_t i = 1; i < envelope.size(); ++i) {
-        if (i < next)
-            continue;
-        const int before = i < 15 ? 0
-                                  : *std::min_element(envelope.begin() + long(i) - 15,
-                                        envelope.begin() + long(i) - 5);
-        const int level = std::max(loudest / 10, 4 * before);
-        if (envelope[i] <= level)
-            continue;
-        // The first sample above the level, in this block or the one before.
-        size_t frame = (i - 1) * kBlock;
-        while (frame < (i + 1) * kBlock && std::abs(samples[frame * 2]) <= level)
-            ++frame;
-        onsets.push_back(double(frame) * 1000.0 / 44100);
-        next = i + 50;
-    }
-    return onsets;
-}
-
 // A project of one frame (every tick rewinds it) whose stage sound is the MIDI file.
 std::unique_ptr<CProjectDoc> ProjectWithMusic(const CScratchFolder& folder, const Bytes& midi)
 {
@@ -76,39 +44,15 @@ TEST(Soundtrack, note_onsets_keep_the_schedule_of_the_file_within_two_millisecon
     auto synth = RealSynth();
     if (!synth)
         GTEST_SKIP() << "no SoundFont installed";
-    // Notes at irregular times, each well separated from the next, with a tempo change.
-    const uint64_t noteTicks[] = { 0, 150, 320, 460, 670, 830, 1020, 1165 };
-    const int keys[] = { 76, 76, 76, 76, 76, 76, 76, 76 };
-    const TempoMap tempos = { { 610, 400000 } };
-    // A wood block on the drum channel: a sharp attack and a short decay.
-    struct CTimed {
-        uint64_t tick;
-        Bytes message;
-    };
-    std::vector<CTimed> events = { { 610, { 0xFF, 0x51, 0x03, 0x06, 0x1A, 0x80 } } };
-    for (int i = 0; i < 8; ++i) {
-        events.push_back({ noteTicks[i], { 0x99, uint8_t(keys[i]), 110 } });
-        events.push_back({ noteTicks[i] + 30, { 0x89, uint8_t(keys[i]), 0 } });
-    }
-    std::stable_sort(events.begin(), events.end(),
-        [](const CTimed& a, const CTimed& b) { return a.tick < b.tick; });
-    CTrack t;
-    uint64_t last = 0;
-    for (const CTimed& e : events) {
-        t.Event(uint32_t(e.tick - last), e.message);
-        last = e.tick;
-    }
-    t.End(400);
+    const CStrokes strokes = WoodBlockStrokes();
     CScratchFolder folder;
-    auto doc = ProjectWithMusic(folder, Smf(0, 96, { t }));
+    auto doc = ProjectWithMusic(folder, strokes.file);
     auto sound = CSoundSystem::CreateOffline(std::move(synth));
     std::vector<int16_t> samples;
     RenderSoundtrack(*doc, *sound, 44100 * 6, samples);
     const std::vector<double> onsets = OnsetsMs(samples);
     ASSERT_GE(onsets.size(), 8u);
-    std::vector<double> expected;
-    for (uint64_t at : noteTicks)
-        expected.push_back(double(FrameOfTick(at, tempos, 96)) * 1000.0 / 44100);
+    const std::vector<double>& expected = strokes.expectedMs;
     double worst = 0;
     for (int i = 0; i < 8; ++i) {
         const double error = (onsets[i] - onsets[0]) - (expected[i] - expected[0]);
@@ -116,7 +60,8 @@ TEST(Soundtrack, note_onsets_keep_the_schedule_of_the_file_within_two_millisecon
         EXPECT_LE(std::abs(error), 2.0) << "note " << i;
     }
     for (int i = 0; i < 8; ++i)
-        std::printf("onset %d: %.3f ms, scheduled %.3f ms\n", i, onsets[i] - onsets[0], expected[i] - expected[0]);
+        std::printf("onset %d: %.3f ms, scheduled %.3f ms\n", i, onsets[i] - onsets[0],
+            expected[i] - expected[0]);
     std::printf("worst onset error: %.3f ms\n", worst);
     RecordProperty("worst_onset_error_us", static_cast<int>(worst * 1000));
 }
