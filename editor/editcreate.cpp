@@ -25,19 +25,6 @@ constexpr int kViewH = CEditorDialog::kStageHeight;
 // Text is measured in a rectangle this wide, so that only its own line breaks break it.
 constexpr int kMeasureWidth = 10000;
 
-CEffect* NewDefaultEffect(int32_t nDuration)
-{
-    auto* effect = new CEffect;
-    effect->m_strName = "Sans";
-    effect->m_nType = -1;
-    effect->m_fParam1 = effect->m_fParam2 = effect->m_fParam3 = 0.0f;
-    effect->m_nStartFrame = 0;
-    effect->m_nDuration = nDuration;
-    effect->m_nDefaultDuration = nDuration;
-    effect->m_bOffScreenAfter = 0;
-    return effect;
-}
-
 } // namespace
 
 CSize MeasureTextSize(const std::string& strText, const LOGFONT& font)
@@ -283,4 +270,17 @@ bool CObjectEditor::ImportImage(const std::string& strPath)
     Select(layer);
     Changed(true);
     return true;
+}
+
+CEffect* NewDefaultEffect(int32_t nDuration)
+{
+    auto* effect = new CEffect;
+    effect->m_strName = "Sans";
+    effect->m_nType = -1;
+    effect->m_fParam1 = effect->m_fParam2 = effect->m_fParam3 = 0.0f;
+    effect->m_nStartFrame = 0;
+    effect->m_nDuration = nDuration;
+    effect->m_nDefaultDuration = nDuration;
+    effect->m_bOffScreenAfter = 0;
+    return effect;
 }

@@ -20,8 +20,6 @@ constexpr int kStageH = CEditorDialog::kFrameHeight;
 constexpr int kViewW = CEditorDialog::kStageWidth;
 constexpr int kViewH = CEditorDialog::kStageHeight;
 
-const char kNotRecorded[] = "This change cannot be undone: the undo history could not keep it.";
-
 int32_t Clamp32(int64_t v)
 {
     return static_cast<int32_t>(std::clamp<int64_t>(

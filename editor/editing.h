@@ -25,6 +25,15 @@
 #include <vector>
 
 class CEditorDialog;
+class CEffect;
+
+// What the person is told when a change is made but the undo history could not keep it.
+inline constexpr char kNotRecorded[]
+    = "This change cannot be undone: the undo history could not keep it.";
+
+// The default movement of a newly placed object: "Sans" (type -1), from frame 0, for nDuration
+// frames (an animation's frame count, 1 otherwise), staying on screen.
+CEffect* NewDefaultEffect(int32_t nDuration);
 class CLayer;
 class CPlacedPropertiesDlg;
 class CSound;
@@ -162,6 +171,44 @@ public:
     // placed-object dialog for pictures and clips.
     bool EditSelectedProperties();
 
+    // ---- Effects (editeffects.cpp) ----
+    // Each runs the effect properties dialog, changes the objects' effect lists as one
+    // undoable step (every list's state before and after), and recomputes the movie's length.
+    // True when the project changed. An effect that would share a frame with another effect of
+    // its object is refused (10130 for a new one, 10146 for an edit) and everything, the undo
+    // history included, stays as it was.
+    // A kind dropped on the selection: each selected object gets a new effect from its own end
+    // on (the dialog's start is not used); nothing selected does nothing, without a dialog.
+    bool AttachEffectToSelection(const struct EffectKind& kind);
+    // The same for one object (a kind dropped on an object that is not selected).
+    bool AttachEffectToLayer(CLayer& layer, const struct EffectKind& kind);
+    // A kind added to one object: the dialog starts at the object's end and its start is used.
+    bool AddEffect(CLayer& layer, const struct EffectKind& kind);
+    // The effect's duration, start, own value and on-screen choice, from the dialog.
+    bool EditEffect(CLayer& layer, class CEffect& effect);
+    // Takes the effect out; the new last effect takes the removed one's on-screen choice when
+    // the removed one was the last, and goes on screen otherwise.
+    bool RemoveEffect(CLayer& layer, class CEffect& effect);
+    // Runs the effect properties dialog; true when the person pressed OK. By default the dialog
+    // runs modally.
+    using EffectDialogRunner = std::function<bool(class CEffectPropertiesDlg&)>;
+    void SetEffectDialogRunner(EffectDialogRunner runner) { m_runEffectDialog = std::move(runner); }
+    // ---- end of effects ----
+
+    // ---- Library drops (editlibrary.cpp) ----
+    // The most objects a stage holds; a drop of an animation or clipart on a full stage is
+    // refused with 10123 and adds nothing.
+    static constexpr int kMaxObjects = 99;
+    // Puts a library item dropped at ptScreen (the editor window's coordinates, a point of the
+    // stage view) into the project as one undoable step: an animation or clipart becomes a new
+    // topmost selected object with its top-left corner at the point, kept on the stage, with
+    // the default movement; a background replaces the stage's picture; a sound (type 8)
+    // becomes the stage's music; an object sound (type 7) goes to the one selected object.
+    // An item file that is missing or damaged, a clipart without a picture, a clip of size 0
+    // or a full stage is reported and changes nothing. True when the project changed.
+    bool PlaceLibraryItem(const class CHeaderObject& item, QPoint ptScreen);
+    // ---- end of library drops ----
+
     bool CanUndo() const { return m_store.CanUndo(); }
     bool CanRedo() const { return m_store.CanRedo(); }
     bool IsClipboardFilled() const { return m_bClipboardFilled; }
@@ -221,6 +268,10 @@ private:
     bool ReplaceStageSound(std::unique_ptr<CSound> pSound);
     // Changes the layer's sound list as one step; change returns false to leave it as it was.
     bool ChangeSounds(CLayer& layer, const std::function<bool(CSoundList&)>& change);
+    // ---- Effects (editeffects.cpp) ----
+    bool AttachEffect(const std::vector<CLayer*>& layers, const struct EffectKind& kind);
+    bool RunEffectDialog(class CEffectPropertiesDlg& dlg);
+    // ---- end of effects ----
 
     CEditorDialog& m_editor;
     CProjectDoc* m_pDoc = nullptr;
@@ -235,6 +286,7 @@ private:
     DialogRunner m_runDialog;
     PlacedDialogRunner m_runPlacedDialog;
     SoundDialogRunner m_runSoundDialog;
+    EffectDialogRunner m_runEffectDialog; // effects; empty: the dialog runs modally
 
     std::vector<int32_t> m_selection; // layer identities, in the order of selection
     std::vector<CMark> m_marks;

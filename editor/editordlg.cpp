@@ -285,6 +285,14 @@ bool CEditorDialog::IsCommandEnabled(int nId) const
     case ID_VIEW_IMPORTIMAGE:
     case ID_VIEW_IMPORTMIDI:
     case ID_EDIT_PROPERTIES:
+    case ID_VIEW_LIBRARIES:
+    case ID_VIEW_EFFECTS:
+    case ID_BKGND_LIBRARY:
+    case ID_BKGND_SOUNDS:
+    case ID_LIBRARY_PAGE1:
+    case ID_LIBRARY_PAGE1 - 1:
+    case ID_LIBRARY_PAGE1 - 2:
+    case ID_LIBRARY_PAGE1 - 3:
         return IsEditing();
     case ID_BKGND_DELETESOUND:
         return IsEditing() && m_pEditing->HasStageSound();
@@ -410,6 +418,24 @@ void CEditorDialog::OnCommand(int nId)
         break;
     case ID_VIEW_IMPORTMIDI:
         ImportMidi();
+        break;
+    case ID_VIEW_LIBRARIES:
+        OpenLibrary(1);
+        break;
+    case ID_VIEW_EFFECTS:
+        OpenLibrary(5);
+        break;
+    case ID_BKGND_LIBRARY:
+        OpenLibrary(3);
+        break;
+    case ID_BKGND_SOUNDS:
+        OpenLibrary(4);
+        break;
+    case ID_LIBRARY_PAGE1:
+    case ID_LIBRARY_PAGE1 - 1:
+    case ID_LIBRARY_PAGE1 - 2:
+    case ID_LIBRARY_PAGE1 - 3:
+        OpenLibrary(ID_LIBRARY_PAGE1 - nId + 1);
         break;
     case ID_BKGND_DELETESOUND:
         m_pEditing->RemoveStageSound();
@@ -747,6 +773,7 @@ void CEditorDialog::Discard()
 {
     m_playbackClock.stop();
     CloseToolbox();
+    CloseLibrary();
     // The clipboard and the history go with the project.
     m_pEditing->Attach(nullptr);
     m_pPlayer.reset();
@@ -829,6 +856,7 @@ void CEditorDialog::EnterPlayer(bool bAutoPlay)
         return;
     m_pEditing->CancelDrag();
     CloseToolbox();
+    CloseLibrary();
     m_pPlayer->EnterPlayer();
     m_pToolbar->ShowPlayer(true);
     if (bAutoPlay)

@@ -231,6 +231,12 @@ private:
     void UpdateCursor();
     void ImportImage();
     void ChooseBackgroundColor();
+    // The library browser: opened on a page (or switched to it), closed, and its drops.
+    void OpenLibrary(int nPage);
+    void CloseLibrary();
+    bool DropPoint(QPoint ptGlobal, QPoint& ptWindow) const;
+    void DropLibraryItem(const class CHeaderObject* pItem, QPoint ptGlobal);
+    void DropEffect(int nKind, QPoint ptGlobal);
     // Sound commands.
     void ImportMidi();
     void ImportWaveForSelected();
@@ -265,6 +271,7 @@ private:
     CDropDownMenu* m_pBackgroundMenu = nullptr;
     CDropDownMenu* m_pObjectMenu = nullptr;
     CToolbox* m_pToolbox = nullptr;
+    class CLibraryBrowser* m_pLibrary = nullptr;
     int m_nOpenMenu = MENU_NONE;
     std::vector<CMyBitmapButton*> m_windowButtons;
     CSkinToolTip* m_pToolTip = nullptr;

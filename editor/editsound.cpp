@@ -19,8 +19,6 @@
 
 namespace {
 
-const char kNotRecorded[] = "This change cannot be undone: the undo history could not keep it.";
-
 constexpr int IDS_SOUND_NOT_ADDED = 10147;
 constexpr int IDS_SOUND_TOO_LATE = 10149;
 

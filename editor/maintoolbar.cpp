@@ -205,6 +205,10 @@ bool CMainToolbar::IsCommandAvailable(int nCommand)
     case ID_EDIT_UNDO:
     case ID_EDIT_REDO:
     case ID_VIEW_TOOLBOX:
+    case ID_LIBRARY_PAGE1:
+    case ID_LIBRARY_PAGE1 - 1:
+    case ID_LIBRARY_PAGE1 - 2:
+    case ID_LIBRARY_PAGE1 - 3:
         return true;
     default:
         return false;

@@ -103,6 +103,11 @@ std::string AddressBookPath(const std::string& dataDir)
     return platform::JoinPath(dataDir, "book.dat");
 }
 
+std::mutex& AddressBookMutex()
+{
+    return g_bookMutex;
+}
+
 bool AddToAddressBook(const std::string& path, const std::string& text)
 {
     if (path.empty()) {

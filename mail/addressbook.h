@@ -6,6 +6,7 @@
 #pragma once
 
 #include <list>
+#include <mutex>
 #include <string>
 
 class CArchive;
@@ -49,3 +50,5 @@ std::string AddressBookPath(const std::string& dataDir);
 // left as it is rather than written back short. Safe to call from several threads.
 // False when the book could not be updated; the reason has been shown.
 bool AddToAddressBook(const std::string& path, const std::string& text);
+// The lock every change of a book file is made under (the worker's adds, the picker's deletes).
+std::mutex& AddressBookMutex();

@@ -68,7 +68,7 @@ void CProjectDoc::RenderTick(CDC& target, const CRect& rc)
 
 void CProjectDoc::RenderStill(CDC& target, const CRect& rc)
 {
-    if (!m_pMovie || m_pMovie->m_bCompositionStopped)
+    if (!m_pMovie || m_pMovie->m_bCompositionStopped || IsPreviewInstalled())
         return;
     // A still shows every clip at the frame it is at: drawing it again must not step it, or
     // each redraw of the editor's stage view would move the clips on.
@@ -167,8 +167,14 @@ bool CProjectDoc::InstallPreview(int32_t type, float p1, float p2, float p3, int
         layer->AttachParts();
         m_pSavedStages.reset(m_pMovie->m_pStages.release());
         m_nSavedFrameCount = m_pMovie->m_nFrameCount;
+        m_nSavedCurrentFrame = m_pMovie->m_nCurrentFrame;
+        m_nSavedPlayMode = m_pMovie->m_nPlayMode;
+        m_bSavedPaused = m_pMovie->m_bPaused;
+        m_bSavedStopped = m_pMovie->m_bStopped;
+        m_bPreviewInstalled = true;
         m_pMovie->SetStages(std::move(stages));
         m_pMovie->m_nFrameCount = n;
+        m_pMovie->m_nPlayMode = 2;
     } catch (const std::bad_alloc&) {
         platform::ShowMessage("Arbeitsspeicher reicht nicht aus (3)!");
         return false;
@@ -182,6 +188,11 @@ void CProjectDoc::RestoreMovie()
         return;
     m_pMovie->SetStages(std::unique_ptr<CStageList>(m_pSavedStages.release()));
     m_pMovie->m_nFrameCount = m_nSavedFrameCount;
+    m_pMovie->m_nCurrentFrame = m_nSavedCurrentFrame;
+    m_pMovie->m_nPlayMode = m_nSavedPlayMode;
+    m_pMovie->m_bPaused = m_bSavedPaused;
+    m_pMovie->m_bStopped = m_bSavedStopped;
+    m_bPreviewInstalled = false;
 }
 
 int32_t RecomputeMovieLength(CAbstractMovie& movie)

@@ -28,7 +28,8 @@ public:
 
     // The movie plays its current frame and advances; the frame is copied into rc.
     void RenderTick(CDC& target, const CRect& rc);
-    // The still picture: every object at its design position and size.
+    // The still picture: every object at its design position and size. While a preview is
+    // installed nothing is composed or copied: the project's own still is not the preview's.
     void RenderStill(CDC& target, const CRect& rc);
     // One single step (next, previous, first, last; anything else shows the current frame
     // again), then the copy.
@@ -37,11 +38,14 @@ public:
     void CopyFrame(CDC& target, const CRect& rc) const;
 
     // Puts the movie's stages aside and installs a one-stage preview of an effect: an ellipse
-    // at (350, 250), 100 x 100, moving with the given type and parameters for n frames.
+    // at (350, 250), 100 x 100, moving with the given type and parameters for n frames, looping.
+    // The play state, current frame and play mode found are kept to be put back. False (nothing
+    // installed) without a movie, while a preview is installed, or when memory runs out (told).
     bool InstallPreview(int32_t type, float p1, float p2, float p3, int32_t n);
-    // Deletes the preview and puts the movie's own stages and frame count back.
+    // Deletes the preview and puts the movie's own stages, frame count, play state, current
+    // frame and play mode back. Nothing happens while no preview is installed.
     void RestoreMovie();
-    bool IsPreviewInstalled() const { return m_pSavedStages != nullptr; }
+    bool IsPreviewInstalled() const { return m_bPreviewInstalled; }
 
     CAbstractMovie* GetMovie() const { return m_pMovie.get(); }
     CDC* GetFrameBuffer() const { return m_pFrame.get(); }
@@ -56,8 +60,15 @@ private:
     std::unique_ptr<CDC> m_pFrame;
     std::unique_ptr<CDC> m_pWork;
     std::unique_ptr<CDC> m_pMask;
+    // What the preview put aside. The flag says whether a preview is installed: a movie may
+    // have no stage list of its own, so the saved list cannot say it.
+    bool m_bPreviewInstalled = false;
     std::unique_ptr<CStageList> m_pSavedStages;
     int32_t m_nSavedFrameCount = 0;
+    int32_t m_nSavedCurrentFrame = 0;
+    int32_t m_nSavedPlayMode = 0;
+    int32_t m_bSavedPaused = 0;
+    int32_t m_bSavedStopped = 0;
 };
 
 // Keeps the movie's length equal to the largest start frame + duration over the effects of
