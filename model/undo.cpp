@@ -317,11 +317,44 @@ void CUndoStore::PushNew(std::span<const CUndoRecordPtr> records)
 {
     for (const CUndoRecordPtr& record : records) {
         record->m_nSequence = ++m_nSequence;
+        if (m_bCompound) {
+            record->m_nMarker = m_nCompound++ == 0 ? UNDO_FIRST : UNDO_MIDDLE;
+            m_pCompoundLast = record;
+        }
         m_undo.push_back(record);
     }
     m_redo.clear();
-    Trim();
+    // An open compound step is counted as one only once it is closed.
+    if (!m_bCompound)
+        Trim();
     UpdatePosition();
+}
+
+void CUndoStore::BeginCompound()
+{
+    m_bCompound = true;
+    m_nCompound = 0;
+    m_pCompoundLast.reset();
+}
+
+size_t CUndoStore::EndCompound()
+{
+    if (!m_bCompound)
+        return 0;
+    const size_t nRecords = m_nCompound;
+    if (m_pCompoundLast)
+        m_pCompoundLast->m_nMarker = nRecords > 1 ? UNDO_LAST : UNDO_SINGLE;
+    m_bCompound = false;
+    m_nCompound = 0;
+    m_pCompoundLast.reset();
+    Trim();
+    return nRecords;
+}
+
+void CUndoStore::DropRedoStep()
+{
+    const size_t nRecords = StepLength(m_redo, false);
+    m_redo.erase(m_redo.end() - static_cast<std::ptrdiff_t>(nRecords), m_redo.end());
 }
 
 bool CUndoStore::Record(const CUndoRecordPtr& record, CObject* pLive)
@@ -631,6 +664,9 @@ void CUndoStore::Clear()
     m_nDropped = 0;
     m_nPosition = 0;
     m_bUsable = true;
+    m_bCompound = false;
+    m_nCompound = 0;
+    m_pCompoundLast.reset();
 }
 
 void CUndoStore::RemoveAbandonedFolders()

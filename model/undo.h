@@ -195,6 +195,18 @@ public:
     bool UndoStep(std::vector<CUndoRecordPtr>& records);
     bool RedoStep(std::vector<CUndoRecordPtr>& records);
 
+    // A compound step made of changes recorded one after another (a dialog session): from
+    // BeginCompound on, every pushed record becomes part of one step, the first marked first
+    // and the others middle, whatever markers they came with; nothing is trimmed meanwhile.
+    // EndCompound closes it, the last record marked last (or, when it was the only one, a step
+    // of its own), applies the limit and returns how many records the step holds (0: none was
+    // pushed, and nothing changed). Clear() ends an open one.
+    void BeginCompound();
+    size_t EndCompound();
+    bool IsCompoundOpen() const { return m_bCompound; }
+    // Drops the newest step of the redo stack and its files (a step taken back for good).
+    void DropRedoStep();
+
     // The clipboard. Snapshot empties the working list, then for each entry (in order) saves
     // its object's state and appends a new kind-0 record with the template's (the entry's
     // record's) type, flag, owner and marker, and as index the key of the record made before
@@ -279,4 +291,7 @@ private:
     uint64_t m_nDropped = 0;  // the number of the newest record the limit dropped
     bool m_bUsable = true;
     CAbstractMovie* m_pMovie = nullptr;
+    bool m_bCompound = false;    // a compound step is open
+    size_t m_nCompound = 0;      // records pushed into it
+    CUndoRecordPtr m_pCompoundLast;
 };

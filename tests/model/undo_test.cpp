@@ -632,6 +632,81 @@ TEST_F(UndoTest, RecordsPushedOneByOneWithMarkersFormOneStep)
     EXPECT_EQ(top->m_nKey, b.m_nId);
 }
 
+TEST_F(UndoTest, ACompoundSessionMakesOneStepOfEverythingPushedMeanwhile)
+{
+    m_store.SetLimit(2);
+    CObjectPos pos(0, 0);
+    RecordMove(pos, 1, 1); // a step before the session
+    const uint64_t nBefore = m_store.Position();
+
+    // Three changes of two records each, one of them a step of its own when pushed, and a
+    // single record: seven records, one step, and the limit of two steps does not cut it.
+    m_store.BeginCompound();
+    EXPECT_TRUE(m_store.IsCompoundOpen());
+    for (int i = 2; i <= 4; ++i)
+        RecordMove(pos, i, i);
+    ASSERT_TRUE(m_store.Record(NewRecord(UNDO_POS, UNDO_AFTER, pos.m_nId, UNDO_SINGLE), &pos));
+    EXPECT_EQ(m_store.UndoCount(), 9u);
+    EXPECT_EQ(m_store.EndCompound(), 7u);
+    EXPECT_FALSE(m_store.IsCompoundOpen());
+    EXPECT_EQ(m_store.UndoSteps(), 2u);
+    EXPECT_EQ(m_store.UndoCount(), 9u);
+
+    std::vector<CUndoRecordPtr> records;
+    ASSERT_TRUE(m_store.UndoStep(records));
+    ASSERT_EQ(records.size(), 7u);
+    // The state before the first change of the session comes last.
+    EXPECT_EQ(As<CObjectPos>(records.back())->m_ptHome, (CPoint{1, 1}));
+    EXPECT_EQ(m_store.Position(), nBefore);
+
+    // Taken back for good: redo has nothing, the files are gone, the step before remains.
+    std::vector<std::string> files;
+    for (const CUndoRecordPtr& record : records)
+        files.push_back(record->StatePath());
+    records.clear();
+    m_store.DropRedoStep();
+    EXPECT_FALSE(m_store.CanRedo());
+    for (const std::string& path : files)
+        EXPECT_FALSE(platform::FileExists(path)) << path;
+    EXPECT_EQ(m_store.UndoSteps(), 1u);
+    EXPECT_EQ(m_store.Position(), nBefore);
+}
+
+TEST_F(UndoTest, ACompoundSessionOfOneRecordOrNoneStaysSmall)
+{
+    CObjectPos pos(0, 0);
+    m_store.BeginCompound();
+    EXPECT_EQ(m_store.EndCompound(), 0u);
+    EXPECT_FALSE(m_store.CanUndo());
+    // Ending what was never begun does nothing.
+    EXPECT_EQ(m_store.EndCompound(), 0u);
+
+    m_store.BeginCompound();
+    auto record = NewRecord(UNDO_POS, UNDO_BEFORE, pos.m_nId, UNDO_FIRST);
+    ASSERT_TRUE(m_store.Record(record, &pos));
+    EXPECT_EQ(m_store.EndCompound(), 1u);
+    EXPECT_EQ(record->m_nMarker, UNDO_SINGLE);
+    RecordMove(pos, 5, 5);
+    EXPECT_EQ(m_store.UndoSteps(), 2u);
+
+    // Dropping a redo step takes only the newest one.
+    std::vector<CUndoRecordPtr> records;
+    ASSERT_TRUE(m_store.UndoStep(records));
+    ASSERT_TRUE(m_store.UndoStep(records));
+    EXPECT_EQ(m_store.RedoCount(), 3u);
+    m_store.DropRedoStep();
+    EXPECT_EQ(m_store.RedoCount(), 2u);
+    ASSERT_TRUE(m_store.RedoStep(records));
+    EXPECT_EQ(records.size(), 2u);
+    m_store.DropRedoStep(); // an empty stack
+    EXPECT_FALSE(m_store.CanRedo());
+
+    // Clear ends an open session.
+    m_store.BeginCompound();
+    m_store.Clear();
+    EXPECT_FALSE(m_store.IsCompoundOpen());
+}
+
 TEST_F(UndoTest, AMalformedStepEndsAtTheBottomOfTheStack)
 {
     CObjectPos a(1, 1);
