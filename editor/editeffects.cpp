@@ -120,7 +120,48 @@ CEffectList& EffectsOf(CLayer& layer)
     return *layer.m_pEffects;
 }
 
+// One object's effect list changed as one step: its state before, kept when the change begins,
+// and its state after, pushed with it when the change is kept.
+class CEffectListStep {
+public:
+    CEffectListStep(CUndoStore& store, CLayer& layer)
+        : m_store(store)
+        , m_layer(layer)
+    {
+    }
+    // False (and said) when the state before cannot be kept: nothing may change then.
+    bool Begin()
+    {
+        CEffectList& list = *m_layer.m_pEffects;
+        m_before = std::make_shared<CUndoRecord>(UNDO_EFFECTS, UNDO_BEFORE, list.m_nId, m_layer.m_nId);
+        if (m_store.SaveState(*m_before, list))
+            return true;
+        platform::ShowMessage(kNotRecorded);
+        return false;
+    }
+    // False when the step could not be pushed (the change stays, unrecorded).
+    bool Commit()
+    {
+        CEffectList& list = *m_layer.m_pEffects;
+        auto after = std::make_shared<CUndoRecord>(UNDO_EFFECTS, UNDO_AFTER, list.m_nId, m_layer.m_nId);
+        return m_store.RecordStep({ { m_before, nullptr }, { after, &list } });
+    }
+
+private:
+    CUndoStore& m_store;
+    CLayer& m_layer;
+    CUndoRecordPtr m_before;
+};
+
 } // namespace
+
+void CObjectEditor::RefuseNewEffect(CAbstractMovie& movie)
+{
+    // The lists are as they were; so are the length and the marks drawn from it.
+    platform::ShowMessage(IDS_EFFECT_OVERLAPS, "");
+    RecomputeMovieLength(movie);
+    RebuildMarks();
+}
 
 bool CObjectEditor::RunEffectDialog(CEffectPropertiesDlg& dlg)
 {
@@ -191,11 +232,9 @@ bool CObjectEditor::AttachEffect(const std::vector<CLayer*>& layers, const Effec
     }
     CAbstractMovie& movie = *m_pDoc->GetMovie();
     if (!bFits) {
-        platform::ShowMessage(IDS_EFFECT_OVERLAPS, "");
         for (size_t i = 0; i < backups.size(); ++i)
             backups[i].Restore(added[i]);
-        RecomputeMovieLength(movie);
-        RebuildMarks();
+        RefuseNewEffect(movie);
         return false;
     }
     for (size_t i = 0; i < layers.size(); ++i) {
@@ -206,8 +245,7 @@ bool CObjectEditor::AttachEffect(const std::vector<CLayer*>& layers, const Effec
             &list });
     }
     if (!m_store.RecordStep(entries)) {
-        m_bDirty = true;
-        platform::ShowMessage(kNotRecorded);
+        NotRecorded();
     }
     Changed(true);
     return true;
@@ -232,11 +270,9 @@ bool CObjectEditor::AddEffect(CLayer& layer, const EffectKind& kind)
     if (!RunEffectDialog(dlg))
         return false;
 
-    auto before = std::make_shared<CUndoRecord>(UNDO_EFFECTS, UNDO_BEFORE, list.m_nId, layer.m_nId);
-    if (!m_store.SaveState(*before, list)) {
-        platform::ShowMessage(kNotRecorded);
+    CEffectListStep step(m_store, layer);
+    if (!step.Begin())
         return false;
-    }
     CListBackup backup(list);
     CEffect* effect = NewEffect(
         layer, kind, dlg, dlg.m_nStartFrame, DurationOn(layer, kind, dlg.m_nDuration));
@@ -246,17 +282,12 @@ bool CObjectEditor::AddEffect(CLayer& layer, const EffectKind& kind)
     CAbstractMovie& movie = *m_pDoc->GetMovie();
     if (!list.NoOverlaps()) {
         // Nothing of the refused effect stays: no state after, the redo stack untouched.
-        platform::ShowMessage(IDS_EFFECT_OVERLAPS, "");
         backup.Restore(effect);
-        RecomputeMovieLength(movie);
-        RebuildMarks();
+        RefuseNewEffect(movie);
         return false;
     }
-    auto after = std::make_shared<CUndoRecord>(UNDO_EFFECTS, UNDO_AFTER, list.m_nId, layer.m_nId);
-    if (!m_store.RecordStep({ { before, nullptr }, { after, &list } })) {
-        m_bDirty = true;
-        platform::ShowMessage(kNotRecorded);
-    }
+    if (!step.Commit())
+        NotRecorded();
     Changed(true);
     return true;
 }
@@ -287,11 +318,9 @@ bool CObjectEditor::EditEffect(CLayer& layer, CEffect& effect)
         && offScreen == effect.m_bOffScreenAfter)
         return false; // nothing to change, nothing to undo
 
-    auto before = std::make_shared<CUndoRecord>(UNDO_EFFECTS, UNDO_BEFORE, list.m_nId, layer.m_nId);
-    if (!m_store.SaveState(*before, list)) {
-        platform::ShowMessage(kNotRecorded);
+    CEffectListStep step(m_store, layer);
+    if (!step.Begin())
         return false;
-    }
     struct {
         int32_t nDuration, nDefaultDuration, nUserValue, nStartFrame, bOffScreenAfter;
     } const old { effect.m_nDuration, effect.m_nDefaultDuration, effect.m_nUserValue,
@@ -312,11 +341,8 @@ bool CObjectEditor::EditEffect(CLayer& layer, CEffect& effect)
         return false;
     }
     list.RenewIds();
-    auto after = std::make_shared<CUndoRecord>(UNDO_EFFECTS, UNDO_AFTER, list.m_nId, layer.m_nId);
-    if (!m_store.RecordStep({ { before, nullptr }, { after, &list } })) {
-        m_bDirty = true;
-        platform::ShowMessage(kNotRecorded);
-    }
+    if (!step.Commit())
+        NotRecorded();
     Changed(true);
     return true;
 }
@@ -330,11 +356,9 @@ bool CObjectEditor::RemoveEffect(CLayer& layer, CEffect& effect)
     const int index = list.IndexOf(&effect);
     if (index < 0)
         return false;
-    auto before = std::make_shared<CUndoRecord>(UNDO_EFFECTS, UNDO_BEFORE, list.m_nId, layer.m_nId);
-    if (!m_store.SaveState(*before, list)) {
-        platform::ShowMessage(kNotRecorded);
+    CEffectListStep step(m_store, layer);
+    if (!step.Begin())
         return false;
-    }
     // The last effect's choice passes to the new last one; taking out any other effect puts
     // the last one on screen.
     const int32_t offScreen = &effect == list.GetTail() ? effect.m_bOffScreenAfter : 0;
@@ -342,11 +366,8 @@ bool CObjectEditor::RemoveEffect(CLayer& layer, CEffect& effect)
     list.RenewIds();
     if (CEffect* last = list.GetTail())
         last->m_bOffScreenAfter = offScreen;
-    auto after = std::make_shared<CUndoRecord>(UNDO_EFFECTS, UNDO_AFTER, list.m_nId, layer.m_nId);
-    if (!m_store.RecordStep({ { before, nullptr }, { after, &list } })) {
-        m_bDirty = true;
-        platform::ShowMessage(kNotRecorded);
-    }
+    if (!step.Commit())
+        NotRecorded();
     Changed(true);
     return true;
 }

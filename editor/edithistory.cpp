@@ -93,6 +93,13 @@ void CObjectEditor::Changed(bool bRecomputeLength)
     m_editor.OnProjectEdited();
 }
 
+void CObjectEditor::NotRecorded()
+{
+    m_bDirty = true;
+    ++m_nUnrecorded;
+    platform::ShowMessage(kNotRecorded);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Moves and resizes
 
@@ -127,8 +134,7 @@ bool CObjectEditor::MoveSelection(int dxStage, int dyStage)
         step.Save(UNDO_POS, UNDO_AFTER, *layer->m_pPos, layer->m_pPos->m_nId, layer->m_nId);
     }
     if (!step.Commit()) {
-        m_bDirty = true;
-        platform::ShowMessage(kNotRecorded);
+        NotRecorded();
     }
     Changed(false);
     return true;
@@ -194,8 +200,7 @@ bool CObjectEditor::SetPlacement(CLayer& layer, CPoint ptPos, CSize szSize)
     step.Save(UNDO_POS, UNDO_AFTER, *layer.m_pPos, layer.m_pPos->m_nId, layer.m_nId);
     step.Save(UNDO_SIZE, UNDO_AFTER, *layer.m_pSize, layer.m_pSize->m_nId, layer.m_nId);
     if (!step.Commit()) {
-        m_bDirty = true;
-        platform::ShowMessage(kNotRecorded);
+        NotRecorded();
     }
     Changed(false);
     return true;
@@ -222,8 +227,7 @@ bool CObjectEditor::ReplaceDrawing(CLayer& layer, const std::function<void(CLaye
     if (layer.m_pSize)
         step.Save(UNDO_SIZE, UNDO_AFTER, *layer.m_pSize, layer.m_pSize->m_nId, layer.m_nId);
     if (!step.Commit()) {
-        m_bDirty = true;
-        platform::ShowMessage(kNotRecorded);
+        NotRecorded();
     }
     Changed(false);
     return true;
@@ -231,11 +235,15 @@ bool CObjectEditor::ReplaceDrawing(CLayer& layer, const std::function<void(CLaye
 
 bool CObjectEditor::EditSelectedProperties()
 {
-    CancelDrag();
     const std::vector<CLayer*> layers = Selection();
-    if (layers.size() != 1 || !layers[0]->m_pDrawing)
+    return layers.size() == 1 && EditProperties(*layers[0]);
+}
+
+bool CObjectEditor::EditProperties(CLayer& layer)
+{
+    CancelDrag();
+    if (!layer.m_pDrawing)
         return false;
-    CLayer& layer = *layers[0];
     CGenericDrawing* object = layer.m_pDrawing->GetObject();
     auto* drawn = dynamic_cast<CDrawnObject*>(object);
     if (object != nullptr && drawn == nullptr) {
@@ -315,11 +323,48 @@ bool CObjectEditor::SetBackgroundColor(COLORREF crColor)
     stage->m_bBackgroundCached = 0;
     step.Save(UNDO_BACKGROUND, UNDO_AFTER, background, background.m_nId, stage->m_nId);
     if (!step.Commit()) {
-        m_bDirty = true;
-        platform::ShowMessage(kNotRecorded);
+        NotRecorded();
     }
     Changed(false);
     return true;
+}
+
+bool CObjectEditor::ReplaceBackgroundPicture(std::unique_ptr<CBackgroundBMP> pPicture)
+{
+    CStage* stage = Stage();
+    if (stage == nullptr || (!pPicture && !stage->m_pBackgroundBMP))
+        return false;
+    // A stage without a picture is recorded as an empty one, flagged as standing for none, so
+    // that undo gives the stage no picture again rather than an empty one.
+    CBackgroundBMP none;
+    auto record = [&](uint8_t nKind) {
+        CBackgroundBMP* picture = stage->m_pBackgroundBMP.get();
+        auto r = std::make_shared<CUndoRecord>(UNDO_BACKGROUND_BMP, nKind,
+            picture != nullptr ? picture->m_nId : none.m_nId, stage->m_nId);
+        if (picture == nullptr)
+            r->m_nFlag = UNDO_FLAG_NONE;
+        return m_store.SaveState(*r, picture != nullptr ? *picture : none) ? r : nullptr;
+    };
+    CUndoRecordPtr before = record(UNDO_BEFORE);
+    stage->SetBackgroundBMP(std::move(pPicture));
+    stage->m_bBackgroundCached = 0;
+    CUndoRecordPtr after = before ? record(UNDO_AFTER) : nullptr;
+    if (!after || !m_store.RecordStep({ { before, nullptr }, { after, nullptr } }))
+        NotRecorded();
+    Changed(false);
+    return true;
+}
+
+bool CObjectEditor::RemoveBackgroundPicture()
+{
+    CancelDrag();
+    return HasBackgroundPicture() && ReplaceBackgroundPicture(nullptr);
+}
+
+bool CObjectEditor::HasBackgroundPicture() const
+{
+    const CStage* stage = Stage();
+    return stage != nullptr && stage->m_pBackgroundBMP != nullptr;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -338,8 +383,7 @@ bool CObjectEditor::RecordAdded(const std::vector<CLayer*>& layers)
                 layer });
     if (m_store.RecordStep(entries))
         return true;
-    m_bDirty = true;
-    platform::ShowMessage(kNotRecorded);
+    NotRecorded();
     return false;
 }
 
@@ -476,14 +520,20 @@ bool CObjectEditor::Paste()
 
 bool CObjectEditor::Reorder(int nMode)
 {
+    const std::vector<CLayer*> layers = Selection();
+    return layers.size() == 1 && MoveLayer(*layers[0], nMode);
+}
+
+bool CObjectEditor::MoveLayer(CLayer& layer, int nMode)
+{
     CancelDrag();
     CStage* stage = Stage();
-    const std::vector<CLayer*> layers = Selection();
-    if (stage == nullptr || layers.size() != 1 || stage->GetLayers() == nullptr)
+    if (stage == nullptr || stage->GetLayers() == nullptr)
         return false;
-    CLayer& layer = *layers[0];
     CLayerList& list = *stage->GetLayers();
     const int from = list.IndexOf(&layer);
+    if (from < 0)
+        return false;
     // The move is recorded as the object taken out at its old place and put in at its new one.
     CStepBuilder step(m_store);
     step.Save(UNDO_LAYER, UNDO_BEFORE, layer, layer.m_nId, stage->m_nId, from);
@@ -498,8 +548,7 @@ bool CObjectEditor::Reorder(int nMode)
         return false;
     step.Save(UNDO_LAYER, UNDO_AFTER, layer, layer.m_nId, stage->m_nId, to);
     if (!step.Commit()) {
-        m_bDirty = true;
-        platform::ShowMessage(kNotRecorded);
+        NotRecorded();
     }
     Changed(false);
     return true;
@@ -544,8 +593,10 @@ bool CObjectEditor::ApplyRecord(CUndoRecord& record, bool bUndo)
         if (record.m_nType == UNDO_BACKGROUND)
             return PutBack<CBackground>(
                 record, [&](auto p) { stage->SetBackground(std::move(p)); });
-        return PutBack<CBackgroundBMP>(
-            record, [&](auto p) { stage->SetBackgroundBMP(std::move(p)); });
+        const bool bNone = record.m_nFlag == UNDO_FLAG_NONE;
+        stage->m_bBackgroundCached = 0;
+        return PutBack<CBackgroundBMP>(record,
+            [&](auto p) { stage->SetBackgroundBMP(bNone ? nullptr : std::move(p)); });
     }
     if (record.m_nType == UNDO_STAGE_SOUND) {
         if (!bPut)
@@ -598,7 +649,9 @@ bool CObjectEditor::ApplyRecord(CUndoRecord& record, bool bUndo)
         bOk = PutBack<CEffectList>(record, [&](auto p) { layer->SetEffects(std::move(p)); });
         break;
     case UNDO_SOUNDS:
-        bOk = PutBack<CSoundList>(record, [&](auto p) { layer->SetSounds(std::move(p)); });
+        bOk = PutBack<CSoundList>(record, [&](auto p) {
+            layer->SetSounds(record.m_nFlag == UNDO_FLAG_NONE ? nullptr : std::move(p));
+        });
         break;
     default:
         break;

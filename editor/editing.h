@@ -28,6 +28,9 @@ class CEditorDialog;
 class CEffect;
 
 // What the person is told when a change is made but the undo history could not keep it.
+// The flag of a record whose state stands for nothing there (a stage without a picture).
+inline constexpr uint8_t UNDO_FLAG_NONE = 1;
+
 inline constexpr char kNotRecorded[]
     = "This change cannot be undone: the undo history could not keep it.";
 
@@ -147,11 +150,17 @@ public:
     void SelectAll();
     // One of CStage's reorder modes for the one selected object.
     bool Reorder(int nMode);
+    // The same for one object of the stage.
+    bool MoveLayer(CLayer& layer, int nMode);
     // Moves the selection by stage pixels, as one step.
     bool Nudge(int dx, int dy);
     // Imports a picture file as an image object at stage point 0, 0 with its own size.
     bool ImportImage(const std::string& strPath);
     bool SetBackgroundColor(COLORREF crColor);
+    // The stage's picture: replaced (none: removed) as one step.
+    bool ReplaceBackgroundPicture(std::unique_ptr<class CBackgroundBMP> pPicture);
+    bool RemoveBackgroundPicture();
+    bool HasBackgroundPicture() const;
 
     // Sounds; each change is one step. A file that cannot be read is refused with a message
     // (10147) and the old sound is kept.
@@ -163,13 +172,34 @@ public:
     // selected object (10149 when it would start after the animation's end, 10147 when it
     // would share frames with another wave of the object).
     bool AddWaveToSelected(const std::string& strPath);
+    bool AddWaveToLayer(CLayer& layer, const std::string& strPath);
+    // The same for an object sound of the library (10147 when its item cannot be read).
+    bool AddLibrarySoundToLayer(CLayer& layer, const class CHeaderObject& item);
     // Asks with the spoken-text dialog for a text, and gives it to the one selected object.
     bool AddSpokenTextToSelected();
+    bool AddSpokenTextToLayer(CLayer& layer);
     // The properties of a spoken text of the object: its text, frame and voice.
     bool EditSpokenText(CLayer& layer, CSound& marker);
+    // The frames of a wave of the object, with the add-wave dialog (refused as when added).
+    bool EditWave(CLayer& layer, CSound& wave);
+    // Takes the sound out of the object's list.
+    bool RemoveSound(CLayer& layer, CSound& sound);
     // The properties of the one selected object: the object dialog for shapes and texts, the
     // placed-object dialog for pictures and clips.
     bool EditSelectedProperties();
+    bool EditProperties(CLayer& layer);
+
+    // ---- Layer manager sessions (editlayers.cpp) ----
+    // Every change made between the beginning and the end of a session is one undo step. OK
+    // keeps it (true when anything changed); Cancel takes it back whole, the stage's order of
+    // objects as it was at the beginning, and removes it from both stacks, so that redo cannot
+    // bring it back. Both empty the selection.
+    void BeginLayerSession();
+    bool EndLayerSession(bool bKeep);
+    bool IsInLayerSession() const { return m_bLayerSession; }
+    // True when a change of the open session could not be recorded (the session cannot be
+    // taken back whole any more).
+    bool SessionLostARecord() const { return m_nUnrecorded != m_nUnrecordedAtSession; }
 
     // ---- Effects (editeffects.cpp) ----
     // Each runs the effect properties dialog, changes the objects' effect lists as one
@@ -240,6 +270,9 @@ private:
     void RebuildMarks();
     void Changed(bool bRecomputeLength);
     void ResetDrawing();
+    // A change was made that the history could not keep: said, and the project stays changed
+    // until saved.
+    void NotRecorded();
 
     // Selection tool.
     void PressSelect(QPoint pt, Qt::KeyboardModifiers modifiers);
@@ -268,9 +301,15 @@ private:
     bool ReplaceStageSound(std::unique_ptr<CSound> pSound);
     // Changes the layer's sound list as one step; change returns false to leave it as it was.
     bool ChangeSounds(CLayer& layer, const std::function<bool(CSoundList&)>& change);
+    // Asks with the add-wave dialog at which frames the sound plays and adds it to the object.
+    bool AskAndAddSound(CLayer& layer, std::unique_ptr<CSound> sound);
+    // Adds the sound unless it would share frames with another wave of the object (10147).
+    bool AddSoundToLayer(CLayer& layer, std::unique_ptr<CSound> sound);
     // ---- Effects (editeffects.cpp) ----
     bool AttachEffect(const std::vector<CLayer*>& layers, const struct EffectKind& kind);
     bool RunEffectDialog(class CEffectPropertiesDlg& dlg);
+    // A new effect did not fit and was taken out again: said, the length recomputed.
+    void RefuseNewEffect(class CAbstractMovie& movie);
     // ---- end of effects ----
 
     CEditorDialog& m_editor;
@@ -278,6 +317,10 @@ private:
     CUndoStore m_store;
     uint64_t m_nSavedPosition = 0;
     bool m_bDirty = false; // a change the history could not record
+    int m_nUnrecorded = 0; // changes the history could not record, ever
+    int m_nUnrecordedAtSession = 0;
+    bool m_bLayerSession = false;
+    std::vector<int32_t> m_sessionOrder; // the stage's objects at the session's beginning
     bool m_bClipboardFilled = false;
 
     uint8_t m_nTool = TOOL_SELECT;

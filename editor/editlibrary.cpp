@@ -20,7 +20,6 @@ constexpr int kStageW = CEditorDialog::kFrameWidth;
 constexpr int kStageH = CEditorDialog::kFrameHeight;
 
 constexpr int IDS_STAGE_FULL = 10123;
-constexpr int IDS_SOUND_NOT_ADDED = 10147;
 
 void Refuse(const CHeaderObject& item, const std::string& why)
 {
@@ -46,7 +45,30 @@ CPoint KeepOnStage(CPoint pt, CSize size)
     return pt;
 }
 
+// The sound of a sound item; none (reported) when it cannot be read or holds nothing to play.
+std::unique_ptr<CSound> ReadSound(const CHeaderObject& item)
+{
+    auto sound = std::make_unique<CSound>();
+    if (!ReadItem(item, *sound, nullptr))
+        return nullptr;
+    if (sound->m_nKind != CSound::kindWave && sound->m_nKind != CSound::kindMidi) {
+        Refuse(item, "the sound holds nothing to play");
+        return nullptr;
+    }
+    return sound;
+}
+
 } // namespace
+
+bool CObjectEditor::AddLibrarySoundToLayer(CLayer& layer, const CHeaderObject& item)
+{
+    std::unique_ptr<CSound> sound = ReadSound(item);
+    if (!sound)
+        return false;
+    if (sound->GetName().empty())
+        sound->SetName(item.m_strName);
+    return AskAndAddSound(layer, std::move(sound));
+}
 
 bool CObjectEditor::PlaceLibraryItem(const CHeaderObject& item, QPoint ptScreen)
 {
@@ -121,24 +143,7 @@ bool CObjectEditor::PlaceLibraryItem(const CHeaderObject& item, QPoint ptScreen)
             Refuse(item, "the background has no picture");
             return false;
         }
-        // A stage without a picture is recorded as an empty one.
-        CBackgroundBMP none;
-        CBackgroundBMP& before = stage->m_pBackgroundBMP ? *stage->m_pBackgroundBMP : none;
-        auto beforeRecord = std::make_shared<CUndoRecord>(
-            UNDO_BACKGROUND_BMP, UNDO_BEFORE, before.m_nId, stage->m_nId);
-        bool bRecorded = m_store.SaveState(*beforeRecord, before);
-        stage->SetBackgroundBMP(std::move(picture));
-        CBackgroundBMP& after = *stage->m_pBackgroundBMP;
-        auto afterRecord = std::make_shared<CUndoRecord>(
-            UNDO_BACKGROUND_BMP, UNDO_AFTER, after.m_nId, stage->m_nId);
-        bRecorded = bRecorded && m_store.SaveState(*afterRecord, after)
-            && m_store.RecordStep({ { beforeRecord, nullptr }, { afterRecord, nullptr } });
-        if (!bRecorded) {
-            m_bDirty = true;
-            platform::ShowMessage(kNotRecorded);
-        }
-        Changed(false);
-        return true;
+        return ReplaceBackgroundPicture(std::move(picture));
     }
     case CHeaderObject::typeSound:
     case CHeaderObject::typeObjectSound: {
@@ -149,27 +154,12 @@ bool CObjectEditor::PlaceLibraryItem(const CHeaderObject& item, QPoint ptScreen)
             if (layers.size() != 1)
                 return false;
         }
-        auto sound = std::make_unique<CSound>();
-        if (!ReadItem(item, *sound, nullptr))
+        std::unique_ptr<CSound> sound = ReadSound(item);
+        if (!sound)
             return false;
-        if (sound->m_nKind != CSound::kindWave && sound->m_nKind != CSound::kindMidi) {
-            Refuse(item, "the sound holds nothing to play");
-            return false;
-        }
         if (item.m_nType == CHeaderObject::typeSound)
             return ReplaceStageSound(std::move(sound));
-        CLayer& layer = *layers[0];
-        return ChangeSounds(layer, [&](CSoundList& list) {
-            CSound* added = sound.release();
-            added->m_pLayer = &layer;
-            list.AddTail(added);
-            if (list.NoOverlaps())
-                return true;
-            list.RemoveAt(list.FindIndex(list.IndexOf(added)));
-            platform::ShowMessage(IDS_SOUND_NOT_ADDED,
-                "It would play at the same time as another sound of the object.");
-            return false;
-        });
+        return AddSoundToLayer(*layers[0], std::move(sound));
     }
     default:
         Refuse(item, "the library has no such kind of item");

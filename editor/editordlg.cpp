@@ -289,6 +289,8 @@ bool CEditorDialog::IsCommandEnabled(int nId) const
     case ID_VIEW_EFFECTS:
     case ID_BKGND_LIBRARY:
     case ID_BKGND_SOUNDS:
+    case ID_VIEW_LAYERMANAGER:
+    case ID_BKGND_LAYERMANAGER:
     case ID_LIBRARY_PAGE1:
     case ID_LIBRARY_PAGE1 - 1:
     case ID_LIBRARY_PAGE1 - 2:
@@ -296,6 +298,8 @@ bool CEditorDialog::IsCommandEnabled(int nId) const
         return IsEditing();
     case ID_BKGND_DELETESOUND:
         return IsEditing() && m_pEditing->HasStageSound();
+    case ID_BKGND_DELETE:
+        return IsEditing() && m_pEditing->HasBackgroundPicture();
     case ID_EDIT_UNDO:
         return IsEditing() && m_pEditing->CanUndo();
     case ID_EDIT_REDO:
@@ -439,6 +443,13 @@ void CEditorDialog::OnCommand(int nId)
         break;
     case ID_BKGND_DELETESOUND:
         m_pEditing->RemoveStageSound();
+        break;
+    case ID_BKGND_DELETE:
+        m_pEditing->RemoveBackgroundPicture();
+        break;
+    case ID_VIEW_LAYERMANAGER:
+    case ID_BKGND_LAYERMANAGER:
+        OpenLayerManager();
         break;
     case ID_EDIT_PROPERTIES:
         OpenProjectProperties();
@@ -896,7 +907,8 @@ void CEditorDialog::ReturnToEditing()
 
 void CEditorDialog::OnPlaybackTick()
 {
-    if (m_pPlayer)
+    // An effect's preview plays the movie by its own clock; this one waits for it to end.
+    if (m_pPlayer && !(m_pDoc && m_pDoc->IsPreviewInstalled()))
         m_pPlayer->OnTimer();
 }
 

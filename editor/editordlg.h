@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -156,6 +157,13 @@ public:
     CObjectEditor& Editing() const { return *m_pEditing; }
     // The toolbox, while it is open.
     CToolbox* GetToolbox() const { return m_pToolbox; }
+    // The layer manager over the current stage (view menu and background menu). By default it
+    // runs modally; tests drive it through their own runner.
+    void OpenLayerManager();
+    using LayerManagerRunner = std::function<void(class CLayerManagerDlg&)>;
+    void SetLayerManagerRunner(LayerManagerRunner runner) { m_runLayerManager = std::move(runner); }
+    // A wave file the person chooses (the front in import mode), or empty.
+    std::string ChooseWaveFile();
     void OpenToolbox();
     void CloseToolbox();
     // Sets the drawing tool and shows it in the toolbox.
@@ -286,4 +294,5 @@ private:
     int m_nActivityFrame = 0;
     PaintStats m_paintStats;
     QElapsedTimer m_life;
+    LayerManagerRunner m_runLayerManager;
 };

@@ -98,8 +98,7 @@ bool CObjectEditor::ReplaceStageSound(std::unique_ptr<CSound> pSound)
     bRecorded = bRecorded && m_store.SaveState(*afterRecord, after)
         && m_store.RecordStep({ { beforeRecord, nullptr }, { afterRecord, nullptr } });
     if (!bRecorded) {
-        m_bDirty = true;
-        platform::ShowMessage(kNotRecorded);
+        NotRecorded();
     }
     Changed(false);
     return true;
@@ -120,21 +119,27 @@ bool CObjectEditor::RemoveStageSound()
 
 bool CObjectEditor::ChangeSounds(CLayer& layer, const std::function<bool(CSoundList&)>& change)
 {
-    if (!layer.m_pSounds)
+    // An object without a list gets one for the change; its state before stands for none, so
+    // that undo takes the list away again.
+    const bool bHadNone = !layer.m_pSounds;
+    if (bHadNone)
         layer.SetSounds(std::make_unique<CSoundList>());
     CSoundList& list = *layer.m_pSounds;
     auto before = std::make_shared<CUndoRecord>(UNDO_SOUNDS, UNDO_BEFORE, list.m_nId, layer.m_nId);
-    if (!m_store.SaveState(*before, list)) {
+    if (bHadNone)
+        before->m_nFlag = UNDO_FLAG_NONE;
+    const bool bSaved = m_store.SaveState(*before, list);
+    if (!bSaved)
         platform::ShowMessage(kNotRecorded);
+    if (!bSaved || !change(list)) {
+        if (bHadNone)
+            layer.SetSounds(nullptr);
         return false;
     }
-    if (!change(list))
-        return false;
     auto after = std::make_shared<CUndoRecord>(UNDO_SOUNDS, UNDO_AFTER, list.m_nId, layer.m_nId);
     if (!m_store.SaveState(*after, list)
         || !m_store.RecordStep({ { before, nullptr }, { after, nullptr } })) {
-        m_bDirty = true;
-        platform::ShowMessage(kNotRecorded);
+        NotRecorded();
     }
     layer.AttachParts();
     Changed(false);
@@ -144,11 +149,20 @@ bool CObjectEditor::ChangeSounds(CLayer& layer, const std::function<bool(CSoundL
 bool CObjectEditor::AddWaveToSelected(const std::string& strPath)
 {
     const std::vector<CLayer*> layers = Selection();
-    if (layers.size() != 1 || m_pDoc == nullptr)
+    return layers.size() == 1 && AddWaveToLayer(*layers[0], strPath);
+}
+
+bool CObjectEditor::AddWaveToLayer(CLayer& layer, const std::string& strPath)
+{
+    if (m_pDoc == nullptr)
         return false;
-    CLayer& layer = *layers[0];
     std::unique_ptr<CSound> sound = SoundFromFile(strPath, CSound::kindWave);
-    if (!sound)
+    return sound && AskAndAddSound(layer, std::move(sound));
+}
+
+bool CObjectEditor::AskAndAddSound(CLayer& layer, std::unique_ptr<CSound> sound)
+{
+    if (m_pDoc == nullptr)
         return false;
     const int32_t length = m_pDoc->GetMovie()->GetFrameCount();
     CAddWaveDlg dlg(sound->GetName(), length, &m_editor);
@@ -163,6 +177,11 @@ bool CObjectEditor::AddWaveToSelected(const std::string& strPath)
     }
     sound->m_nStartFrame = dlg.m_nStartFrame;
     sound->m_nEndFrame = dlg.m_nEndFrame;
+    return AddSoundToLayer(layer, std::move(sound));
+}
+
+bool CObjectEditor::AddSoundToLayer(CLayer& layer, std::unique_ptr<CSound> sound)
+{
     return ChangeSounds(layer, [&](CSoundList& list) {
         CSound* added = sound.release();
         added->m_pLayer = &layer;
@@ -180,9 +199,11 @@ bool CObjectEditor::AddWaveToSelected(const std::string& strPath)
 bool CObjectEditor::AddSpokenTextToSelected()
 {
     const std::vector<CLayer*> layers = Selection();
-    if (layers.size() != 1)
-        return false;
-    CLayer& layer = *layers[0];
+    return layers.size() == 1 && AddSpokenTextToLayer(*layers[0]);
+}
+
+bool CObjectEditor::AddSpokenTextToLayer(CLayer& layer)
+{
     auto sound = std::make_unique<CSound>();
     CPlayStringDlg dlg(sound.get(), &m_editor);
     const bool bOk = m_runSoundDialog(dlg);
@@ -219,6 +240,52 @@ bool CObjectEditor::EditSpokenText(CLayer& layer, CSound& marker)
         marker.m_nStartFrame = edited.m_nStartFrame;
         marker.m_nEndFrame = edited.m_nEndFrame;
         marker.m_nMarkState = 2;
+        return true;
+    });
+}
+
+bool CObjectEditor::EditWave(CLayer& layer, CSound& wave)
+{
+    if (wave.m_nKind != CSound::kindWave || !layer.m_pSounds || m_pDoc == nullptr)
+        return false;
+    const int32_t length = m_pDoc->GetMovie()->GetFrameCount();
+    CAddWaveDlg dlg(wave.GetName(), length, &m_editor);
+    dlg.m_nStartFrame = wave.m_nStartFrame;
+    dlg.m_nEndFrame = wave.m_nEndFrame;
+    const bool bOk = m_runSoundDialog(dlg);
+    m_editor.update();
+    if (!bOk || (dlg.m_nStartFrame == wave.m_nStartFrame && dlg.m_nEndFrame == wave.m_nEndFrame))
+        return false;
+    if (dlg.m_nStartFrame >= length) {
+        platform::ShowMessage(IDS_SOUND_TOO_LATE, "");
+        return false;
+    }
+    return ChangeSounds(layer, [&](CSoundList& list) {
+        if (list.IndexOf(&wave) < 0)
+            return false;
+        const int32_t nStart = wave.m_nStartFrame;
+        const int32_t nEnd = wave.m_nEndFrame;
+        wave.m_nStartFrame = dlg.m_nStartFrame;
+        wave.m_nEndFrame = dlg.m_nEndFrame;
+        if (list.NoOverlaps())
+            return true;
+        wave.m_nStartFrame = nStart;
+        wave.m_nEndFrame = nEnd;
+        platform::ShowMessage(
+            IDS_SOUND_NOT_ADDED, "It would play at the same time as another sound of the object.");
+        return false;
+    });
+}
+
+bool CObjectEditor::RemoveSound(CLayer& layer, CSound& sound)
+{
+    if (!layer.m_pSounds || layer.m_pSounds->IndexOf(&sound) < 0)
+        return false;
+    return ChangeSounds(layer, [&](CSoundList& list) {
+        const int index = list.IndexOf(&sound);
+        if (index < 0)
+            return false;
+        list.RemoveAt(list.FindIndex(index));
         return true;
     });
 }

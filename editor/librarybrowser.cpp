@@ -326,7 +326,8 @@ void CLibraryBrowser::Fill()
         for (size_t i = 0; i < kinds.size(); ++i) {
             QImage cell = strip.isNull()
                 ? PlaceholderImage()
-                : strip.copy(kinds[i].m_nImage * kImageSize, 0, kImageSize, kImageSize);
+                // The strip's cells are numbered from 1.
+                : strip.copy((kinds[i].m_nImage - 1) * kImageSize, 0, kImageSize, kImageSize);
             const QString name = QString::fromStdString(platform::Utf8FromCp1252(kinds[i].m_strName));
             auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(cell)), name, m_pList);
             item->setToolTip(name);

@@ -1,5 +1,7 @@
 #include "editor/moviepropsdlg.h"
 
+#include "editor/skinlist.h"
+
 #include "platform/text.h"
 #include "resources/faces.h"
 
@@ -18,32 +20,6 @@ constexpr int IDS_TIP_CANCEL = 10026;
 const QRect kListRect(16, 62, 268, 120);
 const QRect kNoSoundRect(16, 185, 206, 36);
 
-QString FromCodePage(const std::string& text)
-{
-    return QString::fromStdString(platform::Utf8FromCp1252(text));
-}
-
-QString Hex(QRgb rgb)
-{
-    return QColor::fromRgb(rgb).name();
-}
-
-// The list is a dark card in the panel, as the message boxes write on: white rows, the chosen
-// one in ink on sunshine (white on coral reads poorly at this size); greyed when there is
-// nothing to choose from.
-QString ListStyle()
-{
-    const QColor ink = QColor::fromRgb(faces::colour::ink);
-    return QStringLiteral("QListWidget { background: %1; color: white; border: none; outline: none;"
-                          " font-family: Arial; font-size: 11px; padding: 3px 2px; }"
-                          "QListWidget::item { height: 16px; padding-left: 4px; border: none; }"
-                          "QListWidget::item:hover { background: %2; }"
-                          "QListWidget::item:selected { background: %3; color: %1; }"
-                          "QListWidget:disabled { background: %4; color: %5; }")
-        .arg(ink.name(), ink.lighter(135).name(), Hex(faces::colour::sunshine),
-            ink.lighter(160).name(), Hex(faces::colour::edge));
-}
-
 } // namespace
 
 CMoviePropertiesDlg::CMoviePropertiesDlg(const std::vector<std::string>& devices, int32_t nSetting,
@@ -58,13 +34,7 @@ CMoviePropertiesDlg::CMoviePropertiesDlg(const std::vector<std::string>& devices
         setWindowTitle(face->title);
 
     m_pList->setObjectName(QString::number(IDC_MP_DEVICES));
-    m_pList->setGeometry(kListRect);
-    m_pList->setFrameShape(QFrame::NoFrame);
-    m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_pList->setTextElideMode(Qt::ElideRight);
-    m_pList->setStyleSheet(ListStyle());
+    SetUpSkinList(m_pList, kListRect, 16, 3, true);
 
     auto* mapper = new QListWidgetItem(QStringLiteral("Sans"), m_pList);
     mapper->setData(Qt::UserRole, kMidiMapper);

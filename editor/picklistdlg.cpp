@@ -1,6 +1,7 @@
 #include "editor/picklistdlg.h"
 
 #include "editor/app.h"
+#include "editor/skinlist.h"
 #include "mail/addressbook.h"
 #include "model/header.h"
 #include "platform/files.h"
@@ -28,29 +29,6 @@ const QPoint kCaptionAt(19, 153);
 const QRect kListRect(12, 9, 279, 129);
 
 constexpr int kTextRole = Qt::UserRole + 1;
-
-QString FromCodePage(const std::string& text)
-{
-    return QString::fromStdString(platform::Utf8FromCp1252(text));
-}
-
-QString Hex(QRgb rgb)
-{
-    return QColor::fromRgb(rgb).name();
-}
-
-// The list is a dark card in the face's panel, as the other lists of the editor: white rows of
-// 12 pixels, so that a page of ten rows fills the panel, the chosen one in ink on sunshine.
-QString ListStyle()
-{
-    const QColor ink = QColor::fromRgb(faces::colour::ink);
-    return QStringLiteral("QListWidget { background: %1; color: white; border: none; outline: none;"
-                          " font-family: Arial; font-size: 11px; padding: 4px 2px; }"
-                          "QListWidget::item { height: 12px; padding-left: 4px; border: none; }"
-                          "QListWidget::item:hover { background: %2; }"
-                          "QListWidget::item:selected { background: %3; color: %1; }")
-        .arg(ink.name(), ink.lighter(135).name(), Hex(faces::colour::sunshine));
-}
 
 struct Row {
     QString strShown;
@@ -94,17 +72,9 @@ CPickListDlg::CPickListDlg(int nMode, QWidget* parent)
             m_strBookPath = AddressBookPath(app->GetDataDirectories().front());
 
     m_pList->setObjectName(QString::number(IDC_PL_LIST));
-    m_pList->setGeometry(kListRect);
-    m_pList->setFrameShape(QFrame::NoFrame);
-    m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The page buttons on the face's rail do the scrolling; the list scrolls by whole rows.
-    m_pList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_pList->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    m_pList->setUniformItemSizes(true);
-    m_pList->setTextElideMode(Qt::ElideRight);
-    m_pList->setStyleSheet(ListStyle());
+    // White rows of 12 pixels, so that a page of ten rows fills the panel; the page buttons on
+    // the face's rail do the scrolling.
+    SetUpSkinList(m_pList, kListRect, 12, 4, false);
     m_pList->installEventFilter(this);
     connect(m_pList, &QListWidget::itemDoubleClicked, this, [this] { OnOK(); });
 

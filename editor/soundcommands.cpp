@@ -50,10 +50,18 @@ void CEditorDialog::ImportMidi()
     update();
 }
 
-void CEditorDialog::ImportWaveForSelected()
+std::string CEditorDialog::ChooseWaveFile()
 {
     std::string path;
     if (!AskFileName(this, HomeFolder(), "WAV Files *.wav", kWaveExtensions, OS_MODE_IMPORT, &path))
+        return {};
+    return path;
+}
+
+void CEditorDialog::ImportWaveForSelected()
+{
+    const std::string path = ChooseWaveFile();
+    if (path.empty())
         return;
     m_pEditing->AddWaveToSelected(path);
     update();

@@ -1,5 +1,7 @@
 #include "model/sound.h"
 
+#include <limits>
+
 #include "model/archive.h"
 #include "model/listio.h"
 #include "platform/audio.h"
@@ -217,12 +219,15 @@ void CSoundList::Serialize(CArchive& ar)
 
 bool CSoundList::NoOverlaps() const
 {
-    // Only waves take part: a MIDI sound or a marker has no end frame of its own.
+    // Only waves take part: a MIDI sound or a marker has no end frame of its own. A wave
+    // without an end frame plays on to the end of the greeting.
+    const auto end = [](const CSound* s) {
+        return s->m_nEndFrame < 0 ? std::numeric_limits<int32_t>::max() : s->m_nEndFrame;
+    };
     for (const CSound* a : *this)
         for (const CSound* b : *this)
             if (a != b && a->m_nKind == CSound::kindWave && b->m_nKind == CSound::kindWave
-                && a->m_nEndFrame >= b->m_nStartFrame
-                && b->m_nEndFrame >= a->m_nStartFrame)
+                && end(a) >= b->m_nStartFrame && end(b) >= a->m_nStartFrame)
                 return false;
     return true;
 }

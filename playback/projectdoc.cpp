@@ -210,7 +210,8 @@ int32_t RecomputeMovieLength(CAbstractMovie& movie)
             }
         }
     }
-    const auto frames = static_cast<int32_t>(std::min<int64_t>(length, INT32_MAX));
+    // A greeting without moving objects still shows its one frame, as a new project does.
+    const auto frames = static_cast<int32_t>(std::clamp<int64_t>(length, 1, INT32_MAX));
     movie.m_nFrameCount = frames;
     if (movie.GetStages() && !movie.GetStages()->IsEmpty()) {
         CStage* last = movie.GetStages()->GetTail();

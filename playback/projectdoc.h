@@ -72,7 +72,7 @@ private:
 };
 
 // Keeps the movie's length equal to the largest start frame + duration over the effects of
-// the first stage's objects (at least 0), marks every effect but the last of each object off
+// the first stage's objects (at least 1, the one frame of a new project), marks every effect but the last of each object off
 // screen, and sets the first and fourth timeline values of the last stage to the length.
 // Returns the length.
 int32_t RecomputeMovieLength(CAbstractMovie& movie);

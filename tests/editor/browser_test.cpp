@@ -25,14 +25,6 @@
 
 namespace {
 
-class CQuietApp : public CEditorApp {
-public:
-    using CEditorApp::CEditorApp;
-
-protected:
-    void ShowStartupMessage(const std::string&, int, const std::string&) override { }
-};
-
 // A library header as the files hold it, without a preview.
 std::string PlainHeader(const std::string& name, const std::string& category, int32_t item,
                         uint8_t type)
@@ -423,6 +415,22 @@ TEST_F(Browser, an_effect_is_reported_by_its_kind)
     EXPECT_EQ(item.count(), 0);
 }
 
+TEST_F(Browser, every_effect_shows_its_own_kind_s_picture)
+{
+    // The strip's cells are numbered from 1: the first kind shows the first cell, and the
+    // kind with the last number the last one.
+    const QImage strip = platform::LoadResBitmap("EFFECTIMAGELIST");
+    ASSERT_FALSE(strip.isNull());
+    m_pBrowser->ShowPage(CLibraryBrowser::pageEffects);
+    const std::vector<EffectKind>& kinds = EffectKinds();
+    ASSERT_EQ(m_pBrowser->ItemCount(), static_cast<int>(kinds.size()));
+    for (size_t i = 0; i < kinds.size(); ++i) {
+        const QImage cell = strip.copy((kinds[i].m_nImage - 1) * 32, 0, 32, 32);
+        EXPECT_EQ(m_pBrowser->ItemImage(static_cast<int>(i)).convertToFormat(cell.format()), cell)
+            << kinds[i].m_strName;
+    }
+}
+
 // ---------------------------------------------------------------------------------------------
 // What a drop makes
 
@@ -458,6 +466,30 @@ TEST_F(Browser, a_clipart_becomes_an_object_at_the_drop_point_and_one_undo_remov
     EXPECT_EQ(Bytes(Save("after.kel")), Bytes(before));
     ASSERT_TRUE(Editor().Redo());
     EXPECT_EQ(LayerCount(), 2);
+}
+
+TEST_F(Browser, the_first_object_and_the_first_picture_undo_to_the_new_project_byte_for_byte)
+{
+    const std::string empty = Save("empty.kel");
+    Drop(CLibraryBrowser::pageCliparts, "Red balloon", 200, 152);
+    ASSERT_EQ(LayerCount(), 1);
+    ASSERT_TRUE(Editor().Undo());
+    EXPECT_EQ(Bytes(Save("undone.kel")), Bytes(empty));
+    Drop(CLibraryBrowser::pageBackgrounds, "Confetti", 300, 300);
+    ASSERT_NE(Stage()->m_pBackgroundBMP, nullptr);
+    ASSERT_TRUE(Editor().Undo());
+    EXPECT_EQ(Stage()->m_pBackgroundBMP, nullptr);
+    EXPECT_EQ(Bytes(Save("undone2.kel")), Bytes(empty));
+    // The background menu takes the picture away again, as one step.
+    ASSERT_TRUE(Editor().Redo());
+    EXPECT_TRUE(m_pEditor->IsCommandEnabled(ID_BKGND_DELETE));
+    const std::string withPicture = Save("picture.kel");
+    m_pEditor->OnCommand(ID_BKGND_DELETE);
+    EXPECT_EQ(Stage()->m_pBackgroundBMP, nullptr);
+    EXPECT_FALSE(m_pEditor->IsCommandEnabled(ID_BKGND_DELETE));
+    EXPECT_EQ(Bytes(Save("removed.kel")), Bytes(empty));
+    ASSERT_TRUE(Editor().Undo());
+    EXPECT_EQ(Bytes(Save("back.kel")), Bytes(withPicture));
 }
 
 TEST_F(Browser, an_animation_lasts_its_frame_count)
@@ -617,14 +649,12 @@ TEST_F(Browser, pictures_of_the_five_pages_and_the_bar)
     ASSERT_TRUE(m_pBrowser->SetCategory("All"));
     for (int page = 1; page <= 5; ++page) {
         m_pBrowser->ShowPage(page);
-        const QImage shot = m_pBrowser->grab().toImage();
-        EXPECT_EQ(shot.size(), QSize(302, 422));
-        EXPECT_TRUE(shot.save(QString("/tmp/browser_p%1.png").arg(page)));
+        EXPECT_EQ(m_pBrowser->grab().size(), QSize(302, 422));
+        Shoot(m_pBrowser.get(), QString("browser_p%1.png").arg(page));
     }
     m_pBrowser->Minimise();
-    const QImage bar = m_pBrowser->grab().toImage();
-    EXPECT_EQ(bar.size(), QSize(147, 31));
-    EXPECT_TRUE(bar.save("/tmp/browser_min.png"));
+    EXPECT_EQ(m_pBrowser->grab().size(), QSize(147, 31));
+    Shoot(m_pBrowser.get(), "browser_min.png");
 }
 
 } // namespace

@@ -207,9 +207,8 @@ TEST_F(EditorWindow, commands_of_later_tools_and_of_an_empty_history_are_shown_d
         EXPECT_FALSE(FindButton(m_pEditor->GetMenu(MENU_EDIT), id)->isEnabled()) << id;
     // The project's properties are there for every project.
     EXPECT_TRUE(FindButton(m_pEditor->GetMenu(MENU_EDIT), ID_EDIT_PROPERTIES)->isEnabled());
-    EXPECT_FALSE(FindButton(m_pEditor->GetMenu(MENU_VIEW), ID_VIEW_LAYERMANAGER)->isEnabled());
     for (int id : {ID_VIEW_TOOLBOX, ID_VIEW_IMPORTIMAGE, ID_VIEW_IMPORTMIDI, ID_VIEW_LIBRARIES,
-                   ID_VIEW_EFFECTS})
+                   ID_VIEW_EFFECTS, ID_VIEW_LAYERMANAGER})
         EXPECT_TRUE(FindButton(m_pEditor->GetMenu(MENU_VIEW), id)->isEnabled()) << id;
     CDropDownMenu* file = m_pEditor->GetMenu(MENU_FILE);
     EXPECT_FALSE(FindButton(file, ID_FILE_SENDMAIL)->isEnabled());

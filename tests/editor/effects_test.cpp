@@ -47,7 +47,7 @@ std::vector<CEffectValues> ValuesOf(const CLayer* layer)
     return values;
 }
 
-class Effects : public CEditorWindowTest {
+class Effects : public CEditorWindowTest, protected CDialogAnswers {
 protected:
     void SetUp() override
     {
@@ -55,18 +55,7 @@ protected:
         if (HasFatalFailure())
             return;
         ASSERT_TRUE(m_pEditor->NewProject());
-        // The dialog answers as the test says, through its own fields and buttons.
-        Editor().SetEffectDialogRunner([this](CEffectPropertiesDlg& dlg) {
-            dlg.show();
-            ++m_nDialogs;
-            m_shown = { dlg.Field(IDC_EP_DURATION)->text().toStdString(),
-                dlg.Field(IDC_EP_START)->text().toStdString() };
-            if (m_answer)
-                m_answer(dlg);
-            if (dlg.isVisible())
-                Click(dlg.Button(m_bOk ? IDC_EP_OK : IDC_EP_CANCEL));
-            return dlg.result() == QDialog::Accepted;
-        });
+        AnswerDialogs(Editor());
     }
     void TearDown() override { CloseEditor(); }
 
@@ -161,10 +150,6 @@ protected:
         EXPECT_TRUE(a.bytes == b.bytes) << "the saved project differs";
     }
 
-    bool m_bOk = true;
-    std::function<void(CEffectPropertiesDlg&)> m_answer;
-    int m_nDialogs = 0;
-    std::pair<std::string, std::string> m_shown; // duration and start fields as shown
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -430,7 +415,7 @@ TEST_F(Effects, removing_the_only_effect_leaves_an_empty_list_and_undo_brings_it
     const auto before = State("before");
     ASSERT_TRUE(Editor().RemoveEffect(*layer, *layer->m_pEffects->GetHead()));
     EXPECT_TRUE(layer->m_pEffects->IsEmpty());
-    EXPECT_EQ(Movie().GetFrameCount(), 0);
+    EXPECT_EQ(Movie().GetFrameCount(), 1); // still one frame to show
     ASSERT_TRUE(Editor().Undo());
     CState undone = State("undone");
     EXPECT_EQ(undone.effects, before.effects);
@@ -534,11 +519,11 @@ TEST_F(Effects, a_preview_then_stop_gives_the_project_back_unchanged)
     EXPECT_EQ(dlg.PreviewImage().pixel(2, 2), qRgb(255, 255, 255));
 
     Tick(dlg);
-    dlg.grab().save("/tmp/effect_preview_1.png");
+    Shoot(&dlg, "effect_preview_1.png");
     const QImage first = dlg.PreviewImage();
     Tick(dlg);
     Tick(dlg);
-    dlg.grab().save("/tmp/effect_preview_2.png");
+    Shoot(&dlg, "effect_preview_2.png");
     EXPECT_NE(dlg.PreviewImage(), first) << "the ellipse moves";
     // It loops: many more ticks than frames keep playing.
     for (int i = 0; i < 120; ++i)

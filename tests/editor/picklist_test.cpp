@@ -96,14 +96,6 @@ void DoubleClickRow(QListWidget* list, int nRow)
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, pt);
 }
 
-void Shoot(QWidget* dialog, const char* szName)
-{
-    const char* folder = std::getenv("VIMBLE_DIALOG_SHOTS");
-    if (folder == nullptr || *folder == 0)
-        return;
-    EXPECT_TRUE(dialog->grab().save(QDir(folder).filePath(szName)));
-}
-
 // A library header file of type 7 (or another type) in dir.
 void AddHeader(const QString& dir, int nItem, const std::string& name, int nType = 7)
 {
@@ -117,14 +109,6 @@ void AddHeader(const QString& dir, int nItem, const std::string& name, int nType
     ASSERT_TRUE(
         platform::WriteWholeFile((dir + QString("/%1.hdr").arg(nItem)).toStdString(), ar.Buffer()));
 }
-
-class CQuietApp : public CEditorApp {
-public:
-    using CEditorApp::CEditorApp;
-
-protected:
-    void ShowStartupMessage(const std::string&, int, const std::string&) override { }
-};
 
 class PickList : public testing::Test {
 protected:

@@ -3,6 +3,7 @@
 #include "editor/app.h"
 #include "model/archive.h"
 #include "model/header.h"
+#include "tests/editor/window_helpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,14 +50,6 @@ void ClearSettings()
     settings.clear();
     settings.sync();
 }
-
-class CQuietApp : public CEditorApp {
-public:
-    using CEditorApp::CEditorApp;
-
-protected:
-    void ShowStartupMessage(const std::string&, int, const std::string&) override { }
-};
 
 // A home folder of its own and a data directory with two sample greetings and one other file.
 class FirstStart : public testing::Test {

@@ -43,7 +43,7 @@ std::vector<uint8_t> WaveFileBytes()
     return b;
 }
 
-class SoundCommands : public CEditorWindowTest {
+class SoundCommands : public CEditorWindowTest, protected CDialogAnswers {
 protected:
     void SetUp() override
     {
@@ -51,22 +51,7 @@ protected:
         if (HasFatalFailure())
             return;
         ASSERT_TRUE(m_pEditor->NewProject());
-        // The sound dialogs answer as the test says, through their own fields and buttons.
-        Editor().SetSoundDialogRunner([this](QDialog& dlg) {
-            dlg.show();
-            if (auto* wave = dynamic_cast<CAddWaveDlg*>(&dlg)) {
-                wave->Field(IDC_AW_START)->setText(QString::fromStdString(m_strStart));
-                wave->Field(IDC_AW_END)->setText(QString::fromStdString(m_strEnd));
-                Click(wave->Button(m_bOk ? IDC_AW_OK : IDC_AW_CANCEL));
-            } else if (auto* text = dynamic_cast<CPlayStringDlg*>(&dlg)) {
-                text->Text()->setPlainText(QString::fromStdString(m_strSaid));
-                text->Frame()->setText(QString::fromStdString(m_strStart));
-                if (m_bFemale)
-                    Click(text->Button(IDC_PS_FEMALE));
-                Click(text->Button(m_bOk ? IDC_PS_OK : IDC_PS_CANCEL));
-            }
-            return dlg.result() == QDialog::Accepted;
-        });
+        AnswerDialogs(Editor());
     }
     void TearDown() override { CloseEditor(); }
 
@@ -94,11 +79,6 @@ protected:
     // recomputes it from the effects).
     void SetLength(int32_t n) { m_pEditor->GetDoc()->GetMovie()->SetFrameCount(n); }
 
-    std::string m_strStart = "0";
-    std::string m_strEnd;
-    std::string m_strSaid = "Happy birthday";
-    bool m_bOk = true;
-    bool m_bFemale = false;
 };
 
 TEST_F(SoundCommands, a_tune_becomes_the_stage_music_and_undo_and_redo_take_it_back_and_again)

@@ -3,8 +3,12 @@
 // questions.
 #pragma once
 
+#include "editor/addwavedlg.h"
+#include "editor/app.h"
 #include "editor/editing.h"
 #include "editor/editordlg.h"
+#include "editor/effectpropsdlg.h"
+#include "editor/playstringdlg.h"
 #include "editor/prompts.h"
 #include "editor/skin.h"
 #include "model/movie.h"
@@ -15,11 +19,15 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QWidget>
 
+#include <cstdlib>
+#include <functional>
 #include <memory>
-
 #include <string>
 #include <vector>
 
@@ -28,6 +36,25 @@ inline std::vector<uint8_t> Bytes(const std::string& path)
     std::vector<uint8_t> data;
     platform::ReadWholeFile(path, data);
     return data;
+}
+
+// The application without its start-up messages, to scan a library with.
+class CQuietApp : public CEditorApp {
+public:
+    using CEditorApp::CEditorApp;
+
+protected:
+    void ShowStartupMessage(const std::string&, int, const std::string&) override { }
+};
+
+// Writes a picture of the window into the folder VIMBLE_DIALOG_SHOTS names, to be looked at;
+// nothing without one.
+inline void Shoot(QWidget* window, const QString& name)
+{
+    const char* folder = std::getenv("VIMBLE_DIALOG_SHOTS");
+    if (folder == nullptr || *folder == 0)
+        return;
+    EXPECT_TRUE(window->grab().save(QDir(folder).filePath(name)));
 }
 
 // The bitmap button with that command among the window's children, or none.
@@ -117,4 +144,50 @@ protected:
     QTemporaryDir m_dir;
     std::string m_strDir;
     std::unique_ptr<CEditorDialog> m_pEditor;
+};
+
+// Answers the editor's effect and sound dialogs as a person would, through their own fields and
+// buttons: OK or Cancel as m_bOk says, the frames and the text of the members below, and for
+// the effect dialog whatever m_answer does first.
+class CDialogAnswers {
+protected:
+    void AnswerDialogs(CObjectEditor& editor)
+    {
+        editor.SetEffectDialogRunner([this](CEffectPropertiesDlg& dlg) {
+            dlg.show();
+            ++m_nDialogs;
+            m_shown = { dlg.Field(IDC_EP_DURATION)->text().toStdString(),
+                dlg.Field(IDC_EP_START)->text().toStdString() };
+            if (m_answer)
+                m_answer(dlg);
+            if (dlg.isVisible())
+                Click(dlg.Button(m_bOk ? IDC_EP_OK : IDC_EP_CANCEL));
+            return dlg.result() == QDialog::Accepted;
+        });
+        editor.SetSoundDialogRunner([this](QDialog& dlg) {
+            dlg.show();
+            ++m_nDialogs;
+            if (auto* wave = dynamic_cast<CAddWaveDlg*>(&dlg)) {
+                wave->Field(IDC_AW_START)->setText(QString::fromStdString(m_strStart));
+                wave->Field(IDC_AW_END)->setText(QString::fromStdString(m_strEnd));
+                Click(wave->Button(m_bOk ? IDC_AW_OK : IDC_AW_CANCEL));
+            } else if (auto* text = dynamic_cast<CPlayStringDlg*>(&dlg)) {
+                text->Text()->setPlainText(QString::fromStdString(m_strSaid));
+                text->Frame()->setText(QString::fromStdString(m_strStart));
+                if (m_bFemale)
+                    Click(text->Button(IDC_PS_FEMALE));
+                Click(text->Button(m_bOk ? IDC_PS_OK : IDC_PS_CANCEL));
+            }
+            return dlg.result() == QDialog::Accepted;
+        });
+    }
+
+    bool m_bOk = true;
+    std::function<void(CEffectPropertiesDlg&)> m_answer;
+    int m_nDialogs = 0;
+    std::pair<std::string, std::string> m_shown; // duration and start fields as shown
+    std::string m_strStart = "0";
+    std::string m_strEnd;
+    std::string m_strSaid = "Happy birthday";
+    bool m_bFemale = false;
 };

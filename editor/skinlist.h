@@ -1,0 +1,23 @@
+// The lists of the editor's dialogs: dark cards in their faces' panels, white rows, the chosen
+// row in ink on sunshine (white on coral reads poorly at this size), and texts that the
+// project keeps in the code page.
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include <string>
+
+class QListWidget;
+
+// A code-page text as the window shows it.
+QString FromCodePage(const std::string& text);
+
+// The style of such a list: rows of nRowHeight pixels, nPadding pixels above and below the
+// rows, and a greyed card when the list is disabled.
+QString SkinListStyle(int nRowHeight, int nPadding);
+
+// Places the list and sets it up as a single-choice list of whole rows that cannot be edited,
+// in the style above; without bScrollBar the face's own page buttons do the scrolling.
+void SetUpSkinList(QListWidget* list, const QRect& rc, int nRowHeight, int nPadding,
+    bool bScrollBar);
