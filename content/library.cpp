@@ -713,13 +713,16 @@ std::vector<std::string> SampleFileNames()
 
 std::string FailureTemplate()
 {
+    // The arguments: the program's title three times, then the address to write to for help.
+    // What failed is said after this letter, so the letter names no cause of its own.
     return "Sorry, %s could not send your greeting.\n\n"
-           "The mail server could not be reached, or it did not accept the message. Please "
-           "check that this computer is connected to the Internet, and that the mail server and "
-           "your own e-mail address are entered correctly in the mail options of %s.\n\n"
+           "What failed is said at the end of this message. When the mail server could not be "
+           "reached or refused the greeting, check that this computer is connected to the "
+           "Internet, and that the mail server and your own e-mail address are entered "
+           "correctly in the mail options of %s.\n\n"
            "Your greeting is safe: it is still open in %s, so you can simply try again in a "
            "moment.\n\n"
-           "(Sender address used: %s)\n";
+           "For help, write to %s\n";
 }
 
 bool WriteLibrary(const std::string& dataDir, std::string& error)

@@ -34,7 +34,7 @@ const std::vector<LibraryEntry>& LibraryEntries();
 std::vector<std::string> SampleFileNames();
 
 // The text of "err.msg": a printf template with exactly four "%s" (the program's title three
-// times, then the sender address) and no other conversion.
+// times, then the program's help address) and no other conversion.
 std::string FailureTemplate();
 
 // Writes the whole library into dataDir (made when missing): headers, items, "err.msg",

@@ -154,12 +154,70 @@ void ReportStep(StepError step, const std::string& path, int error, const std::s
     }
 }
 
+constexpr size_t kMaxStem = 64;
+
+// The ASCII letters of the code page's accented letters from 0xC0 on, "" where there is none.
+const char* const kUnaccented[64] = { "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E",
+    "I", "I", "I", "I", "D", "N", "O", "O", "O", "O", "O", "", "O", "U", "U", "U", "U", "Y", "TH",
+    "ss", "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i", "d", "n",
+    "o", "o", "o", "o", "o", "", "o", "u", "u", "u", "u", "y", "th", "y" };
+
+std::string Unaccented(unsigned char c)
+{
+    if (c >= 0xC0)
+        return kUnaccented[c - 0xC0];
+    switch (c) {
+    case 0x8A:
+        return "S";
+    case 0x8C:
+        return "OE";
+    case 0x8E:
+        return "Z";
+    case 0x9A:
+        return "s";
+    case 0x9C:
+        return "oe";
+    case 0x9E:
+        return "z";
+    case 0x9F:
+        return "Y";
+    default:
+        return "";
+    }
+}
+
 } // namespace
 
 std::string BundleProjectName(const std::string& path)
 {
     std::string stem = path.substr(0, path.size() >= 4 ? path.size() - 4 : 0);
     return platform::FileNameOf(stem);
+}
+
+std::string AttachmentStem(const std::string& projectPath)
+{
+    std::string stem;
+    bool gap = false;
+    for (char ch : BundleProjectName(projectPath)) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        std::string piece;
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-'
+            || c == '_')
+            piece.assign(1, static_cast<char>(c));
+        else if (c > 127)
+            piece = Unaccented(c);
+        if (piece.empty()) {
+            gap = true;
+            continue;
+        }
+        if (gap && !stem.empty())
+            stem += "_";
+        gap = false;
+        stem += piece;
+    }
+    if (stem.size() > kMaxStem)
+        stem.resize(kMaxStem);
+    return stem.empty() ? "greeting" : stem;
 }
 
 bool BuildBundle(int nLayout, const std::string& first, const std::string& second,

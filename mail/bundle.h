@@ -32,6 +32,13 @@ bool BuildBundle(int nLayout, const std::string& first, const std::string& secon
 // and a three-letter extension) and without its folders.
 std::string BundleProjectName(const std::string& path);
 
+// The base name the attachment goes out under, made from the project's name (as
+// BundleProjectName takes it from projectPath) so that every mail reader reads it whole: only
+// ASCII letters, digits, "-" and "_". Accented code-page letters lose their accents ("\xe9" is
+// "e", "\xdf" is "ss"); every run of other bytes (blanks, punctuation) becomes one "_", and
+// such a "_" at either end is dropped. At most 64 bytes; "greeting" when nothing is left.
+std::string AttachmentStem(const std::string& projectPath);
+
 struct CBundleTrailer {
     uint32_t m_nLength[3] = { 0, 0, 0 };
     std::string m_strName; // the stored name bytes, without the zero bytes after a short name

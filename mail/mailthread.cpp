@@ -28,10 +28,11 @@ namespace {
 // Resource string of the elapsed-time template shown after a successful send.
 constexpr int IDS_ELAPSED_TIME = 10143;
 constexpr char kElapsedFallback[] = "Your greeting has been sent (%H:%M:%S).";
-constexpr char kFailureFallback[]
-    = "%s could not send your greeting. Check the name of the mail server, your e-mail address "
-      "and the addresses of the recipients, then try again.";
+constexpr char kFailureFallback[] = "%s could not send your greeting.";
+constexpr char kFailureNote[] = "What failed: ";
 constexpr char kRefusedNote[] = "The mail server refused these recipients: ";
+constexpr char kBuildFailure[] = "the attachment could not be built: ";
+constexpr char kCancelledReason[] = "the send was cancelled";
 // The failure template is a short letter; anything much larger is not one.
 constexpr int64_t kMaxTemplateSize = 64 * 1024;
 constexpr size_t kDataBlock = 8192;
@@ -50,15 +51,25 @@ public:
     }
 };
 
-CPrintingHost g_printingHost;
+// What the starters and the worker threads share. It is never destroyed: a worker still
+// running while the program ends must not find it gone.
+struct CWorkers {
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    int m_nThreads = 0;
+    std::shared_ptr<CMailCancel> m_pCancel; // the started worker's, while its thread runs
+    CPrintingHost m_printingHost;
+};
 
-std::mutex g_threadsMutex;
-std::condition_variable g_threadsDone;
-int g_nThreads = 0;
+CWorkers& Workers()
+{
+    static CWorkers* workers = new CWorkers;
+    return *workers;
+}
 
 IMailHost& HostOf(const CMailThread& thread)
 {
-    return thread.m_pHost != nullptr ? *thread.m_pHost : g_printingHost;
+    return thread.m_pHost != nullptr ? *thread.m_pHost : Workers().m_printingHost;
 }
 
 std::string LocalHostName()
@@ -74,6 +85,22 @@ std::string ReplyText(int code, const std::string& text)
     return std::to_string(code) + (text.empty() ? "" : " " + text);
 }
 
+// Why the bundle could not be built, in words the person can act on: a missing piece is named
+// with the folder it is missing from.
+std::string BundleFailure(const std::string& project, const std::string& dataDir, bool bSendPlayer,
+    const std::string& copy)
+{
+    for (const char* piece : { "play.exe", "play.dat" }) {
+        if (!bSendPlayer && std::string(piece) == "play.dat")
+            continue;
+        if (!platform::FileExists(platform::JoinPath(dataDir, piece)))
+            return std::string(piece) + " is missing from the data directory " + dataDir;
+    }
+    if (!platform::FileExists(copy))
+        return platform::FileNameOf(project) + " cannot be read";
+    return "the player bundle cannot be written for " + platform::FileNameOf(project);
+}
+
 } // namespace
 
 std::string MakeAttachment(const std::string& projectPath, const std::string& dataDir,
@@ -82,47 +109,64 @@ std::string MakeAttachment(const std::string& projectPath, const std::string& da
     reason.clear();
     const std::string& project = projectPath;
     if (dataDir.empty()) {
-        reason = "no data directory is set, so the player program cannot be found";
+        reason = std::string(kBuildFailure)
+            + "no data directory is set, so the player program cannot be found";
         platform::ShowMessage("The player program cannot be found: no data directory is set");
         return project;
     }
-    // The bundle is written over the project file, so the project is read from a copy.
-    std::string copy = platform::MakeTempFileName(workDir, "~ke");
+    const std::string folder = workDir.empty() ? platform::DirectoryOf(project) : workDir;
+    // The bundle is written under the name the attachment goes out with, and the project is
+    // read from a copy meanwhile.
+    std::string copy = platform::MakeTempFileName(folder, "~ke");
     if (copy.empty() || !platform::CopyFileTo(project, copy)) {
         if (!copy.empty())
             platform::DeleteFile(copy);
-        reason = platform::FileNameOf(project) + " cannot be copied for the attachment";
+        reason = kBuildFailure + platform::FileNameOf(project) + " cannot be copied";
         platform::ShowMessage(project + ": cannot be copied for the attachment");
         return project;
     }
+    const std::string stem = AttachmentStem(project);
+    const std::string extension = project.size() >= 3 ? project.substr(project.size() - 3) : "";
+    const std::string bundle = platform::JoinPath(folder, stem + "." + extension);
     const std::string player = platform::JoinPath(dataDir, "play.exe");
     bool built = bSendPlayer ? BuildBundle(bundleThreePieces, player,
-                     platform::JoinPath(dataDir, "play.dat"), copy, project)
-                             : BuildBundle(bundleTwoPieces, player, copy, std::string(), project);
-    std::string attachment
-        = project.size() >= 3 ? project.substr(0, project.size() - 3) + "exe" : project + ".exe";
+                     platform::JoinPath(dataDir, "play.dat"), copy, bundle)
+                             : BuildBundle(bundleTwoPieces, player, copy, std::string(), bundle);
+    if (!built)
+        reason = kBuildFailure + BundleFailure(project, dataDir, bSendPlayer, copy);
+    const std::string attachment = platform::JoinPath(folder, stem + ".exe");
     bool copied = true;
-    if (attachment != project) {
-        copied = platform::CopyFileTo(project, attachment);
+    if (attachment != bundle) {
+        copied = platform::CopyFileTo(bundle, attachment);
         if (!copied)
             platform::ShowMessage("Error 101");
+        platform::DeleteFile(bundle);
     }
     platform::DeleteFile(copy);
-    if (attachment != project)
+    if (project != bundle && project != attachment)
         platform::DeleteFile(project);
-    if (!built)
-        reason = "the player bundle cannot be built for " + platform::FileNameOf(project);
-    else if (!copied)
-        reason = "the attachment " + platform::FileNameOf(attachment) + " cannot be written";
+    if (built && !copied)
+        reason = kBuildFailure + ("the attachment " + stem + ".exe cannot be written");
     return attachment;
 }
 
 CMailThread::CMailThread()
     : m_nTimeoutSeconds(platform::ReadSettingInt("MailTimeout", kDefaultTimeout))
     , m_strDataDir(platform::FirstDataDirectory())
+    , m_pCancel(std::make_shared<CMailCancel>())
 {
     if (m_nTimeoutSeconds <= 0)
         m_nTimeoutSeconds = kDefaultTimeout;
+}
+
+void CMailThread::Cancel()
+{
+    m_pCancel->Cancel();
+}
+
+bool CMailThread::IsCancelled() const
+{
+    return m_pCancel->IsCancelled();
 }
 
 void CMailThread::Quit(CSmtpConnection& connection)
@@ -153,7 +197,7 @@ bool CMailThread::Command(CSmtpConnection& connection, const std::string& line, 
     }
     if (code / 100 == expectedClass)
         return true;
-    Fail("the mail server " + m_strServer + " answered " + line + " with " + ReplyText(code, text));
+    Fail("the mail server " + m_strServer + " refused \"" + line + "\": " + ReplyText(code, text));
     Quit(connection);
     return false;
 }
@@ -167,10 +211,15 @@ bool CMailThread::PrepareAttachment()
         Fail(reason);
         return false;
     }
+    if (IsCancelled()) {
+        Fail(kCancelledReason);
+        return false;
+    }
     m_strMimePath = platform::JoinPath(m_strWorkDir, "$$$.mim");
     const char* argv[] = { "mime64", "-e", m_strProjectPath.c_str(), m_strMimePath.c_str() };
     if (mime64(4, argv) != 0) {
-        Fail("the attachment " + platform::FileNameOf(m_strProjectPath) + " cannot be encoded");
+        Fail(kBuildFailure
+            + ("the attachment " + platform::FileNameOf(m_strProjectPath) + " cannot be encoded"));
         return false;
     }
     return true;
@@ -186,8 +235,8 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
         return;
     }
     if (code / 100 != 2) {
-        Fail("the mail server " + m_strServer
-            + " turned the connection down: " + ReplyText(code, text));
+        Fail(
+            "the mail server " + m_strServer + " refused the connection: " + ReplyText(code, text));
         return;
     }
     if (!Command(connection, "HELO " + LocalHostName(), 2)
@@ -215,24 +264,27 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
         return;
     }
     m_strRefused = refused;
+    // The attachment is made before the message begins: once "DATA" is taken, the only way to
+    // stop without sending a greeting cut short is to drop the connection, which the server
+    // cannot tell from a network failure. Made here, a failure ends the talk with "QUIT".
+    platform::CFile mime;
+    if (PrepareAttachment() && !mime.Open(m_strMimePath, platform::CFile::modeRead))
+        Fail(kBuildFailure + std::string("the encoded attachment cannot be read"));
+    if (m_bFailed) {
+        Quit(connection);
+        return;
+    }
+    const int64_t mimeLength = platform::FileLength(m_strMimePath);
     if (!Command(connection, "DATA", 3))
         return;
 
+    const CMailForm form
+        = MakeMailForm(m_strSubject, m_strText, MessageIdDomain(m_strFrom, LocalHostName()), start);
     CMailDataStream data(
         [&](const char* bytes, size_t size) { return connection.Send(bytes, size, reason); });
-    if (!data.Write(MailHeaderRows(m_strTo, m_strFrom, start, m_strSubject))
-        || !data.Write(MailTextRows(m_strText)) || !data.Flush()) {
+    if (!data.Write(MailHeaderRows(m_strTo, m_strFrom, start, m_strSubject, form))
+        || !data.Write(MailTextRows(m_strText, form))) {
         Fail(reason);
-        return;
-    }
-    // When the attachment cannot be made, the connection is dropped before the end of the
-    // data: the server then discards the message instead of delivering a greeting without it.
-    if (!PrepareAttachment())
-        return;
-    platform::CFile mime;
-    int64_t mimeLength = platform::FileLength(m_strMimePath);
-    if (!mime.Open(m_strMimePath, platform::CFile::modeRead)) {
-        Fail("the encoded attachment cannot be read");
         return;
     }
     std::vector<char> block(kDataBlock);
@@ -248,19 +300,19 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
             break;
     }
     mime.Close();
+    // A part that came back short is not sent as a whole message: the connection is dropped
+    // before the end of the data, so the server discards what it has.
     if (streamed != mimeLength) {
-        Fail("the encoded attachment cannot be read");
+        Fail(kBuildFailure + std::string("the encoded attachment cannot be read"));
         return;
     }
-    if (!data.Write(MailClosingRows()) || !data.Flush() || !connection.Send(".\r\n", reason)
+    if (!data.Write(MailClosingRows(form)) || !data.Flush() || !connection.Send(".\r\n", reason)
         || !connection.ReadReply(code, text, reason)) {
         Fail(reason);
         return;
     }
-    if (code / 100 != 2) {
-        Fail("the mail server " + m_strServer
-            + " did not take the message: " + ReplyText(code, text));
-    }
+    if (code / 100 != 2)
+        Fail("the mail server " + m_strServer + " refused the message: " + ReplyText(code, text));
     Quit(connection);
 }
 
@@ -282,13 +334,18 @@ std::string CMailThread::ResultText(int64_t elapsedSeconds) const
         if (length > 0 && length <= kMaxTemplateSize && platform::ReadWholeFile(path, bytes))
             letter.assign(bytes.begin(), bytes.end());
     }
-    return FillTemplate(
-        letter, { kApplicationTitle, kApplicationTitle, kApplicationTitle, kDefaultSenderAddress });
+    // The letter is the same for every failure; the paragraph after it says which one this is.
+    std::string text = FillTemplate(
+        letter, { kApplicationTitle, kApplicationTitle, kApplicationTitle, kHelpAddress });
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
+        text.pop_back();
+    return text + "\n\n" + kFailureNote + m_strFailure + ".";
 }
 
 int CMailThread::Run()
 {
     m_bFailed = false;
+    m_bCancelled = false;
     m_strFailure.clear();
     m_strRefused.clear();
     m_strMimePath.clear();
@@ -302,6 +359,7 @@ int CMailThread::Run()
     {
         CSmtpConnection connection;
         connection.SetTimeout(m_nTimeoutSeconds);
+        connection.SetCancel(m_pCancel);
         std::string reason;
         if (!m_bFailed) {
             if (!connection.Resolve(m_strServer, reason))
@@ -316,7 +374,13 @@ int CMailThread::Run()
 
     IMailHost& host = HostOf(*this);
     host.StopActivity();
-    host.ShowResult(ResultText(elapsed), !m_bFailed, m_strFailure);
+    // A cancel that came before the server took the message ends the send as cancelled,
+    // whatever else failed on the way; one after it leaves the send a success.
+    m_bCancelled = IsCancelled();
+    if (m_bCancelled && m_bFailed)
+        m_strFailure = kCancelledReason;
+    if (!m_bCancelled)
+        host.ShowResult(ResultText(elapsed), !m_bFailed, m_strFailure);
     CMailThread* self = this;
     g_pMailThread.compare_exchange_strong(self, nullptr);
 
@@ -324,11 +388,14 @@ int CMailThread::Run()
         platform::DeleteFile(m_strMimePath);
     if (!m_strProjectPath.empty())
         platform::DeleteFile(m_strProjectPath);
-    if (!m_strWorkDir.empty()) {
+    for (const std::string& folder : { m_strWorkDir, m_strOwnedFolder }) {
         std::error_code ec;
-        std::filesystem::remove_all(m_strWorkDir, ec);
+        if (!folder.empty())
+            std::filesystem::remove_all(folder, ec);
     }
-    if (!m_bFailed && m_bSendPlayer)
+    // A cancel while the result box was open still keeps the address book as it is.
+    m_bCancelled = m_bCancelled || IsCancelled();
+    if (!m_bFailed && m_bSendPlayer && !m_bCancelled)
         AddToAddressBook(AddressBookPath(m_strDataDir), m_strTo);
     return m_bFailed ? 0 : 1;
 }
@@ -342,25 +409,32 @@ bool StartMailThread(std::unique_ptr<CMailThread> thread)
         return false;
     CMailThread* worker = thread.release();
     IMailHost& host = HostOf(*worker);
+    CWorkers& workers = Workers();
     {
-        std::lock_guard lock(g_threadsMutex);
-        ++g_nThreads;
+        std::lock_guard lock(workers.m_mutex);
+        ++workers.m_nThreads;
+        workers.m_pCancel = worker->m_pCancel;
     }
     host.StartActivity();
     try {
-        std::thread([worker] {
+        std::thread([worker, cancel = worker->m_pCancel] {
             std::unique_ptr<CMailThread> owned(worker);
             owned->Run();
             owned.reset();
-            std::lock_guard lock(g_threadsMutex);
-            --g_nThreads;
-            g_threadsDone.notify_all();
+            CWorkers& workers = Workers();
+            std::lock_guard lock(workers.m_mutex);
+            // The next worker may have started while this one was cleaning up.
+            if (workers.m_pCancel == cancel)
+                workers.m_pCancel.reset();
+            --workers.m_nThreads;
+            workers.m_done.notify_all();
         }).detach();
     } catch (const std::system_error&) {
         g_pMailThread = nullptr;
         {
-            std::lock_guard lock(g_threadsMutex);
-            --g_nThreads;
+            std::lock_guard lock(workers.m_mutex);
+            --workers.m_nThreads;
+            workers.m_pCancel.reset();
         }
         host.StopActivity();
         delete worker;
@@ -371,12 +445,31 @@ bool StartMailThread(std::unique_ptr<CMailThread> thread)
 
 bool IsSendInProgress()
 {
-    std::lock_guard lock(g_threadsMutex);
-    return g_pMailThread.load() != nullptr && g_nThreads > 0;
+    CWorkers& workers = Workers();
+    std::lock_guard lock(workers.m_mutex);
+    return g_pMailThread.load() != nullptr && workers.m_nThreads > 0;
+}
+
+bool CancelMailSend()
+{
+    CWorkers& workers = Workers();
+    std::lock_guard lock(workers.m_mutex);
+    if (workers.m_pCancel == nullptr)
+        return false;
+    workers.m_pCancel->Cancel();
+    return true;
 }
 
 void WaitForMailThreads()
 {
-    std::unique_lock lock(g_threadsMutex);
-    g_threadsDone.wait(lock, [] { return g_nThreads == 0; });
+    CWorkers& workers = Workers();
+    std::unique_lock lock(workers.m_mutex);
+    workers.m_done.wait(lock, [&] { return workers.m_nThreads == 0; });
+}
+
+bool WaitForMailThreads(std::chrono::milliseconds timeout)
+{
+    CWorkers& workers = Workers();
+    std::unique_lock lock(workers.m_mutex);
+    return workers.m_done.wait_for(lock, timeout, [&] { return workers.m_nThreads == 0; });
 }

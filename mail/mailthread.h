@@ -5,15 +5,18 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <ctime>
 #include <memory>
 #include <string>
 
+class CMailCancel;
 class CSmtpConnection;
 
 // What the worker asks of the program around it. The editor implements it with its activity
-// animation and its large message box; without one, the result text is printed.
+// animation and its large message box, in a host that lives as long as the process and drops
+// the calls once its window has gone; without one, the result text is printed.
 class IMailHost {
 public:
     virtual ~IMailHost() = default;
@@ -22,8 +25,9 @@ public:
     // The talk with the server is over: the animation stops. Called on the worker's thread.
     virtual void StopActivity() { }
     // Shows the result box and returns when the person has closed it. strText is the box's
-    // text; strReason says in a line what went wrong (empty after a successful send). Called
-    // on the worker's thread.
+    // whole text: after a failure the "err.msg" letter and, last, a paragraph "What failed:"
+    // with the cause; strReason is that cause alone, in a line (empty after a successful
+    // send). Called on the worker's thread; never after the send was cancelled.
     virtual void ShowResult(
         const std::string& strText, bool bSucceeded, const std::string& strReason)
         = 0;
@@ -49,26 +53,41 @@ public:
     int m_nTimeoutSeconds = 60; // the longest wait for connecting and for each reply
     std::string m_strDataDir; // where "play.exe", "play.dat", "err.msg" and "book.dat" are
     IMailHost* m_pHost = nullptr; // not owned; null: the result text goes to standard output
+    std::string m_strOwnedFolder; // when set, a folder of the starter's (the one holding the
+                                  // disposable project) that the worker removes, with what is
+                                  // left in it, when it ends
     std::time_t m_nStartTime = 0; // when not 0, the time the message is dated with instead of
                                   // the clock's (for messages that must come out the same)
     std::string m_strFailure; // why the send failed, in a line (empty while it has not)
     std::string m_strRefused; // the recipients the server refused while it took the message
                               // for others, with its answers; the result text names them
+    bool m_bCancelled = false; // the send was cancelled (set by Run when it ends)
 
     // The whole send, on the calling thread. Returns 1 when the greeting was accepted by the
     // server, 0 otherwise. The project file is gone afterwards, whatever happened.
     int Run();
+    // Asks Run to stop: safe from any thread while this object lives (for a started worker,
+    // whose object its thread deletes, use CancelMailSend). Run checks between its steps, and
+    // a wait for the server (connecting, sending, a reply) ends at once; a host-name lookup in
+    // progress runs to its end first. A cancelled send shows no result box (the activity still
+    // stops), records nothing in the address book, removes the worker's files and returns 0
+    // unless the server had taken the message already.
+    void Cancel();
 
 private:
+    friend bool StartMailThread(std::unique_ptr<CMailThread> thread);
     void Fail(const std::string& reason);
+    bool IsCancelled() const;
     void Converse(CSmtpConnection& connection, std::time_t start);
     bool Command(CSmtpConnection& connection, const std::string& line, int expectedClass);
     void Quit(CSmtpConnection& connection);
     bool PrepareAttachment();
     std::string ResultText(int64_t elapsedSeconds) const;
 
-    std::string m_strWorkDir; // private folder of the temporary project copy and "$$$.mim"
+    std::string m_strWorkDir; // private folder of the temporary project copy, the bundle,
+                              // the attachment and "$$$.mim"
     std::string m_strMimePath; // "$$$.mim" once made
+    std::shared_ptr<CMailCancel> m_pCancel; // shared with CancelMailSend while started
 };
 
 // The running worker, null when none. Set by StartMailThread, cleared by the worker as soon as
@@ -82,18 +101,26 @@ bool StartMailThread(std::unique_ptr<CMailThread> thread);
 // True while a worker is set and its thread has not ended: leaving the program would end the
 // send.
 bool IsSendInProgress();
+// Cancels the started worker (CMailThread::Cancel) if one is running; false when none is.
+// Safe from any thread at any time: it never touches a worker object that may have gone.
+bool CancelMailSend();
 // Waits until every worker thread has ended.
 void WaitForMailThreads();
+// The same, for at most timeout; true when every worker thread has ended.
+bool WaitForMailThreads(std::chrono::milliseconds timeout);
 
-// Turns the disposable project file at projectPath into the attachment beside it: the file
-// named like the project with the extension "exe", holding the bundle of the data directory's
-// "play.exe", with bSendPlayer its "play.dat", and the project. The project file is consumed.
-// workDir holds the temporary copy of the project meanwhile. Returns the attachment's path;
-// reason is empty on success and says in a line what failed otherwise (the details have been
-// shown); the returned file, when it exists, must then not be sent, only deleted.
+// Turns the disposable project file at projectPath into the attachment: workDir/NAME.exe,
+// NAME being AttachmentStem(projectPath), holding the bundle of the data directory's
+// "play.exe", with bSendPlayer its "play.dat", and the project (the bundle's name field is NAME
+// too). The project file is consumed. workDir holds the temporary copy of the project and the
+// bundle meanwhile (the project's own folder when workDir is empty). Returns the attachment's
+// path; reason is empty on success and otherwise says in a line what failed, beginning "the
+// attachment could not be built: " (the details have been shown); the returned file, when it
+// exists, must then not be sent, only deleted.
 std::string MakeAttachment(const std::string& projectPath, const std::string& dataDir,
     bool bSendPlayer, const std::string& workDir, std::string& reason);
 
-// The program's title and the sender address that the failure text names.
+// The program's title, and the address people write to for help with the program: the
+// failure letter's fourth text, after the title three times.
 constexpr char kApplicationTitle[] = "Vimble e-mail";
-constexpr char kDefaultSenderAddress[] = "greetings@vimble-email.example";
+constexpr char kHelpAddress[] = "greetings@vimble-email.example";

@@ -1,10 +1,67 @@
 #include "mail/message.h"
 
 #include <cstdio>
+#include <random>
 
 namespace {
 
 constexpr size_t kDataBlock = 8192;
+// Lines of Internet mail hold at most 998 bytes before their line end (RFC 5322).
+constexpr size_t kMaxMailLine = 998;
+// Encoded lines stay within 76 bytes (RFC 2045 and RFC 2047).
+constexpr size_t kMaxEncodedLine = 76;
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+constexpr char kEncodedWordStart[] = "=?windows-1252?Q?";
+constexpr char kEncodedWordEnd[] = "?=";
+
+std::string HexByte(unsigned char c)
+{
+    return std::string { '=', kHexDigits[c >> 4], kHexDigits[c & 15] };
+}
+
+bool HasHighBytes(const std::string& text)
+{
+    for (char c : text)
+        if (static_cast<unsigned char>(c) > 127)
+            return true;
+    return false;
+}
+
+bool IsDomainName(const std::string& name)
+{
+    if (name.empty() || name.size() > 253 || name.front() == '.' || name.back() == '.'
+        || name.front() == '-' || name.find("..") != std::string::npos)
+        return false;
+    for (char c : name)
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-'
+                || c == '.'))
+            return false;
+    return true;
+}
+
+// One line (without its end) in quoted-printable, cut with soft breaks.
+void QuoteLine(const std::string& line, std::string& out)
+{
+    size_t column = 0;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(line[i]);
+        const bool last = i + 1 == line.size();
+        std::string token;
+        if (c == '=' || c > 126 || (c < 33 && c != ' ' && c != '\t')
+            || ((c == ' ' || c == '\t') && last))
+            token = HexByte(c);
+        else
+            token.assign(1, static_cast<char>(c));
+        // A line that goes on must keep one byte for the "=" of its soft break.
+        const size_t room = last ? kMaxEncodedLine : kMaxEncodedLine - 1;
+        if (column + token.size() > room) {
+            out += "=\r\n";
+            column = 0;
+        }
+        out += token;
+        column += token.size();
+    }
+}
 
 std::string TwoDigits(int64_t value)
 {
@@ -66,41 +123,166 @@ std::string WithCrLf(const std::string& text)
     return result;
 }
 
-std::string MailHeaderRows(
-    const std::string& to, const std::string& from, std::time_t start, const std::string& subject)
+CMailForm MakeMailForm(const std::string& subject, const std::string& text,
+    const std::string& domain, std::time_t start)
+{
+    CMailForm form;
+    // A text line that equals the boundary line would end the text part there and let the
+    // text make parts of its own, so such a message takes a boundary no text can know.
+    const std::string line = std::string("--") + kMailBoundary;
+    if (subject.find(line) != std::string::npos || text.find(line) != std::string::npos) {
+        do
+            form.m_strBoundary = std::string(kMailBoundary) + "_" + RandomHex(16);
+        while (text.find(form.m_strBoundary) != std::string::npos
+            || subject.find(form.m_strBoundary) != std::string::npos);
+    }
+    form.m_bQuotedText = NeedsQuotedPrintable(text);
+    form.m_strMessageId = MakeMessageId(start, domain);
+    return form;
+}
+
+std::string MailHeaderRows(const std::string& to, const std::string& from, std::time_t start,
+    const std::string& subject, const CMailForm& form)
 {
     std::string rows;
     rows += "To:" + SingleLine(to) + "\r\n";
     rows += "From:" + SingleLine(from) + "\r\n";
     rows += MailDateRow(start);
     rows += "MESSAGE_ID: <3AB45D459C44CC34A>\r\n";
-    rows += "Subject:" + SingleLine(subject) + "\r\n";
+    if (!form.m_strMessageId.empty())
+        rows += "Message-ID: " + form.m_strMessageId + "\r\n";
+    const std::string oneLine = SingleLine(subject);
+    if (HasHighBytes(oneLine)) {
+        const std::string name = "Subject: ";
+        rows += name + EncodedWords(oneLine, kMaxEncodedLine - name.size()) + "\r\n";
+    } else {
+        rows += "Subject:" + oneLine + "\r\n";
+    }
     rows += "MIME-Version: 1.0\r\n";
-    rows += "Content-Type: multipart/mixed; boundary=\"";
-    rows += kMailBoundary;
-    rows += "\"\r\n";
+    rows += "Content-Type: multipart/mixed; boundary=\"" + form.m_strBoundary + "\"\r\n";
     rows += "\r\n";
     return rows;
 }
 
-std::string MailTextRows(const std::string& text)
+std::string MailTextRows(const std::string& text, const CMailForm& form)
 {
     std::string rows;
     rows += "This is a multi-part message in MIME format.And your mail-reader doesn't understand "
             "MIME.\r\n";
-    rows += std::string("--") + kMailBoundary + "\r\n";
-    rows += "Content-Type: text/plain; charset=us-ascii\r\n";
-    rows += "Content-Transfer-Encoding: 7bit\r\n";
+    rows += "--" + form.m_strBoundary + "\r\n";
+    if (form.m_bQuotedText) {
+        rows += "Content-Type: text/plain; charset=windows-1252\r\n";
+        rows += "Content-Transfer-Encoding: quoted-printable\r\n";
+        rows += "\r\n";
+        rows += QuotedPrintable(WithCrLf(text)) + "\r\n";
+    } else {
+        rows += "Content-Type: text/plain; charset=us-ascii\r\n";
+        rows += "Content-Transfer-Encoding: 7bit\r\n";
+        rows += "\r\n";
+        rows += WithCrLf(text) + "\r\n";
+    }
     rows += "\r\n";
-    rows += WithCrLf(text) + "\r\n";
-    rows += "\r\n";
-    rows += std::string("--") + kMailBoundary + "\r\n";
+    rows += "--" + form.m_strBoundary + "\r\n";
     return rows;
 }
 
-std::string MailClosingRows()
+std::string MailClosingRows(const CMailForm& form)
 {
-    return std::string("\r\n--") + kMailBoundary + "--\r\n";
+    return "\r\n--" + form.m_strBoundary + "--\r\n";
+}
+
+bool NeedsQuotedPrintable(const std::string& text)
+{
+    size_t lineLength = 0;
+    for (char ch : text) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        if (c > 127 || c == 0)
+            return true;
+        if (c == '\r' || c == '\n') {
+            lineLength = 0;
+        } else if (++lineLength > kMaxMailLine) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string QuotedPrintable(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    size_t start = 0;
+    for (;;) {
+        const size_t end = text.find("\r\n", start);
+        QuoteLine(
+            text.substr(start, end == std::string::npos ? std::string::npos : end - start), out);
+        if (end == std::string::npos)
+            break;
+        out += "\r\n";
+        start = end + 2;
+    }
+    return out;
+}
+
+std::string EncodedWords(const std::string& value, size_t firstLineRoom)
+{
+    const size_t frame = sizeof kEncodedWordStart - 1 + sizeof kEncodedWordEnd - 1;
+    // Later words stand after the blank that continues a folded line.
+    const size_t laterRoom = kMaxEncodedLine - 1;
+    size_t room = firstLineRoom > frame + 3 ? firstLineRoom : laterRoom;
+    std::string out = kEncodedWordStart;
+    size_t used = frame;
+    for (char ch : value) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        std::string token;
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '!'
+            || c == '*' || c == '+' || c == '-' || c == '/')
+            token.assign(1, static_cast<char>(c));
+        else if (c == ' ')
+            token = "_";
+        else
+            token = HexByte(c);
+        if (used + token.size() > room && used > frame) {
+            out += kEncodedWordEnd;
+            out += "\r\n ";
+            out += kEncodedWordStart;
+            used = frame;
+            room = laterRoom;
+        }
+        out += token;
+        used += token.size();
+    }
+    out += kEncodedWordEnd;
+    return out;
+}
+
+std::string RandomHex(size_t digits)
+{
+    static const char lower[] = "0123456789abcdef";
+    std::random_device source;
+    std::string hex;
+    while (hex.size() < digits) {
+        uint32_t bits = source();
+        for (int i = 0; i < 8 && hex.size() < digits; ++i, bits >>= 4)
+            hex.push_back(lower[bits & 15]);
+    }
+    return hex;
+}
+
+std::string MessageIdDomain(const std::string& from, const std::string& hostName)
+{
+    const size_t at = from.rfind('@');
+    if (at != std::string::npos && IsDomainName(from.substr(at + 1)))
+        return from.substr(at + 1);
+    if (IsDomainName(hostName))
+        return hostName;
+    return "localhost";
+}
+
+std::string MakeMessageId(std::time_t time, const std::string& domain)
+{
+    return "<" + RandomHex(16) + "." + std::to_string(static_cast<long long>(time)) + "@" + domain
+        + ">";
 }
 
 std::vector<std::string> SplitRecipients(const std::string& to)

@@ -1,6 +1,8 @@
 // The greeting as it goes over the wire after "DATA": header lines, the plain-text part, the
 // attachment part and the closing boundary, each line ending in "\r\n". The texts are bytes
-// in the code page; nothing is folded or encoded.
+// in the code page. Plain texts go out as they stand; a text that plain 7-bit mail cannot carry
+// (bytes above 127, lines over 998 bytes) is encoded, and a text that holds the boundary line
+// makes the message take a boundary of its own (CMailForm).
 #pragma once
 
 #include <cstdint>
@@ -17,15 +19,52 @@ std::string MailDateRow(const std::tm& local, long utcOffsetSeconds);
 // The same for a calendar time, in the local time zone.
 std::string MailDateRow(std::time_t time);
 
-// The header: To, From, Date, the fixed message id, Subject, the MIME lines and the empty line
-// that ends it. Line breaks inside the texts become blanks, so a text cannot add header lines.
-std::string MailHeaderRows(
-    const std::string& to, const std::string& from, std::time_t start, const std::string& subject);
+// How one message is written, decided once from its texts before its first row goes out. The
+// default is the plain form: the usual boundary, no "Message-ID:" line, the text as 7-bit.
+struct CMailForm {
+    std::string m_strBoundary = kMailBoundary; // the token between the double quotes
+    std::string m_strMessageId; // "<...>" of the "Message-ID:" line; empty: no such line
+    bool m_bQuotedText = false; // the text part goes out as quoted-printable windows-1252
+};
+
+// The form for a message with this subject and text: the usual boundary unless either holds
+// its line ("--" and the token), then the token with "_" and 16 random hexadecimal digits; the
+// text encoded when NeedsQuotedPrintable says so; a fresh message id dated start in domain.
+CMailForm MakeMailForm(const std::string& subject, const std::string& text,
+    const std::string& domain, std::time_t start);
+
+// The header: To, From, Date, the fixed "MESSAGE_ID:" line, the "Message-ID:" line of the form
+// (when it has one), Subject, the MIME lines and the empty line that ends it. Line breaks
+// inside the texts become blanks, so a text cannot add header lines. A subject with bytes
+// above 127 goes out as encoded words (EncodedWords), after a blank.
+std::string MailHeaderRows(const std::string& to, const std::string& from, std::time_t start,
+    const std::string& subject, const CMailForm& form = {});
 // The preamble and the plain-text part, up to the boundary line that opens the attachment.
-// Every line break of the text, whichever form it has, goes out as "\r\n".
-std::string MailTextRows(const std::string& text);
+// Every line break of the text, whichever form it has, goes out as "\r\n"; with the form's
+// m_bQuotedText the part says "charset=windows-1252" and "quoted-printable" and its text is
+// encoded so.
+std::string MailTextRows(const std::string& text, const CMailForm& form = {});
 // The empty line after the attachment and the closing boundary line.
-std::string MailClosingRows();
+std::string MailClosingRows(const CMailForm& form = {});
+
+// True when the text cannot go out as 7-bit lines: a byte above 127 or a zero byte, or a line
+// (between line breaks of any form) longer than 998 bytes.
+bool NeedsQuotedPrintable(const std::string& text);
+// Quoted-printable of RFC 2045 for a text whose lines end in "\r\n": those stay hard line
+// breaks; "=", bytes outside 33 to 126 and blanks or tabs at the end of a line become "=XX";
+// longer lines are cut with soft breaks ("=" and "\r\n") so that no line exceeds 76 bytes.
+std::string QuotedPrintable(const std::string& text);
+// A header value as RFC 2047 encoded words "=?windows-1252?Q?...?=", folded onto lines of at
+// most 76 bytes: the first word fits in firstLineRoom bytes (what the line leaves after the
+// field name), every further one stands on a line of its own after "\r\n ".
+std::string EncodedWords(const std::string& value, size_t firstLineRoom);
+// Lower-case hexadecimal digits from the system's random source.
+std::string RandomHex(size_t digits);
+// The domain a message id names: the sender address's domain when it is a plain domain name,
+// otherwise the host name when that is one, otherwise "localhost".
+std::string MessageIdDomain(const std::string& from, const std::string& hostName);
+// "<RANDOM.TIME@DOMAIN>" with 16 random hexadecimal digits and the calendar time in seconds.
+std::string MakeMessageId(std::time_t time, const std::string& domain);
 
 // A text for a one-line header field or command: carriage returns and line feeds become blanks.
 std::string SingleLine(const std::string& text);

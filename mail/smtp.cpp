@@ -7,6 +7,7 @@
 #include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -27,7 +28,58 @@ std::string SystemError(int error)
     return std::strerror(error);
 }
 
+constexpr char kCancelled[] = "the send was cancelled";
+
 } // namespace
+
+CMailCancel::CMailCancel()
+    : m_nWake(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
+{
+}
+
+CMailCancel::~CMailCancel()
+{
+    if (m_nWake >= 0)
+        ::close(m_nWake);
+}
+
+void CMailCancel::Cancel()
+{
+    std::lock_guard lock(m_mutex);
+    m_bCancelled = true;
+    if (m_nSocket >= 0)
+        ::shutdown(m_nSocket, SHUT_RDWR);
+    if (m_nWake >= 0) {
+        const uint64_t one = 1;
+        // The counter only has to become non-zero; a full counter is readable already.
+        [[maybe_unused]] ssize_t n = ::write(m_nWake, &one, sizeof one);
+    }
+}
+
+void CMailCancel::AttachSocket(int nSocket)
+{
+    std::lock_guard lock(m_mutex);
+    m_nSocket = nSocket;
+    if (m_bCancelled && nSocket >= 0)
+        ::shutdown(nSocket, SHUT_RDWR);
+}
+
+void CMailCancel::CloseSocket(int nSocket)
+{
+    std::lock_guard lock(m_mutex);
+    if (m_nSocket == nSocket)
+        m_nSocket = -1;
+    if (nSocket >= 0)
+        ::close(nSocket);
+}
+
+bool CSmtpConnection::Cancelled(std::string& reason) const
+{
+    if (m_pCancel == nullptr || !m_pCancel->IsCancelled())
+        return false;
+    reason = kCancelled;
+    return true;
+}
 
 CSmtpConnection::~CSmtpConnection()
 {
@@ -38,8 +90,12 @@ CSmtpConnection::~CSmtpConnection()
 
 void CSmtpConnection::Close()
 {
-    if (m_nSocket >= 0)
-        ::close(m_nSocket);
+    if (m_nSocket >= 0) {
+        if (m_pCancel != nullptr)
+            m_pCancel->CloseSocket(m_nSocket);
+        else
+            ::close(m_nSocket);
+    }
     m_nSocket = -1;
     m_strPending.clear();
 }
@@ -79,6 +135,8 @@ bool CSmtpConnection::SplitServer(const std::string& server, std::string& host, 
 bool CSmtpConnection::Resolve(const std::string& server, std::string& reason)
 {
     m_strServer = server;
+    if (Cancelled(reason))
+        return false;
     std::string host;
     int nPort = 25;
     if (!SplitServer(server, host, nPort)) {
@@ -119,14 +177,20 @@ bool CSmtpConnection::Resolve(const std::string& server, std::string& reason)
         m_pAddresses = nullptr;
         return false;
     }
-    return true;
+    // The lookup itself cannot be woken; a cancel during it is seen here.
+    return !Cancelled(reason);
 }
 
 bool CSmtpConnection::WaitFor(short events, std::string& reason, const char* what)
 {
-    pollfd entry { m_nSocket, events, 0 };
+    const int wake = m_pCancel != nullptr ? m_pCancel->WakeDescriptor() : -1;
+    pollfd entries[2] = { { m_nSocket, events, 0 }, { wake, POLLIN, 0 } };
     for (;;) {
-        int ready = ::poll(&entry, 1, m_nTimeout * 1000);
+        if (Cancelled(reason))
+            return false;
+        int ready = ::poll(entries, wake >= 0 ? 2 : 1, m_nTimeout * 1000);
+        if (Cancelled(reason))
+            return false;
         if (ready > 0)
             return true;
         if (ready < 0 && errno == EINTR)
@@ -143,12 +207,16 @@ bool CSmtpConnection::Connect(std::string& reason)
     Close();
     int lastError = ECONNREFUSED;
     for (addrinfo* address = m_pAddresses; address != nullptr; address = address->ai_next) {
+        if (Cancelled(reason))
+            return false;
         m_nSocket = ::socket(
             address->ai_family, address->ai_socktype | SOCK_CLOEXEC, address->ai_protocol);
         if (m_nSocket < 0) {
             lastError = errno;
             continue;
         }
+        if (m_pCancel != nullptr)
+            m_pCancel->AttachSocket(m_nSocket);
         int flags = ::fcntl(m_nSocket, F_GETFL, 0);
         ::fcntl(m_nSocket, F_SETFL, flags | O_NONBLOCK);
         int result = ::connect(m_nSocket, address->ai_addr, address->ai_addrlen);
@@ -169,12 +237,16 @@ bool CSmtpConnection::Connect(std::string& reason)
         lastError = errno;
         Close();
     }
+    if (Cancelled(reason))
+        return false;
     reason = "cannot connect to the mail server " + m_strServer + ": " + SystemError(lastError);
     return false;
 }
 
 bool CSmtpConnection::Send(const char* data, size_t size, std::string& reason)
 {
+    if (Cancelled(reason))
+        return false;
     if (m_nSocket < 0) {
         reason = "the connection to the mail server is closed";
         return false;
@@ -189,6 +261,8 @@ bool CSmtpConnection::Send(const char* data, size_t size, std::string& reason)
             continue;
         }
         if (n <= 0) {
+            if (Cancelled(reason))
+                return false;
             reason = "sending to the mail server " + m_strServer
                 + " failed: " + SystemError(n < 0 ? errno : EPIPE);
             return false;
@@ -203,6 +277,8 @@ bool CSmtpConnection::ReadReply(int& code, std::string& text, std::string& reaso
 {
     code = 0;
     text.clear();
+    if (Cancelled(reason))
+        return false;
     if (m_nSocket < 0) {
         reason = "the connection to the mail server is closed";
         return false;
@@ -248,6 +324,8 @@ bool CSmtpConnection::ReadReply(int& code, std::string& text, std::string& reaso
         if (n < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK))
             continue;
         if (n <= 0) {
+            if (Cancelled(reason))
+                return false;
             reason = n == 0 ? "the mail server " + m_strServer + " closed the connection"
                             : "receiving from the mail server " + m_strServer
                     + " failed: " + SystemError(errno);

@@ -215,4 +215,24 @@ TEST(BundleFailure, APieceTooLargeForTheTrailerIsRefusedBeforeCopying)
     EXPECT_EQ(ReadText(dir / "card.kel"), "");
 }
 
+TEST(AttachmentName, OnlyLettersDigitsDashesAndUnderscores)
+{
+    EXPECT_EQ(AttachmentStem("/tmp/x/Happy Birthday.kel"), "Happy_Birthday");
+    EXPECT_EQ(AttachmentStem("/tmp/x/party.kel"), "party");
+    EXPECT_EQ(AttachmentStem("/tmp/x/my-card_2.kel"), "my-card_2");
+    EXPECT_EQ(AttachmentStem("/tmp/x/  Love, love; love!  .kel"), "Love_love_love");
+    EXPECT_EQ(AttachmentStem("/tmp/x/\xc9t\xe9 \xe0 Z\xfcrich.kel"), "Ete_a_Zurich");
+    EXPECT_EQ(AttachmentStem("/tmp/x/Stra\xdf"
+                             "e.kel"),
+        "Strasse");
+    EXPECT_EQ(AttachmentStem("/tmp/x/\xc6sop \x8c"
+                             "uvre.kel"),
+        "AEsop_OEuvre");
+    EXPECT_EQ(AttachmentStem("/tmp/x/\"a\".kel"), "a");
+    EXPECT_EQ(AttachmentStem("/tmp/x/!!!.kel"), "greeting");
+    EXPECT_EQ(AttachmentStem("/tmp/x/.kel"), "greeting");
+    EXPECT_EQ(AttachmentStem("/tmp/x/\xd7\xf7.kel"), "greeting");
+    EXPECT_EQ(AttachmentStem("/tmp/x/" + std::string(100, 'z') + ".kel"), std::string(64, 'z'));
+}
+
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <chrono>
 #include <csignal>
@@ -259,6 +260,9 @@ TEST_P(EximTest, DeliveredGreetingReadsAsAStandardMimeMessage)
     EXPECT_EQ(found["header:Subject"], "Happy birthday");
     EXPECT_EQ(found["header:MIME-Version"], "1.0");
     EXPECT_EQ(found["header:MESSAGE_ID"], "<3AB45D459C44CC34A>");
+    const std::string id = found["header:Message-ID"];
+    EXPECT_EQ(id.find_first_not_of("0123456789abcdef", 1), 17u) << id;
+    EXPECT_EQ(id.substr(id.size() - 13), "@vimble.test>") << id;
     EXPECT_EQ(found["header:Date"].size(), 31u)
         << found["header:Date"]; // Tue, 08 Dec 2026 14:05:09 +0100
     EXPECT_EQ(found["content-type"], "multipart/mixed");
@@ -295,6 +299,61 @@ TEST_P(EximTest, DeliveredGreetingReadsAsAStandardMimeMessage)
     EXPECT_EQ(ReadText(m_strMaildir + "/new/" + files[1]).find("filename=birthdaycard.exe")
             != std::string::npos,
         true);
+}
+
+// A greeting whose name has blanks, whose subject has a code-page letter and whose text holds
+// the boundary line and one: the delivered message has exactly the two parts sent, the letters
+// come back decoded and the attachment keeps its whole name.
+TEST_P(EximTest, AnAwkwardGreetingArrivesAsSent)
+{
+    const bool withPlayer = GetParam();
+    const std::string data = m_dir / "data";
+    ASSERT_EQ(mkdir(data.c_str(), 0700), 0);
+    const std::string player = PatternBytes(9000, 33), playerData = PatternBytes(4000, 34);
+    WriteText(data + "/play.exe", player);
+    WriteText(data + "/play.dat", playerData);
+    const std::string project = m_dir / "Happy Birthday.kel";
+    std::string tool = VIMBLE_TOOL;
+    ASSERT_EQ(RunProgram({ tool, "new", project }, m_dir / "new.out"), 0);
+    const std::string projectBytes = ReadText(project);
+    const std::string text = "Ch\xc3\xa8re Ann,\n--theboundarybyVelmorant\n"
+                             "Content-Type: text/html\n\n<b>not a part</b>\n"
+                             "--theboundarybyVelmorant--\n"
+                             "\xc3\xa9t\xc3\xa9 = summer  \nBob";
+    std::vector<std::string> args { tool, "send", "--server",
+        "127.0.0.1:" + std::to_string(m_nPort), "--from", "me@vimble.test", "--to",
+        "ann@vimble.test", "--subject",
+        "Joyeux anniversaire, Ren\xc3\xa9"
+        "e !",
+        "--text", text, "--data", data, "--timeout", "30", project };
+    if (withPlayer)
+        args.insert(args.end() - 1, "--player");
+    ASSERT_EQ(RunProgram(args, m_dir / "send.out"), 0)
+        << ReadText(m_dir / "send.out") << ReadText(m_dir / "log/mainlog");
+
+    std::vector<std::string> files = Delivered(1);
+    ASSERT_EQ(files.size(), 1u) << ReadText(m_dir / "log/mainlog");
+    std::string attachment;
+    auto found
+        = ParseWithPython(ReadText(m_strMaildir + "/new/" + files[0]), m_dir.Path(), attachment);
+    ASSERT_EQ(found.count("error"), 0u) << found["error"];
+    EXPECT_EQ(found["header:Subject"],
+        "Joyeux anniversaire, Ren\xc3\xa9"
+        "e !");
+    EXPECT_EQ(found["boundary"].rfind("theboundarybyVelmorant_", 0), 0u) << found["boundary"];
+    EXPECT_EQ(found["defects"], "");
+    ASSERT_EQ(found["parts"], "2");
+    EXPECT_EQ(found["part0:content-type"], "text/plain");
+    EXPECT_EQ(found["part0:charset"], "windows-1252");
+    EXPECT_EQ(found["part0:encoding"], "quoted-printable");
+    std::string content = found["part0:content"];
+    content.erase(std::remove(content.begin(), content.end(), '\r'), content.end());
+    EXPECT_EQ(content, text);
+    EXPECT_EQ(found["part1:content-type"], "application/octet-stream");
+    EXPECT_EQ(found["part1:filename"], "Happy_Birthday.exe");
+    EXPECT_EQ(attachment,
+        ReferenceBundle(
+            player, withPlayer ? &playerData : nullptr, projectBytes, "Happy_Birthday"));
 }
 
 INSTANTIATE_TEST_SUITE_P(

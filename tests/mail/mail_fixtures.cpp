@@ -6,6 +6,8 @@
 #include <arpa/inet.h>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <netinet/in.h>
 #include <poll.h>
@@ -158,6 +160,48 @@ std::string Unstuff(const std::string& data)
     return out;
 }
 
+std::map<std::string, std::string> ParseWithPython(
+    const std::string& message, const std::string& folder, std::string& attachment)
+{
+    std::map<std::string, std::string> found;
+    std::string python;
+    for (const char* path : { "/usr/bin/python3", "/usr/local/bin/python3" })
+        if (::access(path, X_OK) == 0) {
+            python = path;
+            break;
+        }
+    if (python.empty())
+        return found;
+    const std::string messagePath = folder + "/message.eml";
+    const std::string attachmentPath = folder + "/attachment.bin";
+    const std::string outputPath = folder + "/parsed.txt";
+    WriteText(messagePath, message);
+    std::remove(attachmentPath.c_str());
+    const std::string command = python + " '" + PARSE_MESSAGE_SCRIPT + "' '" + messagePath + "' '"
+        + attachmentPath + "' >'" + outputPath + "' 2>&1";
+    const int status = std::system(command.c_str());
+    const std::string output = ReadText(outputPath);
+    if (status != 0) {
+        found["error"] = output;
+        return found;
+    }
+    for (size_t at = 0; at < output.size();) {
+        size_t end = output.find('\n', at);
+        const std::string line
+            = output.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        size_t tab = line.find('\t');
+        if (tab != std::string::npos) {
+            std::string bytes;
+            for (size_t i = tab + 1; i + 1 < line.size(); i += 2)
+                bytes.push_back(static_cast<char>(std::stoi(line.substr(i, 2), nullptr, 16)));
+            found[line.substr(0, tab)] = bytes;
+        }
+        at = end == std::string::npos ? output.size() : end + 1;
+    }
+    attachment = ReadText(attachmentPath);
+    return found;
+}
+
 CFakeSmtpServer::CFakeSmtpServer(CServerScript script)
     : m_script(std::move(script))
 {
@@ -189,6 +233,22 @@ void CFakeSmtpServer::Join()
         m_thread.join();
 }
 
+bool CFakeSmtpServer::WaitForCommands(size_t count)
+{
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [&] { return m_bEnded || (m_bReady && m_nCommandsSeen >= count); });
+    return m_bReady && m_nCommandsSeen >= count;
+}
+
+void CFakeSmtpServer::Note(bool bEnded)
+{
+    std::lock_guard lock(m_mutex);
+    m_bReady = true;
+    m_bEnded = m_bEnded || bEnded;
+    m_nCommandsSeen = m_commands.size();
+    m_changed.notify_all();
+}
+
 std::string CFakeSmtpServer::Reply(const std::string& key, const std::string& line) const
 {
     if (key == "RCPT" && m_script.rcpt)
@@ -216,6 +276,16 @@ void CFakeSmtpServer::Serve()
         auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         return static_cast<int>(std::max<int64_t>(0, left.count()));
     };
+    // Whoever waits for the conversation learns when it ends, however it ends.
+    struct CEnd {
+        CFakeSmtpServer* pServer;
+        ~CEnd()
+        {
+            std::lock_guard lock(pServer->m_mutex);
+            pServer->m_bEnded = true;
+            pServer->m_changed.notify_all();
+        }
+    } end { this };
     pollfd listenEntry { m_nListen, POLLIN, 0 };
     if (::poll(&listenEntry, 1, waitMs()) <= 0)
         return;
@@ -235,6 +305,7 @@ void CFakeSmtpServer::Serve()
             send(reply);
     };
     answer(m_script.strGreeting);
+    Note(false);
     std::string pending;
     bool inData = false;
     char buffer[65536];
@@ -250,6 +321,7 @@ void CFakeSmtpServer::Serve()
                     c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
                 std::string reply = Reply(key, line);
                 answer(reply);
+                Note(false);
                 if (key == "DATA" && reply.rfind("354", 0) == 0)
                     inData = true;
                 continue;

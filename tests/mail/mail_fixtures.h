@@ -3,6 +3,7 @@
 // the loopback address.
 #pragma once
 
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -57,6 +58,12 @@ std::string ReferenceBundle(const std::string& player, const std::string* data,
 // The data as a server hands it on: the doubled full stops at line starts made single.
 std::string Unstuff(const std::string& data);
 
+// What parse_message.py (Python's standard MIME parser) reads in a message: key to value bytes
+// ("header:Subject", "boundary", "parts", "part0:content", ...), and in attachment the decoded
+// attachment. Empty when Python cannot be run; "error" holds what it said when it failed.
+std::map<std::string, std::string> ParseWithPython(
+    const std::string& message, const std::string& folder, std::string& attachment);
+
 // A mail server of its own for one connection on 127.0.0.1, on a port the system picks. Every
 // wait is bounded, and it ends by itself when the client leaves or after a deadline.
 struct CServerScript {
@@ -79,6 +86,9 @@ public:
     std::string Address() const { return "127.0.0.1:" + std::to_string(m_nPort); }
     // Waits for the conversation to end (the client left or the deadline passed).
     void Join();
+    // Waits until the client has connected (and been greeted) and the server has read count
+    // command lines, or the conversation has ended. True in the first case.
+    bool WaitForCommands(size_t count);
 
     // Valid after Join.
     bool m_bConnected = false;
@@ -91,7 +101,14 @@ private:
     void Serve();
     std::string Reply(const std::string& key, const std::string& line) const;
 
+    void Note(bool bEnded);
+
     CServerScript m_script;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_bReady = false; // guarded by m_mutex: the client has been greeted
+    bool m_bEnded = false; // guarded by m_mutex
+    size_t m_nCommandsSeen = 0; // guarded by m_mutex
     int m_nListen = -1;
     int m_nPort = 0;
     std::thread m_thread;

@@ -9,11 +9,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <arpa/inet.h>
+#include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdlib>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace mailtest;
@@ -100,6 +105,26 @@ std::string Stuffed(const std::string& message)
     return out;
 }
 
+// The value of the message's "Message-ID:" line; empty when it has none.
+std::string MessageId(const std::string& message)
+{
+    const std::string name = "\r\nMessage-ID: ";
+    size_t at = message.find(name);
+    if (at == std::string::npos)
+        return {};
+    at += name.size();
+    return message.substr(at, message.find("\r\n", at) - at);
+}
+
+// "<16 hexadecimal digits.the start time@domain>".
+bool IsMessageId(const std::string& id, const std::string& domain)
+{
+    const std::string tail = "." + std::to_string(kStart) + "@" + domain + ">";
+    if (id.size() != 17 + tail.size() || id[0] != '<' || id.compare(17, tail.size(), tail) != 0)
+        return false;
+    return id.find_first_not_of("0123456789abcdef", 1) == 17;
+}
+
 class MailThreadTest : public testing::Test {
 protected:
     void SetUp() override
@@ -164,13 +189,15 @@ protected:
         EXPECT_EQ(ListDir(m_strTmp), std::vector<std::string> {});
     }
 
+    // The failure letter, then what failed.
     void ExpectFailure(const CMailThread& thread, int result)
     {
         EXPECT_EQ(result, 0);
         EXPECT_TRUE(thread.m_bFailed);
         EXPECT_FALSE(m_host.m_bSucceeded);
-        EXPECT_EQ(m_host.m_strText, kErrText);
         EXPECT_FALSE(m_host.m_strReason.empty());
+        EXPECT_EQ(m_host.m_strReason, thread.m_strFailure);
+        EXPECT_EQ(m_host.m_strText, kErrText + ("\n\nWhat failed: " + thread.m_strFailure + "."));
         EXPECT_EQ(m_host.m_calls, (std::vector<std::string> { "stop", "result" }));
         ExpectCleanedUp();
     }
@@ -232,9 +259,11 @@ TEST_P(MailStreamTest, DialogueAndMessageByteForByte)
     const std::string bundle
         = ReferenceBundle(m_player, c.withData ? &m_data : nullptr, project, name);
     const std::string base64 = ReferenceBase64(bundle);
+    const std::string id = MessageId(server.m_strData);
+    EXPECT_TRUE(IsMessageId(id, "vimble.test")) << id;
     const std::string expected = "To:" + c.to + "\r\n" + "From:me@vimble.test\r\n"
         + "Date: Tue, 08 Dec 2026 15:05:09 +0100\r\n" + "MESSAGE_ID: <3AB45D459C44CC34A>\r\n"
-        + "Subject:Happy birthday\r\n" + "MIME-Version: 1.0\r\n"
+        + "Message-ID: " + id + "\r\n" + "Subject:Happy birthday\r\n" + "MIME-Version: 1.0\r\n"
         + "Content-Type: multipart/mixed; boundary=\"theboundarybyVelmorant\"\r\n" + "\r\n"
         + "This is a multi-part message in MIME format.And your mail-reader doesn't understand "
           "MIME.\r\n"
@@ -433,7 +462,9 @@ TEST_F(MailThreadTest, AClosedPortFailsTheSend)
     ExpectFailure(*thread, thread->Run());
 }
 
-TEST_F(MailThreadTest, AMissingPlayerDropsTheConnectionBeforeTheEndOfData)
+// The attachment is made before the message begins, so a missing piece ends the talk with
+// QUIT: the server never sees a message, not even the start of one.
+TEST_F(MailThreadTest, AMissingPlayerIsSaidAsSuchAndNoMessageIsBegun)
 {
     ASSERT_TRUE(platform::DeleteFile(m_strData + "/play.exe"));
     CFakeSmtpServer server;
@@ -442,12 +473,75 @@ TEST_F(MailThreadTest, AMissingPlayerDropsTheConnectionBeforeTheEndOfData)
     int result = thread->Run();
     server.Join();
     ExpectFailure(*thread, result);
-    // The server saw the start of the message but no end, so it delivers nothing.
+    EXPECT_EQ(server.m_commands,
+        (std::vector<std::string> { "HELO " + HostName(), "MAIL FROM:<me@vimble.test>",
+            "RCPT TO:<ann@vimble.test>", "QUIT" }));
     EXPECT_FALSE(server.m_bEndOfData);
-    EXPECT_NE(server.m_strData.find("Subject:Happy birthday"), std::string::npos);
+    EXPECT_EQ(server.m_strData, "");
+    EXPECT_EQ(thread->m_strFailure,
+        "the attachment could not be built: play.exe is missing from the data directory "
+            + m_strData);
+    EXPECT_EQ(m_host.m_strText.find("server"), std::string::npos) << m_host.m_strText;
     ASSERT_GE(recorder.m_messages.size(), 2u);
     EXPECT_EQ(recorder.m_messages[0].strText, m_strData + "/play.exe: Error! File Not Found");
     EXPECT_EQ(recorder.m_messages[1].strText, "Error 24 ");
+}
+
+TEST_F(MailThreadTest, AMissingPlayerDataIsSaidAsSuch)
+{
+    ASSERT_TRUE(platform::DeleteFile(m_strData + "/play.dat"));
+    CFakeSmtpServer server;
+    auto thread = MakeThread(server.Address(), Project("card.kel", "KEL"));
+    thread->m_bSendPlayer = true;
+    platform::CMessageRecorder recorder;
+    int result = thread->Run();
+    server.Join();
+    ExpectFailure(*thread, result);
+    EXPECT_EQ(server.m_commands.back(), "QUIT");
+    EXPECT_FALSE(server.m_bEndOfData);
+    EXPECT_EQ(thread->m_strFailure,
+        "the attachment could not be built: play.dat is missing from the data directory "
+            + m_strData);
+    EXPECT_FALSE(Exists(m_strData + "/book.dat"));
+}
+
+TEST_F(MailThreadTest, WithoutADataDirectoryTheAttachmentCannotBeBuilt)
+{
+    CFakeSmtpServer server;
+    auto thread = MakeThread(server.Address(), Project("card.kel", "KEL"));
+    thread->m_strDataDir.clear();
+    platform::CMessageRecorder recorder;
+    int result = thread->Run();
+    server.Join();
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(thread->m_strFailure.rfind("the attachment could not be built: ", 0), 0u)
+        << thread->m_strFailure;
+    EXPECT_EQ(server.m_commands.back(), "QUIT");
+    EXPECT_FALSE(server.m_bEndOfData);
+    ExpectCleanedUp();
+}
+
+// What failed is the last paragraph of the result box, with the server's own answer when it
+// refused.
+TEST_F(MailThreadTest, ARefusalIsSaidWithTheServersReply)
+{
+    CFakeSmtpServer server(Script("MAIL", "550 5.7.1 relaying denied\r\n"));
+    auto thread = MakeThread(server.Address(), Project("card.kel", "KEL"));
+    int result = thread->Run();
+    server.Join();
+    ExpectFailure(*thread, result);
+    EXPECT_EQ(thread->m_strFailure,
+        "the mail server " + server.Address()
+            + " refused \"MAIL FROM:<me@vimble.test>\": 550 5.7.1 relaying denied");
+}
+
+TEST_F(MailThreadTest, AnUnreachableServerIsSaidAsSuch)
+{
+    auto thread = MakeThread("nowhere.invalid", Project("card.kel", "KEL"));
+    int result = thread->Run();
+    ExpectFailure(*thread, result);
+    EXPECT_EQ(thread->m_strFailure.rfind("the mail server nowhere.invalid cannot be found", 0), 0u)
+        << thread->m_strFailure;
 }
 
 TEST_F(MailThreadTest, WithoutErrMsgTheResultStillSaysWhatHappened)
@@ -455,8 +549,9 @@ TEST_F(MailThreadTest, WithoutErrMsgTheResultStillSaysWhatHappened)
     ASSERT_TRUE(platform::DeleteFile(m_strData + "/err.msg"));
     auto thread = MakeThread("nowhere.invalid", Project("card.kel", "KEL"));
     EXPECT_EQ(thread->Run(), 0);
-    EXPECT_NE(
-        m_host.m_strText.find("Vimble e-mail could not send your greeting"), std::string::npos);
+    EXPECT_EQ(m_host.m_strText,
+        "Vimble e-mail could not send your greeting.\n\nWhat failed: " + thread->m_strFailure
+            + ".");
     ExpectCleanedUp();
 }
 
@@ -465,9 +560,12 @@ TEST_F(MailThreadTest, AHostileErrMsgCannotReadWhatItWasNotGiven)
     WriteText(m_strData + "/err.msg", "%s %n %d %s %s %s %s %s");
     auto thread = MakeThread("nowhere.invalid", Project("card.kel", "KEL"));
     EXPECT_EQ(thread->Run(), 0);
+    // The fourth text is the program's help address; the fifth and sixth are empty.
     EXPECT_EQ(m_host.m_strText,
-        "Vimble e-mail %n %d Vimble e-mail Vimble e-mail "
-        "greetings@vimble-email.example  ");
+        "Vimble e-mail %n %d Vimble e-mail Vimble e-mail greetings@vimble-email.example\n\n"
+        "What failed: "
+            + thread->m_strFailure + ".");
+    EXPECT_EQ(std::string(kHelpAddress), "greetings@vimble-email.example");
 }
 
 TEST_F(MailThreadTest, WithoutAHostTheResultIsPrinted)
@@ -476,7 +574,8 @@ TEST_F(MailThreadTest, WithoutAHostTheResultIsPrinted)
     thread->m_pHost = nullptr;
     testing::internal::CaptureStdout();
     EXPECT_EQ(thread->Run(), 0);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), std::string(kErrText) + "\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+        kErrText + ("\n\nWhat failed: " + thread->m_strFailure + ".\n"));
 }
 
 TEST_F(MailThreadTest, OneWorkerAtATime)
@@ -501,6 +600,199 @@ TEST_F(MailThreadTest, OneWorkerAtATime)
     // The refused second worker never ran; its project is still there.
     EXPECT_EQ(ListDir(m_strCards), std::vector<std::string> { "other.kel" });
     EXPECT_EQ(ListDir(m_strTmp), std::vector<std::string> {});
+}
+
+// Standard readers take the attachment's name whole: it is made of letters, digits, "-" and
+// "_", and the bundle inside carries the same name.
+TEST_F(MailThreadTest, TheAttachmentNameReadsWhole)
+{
+    const std::string project = PatternBytes(700, 9);
+    CFakeSmtpServer server;
+    auto thread = MakeThread(server.Address(), Project("Happy Birthday!.kel", project));
+    EXPECT_EQ(thread->Run(), 1) << thread->m_strFailure;
+    server.Join();
+    ASSERT_TRUE(server.m_bEndOfData);
+    const std::string message = Unstuff(server.m_strData);
+    EXPECT_NE(message.find("Content-Type: application/octet-stream; name=Happy_Birthday.exe\r\n"),
+        std::string::npos);
+    EXPECT_NE(message.find("Content-Disposition: attachment; filename=Happy_Birthday.exe\r\n"),
+        std::string::npos);
+    std::string attachment;
+    auto found = ParseWithPython(message, m_pRoot->Path(), attachment);
+    ASSERT_FALSE(found.empty()) << "python3 is needed to read the message";
+    ASSERT_EQ(found.count("error"), 0u) << found["error"];
+    EXPECT_EQ(found["part1:filename"], "Happy_Birthday.exe");
+    EXPECT_EQ(attachment, ReferenceBundle(m_player, nullptr, project, "Happy_Birthday"));
+    ExpectCleanedUp();
+}
+
+// A text that holds the boundary line cannot make parts of its own, and a text or subject
+// with code-page letters arrives as written.
+TEST_F(MailThreadTest, ATextCannotForgePartsAndItsLettersArriveDecoded)
+{
+    const std::string text = "Dear Ann,\r\n--theboundarybyVelmorant\r\n"
+                             "Content-Type: text/html\r\n\r\n<b>forged</b>\r\n"
+                             "--theboundarybyVelmorant--\r\n"
+                             "caf\xe9 = 100% ok  \r\n.\r\nBob";
+    CFakeSmtpServer server;
+    auto thread = MakeThread(server.Address(), Project("card.kel", "KEL"));
+    thread->m_strText = text;
+    thread->m_strSubject = "F\xeate --theboundarybyVelmorant";
+    EXPECT_EQ(thread->Run(), 1) << thread->m_strFailure;
+    server.Join();
+    ASSERT_TRUE(server.m_bEndOfData);
+    const std::string message = Unstuff(server.m_strData);
+
+    const std::string header = "boundary=\"theboundarybyVelmorant_";
+    size_t at = message.find(header);
+    ASSERT_NE(at, std::string::npos) << message.substr(0, 600);
+    const std::string boundary = message.substr(at + 10, 22 + 1 + 16);
+    EXPECT_EQ(boundary.find_first_not_of("0123456789abcdef", 23), std::string::npos) << boundary;
+    EXPECT_EQ(message.compare(at + 10 + boundary.size(), 3, "\"\r\n"), 0);
+    // Every part line and the closing line use it.
+    EXPECT_NE(message.find("\r\n--" + boundary
+                  + "\r\nContent-Type: text/plain; "
+                    "charset=windows-1252\r\n"
+                    "Content-Transfer-Encoding: quoted-printable\r\n"),
+        std::string::npos);
+    EXPECT_NE(message.find("\r\n--" + boundary + "\r\nContent-Type: application/octet-stream"),
+        std::string::npos);
+    EXPECT_EQ(message.substr(message.size() - boundary.size() - 8), "\r\n--" + boundary + "--\r\n");
+    for (size_t line = 0, end; (end = message.find("\r\n", line)) != std::string::npos;
+         line = end + 2)
+        EXPECT_LE(end - line, 998u) << message.substr(line, 100);
+
+    std::string attachment;
+    auto found = ParseWithPython(message, m_pRoot->Path(), attachment);
+    ASSERT_FALSE(found.empty()) << "python3 is needed to read the message";
+    ASSERT_EQ(found.count("error"), 0u) << found["error"];
+    EXPECT_EQ(found["boundary"], boundary);
+    EXPECT_EQ(found["defects"], "");
+    ASSERT_EQ(found["parts"], "2");
+    EXPECT_EQ(found["header:Subject"], "F\xc3\xaate --theboundarybyVelmorant");
+    EXPECT_EQ(found["part0:content-type"], "text/plain");
+    EXPECT_EQ(found["part0:charset"], "windows-1252");
+    EXPECT_EQ(found["part0:defects"], "");
+    std::string content = found["part0:content"];
+    content.erase(std::remove(content.begin(), content.end(), '\r'), content.end());
+    EXPECT_EQ(content,
+        "Dear Ann,\n--theboundarybyVelmorant\nContent-Type: text/html\n\n<b>forged</b>\n"
+        "--theboundarybyVelmorant--\ncaf\xc3\xa9 = 100% ok  \n.\nBob");
+    EXPECT_EQ(found["part1:filename"], "card.exe");
+    EXPECT_EQ(found["part1:defects"], "");
+    EXPECT_EQ(attachment, ReferenceBundle(m_player, nullptr, "KEL", "card"));
+    ExpectCleanedUp();
+}
+
+TEST_F(MailThreadTest, ALineTooLongForMailArrivesWhole)
+{
+    std::string longLine;
+    for (int i = 0; i < 300; ++i)
+        longLine += "word" + std::to_string(i) + " ";
+    CFakeSmtpServer server;
+    auto thread = MakeThread(server.Address(), Project("card.kel", "KEL"));
+    thread->m_strText = longLine + "\r\nend";
+    EXPECT_EQ(thread->Run(), 1) << thread->m_strFailure;
+    server.Join();
+    const std::string message = Unstuff(server.m_strData);
+    EXPECT_NE(message.find("--theboundarybyVelmorant\r\nContent-Type: text/plain; "
+                           "charset=windows-1252\r\nContent-Transfer-Encoding: quoted-printable"),
+        std::string::npos);
+    std::string attachment;
+    auto found = ParseWithPython(message, m_pRoot->Path(), attachment);
+    ASSERT_FALSE(found.empty()) << "python3 is needed to read the message";
+    std::string content = found["part0:content"];
+    content.erase(std::remove(content.begin(), content.end(), '\r'), content.end());
+    EXPECT_EQ(content, longLine + "\nend")
+        << "the trailing blank of the long line goes out encoded and comes back";
+}
+
+// Cancelling: the worker stops where it is, shows no result, records nothing and leaves
+// nothing behind.
+class MailCancelTest : public MailThreadTest {
+protected:
+    void ExpectCancelled(const CMailThread& thread, int result)
+    {
+        EXPECT_EQ(result, 0);
+        EXPECT_TRUE(thread.m_bCancelled);
+        EXPECT_EQ(thread.m_strFailure, "the send was cancelled");
+        ExpectCleanedUp();
+    }
+};
+
+TEST_F(MailCancelTest, CancellingWakesAWaitForASilentServer)
+{
+    CFakeSmtpServer server(Script("GREETING", ""));
+    auto thread = MakeThread(server.Address(), Project("card.kel", "KEL"));
+    thread->m_nTimeoutSeconds = 600; // only the cancel can end the wait
+    int result = -1;
+    std::thread worker([&] { result = thread->Run(); });
+    ASSERT_TRUE(server.WaitForCommands(0));
+    thread->Cancel();
+    worker.join();
+    server.Join();
+    ExpectCancelled(*thread, result);
+    EXPECT_EQ(m_host.m_calls, std::vector<std::string> { "stop" }) << "no result box";
+}
+
+TEST_F(MailCancelTest, ACancelledStartedSendEndsAndIsWaitedFor)
+{
+    const std::string book("\x01\x00\x03old", 6);
+    WriteText(m_strData + "/book.dat", book);
+    CServerScript script;
+    script.replies["DATA"] = ""; // silent once the envelope is given
+    CFakeSmtpServer server(script);
+    auto thread = MakeThread(server.Address(), Project("card.kel", "KEL"));
+    thread->m_nTimeoutSeconds = 600;
+    thread->m_bSendPlayer = true;
+    EXPECT_FALSE(CancelMailSend()) << "nothing to cancel yet";
+    ASSERT_TRUE(StartMailThread(std::move(thread)));
+    ASSERT_TRUE(server.WaitForCommands(4)); // HELO, MAIL, RCPT, DATA
+    EXPECT_TRUE(IsSendInProgress());
+    EXPECT_TRUE(CancelMailSend());
+    EXPECT_TRUE(WaitForMailThreads(std::chrono::minutes(1)));
+    server.Join();
+    EXPECT_FALSE(IsSendInProgress());
+    EXPECT_EQ(g_pMailThread.load(), nullptr);
+    EXPECT_FALSE(CancelMailSend());
+    EXPECT_FALSE(server.m_bEndOfData);
+    EXPECT_EQ(m_host.m_calls, (std::vector<std::string> { "start", "stop" }));
+    EXPECT_EQ(ReadText(m_strData + "/book.dat"), book);
+    ExpectCleanedUp();
+}
+
+TEST_F(MailCancelTest, ACancelBeforeTheStartSendsNothing)
+{
+    // Any server would do: a cancelled worker does not even look its name up.
+    auto thread = MakeThread("127.0.0.1:9", Project("card.kel", "KEL"));
+    thread->Cancel();
+    ExpectCancelled(*thread, thread->Run());
+    EXPECT_EQ(m_host.m_calls, std::vector<std::string> { "stop" });
+}
+
+TEST_F(MailCancelTest, TheBoundedWaitSaysWhetherTheWorkerEnded)
+{
+    CFakeSmtpServer server;
+    m_host.Hold();
+    ASSERT_TRUE(StartMailThread(MakeThread(server.Address(), Project("card.kel", "KEL"))));
+    m_host.WaitShown();
+    // The result box is open: the worker has not ended, whatever the wait.
+    EXPECT_FALSE(WaitForMailThreads(std::chrono::milliseconds(20)));
+    m_host.Release();
+    EXPECT_TRUE(WaitForMailThreads(std::chrono::minutes(1)));
+    server.Join();
+    EXPECT_TRUE(m_host.m_bSucceeded);
+}
+
+TEST_F(MailThreadTest, TheOwnedFolderGoesWithTheWorker)
+{
+    const std::string folder = *m_pRoot / "owned";
+    ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+    WriteText(folder + "/card.kel", "KEL");
+    auto thread = MakeThread("nowhere.invalid", folder + "/card.kel");
+    thread->m_strOwnedFolder = folder;
+    EXPECT_EQ(thread->Run(), 0);
+    EXPECT_FALSE(Exists(folder));
 }
 
 } // namespace

@@ -274,4 +274,242 @@ TEST(ServerLookup, NamesThatCannotResolveAreRefusedWithoutTheResolver)
     }
 }
 
+// A reference quoted-printable decoder (RFC 2045 section 6.7), for round trips.
+std::string DecodeQuotedPrintable(const std::string& text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '=') {
+            out.push_back(text[i]);
+            continue;
+        }
+        if (text.compare(i + 1, 2, "\r\n") == 0) {
+            i += 2;
+            continue;
+        }
+        out.push_back(static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16)));
+        i += 2;
+    }
+    return out;
+}
+
+void ExpectWellFormedQuotedPrintable(const std::string& encoded)
+{
+    for (size_t line = 0, end = 0; line <= encoded.size(); line = end + 2) {
+        end = encoded.find("\r\n", line);
+        if (end == std::string::npos)
+            end = encoded.size();
+        const std::string text = encoded.substr(line, end - line);
+        EXPECT_LE(text.size(), 76u) << text;
+        for (char c : text)
+            EXPECT_TRUE(c >= 32 && c <= 126) << text;
+        if (!text.empty()) {
+            EXPECT_NE(text.back(), ' ') << "a line may not end in a blank: " << text;
+            EXPECT_NE(text.back(), '\t');
+        }
+        // Every "=" begins a soft break at the end of the line or an escape of two hex digits.
+        for (size_t i = text.find('='); i != std::string::npos; i = text.find('=', i + 1)) {
+            if (i + 1 == text.size())
+                continue;
+            ASSERT_LE(i + 3, text.size()) << text;
+            EXPECT_NE(std::string("0123456789ABCDEF").find(text[i + 1]), std::string::npos);
+            EXPECT_NE(std::string("0123456789ABCDEF").find(text[i + 2]), std::string::npos);
+        }
+        if (end == encoded.size())
+            break;
+    }
+}
+
+struct QpCase {
+    std::string in, out;
+};
+
+void PrintTo(const QpCase& c, std::ostream* os)
+{
+    *os << testing::PrintToString(c.in);
+}
+
+class QuotedPrintableTest : public testing::TestWithParam<QpCase> { };
+
+TEST_P(QuotedPrintableTest, EncodesAndDecodesBack)
+{
+    const std::string encoded = QuotedPrintable(GetParam().in);
+    if (!GetParam().out.empty()) {
+        EXPECT_EQ(encoded, GetParam().out);
+    }
+    ExpectWellFormedQuotedPrintable(encoded);
+    EXPECT_EQ(DecodeQuotedPrintable(encoded), GetParam().in);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, QuotedPrintableTest,
+    testing::Values(QpCase { "caf\xe9", "caf=E9" }, QpCase { "a=b", "a=3Db" },
+        QpCase { "end \r\nx", "end=20\r\nx" }, QpCase { "tab\t\r\n", "tab=09\r\n" },
+        QpCase { "in between stays", "in between stays" }, QpCase { "\r\n\r\n", "\r\n\r\n" },
+        QpCase { ".\r\n.dot", ".\r\n.dot" }, QpCase { std::string("nul\0!", 5), "nul=00!" },
+        // 76 characters fit on a line; the 77th makes a soft break after 75.
+        QpCase { std::string(76, 'a'), std::string(76, 'a') },
+        QpCase { std::string(77, 'a'), std::string(75, 'a') + "=\r\naa" },
+        // An escape is never cut by a soft break.
+        QpCase { std::string(74, 'a') + "\xe9\xe9", std::string(74, 'a') + "=\r\n=E9=E9" },
+        QpCase { std::string(72, 'a') + "\xe9" + "b", std::string(72, 'a') + "=E9b" },
+        QpCase { std::string(73, 'a') + "\xe9" + "b", std::string(73, 'a') + "=\r\n=E9b" },
+        QpCase { std::string(3000, 'x') + " \r\n" + std::string(100, '\xe9'), "" },
+        QpCase { std::string(200, ' '), "" }));
+
+TEST(MailText, EncodingIsNeededForHighBytesAndOverlongLinesOnly)
+{
+    EXPECT_FALSE(NeedsQuotedPrintable(""));
+    EXPECT_FALSE(NeedsQuotedPrintable("Hello!\r\n.\r\n--x = 100%"));
+    EXPECT_FALSE(NeedsQuotedPrintable(std::string(998, 'a') + "\r\n" + std::string(998, 'b')));
+    EXPECT_FALSE(NeedsQuotedPrintable(std::string(998, 'a') + "\n" + std::string(998, 'b')));
+    EXPECT_TRUE(NeedsQuotedPrintable(std::string(999, 'a')));
+    EXPECT_TRUE(NeedsQuotedPrintable("caf\xe9"));
+    EXPECT_TRUE(NeedsQuotedPrintable("\x80"));
+}
+
+TEST(MailText, AnEncodedTextPartSaysItsCharsetAndEncoding)
+{
+    CMailForm form;
+    form.m_bQuotedText = true;
+    EXPECT_EQ(MailTextRows("caf\xe9\nend ", form),
+        "This is a multi-part message in MIME format.And your mail-reader doesn't "
+        "understand MIME.\r\n"
+        "--theboundarybyVelmorant\r\n"
+        "Content-Type: text/plain; charset=windows-1252\r\n"
+        "Content-Transfer-Encoding: quoted-printable\r\n"
+        "\r\n"
+        "caf=E9\r\nend=20\r\n"
+        "\r\n"
+        "--theboundarybyVelmorant\r\n");
+}
+
+TEST(MailForm, APlainMessageKeepsItsRows)
+{
+    const CMailForm form = MakeMailForm("Happy birthday", "Hello!\r\n-- \r\nBob", "x.test", 5);
+    EXPECT_EQ(form.m_strBoundary, "theboundarybyVelmorant");
+    EXPECT_FALSE(form.m_bQuotedText);
+    EXPECT_EQ(MailTextRows("Hi", form), MailTextRows("Hi"));
+    EXPECT_EQ(MailClosingRows(form), "\r\n--theboundarybyVelmorant--\r\n");
+}
+
+TEST(MailForm, TheBoundaryLineInTheTextOrSubjectGivesABoundaryOfItsOwn)
+{
+    for (auto [subject, text] :
+        { std::pair<std::string, std::string> { "Hi", "a\r\n--theboundarybyVelmorant\r\nb" },
+            { "Hi", "--theboundarybyVelmorant--" }, { "x --theboundarybyVelmorant", "plain" } }) {
+        const CMailForm form = MakeMailForm(subject, text, "x.test", 5);
+        const std::string prefix = "theboundarybyVelmorant_";
+        ASSERT_EQ(form.m_strBoundary.size(), prefix.size() + 16) << form.m_strBoundary;
+        EXPECT_EQ(form.m_strBoundary.compare(0, prefix.size(), prefix), 0);
+        EXPECT_EQ(form.m_strBoundary.find_first_not_of("0123456789abcdef", prefix.size()),
+            std::string::npos);
+        const std::string header = MailHeaderRows("a@x", "b@y", 5, subject, form);
+        EXPECT_NE(header.find("boundary=\"" + form.m_strBoundary + "\"\r\n"), std::string::npos);
+        EXPECT_NE(MailTextRows(text, form).find("\r\n--" + form.m_strBoundary + "\r\nContent-Type"),
+            std::string::npos);
+        EXPECT_EQ(MailClosingRows(form), "\r\n--" + form.m_strBoundary + "--\r\n");
+    }
+    // Each message draws its own.
+    EXPECT_NE(MakeMailForm("", "--theboundarybyVelmorant", "x", 5).m_strBoundary,
+        MakeMailForm("", "--theboundarybyVelmorant", "x", 5).m_strBoundary);
+}
+
+TEST(MailForm, TheMessageIdStandsBesideTheFixedOne)
+{
+    setenv("TZ", "UTC0", 1);
+    tzset();
+    CMailForm form;
+    form.m_strMessageId = "<0123456789abcdef.1796738709@x.test>";
+    EXPECT_EQ(MailHeaderRows("ann@x", "me@z", 1796738709, "Hi", form),
+        "To:ann@x\r\n"
+        "From:me@z\r\n"
+        "Date: Tue, 08 Dec 2026 14:05:09 +0000\r\n"
+        "MESSAGE_ID: <3AB45D459C44CC34A>\r\n"
+        "Message-ID: <0123456789abcdef.1796738709@x.test>\r\n"
+        "Subject:Hi\r\n"
+        "MIME-Version: 1.0\r\n"
+        "Content-Type: multipart/mixed; boundary=\"theboundarybyVelmorant\"\r\n"
+        "\r\n");
+    const std::string id = MakeMessageId(1796738709, "vimble.test");
+    ASSERT_EQ(id.size(), 1 + 16 + 1 + 10 + 1 + 11 + 1) << id;
+    EXPECT_EQ(id.find_first_not_of("0123456789abcdef", 1), 17u);
+    EXPECT_EQ(id.substr(17), ".1796738709@vimble.test>");
+    EXPECT_NE(id, MakeMessageId(1796738709, "vimble.test"));
+    EXPECT_EQ(MakeMailForm("", "", "d.test", 7).m_strMessageId.substr(17), ".7@d.test>");
+}
+
+TEST(MailForm, TheMessageIdNamesTheSendersDomainOrTheHost)
+{
+    EXPECT_EQ(MessageIdDomain("me@vimble.test", "box"), "vimble.test");
+    EXPECT_EQ(MessageIdDomain("a@b@Mail-1.Example.org", "box"), "Mail-1.Example.org");
+    EXPECT_EQ(MessageIdDomain("no-domain", "box.lan"), "box.lan");
+    EXPECT_EQ(MessageIdDomain("me@[127.0.0.1]", "box"), "box");
+    EXPECT_EQ(MessageIdDomain("me@x..y", "bad host"), "localhost");
+    EXPECT_EQ(MessageIdDomain("me@", ""), "localhost");
+}
+
+TEST(MailForm, RandomHexDigits)
+{
+    for (size_t n : { 0, 1, 7, 16, 33 }) {
+        const std::string hex = RandomHex(n);
+        EXPECT_EQ(hex.size(), n);
+        EXPECT_EQ(hex.find_first_not_of("0123456789abcdef"), std::string::npos);
+    }
+}
+
+TEST(MailSubject, CodePageLettersGoOutAsEncodedWords)
+{
+    const std::string rows = MailHeaderRows("a@x", "b@y", 0,
+        "Gr\xfc\xdf"
+        "e aus K\xf6ln!");
+    EXPECT_NE(
+        rows.find("\r\nSubject: =?windows-1252?Q?Gr=FC=DFe_aus_K=F6ln!?=\r\n"), std::string::npos)
+        << rows;
+    EXPECT_NE(
+        MailHeaderRows("a@x", "b@y", 0, "plain: a_b=c?").find("\r\nSubject:plain: a_b=c?\r\n"),
+        std::string::npos);
+}
+
+TEST(MailSubject, ALongSubjectIsFoldedIntoWordsThatFit)
+{
+    std::string subject;
+    for (int i = 0; i < 40; ++i)
+        subject += "\xe9t\xe9 ";
+    const std::string words = EncodedWords(subject, 76 - 9);
+    const std::string line = "Subject: " + words;
+    std::string decoded;
+    size_t at = 0;
+    int lines = 0;
+    for (;;) {
+        size_t end = line.find("\r\n", at);
+        std::string text = line.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        EXPECT_LE(text.size(), 76u) << text;
+        ++lines;
+        if (end == std::string::npos)
+            break;
+        at = end + 2;
+        EXPECT_EQ(line[at], ' ');
+    }
+    EXPECT_GT(lines, 2);
+    // Decoding word by word (the folding between words is not part of the text).
+    for (size_t start = words.find("=?windows-1252?Q?"); start != std::string::npos;
+         start = words.find("=?windows-1252?Q?", start + 1)) {
+        size_t from = start + 17;
+        size_t to = words.find("?=", from);
+        ASSERT_NE(to, std::string::npos);
+        EXPECT_LE(to + 2 - start, 75u);
+        for (size_t i = from; i < to; ++i) {
+            if (words[i] == '_')
+                decoded.push_back(' ');
+            else if (words[i] == '=') {
+                decoded.push_back(
+                    static_cast<char>(std::stoi(words.substr(i + 1, 2), nullptr, 16)));
+                i += 2;
+            } else
+                decoded.push_back(words[i]);
+        }
+    }
+    EXPECT_EQ(decoded, subject);
+}
+
 } // namespace

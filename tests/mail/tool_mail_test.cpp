@@ -227,7 +227,9 @@ TEST_F(ToolMailTest, AFailedSendPrintsTheFailureTextAndOneLine)
     Result result = Run({ "send", "--server", "nowhere.invalid", "--from", "me@x.test", "--to",
         "ann@x.test", "--data", m_strData, project });
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, "Vimble e-mail failed.\n");
+    EXPECT_EQ(result.out,
+        "Vimble e-mail failed.\n\nWhat failed: the mail server nowhere.invalid cannot be found "
+        "(a reserved, invalid name).\n");
     EXPECT_EQ(
         result.err.rfind(project + ": the mail server nowhere.invalid cannot be found", 0), 0u)
         << result.err;
@@ -235,6 +237,54 @@ TEST_F(ToolMailTest, AFailedSendPrintsTheFailureTextAndOneLine)
     EXPECT_EQ(ReadText(project), before);
     EXPECT_EQ(ListDir(m_strTmp), std::vector<std::string> {});
     EXPECT_FALSE(Exists(m_strData + "/book.dat"));
+}
+
+TEST_F(ToolMailTest, AMissingPlayerIsSaidAndNoMessageIsBegun)
+{
+    std::string project = NewProject("party.kel");
+    const std::string before = ReadText(project);
+    std::remove((m_strData + "/play.exe").c_str());
+    CFakeSmtpServer server;
+    Result result = Run({ "send", "--server", server.Address(), "--from", "me@x.test", "--to",
+        "ann@x.test", "--data", m_strData, project });
+    server.Join();
+    EXPECT_EQ(result.status, 1);
+    const std::string cause = "the attachment could not be built: play.exe is missing from the "
+                              "data directory "
+        + m_strData;
+    EXPECT_EQ(result.out, "Vimble e-mail failed.\n\nWhat failed: " + cause + ".\n");
+    EXPECT_NE(result.err.find(project + ": " + cause + "\n"), std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find("server"), std::string::npos) << result.err;
+    EXPECT_FALSE(server.m_bEndOfData);
+    EXPECT_EQ(server.m_strData, "");
+    ASSERT_FALSE(server.m_commands.empty());
+    EXPECT_EQ(server.m_commands.back(), "QUIT");
+    EXPECT_EQ(ReadText(project), before);
+    EXPECT_EQ(ListDir(m_strTmp), std::vector<std::string> {});
+}
+
+TEST_F(ToolMailTest, AProjectNameWithBlanksGivesAnAttachmentNameReadersTakeWhole)
+{
+    std::string project = NewProject("Happy Birthday.kel");
+    const std::string before = ReadText(project);
+    CFakeSmtpServer server;
+    Result result = Run({ "send", "--server", server.Address(), "--from", "me@x.test", "--to",
+        "ann@x.test", "--data", m_strData, project });
+    server.Join();
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(server.m_strData.find("Content-Type: application/octet-stream; "
+                                    "name=Happy_Birthday.exe\r\n"),
+        std::string::npos);
+    EXPECT_NE(server.m_strData.find("Content-Disposition: attachment; "
+                                    "filename=Happy_Birthday.exe\r\n"),
+        std::string::npos);
+    EXPECT_EQ(ReadText(project), before);
+    EXPECT_EQ(ListDir(m_strTmp), std::vector<std::string> {});
+
+    Result bundled = Run({ "bundle", "--data", m_strData, project, m_dir / "out.exe" });
+    ASSERT_EQ(bundled.status, 0) << bundled.err;
+    EXPECT_EQ(
+        ReadText(m_dir / "out.exe"), ReferenceBundle(m_player, nullptr, before, "Happy_Birthday"));
 }
 
 } // namespace
