@@ -12,5 +12,6 @@ vimble_build "$VIMBLE_ROOT/build/test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIMBL
 export XDG_CONFIG_DIRS="$VIMBLE_ROOT/build/test/etc/xdg${XDG_CONFIG_DIRS:+:$XDG_CONFIG_DIRS}"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$VIMBLE_ROOT/tools/lsan.supp:print_suppressions=0"
 cd "$VIMBLE_ROOT/build/test"
 ctest --output-on-failure -j "$(nproc)"

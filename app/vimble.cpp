@@ -9,6 +9,7 @@
 #include "editor/editordlg.h"
 #include "editor/mainframe.h"
 #include "editor/programsound.h"
+#include "mail/mailthread.h"
 #include "platform/text.h"
 
 #include <QApplication>
@@ -96,6 +97,10 @@ int main(int argc, char** argv)
         if (bStats)
             PrintPaintStats(stats);
     }
+    // A send still running ends with the program: the worker stops, removes its files and
+    // shows nothing; it gets a few seconds before the program's statics go.
+    CancelMailSend();
+    WaitForMailThreads(std::chrono::seconds(5));
     StopProgramSound();
     UninstallDialogPrompts();
     return theApp.ExitInstance();

@@ -31,6 +31,12 @@ std::unique_ptr<CInstalled> g_pInstalled;
 
 uint8_t CDialogPrompts::MessageBox(QWidget* parent, int nKind, const std::string& strText)
 {
+    if (nKind == MB_KIND_LARGE) {
+        CBigMessageBoxDlg box(MB_KIND_OK, false, parent);
+        box.SetText(strText);
+        box.exec();
+        return box.GetResult();
+    }
     return RunMessageBox(parent, nKind, strText);
 }
 

@@ -2,6 +2,7 @@
 
 #include "editor/app.h"
 #include "editor/editing.h"
+#include "editor/mailhost.h"
 #include "editor/maintoolbar.h"
 #include "editor/ownresources.h"
 #include "editor/programsound.h"
@@ -184,6 +185,7 @@ CEditorDialog::CEditorDialog(QWidget* parent)
     connect(&m_playbackClock, &QTimer::timeout, this, [this] { OnPlaybackTick(); });
     m_activityClock.setInterval(ACTIVITY_INTERVAL_MS);
     connect(&m_activityClock, &QTimer::timeout, this, [this] { OnActivityTick(); });
+    CEditorMailHost::Get().Attach(this);
 
     // The window covers the whole screen and follows its size.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -204,6 +206,8 @@ CEditorDialog::CEditorDialog(QWidget* parent)
 
 CEditorDialog::~CEditorDialog()
 {
+    // A send still running reaches no window from now on.
+    CEditorMailHost::Get().Attach(nullptr);
     SetMidiEndReceiver(nullptr);
     m_playbackClock.stop();
     m_activityClock.stop();
@@ -280,6 +284,9 @@ bool CEditorDialog::IsCommandEnabled(int nId) const
         return m_pDoc != nullptr;
     case ID_FILE_PLAY:
         return m_pDoc != nullptr && !bPlayer;
+    case ID_FILE_SENDMAIL:
+    case ID_FILE_EXPORT:
+        return IsEditing();
     case ID_BKGND_COLOR:
     case ID_VIEW_TOOLBOX:
     case ID_VIEW_IMPORTIMAGE:
@@ -378,6 +385,13 @@ void CEditorDialog::OnCommand(int nId)
         break;
     case ID_FILE_PLAY:
         EnterPlayer(m_pToolbar->m_bAutoPlay);
+        break;
+    case ID_FILE_SENDMAIL:
+        OpenSendDialog();
+        break;
+    case ID_FILE_EXPORT:
+        if (const std::string path = ExportPlayer(); !path.empty())
+            AskMessageBox(this, MB_KIND_OK, "The greeting plays by itself from " + path + ".");
         break;
     case ID_FILE_EXIT:
     case ID_WND_CLOSEAPP:
@@ -848,9 +862,14 @@ bool CEditorDialog::SaveProjectAs()
 
 bool CEditorDialog::Exit()
 {
-    if (IsSendInProgress() &&
-        AskMessageBox(this, MB_KIND_YESNO, platform::LoadResString(10161)) != MB_RESULT_YES)
-        return false;
+    if (IsSendInProgress()) {
+        if (AskMessageBox(this, MB_KIND_YESNO, platform::LoadResString(10161)) != MB_RESULT_YES)
+            return false;
+        // Leaving ends the send: the worker stops talking to the server, removes its files and
+        // shows no result; it is given a few seconds for that.
+        CancelMailSend();
+        WaitForMailThreads(std::chrono::seconds(5));
+    }
     if (!CloseProject(false))
         return false;
     m_bLeaving = true;

@@ -164,6 +164,14 @@ public:
     void SetLayerManagerRunner(LayerManagerRunner runner) { m_runLayerManager = std::move(runner); }
     // A wave file the person chooses (the front in import mode), or empty.
     std::string ChooseWaveFile();
+    // The send dialog over the current project. By default it runs modally; tests drive it.
+    void OpenSendDialog();
+    using SendDialogRunner = std::function<void(class CSendMailDlg&)>;
+    void SetSendDialogRunner(SendDialogRunner runner) { m_runSendDialog = std::move(runner); }
+    // Writes the greeting as a self-playing program "NAME.exe" (mode 0755) into the export
+    // folder, asking before it replaces a file. Returns its path; empty when nothing was
+    // written (said).
+    std::string ExportPlayer();
     void OpenToolbox();
     void CloseToolbox();
     // Sets the drawing tool and shows it in the toolbox.
@@ -295,4 +303,5 @@ private:
     PaintStats m_paintStats;
     QElapsedTimer m_life;
     LayerManagerRunner m_runLayerManager;
+    SendDialogRunner m_runSendDialog;
 };

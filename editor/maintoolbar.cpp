@@ -198,6 +198,7 @@ bool CMainToolbar::IsCommandAvailable(int nCommand)
     case ID_FILE_NEW:
     case ID_FILE_OPEN:
     case ID_FILE_SAVE:
+    case ID_FILE_SENDMAIL:
     case ID_PLAY_FROM_TOOLBAR:
     case ID_EDIT_CUT:
     case ID_EDIT_COPY:

@@ -15,6 +15,8 @@ class QWidget;
 constexpr int MB_KIND_OK = 0;
 constexpr int MB_KIND_YESNO = 2;
 constexpr int MB_KIND_YESNOCANCEL = 3;
+// The large box, OK only, with room for a long text (a send's result).
+constexpr int MB_KIND_LARGE = 16;
 
 // Result bytes of the boxes.
 constexpr uint8_t MB_RESULT_NONE = 255;

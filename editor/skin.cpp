@@ -9,8 +9,10 @@
 #include <QBitmap>
 #include <QEnterEvent>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QScreen>
 
 // ---------------------------------------------------------------------------------------------
@@ -405,6 +407,28 @@ CMyBitmapButton* CSkinnedDialog::Bind(CMyBitmapButton* button)
 {
     connect(button, &CMyBitmapButton::Command, this, [this](int nId) { OnCommand(nId); });
     return button;
+}
+
+void CSkinnedDialog::FocusFollowsPointer()
+{
+    m_bFocusFollowsPointer = true;
+    for (CMyBitmapButton* button : m_skin.Buttons()) {
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->installEventFilter(this);
+    }
+}
+
+bool CSkinnedDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_bFocusFollowsPointer && event->type() == QEvent::Enter) {
+        auto* button = qobject_cast<CMyBitmapButton*>(watched);
+        QWidget* focus = focusWidget();
+        const bool bTyping = qobject_cast<QLineEdit*>(focus) != nullptr
+            || qobject_cast<QPlainTextEdit*>(focus) != nullptr;
+        if (button != nullptr && button->isEnabled() && !bTyping)
+            button->setFocus(Qt::MouseFocusReason);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CSkinnedDialog::paintEvent(QPaintEvent*)

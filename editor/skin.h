@@ -198,8 +198,15 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     CMyBitmapButton* Bind(CMyBitmapButton* button);
+    // The keyboard focus follows the pointer onto the dialog's buttons, except while a text
+    // field holds it: a drifting pointer must not turn the next blank or Return into a press.
+    void FocusFollowsPointer();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     CSkin m_skin;
+
+private:
+    bool m_bFocusFollowsPointer = false;
 };
 
 // A drop-down menu: a skinned window of menu rows that unfolds when it opens, painting the top

@@ -44,6 +44,12 @@ void WriteSettingInt(const std::string& name, int value)
     (*profile).setValue(QString::fromStdString(name), value);
 }
 
+void WriteSettingString(const std::string& name, const std::string& value)
+{
+    CProfile profile;
+    (*profile).setValue(QString::fromStdString(name), QString::fromStdString(value));
+}
+
 std::string FirstDataDirectory()
 {
     return ReadSettingString("DataFiles1");

@@ -9,8 +9,9 @@ namespace platform {
 
 std::string ReadSettingString(const std::string& name, const std::string& fallback = {});
 int ReadSettingInt(const std::string& name, int fallback);
-// Writes a user value (the program writes only the MIDI device index back).
+// Write user values: the MIDI device, the mute switch, the mail server and sender.
 void WriteSettingInt(const std::string& name, int value);
+void WriteSettingString(const std::string& name, const std::string& value);
 
 // "DataFiles1": the first data directory, where the address book, the message template and
 // the player program live. Empty when not set.

@@ -31,18 +31,7 @@
 
 namespace {
 
-class SoundDialogs : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_pLibrary = platform::CResourceLibrary::Load(VIMBLE_RESOURCE_DIR "/ksredfr120.rcc");
-        ASSERT_NE(m_pLibrary, nullptr);
-        platform::SetResourceLibrary(m_pLibrary.get());
-    }
-    void TearDown() override { platform::SetResourceLibrary(nullptr); }
-
-    std::unique_ptr<platform::CResourceLibrary> m_pLibrary;
-};
+class SoundDialogs : public CWithResources { };
 
 // The place the face gives a button.
 QPoint PlaceOf(const char* szFace, const char* szButton)

@@ -57,6 +57,20 @@ inline void Shoot(QWidget* window, const QString& name)
     EXPECT_TRUE(window->grab().save(QDir(folder).filePath(name)));
 }
 
+// A test with the program's resource library installed for its lifetime.
+class CWithResources : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_pLibrary = platform::CResourceLibrary::Load(VIMBLE_RESOURCE_DIR "/ksredfr120.rcc");
+        ASSERT_NE(m_pLibrary, nullptr);
+        platform::SetResourceLibrary(m_pLibrary.get());
+    }
+    void TearDown() override { platform::SetResourceLibrary(nullptr); }
+
+    std::unique_ptr<platform::CResourceLibrary> m_pLibrary;
+};
+
 // The bitmap button with that command among the window's children, or none.
 inline CMyBitmapButton* FindButton(QWidget* window, int nId)
 {
@@ -80,9 +94,10 @@ inline void Click(QWidget* widget)
 // given path, and every question with No.
 class CAnswers : public IEditorPrompts {
 public:
-    uint8_t MessageBox(QWidget*, int, const std::string& strText) override
+    uint8_t MessageBox(QWidget*, int nKind, const std::string& strText) override
     {
         m_questions.push_back(strText);
+        m_nLastKind = nKind;
         return MB_RESULT_NO;
     }
     bool ChooseFile(QWidget*, const std::string& strFolder, const std::string&,
@@ -103,6 +118,7 @@ public:
         return true;
     }
     std::vector<std::string> m_questions;
+    int m_nLastKind = -1;
     std::string m_strFile;
     std::string m_strFolder;
     std::string m_strExtension;

@@ -1,0 +1,490 @@
+// Sending from the editor as a person does it: the send dialog with its fields, switches, the
+// address book and the mail options; Send refuses what cannot go and keeps everything typed,
+// and otherwise hands the worker a private copy of the greeting as it is in the editor; the
+// editor's host shows the result in the large box; the export writes a self-playing file.
+#include "editor/mailhost.h"
+#include "editor/maintoolbar.h"
+#include "editor/mailoptionsdlg.h"
+#include "editor/picklistdlg.h"
+#include "editor/senddlg.h"
+#include "mail/addressbook.h"
+#include "mail/bundle.h"
+#include "mail/mailthread.h"
+#include "model/projectfile.h"
+#include "platform/files.h"
+#include "platform/message.h"
+#include "platform/resources.h"
+#include "tests/editor/window_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <QEnterEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSettings>
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr QPoint kView(240, 194);
+
+void SetSetting(const QString& name, const QString& value)
+{
+    QSettings settings(QSettings::UserScope, "Kelbrant", "Vimble e-mail");
+    settings.beginGroup("1.00");
+    if (value.isNull())
+        settings.remove(name);
+    else
+        settings.setValue(name, value);
+}
+
+// The pointer coming onto a control, as the window system tells it.
+void Hover(QWidget* widget)
+{
+    QEnterEvent enter(QPointF(2, 2), widget->mapTo(widget->window(), QPointF(2, 2)),
+        widget->mapToGlobal(QPointF(2, 2)));
+    QApplication::sendEvent(widget, &enter);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The mail options
+
+class MailOptions : public CWithResources { };
+
+TEST_F(MailOptions, start_with_the_address_to_type_and_switch_to_the_server_and_back)
+{
+    CMailOptionsDlg dlg(0, nullptr);
+    dlg.m_strServer = "mail.example.org";
+    dlg.m_strAddress = "me@example.org";
+    dlg.show();
+    EXPECT_EQ(dlg.size(), QSize(286, 101));
+    EXPECT_EQ(dlg.Field(IDC_MO_SERVER)->text(), "mail.example.org");
+    EXPECT_EQ(dlg.Field(IDC_MO_ADDRESS)->text(), "me@example.org");
+    EXPECT_EQ(dlg.Field(IDC_MO_SERVER)->geometry(), QRect(11, 6, 170, 18));
+    EXPECT_EQ(dlg.Field(IDC_MO_ADDRESS)->geometry(), QRect(11, 37, 170, 18));
+    auto look = [&] {
+        return std::make_tuple(dlg.Field(IDC_MO_SERVER)->isReadOnly(),
+            dlg.Field(IDC_MO_ADDRESS)->isReadOnly(),
+            dlg.Button(IDC_MO_EDIT_SERVER)->HasPressedLook(),
+            dlg.Button(IDC_MO_EDIT_ADDRESS)->HasPressedLook());
+    };
+    const auto start = look();
+    EXPECT_EQ(start, std::make_tuple(true, false, false, true));
+    Click(dlg.Button(IDC_MO_EDIT_SERVER));
+    EXPECT_EQ(look(), std::make_tuple(false, true, true, false));
+    Click(dlg.Button(IDC_MO_EDIT_ADDRESS));
+    EXPECT_EQ(look(), start);
+    EXPECT_EQ(dlg.Skin().ToolTip()->GetText(dlg.Button(IDC_MO_EDIT_ADDRESS)),
+        platform::LoadResString(10075));
+    EXPECT_EQ(dlg.Skin().ToolTip()->GetText(dlg.Button(IDC_MO_EDIT_SERVER)),
+        platform::LoadResString(10076));
+    EXPECT_EQ(dlg.Skin().ToolTip()->GetText(dlg.Button(IDC_MO_OK)), platform::LoadResString(10077));
+    EXPECT_EQ(
+        dlg.Skin().ToolTip()->GetText(dlg.Button(IDC_MO_CANCEL)), platform::LoadResString(10078));
+    Shoot(&dlg, "mail_options.png");
+
+    // Another start mode begins with the server.
+    CMailOptionsDlg server(1, nullptr);
+    server.show();
+    EXPECT_FALSE(server.Field(IDC_MO_SERVER)->isReadOnly());
+    EXPECT_TRUE(server.Field(IDC_MO_ADDRESS)->isReadOnly());
+    EXPECT_TRUE(server.Button(IDC_MO_EDIT_SERVER)->HasPressedLook());
+}
+
+TEST_F(MailOptions, cancel_keeps_both_texts_even_after_editing_both_and_ok_takes_them)
+{
+    CMailOptionsDlg dlg(0, nullptr);
+    dlg.m_strServer = "old.example.org";
+    dlg.m_strAddress = "old@example.org";
+    dlg.show();
+    dlg.Field(IDC_MO_ADDRESS)->setText("new@example.org");
+    Click(dlg.Button(IDC_MO_EDIT_SERVER));
+    dlg.Field(IDC_MO_SERVER)->setText("new.example.org");
+    Click(dlg.Button(IDC_MO_CANCEL));
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    EXPECT_EQ(dlg.m_strServer, "old.example.org");
+    EXPECT_EQ(dlg.m_strAddress, "old@example.org");
+
+    CMailOptionsDlg ok(0, nullptr);
+    ok.show();
+    ok.Field(IDC_MO_ADDRESS)->setText("  me@example.org ");
+    Click(ok.Button(IDC_MO_EDIT_SERVER));
+    ok.Field(IDC_MO_SERVER)->setText("smtp.example.org:587");
+    Click(ok.Button(IDC_MO_OK));
+    EXPECT_EQ(ok.result(), QDialog::Accepted);
+    EXPECT_EQ(ok.m_strServer, "smtp.example.org:587");
+    EXPECT_EQ(ok.m_strAddress, "me@example.org");
+}
+
+// ---------------------------------------------------------------------------------------------
+// The send dialog
+
+class SendDialog : public CEditorWindowTest {
+protected:
+    void SetUp() override
+    {
+        SetSetting("MailServer", "mail.example.org");
+        SetSetting("MailAddress", "me@example.org");
+        OpenEditor();
+        if (HasFatalFailure())
+            return;
+        ASSERT_TRUE(m_pEditor->NewProject());
+    }
+    void TearDown() override
+    {
+        for (const std::string& folder : m_folders) {
+            std::error_code ec;
+            fs::remove_all(folder, ec);
+        }
+        CloseEditor();
+        SetSetting("MailServer", QString());
+        SetSetting("MailAddress", QString());
+        SetSetting("DataFiles1", QString());
+    }
+    // A send dialog over the editor, with the worker started by the test.
+    std::unique_ptr<CSendMailDlg> Dialog()
+    {
+        auto dlg = std::make_unique<CSendMailDlg>(*m_pEditor);
+        dlg->SetStarter([this](std::unique_ptr<CMailThread> thread) {
+            ++m_nStarts;
+            if (!m_bStart)
+                return false;
+            m_pStarted = std::move(thread);
+            m_folders.push_back(m_pStarted->m_strOwnedFolder);
+            return true;
+        });
+        dlg->show();
+        return dlg;
+    }
+    void Type(CSendMailDlg& dlg, const std::string& to, const std::string& subject,
+        const std::string& text)
+    {
+        dlg.Field(IDC_SM_TO)->setText(QString::fromStdString(to));
+        dlg.Field(IDC_SM_SUBJECT)->setText(QString::fromStdString(subject));
+        dlg.Text()->setPlainText(QString::fromStdString(text));
+    }
+    // Everything typed is still there.
+    void ExpectKept(CSendMailDlg& dlg, const std::string& to)
+    {
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_EQ(dlg.Field(IDC_SM_TO)->text().toStdString(), to);
+        EXPECT_EQ(dlg.Field(IDC_SM_SUBJECT)->text().toStdString(), "Hello");
+        EXPECT_EQ(dlg.Text()->toPlainText().toStdString(), "Happy day");
+    }
+    size_t SendFolders()
+    {
+        size_t n = 0;
+        for (const auto& entry : fs::directory_iterator(platform::TempDirectory()))
+            if (entry.path().filename().string().rfind("vimble-send-", 0) == 0)
+                ++n;
+        return n;
+    }
+
+    // Saves the project under path, as the save front would.
+    bool SaveAs(const std::string& path)
+    {
+        m_answers.m_strFile = path;
+        const bool bSaved = m_pEditor->SaveProjectAs();
+        m_answers.m_strFile.clear();
+        return bSaved;
+    }
+
+    bool m_bStart = true;
+    int m_nStarts = 0;
+    std::unique_ptr<CMailThread> m_pStarted;
+    std::vector<std::string> m_folders;
+};
+
+TEST_F(SendDialog, shows_its_fields_on_the_face_and_starts_from_the_kept_settings)
+{
+    auto dlg = Dialog();
+    EXPECT_EQ(dlg->size(), QSize(438, 457));
+    EXPECT_EQ(dlg->GetServer(), "mail.example.org");
+    EXPECT_EQ(dlg->GetAddress(), "me@example.org");
+    EXPECT_TRUE(dlg->focusWidget() == dlg->Field(IDC_SM_TO));
+    for (CMyBitmapButton* button : dlg->Skin().Buttons())
+        EXPECT_FALSE(dlg->Skin().ToolTip()->GetText(button).empty()) << button->GetText();
+    Type(*dlg, "anna@example.org", "Hello", "Happy day");
+    Shoot(dlg.get(), "send_dialog.png");
+}
+
+TEST_F(SendDialog, the_switches_flip_their_look_and_twice_is_back_to_off)
+{
+    auto dlg = Dialog();
+    EXPECT_FALSE(dlg->IsPlayerOn());
+    Click(dlg->Button(IDC_SM_PLAYER));
+    EXPECT_TRUE(dlg->IsPlayerOn());
+    EXPECT_TRUE(dlg->Button(IDC_SM_PLAYER)->HasPressedLook());
+    Click(dlg->Button(IDC_SM_PLAYER));
+    EXPECT_FALSE(dlg->IsPlayerOn());
+    EXPECT_FALSE(dlg->Button(IDC_SM_PLAYER)->HasPressedLook());
+    Click(dlg->Button(IDC_SM_VOICEMAIL));
+    EXPECT_TRUE(dlg->Button(IDC_SM_VOICEMAIL)->HasPressedLook());
+    EXPECT_FALSE(dlg->IsPlayerOn());
+}
+
+TEST_F(SendDialog, hovering_a_button_never_takes_the_focus_from_a_field)
+{
+    auto dlg = Dialog();
+    dlg->Text()->setFocus();
+    ASSERT_TRUE(dlg->focusWidget() == dlg->Text());
+    Hover(dlg->Button(IDC_SM_SEND));
+    EXPECT_TRUE(dlg->focusWidget() == dlg->Text());
+    dlg->Field(IDC_SM_SUBJECT)->setFocus();
+    Hover(dlg->Button(IDC_SM_CANCEL));
+    EXPECT_TRUE(dlg->focusWidget() == dlg->Field(IDC_SM_SUBJECT));
+    // Away from the fields the focus follows the pointer.
+    dlg->Button(IDC_SM_OPTIONS)->setFocus();
+    Hover(dlg->Button(IDC_SM_PLAYER));
+    EXPECT_TRUE(dlg->focusWidget() == dlg->Button(IDC_SM_PLAYER));
+}
+
+TEST_F(SendDialog, a_picked_entry_replaces_all_recipients_and_no_choice_keeps_them)
+{
+    auto dlg = Dialog();
+    dlg->Field(IDC_SM_TO)->setText("one@example.org, two@example.org");
+    int nPickers = 0;
+    std::string pick;
+    dlg->SetPickerRunner([&](CPickListDlg& picker) {
+        ++nPickers;
+        EXPECT_EQ(picker.GetMode(), PICK_MODE_ADDRESS);
+        if (pick.empty())
+            return false;
+        picker.m_nSelected = 0;
+        picker.m_strSelected = pick;
+        return true;
+    });
+    Click(dlg->Button(IDC_SM_ADDRESSES));
+    EXPECT_EQ(nPickers, 1);
+    EXPECT_EQ(dlg->Field(IDC_SM_TO)->text(), "one@example.org, two@example.org");
+    pick = "Gr\xE9gory <greg@example.org>";
+    Click(dlg->Button(IDC_SM_ADDRESSES));
+    EXPECT_EQ(dlg->Field(IDC_SM_TO)->text(), QString::fromUtf8("Grégory <greg@example.org>"));
+}
+
+TEST_F(SendDialog, the_options_change_the_settings_only_on_ok)
+{
+    auto dlg = Dialog();
+    bool bOk = false;
+    dlg->SetOptionsRunner([&](CMailOptionsDlg& options) {
+        EXPECT_EQ(options.m_strServer, dlg->GetServer());
+        options.m_strServer = "smtp.example.net:587";
+        options.m_strAddress = "other@example.net";
+        return bOk;
+    });
+    Click(dlg->Button(IDC_SM_OPTIONS));
+    EXPECT_EQ(dlg->GetServer(), "mail.example.org");
+    bOk = true;
+    Click(dlg->Button(IDC_SM_OPTIONS));
+    EXPECT_EQ(dlg->GetServer(), "smtp.example.net:587");
+    EXPECT_EQ(dlg->GetAddress(), "other@example.net");
+    // The next dialog starts from them.
+    CSendMailDlg next(*m_pEditor);
+    EXPECT_EQ(next.GetServer(), "smtp.example.net:587");
+    EXPECT_EQ(next.GetAddress(), "other@example.net");
+}
+
+TEST_F(SendDialog, send_refuses_what_cannot_go_and_keeps_everything_typed)
+{
+    platform::CMessageRecorder messages;
+    const size_t folders = SendFolders();
+    auto dlg = Dialog();
+    struct Case {
+        std::string to, server, address, why;
+    };
+    const Case cases[] = {
+        { "", "mail.example.org", "me@example.org", "Type whom" },
+        { " , ; ", "mail.example.org", "me@example.org", "Type whom" },
+        { "anna@example.org>, x", "mail.example.org", "me@example.org", "cannot be used" },
+        { "anna@example.org\x01", "mail.example.org", "me@example.org", "cannot be used" },
+        { "anna@example.org", "", "me@example.org", "mail server" },
+        { "anna@example.org", "mail.example.org", "", "your e-mail address" },
+        { "anna@example.org", "mail.example.org", "me@example.org, you@example.org", "sender" },
+    };
+    for (const Case& c : cases) {
+        dlg->SetOptionsRunner([&](CMailOptionsDlg& options) {
+            options.m_strServer = c.server;
+            options.m_strAddress = c.address;
+            return true;
+        });
+        Click(dlg->Button(IDC_SM_OPTIONS));
+        Type(*dlg, c.to, "Hello", "Happy day");
+        Click(dlg->Button(IDC_SM_SEND));
+        EXPECT_NE(dlg->GetRefusal().find(c.why), std::string::npos)
+            << c.to << " / " << c.server << " / " << c.address << ": " << dlg->GetRefusal();
+        ExpectKept(*dlg, c.to);
+    }
+    EXPECT_EQ(m_nStarts, 0);
+    EXPECT_EQ(messages.m_messages.size(), std::size(cases));
+    EXPECT_EQ(SendFolders(), folders);
+}
+
+TEST_F(SendDialog, a_worker_that_does_not_start_leaves_no_copy_and_keeps_the_dialog)
+{
+    platform::CMessageRecorder messages;
+    const size_t folders = SendFolders();
+    auto dlg = Dialog();
+    Type(*dlg, "anna@example.org", "Hello", "Happy day");
+    m_bStart = false;
+    Click(dlg->Button(IDC_SM_SEND));
+    EXPECT_EQ(m_nStarts, 1);
+    EXPECT_NE(dlg->GetRefusal().find("did not start"), std::string::npos);
+    ExpectKept(*dlg, "anna@example.org");
+    EXPECT_EQ(SendFolders(), folders);
+}
+
+TEST_F(SendDialog, send_hands_the_worker_a_private_copy_of_the_greeting_as_it_is_now)
+{
+    // A change not saved goes with the greeting; the user's own file is not touched.
+    const std::string own = m_strDir + "/Party time.kel";
+    ASSERT_TRUE(SaveAs(own));
+    const std::vector<uint8_t> ownBytes = Bytes(own);
+    m_pEditor->ChooseTool(TOOL_RECT);
+    QTest::mousePress(m_pEditor.get(), Qt::LeftButton, {}, kView + QPoint(40, 40));
+    QTest::mouseMove(m_pEditor.get(), kView + QPoint(80, 80));
+    QTest::mouseRelease(m_pEditor.get(), Qt::LeftButton, {}, kView + QPoint(120, 100));
+    ASSERT_EQ(Stage()->GetLayers()->GetCount(), 1);
+
+    auto dlg = Dialog();
+    Click(dlg->Button(IDC_SM_PLAYER));
+    Type(*dlg, "anna@example.org; ben@example.org", "Gr\xC3\xBC\xC3\x9F" "e", "Line one\nLine two");
+    Click(dlg->Button(IDC_SM_SEND));
+    ASSERT_NE(m_pStarted, nullptr);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(dlg->result(), QDialog::Accepted);
+    const CMailThread& thread = *m_pStarted;
+    EXPECT_EQ(thread.m_strTo, "anna@example.org; ben@example.org");
+    EXPECT_EQ(thread.m_strSubject, "Gr\xFC\xDF" "e"); // the code page
+    EXPECT_EQ(thread.m_strText, "Line one\r\nLine two");
+    EXPECT_EQ(thread.m_strServer, "mail.example.org");
+    EXPECT_EQ(thread.m_strFrom, "me@example.org");
+    EXPECT_TRUE(thread.m_bSendPlayer);
+    EXPECT_EQ(thread.m_pHost, &CEditorMailHost::Get());
+    // The copy is named like the project, in a folder only the user can enter.
+    EXPECT_EQ(platform::FileNameOf(thread.m_strProjectPath), "Party time.kel");
+    EXPECT_EQ(platform::DirectoryOf(thread.m_strProjectPath), thread.m_strOwnedFolder);
+    struct stat st {};
+    ASSERT_EQ(::stat(thread.m_strOwnedFolder.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    std::unique_ptr<CAbstractMovie> copy;
+    ASSERT_TRUE(OpenProject(thread.m_strProjectPath, copy));
+    EXPECT_EQ(copy->GetFirstStage()->GetLayers()->GetCount(), 1);
+    CloseProjectFiles(thread.m_strProjectPath);
+    EXPECT_EQ(Bytes(own), ownBytes);
+}
+
+TEST_F(SendDialog, a_second_send_while_one_runs_keeps_the_dialog_and_its_text)
+{
+    platform::CMessageRecorder messages;
+    CMailThread running;
+    g_pMailThread.store(&running);
+    auto dlg = Dialog();
+    Type(*dlg, "anna@example.org", "Hello", "Happy day");
+    Click(dlg->Button(IDC_SM_SEND));
+    g_pMailThread.store(nullptr);
+    EXPECT_EQ(m_nStarts, 0);
+    EXPECT_NE(dlg->GetRefusal().find("still being sent"), std::string::npos);
+    ExpectKept(*dlg, "anna@example.org");
+}
+
+// ---------------------------------------------------------------------------------------------
+// The editor's host and commands
+
+TEST_F(SendDialog, the_file_menu_and_the_toolbar_open_the_send_dialog)
+{
+    int nOpened = 0;
+    m_pEditor->SetSendDialogRunner([&](CSendMailDlg& dlg) {
+        ++nOpened;
+        EXPECT_TRUE(dlg.isModal());
+    });
+    EXPECT_TRUE(m_pEditor->IsCommandEnabled(ID_FILE_SENDMAIL));
+    m_pEditor->OnCommand(ID_FILE_SENDMAIL);
+    EXPECT_EQ(nOpened, 1);
+    m_pEditor->GetToolbar()->SetSet(0);
+    m_pEditor->OnCommand(ID_MTB_SET4); // the first set's send button
+    EXPECT_EQ(nOpened, 2);
+}
+
+TEST_F(SendDialog, the_result_shows_in_the_large_box_and_the_worker_waits_for_it)
+{
+    CEditorMailHost& host = CEditorMailHost::Get();
+    const uint64_t shown = host.ResultsShown();
+    host.StartActivity();
+    EXPECT_TRUE(m_pEditor->IsActivityRunning());
+    bool bReturned = false;
+    std::thread worker([&] {
+        host.StopActivity();
+        host.ShowResult("Your greeting has been sent.", true, "");
+        bReturned = true;
+    });
+    // The window's thread shows the box when its events run; the worker waits till then.
+    for (int i = 0; i < 200 && host.ResultsShown() == shown; ++i)
+        QTest::qWait(10);
+    worker.join();
+    EXPECT_TRUE(bReturned);
+    EXPECT_EQ(host.ResultsShown(), shown + 1);
+    ASSERT_FALSE(m_answers.m_questions.empty());
+    EXPECT_EQ(m_answers.m_questions.back(), "Your greeting has been sent.");
+    EXPECT_EQ(m_answers.m_nLastKind, MB_KIND_LARGE);
+    EXPECT_FALSE(m_pEditor->IsActivityRunning());
+}
+
+TEST_F(SendDialog, a_worker_waiting_for_its_box_goes_on_when_the_window_goes)
+{
+    CEditorMailHost& host = CEditorMailHost::Get();
+    std::atomic<bool> bReturned = false;
+    std::thread worker([&] {
+        host.ShowResult("late", false, "the server could not be reached");
+        bReturned = true;
+    });
+    // The window goes before its events run: the box never shows, the worker is let go.
+    QTest::qWait(20);
+    CloseEditor();
+    worker.join();
+    EXPECT_TRUE(bReturned);
+    // Without a window nothing is shown and nothing waits.
+    host.StopActivity();
+    host.ShowResult("after", true, "");
+    OpenEditor();
+}
+
+TEST_F(SendDialog, export_writes_a_self_playing_file_that_asks_before_replacing)
+{
+    platform::CMessageRecorder messages;
+    const std::string data = m_strDir + "/data";
+    ASSERT_TRUE(fs::create_directories(data));
+    SetSetting("DataFiles1", QString::fromStdString(data));
+    // Without a player nothing is written.
+    EXPECT_EQ(m_pEditor->ExportPlayer(), "");
+    ASSERT_EQ(messages.m_messages.size(), 1u);
+    EXPECT_NE(messages.m_messages[0].strText.find("play.exe"), std::string::npos);
+    ASSERT_TRUE(platform::WriteWholeFile(data + "/play.exe", std::vector<uint8_t> { 'P', 'L', 'A', 'Y' }));
+    ASSERT_TRUE(platform::WriteWholeFile(data + "/play.dat", std::vector<uint8_t> { 'D', 'A', 'T' }));
+    ASSERT_TRUE(SaveAs(m_strDir + "/Happy Birthday.kel"));
+    const std::string path = m_pEditor->ExportPlayer();
+    EXPECT_EQ(path, m_strDir + "/Happy_Birthday.exe");
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0755u);
+    CBundleTrailer trailer;
+    ASSERT_TRUE(ReadBundleTrailer(path, trailer));
+    EXPECT_TRUE(trailer.m_bWithData);
+    EXPECT_EQ(trailer.m_nLength[0], 4u);
+    EXPECT_EQ(trailer.m_nLength[1], 3u);
+    EXPECT_EQ(trailer.m_strName, "Happy_Bi");
+    // Asked before it is replaced: No keeps the file as it was.
+    const std::vector<uint8_t> before = Bytes(path);
+    ASSERT_TRUE(platform::WriteWholeFile(data + "/play.exe", std::vector<uint8_t> { 'N', 'E', 'W' }));
+    EXPECT_EQ(m_pEditor->ExportPlayer(), "");
+    EXPECT_EQ(Bytes(path), before);
+    ASSERT_FALSE(m_answers.m_questions.empty());
+    EXPECT_NE(m_answers.m_questions.back().find("Replace"), std::string::npos);
+    EXPECT_FALSE(platform::FileExists(path + ".part"));
+}
+
+} // namespace
