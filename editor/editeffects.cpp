@@ -155,6 +155,14 @@ private:
 
 } // namespace
 
+bool CObjectEditor::EffectsChanged(bool bRecorded)
+{
+    if (!bRecorded)
+        NotRecorded();
+    Changed(true);
+    return true;
+}
+
 void CObjectEditor::RefuseNewEffect(CAbstractMovie& movie)
 {
     // The lists are as they were; so are the length and the marks drawn from it.
@@ -244,11 +252,7 @@ bool CObjectEditor::AttachEffect(const std::vector<CLayer*>& layers, const Effec
                                 UNDO_EFFECTS, UNDO_AFTER, list.m_nId, layers[i]->m_nId),
             &list });
     }
-    if (!m_store.RecordStep(entries)) {
-        NotRecorded();
-    }
-    Changed(true);
-    return true;
+    return EffectsChanged(m_store.RecordStep(entries));
 }
 
 bool CObjectEditor::AddEffect(CLayer& layer, const EffectKind& kind)
@@ -286,10 +290,7 @@ bool CObjectEditor::AddEffect(CLayer& layer, const EffectKind& kind)
         RefuseNewEffect(movie);
         return false;
     }
-    if (!step.Commit())
-        NotRecorded();
-    Changed(true);
-    return true;
+    return EffectsChanged(step.Commit());
 }
 
 bool CObjectEditor::EditEffect(CLayer& layer, CEffect& effect)
@@ -341,10 +342,7 @@ bool CObjectEditor::EditEffect(CLayer& layer, CEffect& effect)
         return false;
     }
     list.RenewIds();
-    if (!step.Commit())
-        NotRecorded();
-    Changed(true);
-    return true;
+    return EffectsChanged(step.Commit());
 }
 
 bool CObjectEditor::RemoveEffect(CLayer& layer, CEffect& effect)
@@ -366,8 +364,5 @@ bool CObjectEditor::RemoveEffect(CLayer& layer, CEffect& effect)
     list.RenewIds();
     if (CEffect* last = list.GetTail())
         last->m_bOffScreenAfter = offScreen;
-    if (!step.Commit())
-        NotRecorded();
-    Changed(true);
-    return true;
+    return EffectsChanged(step.Commit());
 }

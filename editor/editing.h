@@ -308,6 +308,9 @@ private:
     // ---- Effects (editeffects.cpp) ----
     bool AttachEffect(const std::vector<CLayer*>& layers, const struct EffectKind& kind);
     bool RunEffectDialog(class CEffectPropertiesDlg& dlg);
+    // An effect list changed, its step pushed (bRecorded) or not: said when not, the length
+    // recomputed; true.
+    bool EffectsChanged(bool bRecorded);
     // A new effect did not fit and was taken out again: said, the length recomputed.
     void RefuseNewEffect(class CAbstractMovie& movie);
     // ---- end of effects ----
