@@ -27,6 +27,25 @@ int CFailureLine::Fail()
     return 1;
 }
 
+bool ParseRange(const std::string& text, int& first, int& last)
+{
+    char dash = 0;
+    char extra = 0;
+    int n = std::sscanf(text.c_str(), "%d%c%d%c", &first, &dash, &last, &extra);
+    if (n == 1) {
+        last = first;
+        return first >= 0;
+    }
+    return n == 3 && dash == '-' && first >= 0 && last >= first;
+}
+
+bool ParseSize(const std::string& text, int& width, int& height, int maxWidth, int maxHeight)
+{
+    char extra = 0;
+    return std::sscanf(text.c_str(), "%dx%d%c", &width, &height, &extra) == 2 && width > 0
+           && height > 0 && width <= maxWidth && height <= maxHeight;
+}
+
 bool EndsWith(const std::string& text, const char* suffix)
 {
     size_t n = std::strlen(suffix);

@@ -23,6 +23,7 @@ struct Verb {
 using VerbTable = std::map<std::string, Verb>;
 
 void AddProjectVerbs(VerbTable& verbs);
+void AddExportVerbs(VerbTable& verbs);
 void AddMailVerbs(VerbTable& verbs);
 void AddPictureVerbs(VerbTable& verbs);
 void AddPlaybackVerbs(VerbTable& verbs);
@@ -45,6 +46,11 @@ public:
 private:
     std::string m_strFile;
 };
+
+// "A-B" (first <= last) or "N" (one frame), none negative.
+bool ParseRange(const std::string& text, int& first, int& last);
+// "WxH", each from 1 to its largest.
+bool ParseSize(const std::string& text, int& width, int& height, int maxWidth, int maxHeight);
 
 bool EndsWith(const std::string& text, const char* suffix); // case-insensitive
 // Makes the application object that fonts need (never a window: the offscreen platform unless

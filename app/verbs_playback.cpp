@@ -34,18 +34,6 @@ std::unique_ptr<CProjectDoc> OpenForPlayback(const std::string& path)
 
 namespace {
 
-bool ParseRange(const std::string& text, int& first, int& last)
-{
-    char dash = 0;
-    char extra = 0;
-    int n = std::sscanf(text.c_str(), "%d%c%d%c", &first, &dash, &last, &extra);
-    if (n == 1) {
-        last = first;
-        return first >= 0;
-    }
-    return n == 3 && dash == '-' && first >= 0 && last >= first;
-}
-
 int CmdRender(const std::vector<std::string>& args)
 {
     if (args.empty())
@@ -69,8 +57,7 @@ int CmdRender(const std::vector<std::string>& args)
     int first = 0, last = 0, width = 800, height = 600;
     if (!still.empty() ? !range.empty() : !ParseRange(range, first, last))
         return -1;
-    if (!scale.empty() && (std::sscanf(scale.c_str(), "%dx%d", &width, &height) != 2 || width <= 0
-                           || height <= 0 || width > 8000 || height > 6000))
+    if (!scale.empty() && !ParseSize(scale, width, height, 8000, 6000))
         return -1;
 
     auto doc = OpenForPlayback(path);

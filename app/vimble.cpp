@@ -8,6 +8,7 @@
 #include "editor/app.h"
 #include "editor/editordlg.h"
 #include "editor/mainframe.h"
+#include "editor/splashdlg.h"
 #include "editor/programsound.h"
 #include "mail/mailthread.h"
 #include "platform/text.h"
@@ -19,6 +20,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
 namespace {
@@ -34,6 +36,22 @@ protected:
                         QString::fromStdString(platform::Utf8FromCp1252(text)));
         box.exec();
     }
+
+    // The splash covers the desktop while the library is scanned, and goes on showing its
+    // pictures until its last one has been held.
+    void OnChecksPassed() override
+    {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        m_pSplash = std::make_unique<CSplashDlg>(screen->geometry(), screen->depth());
+        m_pSplash->Start();
+        QCoreApplication::processEvents();
+    }
+
+public:
+    CSplashDlg* GetSplash() const { return m_pSplash.get(); }
+
+private:
+    std::unique_ptr<CSplashDlg> m_pSplash;
 };
 
 void PrintPaintStats(const CEditorDialog::PaintStats& stats)
@@ -92,7 +110,12 @@ int main(int argc, char** argv)
             });
         };
         frame.m_onEditorEnded = [&](CEditorDialog& editor) { stats = editor.GetPaintStats(); };
-        frame.PostStart();
+        // The start sequence waits for the splash to go.
+        CSplashDlg* splash = theApp.GetSplash();
+        if (splash != nullptr && !splash->IsFinished())
+            QObject::connect(splash, &CSplashDlg::Finished, &frame, [&frame] { frame.PostStart(); });
+        else
+            frame.PostStart();
         application.exec();
         if (bStats)
             PrintPaintStats(stats);

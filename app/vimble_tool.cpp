@@ -19,6 +19,7 @@ void PrintUsage(const VerbTable& verbs)
 int main(int argc, char** argv)
 {
     VerbTable verbs;
+    AddExportVerbs(verbs);
     AddProjectVerbs(verbs);
     AddMailVerbs(verbs);
     AddPictureVerbs(verbs);

@@ -11,6 +11,7 @@
 #include <QListWidgetItem>
 #include <QPainter>
 
+#include <strings.h>
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -46,10 +47,48 @@ COpenSaveDlg::COpenSaveDlg(const std::string& strFolder, const std::string& strD
 {
 }
 
+COpenSaveDlg::COpenSaveDlg(const std::string& strFolder,
+    const std::vector<CPromptFileType>& types, int nMode, QWidget* parent)
+    : CFileBrowserDlg(strFolder, MakeFilter(types), parent)
+    , m_nMode(nMode >= OS_MODE_OPEN && nMode <= OS_MODE_IMPORT ? nMode : OS_MODE_OPEN)
+    , m_types(types)
+{
+}
+
 std::string COpenSaveDlg::MakeFilter(
     const std::string& strDescription, const std::string& strExtension)
 {
     return strDescription + "|*." + strExtension + "| All Files |*.*|";
+}
+
+std::string COpenSaveDlg::MakeFilter(const std::vector<CPromptFileType>& types)
+{
+    std::string filter;
+    for (const CPromptFileType& type : types)
+        filter += type.strDescription + "|*." + type.strExtension + "|";
+    return filter + " All Files |*.*|";
+}
+
+std::string COpenSaveDlg::CurrentExtension() const
+{
+    if (m_types.empty())
+        return "kel";
+    const int current = TypeSelector() != nullptr ? TypeSelector()->currentIndex() : 0;
+    return m_types[current >= 0 && current < static_cast<int>(m_types.size()) ? current : 0]
+        .strExtension;
+}
+
+int COpenSaveDlg::GetChosenType() const
+{
+    const std::string& name = GetChosenName();
+    for (size_t i = 0; i < m_types.size(); ++i) {
+        const std::string suffix = "." + m_types[i].strExtension;
+        if (name.size() > suffix.size()
+            && strcasecmp(name.c_str() + name.size() - suffix.size(), suffix.c_str()) == 0)
+            return static_cast<int>(i);
+    }
+    const int current = TypeSelector() != nullptr ? TypeSelector()->currentIndex() : 0;
+    return current >= 0 && current < static_cast<int>(m_types.size()) ? current : 0;
 }
 
 const char* COpenSaveDlg::CaptionOf(int nMode)
@@ -116,7 +155,7 @@ void COpenSaveDlg::SaveOK()
         return;
     }
     if (name.find('.') == std::string::npos)
-        name += ".kel";
+        name += "." + CurrentExtension();
     const std::string path = folder + name;
     if (Exists(path)) {
         // Only Yes replaces; No ends the whole front, Escape only closes the question.

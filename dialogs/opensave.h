@@ -19,15 +19,24 @@ public:
     COpenSaveDlg(const std::string& strFolder, const std::string& strDescription,
         const std::string& strExtension, int nMode, QWidget* parent);
 
+    // The front for several types, the first current, then "All Files". Saving adds the
+    // current type's extension to a name without a dot.
+    COpenSaveDlg(const std::string& strFolder, const std::vector<CPromptFileType>& types,
+        int nMode, QWidget* parent);
+
     // description + "|*." + extension + "| All Files |*.*|"
     static std::string MakeFilter(
         const std::string& strDescription, const std::string& strExtension);
+    static std::string MakeFilter(const std::vector<CPromptFileType>& types);
     // The caption bitmap of a mode.
     static const char* CaptionOf(int nMode);
 
     int GetMode() const { return m_nMode; }
     // The chosen file after OK: the current folder and the chosen name.
     std::string GetPath() const { return GetFolder() + GetChosenName(); }
+    // The index of the type whose extension the chosen name has; when it has none of them,
+    // the type that was current (0 when "All Files" was).
+    int GetChosenType() const;
 
 protected:
     // Puts the caption of the mode on the face; false (with the missing-resource report) when
@@ -42,5 +51,8 @@ protected:
 
 private:
     void SaveOK();
+    // The extension a name without a dot gets: the current type's.
+    std::string CurrentExtension() const;
     int m_nMode;
+    std::vector<CPromptFileType> m_types; // empty: the one type of the first constructor
 };

@@ -52,6 +52,31 @@ bool CDialogPrompts::ChooseFile(QWidget* parent, const std::string& strFolder,
     return true;
 }
 
+bool CDialogPrompts::ChooseFileOfTypes(QWidget* parent, const std::string& strFolder,
+    const std::vector<CPromptFileType>& types, int nMode, std::string* pPath, int* pType)
+{
+    COpenSaveDlg dlg(strFolder, types, nMode, parent);
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    if (pPath != nullptr)
+        *pPath = dlg.GetPath();
+    if (pType != nullptr)
+        *pType = dlg.GetChosenType();
+    return true;
+}
+
+uint8_t CDialogPrompts::QuestionWithCheck(QWidget* parent, const std::string& strText,
+    bool* pCheck)
+{
+    // Before the editor shows, the box paints with its own bitmap's colours.
+    CQuestionCheckDlg box(0, true, parent);
+    box.SetText(strText);
+    box.exec();
+    if (pCheck != nullptr)
+        *pCheck = box.GetCheck();
+    return box.GetResult();
+}
+
 bool CDialogPrompts::ChooseColor(QWidget* parent, COLORREF* pColor)
 {
     if (pColor == nullptr)

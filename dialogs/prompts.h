@@ -17,6 +17,11 @@ public:
     bool ChooseFile(QWidget* parent, const std::string& strFolder,
         const std::string& strDescription, const std::string& strExtension, int nMode,
         std::string* pPath) override;
+    bool ChooseFileOfTypes(QWidget* parent, const std::string& strFolder,
+        const std::vector<CPromptFileType>& types, int nMode, std::string* pPath,
+        int* pType) override;
+    // The question box skinned for the intro question; its check button turns it off.
+    uint8_t QuestionWithCheck(QWidget* parent, const std::string& strText, bool* pCheck) override;
     bool ChooseColor(QWidget* parent, COLORREF* pColor) override;
     // The chooser offers only the families whose names a font description can store. The
     // choice comes back as LogFontFromChosenFont makes it; a face that cannot be stored keeps

@@ -30,28 +30,6 @@ const QColor kCoral = QColor::fromRgb(faces::colour::coral).darker(115);
 const QString kEndHint = QStringLiteral(
     "Leave the stop empty to play until the pause or the end of the greeting.");
 
-QFont Lettering(int nPixels, bool bBold = false)
-{
-    QFont font("Liberation Sans");
-    font.setPixelSize(nPixels);
-    font.setBold(bBold);
-    return font;
-}
-
-QLabel* NewLabel(
-    QWidget* parent, const char* name, const QRect& rc, const QFont& font, const QColor& colour)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(rc);
-    label->setFont(font);
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    return label;
-}
-
 QLineEdit* NewField(QWidget* parent, int nId, const QRect& rc)
 {
     auto* edit = new QLineEdit(parent);
@@ -88,9 +66,9 @@ CAddWaveDlg::CAddWaveDlg(const std::string& strName, int32_t nLength, QWidget* p
     , m_strName(strName)
     , m_pStart(NewField(this, IDC_AW_START, kStartRect))
     , m_pEnd(NewField(this, IDC_AW_END, kEndRect))
-    , m_pName(NewLabel(this, "name", kNameRect, Lettering(12, true), kInk))
-    , m_pLength(NewLabel(this, "length", kLengthRect, Lettering(11), kSoftInk))
-    , m_pHint(NewLabel(this, "hint", kHintRect, Lettering(11), kSoftInk))
+    , m_pName(NewFaceLabel(this, "name", kNameRect, Lettering(12, true), kInk))
+    , m_pLength(NewFaceLabel(this, "length", kLengthRect, Lettering(11), kSoftInk))
+    , m_pHint(NewFaceLabel(this, "hint", kHintRect, Lettering(11), kSoftInk))
 {
     setModal(true);
     const QString name = QString::fromStdString(platform::Utf8FromCp1252(strName));

@@ -125,7 +125,8 @@ CEditorApp::StartResult CEditorApp::InitInstance(const CRect& rcWorkArea)
         // Only a start that has passed its checks makes the library the process's own, so a
         // refused start changes nothing around it.
         platform::SetResourceLibrary(m_pResourceLibrary.get());
-        // The frame window and the splash come here, created by the window layer.
+        // The splash shows while the scan runs.
+        OnChecksPassed();
         if (!ScanDataDirectories()) {
             ReleaseAll();
             return startScanFailed;

@@ -110,6 +110,9 @@ protected:
     // platform::ShowMessage.
     virtual void ShowStartupMessage(const std::string& caption, int nStringId,
                                     const std::string& text);
+    // Called once the checks have passed and the resource library is the process's, just
+    // before the data directories are scanned: the window layer shows its splash here.
+    virtual void OnChecksPassed() {}
 
 private:
     void ReleaseAll();

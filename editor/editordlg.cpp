@@ -56,8 +56,8 @@ const Rows& FileRows()
     static const Rows rows = {{"fmkenew", ID_FILE_NEW},         {"fmkeopen", ID_FILE_OPEN},
                               {"fmkeclose", ID_FILE_CLOSE},     {"fmkesave", ID_FILE_SAVE},
                               {"fmkesaveas", ID_FILE_SAVEAS},   {"fmkesendmail", ID_FILE_SENDMAIL},
-                              {"fmkeexe", ID_FILE_EXPORT},      {"fmkeplay", ID_FILE_PLAY},
-                              {"fmkeexit", ID_FILE_EXIT}};
+                              {"fmkeexe", ID_FILE_EXPORT},      {"fmkevideo", ID_FILE_EXPORTVIDEO},
+                              {"fmkeplay", ID_FILE_PLAY},       {"fmkeexit", ID_FILE_EXIT}};
     return rows;
 }
 
@@ -286,6 +286,7 @@ bool CEditorDialog::IsCommandEnabled(int nId) const
         return m_pDoc != nullptr && !bPlayer;
     case ID_FILE_SENDMAIL:
     case ID_FILE_EXPORT:
+    case ID_FILE_EXPORTVIDEO:
         return IsEditing();
     case ID_BKGND_COLOR:
     case ID_VIEW_TOOLBOX:
@@ -392,6 +393,9 @@ void CEditorDialog::OnCommand(int nId)
     case ID_FILE_EXPORT:
         if (const std::string path = ExportPlayer(); !path.empty())
             AskMessageBox(this, MB_KIND_OK, "The greeting plays by itself from " + path + ".");
+        break;
+    case ID_FILE_EXPORTVIDEO:
+        ExportVideo();
         break;
     case ID_FILE_EXIT:
     case ID_WND_CLOSEAPP:

@@ -36,6 +36,7 @@ constexpr int ID_FILE_SENDMAIL = 1008;
 constexpr int ID_FILE_EXIT = 1009;
 constexpr int ID_FILE_PLAY = 1023;
 constexpr int ID_FILE_EXPORT = 1238;
+constexpr int ID_FILE_EXPORTVIDEO = 1300; // a number of its own: the player uses 1239
 // Edit menu.
 constexpr int ID_EDIT_UNDO = 1010;
 constexpr int ID_EDIT_REDO = 1011;
@@ -172,6 +173,12 @@ public:
     // folder, asking before it replaces a file. Returns its path; empty when nothing was
     // written (said).
     std::string ExportPlayer();
+    // Writes the greeting as an animated GIF or PNG, or a WebM or MP4 video with its sound: the
+    // front asks for the file and its type, the export window shows the work. Returns the path
+    // written; empty when nothing was (said, or cancelled).
+    std::string ExportVideo();
+    using ExportVideoRunner = std::function<void(class CExportVideoDlg&)>;
+    void SetExportVideoRunner(ExportVideoRunner runner) { m_runExportVideo = std::move(runner); }
     void OpenToolbox();
     void CloseToolbox();
     // Sets the drawing tool and shows it in the toolbox.
@@ -304,4 +311,5 @@ private:
     QElapsedTimer m_life;
     LayerManagerRunner m_runLayerManager;
     SendDialogRunner m_runSendDialog;
+    ExportVideoRunner m_runExportVideo;
 };

@@ -2,11 +2,25 @@
 
 #include "editor/app.h"
 #include "editor/editordlg.h"
+#include "editor/introvideodlg.h"
 #include "editor/ownresources.h"
+#include "editor/prompts.h"
+#include "platform/files.h"
+#include "platform/settings.h"
+#include "platform/strings.h"
+#include "platform/text.h"
 
 #include <QCoreApplication>
 #include <QIcon>
+#include <QGuiApplication>
 #include <QPixmap>
+#include <QScreen>
+
+namespace {
+
+constexpr int IDS_PLAY_INTRO = 10165;
+
+} // namespace
 
 CMainFrameWnd::CMainFrameWnd()
 {
@@ -32,6 +46,7 @@ int CMainFrameWnd::RunEditor()
     CEditorDialog editor;
     editor.setWindowIcon(windowIcon());
     m_pEditor = &editor;
+    OfferIntro();
     if (m_onEditorCreated)
         m_onEditorCreated(editor);
     const int result = editor.exec();
@@ -39,6 +54,29 @@ int CMainFrameWnd::RunEditor()
         m_onEditorEnded(editor);
     m_pEditor = nullptr;
     return result;
+}
+
+void CMainFrameWnd::OfferIntro()
+{
+    CEditorApp* app = CEditorApp::Get();
+    if (app == nullptr || !app->GetPlayAvi())
+        return;
+    bool bCheck = false;
+    const uint8_t answer
+        = AskQuestionWithCheck(nullptr, platform::LoadResString(IDS_PLAY_INTRO), &bCheck);
+    if (answer == MB_RESULT_YES) {
+        const std::string path = IntroVideoPath(
+            platform::ReadSettingString("AviPath"), app->GetCurrentDataDirectory());
+        if (!platform::FileExists(path)) {
+            AskMessageBox(nullptr, MB_KIND_OK, platform::Cp1252FromUtf8(path) + " not found!");
+        } else {
+            const QScreen* screen = QGuiApplication::primaryScreen();
+            CIntroVideoDlg video(path, screen != nullptr ? screen->geometry() : QRect());
+            video.exec();
+        }
+    }
+    if (bCheck)
+        platform::WriteSettingInt("PlayAvi", 0);
 }
 
 bool CMainFrameWnd::event(QEvent* event)

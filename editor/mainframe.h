@@ -22,8 +22,13 @@ public:
 
     // Posts the start message.
     void PostStart();
-    // The start sequence: runs the editor modally; returns its result.
+    // The start sequence: makes the editor, offers the intro video, runs the editor modally;
+    // returns its result.
     int RunEditor();
+    // The intro offer: when the setting "PlayAvi" asks for it, the question box asks whether to
+    // play the intro video; Yes plays it (or says that it is not there); a ticked check button
+    // turns the question off for later starts, whatever the answer.
+    void OfferIntro();
     CEditorDialog* GetEditor() const { return m_pEditor; }
 
     // Called with the editor once it exists and before it runs (the program opens a file

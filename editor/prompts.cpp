@@ -30,6 +30,25 @@ bool AskFileName(QWidget* parent, const std::string& strFolder, const std::strin
            prompts->ChooseFile(parent, strFolder, strDescription, strExtension, nMode, pPath);
 }
 
+bool AskFileNameOfTypes(QWidget* parent, const std::string& strFolder,
+    const std::vector<CPromptFileType>& types, int nMode, std::string* pPath, int* pType)
+{
+    IEditorPrompts* prompts = GetEditorPrompts();
+    return prompts != nullptr
+           && prompts->ChooseFileOfTypes(parent, strFolder, types, nMode, pPath, pType);
+}
+
+uint8_t AskQuestionWithCheck(QWidget* parent, const std::string& strText, bool* pCheck)
+{
+    IEditorPrompts* prompts = GetEditorPrompts();
+    if (prompts == nullptr) {
+        if (pCheck != nullptr)
+            *pCheck = false;
+        return MB_RESULT_CANCEL;
+    }
+    return prompts->QuestionWithCheck(parent, strText, pCheck);
+}
+
 bool AskColor(QWidget* parent, COLORREF* pColor)
 {
     IEditorPrompts* prompts = GetEditorPrompts();

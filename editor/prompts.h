@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -31,6 +32,13 @@ constexpr int OS_MODE_SAVE = 1;
 constexpr int OS_MODE_EXPORT = 2;
 constexpr int OS_MODE_IMPORT = 3;
 
+// One file type of the open/save front: its description (code page) and its extension
+// without the dot.
+struct CPromptFileType {
+    std::string strDescription;
+    std::string strExtension;
+};
+
 class IEditorPrompts {
 public:
     virtual ~IEditorPrompts() = default;
@@ -42,6 +50,31 @@ public:
     virtual bool ChooseFile(QWidget* parent, const std::string& strFolder,
                             const std::string& strDescription, const std::string& strExtension,
                             int nMode, std::string* pPath) = 0;
+    // The open/save front offering several types, the first one current: a name typed without
+    // an extension gets the current type's. True with the chosen full path and, in *pType, the
+    // index of the type the name has (or, when it has none of them, the current one).
+    virtual bool ChooseFileOfTypes(QWidget* parent, const std::string& strFolder,
+        const std::vector<CPromptFileType>& types, int nMode, std::string* pPath, int* pType)
+    {
+        (void)parent;
+        (void)strFolder;
+        (void)types;
+        (void)nMode;
+        (void)pPath;
+        (void)pType;
+        return false;
+    }
+    // The question box: strText (code page) with Yes, No and a check button that turns the
+    // question off. Returns its result byte (MB_RESULT_YES or MB_RESULT_NO, MB_RESULT_NONE when
+    // closed otherwise); *pCheck says whether the check button was left on.
+    virtual uint8_t QuestionWithCheck(QWidget* parent, const std::string& strText, bool* pCheck)
+    {
+        (void)parent;
+        (void)strText;
+        if (pCheck != nullptr)
+            *pCheck = false;
+        return MB_RESULT_CANCEL;
+    }
     // The system's colour chooser on *pColor. True with the choice in *pColor; false (and
     // *pColor unchanged) when cancelled. Prompts that do not ask answer Cancel.
     virtual bool ChooseColor(QWidget* parent, COLORREF* pColor)
@@ -71,5 +104,8 @@ IEditorPrompts* GetEditorPrompts();
 uint8_t AskMessageBox(QWidget* parent, int nKind, const std::string& strText);
 bool AskFileName(QWidget* parent, const std::string& strFolder, const std::string& strDescription,
                  const std::string& strExtension, int nMode, std::string* pPath);
+bool AskFileNameOfTypes(QWidget* parent, const std::string& strFolder,
+    const std::vector<CPromptFileType>& types, int nMode, std::string* pPath, int* pType);
+uint8_t AskQuestionWithCheck(QWidget* parent, const std::string& strText, bool* pCheck);
 bool AskColor(QWidget* parent, COLORREF* pColor);
 bool AskFont(QWidget* parent, LOGFONT* pFont);

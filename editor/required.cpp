@@ -9,7 +9,7 @@ const std::vector<std::string>& RequiredButtonTexts()
         // Main window and its menus.
         "file", "edit", "view", "closeapp", "minimize",
         "fmkenew", "fmkeopen", "fmkeclose", "fmkesave", "fmkesaveas", "fmkesendmail", "fmkeexe",
-        "fmkeplay", "fmkeexit",
+        "fmkevideo", "fmkeplay", "fmkeexit",
         "undo", "redo", "cut", "copy", "paste", "delete", "selectall", "properties",
         "libraries", "effects", "drawnobjects", "layermanager", "importimage", "importmidi",
         "bmncolor", "bmndeletebkgnd", "bmnbkgnds", "bmndeletesound", "bmnsounds",
@@ -45,7 +45,7 @@ const std::vector<std::string>& RequiredButtonTexts()
         "osok", "oscancel", "osnewfolder", "osdirectoryup",
         // Buttons whose texts this program chose where none was given: the OK and Cancel
         // buttons of the project properties and of the add-wave dialog.
-        "mpok", "mpcancel", "awok", "awcancel",
+        "mpok", "mpcancel", "awok", "awcancel", "evcancel",
     };
     return texts;
 }
@@ -60,7 +60,7 @@ std::vector<std::string> RequiredBitmapNames()
 {
     std::vector<std::string> names = {
         "MAIN_WND", "MODUL_TABLA", "SMANISTOP", "MAIN_TOOLBAR", "FILE_MENU", "RIGHT_MENU",
-        "TOOLBOX", "TOOLBOX_MINIMIZED", "OBJECT_PROPERTIES", "LAYER_MANAGER", "ADD_WAVE",
+        "TOOLBOX", "TOOLBOX_MINIMIZED", "OBJECT_PROPERTIES", "LAYER_MANAGER", "ADD_WAVE", "EXPORT_VIDEO",
         "RAMA", "SOCOMBO", "SOSCROLLBAR", "EFFECTIMAGELIST", "SOSTATICANIMATIONS",
         "SOSTATICCLIPARTS", "SOSTATICBACKGROUNDS", "SOSTATICSOUNDS", "SOSTATICEFFECTS",
         "SOSTATICCADRU1", "SOSTATICCADRU2", "SOSTATICCADRU3", "EFFECT_PROPERTIES",

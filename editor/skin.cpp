@@ -9,6 +9,7 @@
 #include <QBitmap>
 #include <QEnterEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -511,4 +512,26 @@ void CDropDownMenu::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     m_skin.Paint(painter, IsUnfolded() ? -1 : m_nStep * kUnfoldRows);
+}
+
+QFont Lettering(int nPixels, bool bBold)
+{
+    QFont font("Liberation Sans");
+    font.setPixelSize(nPixels);
+    font.setBold(bBold);
+    return font;
+}
+
+QLabel* NewFaceLabel(
+    QWidget* parent, const char* name, const QRect& rc, const QFont& font, const QColor& colour)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(rc);
+    label->setFont(font);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
 }

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QDialog>
+#include <QFont>
 #include <QImage>
 #include <QPointer>
 #include <QRegion>
@@ -15,6 +16,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+class QLabel;
 
 class CSkinToolTip;
 
@@ -234,3 +237,9 @@ private:
     int m_nStep = kUnfoldSteps;
     QTimer m_timer;
 };
+
+// The lettering the dialogs write on their faces, and a label of it: transparent, placed at
+// rc, in the colour given.
+QFont Lettering(int nPixels, bool bBold = false);
+QLabel* NewFaceLabel(
+    QWidget* parent, const char* name, const QRect& rc, const QFont& font, const QColor& colour);

@@ -18,6 +18,7 @@ public:
 
 CSilentOutput g_silent;
 std::atomic<IAudioOutput*> g_pOutput{nullptr};
+thread_local IAudioOutput* t_pOutput = nullptr;
 
 } // namespace
 
@@ -28,8 +29,20 @@ IAudioOutput* SetAudioOutput(IAudioOutput* output)
 
 IAudioOutput& AudioOutput()
 {
+    if (t_pOutput != nullptr)
+        return *t_pOutput;
     IAudioOutput* output = g_pOutput.load();
     return output != nullptr ? *output : g_silent;
+}
+
+CThreadAudioOutput::CThreadAudioOutput(IAudioOutput* output) : m_pPrevious(t_pOutput)
+{
+    t_pOutput = output;
+}
+
+CThreadAudioOutput::~CThreadAudioOutput()
+{
+    t_pOutput = m_pPrevious;
 }
 
 } // namespace platform

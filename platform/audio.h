@@ -31,7 +31,22 @@ public:
 // Installs the output for this process and returns the previous one (nullptr: none). The
 // caller keeps ownership.
 IAudioOutput* SetAudioOutput(IAudioOutput* output);
-// The installed output, or a silent one with no devices.
+// The installed output, or a silent one with no devices. A thread that has its own output
+// (CThreadAudioOutput) sees that one instead.
 IAudioOutput& AudioOutput();
+
+// While one of these lives, the sounds of movies played on its thread go to the given output
+// and the rest of the program keeps its own: an export renders its soundtrack on a worker
+// while the editor goes on sounding.
+class CThreadAudioOutput {
+public:
+    explicit CThreadAudioOutput(IAudioOutput* output);
+    ~CThreadAudioOutput();
+    CThreadAudioOutput(const CThreadAudioOutput&) = delete;
+    CThreadAudioOutput& operator=(const CThreadAudioOutput&) = delete;
+
+private:
+    IAudioOutput* m_pPrevious;
+};
 
 } // namespace platform

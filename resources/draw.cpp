@@ -499,6 +499,15 @@ void DrawPicto(QPainter& p, Picto picto, const QRectF& box, const QColor& ink, q
         d.Rect(3, 4, 18, 16, d.Tint(), 3);
         d.Poly({{10, 8.5}, {15.5, 12}, {10, 15.5}}, true, d.Fill());
         break;
+    case Picto::Film:
+        // A strip of film: sprocket holes along both edges, a frame playing between them.
+        d.Rect(3, 4, 18, 16, QBrush(), 2);
+        for (qreal x : {6.0, 11.0, 16.0}) {
+            d.Rect(x, 6, 2, 1.5, d.Fill(), 0.3);
+            d.Rect(x, 16.5, 2, 1.5, d.Fill(), 0.3);
+        }
+        d.Poly({{10, 9.5}, {14.5, 12}, {10, 14.5}}, true, d.Fill());
+        break;
     case Picto::VoiceMail:
         d.Rect(9, 3, 6, 11, QBrush(), 3);
         d.Path([] {

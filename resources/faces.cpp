@@ -37,6 +37,7 @@ std::vector<ButtonFace> MakeButtons()
         {"fmkesaveas", menuRow, P::SaveAs, "Save as\u2026", R::MenuRow},
         {"fmkesendmail", menuRow, P::Send, "Send by e-mail\u2026", R::MenuRow},
         {"fmkeexe", menuRow, P::Export, "Export player\u2026", R::MenuRow},
+        {"fmkevideo", menuRow, P::Film, "Export video\u2026", R::MenuRow},
         {"fmkeplay", menuRow, P::Play, "Play", R::MenuRow},
         {"fmkeexit", menuRow, P::Exit, "Exit", R::MenuRow},
         // Edit menu.
@@ -175,6 +176,7 @@ std::vector<ButtonFace> MakeButtons()
         {"mpok", {20, 20}, P::Tick, "OK", R::Go},
         {"mpcancel", {20, 20}, P::Cross, "Cancel"},
         {"awok", {20, 20}, P::Tick, "OK", R::Go},
+        {"evcancel", {20, 20}, P::Cross, "Cancel"},
         {"awcancel", {20, 20}, P::Cross, "Cancel"},
         // File browser.
         {"osok", {64, 22}, P::None, "OK"},
@@ -231,9 +233,9 @@ std::vector<WindowFace> MakeWindows()
                   {"mtbp5", {20, 403}}, {"mtbp6", {57, 403}}, {"mtbp8", {38, 459}}},
                  false});
 
-    w.push_back({"FILE_MENU", {164, 252}, "", {}, {Box(0, 0, 164, 252)}, 10, {},
+    w.push_back({"FILE_MENU", {164, 278}, "", {}, {Box(0, 0, 164, 278)}, 10, {},
                  MenuRows({"fmkenew", "fmkeopen", "fmkeclose", "fmkesave", "fmkesaveas",
-                           "fmkesendmail", "fmkeexe", "fmkeplay", "fmkeexit"},
+                           "fmkesendmail", "fmkeexe", "fmkevideo", "fmkeplay", "fmkeexit"},
                           10)});
 
     w.push_back({"RIGHT_MENU", {184, 278}, "", {}, {Box(0, 0, 184, 278)}, 10, {},
@@ -340,6 +342,15 @@ std::vector<WindowFace> MakeWindows()
                      {Z::Panel, Box(132, 92, 56, 20)},
                  },
                  {{"awok", {222, 142}}, {"awcancel", {254, 142}}}});
+
+    // The export of a greeting as a picture or a video: what is written where, the progress
+    // bar on its panel, and Cancel.
+    w.push_back({"EXPORT_VIDEO", {320, 150}, "Export", Box(14, 8, 290, 26),
+                 {Box(0, 0, 320, 150)}, 12,
+                 {
+                     {Z::Panel, Box(16, 78, 288, 20)},
+                 },
+                 {{"evcancel", {284, 116}}}});
 
     // The library browser: page buttons, the page title strip, the item list, the category
     // drop-down and the scroll bar at the right edge.

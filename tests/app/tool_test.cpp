@@ -10,9 +10,11 @@
 #include "model/sound.h"
 
 #include <QImage>
+#include <QImageReader>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -223,6 +225,54 @@ TEST_F(ToolTest, RenderWritesFramesOfContinuousPlayAndTraceSaysWhereEverythingIs
     EXPECT_EQ(lines[1], "0,0,0,420,415,121,161"); // a shrink starts one pixel larger
     EXPECT_EQ(lines[1 + 59 * 4 + 1], "59,1,0,280,250,121,161");
     EXPECT_EQ(lines[1 + 60 * 4].substr(0, 4), "0,0,");
+}
+
+TEST_F(ToolTest, ExportWritesTheFramesOfRenderAndSaysWhatItCannotDo)
+{
+    auto movie = fixtures::MotionProject(m_dir);
+    ASSERT_TRUE(SaveProject(*movie, Path("motion.kel")));
+    std::filesystem::create_directory(Path("frames"));
+    ASSERT_EQ(Run("render " + Path("motion.kel") + " --frames 0-5 --out " + Path("frames")
+                  + " --scale 308x231").status, 0);
+    Result r = Run("export " + Path("motion.kel") + " --format gif --frames 2-5 --scale 308x231 "
+                   "--loops 2 " + Path("motion.gif"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, Path("motion.gif") + "\n");
+    EXPECT_TRUE(r.err.empty()) << "short exports say nothing while they run: " << r.err;
+    QImageReader reader(QString::fromStdString(Path("motion.gif")));
+    EXPECT_EQ(reader.imageCount(), 4);
+    EXPECT_EQ(reader.loopCount(), 1);
+    reader.read();
+    const QImage third = reader.read();
+    const QImage rendered(QString::fromStdString(Path("frames/frame-0003.png")));
+    ASSERT_EQ(third.size(), rendered.size());
+    int worst = 0;
+    for (int y = 0; y < third.height(); y += 3)
+        for (int x = 0; x < third.width(); x += 3) {
+            const QRgb a = third.pixel(x, y), b = rendered.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                std::abs(qBlue(a) - qBlue(b))});
+        }
+    EXPECT_LE(worst, 40) << "the palette's error only";
+
+    // Long exports tell how far they are on standard error.
+    r = Run("export " + Path("motion.kel") + " --format gif --scale 80x60 " + Path("long.gif"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find(Path("long.gif") + ": 100%"), std::string::npos) << r.err;
+
+    EXPECT_EQ(Run("export " + Path("motion.kel") + " " + Path("x.gif")).status, 2);
+    EXPECT_EQ(Run("export " + Path("motion.kel") + " --format tiff " + Path("x.tif")).status, 2);
+    EXPECT_EQ(Run("export " + Path("motion.kel") + " --format gif --scale 0x10 " + Path("x.gif"))
+                  .status, 2);
+    EXPECT_EQ(Run("export " + Path("motion.kel") + " --format gif --loops -1 " + Path("x.gif"))
+                  .status, 2);
+    r = Run("export " + Path("missing.kel") + " --format gif " + Path("x.gif"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("missing.kel"), std::string::npos) << r.err;
+    r = Run("export " + Path("motion.kel") + " --format gif " + Path("none/x.gif"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.rfind(Path("none/x.gif") + ": ", 0), 0u) << r.err;
+    EXPECT_FALSE(platform::FileExists(Path("x.gif")));
 }
 
 TEST_F(ToolTest, MisusedCommandLinesShowUsage)

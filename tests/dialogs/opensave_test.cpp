@@ -196,3 +196,49 @@ TEST_F(BrowserTest, SavingStartsInTheNameFieldAndOpeningInTheList)
     EXPECT_NE(open->focusWidget(), open->NameField());
     EXPECT_NE(open->focusWidget(), nullptr);
 }
+
+TEST_F(BrowserTest, AFrontOfSeveralTypesGivesANameTheCurrentTypesExtension)
+{
+    const std::vector<CPromptFileType> types
+        = {{"Animated GIF picture", "gif"}, {"WebM video", "webm"}, {"MP4 video", "mp4"}};
+    CDialogPrompts prompts;
+    std::string path;
+    int nType = -1;
+    // The first type is current; a name without a dot gets its extension.
+    {
+        CBoxAnswerer<COpenSaveDlg> answerer([](COpenSaveDlg* dlg) {
+            ASSERT_EQ(dlg->TypeSelector()->count(), 4) << "the types and All Files";
+            EXPECT_EQ(dlg->TypeSelector()->currentIndex(), 0);
+            QTest::keyClicks(dlg->NameField(), "card");
+            ClickButton(dlg, IDC_OS_OK);
+        });
+        ASSERT_TRUE(prompts.ChooseFileOfTypes(
+            nullptr, Path("DriveA"), types, OS_MODE_EXPORT, &path, &nType));
+    }
+    EXPECT_EQ(path, Path("DriveA/card.gif"));
+    EXPECT_EQ(nType, 0);
+    EXPECT_TRUE(Exists("DriveA/card.gif"));
+    // Another type chosen in the selector gives its own.
+    {
+        CBoxAnswerer<COpenSaveDlg> answerer([](COpenSaveDlg* dlg) {
+            dlg->TypeSelector()->setCurrentIndex(2);
+            QTest::keyClicks(dlg->NameField(), "film");
+            ClickButton(dlg, IDC_OS_OK);
+        });
+        ASSERT_TRUE(prompts.ChooseFileOfTypes(
+            nullptr, Path("DriveA"), types, OS_MODE_EXPORT, &path, &nType));
+    }
+    EXPECT_EQ(path, Path("DriveA/film.mp4"));
+    EXPECT_EQ(nType, 2);
+    // A name with one of the extensions is of that type, whatever is current.
+    {
+        CBoxAnswerer<COpenSaveDlg> answerer([](COpenSaveDlg* dlg) {
+            QTest::keyClicks(dlg->NameField(), "clip.WEBM");
+            ClickButton(dlg, IDC_OS_OK);
+        });
+        ASSERT_TRUE(prompts.ChooseFileOfTypes(
+            nullptr, Path("DriveA"), types, OS_MODE_EXPORT, &path, &nType));
+    }
+    EXPECT_EQ(path, Path("DriveA/clip.WEBM"));
+    EXPECT_EQ(nType, 1);
+}

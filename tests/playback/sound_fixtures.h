@@ -139,6 +139,7 @@ public:
     {
     }
     ~CScratchFolder() { std::filesystem::remove_all(m_strPath); }
+    const std::string& Path() const { return m_strPath; }
     std::string Write(const std::string& name, const Bytes& bytes) const
     {
         const std::string path = m_strPath + "/" + name;
@@ -149,6 +150,21 @@ public:
 private:
     std::string m_strPath;
 };
+
+// A RIFF/WAVE file of 16-bit mono samples at 22.05 kHz.
+inline Bytes MonoWave22k(const std::vector<int16_t>& samples)
+{
+    Bytes wave = { 'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0,
+        0, 1, 0, 1, 0, 0x22, 0x56, 0, 0, 0x44, 0xAC, 0, 0, 2, 0, 16, 0, 'd', 'a', 't', 'a' };
+    const uint32_t bytes = uint32_t(samples.size() * 2);
+    for (int i = 0; i < 4; ++i)
+        wave.push_back(uint8_t(bytes >> (8 * i)));
+    for (int16_t s : samples) {
+        wave.push_back(uint8_t(s));
+        wave.push_back(uint8_t(uint16_t(s) >> 8));
+    }
+    return wave;
+}
 
 // The largest sample (absolute) of interleaved stereo frames [from, to).
 inline int Peak(const std::vector<int16_t>& samples, size_t from, size_t to)

@@ -105,15 +105,7 @@ TEST(Soundtrack, a_spoken_text_is_heard_at_its_frame_and_a_wave_between_its_fram
     std::vector<int16_t> tone(22050);
     for (size_t i = 0; i < tone.size(); ++i)
         tone[i] = int16_t(8000 * std::sin(double(i) * 2 * M_PI * 440 / 22050));
-    Bytes wave = { 'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0,
-        0, 1, 0, 1, 0, 0x22, 0x56, 0, 0, 0x44, 0xAC, 0, 0, 2, 0, 16, 0, 'd', 'a', 't', 'a' };
-    const uint32_t bytes = uint32_t(tone.size() * 2);
-    for (int i = 0; i < 4; ++i)
-        wave.push_back(uint8_t(bytes >> (8 * i)));
-    for (int16_t s : tone) {
-        wave.push_back(uint8_t(s));
-        wave.push_back(uint8_t(uint16_t(s) >> 8));
-    }
+    const Bytes wave = MonoWave22k(tone);
     auto waves = std::make_unique<CSoundList>();
     auto* waveSound = new CSound;
     ASSERT_TRUE(waveSound->SetSource(CSound::kindWave, folder.Write("tone.wav", wave)));

@@ -1,0 +1,86 @@
+// The export verb: a greeting as an animated GIF or PNG, or as a WebM or MP4 video with its
+// soundtrack.
+#include "app/tool.h"
+#include "playback/export.h"
+#include "playback/projectdoc.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+// Exports with fewer steps than this say nothing while they run.
+constexpr int kQuietSteps = 50;
+
+int CmdExport(const std::vector<std::string>& args)
+{
+    if (args.size() < 4 || args.size() % 2 != 0)
+        return -1;
+    const std::string& path = args[0];
+    const std::string& out = args.back();
+    CExportOptions options;
+    bool bFormat = false;
+    for (size_t i = 1; i + 1 < args.size(); i += 2) {
+        const std::string& name = args[i];
+        const std::string& value = args[i + 1];
+        char extra = 0;
+        if (name == "--format")
+            bFormat = ParseExportFormat(value, options.format);
+        else if (name == "--frames") {
+            if (!ParseRange(value, options.nFirstFrame, options.nLastFrame))
+                return -1;
+        } else if (name == "--scale") {
+            if (!ParseSize(value, options.nWidth, options.nHeight, 4096, 4096))
+                return -1;
+        } else if (name == "--loops") {
+            if (std::sscanf(value.c_str(), "%d%c", &options.nLoops, &extra) != 1
+                || options.nLoops < 0)
+                return -1;
+        } else {
+            return -1;
+        }
+    }
+    if (!bFormat)
+        return -1;
+
+    auto doc = OpenForPlayback(path);
+    if (!doc)
+        return 1;
+    if (const std::string why = CheckExportOptions(*doc, options); !why.empty()) {
+        std::fprintf(stderr, "%s: %s\n", out.c_str(), why.c_str());
+        return 1;
+    }
+    // Long exports tell how far they are, on standard error: a running figure on a terminal,
+    // a line every tenth otherwise.
+    const bool bTerminal = isatty(STDERR_FILENO) != 0;
+    int nShown = -1;
+    const CExportResult result = ExportGreeting(*doc, options, out, [&](int done, int total) {
+        if (total < kQuietSteps)
+            return true;
+        const int percent = static_cast<int>(static_cast<long long>(done) * 100 / total);
+        if (bTerminal && percent != nShown)
+            std::fprintf(stderr, "\r%s: %3d%%%s", out.c_str(), percent, done == total ? "\n" : "");
+        else if (!bTerminal && percent / 10 != nShown / 10)
+            std::fprintf(stderr, "%s: %d%%\n", out.c_str(), percent / 10 * 10);
+        nShown = percent;
+        return true;
+    });
+    if (!result.strWarning.empty())
+        std::fprintf(stderr, "%s: %s\n", path.c_str(), result.strWarning.c_str());
+    if (!result.Succeeded()) {
+        std::fprintf(stderr, "%s: %s\n", out.c_str(), result.strError.c_str());
+        return 1;
+    }
+    std::printf("%s\n", out.c_str());
+    return 0;
+}
+
+} // namespace
+
+void AddExportVerbs(VerbTable& verbs)
+{
+    verbs["export"] = {"export FILE.kel --format gif|apng|webm|mp4|avi [--frames A-B] "
+                       "[--scale WxH] [--loops N] OUT",
+        "frames of continuous play from a rewind as an animated picture or a video with sound",
+        CmdExport};
+}

@@ -1,0 +1,293 @@
+#include "playback/export.h"
+
+#include "model/movie.h"
+#include "platform/audio.h"
+#include "platform/dc.h"
+#include "platform/files.h"
+#include "platform/gif.h"
+#include "platform/mixer.h"
+#include "platform/video.h"
+#include "playback/projectdoc.h"
+#include "playback/soundsystem.h"
+#include "playback/soundtrack.h"
+
+#include <QImage>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct CFormatName {
+    ExportFormat format;
+    const char* szName;
+    const char* szExtension;
+};
+constexpr CFormatName kFormats[] = {{ExportFormat::gif, "gif", "gif"},
+    {ExportFormat::apng, "apng", "png"}, {ExportFormat::webm, "webm", "webm"},
+    {ExportFormat::mp4, "mp4", "mp4"}, {ExportFormat::avi, "avi", "avi"}};
+
+// The largest picture an export writes, and the longest greeting: an hour of frames.
+constexpr int kMaxExportWidth = 4096;
+constexpr int kMaxExportHeight = 4096;
+constexpr int kMaxExportFrames = 30000;
+
+bool IsVideo(ExportFormat format)
+{
+    return format == ExportFormat::webm || format == ExportFormat::mp4;
+}
+
+platform::VideoFormat VideoFormatOf(ExportFormat format)
+{
+    switch (format) {
+    case ExportFormat::webm:
+        return platform::VideoFormat::webm;
+    case ExportFormat::mp4:
+        return platform::VideoFormat::mp4;
+    case ExportFormat::apng:
+        return platform::VideoFormat::apng;
+    default:
+        return platform::VideoFormat::avi;
+    }
+}
+
+int LastFrameOf(const CProjectDoc& doc, const CExportOptions& options)
+{
+    if (options.nLastFrame >= 0)
+        return options.nLastFrame;
+    const CAbstractMovie* movie = doc.GetMovie();
+    return movie != nullptr ? std::max(1, movie->GetFrameCount()) - 1 : 0;
+}
+
+// Continuous play from a rewind, frame by frame, into a picture of the export's size; the
+// sounds the frames start and stop go to this thread's own offline mixer.
+class CPlayPass {
+public:
+    CPlayPass(CProjectDoc& doc, CSoundSystem& sound, int nWidth, int nHeight)
+        : m_doc(doc), m_sound(sound), m_picture(nWidth, nHeight, QImage::Format_RGB32),
+          m_target(&m_picture), m_rc{0, 0, nWidth, nHeight}
+    {
+        m_picture.fill(Qt::white);
+        CAbstractMovie& movie = *m_doc.GetMovie();
+        movie.SetStopped(false);
+        movie.Rewind();
+        movie.Resume();
+    }
+    ~CPlayPass()
+    {
+        // Pausing stops the sounds, while this thread's mixer still hears them.
+        CAbstractMovie& movie = *m_doc.GetMovie();
+        movie.Pause();
+        movie.Rewind();
+    }
+    CPlayPass(const CPlayPass&) = delete;
+    CPlayPass& operator=(const CPlayPass&) = delete;
+
+    // Plays the next frame; with bSound, also the 120 ms of sound that pass until the next.
+    void Next(bool bSound)
+    {
+        m_doc.RenderTick(m_target, m_rc);
+        if (bSound) {
+            m_samples.resize(kFramesPerTick * 2);
+            m_sound.RenderOffline(m_samples.data(), kFramesPerTick);
+        }
+    }
+    const QImage& Picture() const { return m_picture; }
+    const std::vector<int16_t>& Samples() const { return m_samples; }
+
+private:
+    CProjectDoc& m_doc;
+    CSoundSystem& m_sound;
+    QImage m_picture;
+    CDC m_target;
+    CRect m_rc;
+    std::vector<int16_t> m_samples;
+};
+
+// Counts the work and asks whether to go on.
+class CWorkCounter {
+public:
+    CWorkCounter(const ExportProgress& progress, int nTotal) : m_progress(progress), m_nTotal(nTotal) {}
+    bool Step()
+    {
+        ++m_nDone;
+        return !m_progress || m_progress(m_nDone, m_nTotal);
+    }
+
+private:
+    const ExportProgress& m_progress;
+    int m_nTotal;
+    int m_nDone = 0;
+};
+
+std::unique_ptr<CSoundSystem> MakeSound(bool bMusic, std::string& strWarning)
+{
+    std::unique_ptr<platform::ISynth> synth;
+    if (bMusic) {
+        const std::string soundFont = platform::FindSoundFont();
+        if (!soundFont.empty())
+            synth = platform::CreateSoundFontSynth(soundFont, strWarning);
+        else
+            strWarning = "no SoundFont is installed";
+    }
+    return CSoundSystem::CreateOffline(std::move(synth));
+}
+
+// Writes the GIF: the first pass counts the colours of every frame, the second writes them.
+bool WriteGif(CProjectDoc& doc, CSoundSystem& sound, const CExportOptions& options, int nLast,
+    const std::string& strPart, CWorkCounter& work, CExportResult& result)
+{
+    platform::CGifPalette palette;
+    {
+        CPlayPass pass(doc, sound, options.nWidth, options.nHeight);
+        for (int frame = 0; frame <= nLast; ++frame) {
+            pass.Next(false);
+            if (frame < options.nFirstFrame)
+                continue;
+            palette.AddFrame(pass.Picture());
+            if (!work.Step())
+                return false;
+        }
+    }
+    platform::CGifWriter writer(options.nWidth, options.nHeight, palette.Choose(), options.nLoops);
+    {
+        CPlayPass pass(doc, sound, options.nWidth, options.nHeight);
+        for (int frame = 0; frame <= nLast; ++frame) {
+            pass.Next(false);
+            if (frame < options.nFirstFrame)
+                continue;
+            writer.AddFrame(pass.Picture(), 120);
+            ++result.nFrames;
+            if (!work.Step())
+                return false;
+        }
+    }
+    if (!platform::WriteWholeFile(strPart, writer.Finish())) {
+        result.strError = strPart + " cannot be written";
+        return false;
+    }
+    return true;
+}
+
+bool WriteVideo(CProjectDoc& doc, CSoundSystem& sound, const CExportOptions& options, int nLast,
+    const std::string& strPart, CWorkCounter& work, CExportResult& result)
+{
+    platform::CVideoSettings settings;
+    settings.format = VideoFormatOf(options.format);
+    settings.nWidth = options.nWidth;
+    settings.nHeight = options.nHeight;
+    settings.nFrameMs = 120;
+    settings.bSound = IsVideo(options.format);
+    settings.nLoops = options.format == ExportFormat::apng ? options.nLoops : 0;
+    const int nTimes = settings.format == platform::VideoFormat::apng ? 1 : std::max(1, options.nLoops);
+    platform::CVideoWriter writer;
+    if (!writer.Open(strPart, settings, result.strError))
+        return false;
+    for (int time = 0; time < nTimes; ++time) {
+        CPlayPass pass(doc, sound, options.nWidth, options.nHeight);
+        for (int frame = 0; frame <= nLast; ++frame) {
+            pass.Next(settings.bSound);
+            if (frame < options.nFirstFrame)
+                continue;
+            if (!writer.AddFrame(pass.Picture(), result.strError))
+                return false;
+            if (settings.bSound && !writer.AddSound(pass.Samples(), result.strError))
+                return false;
+            ++result.nFrames;
+            if (!work.Step())
+                return false;
+        }
+    }
+    return writer.Finish(result.strError);
+}
+
+} // namespace
+
+bool ParseExportFormat(const std::string& text, ExportFormat& format)
+{
+    for (const CFormatName& entry : kFormats)
+        if (text == entry.szName) {
+            format = entry.format;
+            return true;
+        }
+    return false;
+}
+
+const char* ExportFormatName(ExportFormat format)
+{
+    for (const CFormatName& entry : kFormats)
+        if (entry.format == format)
+            return entry.szName;
+    return "?";
+}
+
+const char* ExportFormatExtension(ExportFormat format)
+{
+    for (const CFormatName& entry : kFormats)
+        if (entry.format == format)
+            return entry.szExtension;
+    return "";
+}
+
+std::string CheckExportOptions(const CProjectDoc& doc, const CExportOptions& options)
+{
+    if (doc.GetMovie() == nullptr || doc.GetFrameBuffer() == nullptr)
+        return "there is no greeting to export";
+    if (options.nWidth < 2 || options.nHeight < 2 || options.nWidth > kMaxExportWidth
+        || options.nHeight > kMaxExportHeight)
+        return "the size must be from 2 x 2 to 4096 x 4096";
+    const int nLast = LastFrameOf(doc, options);
+    if (options.nFirstFrame < 0 || nLast < options.nFirstFrame)
+        return "the first frame must come before the last";
+    if (nLast >= kMaxExportFrames)
+        return "an export holds at most 30000 frames (an hour)";
+    if (options.nLoops < 0 || options.nLoops > 1000)
+        return "the number of plays must be from 0 (for ever) to 1000";
+    if (IsVideo(options.format) && std::max(1, options.nLoops) * (nLast - options.nFirstFrame + 1)
+        > kMaxExportFrames)
+        return "an export holds at most 30000 frames (an hour)";
+    if (options.format != ExportFormat::gif) {
+        std::string missing;
+        if (!platform::CanWriteVideo(VideoFormatOf(options.format), missing))
+            return missing;
+    }
+    return {};
+}
+
+CExportResult ExportGreeting(CProjectDoc& doc, const CExportOptions& options,
+    const std::string& strPath, const ExportProgress& progress)
+{
+    CExportResult result;
+    result.strError = CheckExportOptions(doc, options);
+    if (!result.strError.empty())
+        return result;
+    auto sound = MakeSound(IsVideo(options.format), result.strWarning);
+    if (!result.strWarning.empty())
+        result.strWarning = "the music stays silent: " + result.strWarning;
+    if (!sound) {
+        result.strError = "there is not enough memory for the sound";
+        return result;
+    }
+    // The greeting's sounds reach only this thread's mixer, never the program's sound card.
+    platform::CThreadAudioOutput ownSound(sound.get());
+    const int nLast = LastFrameOf(doc, options);
+    const int nFrames = nLast - options.nFirstFrame + 1;
+    const int nTotal = options.format == ExportFormat::gif ? 2 * nFrames
+        : options.format == ExportFormat::apng             ? nFrames
+                                                           : std::max(1, options.nLoops) * nFrames;
+    CWorkCounter work(progress, nTotal);
+    const std::string part = strPath + ".part";
+    const bool bDone = options.format == ExportFormat::gif
+        ? WriteGif(doc, *sound, options, nLast, part, work, result)
+        : WriteVideo(doc, *sound, options, nLast, part, work, result);
+    if (bDone && !platform::RenameFile(part, strPath))
+        result.strError = strPath + " cannot be written";
+    if (!bDone || !result.strError.empty()) {
+        if (result.strError.empty())
+            result.bCancelled = true;
+        platform::DeleteFile(part);
+    }
+    return result;
+}
