@@ -9,7 +9,7 @@ VIMBLE_PACKAGES=(
   exim4-daemon-light python3
   fluidsynth timgm6mb-soundfont
   libsdl2-dev libfluidsynth-dev libespeak-ng-dev espeak-ng-data
-  libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev ffmpeg
+  libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev
 )
 
 vimble_install_packages() {
