@@ -260,6 +260,43 @@ TEST_F(Startup, the_library_loads_and_gives_its_strings)
     EXPECT_EQ(platform::LoadResString(10137), "");
 }
 
+// The window layer's splash comes once the checks have passed: the library is the process's,
+// the scan has not run yet; a refused start never shows it.
+class CSplashRecordingApp : public CTestApp {
+public:
+    using CTestApp::CTestApp;
+    int m_nCalls = 0;
+    bool m_bLibraryInstalled = false;
+    size_t m_nCategoriesThen = 99;
+
+protected:
+    void OnChecksPassed() override
+    {
+        ++m_nCalls;
+        m_bLibraryInstalled = platform::GetResourceLibrary() != nullptr
+                              && platform::GetResourceLibrary() == GetResourceLibrary();
+        m_nCategoriesThen = GetCategories().size();
+    }
+};
+
+TEST_F(Startup, the_splash_comes_after_the_checks_and_before_the_scan)
+{
+    Installed();
+    AddHeader("1.hdr", Header("Cat", "Animals", 1, 1));
+    {
+        CSplashRecordingApp app(m_strLock);
+        ASSERT_EQ(app.InitInstance(kBigScreen), CEditorApp::startRunning);
+        EXPECT_EQ(app.m_nCalls, 1);
+        EXPECT_TRUE(app.m_bLibraryInstalled);
+        EXPECT_EQ(app.m_nCategoriesThen, 0u) << "the scan runs while the splash shows";
+        EXPECT_EQ(app.GetCategories().size(), 1u);
+        app.ExitInstance();
+    }
+    CSplashRecordingApp refused(m_strLock);
+    EXPECT_EQ(refused.InitInstance({0, 0, 640, 480}), CEditorApp::startScreenTooSmall);
+    EXPECT_EQ(refused.m_nCalls, 0);
+}
+
 struct WorkAreaCase {
     CRect rc;
     bool bAccepted;
