@@ -13,6 +13,7 @@
 #include "playback/projectdoc.h"
 
 #include <filesystem>
+#include <iterator>
 #include <system_error>
 
 namespace {
@@ -56,7 +57,8 @@ std::string CEditorDialog::ExportVideo()
             fs::remove(target, ec);
     };
     CExportOptions options;
-    options.format = kExportTypes[nType >= 0 && nType < 4 ? nType : 0].format;
+    const bool bKnown = nType >= 0 && nType < static_cast<int>(std::size(kExportTypes));
+    options.format = kExportTypes[bKnown ? nType : 0].format;
     options.nWidth = kExportWidth;
     options.nHeight = kExportHeight;
     options.nLoops = 0;
