@@ -46,10 +46,6 @@ int CmdExport(const std::vector<std::string>& args)
     auto doc = OpenForPlayback(path);
     if (!doc)
         return 1;
-    if (const std::string why = CheckExportOptions(*doc, options); !why.empty()) {
-        std::fprintf(stderr, "%s: %s\n", out.c_str(), why.c_str());
-        return 1;
-    }
     // Long exports tell how far they are, on standard error: a running figure on a terminal,
     // a line every tenth otherwise.
     const bool bTerminal = isatty(STDERR_FILENO) != 0;
