@@ -264,10 +264,9 @@ int main(int argc, char** argv)
     std::unique_ptr<CProjectDoc> doc;
     {
         platform::CMessageRecorder recorder;
-        std::unique_ptr<CAbstractMovie> movie;
-        const bool bOpened = OpenProject(greeting.m_strProject, movie);
-        RestoreProject(greeting.m_strProject);
-        if (bOpened) {
+        // Read from its bytes: a project named on the command line gets nothing beside it.
+        std::unique_ptr<CAbstractMovie> movie = ReadProjectFile(greeting.m_strProject);
+        if (movie) {
             movie->m_rcStage = { 0, 0, CPlayerWindow::kStageWidth, CPlayerWindow::kStageHeight };
             doc = std::make_unique<CProjectDoc>(std::move(movie));
             if (!doc->CreateBuffers())

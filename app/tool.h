@@ -31,8 +31,9 @@ void AddResourceVerbs(VerbTable& verbs);
 void AddSoundVerbs(VerbTable& verbs);
 
 class CProjectDoc;
-// Opens the project as the editor does (the stage is 800 x 600 whatever the file says) and
-// makes its buffers; the file is put back as it was. None (the failure printed) when it cannot.
+// Reads the project as the editor opens it (the stage is 800 x 600 whatever the file says) and
+// makes its buffers; the file is only read, and nothing is made beside it. None (the failure
+// printed) when it cannot.
 std::unique_ptr<CProjectDoc> OpenForPlayback(const std::string& path);
 
 // Collects what the core reports while it lives, and prints it as the verb's one failure

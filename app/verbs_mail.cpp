@@ -7,9 +7,11 @@
 #include "mail/base64.h"
 #include "mail/bundle.h"
 #include "mail/mailthread.h"
+#include "mail/smtp.h"
 #include "model/projectfile.h"
 #include "platform/files.h"
 #include "platform/message.h"
+#include "platform/secret.h"
 #include "platform/settings.h"
 #include "platform/text.h"
 
@@ -22,12 +24,20 @@
 
 namespace {
 
+// The options that take no value.
+constexpr const char* kFlags[] = { "--player", "--no-preview", "--no-player" };
+
 struct COptions {
     std::map<std::string, std::string> values; // "--data" -> "DIR"
     bool bPlayer = false;
+    std::vector<std::string> flags; // every flag given, "--player" too
     std::vector<std::string> positional;
 
     bool Has(const char* name) const { return values.count(name) != 0; }
+    bool HasFlag(const char* name) const
+    {
+        return std::find(flags.begin(), flags.end(), name) != flags.end();
+    }
     std::string Get(const char* name) const
     {
         auto found = values.find(name);
@@ -46,7 +56,7 @@ bool ParseNumber(const std::string& text, int low, int high, int& value)
 }
 
 // Options may stand anywhere before "--". allowed lists the options the verb takes, each
-// followed by a blank; all but "--player" take a value.
+// followed by a blank; all but the flags take a value.
 bool ParseOptions(
     const std::vector<std::string>& args, const std::string& allowed, COptions& options)
 {
@@ -62,8 +72,11 @@ bool ParseOptions(
         }
         if (allowed.find(arg + " ") == std::string::npos)
             return false;
-        if (arg == "--player") {
-            options.bPlayer = true;
+        if (std::find_if(
+                std::begin(kFlags), std::end(kFlags), [&](const char* flag) { return arg == flag; })
+            != std::end(kFlags)) {
+            options.bPlayer = options.bPlayer || arg == "--player";
+            options.flags.push_back(arg);
             continue;
         }
         if (i + 1 >= args.size())
@@ -140,18 +153,72 @@ public:
     std::string m_strReason;
 };
 
+// The security an option names; -1 for a word that names none.
+int SecurityByName(const std::string& name)
+{
+    return name == "plain"   ? mailSecurityPlain
+        : name == "starttls" ? mailSecurityStartTls
+        : name == "tls"      ? mailSecurityTls
+                             : -1;
+}
+
+// The security of a send: the option's, else the setting "MailSecurity" when it names one,
+// else the port's usual one.
+int SendSecurity(const COptions& options)
+{
+    if (options.Has("--security"))
+        return SecurityByName(options.Get("--security"));
+    int setting = platform::ReadSettingInt("MailSecurity", -1);
+    if (setting >= mailSecurityPlain && setting <= mailSecurityTls)
+        return setting;
+    std::string host;
+    int port = 25;
+    CSmtpConnection::SplitServer(options.Get("--server"), host, port);
+    return DefaultMailSecurity(port);
+}
+
+// The first line of the password file, without its line end; false when it cannot be read.
+bool ReadPasswordFile(const std::string& path, std::string& password)
+{
+    std::vector<uint8_t> bytes;
+    if (!platform::ReadWholeFile(path, bytes))
+        return false;
+    password.assign(bytes.begin(), bytes.end());
+    std::fill(bytes.begin(), bytes.end(), uint8_t(0));
+    size_t end = password.find_first_of("\r\n");
+    if (end != std::string::npos) {
+        std::fill(password.begin() + static_cast<std::ptrdiff_t>(end), password.end(), '\0');
+        password.resize(end);
+    }
+    return true;
+}
+
 int CmdSend(const std::vector<std::string>& args)
 {
     COptions options;
     int timeout = 0;
-    if (!ParseOptions(
-            args, "--server --from --to --subject --text --player --data --timeout ", options)
+    if (!ParseOptions(args,
+            "--server --from --to --subject --text --player --data --timeout --security --user "
+            "--password-file --no-preview --no-player ",
+            options)
         || options.positional.size() != 1 || !options.Has("--server") || !options.Has("--from")
         || !options.Has("--to")
-        || (options.Has("--timeout") && !ParseNumber(options.Get("--timeout"), 1, 3600, timeout)))
+        || (options.Has("--timeout") && !ParseNumber(options.Get("--timeout"), 1, 3600, timeout))
+        || (options.Has("--security") && SecurityByName(options.Get("--security")) < 0))
         return -1;
     const std::string& project = options.positional[0];
     CFailureLine failure(project);
+    // The password comes from a file or from the environment, never from the command line,
+    // where every user of the machine could read it.
+    std::string password;
+    if (options.Has("--password-file")) {
+        if (!ReadPasswordFile(options.Get("--password-file"), password)) {
+            platform::ShowMessage(options.Get("--password-file") + ": cannot be read");
+            return failure.Fail();
+        }
+    } else if (const char* fromEnvironment = std::getenv("VIMBLE_MAIL_PASSWORD")) {
+        password = fromEnvironment;
+    }
     std::string dataDir = DataDirectory(options);
     if (dataDir.empty())
         return failure.Fail();
@@ -168,6 +235,19 @@ int CmdSend(const std::vector<std::string>& args)
     thread->m_strSubject = platform::Cp1252FromUtf8(options.Get("--subject"));
     thread->m_strText = platform::Cp1252FromUtf8(options.Get("--text"));
     thread->m_bSendPlayer = options.bPlayer;
+    thread->m_nSecurity = SendSecurity(options);
+    thread->m_strUser
+        = options.Has("--user") ? options.Get("--user") : platform::ReadSettingString("MailUser");
+    thread->m_strPassword = password;
+    platform::WipeSecret(password);
+    thread->m_bPreview
+        = !options.HasFlag("--no-preview") && platform::ReadSettingInt("MailPreview", 1) != 0;
+    thread->m_bAttachPlayer
+        = !options.HasFlag("--no-player") && platform::ReadSettingInt("MailAttachPlayer", 1) != 0;
+    // The preview draws the greeting's texts with the fonts of a GUI application object, made
+    // here on the main thread before the worker starts.
+    if (thread->m_bPreview)
+        EnsureGuiApplication();
     if (timeout > 0)
         thread->m_nTimeoutSeconds = timeout;
     thread->m_strDataDir = dataDir;
@@ -357,7 +437,9 @@ int CmdBook(const std::vector<std::string>& args)
 void AddMailVerbs(VerbTable& verbs)
 {
     verbs["send"] = { "send --server HOST[:PORT] --from ADDRESS --to RECIPIENTS [--subject TEXT] "
-                      "[--text TEXT] [--player] [--data DIR] [--timeout S] PROJECT.kel",
+                      "[--text TEXT] [--player] [--data DIR] [--timeout S] "
+                      "[--security plain|starttls|tls] [--user NAME] [--password-file F] "
+                      "[--no-preview] [--no-player] PROJECT.kel",
         "mail a project as a self-playing greeting", CmdSend };
     verbs["bundle"] = { "bundle [--data DIR] [--player] PROJECT.kel OUT",
         "write the self-playing attachment of a project", CmdBundle };

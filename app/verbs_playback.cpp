@@ -9,6 +9,7 @@
 
 #include <QImage>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -16,13 +17,14 @@
 std::unique_ptr<CProjectDoc> OpenForPlayback(const std::string& path)
 {
     EnsureGuiApplication();
-    std::unique_ptr<CAbstractMovie> movie;
     CFailureLine failure(path);
-    if (!OpenProject(path, movie)) {
+    // Read from its bytes: the verbs that play a project make nothing beside it and never
+    // write it.
+    std::unique_ptr<CAbstractMovie> movie = ReadProjectFile(path);
+    if (!movie) {
         failure.Fail();
         return nullptr;
     }
-    RestoreProject(path);
     movie->m_rcStage = {0, 0, 800, 600};
     auto doc = std::make_unique<CProjectDoc>(std::move(movie));
     if (!doc->CreateBuffers()) {
@@ -39,7 +41,7 @@ int CmdRender(const std::vector<std::string>& args)
     if (args.empty())
         return -1;
     const std::string& path = args[0];
-    std::string still, out, range, scale;
+    std::string still, out, range, scale, fit;
     for (size_t i = 1; i + 1 < args.size(); i += 2) {
         if (args[i] == "--still")
             still = args[i + 1];
@@ -49,6 +51,8 @@ int CmdRender(const std::vector<std::string>& args)
             out = args[i + 1];
         else if (args[i] == "--scale")
             scale = args[i + 1];
+        else if (args[i] == "--fit")
+            fit = args[i + 1];
         else
             return -1;
     }
@@ -59,6 +63,17 @@ int CmdRender(const std::vector<std::string>& args)
         return -1;
     if (!scale.empty() && !ParseSize(scale, width, height, 8000, 6000))
         return -1;
+    if (!fit.empty()) {
+        // The largest picture of the stage's proportions inside a square of N pixels: what a
+        // file manager asks of a thumbnailer.
+        char rest = 0;
+        int side = 0;
+        if (!scale.empty() || std::sscanf(fit.c_str(), "%d%c", &side, &rest) != 1 || side < 4
+            || side > 8000)
+            return -1;
+        width = side;
+        height = std::max(1, side * 3 / 4);
+    }
 
     auto doc = OpenForPlayback(path);
     if (!doc)
@@ -136,7 +151,8 @@ int CmdTrace(const std::vector<std::string>& args)
 
 void AddPlaybackVerbs(VerbTable& verbs)
 {
-    verbs["render"] = {"render FILE.kel --still OUT.png | --frames A-B --out DIR [--scale WxH]",
+    verbs["render"] = {"render FILE.kel --still OUT.png | --frames A-B --out DIR"
+                       " [--scale WxH | --fit N]",
                        "the still picture, or frames of continuous play from a rewind", CmdRender};
     verbs["trace"] = {"trace FILE.kel --frames N",
                       "CSV of every object's drawing effect, position and size, frame by frame", CmdTrace};

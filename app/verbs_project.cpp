@@ -42,18 +42,15 @@ int CmdResave(const std::vector<std::string>& args)
     const std::string& out = args[1];
     std::unique_ptr<CAbstractMovie> movie;
     {
+        // Read from its bytes: nothing is made beside it, and it is written only when it is
+        // also the file saved.
         CFailureLine failure(in);
-        if (!OpenProject(in, movie))
+        movie = ReadProjectFile(in);
+        if (!movie)
             return failure.Fail();
     }
     CFailureLine failure(out);
-    bool saved = SaveProject(*movie, out);
-    // The opened file goes back exactly as it was, unless it has just been saved over.
-    if (saved && SamePath(in, out))
-        CloseProjectFiles(in);
-    else
-        RestoreProject(in);
-    return saved ? 0 : failure.Fail();
+    return SaveProject(*movie, out) ? 0 : failure.Fail();
 }
 
 // The header in the item's folder that names it, or 255.
@@ -143,10 +140,10 @@ int CmdDump(const std::vector<std::string>& args)
         json.Text("class", ItemClassName(*item));
         DumpItem(json, *item);
     } else {
-        std::unique_ptr<CAbstractMovie> movie;
-        if (!OpenProject(path, movie))
+        // A dump only reads: nothing is made beside the project and it is never written.
+        std::unique_ptr<CAbstractMovie> movie = ReadProjectFile(path);
+        if (!movie)
             return failure.Fail();
-        RestoreProject(path);
         json.Text("type", "project");
         DumpMovie(json, *movie);
     }

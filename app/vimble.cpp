@@ -4,16 +4,19 @@
 //
 // A greeting named on the command line is opened at start; --play plays it at once;
 // --paint-stats prints, when the editor ends, how long the playing frames took to paint.
+// While an editor runs, a start that names a greeting hands it to that one and ends.
 #include "dialogs/prompts.h"
 #include "editor/app.h"
 #include "editor/editordlg.h"
 #include "editor/mainframe.h"
+#include "editor/instance.h"
 #include "editor/splashdlg.h"
 #include "editor/programsound.h"
 #include "mail/mailthread.h"
 #include "platform/text.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -67,11 +70,33 @@ void PrintPaintStats(const CEditorDialog::PaintStats& stats)
     }
 }
 
+// A greeting handed over by a later start: the editor comes to the front and opens it, asking
+// first about unsaved changes as File → Open does. While one of the editor's own dialogs is
+// open the file waits for it to close.
+void OpenHandedFile(CEditorDialog& editor, const QString& path)
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal != &editor) {
+        QTimer::singleShot(300, &editor, [&editor, path] { OpenHandedFile(editor, path); });
+        return;
+    }
+    editor.showNormal();
+    editor.raise();
+    editor.activateWindow();
+    editor.OpenProjectFile(QFile::encodeName(path).toStdString());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // The class of the program's windows is the desktop entry's name, so the desktop puts
+    // them under the program's icon and entry.
+    QCoreApplication::setApplicationName("vimble-email");
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName("vimble-email");
+    // The desktop names every window of the program after it ("Mail options — Vimble e-mail").
+    QGuiApplication::setApplicationDisplayName(g_szAppTitle);
     bool bPlay = false;
     bool bStats = false;
     std::string file;
@@ -89,10 +114,17 @@ int main(int argc, char** argv)
     }
 
     CWindowedEditorApp theApp;
+    theApp.SetStartFile(file);
     QRect work = QGuiApplication::primaryScreen()->availableGeometry();
     const CRect rcWorkArea{work.left(), work.top(), work.right() + 1, work.bottom() + 1};
-    if (theApp.InitInstance(rcWorkArea) != CEditorApp::startRunning)
+    switch (theApp.InitInstance(rcWorkArea)) {
+    case CEditorApp::startRunning:
+        break;
+    case CEditorApp::startHandedOver:
+        return 0;
+    default:
         return 1;
+    }
     // From here on the program's own boxes ask and inform.
     InstallDialogPrompts();
     // The sound card, or none: the program never stops for want of sound.
@@ -101,15 +133,30 @@ int main(int argc, char** argv)
     CEditorDialog::PaintStats stats;
     {
         CMainFrameWnd frame;
-        frame.m_onEditorCreated = [&](CEditorDialog& editor) {
-            if (file.empty())
+        // Files handed over while the program starts wait for the editor.
+        CEditorDialog* pEditor = nullptr;
+        CInstanceServer* server = theApp.GetInstanceServer();
+        auto openHanded = [&] {
+            if (server == nullptr || pEditor == nullptr)
                 return;
-            QTimer::singleShot(0, &editor, [&editor, file, bPlay] {
-                if (editor.OpenProjectFile(file) && bPlay)
+            for (const QString& path : server->TakeHanded())
+                QTimer::singleShot(0, pEditor, [editor = pEditor, path] { OpenHandedFile(*editor, path); });
+        };
+        if (server != nullptr)
+            QObject::connect(server, &CInstanceServer::FileHanded, &frame, openHanded);
+        frame.m_onEditorCreated = [&](CEditorDialog& editor) {
+            // The start's own file first, then those handed over meanwhile, in their order.
+            QTimer::singleShot(0, &editor, [&] {
+                if (!file.empty() && editor.OpenProjectFile(file) && bPlay)
                     editor.OnCommand(ID_FILE_PLAY);
+                pEditor = &editor;
+                openHanded();
             });
         };
-        frame.m_onEditorEnded = [&](CEditorDialog& editor) { stats = editor.GetPaintStats(); };
+        frame.m_onEditorEnded = [&](CEditorDialog& editor) {
+            pEditor = nullptr;
+            stats = editor.GetPaintStats();
+        };
         // The start sequence waits for the splash to go.
         CSplashDlg* splash = theApp.GetSplash();
         if (splash != nullptr && !splash->IsFinished())

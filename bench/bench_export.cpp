@@ -1,5 +1,6 @@
 // Exports of a sample greeting, 230 frames at the stage view's 616 x 462, in each format: how
 // long each takes and how large the file is (the counter "bytes").
+#include "bench/application.h"
 #include "model/movie.h"
 #include "model/projectfile.h"
 #include "platform/files.h"
@@ -8,26 +9,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
 #include <cstdlib>
 #include <filesystem>
 
 namespace {
 
 constexpr char kSample[] = VIMBLE_DATA_DIR "/samples/Happy Birthday.kel";
-
-// Fonts need the application object; the benchmarks never show a window.
-void EnsureApplication()
-{
-    if (QGuiApplication::instance() != nullptr)
-        return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "vimble-bench";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
 
 void BM_ExportSample(benchmark::State& state, ExportFormat format)
 {

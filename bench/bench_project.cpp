@@ -2,6 +2,7 @@
 #include "model/movie.h"
 #include "model/projectfile.h"
 #include "platform/files.h"
+#include "tests/model/fixtures.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,19 +15,7 @@ namespace {
 std::vector<uint8_t> PictureFile(int seed)
 {
     const int width = 800, height = 600, stride = width * 3;
-    std::vector<uint8_t> file(14 + 40 + static_cast<size_t>(stride) * height);
-    auto put32 = [&](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            file[at + static_cast<size_t>(i)] = static_cast<uint8_t>(v >> (8 * i));
-    };
-    file[0] = 'B';
-    file[1] = 'M';
-    put32(2, static_cast<uint32_t>(file.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, width);
-    put32(22, height);
-    put32(26, 1 | (24 << 16));
+    std::vector<uint8_t> file = fixtures::BitmapFile(width, height, 24);
     std::mt19937 random(static_cast<unsigned>(seed));
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {

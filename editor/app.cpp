@@ -1,5 +1,6 @@
 #include "editor/app.h"
 
+#include "editor/instance.h"
 #include "playback/effecttable.h"
 #include "platform/files.h"
 #include "platform/message.h"
@@ -120,7 +121,7 @@ CEditorApp::StartResult CEditorApp::InitInstance(const CRect& rcWorkArea)
         }
         if (!CheckSingleInstance()) {
             ReleaseAll();
-            return startAlreadyRunning;
+            return m_bHandedOver ? startHandedOver : startAlreadyRunning;
         }
         // Only a start that has passed its checks makes the library the process's own, so a
         // refused start changes nothing around it.
@@ -169,6 +170,9 @@ void CEditorApp::ReleaseAll()
         catalogue.clear();
     m_strCategories.clear();
     m_pResourceLibrary.reset();
+    // The socket goes before the lock: a later start must never find a lock free beside a
+    // socket that still answers.
+    m_pInstanceServer.reset();
     if (m_pInstanceLock)
         m_pInstanceLock->unlock();
     m_pInstanceLock.reset();
@@ -178,15 +182,23 @@ void CEditorApp::ReadSettings()
 {
     m_strExportDirectory = ExpandHome(platform::ReadSettingString("ExportFiles"));
     m_strDllPath = ExpandHome(platform::ReadSettingString("DllPath"));
+    // With no directory in the settings, the library and the data found beside the program
+    // (a build tree or an installation) stand in.
+    if (m_strDllPath.empty())
+        m_strDllPath = platform::DefaultResourceDirectory();
     m_bPlayAvi = platform::ReadSettingInt("PlayAvi", 1) != 0;
     // A negative count means no directory; an absurd one is held to a sane number, since each
     // directory is read and listed in turn.
     m_nDataDirectoryCount =
         std::clamp(platform::ReadSettingInt("NoDataDirectory", 1), 0, kMaxDataDirectories);
     m_strDataDirectories.clear();
-    for (int i = 1; i <= m_nDataDirectoryCount; ++i)
-        m_strDataDirectories.push_back(
-            ExpandHome(platform::ReadSettingString("DataFiles" + std::to_string(i))));
+    for (int i = 1; i <= m_nDataDirectoryCount; ++i) {
+        std::string directory =
+            ExpandHome(platform::ReadSettingString("DataFiles" + std::to_string(i)));
+        if (i == 1 && directory.empty())
+            directory = platform::DefaultDataDirectory();
+        m_strDataDirectories.push_back(std::move(directory));
+    }
     m_strCurrentDataDirectory = m_strDataDirectories.empty() ? std::string()
                                                              : m_strDataDirectories.front();
     g_nMidiDevice = platform::ReadSettingInt("MidiDriver", 0);
@@ -246,10 +258,18 @@ bool CEditorApp::CheckSingleInstance()
         // all (no writable directory) must not keep the person out of the program.
         if (lock->error() != QLockFile::LockFailedError)
             return true;
-        ShowStartupMessage("WARNUNG:", IDS_ALREADY_RUNNING, ResString(IDS_ALREADY_RUNNING));
+        // A greeting to open goes to the copy that runs, which comes to the front with it.
+        m_bHandedOver = !m_strStartFile.empty()
+            && HandFileToRunningEditor(InstanceSocketPath(m_strLockPath), m_strStartFile);
+        if (!m_bHandedOver)
+            ShowStartupMessage("WARNUNG:", IDS_ALREADY_RUNNING, ResString(IDS_ALREADY_RUNNING));
         return false;
     }
     m_pInstanceLock = std::move(lock);
+    auto server = std::make_unique<CInstanceServer>();
+    std::string reason;
+    if (server->Listen(InstanceSocketPath(m_strLockPath), reason))
+        m_pInstanceServer = std::move(server);
     return true;
 }
 
@@ -353,8 +373,15 @@ bool CopySamplesToNewFolder(const std::string& folder, const std::string& sample
         return false;
     const QDir samples(QString::fromStdString(samplesDir));
     const QFileInfoList files = samples.entryInfoList({"*.kel"}, QDir::Files, QDir::Name);
-    for (const QFileInfo& file : files)
-        QFile::copy(file.filePath(), QDir(target).filePath(file.fileName()));
+    for (const QFileInfo& file : files) {
+        // A copy may keep the installed file's permissions, read-only in a package: the
+        // person's own copy must be theirs to change and save.
+        const QString copy = QDir(target).filePath(file.fileName());
+        if (QFile::copy(file.filePath(), copy))
+            QFile::setPermissions(copy, QFile::permissions(copy) | QFile::ReadOwner
+                                            | QFile::WriteOwner | QFile::ReadUser
+                                            | QFile::WriteUser);
+    }
     return true;
 }
 

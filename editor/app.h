@@ -27,6 +27,8 @@ extern int32_t g_nMidiDevice;
 
 // A catalogue: the records of one library type in scan order, then sorted by name. Owned by
 // the application.
+class CInstanceServer;
+
 using CCatalogue = std::vector<std::unique_ptr<CHeaderObject>>;
 
 class CEditorApp {
@@ -37,6 +39,7 @@ public:
         startNoLibrary,     // the resource library could not be loaded
         startScreenTooSmall,
         startAlreadyRunning,
+        startHandedOver,    // another copy runs and has taken the start's file
         startScanFailed,    // a data directory without header files, or none at all
         startOutOfMemory
     };
@@ -100,6 +103,12 @@ public:
     std::string GetResourceLibraryPath() const;
     platform::CResourceLibrary* GetResourceLibrary() const { return m_pResourceLibrary.get(); }
     const std::string& GetLockPath() const { return m_strLockPath; }
+    // The greeting the start was asked to open: when another copy runs, it is handed to that
+    // one instead of refusing the start.
+    void SetStartFile(std::string strFile) { m_strStartFile = std::move(strFile); }
+    // Where files handed over by later starts arrive; null before a successful check, or
+    // when the socket could not be made (later starts are then refused as before).
+    CInstanceServer* GetInstanceServer() const { return m_pInstanceServer.get(); }
 
     // The application object of the process: the first one constructed and not yet destroyed.
     static CEditorApp* Get();
@@ -138,6 +147,9 @@ private:
 
     std::string m_strLockPath;
     std::unique_ptr<QLockFile> m_pInstanceLock;
+    std::unique_ptr<CInstanceServer> m_pInstanceServer;
+    std::string m_strStartFile;
+    bool m_bHandedOver = false;
     bool m_bRunning = false;     // started successfully and not shut down yet
     bool m_bEffectTable = false; // this start-up built the effect table
 };

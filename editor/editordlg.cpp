@@ -2,6 +2,7 @@
 
 #include "editor/app.h"
 #include "editor/editing.h"
+#include "editor/fileprogressdlg.h"
 #include "editor/mailhost.h"
 #include "editor/maintoolbar.h"
 #include "editor/ownresources.h"
@@ -131,7 +132,10 @@ CEditorDialog::CEditorDialog(QWidget* parent)
     m_life.start();
     m_pEditing = std::make_unique<CObjectEditor>(*this);
     setMouseTracking(true);
-    setWindowTitle("Zesty eMail engine");
+    // The engine's own name stays the window's name inside the program; the desktop lists the
+    // window under the program's title.
+    setObjectName("Zesty eMail engine");
+    setWindowTitle(g_szAppTitle);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     const QImage icon = LoadOwnIcon(5, 32);
@@ -214,8 +218,9 @@ CEditorDialog::~CEditorDialog()
     m_pPlayer.reset();
     m_pEditing->Attach(nullptr);
     m_pDoc.reset();
+    // Whatever the project's working files are, and wherever they went, they go.
     if (m_strPath.size() > 2)
-        platform::DeleteFile(WorkingFileName(m_strPath, WorkingFile::W1));
+        RemoveWorkingFiles(m_strPath);
 }
 
 QPoint CEditorDialog::FrameOrigin(const QSize& screen)
@@ -349,6 +354,9 @@ bool CEditorDialog::IsCommandEnabled(int nId) const
 
 void CEditorDialog::OnCommand(int nId)
 {
+    // While a file is read or written nothing else happens to the project.
+    if (m_bFileWork)
+        return;
     if (nId == ID_WND_FILE || nId == ID_WND_EDIT || nId == ID_WND_VIEW) {
         ToggleMenu(nId - ID_WND_FILE);
         return;
@@ -749,8 +757,13 @@ bool CEditorDialog::OpenProjectFile(const std::string& strPath)
 {
     if (!CloseProject(false))
         return false;
+    // The new movie is the worker's alone until the open has ended; nothing is open meanwhile.
     std::unique_ptr<CAbstractMovie> movie;
-    if (!::OpenProject(strPath, movie)) {
+    const bool bOpened = RunFileWork(CFileProgressDlg::kindOpen, strPath,
+                                     [&strPath, &movie](const FileProgress& progress) {
+                                         return ::OpenProject(strPath, movie, progress);
+                                     });
+    if (!bOpened) {
         ShowError(10107);
         update();
         return false;
@@ -766,7 +779,7 @@ bool CEditorDialog::CloseProject(bool bCloseCommand)
     if (!m_pDoc)
         return true;
     if (m_strPath.size() > 2)
-        platform::DeleteFile(WorkingFileName(m_strPath, WorkingFile::W1));
+        platform::DeleteFile(WorkingFilePath(m_strPath, WorkingFile::W1));
     switch (m_nDocState) {
     case docNewChanged:
     case docOpenedChanged: {
@@ -778,6 +791,7 @@ bool CEditorDialog::CloseProject(bool bCloseCommand)
             if (!bSaved)
                 return false;
         } else if (answer == MB_RESULT_NO) {
+            // Putting the file back writes it only when it no longer holds what was opened.
             if (m_nDocState == docOpenedChanged && bCloseCommand)
                 RestoreProject(m_strPath);
         } else {
@@ -817,8 +831,10 @@ void CEditorDialog::Discard()
 
 std::string CEditorDialog::ChooseSavePath()
 {
-    // A greeting saved before is saved again beside itself.
-    std::string folder = m_strPath.empty() ? StartFolder() : platform::DirectoryOf(m_strPath);
+    // A greeting saved before is saved again beside itself, unless its folder takes no files.
+    std::string folder = m_strPath.empty() || HasPrivateWorkingFiles(m_strPath)
+                             ? StartFolder()
+                             : platform::DirectoryOf(m_strPath);
     if (folder.empty() || folder.back() != '/')
         folder += '/';
     std::string path;
@@ -831,9 +847,12 @@ bool CEditorDialog::SaveProject()
 {
     if (!m_pDoc)
         return false;
-    if (m_strPath.empty() || m_nDocState == docNew || m_nDocState == docNewChanged)
+    // A project whose folder could not even take its working files cannot be saved there
+    // either: it asks for a new place, as Save As does.
+    if (m_strPath.empty() || m_nDocState == docNew || m_nDocState == docNewChanged
+        || HasPrivateWorkingFiles(m_strPath))
         return SaveProjectAs();
-    if (!::SaveProject(*m_pDoc->GetMovie(), m_strPath)) {
+    if (!SaveMovieTo(m_strPath)) {
         ShowError(10106);
         return false;
     }
@@ -849,7 +868,7 @@ bool CEditorDialog::SaveProjectAs()
     const std::string path = ChooseSavePath();
     if (path.empty())
         return false;
-    if (!::SaveProject(*m_pDoc->GetMovie(), path)) {
+    if (!SaveMovieTo(path)) {
         // The chooser made the file empty to reserve the name; an empty file is all it holds.
         if (platform::FileLength(path) == 0)
             platform::DeleteFile(path);
@@ -862,6 +881,32 @@ bool CEditorDialog::SaveProjectAs()
     m_pEditing->MarkSaved();
     SetDocState(docOpened);
     return true;
+}
+
+bool CEditorDialog::SaveMovieTo(const std::string& strPath)
+{
+    CAbstractMovie* movie = m_pDoc->GetMovie();
+    return RunFileWork(CFileProgressDlg::kindSave, strPath,
+                       [movie, &strPath](const FileProgress& progress) {
+                           return ::SaveProject(*movie, strPath, progress);
+                       });
+}
+
+bool CEditorDialog::RunFileWork(uint8_t nKind, const std::string& strPath,
+                                const std::function<bool(const FileProgress&)>& work)
+{
+    // The worker reads or fills the project while this thread only paints what was composed
+    // before: the clock stops, commands wait, and input waits behind the progress window.
+    const bool bClock = m_playbackClock.isActive();
+    m_playbackClock.stop();
+    m_bFileWork = true;
+    const bool bDone = CFileProgressDlg::Run(static_cast<CFileProgressDlg::Kind>(nKind), strPath,
+                                             this, work, m_nFileProgressDelayMs,
+                                             m_observeFileProgress);
+    m_bFileWork = false;
+    if (bClock && m_pPlayer)
+        m_playbackClock.start();
+    return bDone;
 }
 
 bool CEditorDialog::Exit()
@@ -1004,15 +1049,21 @@ void CEditorDialog::paintEvent(QPaintEvent*)
     clock.start();
     // A failure met while composing is shown after this paint, not inside it.
     platform::CDeferMessages defer;
-    const bool bPlaying = m_bPlayerPaint && m_pPlayer && m_pPlayer->IsPlayerMode() &&
-                          m_pPlayer->GetPlayState() == CPlaybackController::statePlaying;
-    Compose();
+    // While a file is read or written the project belongs to the worker: the last composed
+    // frame is shown as it was.
+    const bool bFileWork = m_bFileWork;
+    const bool bPlaying = !bFileWork && m_bPlayerPaint && m_pPlayer && m_pPlayer->IsPlayerMode()
+                          && m_pPlayer->GetPlayState() == CPlaybackController::statePlaying;
+    if (!bFileWork)
+        Compose();
     QPainter painter(this);
     const QRect frame(m_ptFrame, QSize(kFrameWidth, kFrameHeight));
     const QRegion margins = QRegion(rect()) - QRegion(frame);
     for (const QRect& rc : margins)
         painter.fillRect(rc, QColor::fromRgba(kMarginGrey));
     painter.drawImage(m_ptFrame, m_composition.Image());
+    if (bFileWork)
+        return;
     if (bPlaying) {
         const int64_t us = clock.nsecsElapsed() / 1000;
         ++m_paintStats.nFrames;

@@ -6,6 +6,7 @@
 
 #include "platform/dc.h"
 #include "platform/types.h"
+#include "model/projectfile.h"
 #include "playback/controller.h"
 
 #include <QDialog>
@@ -133,8 +134,21 @@ public:
     // Closes the project; bCloseCommand: this is the close command itself (not the first step of
     // new, open or exit). False when the person cancelled.
     bool CloseProject(bool bCloseCommand);
+    // Save writes the project to its file; a new project, or one whose folder takes no files,
+    // asks for the place as Save As does.
     bool SaveProject();
     bool SaveProjectAs();
+    // Opening and saving run on a thread of their own; work that lasts longer than the delay
+    // (half a second unless set) shows the progress window. Tests set 0 to see it every time
+    // and observe it while it shows.
+    void SetFileProgressDelay(int nMs) { m_nFileProgressDelayMs = nMs; }
+    using FileProgressObserver = std::function<void(class CFileProgressDlg&)>;
+    void SetFileProgressObserver(FileProgressObserver observer)
+    {
+        m_observeFileProgress = std::move(observer);
+    }
+    // True while a project file is being read or written.
+    bool IsFileWorkRunning() const { return m_bFileWork; }
     // Leaves the editor (asks first while a mail is being sent). False when it stays.
     bool Exit();
     // A change to the project: new projects become "new, changed", others "opened, changed".
@@ -249,6 +263,11 @@ private:
     void OnPlaybackTick();
     void OnActivityTick();
     std::string ChooseSavePath();
+    // Writes the open project to strPath on the file worker (said when it fails).
+    bool SaveMovieTo(const std::string& strPath);
+    // Runs file work (nKind: CFileProgressDlg::Kind) off this thread, with the progress window.
+    bool RunFileWork(uint8_t nKind, const std::string& strPath,
+                     const std::function<bool(const FileProgress&)>& work);
     std::string StartFolder() const;
     bool IsEditing() const;
     void UpdateCursor();
@@ -312,4 +331,8 @@ private:
     LayerManagerRunner m_runLayerManager;
     SendDialogRunner m_runSendDialog;
     ExportVideoRunner m_runExportVideo;
+    // File work.
+    bool m_bFileWork = false;
+    int m_nFileProgressDelayMs = 500; // CFileProgressDlg::kDelayMs
+    FileProgressObserver m_observeFileProgress;
 };

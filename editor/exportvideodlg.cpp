@@ -77,11 +77,11 @@ int CExportVideoDlg::exec()
 void CExportVideoDlg::Work()
 {
     CExportResult result;
-    std::unique_ptr<CAbstractMovie> movie;
-    if (!OpenProject(m_strProject, movie) || movie == nullptr) {
+    // The copy is only read: nothing is made beside it.
+    std::unique_ptr<CAbstractMovie> movie = ReadProjectFile(m_strProject);
+    if (movie == nullptr) {
         result.strError = "the greeting's copy cannot be read";
     } else {
-        RestoreProject(m_strProject);
         movie->m_rcStage = {0, 0, 800, 600};
         CProjectDoc doc(std::move(movie));
         if (!doc.CreateBuffers())

@@ -38,7 +38,7 @@ const std::vector<std::string>& RequiredButtonTexts()
         // Picker, send dialog and mail options.
         "aeok", "aecancel", "aesu", "aesd", "aedelete", "smsend", "smcancel", "smoptions",
         "smsendplayer", "smaddresslist", "smvoicemail", "moserver", "moaddress", "mook",
-        "mocancel",
+        "mocancel", "mosecplain", "mosecstarttls", "mosectls", "mopreview", "moplayer",
         // Spoken text.
         "pspmale", "pspfemale", "pspok", "pspcancel",
         // File browser.
@@ -61,6 +61,7 @@ std::vector<std::string> RequiredBitmapNames()
     std::vector<std::string> names = {
         "MAIN_WND", "MODUL_TABLA", "SMANISTOP", "MAIN_TOOLBAR", "FILE_MENU", "RIGHT_MENU",
         "TOOLBOX", "TOOLBOX_MINIMIZED", "OBJECT_PROPERTIES", "LAYER_MANAGER", "ADD_WAVE", "EXPORT_VIDEO",
+        "FILE_PROGRESS",
         "RAMA", "SOCOMBO", "SOSCROLLBAR", "EFFECTIMAGELIST", "SOSTATICANIMATIONS",
         "SOSTATICCLIPARTS", "SOSTATICBACKGROUNDS", "SOSTATICSOUNDS", "SOSTATICEFFECTS",
         "SOSTATICCADRU1", "SOSTATICCADRU2", "SOSTATICCADRU3", "EFFECT_PROPERTIES",

@@ -16,32 +16,7 @@
 #include <filesystem>
 #include <system_error>
 
-namespace {
-
 namespace fs = std::filesystem;
-
-// A folder of its own that goes when the export is done, whatever happened.
-class CScratchFolder {
-public:
-    CScratchFolder()
-        : m_strPath(platform::MakeTempDirectory("vimble-export-"))
-    {
-    }
-    ~CScratchFolder()
-    {
-        std::error_code ec;
-        if (!m_strPath.empty())
-            fs::remove_all(m_strPath, ec);
-    }
-    CScratchFolder(const CScratchFolder&) = delete;
-    CScratchFolder& operator=(const CScratchFolder&) = delete;
-    const std::string& Path() const { return m_strPath; }
-
-private:
-    std::string m_strPath;
-};
-
-} // namespace
 
 void CEditorDialog::OpenSendDialog()
 {
@@ -82,7 +57,7 @@ std::string CEditorDialog::ExportPlayer()
     // The greeting as it is now, bundled with the player (and its sounds and fonts when the
     // data directory has them) in a scratch folder; the export folder gets the whole file in
     // one step, or nothing.
-    CScratchFolder scratch;
+    platform::CTempFolder scratch("vimble-export-");
     const std::string copy = platform::JoinPath(scratch.Path(), name + ".kel");
     const std::string bundle = platform::JoinPath(scratch.Path(), name + ".exe");
     const bool bWithData = platform::FileExists(playerData);

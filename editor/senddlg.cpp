@@ -10,6 +10,7 @@
 #include "model/projectfile.h"
 #include "platform/files.h"
 #include "platform/message.h"
+#include "platform/secret.h"
 #include "platform/settings.h"
 #include "platform/text.h"
 #include "playback/projectdoc.h"
@@ -85,8 +86,7 @@ CSendMailDlg::CSendMailDlg(CEditorDialog& editor)
     , m_pTo(MakeLine(this, IDC_SM_TO, kToRect))
     , m_pSubject(MakeLine(this, IDC_SM_SUBJECT, kSubjectRect))
     , m_pText(new QPlainTextEdit(this))
-    , m_strServer(platform::ReadSettingString("MailServer"))
-    , m_strAddress(platform::ReadSettingString("MailAddress"))
+    , m_settings(CMailSettings::Load())
 {
     setModal(true);
     if (const faces::WindowFace* face = faces::FindWindow(kFace))
@@ -153,19 +153,51 @@ void CSendMailDlg::OnCommand(int nId)
     }
 }
 
-void CSendMailDlg::OpenOptions()
+bool CSendMailDlg::OpenOptions(const std::string& strPasswordNote)
 {
     CMailOptionsDlg dlg(0, this);
-    dlg.m_strServer = m_strServer;
-    dlg.m_strAddress = m_strAddress;
+    dlg.m_strServer = m_settings.m_strServer;
+    dlg.m_strAddress = m_settings.m_strAddress;
+    dlg.m_nSecurity = m_settings.m_nSecurity;
+    dlg.m_strUser = m_settings.m_strUser;
+    dlg.m_bPreview = m_settings.m_bPreview;
+    dlg.m_bAttachPlayer = m_settings.m_bAttachPlayer;
+    dlg.AskForPassword(strPasswordNote);
     const bool bOk = m_runOptions ? m_runOptions(dlg) : dlg.exec() == QDialog::Accepted;
-    if (!bOk)
-        return;
-    m_strServer = dlg.m_strServer;
-    m_strAddress = dlg.m_strAddress;
-    // They are kept for the next greeting.
-    platform::WriteSettingString("MailServer", m_strServer);
-    platform::WriteSettingString("MailAddress", m_strAddress);
+    if (!bOk) {
+        platform::WipeSecret(dlg.m_strPassword);
+        return false;
+    }
+    m_settings.m_strServer = dlg.m_strServer;
+    m_settings.m_strAddress = dlg.m_strAddress;
+    m_settings.m_nSecurity = dlg.m_nSecurity;
+    m_settings.m_strUser = dlg.m_strUser;
+    m_settings.m_bPreview = dlg.m_bPreview;
+    m_settings.m_bAttachPlayer = dlg.m_bAttachPlayer || !dlg.m_bPreview;
+    // They are kept for the next greeting; the password only in the keyring (or, without
+    // one, in memory until the program ends).
+    m_settings.Save();
+    if (!dlg.m_strPassword.empty() && !m_settings.m_strUser.empty()) {
+        const std::string note = KeepMailPassword(
+            m_settings.m_strServer, m_settings.m_strUser, dlg.m_strPassword);
+        platform::WipeSecret(dlg.m_strPassword);
+        if (!note.empty() && strPasswordNote.empty())
+            platform::ShowMessage(note);
+    }
+    platform::WipeSecret(dlg.m_strPassword);
+    return true;
+}
+
+bool CSendMailDlg::PasswordForSend(std::string& password)
+{
+    password = SessionMailPassword(m_settings.m_strServer, m_settings.m_strUser);
+    if (!password.empty() || platform::SecretServiceAvailable())
+        return true; // the worker asks the keyring
+    if (!OpenOptions("no keyring: type it for this session"))
+        return false;
+    // The options may have changed the login; the password asked for is the new one's.
+    password = SessionMailPassword(m_settings.m_strServer, m_settings.m_strUser);
+    return !password.empty() || m_settings.m_strUser.empty();
 }
 
 void CSendMailDlg::PickAddress()
@@ -188,12 +220,13 @@ std::string CSendMailDlg::WhyNotSendable() const
         if (IsUnsafeAddress(address))
             return "The address \"" + address + "\" cannot be used: it holds \"<\", \">\" or a "
                    "control character.";
-    if (m_strServer.empty())
+    const std::string& address = m_settings.m_strAddress;
+    if (m_settings.m_strServer.empty())
         return "Give the mail server in the options first.";
-    if (m_strAddress.empty())
+    if (address.empty())
         return "Give your e-mail address in the options first.";
-    if (IsUnsafeAddress(m_strAddress) || SplitRecipients(m_strAddress).size() != 1)
-        return "Your address \"" + m_strAddress + "\" cannot be used as a sender.";
+    if (IsUnsafeAddress(address) || SplitRecipients(address).size() != 1)
+        return "Your address \"" + address + "\" cannot be used as a sender.";
     return {};
 }
 
@@ -220,6 +253,11 @@ void CSendMailDlg::OnSend()
         Refuse("There is no greeting to send.");
         return;
     }
+    std::string password;
+    if (!m_settings.m_strUser.empty() && !PasswordForSend(password)) {
+        Refuse("The greeting was not sent: the mail server's login needs its password.");
+        return;
+    }
     // The greeting as it is in the editor, changes not yet saved included, in a folder of its
     // own: the worker consumes the copy and removes the folder when it is done.
     const std::string folder = platform::MakeTempDirectory("vimble-send-");
@@ -239,9 +277,16 @@ void CSendMailDlg::OnSend()
     thread->m_strTo = CodePage(m_pTo->text());
     thread->m_strSubject = CodePage(m_pSubject->text());
     thread->m_strText = WithCrLf(CodePage(m_pText->toPlainText()));
-    thread->m_strFrom = m_strAddress;
-    thread->m_strServer = m_strServer;
-    thread->m_bSendPlayer = m_bSendPlayer;
+    thread->m_strFrom = m_settings.m_strAddress;
+    thread->m_strServer = m_settings.m_strServer;
+    thread->m_nSecurity = m_settings.Security();
+    thread->m_strUser = m_settings.m_strUser;
+    thread->m_strPassword = password;
+    platform::WipeSecret(password);
+    thread->m_bPreview = m_settings.m_bPreview;
+    thread->m_bAttachPlayer = m_settings.m_bAttachPlayer;
+    // Without the attachment the player's data has nothing to go with.
+    thread->m_bSendPlayer = m_bSendPlayer && m_settings.m_bAttachPlayer;
     thread->m_strProjectPath = copy;
     thread->m_strOwnedFolder = folder;
     thread->m_pHost = &CEditorMailHost::Get();

@@ -5,6 +5,7 @@
 // from starting is said, and the dialog stays with everything typed.
 #pragma once
 
+#include "editor/mailsettings.h"
 #include "editor/skin.h"
 
 #include <functional>
@@ -32,7 +33,7 @@ constexpr int IDC_SM_VOICEMAIL = 1262;
 class CSendMailDlg : public CSkinnedDialog {
     Q_OBJECT
 public:
-    // The mail settings start from "MailServer" and "MailAddress".
+    // The mail settings start from the saved ones (CMailSettings).
     explicit CSendMailDlg(CEditorDialog& editor);
 
     // The dialogs it opens run through these; by default modally. Tests put their answers in.
@@ -48,8 +49,9 @@ public:
     QPlainTextEdit* Text() const { return m_pText; }
     CMyBitmapButton* Button(int nId) const { return m_skin.Button(nId); }
     bool IsPlayerOn() const { return m_bSendPlayer; }
-    const std::string& GetServer() const { return m_strServer; }
-    const std::string& GetAddress() const { return m_strAddress; }
+    const std::string& GetServer() const { return m_settings.m_strServer; }
+    const std::string& GetAddress() const { return m_settings.m_strAddress; }
+    const CMailSettings& GetMailSettings() const { return m_settings; }
     // Why the last Send did not start (empty when it did, or before one).
     const std::string& GetRefusal() const { return m_strRefusal; }
 
@@ -57,7 +59,12 @@ protected:
     void OnCommand(int nId) override;
 
 private:
-    void OpenOptions();
+    // Runs the mail options; with a note, the password field is the one to type into. False
+    // when they were cancelled.
+    bool OpenOptions(const std::string& strPasswordNote = {});
+    // The login's password for the worker: the one kept for this session, or, with no keyring
+    // to look it up in, the one asked for now. False when the send cannot go (it was not given).
+    bool PasswordForSend(std::string& password);
     void PickAddress();
     void OnSend();
     // Says why the send does not start and keeps the dialog.
@@ -71,8 +78,7 @@ private:
     QPlainTextEdit* m_pText;
     bool m_bSendPlayer = false;
     bool m_bVoiceMail = false;
-    std::string m_strServer;  // the mail settings, UTF-8 as the settings keep them
-    std::string m_strAddress;
+    CMailSettings m_settings; // UTF-8 as the settings keep them
     std::string m_strRefusal;
     OptionsRunner m_runOptions;
     PickerRunner m_runPicker;

@@ -5,8 +5,13 @@
 #include "platform/message.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <iterator>
 #include <mutex>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -96,11 +101,51 @@ bool CAddressList::Save(const std::string& path) const
     return platform::ReplaceFileContent(path, ar.Buffer());
 }
 
+namespace {
+
+bool IsWritableFolder(const std::string& folder)
+{
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+// The person's own data folder for the program.
+std::string OwnDataFolder()
+{
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    if (dataHome != nullptr && *dataHome == '/')
+        return platform::JoinPath(dataHome, "vimble-email");
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || *home == '\0')
+        return {};
+    return platform::JoinPath(platform::JoinPath(home, ".local/share"), "vimble-email");
+}
+
+} // namespace
+
 std::string AddressBookPath(const std::string& dataDir)
 {
     if (dataDir.empty())
         return {};
-    return platform::JoinPath(dataDir, "book.dat");
+    const std::string shared = platform::JoinPath(dataDir, "book.dat");
+    struct stat info {};
+    const bool bFolder = ::stat(dataDir.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    // A folder that is not there (yet) or can be written keeps the book as it always did.
+    if (!bFolder
+        || (IsWritableFolder(dataDir)
+            && (!platform::FileExists(shared) || ::access(shared.c_str(), W_OK) == 0)))
+        return shared;
+    const std::string folder = OwnDataFolder();
+    if (folder.empty())
+        return shared;
+    const std::string own = platform::JoinPath(folder, "book.dat");
+    if (!platform::FileExists(own)) {
+        std::error_code ec;
+        std::filesystem::create_directories(folder, ec);
+        // The copy is the person's to change, whatever the shared file's mode was.
+        if (platform::FileExists(shared) && platform::CopyFileTo(shared, own))
+            ::chmod(own.c_str(), 0644);
+    }
+    return own;
 }
 
 std::mutex& AddressBookMutex()

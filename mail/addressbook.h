@@ -42,7 +42,10 @@ private:
     std::list<std::string> m_list;
 };
 
-// "book.dat" in the data directory; empty when no data directory is given.
+// "book.dat" in the data directory; empty when no data directory is given. A data directory
+// the person cannot write (an installed, shared one) keeps no address book of theirs: the book
+// is then "vimble-email/book.dat" in their own data folder ($XDG_DATA_HOME, else
+// ~/.local/share), started from the shared one's entries when there is one.
 std::string AddressBookPath(const std::string& dataDir);
 
 // What the mail worker does after a successful send: loads the book at path (when it exists),

@@ -4,9 +4,11 @@
 #include "mail/base64.h"
 #include "mail/bundle.h"
 #include "mail/message.h"
+#include "mail/preview.h"
 #include "mail/smtp.h"
 #include "platform/files.h"
 #include "platform/message.h"
+#include "platform/secret.h"
 #include "platform/settings.h"
 #include "platform/strings.h"
 #include "platform/text.h"
@@ -99,6 +101,77 @@ std::string BundleFailure(const std::string& project, const std::string& dataDir
     if (!platform::FileExists(copy))
         return platform::FileNameOf(project) + " cannot be read";
     return "the player bundle cannot be written for " + platform::FileNameOf(project);
+}
+
+// Overwrites a text that held a password when it goes out of scope, whichever way that is.
+class CSecretWiper {
+public:
+    explicit CSecretWiper(std::string& secret)
+        : m_secret(secret)
+    {
+    }
+    ~CSecretWiper() { platform::WipeSecret(m_secret); }
+    CSecretWiper(const CSecretWiper&) = delete;
+    CSecretWiper& operator=(const CSecretWiper&) = delete;
+
+private:
+    std::string& m_secret;
+};
+
+// One step of a login: sends line (which may hold the password: it is never quoted in a
+// failure) and reads the answer.
+bool LoginStep(CSmtpConnection& connection, std::string line, int& code, std::string& reason)
+{
+    CSecretWiper wiper(line);
+    std::string text;
+    line += "\r\n";
+    return connection.Send(line, reason) && connection.ReadReply(code, text, reason);
+}
+
+// Logs in with AUTH PLAIN, or LOGIN when the server offers only that. False with the reason;
+// bQuit says whether the talk can still be ended politely.
+bool LogIn(CSmtpConnection& connection, const CSmtpCapabilities& capabilities,
+    const std::string& server, const std::string& user, const std::string& password,
+    std::string& reason, bool& bQuit)
+{
+    bQuit = true;
+    // Only the loopback address keeps a login in the clear from the network.
+    if (!connection.IsTls() && !connection.IsLoopback()) {
+        reason = "the mail server " + server
+            + " offers a login only without TLS, which would let others read the password";
+        return false;
+    }
+    if (!capabilities.m_bAuthPlain && !capabilities.m_bAuthLogin) {
+        reason = capabilities.m_bAuth
+            ? "the mail server " + server
+                + " offers no login this program can use (AUTH PLAIN or LOGIN)"
+            : "the mail server " + server + " offers no login, and the settings ask for one";
+        return false;
+    }
+    int code = 0;
+    bool answered = true;
+    if (capabilities.m_bAuthPlain) {
+        std::string credentials = std::string(1, '\0') + user + std::string(1, '\0') + password;
+        std::string encoded = Base64Line(credentials);
+        CSecretWiper credentialsWiper(credentials);
+        CSecretWiper encodedWiper(encoded);
+        answered = LoginStep(connection, "AUTH PLAIN " + encoded, code, reason);
+    } else {
+        answered = LoginStep(connection, "AUTH LOGIN", code, reason)
+            && (code != 334 || LoginStep(connection, Base64Line(user), code, reason))
+            && (code != 334 || LoginStep(connection, Base64Line(password), code, reason));
+    }
+    if (!answered) {
+        bQuit = false;
+        return false;
+    }
+    if (code == 235)
+        return true;
+    reason = code / 100 == 4 ? "the mail server " + server
+            + " cannot check the user name and password now (" + std::to_string(code) + ")"
+                             : "the mail server " + server + " refused the user name or password ("
+            + std::to_string(code) + ")";
+    return false;
 }
 
 } // namespace
@@ -225,12 +298,81 @@ bool CMailThread::PrepareAttachment()
     return true;
 }
 
+bool CMailThread::LoginPassword(std::string& password)
+{
+    password = m_strPassword;
+    if (!password.empty())
+        return true;
+    std::string why;
+    platform::SecretResult found
+        = platform::LookupMailPassword(m_strServer, m_strUser, password, why);
+    if (IsCancelled()) {
+        Fail(kCancelledReason);
+        return false;
+    }
+    if (found == platform::SecretResult::found && !password.empty())
+        return true;
+    platform::WipeSecret(password);
+    Fail("no password is known for " + m_strUser + " at the mail server " + m_strServer
+        + (found == platform::SecretResult::noService && !why.empty() ? " (" + why + ")" : ""));
+    return false;
+}
+
+bool CMailThread::Hello(
+    CSmtpConnection& connection, const std::string& password, int64_t& sizeLimit)
+{
+    sizeLimit = 0;
+    const bool login = !m_strUser.empty();
+    // Plain mail without a login talks as it always did.
+    if (m_nSecurity == mailSecurityPlain && !login)
+        return Command(connection, "HELO " + LocalHostName(), 2);
+    if (!Command(connection, "EHLO " + LocalHostName(), 2))
+        return false;
+    CSmtpCapabilities capabilities = ParseEhloReply(connection.ReplyLines());
+    if (m_nSecurity == mailSecurityStartTls) {
+        if (!capabilities.m_bStartTls) {
+            Fail("the mail server " + m_strServer
+                + " offers no STARTTLS, and the settings ask for it");
+            Quit(connection);
+            return false;
+        }
+        std::string reason;
+        if (!Command(connection, "STARTTLS", 2))
+            return false;
+        if (!connection.StartTls(reason)) {
+            Fail(reason);
+            return false;
+        }
+        // What the server offered in the clear may have been changed on the way: ask again.
+        if (!Command(connection, "EHLO " + LocalHostName(), 2))
+            return false;
+        capabilities = ParseEhloReply(connection.ReplyLines());
+    }
+    sizeLimit = capabilities.m_nSizeLimit;
+    if (!login)
+        return true;
+    std::string reason;
+    bool bQuit = true;
+    if (LogIn(connection, capabilities, m_strServer, m_strUser, password, reason, bQuit))
+        return true;
+    Fail(reason);
+    if (bQuit)
+        Quit(connection);
+    return false;
+}
+
 void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
 {
     std::string reason;
     int code = 0;
     std::string text;
-    if (!connection.Connect(reason) || !connection.ReadReply(code, text, reason)) {
+    std::string password;
+    CSecretWiper wiper(password);
+    if (!m_strUser.empty() && !LoginPassword(password))
+        return;
+    if (!connection.Connect(reason)
+        || (m_nSecurity == mailSecurityTls && !connection.StartTls(reason))
+        || !connection.ReadReply(code, text, reason)) {
         Fail(reason);
         return;
     }
@@ -239,8 +381,11 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
             "the mail server " + m_strServer + " refused the connection: " + ReplyText(code, text));
         return;
     }
-    if (!Command(connection, "HELO " + LocalHostName(), 2)
-        || !Command(connection, "MAIL FROM:<" + SingleLine(m_strFrom) + ">", 2))
+    int64_t sizeLimit = 0;
+    if (!Hello(connection, password, sizeLimit))
+        return;
+    platform::WipeSecret(password);
+    if (!Command(connection, "MAIL FROM:<" + SingleLine(m_strFrom) + ">", 2))
         return;
     // A recipient the server refuses does not keep the greeting from the others; it is named
     // in the result. When every one is refused there is nobody to send to.
@@ -264,49 +409,73 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
         return;
     }
     m_strRefused = refused;
-    // The attachment is made before the message begins: once "DATA" is taken, the only way to
-    // stop without sending a greeting cut short is to drop the connection, which the server
-    // cannot tell from a network failure. Made here, a failure ends the talk with "QUIT".
+    // The message is made whole before it begins: once "DATA" is taken, the only way to stop
+    // without sending a greeting cut short is to drop the connection, which the server cannot
+    // tell from a network failure. Made here, a failure ends the talk with "QUIT". The preview
+    // is drawn from the project before the attachment consumes it.
+    CMailPreview preview;
+    if (m_bPreview
+        && !MakeMailPreview(m_strProjectPath, preview, reason, [this] { return IsCancelled(); }))
+        Fail(IsCancelled() ? std::string(kCancelledReason) : reason);
     platform::CFile mime;
-    if (PrepareAttachment() && !mime.Open(m_strMimePath, platform::CFile::modeRead))
+    if (!m_bFailed && m_bAttachPlayer && PrepareAttachment()
+        && !mime.Open(m_strMimePath, platform::CFile::modeRead))
         Fail(kBuildFailure + std::string("the encoded attachment cannot be read"));
     if (m_bFailed) {
         Quit(connection);
         return;
     }
-    const int64_t mimeLength = platform::FileLength(m_strMimePath);
+    const std::string domain = MessageIdDomain(m_strFrom, LocalHostName());
+    // The plain form is the message as it always went out.
+    const bool plainForm = !m_bPreview && m_bAttachPlayer;
+    const CMailForm form = plainForm
+        ? MakeMailForm(m_strSubject, m_strText, domain, start)
+        : MakeMailForm(m_strSubject, m_strText, domain, start, m_bPreview, m_bAttachPlayer);
+    std::string rows = MailHeaderRows(m_strTo, m_strFrom, start, m_strSubject, form)
+        + (plainForm ? MailTextRows(m_strText, form)
+                     : MailBodyRows(m_strText, form, preview.m_strPicture));
+    preview.m_strPicture.clear();
+    preview.m_strPicture.shrink_to_fit();
+    const std::string closing = form.m_bAttachment ? MailClosingRows(form) : std::string();
+    const int64_t mimeLength = form.m_bAttachment ? platform::FileLength(m_strMimePath) : 0;
+    const int64_t messageSize = static_cast<int64_t>(rows.size() + closing.size()) + mimeLength;
+    if (sizeLimit > 0 && messageSize > sizeLimit) {
+        Fail("the greeting is " + std::to_string(messageSize) + " bytes, more than the "
+            + std::to_string(sizeLimit) + " bytes the mail server " + m_strServer + " takes");
+        Quit(connection);
+        return;
+    }
     if (!Command(connection, "DATA", 3))
         return;
 
-    const CMailForm form
-        = MakeMailForm(m_strSubject, m_strText, MessageIdDomain(m_strFrom, LocalHostName()), start);
     CMailDataStream data(
         [&](const char* bytes, size_t size) { return connection.Send(bytes, size, reason); });
-    if (!data.Write(MailHeaderRows(m_strTo, m_strFrom, start, m_strSubject, form))
-        || !data.Write(MailTextRows(m_strText, form))) {
+    if (!data.Write(rows)) {
         Fail(reason);
         return;
     }
-    std::vector<char> block(kDataBlock);
-    int64_t streamed = 0;
-    for (;;) {
-        size_t n = mime.Read(block.data(), block.size());
-        if (!data.Write(block.data(), n)) {
-            Fail(reason);
+    if (form.m_bAttachment) {
+        std::vector<char> block(kDataBlock);
+        int64_t streamed = 0;
+        for (;;) {
+            size_t n = mime.Read(block.data(), block.size());
+            if (!data.Write(block.data(), n)) {
+                Fail(reason);
+                return;
+            }
+            streamed += static_cast<int64_t>(n);
+            if (n < block.size())
+                break;
+        }
+        mime.Close();
+        // A part that came back short is not sent as a whole message: the connection is
+        // dropped before the end of the data, so the server discards what it has.
+        if (streamed != mimeLength) {
+            Fail(kBuildFailure + std::string("the encoded attachment cannot be read"));
             return;
         }
-        streamed += static_cast<int64_t>(n);
-        if (n < block.size())
-            break;
     }
-    mime.Close();
-    // A part that came back short is not sent as a whole message: the connection is dropped
-    // before the end of the data, so the server discards what it has.
-    if (streamed != mimeLength) {
-        Fail(kBuildFailure + std::string("the encoded attachment cannot be read"));
-        return;
-    }
-    if (!data.Write(MailClosingRows(form)) || !data.Flush() || !connection.Send(".\r\n", reason)
+    if (!data.Write(closing) || !data.Flush() || !connection.Send(".\r\n", reason)
         || !connection.ReadReply(code, text, reason)) {
         Fail(reason);
         return;
@@ -384,6 +553,7 @@ int CMailThread::Run()
     CMailThread* self = this;
     g_pMailThread.compare_exchange_strong(self, nullptr);
 
+    platform::WipeSecret(m_strPassword);
     if (!m_strMimePath.empty())
         platform::DeleteFile(m_strMimePath);
     if (!m_strProjectPath.empty())
@@ -395,7 +565,8 @@ int CMailThread::Run()
     }
     // A cancel while the result box was open still keeps the address book as it is.
     m_bCancelled = m_bCancelled || IsCancelled();
-    if (!m_bFailed && m_bSendPlayer && !m_bCancelled)
+    // Without the attachment no player data went out, so there is nothing to remember.
+    if (!m_bFailed && m_bSendPlayer && m_bAttachPlayer && !m_bCancelled)
         AddToAddressBook(AddressBookPath(m_strDataDir), m_strTo);
     return m_bFailed ? 0 : 1;
 }

@@ -48,6 +48,16 @@ public:
     std::string m_strServer; // host name or address of the mail server, ":PORT" after it
                              // when the port is not 25
     bool m_bSendPlayer = false; // put "play.dat" into the bundle, and record the recipients
+    // How the talk with the server is protected: mailSecurityPlain as mail always went (HELO;
+    // with a user, EHLO and a login to this machine only), mailSecurityStartTls (EHLO, then
+    // STARTTLS, required) or mailSecurityTls (TLS from the first byte). See mail/smtp.h.
+    int m_nSecurity = 0;
+    std::string m_strUser; // the login name; empty: no login
+    std::string m_strPassword; // the login's password when the starter knows it; empty with a
+                               // user: looked up in the desktop's secret service by the worker
+    bool m_bPreview = false; // the text goes with an HTML version showing the greeting as an
+                             // inline animated picture (multipart/alternative)
+    bool m_bAttachPlayer = true; // the self-playing attachment goes with the message
     bool m_bFailed = false; // set by the first failing step
 
     int m_nTimeoutSeconds = 60; // the longest wait for connecting and for each reply
@@ -79,6 +89,13 @@ private:
     void Fail(const std::string& reason);
     bool IsCancelled() const;
     void Converse(CSmtpConnection& connection, std::time_t start);
+    // The password of m_strUser: m_strPassword, or the one the secret service keeps. False
+    // after failing the send.
+    bool LoginPassword(std::string& password);
+    // After the greeting: HELO, or EHLO with STARTTLS and the login the settings ask for.
+    // sizeLimit is the largest message the server takes (0: it says none). False after
+    // failing the send.
+    bool Hello(CSmtpConnection& connection, const std::string& password, int64_t& sizeLimit);
     bool Command(CSmtpConnection& connection, const std::string& line, int expectedClass);
     void Quit(CSmtpConnection& connection);
     bool PrepareAttachment();

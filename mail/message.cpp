@@ -63,6 +63,101 @@ void QuoteLine(const std::string& line, std::string& out)
     }
 }
 
+// What opens the body of every message, before the first boundary line.
+constexpr char kPreamble[] = "This is a multi-part message in MIME format.And your mail-reader "
+                             "doesn't understand MIME.\r\n";
+// The names the inner parts' boundaries start with; none begins with another or with the
+// message's own boundary.
+constexpr char kAlternativeBoundary[] = "alternativebyVelmorant";
+constexpr char kRelatedBoundary[] = "relatedbyVelmorant";
+
+// The text part from its first header line to the end of its text: the lines every message
+// carries between the boundary line that opens it and the empty line that ends it.
+std::string TextPartRows(const std::string& text, const CMailForm& form)
+{
+    std::string rows;
+    if (form.m_bQuotedText) {
+        rows += "Content-Type: text/plain; charset=windows-1252\r\n";
+        rows += "Content-Transfer-Encoding: quoted-printable\r\n";
+        rows += "\r\n";
+        rows += QuotedPrintable(WithCrLf(text)) + "\r\n";
+    } else {
+        rows += "Content-Type: text/plain; charset=us-ascii\r\n";
+        rows += "Content-Transfer-Encoding: 7bit\r\n";
+        rows += "\r\n";
+        rows += WithCrLf(text) + "\r\n";
+    }
+    return rows;
+}
+
+std::string EscapeHtml(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+// The logical screen size a GIF's header gives; false (nothing set) for anything shorter.
+bool GifSize(const std::string& picture, int& width, int& height)
+{
+    if (picture.size() < 10 || picture.compare(0, 3, "GIF") != 0)
+        return false;
+    const auto byte = [&](size_t at) { return static_cast<unsigned char>(picture[at]); };
+    width = byte(6) | byte(7) << 8;
+    height = byte(8) | byte(9) << 8;
+    return true;
+}
+
+// Base64 of RFC 2045 in lines of 76 characters, each ended by "\r\n".
+std::string Base64Lines(const std::string& bytes)
+{
+    static const char alphabet[]
+        = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string out;
+    out.reserve((bytes.size() + 2) / 3 * 4 * 78 / 76 + 2);
+    size_t column = 0;
+    const auto put = [&](char c) {
+        out.push_back(c);
+        if (++column == kMaxEncodedLine) {
+            out += "\r\n";
+            column = 0;
+        }
+    };
+    for (size_t i = 0; i < bytes.size(); i += 3) {
+        const size_t left = bytes.size() - i;
+        uint32_t group = static_cast<unsigned char>(bytes[i]) << 16;
+        if (left > 1)
+            group |= static_cast<unsigned char>(bytes[i + 1]) << 8;
+        if (left > 2)
+            group |= static_cast<unsigned char>(bytes[i + 2]);
+        put(alphabet[group >> 18 & 63]);
+        put(alphabet[group >> 12 & 63]);
+        put(left > 1 ? alphabet[group >> 6 & 63] : '=');
+        put(left > 2 ? alphabet[group & 63] : '=');
+    }
+    if (column != 0)
+        out += "\r\n";
+    return out;
+}
+
 std::string TwoDigits(int64_t value)
 {
     char text[24];
@@ -141,6 +236,37 @@ CMailForm MakeMailForm(const std::string& subject, const std::string& text,
     return form;
 }
 
+CMailForm MakeMailForm(const std::string& subject, const std::string& text,
+    const std::string& domain, std::time_t start, bool bPreview, bool bAttachment)
+{
+    CMailForm form = MakeMailForm(subject, text, domain, start);
+    form.m_bAttachment = bAttachment;
+    if (!bPreview)
+        return form;
+    form.m_bPreview = true;
+    // The inner boundaries have names of their own: a reader may take any line that begins
+    // with a boundary line for that boundary, so none may begin with another. The random part
+    // keeps the texts from holding them; the HTML and the encoded texts are made of the texts'
+    // own letters, so what the texts do not hold, they do not hold either.
+    const std::string texts[] = { subject, text, MailHtmlText(text, {}) };
+    const auto held = [&](const std::string& token) {
+        for (const std::string& piece : texts)
+            if (piece.find(token) != std::string::npos)
+                return true;
+        return false;
+    };
+    do
+        form.m_strAlternativeBoundary = std::string(kAlternativeBoundary) + "_" + RandomHex(16);
+    while (held(form.m_strAlternativeBoundary));
+    do
+        form.m_strRelatedBoundary = std::string(kRelatedBoundary) + "_" + RandomHex(16);
+    while (held(form.m_strRelatedBoundary));
+    do
+        form.m_strPictureId = "greeting." + RandomHex(16) + "@" + domain;
+    while (held(form.m_strPictureId));
+    return form;
+}
+
 std::string MailHeaderRows(const std::string& to, const std::string& from, std::time_t start,
     const std::string& subject, const CMailForm& form)
 {
@@ -166,24 +292,82 @@ std::string MailHeaderRows(const std::string& to, const std::string& from, std::
 
 std::string MailTextRows(const std::string& text, const CMailForm& form)
 {
-    std::string rows;
-    rows += "This is a multi-part message in MIME format.And your mail-reader doesn't understand "
-            "MIME.\r\n";
+    std::string rows = kPreamble;
     rows += "--" + form.m_strBoundary + "\r\n";
-    if (form.m_bQuotedText) {
-        rows += "Content-Type: text/plain; charset=windows-1252\r\n";
-        rows += "Content-Transfer-Encoding: quoted-printable\r\n";
-        rows += "\r\n";
-        rows += QuotedPrintable(WithCrLf(text)) + "\r\n";
-    } else {
-        rows += "Content-Type: text/plain; charset=us-ascii\r\n";
-        rows += "Content-Transfer-Encoding: 7bit\r\n";
-        rows += "\r\n";
-        rows += WithCrLf(text) + "\r\n";
-    }
+    rows += TextPartRows(text, form);
     rows += "\r\n";
     rows += "--" + form.m_strBoundary + "\r\n";
     return rows;
+}
+
+std::string MailBodyRows(const std::string& text, const CMailForm& form, const std::string& picture)
+{
+    if (!form.m_bPreview && form.m_bAttachment)
+        return MailTextRows(text, form);
+    std::string rows = kPreamble;
+    rows += "--" + form.m_strBoundary + "\r\n";
+    if (form.m_bPreview) {
+        const std::string& alternative = form.m_strAlternativeBoundary;
+        const std::string& related = form.m_strRelatedBoundary;
+        rows += "Content-Type: multipart/alternative; boundary=\"" + alternative + "\"\r\n";
+        rows += "\r\n";
+        rows += "--" + alternative + "\r\n";
+        rows += TextPartRows(text, form);
+        rows += "\r\n";
+        rows += "--" + alternative + "\r\n";
+        rows += "Content-Type: multipart/related; boundary=\"" + related
+            + "\"; type=\"text/html\"\r\n";
+        rows += "\r\n";
+        rows += "--" + related + "\r\n";
+        rows += "Content-Type: text/html; charset=windows-1252\r\n";
+        rows += "Content-Transfer-Encoding: quoted-printable\r\n";
+        rows += "\r\n";
+        int width = 0, height = 0;
+        GifSize(picture, width, height);
+        rows += QuotedPrintable(MailHtmlText(text, form.m_strPictureId, width, height)) + "\r\n";
+        rows += "--" + related + "\r\n";
+        rows += "Content-Type: image/gif\r\n";
+        rows += "Content-Transfer-Encoding: base64\r\n";
+        rows += "Content-ID: <" + form.m_strPictureId + ">\r\n";
+        rows += "Content-Disposition: inline; filename=\"greeting.gif\"\r\n";
+        rows += "\r\n";
+        rows += Base64Lines(picture);
+        rows += "--" + related + "--\r\n";
+        rows += "\r\n";
+        rows += "--" + alternative + "--\r\n";
+    } else {
+        rows += TextPartRows(text, form);
+    }
+    rows += "\r\n";
+    rows += "--" + form.m_strBoundary + (form.m_bAttachment ? "\r\n" : "--\r\n");
+    return rows;
+}
+
+std::string MailHtmlText(
+    const std::string& text, const std::string& pictureId, int nWidth, int nHeight)
+{
+    std::string html = "<!DOCTYPE html>\r\n"
+                       "<html><head><meta http-equiv=\"Content-Type\" "
+                       "content=\"text/html; charset=windows-1252\"></head>\r\n"
+                       "<body>\r\n";
+    html += "<p><img src=\"cid:" + EscapeHtml(pictureId) + "\" alt=\"The greeting\"";
+    if (nWidth > 0 && nHeight > 0)
+        html += " width=\"" + std::to_string(nWidth) + "\" height=\"" + std::to_string(nHeight)
+            + "\"";
+    html += "></p>\r\n";
+    html += "<p>";
+    const std::string lines = WithCrLf(text);
+    for (size_t start = 0;;) {
+        const size_t end = lines.find("\r\n", start);
+        html += EscapeHtml(lines.substr(start, end == std::string::npos ? end : end - start));
+        if (end == std::string::npos)
+            break;
+        html += "<br>\r\n";
+        start = end + 2;
+    }
+    html += "</p>\r\n";
+    html += "</body></html>\r\n";
+    return html;
 }
 
 std::string MailClosingRows(const CMailForm& form)

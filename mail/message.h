@@ -25,6 +25,15 @@ struct CMailForm {
     std::string m_strBoundary = kMailBoundary; // the token between the double quotes
     std::string m_strMessageId; // "<...>" of the "Message-ID:" line; empty: no such line
     bool m_bQuotedText = false; // the text part goes out as quoted-printable windows-1252
+    // With a preview, the first part of the mixed message is multipart/alternative: the text
+    // part as above, then multipart/related with the text as HTML and the greeting as an
+    // inline animated GIF that the HTML shows by its Content-ID.
+    bool m_bPreview = false;
+    std::string m_strAlternativeBoundary; // set by MakeMailForm when m_bPreview
+    std::string m_strRelatedBoundary;
+    std::string m_strPictureId; // the GIF's Content-ID, without the angle brackets
+    // False: no attachment part follows the text; the body rows end with the closing boundary.
+    bool m_bAttachment = true;
 };
 
 // The form for a message with this subject and text: the usual boundary unless either holds
@@ -32,6 +41,14 @@ struct CMailForm {
 // text encoded when NeedsQuotedPrintable says so; a fresh message id dated start in domain.
 CMailForm MakeMailForm(const std::string& subject, const std::string& text,
     const std::string& domain, std::time_t start);
+
+// The same, with a preview and with or without the attachment; the boundaries and the
+// picture's id are chosen so that no text of the message holds them. With neither a preview
+// nor bAttachment false it is the form above. The inner boundaries are
+// "alternativebyVelmorant_" and "relatedbyVelmorant_" with 16 random hexadecimal digits, the
+// picture's id "greeting." + 16 random hexadecimal digits + "@" + domain.
+CMailForm MakeMailForm(const std::string& subject, const std::string& text,
+    const std::string& domain, std::time_t start, bool bPreview, bool bAttachment);
 
 // The header: To, From, Date, the fixed "MESSAGE_ID:" line, the "Message-ID:" line of the form
 // (when it has one), Subject, the MIME lines and the empty line that ends it. Line breaks
@@ -44,6 +61,21 @@ std::string MailHeaderRows(const std::string& to, const std::string& from, std::
 // m_bQuotedText the part says "charset=windows-1252" and "quoted-printable" and its text is
 // encoded so.
 std::string MailTextRows(const std::string& text, const CMailForm& form = {});
+// Everything after the header up to the attachment's base64 body: the preamble, the text part
+// (with form.m_bPreview the multipart/alternative part, picture being the GIF's bytes) and the
+// boundary line that opens the attachment; without form.m_bAttachment the rows end with the
+// closing boundary instead and nothing follows them. For the plain form it is MailTextRows.
+// The alternative holds the text part exactly as MailTextRows writes it, then the
+// multipart/related part: the HTML (MailHtmlText, quoted-printable windows-1252, the picture's
+// size taken from the GIF's header) and the GIF (base64 in lines of 76 characters, Content-ID
+// "<" + m_strPictureId + ">", shown inline as "greeting.gif").
+std::string MailBodyRows(
+    const std::string& text, const CMailForm& form, const std::string& picture = {});
+// The text as a small HTML page (windows-1252, the characters HTML gives meaning escaped, line
+// breaks kept as "<br>" and "\r\n") that shows the picture with this Content-ID above it, with
+// that width and height when both are above 0. Every line ends in "\r\n".
+std::string MailHtmlText(
+    const std::string& text, const std::string& pictureId, int nWidth = 0, int nHeight = 0);
 // The empty line after the attachment and the closing boundary line.
 std::string MailClosingRows(const CMailForm& form = {});
 

@@ -1,11 +1,17 @@
 #include "mail/smtp.h"
 
+#include <algorithm>
+#include <arpa/inet.h>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
+#include <openssl/bio.h>
+#include <openssl/err.h>
+#include <openssl/ssl.h>
+#include <openssl/x509v3.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
@@ -30,7 +36,141 @@ std::string SystemError(int error)
 
 constexpr char kCancelled[] = "the send was cancelled";
 
+std::string LowerCase(const std::string& text)
+{
+    std::string lower;
+    for (char c : text)
+        lower.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+    return lower;
+}
+
+// OpenSSL's own socket reads and writes would raise SIGPIPE on a connection the server has
+// closed; this one sends with MSG_NOSIGNAL. The descriptor is the BIO's data.
+int SocketOf(BIO* bio)
+{
+    return static_cast<int>(reinterpret_cast<intptr_t>(BIO_get_data(bio)));
+}
+
+int SocketBioWrite(BIO* bio, const char* data, int size)
+{
+    BIO_clear_retry_flags(bio);
+    ssize_t n = ::send(SocketOf(bio), data, static_cast<size_t>(size), MSG_NOSIGNAL);
+    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR))
+        BIO_set_retry_write(bio);
+    return static_cast<int>(n);
+}
+
+int SocketBioRead(BIO* bio, char* data, int size)
+{
+    BIO_clear_retry_flags(bio);
+    ssize_t n = ::recv(SocketOf(bio), data, static_cast<size_t>(size), 0);
+    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR))
+        BIO_set_retry_read(bio);
+    return static_cast<int>(n);
+}
+
+long SocketBioControl(BIO*, int command, long, void*)
+{
+    return command == BIO_CTRL_FLUSH ? 1 : 0;
+}
+
+int SocketBioCreate(BIO* bio)
+{
+    BIO_set_init(bio, 1);
+    return 1;
+}
+
+const BIO_METHOD* SocketBioMethod()
+{
+    static BIO_METHOD* method = [] {
+        BIO_METHOD* made = BIO_meth_new(BIO_get_new_index() | BIO_TYPE_SOURCE_SINK, "mail socket");
+        if (made != nullptr) {
+            BIO_meth_set_write(made, SocketBioWrite);
+            BIO_meth_set_read(made, SocketBioRead);
+            BIO_meth_set_ctrl(made, SocketBioControl);
+            BIO_meth_set_create(made, SocketBioCreate);
+        }
+        return made;
+    }();
+    return method;
+}
+
+std::string OpenSslError()
+{
+    unsigned long error = ERR_peek_last_error();
+    if (error == 0)
+        return "no reason given";
+    char text[256] = {};
+    ERR_error_string_n(error, text, sizeof text);
+    return text;
+}
+
+bool IsAddress(const std::string& host)
+{
+    in6_addr address6 {};
+    in_addr address4 {};
+    return ::inet_pton(AF_INET, host.c_str(), &address4) == 1
+        || ::inet_pton(AF_INET6, host.c_str(), &address6) == 1;
+}
+
 } // namespace
+
+int DefaultMailSecurity(int nPort)
+{
+    return nPort == 587 ? mailSecurityStartTls : nPort == 465 ? mailSecurityTls : mailSecurityPlain;
+}
+
+CSmtpCapabilities ParseEhloReply(const std::vector<std::string>& lines)
+{
+    CSmtpCapabilities capabilities;
+    for (size_t i = 1; i < lines.size(); ++i) {
+        std::vector<std::string> words;
+        std::string word;
+        for (char c : lines[i] + " ") {
+            if (c != ' ' && c != '\t') {
+                word.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
+            } else if (!word.empty()) {
+                words.push_back(word);
+                word.clear();
+            }
+        }
+        if (words.empty())
+            continue;
+        if (words[0] == "STARTTLS") {
+            capabilities.m_bStartTls = true;
+        } else if (words[0] == "AUTH") {
+            capabilities.m_bAuth = true;
+            for (size_t w = 1; w < words.size(); ++w) {
+                capabilities.m_bAuthPlain = capabilities.m_bAuthPlain || words[w] == "PLAIN";
+                capabilities.m_bAuthLogin = capabilities.m_bAuthLogin || words[w] == "LOGIN";
+            }
+        } else if (words[0] == "SIZE" && words.size() > 1 && words[1].size() <= 18
+            && words[1].find_first_not_of("0123456789") == std::string::npos) {
+            capabilities.m_nSizeLimit = std::stoll(words[1]);
+        }
+    }
+    return capabilities;
+}
+
+std::string Base64Line(const std::string& bytes)
+{
+    static const char alphabet[]
+        = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string out;
+    out.reserve((bytes.size() + 2) / 3 * 4);
+    for (size_t i = 0; i < bytes.size(); i += 3) {
+        uint32_t group = static_cast<uint8_t>(bytes[i]) << 16;
+        if (i + 1 < bytes.size())
+            group |= static_cast<uint8_t>(bytes[i + 1]) << 8;
+        if (i + 2 < bytes.size())
+            group |= static_cast<uint8_t>(bytes[i + 2]);
+        out.push_back(alphabet[(group >> 18) & 63]);
+        out.push_back(alphabet[(group >> 12) & 63]);
+        out.push_back(i + 1 < bytes.size() ? alphabet[(group >> 6) & 63] : '=');
+        out.push_back(i + 2 < bytes.size() ? alphabet[group & 63] : '=');
+    }
+    return out;
+}
 
 CMailCancel::CMailCancel()
     : m_nWake(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
@@ -90,6 +230,14 @@ CSmtpConnection::~CSmtpConnection()
 
 void CSmtpConnection::Close()
 {
+    if (m_pTls != nullptr) {
+        // One try at saying goodbye; the socket is non-blocking, so it never waits.
+        if (m_nSocket >= 0 && (m_pCancel == nullptr || !m_pCancel->IsCancelled()))
+            SSL_shutdown(m_pTls);
+        SSL_free(m_pTls);
+        m_pTls = nullptr;
+        ERR_clear_error();
+    }
     if (m_nSocket >= 0) {
         if (m_pCancel != nullptr)
             m_pCancel->CloseSocket(m_nSocket);
@@ -143,6 +291,7 @@ bool CSmtpConnection::Resolve(const std::string& server, std::string& reason)
         reason = "the mail server \"" + server + "\" has no valid port number";
         return false;
     }
+    m_strHost = host;
     bool valid = !host.empty() && host.size() <= 253;
     for (char c : host)
         valid = valid && IsHostNameChar(c);
@@ -151,9 +300,7 @@ bool CSmtpConnection::Resolve(const std::string& server, std::string& reason)
         return false;
     }
     // Names under "invalid" never resolve (RFC 6761); asking the resolver would only wait.
-    std::string lower;
-    for (char c : host)
-        lower.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+    std::string lower = LowerCase(host);
     while (!lower.empty() && lower.back() == '.')
         lower.pop_back();
     if (lower == "invalid"
@@ -251,6 +398,28 @@ bool CSmtpConnection::Send(const char* data, size_t size, std::string& reason)
         reason = "the connection to the mail server is closed";
         return false;
     }
+    while (size > 0 && m_pTls != nullptr) {
+        if (Cancelled(reason))
+            return false;
+        ERR_clear_error();
+        const int chunk = static_cast<int>(std::min<size_t>(size, 1 << 20));
+        int n = SSL_write(m_pTls, data, chunk);
+        if (n > 0) {
+            data += n;
+            size -= static_cast<size_t>(n);
+            continue;
+        }
+        int error = 0;
+        int waited = WaitForTls(n, error, reason, "sending");
+        if (waited == 0)
+            return false;
+        if (waited < 0) {
+            if (Cancelled(reason))
+                return false;
+            reason = "sending to the mail server " + m_strServer + " failed: " + TlsError(error);
+            return false;
+        }
+    }
     while (size > 0) {
         ssize_t n = ::send(m_nSocket, data, size, MSG_NOSIGNAL);
         if (n < 0 && errno == EINTR)
@@ -277,6 +446,7 @@ bool CSmtpConnection::ReadReply(int& code, std::string& text, std::string& reaso
 {
     code = 0;
     text.clear();
+    m_replyLines.clear();
     if (Cancelled(reason))
         return false;
     if (m_nSocket < 0) {
@@ -310,6 +480,7 @@ bool CSmtpConnection::ReadReply(int& code, std::string& text, std::string& reaso
             if (!text.empty())
                 text += " ";
             text += line.size() > 4 ? line.substr(4) : std::string();
+            m_replyLines.push_back(line.size() > 4 ? line.substr(4) : std::string());
             if (line.size() == 3 || line[3] == ' ')
                 return true;
             continue;
@@ -318,20 +489,177 @@ bool CSmtpConnection::ReadReply(int& code, std::string& text, std::string& reaso
             reason = "the mail server " + m_strServer + " sent a reply too long to be one";
             return false;
         }
-        if (!WaitFor(POLLIN, reason, "waiting for its reply"))
+        long n = Receive(buffer, sizeof buffer, reason);
+        if (n < 0)
             return false;
-        ssize_t n = ::recv(m_nSocket, buffer, sizeof buffer, 0);
-        if (n < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK))
-            continue;
-        if (n <= 0) {
+        if (n == 0) {
             if (Cancelled(reason))
                 return false;
-            reason = n == 0 ? "the mail server " + m_strServer + " closed the connection"
-                            : "receiving from the mail server " + m_strServer
-                    + " failed: " + SystemError(errno);
+            reason = "the mail server " + m_strServer + " closed the connection";
             return false;
         }
         m_strPending.append(buffer, static_cast<size_t>(n));
         replySize += static_cast<size_t>(n);
     }
+}
+
+long CSmtpConnection::Receive(char* buffer, size_t size, std::string& reason)
+{
+    if (m_pTls != nullptr) {
+        for (;;) {
+            if (Cancelled(reason))
+                return -1;
+            // Bytes may wait inside the session already: read first, wait only when told to.
+            ERR_clear_error();
+            int n = SSL_read(m_pTls, buffer, static_cast<int>(size));
+            if (n > 0)
+                return n;
+            int error = 0;
+            int waited = WaitForTls(n, error, reason, "waiting for its reply");
+            if (waited == 0)
+                return -1;
+            if (waited > 0)
+                continue;
+            if (Cancelled(reason))
+                return -1;
+            if (error == SSL_ERROR_ZERO_RETURN || (error == SSL_ERROR_SYSCALL && errno == 0))
+                return 0;
+            reason
+                = "receiving from the mail server " + m_strServer + " failed: " + TlsError(error);
+            return -1;
+        }
+    }
+    for (;;) {
+        if (!WaitFor(POLLIN, reason, "waiting for its reply"))
+            return -1;
+        ssize_t n = ::recv(m_nSocket, buffer, size, 0);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK))
+            continue;
+        if (n <= 0 && Cancelled(reason))
+            return -1;
+        if (n < 0) {
+            reason = "receiving from the mail server " + m_strServer
+                + " failed: " + SystemError(errno);
+            return -1;
+        }
+        return n;
+    }
+}
+
+int CSmtpConnection::WaitForTls(int result, int& error, std::string& reason, const char* what)
+{
+    error = SSL_get_error(m_pTls, result);
+    if (error == SSL_ERROR_WANT_READ)
+        return WaitFor(POLLIN, reason, what) ? 1 : 0;
+    if (error == SSL_ERROR_WANT_WRITE)
+        return WaitFor(POLLOUT, reason, what) ? 1 : 0;
+    return -1;
+}
+
+std::string CSmtpConnection::TlsError(int error) const
+{
+    if (error == SSL_ERROR_SYSCALL)
+        return errno != 0 ? SystemError(errno) : std::string("the connection ended");
+    if (error == SSL_ERROR_ZERO_RETURN)
+        return "the connection ended";
+    return OpenSslError();
+}
+
+bool CSmtpConnection::StartTls(std::string& reason)
+{
+    if (Cancelled(reason))
+        return false;
+    if (m_nSocket < 0) {
+        reason = "the connection to the mail server is closed";
+        return false;
+    }
+    // Nothing the server said in the clear may be taken for what it says under TLS.
+    m_strPending.clear();
+    ERR_clear_error();
+    SSL_CTX* context = SSL_CTX_new(TLS_client_method());
+    const BIO_METHOD* method = SocketBioMethod();
+    BIO* bio = method != nullptr ? BIO_new(method) : nullptr;
+    if (context == nullptr || bio == nullptr) {
+        reason = "TLS cannot be set up for the mail server " + m_strServer + ": " + OpenSslError();
+        SSL_CTX_free(context);
+        BIO_free(bio);
+        Close();
+        return false;
+    }
+    SSL_CTX_set_min_proto_version(context, TLS1_2_VERSION);
+    SSL_CTX_set_verify(context, SSL_VERIFY_PEER, nullptr);
+    SSL_CTX_set_default_verify_paths(context);
+#ifdef SSL_OP_IGNORE_UNEXPECTED_EOF
+    // A server that just drops the connection has ended it; its reply says the rest.
+    SSL_CTX_set_options(context, SSL_OP_IGNORE_UNEXPECTED_EOF);
+#endif
+    m_pTls = SSL_new(context);
+    SSL_CTX_free(context);
+    if (m_pTls == nullptr) {
+        BIO_free(bio);
+        reason = "TLS cannot be set up for the mail server " + m_strServer + ": " + OpenSslError();
+        Close();
+        return false;
+    }
+    BIO_set_data(bio, reinterpret_cast<void*>(static_cast<intptr_t>(m_nSocket)));
+    SSL_set_bio(m_pTls, bio, bio);
+    X509_VERIFY_PARAM* param = SSL_get0_param(m_pTls);
+    X509_VERIFY_PARAM_set_hostflags(param, X509_CHECK_FLAG_NO_PARTIAL_WILDCARDS);
+    std::string host = LowerCase(m_strHost);
+    while (!host.empty() && host.back() == '.')
+        host.pop_back();
+    if (IsAddress(host)) {
+        X509_VERIFY_PARAM_set1_ip_asc(param, host.c_str());
+    } else {
+        SSL_set_tlsext_host_name(m_pTls, host.c_str());
+        SSL_set1_host(m_pTls, host.c_str());
+    }
+    for (;;) {
+        if (Cancelled(reason)) {
+            Close();
+            return false;
+        }
+        ERR_clear_error();
+        int result = SSL_connect(m_pTls);
+        if (result == 1)
+            return true;
+        int error = 0;
+        int waited = WaitForTls(result, error, reason, "the TLS handshake");
+        if (waited > 0)
+            continue;
+        if (waited < 0 && !Cancelled(reason)) {
+            long verified = SSL_get_verify_result(m_pTls);
+            if (verified != X509_V_OK)
+                reason = "the certificate of the mail server " + m_strServer
+                    + " cannot be trusted: " + X509_verify_cert_error_string(verified);
+            else if (error == SSL_ERROR_ZERO_RETURN
+                || (error == SSL_ERROR_SYSCALL && (errno == 0 || errno == ECONNRESET)))
+                reason = "the mail server " + m_strServer
+                    + " closed the connection during the TLS handshake";
+            else
+                reason = "the TLS handshake with the mail server " + m_strServer
+                    + " failed: " + TlsError(error);
+        }
+        Close();
+        return false;
+    }
+}
+
+bool CSmtpConnection::IsLoopback() const
+{
+    sockaddr_storage peer {};
+    socklen_t length = sizeof peer;
+    if (m_nSocket < 0 || ::getpeername(m_nSocket, reinterpret_cast<sockaddr*>(&peer), &length) != 0)
+        return false;
+    if (peer.ss_family == AF_INET) {
+        const auto* address = reinterpret_cast<const sockaddr_in*>(&peer);
+        return (ntohl(address->sin_addr.s_addr) >> 24) == 127;
+    }
+    if (peer.ss_family == AF_INET6) {
+        const in6_addr& address = reinterpret_cast<const sockaddr_in6*>(&peer)->sin6_addr;
+        if (IN6_IS_ADDR_LOOPBACK(&address))
+            return true;
+        return IN6_IS_ADDR_V4MAPPED(&address) && address.s6_addr[12] == 127;
+    }
+    return false;
 }

@@ -13,6 +13,7 @@
 // contents, so the first 4096 bytes take a careful path.
 #include "model/lzss.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <memory>
@@ -52,16 +53,51 @@ uint64_t LoadOrdered64(const uint8_t* p)
 
 class CEncoder {
 public:
-    std::vector<uint8_t> Run(std::span<const uint8_t> input);
+    std::vector<uint8_t> Run(std::span<const uint8_t> input, const ProgressFunction& progress);
 
 private:
     using Node = uint16_t; // a ring position 0..N-1, kNil, or a root N+1..N+256
 
+    // The descent of one string down its tree. Two descents into different trees touch
+    // different nodes, so they can be stepped in turns and the processor overlaps their loads.
+    struct CWalk {
+        int m_nR;          // the string being inserted
+        int m_nP;          // the node reached
+        bool m_bGoRight;   // the side of m_nP to go on to
+        uint64_t m_nKey1;  // bytes 1..8 of the string, first byte most significant
+        uint64_t m_nKey9;  // bytes 9..16
+        uint8_t m_nKey17;  // byte 17
+        int m_nMatchLength;
+        int m_nMatchPosition;
+        uint32_t m_nChildren; // both children of m_nP, loaded along with its bytes
+    };
+    // The longest match of one string, as the last InsertNode left it.
+    struct CMatch {
+        uint16_t m_nPosition;
+        uint8_t m_nLength;
+    };
+
     void InitTree();
-    void InsertNode(int r);
+    void StartWalk(CWalk& walk, int r);
+    bool StepWalk(CWalk& walk);
+    void FinishWalk(const CWalk& walk);
+    CMatch InsertNode(int r);
+    bool ReplaceEqualNode(int q, int r);
+    void InsertTwoNodes(int r0, int r1, CMatch& match0, CMatch& match1);
     void DeleteNode(int p);
+    // Both children of p in one number: the left one in the low 16 bits.
+    uint32_t ChildrenOf(int p) const
+    {
+        uint32_t children;
+        std::memcpy(&children, m_child[p], sizeof children);
+        if constexpr (std::endian::native == std::endian::big)
+            children = children << 16 | children >> 16;
+        return children;
+    }
     // The child slot of p's parent that holds p.
     Node& SlotOf(int p) { return m_child[m_parent[p]][m_child[m_parent[p]][kRight] == p]; }
+    // Deletes the oldest string and puts input byte c in its place (no byte past the end).
+    void Slide(int s, const uint8_t* c);
 
     static constexpr int kLeft = 0;
     static constexpr int kRight = 1;
@@ -73,11 +109,8 @@ private:
     // m_parent[i]. m_child[N + 1 + c][kRight] is the root of the tree of strings that begin
     // with byte c. Both children side by side, in 16 bits, keep the trees in the first-level
     // cache.
-    Node m_child[kRingSize + 257][2];
+    alignas(4) Node m_child[kRingSize + 257][2];
     Node m_parent[kRingSize + 1];
-    // The longest match found by the last InsertNode.
-    int m_matchPosition;
-    int m_matchLength;
 };
 
 void CEncoder::InitTree()
@@ -88,59 +121,65 @@ void CEncoder::InitTree()
         m_parent[i] = kNil;
 }
 
-// Inserts the string at ring position r into the tree of its first byte and reports the
-// longest match met on the way down (the first one met, among equally long ones). A string
-// equal to r's in all F bytes is replaced by r, since r will stay in the ring longer.
-void CEncoder::InsertNode(int r)
+inline void CEncoder::StartWalk(CWalk& walk, int r)
 {
-    // Bytes 1..17 of the string being inserted (byte 0 chose the tree). Loaded in order of
-    // significance, eight of them compare in one step, and the first differing byte decides
-    // both the direction and the length of the match.
-    const uint64_t key1 = LoadOrdered64(m_ring + r + 1);
-    const uint64_t key9 = LoadOrdered64(m_ring + r + 9);
-    const uint8_t key17 = m_ring[r + 17];
-
-    bool goRight = true;
-    int p = kFirstRoot + m_ring[r];
+    walk.m_nR = r;
+    walk.m_nP = kFirstRoot + m_ring[r];
+    walk.m_bGoRight = true;
+    // Loaded in order of significance, eight bytes compare in one step, and the first
+    // differing byte decides both the direction and the length of the match.
+    walk.m_nKey1 = LoadOrdered64(m_ring + r + 1);
+    walk.m_nKey9 = LoadOrdered64(m_ring + r + 9);
+    walk.m_nKey17 = m_ring[r + 17];
+    walk.m_nMatchLength = 0;
+    walk.m_nMatchPosition = 0;
+    walk.m_nChildren = ChildrenOf(walk.m_nP);
     m_child[r][kLeft] = m_child[r][kRight] = kNil;
-    int matchLength = 0;
-    int matchPosition = 0;
-    for (;;) {
-        Node& child = m_child[p][goRight];
-        if (child == kNil) {
-            child = static_cast<Node>(r);
-            m_parent[r] = static_cast<Node>(p);
-            m_matchLength = matchLength;
-            m_matchPosition = matchPosition;
-            return;
-        }
-        p = child;
+}
 
-        // i: the first index in 1..F-1 where the strings at r and p differ, F if none.
-        const uint8_t* node = m_ring + p;
-        int i;
-        if (const uint64_t node1 = LoadOrdered64(node + 1); node1 != key1) {
-            i = 1 + std::countl_zero(node1 ^ key1) / 8;
-            goRight = key1 > node1;
-        } else if (const uint64_t node9 = LoadOrdered64(node + 9); node9 != key9) {
-            i = 9 + std::countl_zero(node9 ^ key9) / 8;
-            goRight = key9 > node9;
-        } else if (node[17] != key17) {
-            i = 17;
-            goRight = key17 > node[17];
-        } else {
-            i = kMaxMatch;
-        }
+// One step down: false when the walk has ended, either at an empty child slot (m_nP is the
+// node to hang the string from) or at a node equal in all F bytes (m_nP is the node to replace).
+inline bool CEncoder::StepWalk(CWalk& walk)
+{
+    const int child = static_cast<int>(walk.m_nChildren >> (walk.m_bGoRight ? 16 : 0)) & 0xFFFF;
+    if (child == kNil)
+        return false;
+    walk.m_nP = child;
+    walk.m_nChildren = ChildrenOf(child);
 
-        const bool longer = i > matchLength;
-        matchPosition = longer ? p : matchPosition;
-        matchLength = longer ? i : matchLength;
-        if (i >= kMaxMatch)
-            break;
+    // i: the first index in 1..F-1 where the strings at r and p differ, F if none.
+    const uint8_t* node = m_ring + child;
+    int i;
+    if (const uint64_t node1 = LoadOrdered64(node + 1); node1 != walk.m_nKey1) {
+        i = 1 + std::countl_zero(node1 ^ walk.m_nKey1) / 8;
+        walk.m_bGoRight = walk.m_nKey1 > node1;
+    } else if (const uint64_t node9 = LoadOrdered64(node + 9); node9 != walk.m_nKey9) {
+        i = 9 + std::countl_zero(node9 ^ walk.m_nKey9) / 8;
+        walk.m_bGoRight = walk.m_nKey9 > node9;
+    } else if (node[17] != walk.m_nKey17) {
+        i = 17;
+        walk.m_bGoRight = walk.m_nKey17 > node[17];
+    } else {
+        i = kMaxMatch;
     }
-    m_matchLength = matchLength;
-    m_matchPosition = matchPosition;
-    // r takes p's place in the tree.
+
+    const bool longer = i > walk.m_nMatchLength;
+    walk.m_nMatchPosition = longer ? child : walk.m_nMatchPosition;
+    walk.m_nMatchLength = longer ? i : walk.m_nMatchLength;
+    return i < kMaxMatch;
+}
+
+inline void CEncoder::FinishWalk(const CWalk& walk)
+{
+    const int r = walk.m_nR;
+    const int p = walk.m_nP;
+    if (walk.m_nMatchLength < kMaxMatch) {
+        m_child[p][walk.m_bGoRight] = static_cast<Node>(r);
+        m_parent[r] = static_cast<Node>(p);
+        return;
+    }
+    // A string equal to r's in all F bytes: r takes p's place in the tree, since r will stay in
+    // the ring longer.
     m_parent[r] = m_parent[p];
     m_child[r][kLeft] = m_child[p][kLeft];
     m_child[r][kRight] = m_child[p][kRight];
@@ -150,9 +189,72 @@ void CEncoder::InsertNode(int r)
     m_parent[p] = kNil;
 }
 
+// When the string at node q is in a tree and equal to the string at r in all F bytes, the
+// descent for r would end at q, the only node of its tree that equal, and report it as the
+// match: r takes q's place directly. False, and nothing done, when q is not such a node.
+inline bool CEncoder::ReplaceEqualNode(int q, int r)
+{
+    if (m_parent[q] == kNil || m_ring[q] != m_ring[r] || m_ring[q + 17] != m_ring[r + 17] ||
+        LoadOrdered64(m_ring + q + 1) != LoadOrdered64(m_ring + r + 1) ||
+        LoadOrdered64(m_ring + q + 9) != LoadOrdered64(m_ring + r + 9))
+        return false;
+    CWalk walk;
+    walk.m_nR = r;
+    walk.m_nP = q;
+    walk.m_bGoRight = false;
+    walk.m_nMatchLength = kMaxMatch;
+    FinishWalk(walk);
+    return true;
+}
+
+// Inserts the string at ring position r into the tree of its first byte and returns the
+// longest match met on the way down (the first one met, among equally long ones).
+CEncoder::CMatch CEncoder::InsertNode(int r)
+{
+    CWalk walk;
+    StartWalk(walk, r);
+    while (StepWalk(walk)) {
+    }
+    FinishWalk(walk);
+    return {static_cast<uint16_t>(walk.m_nMatchPosition),
+            static_cast<uint8_t>(walk.m_nMatchLength)};
+}
+
+// Inserts the strings at r0 and r1, which begin with different bytes and so go into different
+// trees: the two descents are independent, and stepping them in turns does what inserting r0
+// and then r1 does.
+void CEncoder::InsertTwoNodes(int r0, int r1, CMatch& match0, CMatch& match1)
+{
+    CWalk walk0;
+    CWalk walk1;
+    StartWalk(walk0, r0);
+    StartWalk(walk1, r1);
+    for (;;) {
+        const bool more0 = StepWalk(walk0);
+        const bool more1 = StepWalk(walk1);
+        if (!more0) {
+            if (more1)
+                while (StepWalk(walk1)) {
+                }
+            break;
+        }
+        if (!more1) {
+            while (StepWalk(walk0)) {
+            }
+            break;
+        }
+    }
+    FinishWalk(walk0);
+    FinishWalk(walk1);
+    match0 = {static_cast<uint16_t>(walk0.m_nMatchPosition),
+              static_cast<uint8_t>(walk0.m_nMatchLength)};
+    match1 = {static_cast<uint16_t>(walk1.m_nMatchPosition),
+              static_cast<uint8_t>(walk1.m_nMatchLength)};
+}
+
 // Removes node p from its tree (nothing when it is not in one). A node with two children is
 // replaced by the rightmost node of its left subtree.
-void CEncoder::DeleteNode(int p)
+inline void CEncoder::DeleteNode(int p)
 {
     if (m_parent[p] == kNil)
         return;
@@ -180,7 +282,25 @@ void CEncoder::DeleteNode(int p)
     m_parent[p] = kNil;
 }
 
-std::vector<uint8_t> CEncoder::Run(std::span<const uint8_t> input)
+inline void CEncoder::Slide(int s, const uint8_t* c)
+{
+    DeleteNode(s);
+    if (c != nullptr) {
+        m_ring[s] = *c;
+        if (s < kMaxMatch - 1)
+            m_ring[s + kRingSize] = *c;
+    }
+}
+
+// The window slides by the length of each item written, and for every byte it slides the
+// oldest string leaves the trees, one input byte is read and the next string goes in. That
+// sequence of tree operations does not depend on the matches found: every string goes in, in
+// input order. So the trees are brought up to date a block of strings at a time, keeping the
+// match of every string, and the items are then written from the matches of the strings they
+// start at. Within a block, operations on different trees may change places, which lets
+// neighbouring descents overlap; the bytes written stay exactly the same.
+std::vector<uint8_t> CEncoder::Run(std::span<const uint8_t> input,
+                                   const ProgressFunction& progress)
 {
     const uint8_t* in = input.data();
     const size_t inSize = input.size();
@@ -197,63 +317,89 @@ std::vector<uint8_t> CEncoder::Run(std::span<const uint8_t> input)
     out[0] = 0;
 
     InitTree();
-    int s = 0;           // where the next input byte goes, F ahead of r
-    int r = kFirstWrite; // the start of the string being coded
     std::memset(m_ring, kFill, kFirstWrite);
-    size_t inPos = 0;
-    int len = 0; // how many bytes of the look-ahead are real input
-    while (len < kMaxMatch && inPos < inSize)
-        m_ring[r + len++] = in[inPos++];
+    const size_t lookAhead = inSize < kMaxMatch ? inSize : kMaxMatch;
+    std::memcpy(m_ring + kFirstWrite, in, lookAhead);
 
-    // The F strings just before r begin with spaces; they go in first, nearest last, which
-    // keeps the trees from degenerating. Then r itself, which sets the first match.
+    // The match of the string at input index j is matches[j % kBlock].
+    constexpr size_t kBlock = 4096;
+    auto matches = std::make_unique<CMatch[]>(kBlock);
+
+    // The F strings just before the first one begin with spaces; they go in first, nearest
+    // last, which keeps the trees from degenerating. Then the first string itself.
     for (int i = 1; i <= kMaxMatch; ++i)
-        InsertNode(r - i);
-    InsertNode(r);
+        InsertNode(kFirstWrite - i);
+    matches[0] = InsertNode(kFirstWrite);
 
-    do {
-        if (m_matchLength > len)
-            m_matchLength = len; // near the end the match may run into stale bytes
-        if (m_matchLength <= kThreshold) {
-            m_matchLength = 1;
-            out[flagAt] |= mask;
-            out[o++] = m_ring[r];
-        } else {
-            out[o++] = static_cast<uint8_t>(m_matchPosition);
-            out[o++] = static_cast<uint8_t>(((m_matchPosition >> 4) & 0xF0) |
-                                            (m_matchLength - (kThreshold + 1)));
-        }
-        mask = static_cast<uint8_t>(mask << 1);
-        if (mask == 0) {
-            flagAt = o;
-            out[o++] = 0;
-            mask = 1;
+    constexpr size_t kProgressStep = 65536;
+    size_t nextProgress = kProgressStep;
+    size_t done = 1; // the strings whose matches are known: 0..done-1
+    size_t j = 0;    // the input index of the next item
+    while (j < inSize) {
+        // Bring the trees up to the end of the next block. String j enters once the string at
+        // ring position s = (j - 1) mod N has left and input byte j + F - 1 (if any) has taken
+        // its place; it goes in at r = (4078 + j) mod N.
+        const size_t blockEnd = std::min(inSize, (done / kBlock + 1) * kBlock);
+        while (done < blockEnd) {
+            const int s = static_cast<int>((done - 1) & kRingMask);
+            const int r = static_cast<int>((kFirstWrite + done) & kRingMask);
+            Slide(s, done + kMaxMatch - 1 < inSize ? in + done + kMaxMatch - 1 : nullptr);
+            if (const CMatch previous = matches[(done - 1) % kBlock];
+                previous.m_nLength == kMaxMatch &&
+                ReplaceEqualNode((previous.m_nPosition + 1) & kRingMask, r)) {
+                matches[done % kBlock] = {static_cast<uint16_t>((previous.m_nPosition + 1) &
+                                                                kRingMask),
+                                          static_cast<uint8_t>(kMaxMatch)};
+                ++done;
+                continue;
+            }
+            if (done + 1 < blockEnd && done + kMaxMatch < inSize) {
+                // Two strings side by side go in together when they are in different trees and
+                // the second deletion does not touch the first string's tree.
+                const int s1 = (s + 1) & kRingMask;
+                const uint8_t first0 = in[done];
+                const uint8_t first1 = in[done + 1];
+                if (first0 != first1 && (m_parent[s1] == kNil || m_ring[s1] != first0)) {
+                    Slide(s1, in + done + kMaxMatch);
+                    InsertTwoNodes(r, (r + 1) & kRingMask, matches[done % kBlock],
+                                   matches[(done + 1) % kBlock]);
+                    done += 2;
+                    continue;
+                }
+            }
+            matches[done % kBlock] = InsertNode(r);
+            ++done;
         }
 
-        // Slide the window by the length just coded: the oldest string leaves the trees, a new
-        // input byte takes its place in the ring and the next string goes in.
-        const int lastMatchLength = m_matchLength;
-        int i = 0;
-        for (; i < lastMatchLength && inPos < inSize; ++i) {
-            const uint8_t c = in[inPos++];
-            DeleteNode(s);
-            m_ring[s] = c;
-            if (s < kMaxMatch - 1)
-                m_ring[s + kRingSize] = c;
-            s = (s + 1) & kRingMask;
-            r = (r + 1) & kRingMask;
-            InsertNode(r);
+        // Write the items that start in this block.
+        for (; j < done; ) {
+            const CMatch match = matches[j % kBlock];
+            // Near the end the match may run into stale bytes.
+            size_t length = std::min<size_t>(match.m_nLength, inSize - j);
+            if (length <= kThreshold) {
+                length = 1;
+                out[flagAt] |= mask;
+                out[o++] = in[j];
+            } else {
+                out[o++] = static_cast<uint8_t>(match.m_nPosition);
+                out[o++] = static_cast<uint8_t>(((match.m_nPosition >> 4) & 0xF0) |
+                                                (length - (kThreshold + 1)));
+            }
+            mask = static_cast<uint8_t>(mask << 1);
+            if (mask == 0) {
+                flagAt = o;
+                out[o++] = 0;
+                mask = 1;
+            }
+            j += length;
         }
-        // Past the end of the input nothing is read: the ring keeps its old bytes at s, the
-        // look-ahead shrinks, and strings are still inserted while any of it remains.
-        for (; i < lastMatchLength; ++i) {
-            DeleteNode(s);
-            s = (s + 1) & kRingMask;
-            r = (r + 1) & kRingMask;
-            if (--len)
-                InsertNode(r);
+        if (progress && j >= nextProgress && j < inSize) {
+            progress(j, inSize);
+            nextProgress = (j / kProgressStep + 1) * kProgressStep;
         }
-    } while (len > 0);
+    }
+    if (progress)
+        progress(inSize, inSize);
 
     if (o == flagAt + 1)
         o = flagAt; // the last group is empty: no flag byte for it
@@ -351,13 +497,27 @@ size_t DecodedSize(std::span<const uint8_t> input)
 
 std::vector<uint8_t> EncodeBuffer(std::span<const uint8_t> input)
 {
+    return EncodeBuffer(input, ProgressFunction());
+}
+
+std::vector<uint8_t> EncodeBuffer(std::span<const uint8_t> input,
+                                  const ProgressFunction& progress)
+{
     // About 55 KB of ring and trees: on the heap, allocated once for the whole call.
     auto encoder = std::make_unique<CEncoder>();
-    return encoder->Run(input);
+    return encoder->Run(input, progress);
 }
 
 std::vector<uint8_t> DecodeBuffer(std::span<const uint8_t> input)
 {
+    return DecodeBuffer(input, ProgressFunction());
+}
+
+std::vector<uint8_t> DecodeBuffer(std::span<const uint8_t> input,
+                                  const ProgressFunction& progress)
+{
+    constexpr size_t kProgressStep = 65536;
+    size_t nextProgress = kProgressStep;
     const uint8_t* in = input.data();
     const size_t inSize = input.size();
     size_t i = 0;
@@ -367,6 +527,11 @@ std::vector<uint8_t> DecodeBuffer(std::span<const uint8_t> input)
     size_t o = 0;
 
     while (i < inSize) {
+        if (i >= nextProgress) {
+            if (progress)
+                progress(i, inSize);
+            nextProgress += kProgressStep;
+        }
         const bool wholeGroup = inSize - i >= kMaxGroupInput && o >= kRingSize;
         unsigned flags = in[i++];
 
@@ -413,6 +578,8 @@ std::vector<uint8_t> DecodeBuffer(std::span<const uint8_t> input)
             }
         }
     }
+    if (progress && inSize > 0)
+        progress(inSize, inSize);
     output.resize(o);
     return output;
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -15,6 +16,16 @@ namespace lzss {
 // Whole-buffer coding. Decoding never fails: a stream that ends inside an item just ends.
 std::vector<uint8_t> EncodeBuffer(std::span<const uint8_t> input);
 std::vector<uint8_t> DecodeBuffer(std::span<const uint8_t> input);
+
+// Told how much of the input is done, out of how much: every 64 KB or so, and once at the end
+// with done == total (never for an empty input).
+using ProgressFunction = std::function<void(size_t done, size_t total)>;
+
+// The same, reporting progress to `progress` (which may be empty).
+std::vector<uint8_t> EncodeBuffer(std::span<const uint8_t> input,
+                                  const ProgressFunction& progress);
+std::vector<uint8_t> DecodeBuffer(std::span<const uint8_t> input,
+                                  const ProgressFunction& progress);
 
 // File to file: 0 on success, 1 when a file could not be opened (or written).
 int Encode(const std::string& inputPath, const std::string& outputPath);

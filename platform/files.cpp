@@ -5,6 +5,7 @@
 #include <chrono>
 #include <fcntl.h>
 #include <filesystem>
+#include <system_error>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -210,6 +211,13 @@ std::string MakeTempFileName(const std::string& dir, const std::string& prefix)
             return {};
     }
     return {};
+}
+
+CTempFolder::~CTempFolder()
+{
+    std::error_code ec;
+    if (!m_strPath.empty())
+        std::filesystem::remove_all(m_strPath, ec);
 }
 
 std::string MakeTempDirectory(const std::string& prefix)

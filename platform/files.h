@@ -66,6 +66,23 @@ std::string MakeTempFileName(const std::string& dir, const std::string& prefix);
 // A new, empty, private directory under the temporary directory; empty on failure.
 std::string MakeTempDirectory(const std::string& prefix);
 
+// A private temporary directory that goes, with everything in it, when this goes. Path() is
+// empty when none could be made.
+class CTempFolder {
+public:
+    explicit CTempFolder(const std::string& prefix)
+        : m_strPath(MakeTempDirectory(prefix))
+    {
+    }
+    ~CTempFolder();
+    CTempFolder(const CTempFolder&) = delete;
+    CTempFolder& operator=(const CTempFolder&) = delete;
+    const std::string& Path() const { return m_strPath; }
+
+private:
+    std::string m_strPath;
+};
+
 // The part of path after its last '/' (or backslash).
 std::string FileNameOf(const std::string& path);
 std::string DirectoryOf(const std::string& path);

@@ -1,10 +1,81 @@
 #include "platform/settings.h"
 
+#include "platform/files.h"
+
 #include <QSettings>
+
+#include <dirent.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
 namespace {
+
+// The installed layout's folder under PREFIX/share, and the build tree's folders beside app/.
+constexpr char kSharedFolder[] = "share/vimble-email";
+constexpr char kBuildResourceFolder[] = "resources";
+constexpr char kBuildDataFolder[] = "data";
+constexpr char kResourceLibraryName[] = "ksredfr120.rcc";
+
+bool IsRegularFile(const std::string& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool HoldsHeaderFile(const std::string& directory)
+{
+    DIR* dir = opendir(directory.c_str());
+    if (dir == nullptr)
+        return false;
+    bool found = false;
+    while (!found) {
+        const dirent* entry = readdir(dir);
+        if (entry == nullptr)
+            break;
+        const std::string name = entry->d_name;
+        found = name.size() > 4 && strcasecmp(name.c_str() + name.size() - 4, ".hdr") == 0
+                && IsRegularFile(JoinPath(directory, name));
+    }
+    closedir(dir);
+    return found;
+}
+
+// The folder a path lies in ("/usr/bin" -> "/usr", "/bin" -> "/"); empty for a bare name.
+std::string ParentOf(const std::string& directory)
+{
+    const size_t slash = directory.find_last_of('/');
+    if (slash == std::string::npos)
+        return {};
+    return slash == 0 ? std::string("/") : directory.substr(0, slash);
+}
+
+// The installed folder first: a build tree never has one, an installation has nothing else.
+std::string FindBesideProgram(const std::string& programDirectory, const char* buildFolder,
+                              bool (*holds)(const std::string&))
+{
+    std::string program = programDirectory;
+    while (program.size() > 1 && program.back() == '/')
+        program.pop_back();
+    if (program.empty())
+        return {};
+    const std::string base = ParentOf(program);
+    if (base.empty())
+        return {};
+    for (const std::string& candidate :
+         {JoinPath(base, kSharedFolder), JoinPath(base, buildFolder)}) {
+        if (holds(candidate))
+            return candidate;
+    }
+    return {};
+}
+
+bool HoldsResourceLibrary(const std::string& directory)
+{
+    return IsRegularFile(JoinPath(directory, kResourceLibraryName));
+}
 
 // QSettings falls back from the user's file to the system-wide one by itself.
 class CProfile {
@@ -52,7 +123,38 @@ void WriteSettingString(const std::string& name, const std::string& value)
 
 std::string FirstDataDirectory()
 {
-    return ReadSettingString("DataFiles1");
+    const std::string directory = ReadSettingString("DataFiles1");
+    return directory.empty() ? DefaultDataDirectory() : directory;
+}
+
+std::string ProgramDirectory()
+{
+    char path[4096];
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0)
+        return {};
+    path[n] = '\0';
+    return ParentOf(std::string(path, static_cast<size_t>(n)));
+}
+
+std::string DefaultResourceDirectory()
+{
+    return DefaultResourceDirectoryFor(ProgramDirectory());
+}
+
+std::string DefaultDataDirectory()
+{
+    return DefaultDataDirectoryFor(ProgramDirectory());
+}
+
+std::string DefaultResourceDirectoryFor(const std::string& programDirectory)
+{
+    return FindBesideProgram(programDirectory, kBuildResourceFolder, HoldsResourceLibrary);
+}
+
+std::string DefaultDataDirectoryFor(const std::string& programDirectory)
+{
+    return FindBesideProgram(programDirectory, kBuildDataFolder, HoldsHeaderFile);
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "resources/draw.h"
 
 #include "playback/effecttable.h"
+#include "resources/paths.h"
 
 #include <QFontDatabase>
 #include <QLinearGradient>
@@ -56,34 +57,6 @@ std::mt19937 Seeded(const std::string& name)
     for (unsigned char c : name)
         h = (h ^ c) * 16777619u;
     return std::mt19937(h);
-}
-
-QPainterPath StarPath(QPointF c, qreal outer, qreal inner, int points, qreal turn = 0)
-{
-    QPainterPath path;
-    for (int i = 0; i < points * 2; ++i) {
-        qreal r = (i % 2 == 0) ? outer : inner;
-        qreal a = -M_PI / 2 + turn + i * M_PI / points;
-        QPointF pt(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
-        if (i == 0)
-            path.moveTo(pt);
-        else
-            path.lineTo(pt);
-    }
-    path.closeSubpath();
-    return path;
-}
-
-QPainterPath HeartPath(QPointF c, qreal s)
-{
-    // A heart of width about 2 s centred on c.
-    QPainterPath path;
-    path.moveTo(c.x(), c.y() + s * 0.9);
-    path.cubicTo(c.x() - s * 1.2, c.y() + s * 0.1, c.x() - s * 1.0, c.y() - s * 0.9, c.x(),
-                 c.y() - s * 0.35);
-    path.cubicTo(c.x() + s * 1.0, c.y() - s * 0.9, c.x() + s * 1.2, c.y() + s * 0.1, c.x(),
-                 c.y() + s * 0.9);
-    return path;
 }
 
 // ---------------------------------------------------------------------------------------

@@ -167,6 +167,11 @@ std::vector<ButtonFace> MakeButtons()
         {"moaddress", {84, 20}, P::Sender, "Sender"},
         {"mook", {20, 20}, P::Tick, "OK", R::Go},
         {"mocancel", {20, 20}, P::Cross, "Cancel"},
+        {"mosecplain", {84, 20}, P::None, "Plain"},
+        {"mosecstarttls", {84, 20}, P::None, "STARTTLS"},
+        {"mosectls", {84, 20}, P::None, "TLS"},
+        {"mopreview", {16, 16}, P::None, "Show the greeting in the message", R::CheckBox},
+        {"moplayer", {16, 16}, P::None, "Attach the player", R::CheckBox},
         // Spoken text.
         {"pspmale", {13, 13}, P::Male, "Male voice"},
         {"pspfemale", {13, 13}, P::Female, "Female voice"},
@@ -389,16 +394,27 @@ std::vector<WindowFace> MakeWindows()
                  {{"aeok", {272, 166}}, {"aecancel", {309, 166}}, {"aesu", {318, 9}},
                   {"aesd", {318, 125}}, {"aedelete", {213, 166}}}});
 
-    w.push_back({"MAIL_OPTIONS", {286, 101}, "Mail options", Box(12, 74, 180, 22),
-                 {Box(0, 0, 286, 101)}, 10,
+    // The mail options: the server and the sender, then how the talk with the server is
+    // protected, the login, and what the message carries.
+    w.push_back({"MAIL_OPTIONS", {286, 251}, "Mail options", Box(12, 224, 180, 22),
+                 {Box(0, 0, 286, 251)}, 10,
                  {
                      {Z::Panel, Box(11, 6, 170, 18)},
                      {Z::SmallLabel, Box(13, 24, 168, 12), "mail server"},
                      {Z::Panel, Box(11, 37, 170, 18)},
                      {Z::SmallLabel, Box(13, 55, 168, 12), "your e-mail address"},
+                     {Z::SmallLabel, Box(13, 92, 262, 12),
+                      "connection: plain, STARTTLS (587) or TLS (465)"},
+                     {Z::Panel, Box(11, 108, 170, 18)},
+                     {Z::SmallLabel, Box(13, 126, 168, 12), "user name (empty: no login)"},
+                     {Z::Panel, Box(11, 139, 170, 18)},
+                     {Z::SmallLabel, Box(13, 157, 262, 12), "password (kept in the keyring)"},
+                     {Z::SmallLabel, Box(33, 178, 240, 14), "show the greeting in the message"},
+                     {Z::SmallLabel, Box(33, 200, 240, 14), "attach the self-playing player"},
                  },
-                 {{"moserver", {194, 8}}, {"moaddress", {194, 40}}, {"mook", {220, 75}},
-                  {"mocancel", {262, 75}}}});
+                 {{"moserver", {194, 8}}, {"moaddress", {194, 40}}, {"mosecplain", {11, 70}},
+                  {"mosecstarttls", {101, 70}}, {"mosectls", {191, 70}}, {"mopreview", {13, 177}},
+                  {"moplayer", {13, 199}}, {"mook", {220, 225}}, {"mocancel", {262, 225}}}});
 
     // The send dialog. Its 438 x 457 face has no name of its own in the program's contract;
     // this program calls it "SEND_MAIL".
@@ -449,6 +465,15 @@ std::vector<WindowFace> MakeWindows()
     w.push_back({"SOSCROLLBAR", {31, 277}, "", {}, {Box(0, 0, 31, 277)}, 0,
                  {{Z::Rail, Span(11, 30, 20, 247)}},
                  {{"up", {0, 0}}, {"down", {0, 249}}}});
+
+    // Opening or saving a large project: the file's name, the progress bar on its panel and
+    // the step under it. The work cannot be cancelled, so the window has no buttons.
+    w.push_back({"FILE_PROGRESS", {320, 112}, "", {},
+                 {Box(0, 0, 320, 112)}, 12,
+                 {
+                     {Z::Panel, Box(16, 54, 288, 20)},
+                 },
+                 {}});
 
     auto pictures = [&w](const std::string& name, std::vector<Place> places) {
         for (WindowFace& face : w)

@@ -10,6 +10,8 @@ VIMBLE_PACKAGES=(
   fluidsynth timgm6mb-soundfont
   libsdl2-dev libfluidsynth-dev libespeak-ng-dev espeak-ng-data
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev
+  libssl-dev openssl libsecret-1-dev gnome-keyring dbus-daemon
+  desktop-file-utils appstream shared-mime-info
 )
 
 vimble_install_packages() {

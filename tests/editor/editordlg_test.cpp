@@ -95,33 +95,25 @@ std::function<void(QWidget*)> TypeName(const std::string& name)
     };
 }
 
-class EditorWindow : public testing::Test {
+class EditorWindow : public CWithResources {
 protected:
     void SetUp() override
     {
-        m_pLibrary = platform::CResourceLibrary::Load(VIMBLE_RESOURCE_DIR "/ksredfr120.rcc");
-        ASSERT_NE(m_pLibrary, nullptr);
-        platform::SetResourceLibrary(m_pLibrary.get());
+        ASSERT_NO_FATAL_FAILURE(CWithResources::SetUp());
         ASSERT_TRUE(m_dir.isValid());
         m_strDir = m_dir.path().toStdString();
-        m_pEditor = std::make_unique<CEditorDialog>();
-        m_pEditor->resize(1024, 768);
-        m_pEditor->SetStartFolder(m_strDir + "/");
-        m_pEditor->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pEditor.get()));
+        ASSERT_NO_FATAL_FAILURE(ShowEditor(m_pEditor, m_strDir));
     }
     void TearDown() override
     {
         m_pEditor.reset();
-        platform::SetResourceLibrary(nullptr);
+        CWithResources::TearDown();
     }
 
     // A sample greeting copied into the test's folder.
     std::string MakeGreeting(const std::string& name)
     {
-        const std::string path = m_strDir + "/" + name;
-        EXPECT_TRUE(platform::CopyFileTo(VIMBLE_DATA_DIR "/samples/Happy Birthday.kel", path));
-        return path;
+        return CopySampleGreeting(m_strDir, name);
     }
     // A greeting whose object lacks its effect list: it cannot be drawn.
     std::string MakeBrokenGreeting(const std::string& name)
@@ -157,7 +149,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([this] { return !m_answers.Pending(); }, 5000));
     }
 
-    std::unique_ptr<platform::CResourceLibrary> m_pLibrary;
     struct Prompts {
         Prompts() { InstallDialogPrompts(); }
         ~Prompts() { UninstallDialogPrompts(); }

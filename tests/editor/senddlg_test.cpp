@@ -5,6 +5,7 @@
 #include "editor/mailhost.h"
 #include "editor/maintoolbar.h"
 #include "editor/mailoptionsdlg.h"
+#include "editor/mailsettings.h"
 #include "editor/picklistdlg.h"
 #include "editor/senddlg.h"
 #include "mail/addressbook.h"
@@ -14,16 +15,20 @@
 #include "platform/files.h"
 #include "platform/message.h"
 #include "platform/resources.h"
+#include "platform/secret.h"
 #include "tests/editor/window_helpers.h"
 
 #include <gtest/gtest.h>
 
 #include <QEnterEvent>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSettings>
 
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <sys/stat.h>
 #include <thread>
 
@@ -41,6 +46,40 @@ void SetSetting(const QString& name, const QString& value)
         settings.remove(name);
     else
         settings.setValue(name, value);
+}
+
+// No session bus, so no keyring, as on a desktop without one; the environment comes back after.
+class CNoKeyring {
+public:
+    CNoKeyring()
+    {
+        for (const char* name : { "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR" }) {
+            const char* value = std::getenv(name);
+            m_kept.emplace_back(name, value != nullptr ? std::optional<std::string>(value)
+                                                       : std::nullopt);
+            ::unsetenv(name);
+        }
+        ForgetSessionMailPasswords();
+    }
+    ~CNoKeyring()
+    {
+        ForgetSessionMailPasswords();
+        for (const auto& [name, value] : m_kept)
+            if (value)
+                ::setenv(name.c_str(), value->c_str(), 1);
+    }
+
+private:
+    std::vector<std::pair<std::string, std::optional<std::string>>> m_kept;
+};
+
+// The user's settings file, as bytes.
+std::string UserSettingsText()
+{
+    QSettings settings(QSettings::UserScope, "Kelbrant", "Vimble e-mail");
+    settings.sync();
+    QFile file(settings.fileName());
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 
 // The pointer coming onto a control, as the window system tells it.
@@ -62,7 +101,7 @@ TEST_F(MailOptions, start_with_the_address_to_type_and_switch_to_the_server_and_
     dlg.m_strServer = "mail.example.org";
     dlg.m_strAddress = "me@example.org";
     dlg.show();
-    EXPECT_EQ(dlg.size(), QSize(286, 101));
+    EXPECT_EQ(dlg.size(), QSize(286, 251));
     EXPECT_EQ(dlg.Field(IDC_MO_SERVER)->text(), "mail.example.org");
     EXPECT_EQ(dlg.Field(IDC_MO_ADDRESS)->text(), "me@example.org");
     EXPECT_EQ(dlg.Field(IDC_MO_SERVER)->geometry(), QRect(11, 6, 170, 18));
@@ -121,6 +160,89 @@ TEST_F(MailOptions, cancel_keeps_both_texts_even_after_editing_both_and_ok_takes
     EXPECT_EQ(ok.m_strAddress, "me@example.org");
 }
 
+TEST_F(MailOptions, the_protection_follows_the_port_until_one_is_chosen)
+{
+    CMailOptionsDlg dlg(1, nullptr);
+    dlg.m_strServer = "smtp.example.org:587";
+    dlg.show();
+    auto shown = [&] {
+        return std::make_tuple(dlg.Button(IDC_MO_SEC_PLAIN)->HasPressedLook(),
+            dlg.Button(IDC_MO_SEC_STARTTLS)->HasPressedLook(),
+            dlg.Button(IDC_MO_SEC_TLS)->HasPressedLook());
+    };
+    EXPECT_EQ(shown(), std::make_tuple(false, true, false));
+    dlg.Field(IDC_MO_SERVER)->setText("smtp.example.org:465");
+    EXPECT_EQ(shown(), std::make_tuple(false, false, true));
+    dlg.Field(IDC_MO_SERVER)->setText("smtp.example.org");
+    EXPECT_EQ(shown(), std::make_tuple(true, false, false));
+    for (const auto& [nButton, nMode] : { std::pair { IDC_MO_SEC_TLS, 2 },
+             std::pair { IDC_MO_SEC_PLAIN, 0 }, std::pair { IDC_MO_SEC_STARTTLS, 1 } }) {
+        Click(dlg.Button(nButton));
+        EXPECT_EQ(dlg.m_nSecurity, nMode);
+    }
+    // A chosen mode stays whatever port is typed.
+    dlg.Field(IDC_MO_SERVER)->setText("smtp.example.org:465");
+    EXPECT_EQ(shown(), std::make_tuple(false, true, false));
+    for (int nId : { IDC_MO_SEC_PLAIN, IDC_MO_SEC_STARTTLS, IDC_MO_SEC_TLS, IDC_MO_PREVIEW,
+             IDC_MO_PLAYER })
+        EXPECT_FALSE(dlg.Skin().ToolTip()->GetText(dlg.Button(nId)).empty()) << nId;
+    Click(dlg.Button(IDC_MO_OK));
+    EXPECT_EQ(dlg.m_nSecurity, 1);
+}
+
+TEST_F(MailOptions, the_message_carries_the_picture_or_the_player_or_both)
+{
+    CMailOptionsDlg dlg(0, nullptr);
+    dlg.show();
+    auto choices = [&] {
+        EXPECT_EQ(dlg.Button(IDC_MO_PREVIEW)->HasPressedLook(), dlg.m_bPreview);
+        EXPECT_EQ(dlg.Button(IDC_MO_PLAYER)->HasPressedLook(), dlg.m_bAttachPlayer);
+        return std::make_pair(dlg.m_bPreview, dlg.m_bAttachPlayer);
+    };
+    EXPECT_EQ(choices(), std::make_pair(true, true));
+    Click(dlg.Button(IDC_MO_PLAYER)); // picture only
+    EXPECT_EQ(choices(), std::make_pair(true, false));
+    Click(dlg.Button(IDC_MO_PREVIEW)); // no picture: the player has to go
+    EXPECT_EQ(choices(), std::make_pair(false, true));
+    Click(dlg.Button(IDC_MO_PLAYER)); // no player: the picture has to go
+    EXPECT_EQ(choices(), std::make_pair(true, false));
+    Click(dlg.Button(IDC_MO_PLAYER));
+    EXPECT_EQ(choices(), std::make_pair(true, true));
+}
+
+TEST_F(MailOptions, the_password_is_masked_starts_empty_and_only_ok_hands_it_on)
+{
+    CMailOptionsDlg dlg(0, nullptr);
+    dlg.m_strUser = "anna";
+    dlg.m_strPassword = "never shown";
+    dlg.show();
+    QLineEdit* password = dlg.Field(IDC_MO_PASSWORD);
+    EXPECT_EQ(dlg.Field(IDC_MO_USER)->text(), "anna");
+    EXPECT_EQ(dlg.Field(IDC_MO_USER)->geometry(), QRect(11, 108, 170, 18));
+    EXPECT_EQ(password->geometry(), QRect(11, 139, 170, 18));
+    EXPECT_EQ(password->echoMode(), QLineEdit::Password);
+    EXPECT_TRUE(password->text().isEmpty());
+    password->setText("s3cret");
+    dlg.Field(IDC_MO_USER)->setText(" anna.b ");
+    Shoot(&dlg, "mail_options_login.png");
+    Click(dlg.Button(IDC_MO_OK));
+    EXPECT_EQ(dlg.m_strUser, "anna.b");
+    EXPECT_EQ(dlg.m_strPassword, "s3cret");
+    EXPECT_TRUE(password->text().isEmpty());
+
+    CMailOptionsDlg cancelled(0, nullptr);
+    cancelled.show();
+    cancelled.Field(IDC_MO_PASSWORD)->setText("typed");
+    Click(cancelled.Button(IDC_MO_CANCEL));
+    EXPECT_TRUE(cancelled.m_strPassword.empty());
+
+    // Asked for at the send, the password field is the one to type into.
+    CMailOptionsDlg ask(0, nullptr);
+    ask.AskForPassword("type it");
+    ask.show();
+    EXPECT_EQ(ask.Field(IDC_MO_PASSWORD)->placeholderText(), "type it");
+}
+
 // ---------------------------------------------------------------------------------------------
 // The send dialog
 
@@ -142,9 +264,9 @@ protected:
             fs::remove_all(folder, ec);
         }
         CloseEditor();
-        SetSetting("MailServer", QString());
-        SetSetting("MailAddress", QString());
-        SetSetting("DataFiles1", QString());
+        for (const char* name : { "MailServer", "MailAddress", "DataFiles1", "MailSecurity",
+                 "MailUser", "MailPreview", "MailAttachPlayer" })
+            SetSetting(name, QString());
     }
     // A send dialog over the editor, with the worker started by the test.
     std::unique_ptr<CSendMailDlg> Dialog()
@@ -485,6 +607,102 @@ TEST_F(SendDialog, export_writes_a_self_playing_file_that_asks_before_replacing)
     ASSERT_FALSE(m_answers.m_questions.empty());
     EXPECT_NE(m_answers.m_questions.back().find("Replace"), std::string::npos);
     EXPECT_FALSE(platform::FileExists(path + ".part"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SendDialog, the_login_and_the_message_choices_go_to_the_worker_and_never_the_password)
+{
+    CNoKeyring noKeyring;
+    platform::CMessageRecorder messages;
+    auto dlg = Dialog();
+    dlg->SetOptionsRunner([&](CMailOptionsDlg& options) {
+        EXPECT_EQ(options.m_nSecurity, -1);
+        EXPECT_TRUE(options.m_bPreview);
+        EXPECT_TRUE(options.m_bAttachPlayer);
+        options.m_strServer = "smtp.example.net:587";
+        options.m_strUser = "anna";
+        options.m_strPassword = "pa55 w0rd";
+        options.m_bAttachPlayer = false;
+        return true;
+    });
+    Click(dlg->Button(IDC_SM_OPTIONS));
+    // No keyring: the password is kept for this session only, and the person is told.
+    ASSERT_EQ(messages.m_messages.size(), 1u);
+    EXPECT_NE(messages.m_messages[0].strText.find("until the program ends"), std::string::npos);
+    EXPECT_EQ(SessionMailPassword("smtp.example.net:587", "anna"), "pa55 w0rd");
+    const std::string settings = UserSettingsText();
+    EXPECT_NE(settings.find("MailUser=anna"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("MailAttachPlayer=0"), std::string::npos) << settings;
+    EXPECT_EQ(settings.find("pa55"), std::string::npos) << settings;
+
+    Click(dlg->Button(IDC_SM_PLAYER));
+    Type(*dlg, "ben@example.org", "Hello", "Happy day");
+    Click(dlg->Button(IDC_SM_SEND));
+    ASSERT_NE(m_pStarted, nullptr) << dlg->GetRefusal();
+    EXPECT_EQ(m_pStarted->m_strServer, "smtp.example.net:587");
+    EXPECT_EQ(m_pStarted->m_nSecurity, 1); // the port's
+    EXPECT_EQ(m_pStarted->m_strUser, "anna");
+    EXPECT_EQ(m_pStarted->m_strPassword, "pa55 w0rd");
+    EXPECT_TRUE(m_pStarted->m_bPreview);
+    EXPECT_FALSE(m_pStarted->m_bAttachPlayer);
+    // Without the attachment there is no player data to send nor recipients to record.
+    EXPECT_FALSE(m_pStarted->m_bSendPlayer);
+
+    // The next dialog starts from the kept choices.
+    CSendMailDlg next(*m_pEditor);
+    EXPECT_EQ(next.GetMailSettings().m_strUser, "anna");
+    EXPECT_FALSE(next.GetMailSettings().m_bAttachPlayer);
+    EXPECT_EQ(next.GetMailSettings().Security(), 1);
+}
+
+TEST_F(SendDialog, without_a_keyring_the_send_asks_for_the_password_once_per_session)
+{
+    CNoKeyring noKeyring;
+    platform::CMessageRecorder messages;
+    SetSetting("MailUser", "anna");
+    SetSetting("MailSecurity", "2");
+    auto dlg = Dialog();
+    Type(*dlg, "ben@example.org", "Hello", "Happy day");
+    // Not given: nothing starts, everything typed stays.
+    int nAsked = 0;
+    dlg->SetOptionsRunner([&](CMailOptionsDlg& options) {
+        ++nAsked;
+        EXPECT_FALSE(options.GetPasswordNote().empty());
+        return false;
+    });
+    Click(dlg->Button(IDC_SM_SEND));
+    EXPECT_EQ(nAsked, 1);
+    EXPECT_EQ(m_nStarts, 0);
+    EXPECT_NE(dlg->GetRefusal().find("password"), std::string::npos);
+    ExpectKept(*dlg, "ben@example.org");
+
+    dlg->SetOptionsRunner([&](CMailOptionsDlg& options) {
+        ++nAsked;
+        options.m_strPassword = "typed at the send";
+        return true;
+    });
+    Click(dlg->Button(IDC_SM_SEND));
+    EXPECT_EQ(nAsked, 2);
+    ASSERT_NE(m_pStarted, nullptr) << dlg->GetRefusal();
+    EXPECT_EQ(m_pStarted->m_nSecurity, 2);
+    EXPECT_EQ(m_pStarted->m_strPassword, "typed at the send");
+    m_pStarted.reset();
+
+    // The second greeting of the session goes without asking.
+    auto second = Dialog();
+    Type(*second, "ben@example.org", "Hello", "Happy day");
+    second->SetOptionsRunner([&](CMailOptionsDlg&) {
+        ++nAsked;
+        return false;
+    });
+    Click(second->Button(IDC_SM_SEND));
+    EXPECT_EQ(nAsked, 2);
+    ASSERT_NE(m_pStarted, nullptr);
+    EXPECT_EQ(m_pStarted->m_strPassword, "typed at the send");
+    EXPECT_EQ(UserSettingsText().find("typed at"), std::string::npos);
 }
 
 } // namespace

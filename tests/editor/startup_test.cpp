@@ -7,6 +7,7 @@
 // (a length byte, then the characters), the item number (32-bit little-endian), the type
 // byte, the preview flag (32-bit) and, when the flag is not 0, the preview bitmap.
 #include "editor/app.h"
+#include "editor/instance.h"
 #include "playback/effecttable.h"
 #include "model/archive.h"
 #include "platform/message.h"
@@ -14,7 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -23,9 +26,13 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 
+#include <atomic>
 #include <memory>
 #include <string>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -360,6 +367,98 @@ TEST_F(Startup, a_second_start_is_refused_and_the_first_goes_on)
     CTestApp third(m_strLock);
     EXPECT_EQ(third.InitInstance(kBigScreen), CEditorApp::startRunning);
     third.ExitInstance();
+}
+
+TEST_F(Startup, a_second_start_with_a_greeting_hands_it_to_the_running_copy_and_ends)
+{
+    Installed(0);
+    // The lock where the editor program looks for it with this runtime folder.
+    const std::string runtime = m_dir.path().toStdString();
+    const std::string lock = runtime + "/Vimble e-mail-" + std::to_string(getuid()) + ".lock";
+    CTestApp first(lock);
+    ASSERT_EQ(first.InitInstance(kBigScreen), CEditorApp::startRunning);
+    ASSERT_NE(first.GetInstanceServer(), nullptr);
+    QStringList handed;
+    QObject::connect(first.GetInstanceServer(), &CInstanceServer::FileHanded,
+        [&] { handed << first.GetInstanceServer()->TakeHanded(); });
+
+    // The real program, started with a name relative to its folder.
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    second.setProcessEnvironment(env);
+    second.setWorkingDirectory(m_dir.path());
+    second.setProcessChannelMode(QProcess::MergedChannels);
+    QEventLoop loop;
+    QObject::connect(&second, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&second, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    second.start(VIMBLE_EDITOR, {"card one.kel"});
+    // The first copy answers from its event loop, so the loop runs meanwhile.
+    loop.exec();
+    ASSERT_EQ(second.state(), QProcess::NotRunning) << "the second start did not end";
+    EXPECT_EQ(second.exitCode(), 0) << second.readAll().toStdString();
+    EXPECT_EQ(handed, QStringList{m_dir.path() + "/card one.kel"});
+    EXPECT_TRUE(first.m_messages.empty());
+
+    // A start the socket cannot answer is refused as before, whatever it names.
+    const std::string silent = runtime + "/silent.lock";
+    QLockFile other(QString::fromStdString(silent));
+    ASSERT_TRUE(other.tryLock(0));
+    CTestApp refused(silent);
+    refused.SetStartFile("card one.kel");
+    EXPECT_EQ(refused.InitInstance(kBigScreen), CEditorApp::startAlreadyRunning);
+    ASSERT_EQ(refused.m_messages.size(), 1u);
+    EXPECT_EQ(refused.m_messages[0].nStringId, 10137);
+    first.ExitInstance();
+    // The socket goes with the copy that made it.
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(InstanceSocketPath(lock))));
+}
+
+TEST(Instance, the_socket_takes_one_absolute_name_a_line_and_answers_each)
+{
+    QTemporaryDir dir;
+    const std::string socket = dir.path().toStdString() + "/x.socket";
+    EXPECT_EQ(InstanceSocketPath("/run/u/Vimble e-mail-7.lock"), "/run/u/Vimble e-mail-7.socket");
+    EXPECT_EQ(InstanceSocketPath("/tmp/odd"), "/tmp/odd.socket");
+    // Nobody listens: nothing is handed, at once.
+    EXPECT_FALSE(HandFileToRunningEditor(socket, "/tmp/a.kel"));
+
+    CInstanceServer server;
+    std::string reason;
+    ASSERT_TRUE(server.Listen(socket, reason)) << reason;
+    QStringList handed;
+    QObject::connect(&server, &CInstanceServer::FileHanded, [&] { handed << server.TakeHanded(); });
+    // The client waits for its answer, so it runs beside the server's event loop.
+    auto hand = [&](const std::string& file) {
+        std::atomic<bool> bDone { false };
+        bool bTaken = false;
+        std::thread client([&] {
+            bTaken = HandFileToRunningEditor(socket, file);
+            bDone = true;
+        });
+        while (!bDone)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        client.join();
+        QCoreApplication::processEvents();
+        return bTaken;
+    };
+    EXPECT_TRUE(hand("/home/anna/Cards/Birthday.kel"));
+    EXPECT_TRUE(hand("relative/name.kel")); // made absolute by the sender
+    EXPECT_TRUE(hand("/tmp/caf\xc3\xa9 card.kel"));
+    EXPECT_FALSE(hand("/tmp/two\nlines.kel")); // a name that would be two lines is not sent
+    ASSERT_EQ(handed.size(), 3);
+    EXPECT_EQ(handed[0], "/home/anna/Cards/Birthday.kel");
+    EXPECT_EQ(handed[1], QDir::currentPath() + "/relative/name.kel");
+    EXPECT_EQ(handed[2], QString::fromUtf8("/tmp/caf\xc3\xa9 card.kel"));
+
+    // With nobody taking them yet (the program still starting), handed files wait.
+    QObject::disconnect(&server, &CInstanceServer::FileHanded, nullptr, nullptr);
+    EXPECT_TRUE(hand("/tmp/early.kel"));
+    EXPECT_TRUE(hand("/tmp/second.kel"));
+    EXPECT_EQ(server.TakeHanded(), (QStringList{"/tmp/early.kel", "/tmp/second.kel"}));
+    EXPECT_TRUE(server.TakeHanded().isEmpty());
 }
 
 TEST_F(Startup, a_lock_left_by_an_ended_copy_does_not_refuse_the_start)

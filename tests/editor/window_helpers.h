@@ -57,6 +57,24 @@ inline void Shoot(QWidget* window, const QString& name)
     EXPECT_TRUE(window->grab().save(QDir(folder).filePath(name)));
 }
 
+// A copy of the sample greeting in folder under name; its path.
+inline std::string CopySampleGreeting(const std::string& folder, const std::string& name)
+{
+    const std::string path = folder + "/" + name;
+    EXPECT_TRUE(platform::CopyFileTo(VIMBLE_DATA_DIR "/samples/Happy Birthday.kel", path));
+    return path;
+}
+
+// The editor window made anew at 1024 x 768 and shown off screen, its front starting in folder.
+inline void ShowEditor(std::unique_ptr<CEditorDialog>& pEditor, const std::string& folder)
+{
+    pEditor = std::make_unique<CEditorDialog>();
+    pEditor->resize(1024, 768);
+    pEditor->SetStartFolder(folder + "/");
+    pEditor->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(pEditor.get()));
+}
+
 // A test with the program's resource library installed for its lifetime.
 class CWithResources : public testing::Test {
 protected:
@@ -138,11 +156,7 @@ protected:
         m_pPrevious = SetEditorPrompts(&m_answers);
         ASSERT_TRUE(m_dir.isValid());
         m_strDir = m_dir.path().toStdString();
-        m_pEditor = std::make_unique<CEditorDialog>();
-        m_pEditor->resize(1024, 768);
-        m_pEditor->SetStartFolder(m_strDir + "/");
-        m_pEditor->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pEditor.get()));
+        ASSERT_NO_FATAL_FAILURE(ShowEditor(m_pEditor, m_strDir));
         ASSERT_EQ(m_pEditor->GetFrameOrigin(), QPoint(112, 84));
     }
     void CloseEditor()

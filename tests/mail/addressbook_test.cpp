@@ -5,6 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace mailtest;
 
 namespace {
@@ -205,6 +211,55 @@ TEST(AddressBookUpdate, NoDataDirectoryMeansNoBook)
     EXPECT_FALSE(AddToAddressBook(AddressBookPath(""), "a@x"));
     EXPECT_EQ(recorder.m_messages.size(), 1u);
     EXPECT_EQ(AddressBookPath("/data"), "/data/book.dat");
+}
+
+// An installed, shared data directory that the person cannot write: their book is their own,
+// in their data folder, started from the shared entries; the shared file stays as it is.
+TEST(AddressBookUpdate, AReadOnlyDataDirectoryKeepsThePersonsBookInTheirOwnFolder)
+{
+    CTempDir temp;
+    const std::string shared = temp.Path() + "/share";
+    const std::string own = temp.Path() + "/own";
+    ::mkdir(shared.c_str(), 0755);
+    ::mkdir(own.c_str(), 0777);
+    ::chmod(own.c_str(), 0777);
+    ::chmod(temp.Path().c_str(), 0755);
+    ASSERT_TRUE(AddToAddressBook(shared + "/book.dat", "shared@example.org"));
+    const std::string sharedBytes = ReadText(shared + "/book.dat");
+    ::chmod((shared + "/book.dat").c_str(), 0444);
+    ::chmod(shared.c_str(), 0555);
+    // Writable as before: the book stays in the data directory.
+    if (::geteuid() != 0) {
+        if (::access(shared.c_str(), W_OK) == 0)
+            GTEST_SKIP() << "this user can write into a folder without write permission";
+    }
+    const passwd* nobody = ::getpwnam("nobody");
+    if (::geteuid() == 0 && nobody == nullptr)
+        GTEST_SKIP() << "no unprivileged user to run as";
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0))
+            ::_exit(10);
+        ::setenv("XDG_DATA_HOME", own.c_str(), 1);
+        const std::string path = AddressBookPath(shared);
+        if (path != own + "/vimble-email/book.dat")
+            ::_exit(11);
+        if (!AddToAddressBook(path, "mine@example.org"))
+            ::_exit(12);
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    ::chmod(shared.c_str(), 0755);
+    EXPECT_EQ(ReadText(shared + "/book.dat"), sharedBytes);
+    CAddressList list;
+    ASSERT_TRUE(list.Load(own + "/vimble-email/book.dat"));
+    EXPECT_EQ(list.Entries(), (std::list<std::string>{"mine@example.org", "shared@example.org"}));
+    // A writable data directory keeps its book where it always was.
+    EXPECT_EQ(AddressBookPath(shared), shared + "/book.dat");
 }
 
 } // namespace

@@ -163,6 +163,12 @@ std::string Unstuff(const std::string& data)
 std::map<std::string, std::string> ParseWithPython(
     const std::string& message, const std::string& folder, std::string& attachment)
 {
+    return ParseWithScript(PARSE_MESSAGE_SCRIPT, message, folder, attachment);
+}
+
+std::map<std::string, std::string> ParseWithScript(const std::string& script,
+    const std::string& message, const std::string& folder, std::string& attachment)
+{
     std::map<std::string, std::string> found;
     std::string python;
     for (const char* path : { "/usr/bin/python3", "/usr/local/bin/python3" })
@@ -177,7 +183,7 @@ std::map<std::string, std::string> ParseWithPython(
     const std::string outputPath = folder + "/parsed.txt";
     WriteText(messagePath, message);
     std::remove(attachmentPath.c_str());
-    const std::string command = python + " '" + PARSE_MESSAGE_SCRIPT + "' '" + messagePath + "' '"
+    const std::string command = python + " '" + script + "' '" + messagePath + "' '"
         + attachmentPath + "' >'" + outputPath + "' 2>&1";
     const int status = std::system(command.c_str());
     const std::string output = ReadText(outputPath);
@@ -185,6 +191,14 @@ std::map<std::string, std::string> ParseWithPython(
         found["error"] = output;
         return found;
     }
+    found = ReadHexLines(output);
+    attachment = ReadText(attachmentPath);
+    return found;
+}
+
+std::map<std::string, std::string> ReadHexLines(const std::string& output)
+{
+    std::map<std::string, std::string> found;
     for (size_t at = 0; at < output.size();) {
         size_t end = output.find('\n', at);
         const std::string line
@@ -198,7 +212,6 @@ std::map<std::string, std::string> ParseWithPython(
         }
         at = end == std::string::npos ? output.size() : end + 1;
     }
-    attachment = ReadText(attachmentPath);
     return found;
 }
 

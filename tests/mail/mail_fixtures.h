@@ -63,6 +63,12 @@ std::string Unstuff(const std::string& data);
 // attachment. Empty when Python cannot be run; "error" holds what it said when it failed.
 std::map<std::string, std::string> ParseWithPython(
     const std::string& message, const std::string& folder, std::string& attachment);
+// The same with another reader script of these tests, which prints its findings alike.
+std::map<std::string, std::string> ParseWithScript(const std::string& script,
+    const std::string& message, const std::string& folder, std::string& attachment);
+// What the reader scripts print, one "key<TAB>value as hex digits" line a finding: key to value
+// bytes.
+std::map<std::string, std::string> ReadHexLines(const std::string& output);
 
 // A mail server of its own for one connection on 127.0.0.1, on a port the system picks. Every
 // wait is bounded, and it ends by itself when the client leaves or after a deadline.

@@ -795,4 +795,63 @@ TEST_F(MailThreadTest, TheOwnedFolderGoesWithTheWorker)
     EXPECT_FALSE(Exists(folder));
 }
 
+// Without the player attachment the message is the text alone: nothing is built (the player
+// need not even be there), the last boundary closes the message, and nobody is recorded.
+TEST_F(MailThreadTest, WithoutTheAttachmentOnlyTheTextGoes)
+{
+    std::remove((m_strData + "/play.exe").c_str());
+    CFakeSmtpServer server;
+    auto thread = MakeThread(server.Address(), Project("card.kel", PatternBytes(3000, 6)));
+    thread->m_bAttachPlayer = false;
+    thread->m_bSendPlayer = true;
+    int result = thread->Run();
+    server.Join();
+    EXPECT_EQ(result, 1) << thread->m_strFailure;
+    ASSERT_TRUE(server.m_bEndOfData);
+    EXPECT_EQ(server.m_strData.find("application/octet-stream"), std::string::npos);
+    EXPECT_EQ(server.m_strData.find("card.exe"), std::string::npos);
+    const std::string closing = "\r\n--theboundarybyVelmorant--\r\n";
+    ASSERT_GE(server.m_strData.size(), closing.size());
+    EXPECT_EQ(server.m_strData.substr(server.m_strData.size() - closing.size()), closing);
+    EXPECT_EQ(server.m_strData.find("--theboundarybyVelmorant\r\n"),
+        server.m_strData.rfind("--theboundarybyVelmorant\r\n"))
+        << "one part only";
+    EXPECT_NE(server.m_strData.find("\r\n\r\nHello!\r\n"), std::string::npos);
+    EXPECT_FALSE(Exists(m_strData + "/book.dat"));
+    ExpectCleanedUp();
+}
+
+// A login over the loopback address needs no TLS: EHLO instead of HELO, then AUTH PLAIN.
+TEST_F(MailThreadTest, APlainLoginToTheLoopbackAddress)
+{
+    CServerScript script;
+    script.replies["EHLO"] = "250-fake.test\r\n250 AUTH LOGIN PLAIN\r\n";
+    script.replies["AUTH"] = "235 2.7.0 accepted\r\n";
+    CFakeSmtpServer server(script);
+    auto thread = MakeThread(server.Address(), Project("card.kel", "KEL"));
+    thread->m_strUser = "user";
+    thread->m_strPassword = "pass";
+    int result = thread->Run();
+    server.Join();
+    EXPECT_EQ(result, 1) << thread->m_strFailure;
+    ASSERT_GE(server.m_commands.size(), 3u);
+    EXPECT_EQ(server.m_commands[0], "EHLO " + HostName());
+    EXPECT_EQ(server.m_commands[1], "AUTH PLAIN AHVzZXIAcGFzcw==");
+    EXPECT_EQ(server.m_commands[2], "MAIL FROM:<me@vimble.test>");
+    EXPECT_TRUE(thread->m_strPassword.empty());
+}
+
+// A user without a password and without one kept for it: the send ends before any
+// connection is made (the port here is closed, so trying to connect would say so instead).
+TEST_F(MailThreadTest, AUserWithoutAKnownPasswordEndsTheSend)
+{
+    auto thread = MakeThread("127.0.0.1:1", Project("card.kel", "KEL"));
+    thread->m_strUser = "nobody-here-vimble-test";
+    int result = thread->Run();
+    const std::string said
+        = "no password is known for nobody-here-vimble-test at the mail server 127.0.0.1:1";
+    EXPECT_EQ(thread->m_strFailure.substr(0, said.size()), said) << thread->m_strFailure;
+    ExpectFailure(*thread, result);
+}
+
 } // namespace

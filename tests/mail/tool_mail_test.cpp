@@ -126,7 +126,11 @@ TEST_F(ToolMailTest, MisusedCommandLinesGiveTheUsage)
              { "book", "remove", "x" }, { "book", "add" }, { "book", "--nope", "list" },
              { "bundle", "x.kel" }, { "unbundle", "x" }, { "mime64", "x", "y", "z" },
              { "send", "--from", "a@x", "--to", "b@y", "x.kel" },
-             { "send", "--server", "h", "--from", "a@x", "--to", "b@y", "--timeout", "0",
+             { "send", "--server", "h", "--from", "a@x", "--to", "b@y", "--timeout", "0", "x.kel" },
+             { "send", "--server", "h", "--from", "a@x", "--to", "b@y", "--security", "ssl",
+                 "x.kel" },
+             // A password is never taken from the command line.
+             { "send", "--server", "h", "--from", "a@x", "--to", "b@y", "--password", "pw",
                  "x.kel" } })
         EXPECT_EQ(Run(args).status, 2) << args[0];
 }
@@ -204,9 +208,9 @@ TEST_F(ToolMailTest, SendMailsADisposableCopyAndKeepsTheProject)
     std::string project = NewProject("party.kel");
     const std::string before = ReadText(project);
     CFakeSmtpServer server;
-    Result result = Run({ "send", "--server", server.Address(), "--from", "me@x.test", "--to",
-        "ann@x.test, bob@x.test", "--subject", "Hi", "--text", "Hello\n.\nBye", "--player",
-        "--data", m_strData, project });
+    Result result = Run({ "send", "--no-preview", "--server", server.Address(), "--from",
+        "me@x.test", "--to", "ann@x.test, bob@x.test", "--subject", "Hi", "--text", "Hello\n.\nBye",
+        "--player", "--data", m_strData, project });
     server.Join();
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out.rfind("Your greeting has been sent", 0), 0u) << result.out;
@@ -224,8 +228,8 @@ TEST_F(ToolMailTest, AFailedSendPrintsTheFailureTextAndOneLine)
 {
     std::string project = NewProject("party.kel");
     const std::string before = ReadText(project);
-    Result result = Run({ "send", "--server", "nowhere.invalid", "--from", "me@x.test", "--to",
-        "ann@x.test", "--data", m_strData, project });
+    Result result = Run({ "send", "--no-preview", "--server", "nowhere.invalid", "--from",
+        "me@x.test", "--to", "ann@x.test", "--data", m_strData, project });
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out,
         "Vimble e-mail failed.\n\nWhat failed: the mail server nowhere.invalid cannot be found "
@@ -245,8 +249,8 @@ TEST_F(ToolMailTest, AMissingPlayerIsSaidAndNoMessageIsBegun)
     const std::string before = ReadText(project);
     std::remove((m_strData + "/play.exe").c_str());
     CFakeSmtpServer server;
-    Result result = Run({ "send", "--server", server.Address(), "--from", "me@x.test", "--to",
-        "ann@x.test", "--data", m_strData, project });
+    Result result = Run({ "send", "--no-preview", "--server", server.Address(), "--from",
+        "me@x.test", "--to", "ann@x.test", "--data", m_strData, project });
     server.Join();
     EXPECT_EQ(result.status, 1);
     const std::string cause = "the attachment could not be built: play.exe is missing from the "
@@ -268,8 +272,8 @@ TEST_F(ToolMailTest, AProjectNameWithBlanksGivesAnAttachmentNameReadersTakeWhole
     std::string project = NewProject("Happy Birthday.kel");
     const std::string before = ReadText(project);
     CFakeSmtpServer server;
-    Result result = Run({ "send", "--server", server.Address(), "--from", "me@x.test", "--to",
-        "ann@x.test", "--data", m_strData, project });
+    Result result = Run({ "send", "--no-preview", "--server", server.Address(), "--from",
+        "me@x.test", "--to", "ann@x.test", "--data", m_strData, project });
     server.Join();
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_NE(server.m_strData.find("Content-Type: application/octet-stream; "
@@ -285,6 +289,39 @@ TEST_F(ToolMailTest, AProjectNameWithBlanksGivesAnAttachmentNameReadersTakeWhole
     ASSERT_EQ(bundled.status, 0) << bundled.err;
     EXPECT_EQ(
         ReadText(m_dir / "out.exe"), ReferenceBundle(m_player, nullptr, before, "Happy_Birthday"));
+}
+
+TEST_F(ToolMailTest, AnUnreadablePasswordFileSendsNothing)
+{
+    std::string project = NewProject("party.kel");
+    Result result = Run({ "send", "--no-preview", "--server", "127.0.0.1:1", "--from", "me@x.test",
+        "--to", "ann@x.test", "--user", "ann", "--password-file", m_dir / "none", "--data",
+        m_strData, project });
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find((m_dir / "none") + ": cannot be read"), std::string::npos)
+        << result.err;
+    EXPECT_EQ(ListDir(m_strTmp), std::vector<std::string> {});
+}
+
+TEST_F(ToolMailTest, TheLoginAndTheNoPlayerOptionReachTheServer)
+{
+    std::string project = NewProject("party.kel");
+    WriteText(m_dir / "password", "pass\r\nnot this line\n");
+    CServerScript script;
+    script.replies["EHLO"] = "250-fake.test\r\n250 AUTH PLAIN\r\n";
+    script.replies["AUTH"] = "235 accepted\r\n";
+    CFakeSmtpServer server(script);
+    Result result = Run({ "send", "--no-preview", "--no-player", "--security", "plain", "--server",
+        server.Address(), "--from", "me@x.test", "--to", "ann@x.test", "--user", "user",
+        "--password-file", m_dir / "password", "--data", m_strData, project });
+    server.Join();
+    EXPECT_EQ(result.status, 0) << result.err;
+    ASSERT_GE(server.m_commands.size(), 2u);
+    EXPECT_EQ(server.m_commands[1], "AUTH PLAIN AHVzZXIAcGFzcw==");
+    EXPECT_TRUE(server.m_bEndOfData);
+    EXPECT_EQ(server.m_strData.find("party.exe"), std::string::npos);
+    EXPECT_EQ(result.out.find("pass"), std::string::npos);
+    EXPECT_EQ(result.err.find("pass"), std::string::npos);
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "tests/model/fixtures.h"
 
+#include "model/projectfile.h"
+#include "tests/model/lzss_reference.h"
+
 #include <bit>
 #include <cstring>
 
@@ -92,6 +95,14 @@ std::vector<uint8_t> FileBlock(const std::vector<uint8_t>& bmpFile)
     std::vector<uint8_t> block(bmpFile.begin() + 14, bmpFile.end());
     block.resize(bmpFile.size(), 0);
     return block;
+}
+
+std::vector<uint8_t> ProjectFileBytes(const std::vector<uint8_t>& archive)
+{
+    std::vector<uint8_t> file(kProjectTag, kProjectTag + kProjectTagSize);
+    std::vector<uint8_t> compressed = lzss_reference::Encode(archive);
+    file.insert(file.end(), compressed.begin(), compressed.end());
+    return file;
 }
 
 std::vector<uint8_t> NewProjectArchive(int32_t movieId, int32_t stageId, int32_t backgroundId)

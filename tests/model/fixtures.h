@@ -32,6 +32,9 @@ std::vector<uint8_t> BitmapFile(int width, int height, int bitCount, int colorsU
 // The packed bitmap block an archive holds for a bitmap file (kind 1).
 std::vector<uint8_t> FileBlock(const std::vector<uint8_t>& bmpFile);
 
+// A project file written without our own writer: the tag and the classic coder's output.
+std::vector<uint8_t> ProjectFileBytes(const std::vector<uint8_t>& archive);
+
 // The archive of the new-project movie with the three identities given.
 std::vector<uint8_t> NewProjectArchive(int32_t movieId, int32_t stageId, int32_t backgroundId);
 

@@ -13,6 +13,7 @@
 #include <functional>
 #include <iterator>
 #include <random>
+#include <utility>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -154,6 +155,45 @@ TEST(LzssEncode, InitialRingContentsMatchReference)
     }
 }
 
+// Long inputs where neighbouring strings often fall into the same tree, or equal strings follow
+// each other for long stretches, or neither: every way the trees can be brought up to date.
+TEST(LzssEncode, LongVariedInputsMatchReference)
+{
+    Bytes rowsOfRuns;
+    for (int row = 0; row < 400; ++row)
+        for (int x = 0; x < 640; ++x)
+            rowsOfRuns.push_back(static_cast<uint8_t>(row % 7 == 0 ? x / 16 : (row * 31) + x / 40));
+    const std::vector<Bytes> inputs = {
+        Repeated(300000, 0),
+        Repeated(300000, 0xFF),
+        rowsOfRuns,
+        SmallAlphabet(300000, 2, 200),
+        Periodic(300000, 1, 30, 201),
+        Periodic(300000, 2, 30, 202),
+        Periodic(300000, 19, 500, 203),
+        Periodic(300000, 640, 100, 204),
+        Concat({RandomBytes(50000, 205), Repeated(50000, 'a'), EnglishLikeText(50000, 206),
+                Repeated(50000, ' '), BitmapLike(50000, 207), RandomBytes(50000, 208)}),
+        Concat({Repeated(4095, 'q'), RandomBytes(4097, 209), Repeated(4096, 'q')}),
+    };
+    for (size_t k = 0; k < inputs.size(); ++k) {
+        const Bytes ours = lzss::EncodeBuffer(inputs[k]);
+        ASSERT_TRUE(ours == lzss_reference::Encode(inputs[k])) << "input " << k;
+        ASSERT_TRUE(lzss::DecodeBuffer(ours) == inputs[k]) << "input " << k;
+    }
+}
+
+// A project-sized input, over many fills of the ring and many blocks of strings.
+TEST(LzssEncode, TwentyMegabytesMatchReference)
+{
+    const Bytes input = Mixture(20u << 20, 210);
+    const Bytes ours = lzss::EncodeBuffer(input);
+    const Bytes reference = lzss_reference::Encode(input);
+    ASSERT_EQ(ours.size(), reference.size());
+    ASSERT_TRUE(ours == reference);
+    ASSERT_TRUE(lzss::DecodeBuffer(ours) == input);
+}
+
 TEST(LzssEncode, EightLiteralsMakeOneFullGroup)
 {
     const Bytes encoded = lzss::EncodeBuffer(FromString("abcdefgh"));
@@ -291,6 +331,64 @@ TEST(LzssDecode, LongOutputFromAFewReferences)
     const Bytes decoded = lzss::DecodeBuffer(stream);
     EXPECT_EQ(decoded.size(), 2000u * 8 * 18);
     EXPECT_TRUE(decoded == lzss_reference::Decode(stream));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Progress
+
+struct ProgressLog {
+    std::vector<std::pair<size_t, size_t>> calls;
+    lzss::ProgressFunction Function()
+    {
+        return [this](size_t done, size_t total) { calls.emplace_back(done, total); };
+    }
+};
+
+// Calls come in order, about every 64 KB of input, and the last one says all is done.
+void ExpectSteadyProgress(const ProgressLog& log, size_t total)
+{
+    ASSERT_FALSE(log.calls.empty());
+    size_t previous = 0;
+    for (const auto& [done, callTotal] : log.calls) {
+        EXPECT_EQ(callTotal, total);
+        EXPECT_GT(done, previous);
+        EXPECT_LE(done - previous, size_t{65536 + 8192});
+        previous = done;
+    }
+    EXPECT_EQ(log.calls.back().first, total);
+    EXPECT_GE(log.calls.size(), total / 65536);
+}
+
+TEST(LzssProgress, EncodeReportsEvery64KAndTheEnd)
+{
+    const Bytes input = Mixture(1000000, 300);
+    ProgressLog log;
+    const Bytes encoded = lzss::EncodeBuffer(input, log.Function());
+    EXPECT_TRUE(encoded == lzss::EncodeBuffer(input));
+    ExpectSteadyProgress(log, input.size());
+}
+
+TEST(LzssProgress, DecodeReportsEvery64KAndTheEnd)
+{
+    const Bytes encoded = lzss::EncodeBuffer(Mixture(1000000, 301));
+    ProgressLog log;
+    const Bytes decoded = lzss::DecodeBuffer(encoded, log.Function());
+    EXPECT_TRUE(decoded == lzss::DecodeBuffer(encoded));
+    ExpectSteadyProgress(log, encoded.size());
+}
+
+TEST(LzssProgress, EmptyFunctionAndEmptyInputAreFine)
+{
+    const Bytes input = EnglishLikeText(200000, 302);
+    EXPECT_TRUE(lzss::EncodeBuffer(input, {}) == lzss::EncodeBuffer(input));
+    ProgressLog log;
+    EXPECT_TRUE(lzss::EncodeBuffer(Bytes(), log.Function()).empty());
+    EXPECT_TRUE(lzss::DecodeBuffer(Bytes(), log.Function()).empty());
+    EXPECT_TRUE(log.calls.empty());
+    // A short input gets just the final call.
+    lzss::EncodeBuffer(FromString("abc"), log.Function());
+    ASSERT_EQ(log.calls.size(), 1u);
+    EXPECT_EQ(log.calls[0], (std::pair<size_t, size_t>{3, 3}));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -6,7 +6,6 @@
 #include "platform/files.h"
 #include "platform/message.h"
 #include "tests/model/fixtures.h"
-#include "tests/model/lzss_reference.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +13,7 @@
 
 namespace {
 
-// A project file written without our own writer: the tag and the classic coder's output.
-std::vector<uint8_t> ProjectFileBytes(const std::vector<uint8_t>& archive)
-{
-    std::vector<uint8_t> file(kProjectTag, kProjectTag + kProjectTagSize);
-    std::vector<uint8_t> compressed = lzss_reference::Encode(archive);
-    file.insert(file.end(), compressed.begin(), compressed.end());
-    return file;
-}
+using fixtures::ProjectFileBytes;
 
 class ProjectFileTest : public testing::Test {
 protected:

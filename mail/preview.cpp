@@ -1,0 +1,105 @@
+#include "mail/preview.h"
+
+#include "model/movie.h"
+#include "model/projectfile.h"
+#include "platform/files.h"
+#include "playback/export.h"
+#include "playback/projectdoc.h"
+
+#include <QGuiApplication>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr char kCancelled[] = "the send was cancelled";
+
+// The movie of a project file, read from its bytes alone: opening it the editor's way would
+// make working files beside the project, and a failure would be shown to the person, where the
+// mail worker only wants to know why.
+std::unique_ptr<CAbstractMovie> ReadMovie(const std::string& path, std::string& reason)
+{
+    platform::Message failure;
+    std::unique_ptr<CAbstractMovie> movie = ReadProjectFile(path, &failure);
+    if (!movie) {
+        reason = failure.strText;
+        return nullptr;
+    }
+    movie->m_rcStage = { 0, 0, 800, 600 };
+    return movie;
+}
+
+} // namespace
+
+bool MakeMailPreview(const std::string& projectPath, CMailPreview& preview, std::string& reason,
+    const std::function<bool()>& isCancelled, int64_t nMaxBytes)
+{
+    reason.clear();
+    // Text is drawn with Qt's fonts, which exist only under the application object.
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        reason = "the greeting cannot be drawn: the program has no fonts";
+        return false;
+    }
+    if (isCancelled && isCancelled()) {
+        reason = kCancelled;
+        return false;
+    }
+    std::unique_ptr<CAbstractMovie> movie = ReadMovie(projectPath, reason);
+    if (!movie)
+        return false;
+    CProjectDoc doc(std::move(movie));
+    if (!doc.CreateBuffers()) {
+        reason = "there is not enough memory to draw the greeting";
+        return false;
+    }
+    platform::CTempFolder folder("vimble-preview-");
+    if (folder.Path().empty()) {
+        reason = "no private folder can be made in " + platform::TempDirectory();
+        return false;
+    }
+    const std::string gifPath = platform::JoinPath(folder.Path(), "greeting.gif");
+
+    CExportOptions options;
+    options.format = ExportFormat::gif;
+    options.nWidth = kPreviewWidth;
+    options.nHeight = kPreviewHeight;
+    options.nLoops = 0;
+    int64_t nLastSize = 0;
+    int nLastWidth = 0, nLastHeight = 0;
+    while (options.nWidth >= kMinPreviewWidth) {
+        const CExportResult result = ExportGreeting(
+            doc, options, gifPath, [&](int, int) { return !isCancelled || !isCancelled(); });
+        if (result.bCancelled) {
+            reason = kCancelled;
+            return false;
+        }
+        if (!result.Succeeded()) {
+            reason = "the greeting's picture cannot be made: " + result.strError;
+            return false;
+        }
+        std::vector<uint8_t> bytes;
+        if (!platform::ReadWholeFile(gifPath, bytes)) {
+            reason = gifPath + ": the greeting's picture cannot be read back";
+            return false;
+        }
+        platform::DeleteFile(gifPath);
+        if (static_cast<int64_t>(bytes.size()) <= nMaxBytes) {
+            preview.m_strPicture.assign(bytes.begin(), bytes.end());
+            preview.m_nWidth = options.nWidth;
+            preview.m_nHeight = options.nHeight;
+            preview.m_nFrames = result.nFrames;
+            return true;
+        }
+        nLastSize = static_cast<int64_t>(bytes.size());
+        nLastWidth = options.nWidth;
+        nLastHeight = options.nHeight;
+        options.nWidth = options.nWidth * 3 / 4;
+        options.nHeight = options.nHeight * 3 / 4;
+    }
+    reason = "the greeting's picture is too large for the message: " + std::to_string(nLastSize)
+        + " bytes at " + std::to_string(nLastWidth) + " x " + std::to_string(nLastHeight)
+        + ", at most " + std::to_string(nMaxBytes) + " allowed";
+    return false;
+}
