@@ -1,5 +1,7 @@
 #include "content/pictures.h"
 
+#include "resources/paths.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -103,22 +105,6 @@ QPainterPath HeartPath(double cx, double cy, double size)
     return path;
 }
 
-QPainterPath StarPath(double cx, double cy, double outer, double inner, int points = 5)
-{
-    QPainterPath path;
-    for (int i = 0; i < points * 2; ++i) {
-        double r = i % 2 == 0 ? outer : inner;
-        double a = -kPi / 2 + i * kPi / points;
-        QPointF pt(cx + r * std::cos(a), cy + r * std::sin(a));
-        if (i == 0)
-            path.moveTo(pt);
-        else
-            path.lineTo(pt);
-    }
-    path.closeSubpath();
-    return path;
-}
-
 void Face(QPainter& p, double cx, double cy, double size)
 {
     p.setPen(Qt::NoPen);
@@ -178,7 +164,7 @@ void HeartBalloon(QPainter& p)
 
 void Star(QPainter& p, const QColor& color)
 {
-    Shape(p, StarPath(50, 53, 48, 22), color);
+    Shape(p, faces::StarPath(QPointF(50, 53), 48, 22, 5), color);
     Face(p, 50, 55, 20);
 }
 
@@ -341,7 +327,7 @@ void Tree(QPainter& p)
     const QColor tints[] = { coral, teal, sunshine, teal, coral, coral };
     for (int i = 0; i < 6; ++i)
         Shape(p, Ellipse(baubles[i].x() - 5, baubles[i].y() - 5, 10, 10), tints[i], 2);
-    Shape(p, StarPath(50, 13, 13, 6), sunshine, 2.5);
+    Shape(p, faces::StarPath(QPointF(50, 13), 13, 6, 5), sunshine, 2.5);
 }
 
 void Snowman(QPainter& p)
@@ -506,7 +492,7 @@ void MusicNotes(QPainter& p)
     p.rotate(-20);
     Shape(p, Ellipse(-17, -11, 34, 22), coral, 3.5);
     p.restore();
-    Shape(p, StarPath(14, 24, 10, 4), sunshine, 2);
+    Shape(p, faces::StarPath(QPointF(14, 24), 10, 4, 5), sunshine, 2);
 }
 
 void PartyPopper(QPainter& p)
