@@ -180,7 +180,9 @@ void CEditorApp::ReleaseAll()
 
 void CEditorApp::ReadSettings()
 {
-    m_strExportDirectory = ExpandHome(platform::ReadSettingString("ExportFiles"));
+    // With no setting at all (settings installed where the desktop does not look for them),
+    // the home folder, as the installed settings give it.
+    m_strExportDirectory = ExpandHome(platform::ReadSettingString("ExportFiles", "~"));
     m_strDllPath = ExpandHome(platform::ReadSettingString("DllPath"));
     // With no directory in the settings, the library and the data found beside the program
     // (a build tree or an installation) stand in.

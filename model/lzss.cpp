@@ -14,9 +14,13 @@
 #include "model/lzss.h"
 
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <bit>
 #include <cstring>
 #include <memory>
+#include <system_error>
+#include <thread>
 
 namespace lzss {
 
@@ -51,9 +55,25 @@ uint64_t LoadOrdered64(const uint8_t* p)
 // ---------------------------------------------------------------------------------------------
 // Encoder
 
+// The longest match of one string, as the last InsertNode left it.
+struct CMatch {
+    uint16_t m_nPosition;
+    uint8_t m_nLength;
+};
+
+// The trees of some or all of the 256 first bytes, kept up to date as the window slides over
+// the input. Every tree changes only through the insertions and deletions of strings that
+// begin with its byte, and while a string is in a tree its 18 ring bytes stay as they are. So
+// the trees of different bytes evolve independently, and two encoders that own different
+// bytes can bring their trees up to date side by side, each reporting the matches of the
+// strings it owns.
 class CEncoder {
 public:
-    std::vector<uint8_t> Run(std::span<const uint8_t> input, const ProgressFunction& progress);
+    // Starts on `input`, owning the trees of the bytes marked in `owned`.
+    void Begin(std::span<const uint8_t> input, const std::array<bool, 256>& owned);
+    // Brings the trees up to string `end` (exclusive), storing the match of every owned string
+    // j at matches[j - base].
+    void Advance(size_t end, CMatch* matches, size_t base);
 
 private:
     using Node = uint16_t; // a ring position 0..N-1, kNil, or a root N+1..N+256
@@ -71,18 +91,13 @@ private:
         int m_nMatchPosition;
         uint32_t m_nChildren; // both children of m_nP, loaded along with its bytes
     };
-    // The longest match of one string, as the last InsertNode left it.
-    struct CMatch {
-        uint16_t m_nPosition;
-        uint8_t m_nLength;
-    };
-
     void InitTree();
     void StartWalk(CWalk& walk, int r);
     bool StepWalk(CWalk& walk);
     void FinishWalk(const CWalk& walk);
     CMatch InsertNode(int r);
     bool ReplaceEqualNode(int q, int r);
+    size_t NextPartner(size_t j, size_t end) const;
     void InsertTwoNodes(int r0, int r1, CMatch& match0, CMatch& match1);
     void DeleteNode(int p);
     // Both children of p in one number: the left one in the low 16 bits.
@@ -111,6 +126,14 @@ private:
     // cache.
     alignas(4) Node m_child[kRingSize + 257][2];
     Node m_parent[kRingSize + 1];
+
+    const uint8_t* m_pInput;
+    size_t m_nInputSize;
+    std::array<bool, 256> m_bOwned;
+    size_t m_nDone;       // the strings already in: 0..m_nDone-1
+    size_t m_nLastOwned;  // the latest owned string, when m_bHaveLast
+    CMatch m_lastMatch;   // and its match
+    bool m_bHaveLast;
 };
 
 void CEncoder::InitTree()
@@ -209,7 +232,7 @@ inline bool CEncoder::ReplaceEqualNode(int q, int r)
 
 // Inserts the string at ring position r into the tree of its first byte and returns the
 // longest match met on the way down (the first one met, among equally long ones).
-CEncoder::CMatch CEncoder::InsertNode(int r)
+CMatch CEncoder::InsertNode(int r)
 {
     CWalk walk;
     StartWalk(walk, r);
@@ -299,83 +322,140 @@ inline void CEncoder::Slide(int s, const uint8_t* c)
 // match of every string, and the items are then written from the matches of the strings they
 // start at. Within a block, operations on different trees may change places, which lets
 // neighbouring descents overlap; the bytes written stay exactly the same.
-std::vector<uint8_t> CEncoder::Run(std::span<const uint8_t> input,
-                                   const ProgressFunction& progress)
+void CEncoder::Begin(std::span<const uint8_t> input, const std::array<bool, 256>& owned)
 {
-    const uint8_t* in = input.data();
-    const size_t inSize = input.size();
-    if (inSize == 0)
-        return {};
-
-    // At worst every byte is a literal: nine output bytes for every eight, plus the flag slot
-    // opened after the last full group.
-    std::vector<uint8_t> output(inSize + inSize / 8 + 2);
-    uint8_t* out = output.data();
-    size_t flagAt = 0; // where the flag byte of the current group is
-    size_t o = 1;      // where the next item goes
-    uint8_t mask = 1;  // the flag bit of the next item
-    out[0] = 0;
-
+    m_pInput = input.data();
+    m_nInputSize = input.size();
+    m_bOwned = owned;
+    m_bHaveLast = false;
     InitTree();
+    // The mirror bytes past the ring start as 0, not as the spaces they mirror: only bytes
+    // written later are mirrored.
+    std::memset(m_ring, 0, sizeof m_ring);
     std::memset(m_ring, kFill, kFirstWrite);
-    const size_t lookAhead = inSize < kMaxMatch ? inSize : kMaxMatch;
-    std::memcpy(m_ring + kFirstWrite, in, lookAhead);
-
-    // The match of the string at input index j is matches[j % kBlock].
-    constexpr size_t kBlock = 4096;
-    auto matches = std::make_unique<CMatch[]>(kBlock);
+    const size_t lookAhead = m_nInputSize < kMaxMatch ? m_nInputSize : kMaxMatch;
+    std::memcpy(m_ring + kFirstWrite, m_pInput, lookAhead);
 
     // The F strings just before the first one begin with spaces; they go in first, nearest
     // last, which keeps the trees from degenerating. Then the first string itself.
-    for (int i = 1; i <= kMaxMatch; ++i)
-        InsertNode(kFirstWrite - i);
-    matches[0] = InsertNode(kFirstWrite);
+    if (m_bOwned[kFill])
+        for (int i = 1; i <= kMaxMatch; ++i)
+            InsertNode(kFirstWrite - i);
+    m_nDone = 0;
+}
 
-    constexpr size_t kProgressStep = 65536;
-    size_t nextProgress = kProgressStep;
-    size_t done = 1; // the strings whose matches are known: 0..done-1
-    size_t j = 0;    // the input index of the next item
-    while (j < inSize) {
-        // Bring the trees up to the end of the next block. String j enters once the string at
-        // ring position s = (j - 1) mod N has left and input byte j + F - 1 (if any) has taken
-        // its place; it goes in at r = (4078 + j) mod N.
-        const size_t blockEnd = std::min(inSize, (done / kBlock + 1) * kBlock);
-        while (done < blockEnd) {
-            const int s = static_cast<int>((done - 1) & kRingMask);
-            const int r = static_cast<int>((kFirstWrite + done) & kRingMask);
-            Slide(s, done + kMaxMatch - 1 < inSize ? in + done + kMaxMatch - 1 : nullptr);
-            if (const CMatch previous = matches[(done - 1) % kBlock];
-                previous.m_nLength == kMaxMatch &&
-                ReplaceEqualNode((previous.m_nPosition + 1) & kRingMask, r)) {
-                matches[done % kBlock] = {static_cast<uint16_t>((previous.m_nPosition + 1) &
-                                                                kRingMask),
-                                          static_cast<uint8_t>(kMaxMatch)};
+void CEncoder::Advance(size_t end, CMatch* matches, size_t base)
+{
+    const uint8_t* in = m_pInput;
+    const size_t inSize = m_nInputSize;
+    // Kept in locals: the ring's byte stores could otherwise change them, as far as the
+    // compiler knows, and they would go through memory at every string.
+    size_t done = m_nDone;
+    size_t lastOwned = m_nLastOwned;
+    CMatch lastMatch = m_lastMatch;
+    bool haveLast = m_bHaveLast;
+    auto owned = [&](size_t j, CMatch match) {
+        matches[j - base] = match;
+        lastOwned = j;
+        lastMatch = match;
+        haveLast = true;
+    };
+    if (done == 0 && done < end) {
+        if (m_bOwned[in[0]])
+            owned(0, InsertNode(kFirstWrite));
+        done = 1;
+    }
+    // String j enters once the string at ring position s = (j - 1) mod N has left and input
+    // byte j + F - 1 (if any) has taken its place; it goes in at r = (4078 + j) mod N, and its
+    // first byte is in[j].
+    while (done < end) {
+        const int s = static_cast<int>((done - 1) & kRingMask);
+        const int r = static_cast<int>((kFirstWrite + done) & kRingMask);
+        Slide(s, done + kMaxMatch - 1 < inSize ? in + done + kMaxMatch - 1 : nullptr);
+        if (!m_bOwned[in[done]]) {
+            ++done;
+            continue;
+        }
+        // Where the latest owned string matched all F bytes, this one most likely matches the
+        // string as far along from there.
+        if (haveLast && lastMatch.m_nLength == kMaxMatch) {
+            const int q =
+                static_cast<int>((lastMatch.m_nPosition + (done - lastOwned)) & kRingMask);
+            if (ReplaceEqualNode(q, r)) {
+                owned(done, {static_cast<uint16_t>(q), static_cast<uint8_t>(kMaxMatch)});
                 ++done;
                 continue;
             }
-            if (done + 1 < blockEnd && done + kMaxMatch < inSize) {
-                // Two strings side by side go in together when they are in different trees and
-                // the second deletion does not touch the first string's tree.
-                const int s1 = (s + 1) & kRingMask;
-                const uint8_t first0 = in[done];
-                const uint8_t first1 = in[done + 1];
-                if (first0 != first1 && (m_parent[s1] == kNil || m_ring[s1] != first0)) {
-                    Slide(s1, in + done + kMaxMatch);
-                    InsertTwoNodes(r, (r + 1) & kRingMask, matches[done % kBlock],
-                                   matches[(done + 1) % kBlock]);
-                    done += 2;
-                    continue;
-                }
-            }
-            matches[done % kBlock] = InsertNode(r);
-            ++done;
         }
+        // The next owned string goes in together with this one when it can. With the trees
+        // shared between encoders it need not be the very next string.
+        if (const size_t next = NextPartner(done, end); next != 0) {
+            for (size_t k = done + 1; k <= next; ++k)
+                Slide(static_cast<int>((k - 1) & kRingMask), in + k + kMaxMatch - 1);
+            CMatch match0;
+            CMatch match1;
+            InsertTwoNodes(r, static_cast<int>((kFirstWrite + next) & kRingMask), match0,
+                           match1);
+            matches[done - base] = match0;
+            owned(next, match1);
+            done = next + 1;
+            continue;
+        }
+        owned(done, InsertNode(r));
+        ++done;
+    }
+    m_nDone = done;
+    m_nLastOwned = lastOwned;
+    m_lastMatch = lastMatch;
+    m_bHaveLast = haveLast;
+}
 
-        // Write the items that start in this block.
-        for (; j < done; ) {
-            const CMatch match = matches[j % kBlock];
+// The owned string after owned string j (whose deletion is done) that can go in together with
+// j, or 0 when there is none near enough: one in another tree, with no deletion up to its own
+// touching j's tree.
+inline size_t CEncoder::NextPartner(size_t j, size_t end) const
+{
+    constexpr size_t kReach = 8;
+    // Every string up to the partner reads its new byte: none past the end of the input.
+    if (j + kMaxMatch + 1 >= m_nInputSize)
+        return 0;
+    const uint8_t first = m_pInput[j];
+    const size_t last = std::min({j + kReach, end - 1, m_nInputSize - kMaxMatch - 1});
+    for (size_t k = j + 1; k <= last; ++k) {
+        const int s = static_cast<int>((k - 1) & kRingMask);
+        if (m_parent[s] != kNil && m_ring[s] == first)
+            return 0; // this deletion changes j's tree
+        if (m_bOwned[m_pInput[k]])
+            return m_pInput[k] != first ? k : 0;
+    }
+    return 0;
+}
+
+// Writes the items of the stream from the matches of the strings they start at.
+class CItemWriter {
+public:
+    explicit CItemWriter(std::span<const uint8_t> input)
+        : m_pInput(input.data()), m_nInputSize(input.size()),
+          // At worst every byte is a literal: nine output bytes for every eight, plus the flag
+          // slot opened after the last full group.
+          m_output(input.size() + input.size() / 8 + 2)
+    {
+        m_output[0] = 0;
+    }
+
+    // Writes every item that starts before string `end`; matches[j - base] is string j's.
+    void Write(size_t end, const CMatch* matches, size_t base)
+    {
+        const uint8_t* in = m_pInput;
+        uint8_t* out = m_output.data();
+        size_t j = m_nNext;
+        size_t o = m_nOut;
+        size_t flagAt = m_nFlagAt;
+        uint8_t mask = m_nMask;
+        while (j < end) {
+            const CMatch match = matches[j - base];
             // Near the end the match may run into stale bytes.
-            size_t length = std::min<size_t>(match.m_nLength, inSize - j);
+            size_t length = std::min<size_t>(match.m_nLength, m_nInputSize - j);
             if (length <= kThreshold) {
                 length = 1;
                 out[flagAt] |= mask;
@@ -393,18 +473,179 @@ std::vector<uint8_t> CEncoder::Run(std::span<const uint8_t> input,
             }
             j += length;
         }
-        if (progress && j >= nextProgress && j < inSize) {
-            progress(j, inSize);
-            nextProgress = (j / kProgressStep + 1) * kProgressStep;
+        m_nNext = j;
+        m_nOut = o;
+        m_nFlagAt = flagAt;
+        m_nMask = mask;
+    }
+
+    // The input index of the next item.
+    size_t Next() const { return m_nNext; }
+
+    std::vector<uint8_t> Finish()
+    {
+        if (m_nOut == m_nFlagAt + 1)
+            m_nOut = m_nFlagAt; // the last group is empty: no flag byte for it
+        m_output.resize(m_nOut);
+        return std::move(m_output);
+    }
+
+private:
+    const uint8_t* m_pInput;
+    size_t m_nInputSize;
+    std::vector<uint8_t> m_output;
+    size_t m_nNext = 0;   // the input index of the next item
+    size_t m_nOut = 1;    // where the next item goes
+    size_t m_nFlagAt = 0; // where the flag byte of the current group is
+    uint8_t m_nMask = 1;  // the flag bit of the next item
+};
+
+class CProgressReporter {
+public:
+    CProgressReporter(const ProgressFunction& progress, size_t total)
+        : m_progress(progress), m_nTotal(total)
+    {
+    }
+    void Report(size_t done)
+    {
+        if (m_progress && done >= m_nNext && done < m_nTotal) {
+            m_progress(done, m_nTotal);
+            m_nNext = (done / kStep + 1) * kStep;
         }
     }
-    if (progress)
-        progress(inSize, inSize);
+    void Finish()
+    {
+        if (m_progress)
+            m_progress(m_nTotal, m_nTotal);
+    }
 
-    if (o == flagAt + 1)
-        o = flagAt; // the last group is empty: no flag byte for it
-    output.resize(o);
-    return output;
+private:
+    static constexpr size_t kStep = 65536;
+    const ProgressFunction& m_progress;
+    size_t m_nTotal;
+    size_t m_nNext = kStep;
+};
+
+// One encoder owning every tree.
+std::vector<uint8_t> EncodeAlone(std::span<const uint8_t> input, const ProgressFunction& progress,
+                                 size_t blockSize)
+{
+    std::array<bool, 256> all;
+    all.fill(true);
+    // About 55 KB of ring and trees: on the heap.
+    auto encoder = std::make_unique<CEncoder>();
+    encoder->Begin(input, all);
+    auto matches = std::make_unique<CMatch[]>(blockSize);
+    CItemWriter writer(input);
+    CProgressReporter reporter(progress, input.size());
+    for (size_t base = 0; base < input.size(); base += blockSize) {
+        const size_t end = std::min(input.size(), base + blockSize);
+        encoder->Advance(end, matches.get(), base);
+        // An item may run into the next block, but every item starts in the block it is
+        // written with.
+        writer.Write(end, matches.get(), base);
+        reporter.Report(writer.Next());
+    }
+    reporter.Finish();
+    return writer.Finish();
+}
+
+// Gives each of two encoders the first bytes of about half the strings, the most frequent
+// bytes first, each to the encoder with fewer strings so far.
+std::array<bool, 256> FirstHalfOfTrees(std::span<const uint8_t> input)
+{
+    std::array<size_t, 256> counts{};
+    for (const uint8_t c : input)
+        ++counts[c];
+    // The space tree also holds the F strings of the initial ring.
+    counts[kFill] += kMaxMatch;
+    std::array<int, 256> order;
+    for (int c = 0; c < 256; ++c)
+        order[static_cast<size_t>(c)] = c;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return counts[static_cast<size_t>(a)] > counts[static_cast<size_t>(b)];
+    });
+    std::array<bool, 256> first{};
+    size_t load[2] = {0, 0};
+    for (const int c : order) {
+        const int to = load[0] <= load[1] ? 0 : 1;
+        first[static_cast<size_t>(c)] = to == 0;
+        load[to] += counts[static_cast<size_t>(c)];
+    }
+    return first;
+}
+
+// Two encoders owning half the trees each, on threads of their own, while this thread writes
+// the items. The encoders go through the strings a block at a time, into a ring of buffers of
+// matches, and either may run ahead of the other by up to a ring's worth of blocks: which
+// trees are busy changes along the input. Returns false, having made nothing, when the
+// threads cannot be started.
+bool EncodeInTwo(std::span<const uint8_t> input, const ProgressFunction& progress,
+                 size_t blockSize, std::vector<uint8_t>& output)
+{
+    constexpr size_t kBuffers = 16;
+    const std::array<bool, 256> first = FirstHalfOfTrees(input);
+    std::array<bool, 256> second;
+    for (size_t c = 0; c < 256; ++c)
+        second[c] = !first[c];
+    auto encoders = std::make_unique<CEncoder[]>(2);
+    encoders[0].Begin(input, first);
+    encoders[1].Begin(input, second);
+    auto matches = std::make_unique<CMatch[]>(kBuffers * blockSize);
+    CItemWriter writer(input);
+    CProgressReporter reporter(progress, input.size());
+    const size_t blocks = (input.size() + blockSize - 1) / blockSize;
+
+    // Blocks each encoder has finished, and blocks written: block b goes into buffer
+    // b % kBuffers once block b - kBuffers is written.
+    std::atomic<size_t> advanced[2] = {0, 0};
+    std::atomic<size_t> written = 0;
+    auto waitFor = [](const std::atomic<size_t>& counter, size_t atLeast) {
+        for (size_t seen = counter.load(); seen < atLeast; seen = counter.load())
+            counter.wait(seen);
+    };
+    auto work = [&](int e) {
+        for (size_t b = 0; b < blocks; ++b) {
+            if (b >= kBuffers)
+                waitFor(written, b - kBuffers + 1);
+            const size_t base = b * blockSize;
+            encoders[e].Advance(std::min(input.size(), base + blockSize),
+                                matches.get() + (b % kBuffers) * blockSize, base);
+            advanced[e].store(b + 1);
+            advanced[e].notify_all();
+        }
+    };
+    std::thread threads[2];
+    for (int e = 0; e < 2; ++e) {
+        try {
+            threads[e] = std::thread(work, e);
+        } catch (const std::system_error&) {
+            // Let a started encoder run to its end unhindered.
+            written.store(blocks);
+            written.notify_all();
+            for (std::thread& thread : threads)
+                if (thread.joinable())
+                    thread.join();
+            return false;
+        }
+    }
+    for (size_t b = 0; b < blocks; ++b) {
+        waitFor(advanced[0], b + 1);
+        waitFor(advanced[1], b + 1);
+        // Every item starts in the block whose writing reaches it: the writing of the block
+        // before ended with an item running into this one, never short of it.
+        const size_t base = b * blockSize;
+        writer.Write(std::min(input.size(), base + blockSize),
+                     matches.get() + (b % kBuffers) * blockSize, base);
+        written.store(b + 1);
+        written.notify_all();
+        reporter.Report(writer.Next());
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    reporter.Finish();
+    output = writer.Finish();
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -503,9 +744,24 @@ std::vector<uint8_t> EncodeBuffer(std::span<const uint8_t> input)
 std::vector<uint8_t> EncodeBuffer(std::span<const uint8_t> input,
                                   const ProgressFunction& progress)
 {
-    // About 55 KB of ring and trees: on the heap, allocated once for the whole call.
-    auto encoder = std::make_unique<CEncoder>();
-    return encoder->Run(input, progress);
+    // Below a quarter of a megabyte a second thread saves less than it costs to start.
+    constexpr size_t kTwoThreadsFrom = 256u << 10;
+    const bool two = input.size() >= kTwoThreadsFrom && std::thread::hardware_concurrency() >= 2;
+    return EncodeBuffer(input, progress, two ? 2 : 1, 0);
+}
+
+std::vector<uint8_t> EncodeBuffer(std::span<const uint8_t> input,
+                                  const ProgressFunction& progress, int threads,
+                                  size_t blockSize)
+{
+    if (input.empty())
+        return {};
+    if (threads >= 2) {
+        std::vector<uint8_t> output;
+        if (EncodeInTwo(input, progress, blockSize != 0 ? blockSize : 65536, output))
+            return output;
+    }
+    return EncodeAlone(input, progress, blockSize != 0 ? blockSize : 4096);
 }
 
 std::vector<uint8_t> DecodeBuffer(std::span<const uint8_t> input)

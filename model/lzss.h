@@ -27,6 +27,14 @@ std::vector<uint8_t> EncodeBuffer(std::span<const uint8_t> input,
 std::vector<uint8_t> DecodeBuffer(std::span<const uint8_t> input,
                                   const ProgressFunction& progress);
 
+// Encoding with the trees kept by `threads` threads (1, or 2: two halves of the trees side by
+// side), a block of `blockSize` strings at a time (0: the usual size). The bytes written are
+// the same whichever is chosen; EncodeBuffer chooses two threads for large inputs on machines
+// with two cores or more.
+std::vector<uint8_t> EncodeBuffer(std::span<const uint8_t> input,
+                                  const ProgressFunction& progress, int threads,
+                                  size_t blockSize);
+
 // File to file: 0 on success, 1 when a file could not be opened (or written).
 int Encode(const std::string& inputPath, const std::string& outputPath);
 int Decode(const std::string& inputPath, const std::string& outputPath);

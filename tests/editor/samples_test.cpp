@@ -134,6 +134,24 @@ TEST_F(FirstStart, the_home_as_export_directory_becomes_the_greetings_folder)
     EXPECT_EQ(ReadText(Folder() + "/Happy Birthday.kel"), "changed");
 }
 
+// Without the installed settings (an installation under a prefix the desktop does not search
+// for them) the home folder stands in, and the greetings are still copied.
+TEST_F(FirstStart, no_export_setting_means_the_home_folder)
+{
+    SetSettings("~", m_data);
+    {
+        QSettings settings(QSettings::UserScope, "Kelbrant", "Vimble e-mail");
+        settings.remove("1.00/ExportFiles");
+        settings.sync();
+    }
+    CQuietApp app(m_dir.path().toStdString() + "/lock");
+    app.ReadSettings();
+    ASSERT_EQ(app.GetExportDirectory(), m_home.toStdString());
+    app.PrepareExportDirectory();
+    EXPECT_EQ(app.GetExportDirectory(), Folder().toStdString());
+    EXPECT_EQ(ReadText(Folder() + "/With love.kel"), "love");
+}
+
 TEST_F(FirstStart, another_export_directory_is_left_alone)
 {
     SetSettings("~/Greetings", m_data);

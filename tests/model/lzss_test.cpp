@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <filesystem>
@@ -192,6 +193,81 @@ TEST(LzssEncode, TwentyMegabytesMatchReference)
     ASSERT_EQ(ours.size(), reference.size());
     ASSERT_TRUE(ours == reference);
     ASSERT_TRUE(lzss::DecodeBuffer(ours) == input);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Two encoders, each keeping half of the trees, write what one writes
+
+// Every parameterised input, through both encoders and through blocks of every awkward size:
+// one string, an item's length either side of F, and the usual sizes.
+TEST_P(LzssEncodeTest, TwoEncodersMatchReference)
+{
+    const Bytes input = GetParam().make();
+    const Bytes reference = lzss_reference::Encode(input);
+    for (size_t block : {size_t{1}, size_t{17}, size_t{18}, size_t{19}, size_t{4096}, size_t{0}}) {
+        if (block == 1 && input.size() > 20000)
+            continue; // a wait for every string: too slow for long inputs
+        ASSERT_TRUE(lzss::EncodeBuffer(input, {}, 2, block) == reference) << "block " << block;
+        ASSERT_TRUE(lzss::EncodeBuffer(input, {}, 1, block) == reference) << "block " << block;
+    }
+}
+
+// Inputs that load the two encoders unevenly or change which trees are busy along the way:
+// one byte everywhere, a few bytes that all fall to one side, long stretches of each kind of
+// data, and the initial ring's bytes at the end.
+TEST(LzssTwoEncoders, UnevenAndChangingInputsMatchReference)
+{
+    Bytes alternating;
+    for (int k = 0; k < 200000; ++k)
+        alternating.push_back(static_cast<uint8_t>(k % 2 == 0 ? 'a' : 'b'));
+    const std::vector<Bytes> inputs = {
+        Repeated(400000, 0),
+        alternating,
+        Concat({Repeated(300000, 'z'), RandomBytes(300000, 400)}),
+        Concat({EnglishLikeText(200000, 401), BitmapLike(200000, 402), Repeated(200000, 7),
+                SmallAlphabet(200000, 3, 403)}),
+        Periodic(500000, 5, 50, 404),
+        Concat({RandomBytes(300000, 405), Repeated(5000, ' ')}),
+        Concat({Mixture(300000, 406), Repeated(5000, 0)}),
+    };
+    for (size_t k = 0; k < inputs.size(); ++k) {
+        const Bytes reference = lzss_reference::Encode(inputs[k]);
+        for (size_t block : {size_t{1000}, size_t{65536}})
+            ASSERT_TRUE(lzss::EncodeBuffer(inputs[k], {}, 2, block) == reference)
+                << "input " << k << " block " << block;
+    }
+}
+
+// Short inputs of every length, where the end of the input and the end of a block meet the
+// search for a partner string.
+TEST(LzssTwoEncoders, EveryShortLengthMatchesReference)
+{
+    uint32_t seed = 500;
+    for (size_t n = 0; n <= 200; ++n) {
+        for (const Bytes& input : {SmallAlphabet(n, 4, seed), EnglishLikeText(n, seed + 1)}) {
+            const Bytes reference = lzss_reference::Encode(input);
+            for (size_t block : {size_t{1}, size_t{7}, size_t{40}})
+                ASSERT_TRUE(lzss::EncodeBuffer(input, {}, 2, block) == reference)
+                    << "length " << n << " block " << block;
+        }
+        seed += 2;
+    }
+}
+
+TEST(LzssTwoEncoders, ReportProgressLikeOne)
+{
+    const Bytes input = Mixture(1000000, 407);
+    std::vector<size_t> calls;
+    const Bytes encoded = lzss::EncodeBuffer(
+        input, [&](size_t done, size_t total) {
+            EXPECT_EQ(total, input.size());
+            calls.push_back(done);
+        },
+        2, 0);
+    EXPECT_TRUE(encoded == lzss::EncodeBuffer(input, {}, 1, 0));
+    ASSERT_GE(calls.size(), input.size() / 65536);
+    EXPECT_TRUE(std::is_sorted(calls.begin(), calls.end()));
+    EXPECT_EQ(calls.back(), input.size());
 }
 
 TEST(LzssEncode, EightLiteralsMakeOneFullGroup)
