@@ -390,6 +390,18 @@ bool CSmtpConnection::Connect(std::string& reason)
     return false;
 }
 
+void CSmtpConnection::AdoptSocket(int nSocket)
+{
+    Close();
+    m_nSocket = nSocket;
+    if (m_nSocket < 0)
+        return;
+    if (m_pCancel != nullptr)
+        m_pCancel->AttachSocket(m_nSocket);
+    const int flags = ::fcntl(m_nSocket, F_GETFL, 0);
+    ::fcntl(m_nSocket, F_SETFL, flags | O_NONBLOCK);
+}
+
 bool CSmtpConnection::Send(const char* data, size_t size, std::string& reason)
 {
     if (Cancelled(reason))

@@ -94,6 +94,9 @@ public:
     static bool SplitServer(const std::string& server, std::string& host, int& nPort);
     // Connects to the first address of the lookup that accepts.
     bool Connect(std::string& reason);
+    // Takes a socket connected elsewhere (one end of a pair, say) in place of Connect: the
+    // connection reads, writes and closes it from now on.
+    void AdoptSocket(int nSocket);
     bool Send(const std::string& text, std::string& reason)
     {
         return Send(text.data(), text.size(), reason);

@@ -582,6 +582,13 @@ int CDC::DrawText(const std::string& text, CRect& rc, unsigned format)
     QFont font = FontOfLogFont(lf, std::abs(ScaleY()));
     QFontMetricsF metrics(font);
     QString qtext = QString::fromStdString(platform::Utf8FromCp1252(text));
+    // Control characters (a NUL from a damaged project, say) have no glyph: they are left out
+    // rather than drawn as boxes and looked for in every fallback font. Tabs and line ends
+    // stay for the layout.
+    qtext.removeIf([](QChar c) {
+        const char16_t u = c.unicode();
+        return (u < 0x20 && u != '\t' && u != '\n' && u != '\r') || (u >= 0x7F && u <= 0x9F);
+    });
     const bool expandTabs = (format & DT_EXPANDTABS) != 0;
     if (!expandTabs)
         qtext.replace('\t', ' ');

@@ -10,7 +10,6 @@ using Z = ZoneKind;
 using P = Picto;
 using R = Role;
 
-constexpr int kAlignLeft = 0x0001 | 0x0080;
 constexpr int kAlignRight = 0x0002 | 0x0080;
 constexpr int kAlignCentre = 0x0004 | 0x0080;
 

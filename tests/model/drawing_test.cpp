@@ -335,6 +335,29 @@ TEST(TextShape, CentredTextIsMeasuredThenCentredAsABlock)
     EXPECT_NEAR(layout.ink.left, 120 - layout.ink.right, 12);
 }
 
+// Texts from damaged or hand-made projects may hold NUL and other control characters. They
+// are not drawn (no box, no fallback font looked for them), and the text around them is.
+TEST(TextShape, ControlCharactersDrawNothing)
+{
+    auto inkOf = [](const std::string& string) {
+        CDrawTextRect text;
+        text.m_strText = string;
+        std::strcpy(text.m_logfont.lfFaceName, "Arial");
+        text.m_logfont.lfHeight = -16;
+        text.m_logfont.lfWeight = 400;
+        text.m_nShape = 3;
+        text.m_bBrush = 0;
+        text.SetPlainText(1);
+        CDC dc(200, 60);
+        text.Draw(dc, {0, 0, 200, 60});
+        return CountColor(dc, kWhite);
+    };
+    const int plain = inkOf("Hi there");
+    EXPECT_EQ(inkOf(std::string("Hi\0 there", 9)), plain);
+    EXPECT_EQ(inkOf(std::string("Hi\x01\x02\x1F there\x7F", 13)), plain);
+    EXPECT_EQ(inkOf(std::string(40, '\0')), 200 * 60);
+}
+
 TEST(TextShape, PlainTextTakesAwayOutlineAndFillForGood)
 {
     CDrawTextRect text;

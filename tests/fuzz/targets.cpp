@@ -1,0 +1,292 @@
+// The readers behind the fuzz targets. Readers that only take a path get the bytes as a file in
+// a private folder of the process; everything a reader makes is gone again before the next
+// input.
+#include "tests/fuzz/targets.h"
+
+#include "app/playerfiles.h"
+#include "mail/addressbook.h"
+#include "mail/bundle.h"
+#include "mail/smtp.h"
+#include "model/archive.h"
+#include "model/bitmap.h"
+#include "model/header.h"
+#include "model/movie.h"
+#include "model/object.h"
+#include "model/projectfile.h"
+#include "model/sound.h"
+#include "platform/dc.h"
+#include "platform/files.h"
+#include "platform/message.h"
+#include "platform/mixer.h"
+#include "platform/video.h"
+#include "platform/wave.h"
+#include "playback/midifile.h"
+#include "playback/midiplayer.h"
+#include "playback/projectdoc.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fuzz {
+
+namespace {
+
+// Takes every message and keeps none: a damaged input is expected to be reported.
+class CNullSink : public platform::IMessageSink {
+public:
+    void Show(const platform::Message&) override {}
+};
+
+std::vector<uint8_t> Bytes(Input input)
+{
+    return std::vector<uint8_t>(input.begin(), input.end());
+}
+
+// The process's own folder for inputs that readers take by path.
+const std::string& Folder()
+{
+    static platform::CTempFolder folder("vimble-fuzz");
+    return folder.Path();
+}
+
+// Writes the input as a file of the folder; the file goes when the object does.
+class CInputFile {
+public:
+    CInputFile(Input input, const std::string& name) : m_strPath(Folder() + "/" + name)
+    {
+        platform::WriteWholeFile(m_strPath, Bytes(input));
+    }
+    ~CInputFile() { ::unlink(m_strPath.c_str()); }
+    CInputFile(const CInputFile&) = delete;
+    CInputFile& operator=(const CInputFile&) = delete;
+    const std::string& Path() const { return m_strPath; }
+
+private:
+    std::string m_strPath;
+};
+
+// Plays a movie that was read: a still, then the first frames of continuous play, drawn
+// small. Drawing reaches the pictures, the shapes and the lettering of every object.
+void Play(std::unique_ptr<CAbstractMovie> movie)
+{
+    if (!movie)
+        return;
+    movie->m_rcStage = {0, 0, 800, 600};
+    CProjectDoc doc(std::move(movie));
+    if (!doc.CreateBuffers())
+        return;
+    QImage picture(80, 60, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    CDC target(&picture);
+    const CRect rc{0, 0, 80, 60};
+    doc.RenderStill(target, rc);
+    doc.GetMovie()->Rewind();
+    for (int frame = 0; frame < 3; ++frame)
+        doc.RenderTick(target, rc);
+}
+
+// Sound without a sound card: streams open and are mixed, nothing sounds.
+platform::CAudioMixer& Mixer()
+{
+    static platform::CAudioMixer mixer(nullptr);
+    return mixer;
+}
+
+void Mix(int times)
+{
+    std::array<int16_t, 2 * 1024> out;
+    for (int i = 0; i < times; ++i)
+        Mixer().Render(out.data(), out.size() / 2);
+}
+
+std::unique_ptr<CObject> MakeItem(int type)
+{
+    switch (type) {
+    case CHeaderObject::typeAnimation: return std::make_unique<CAnimationObject>();
+    case CHeaderObject::typeClipart: return std::make_unique<CClipartObject>();
+    case CHeaderObject::typeBackground: return std::make_unique<CBackgroundBMP>();
+    case CHeaderObject::typeSound: return std::make_unique<CSound>();
+    default: return nullptr;
+    }
+}
+
+} // namespace
+
+void ReadArchive(Input input)
+{
+    Play(LoadMovie(Bytes(input), "fuzz.kel"));
+}
+
+void ReadProject(Input input)
+{
+    CInputFile file(input, "fuzz.kel");
+    platform::Message failure;
+    Play(ReadProjectFile(file.Path(), &failure));
+}
+
+void ReadLibraryHeader(Input input)
+{
+    CArchive ar(Bytes(input), "1.hdr");
+    CHeaderObject header;
+    header.Serialize(ar);
+    // And the way the library reads it, from its file.
+    CInputFile file(input, "1.hdr");
+    CHeaderObject fromFile;
+    fromFile.ReadFile(Folder(), "1.hdr");
+}
+
+void ReadLibraryItem(Input input)
+{
+    for (int type : {CHeaderObject::typeAnimation, CHeaderObject::typeClipart,
+                     CHeaderObject::typeBackground, CHeaderObject::typeSound}) {
+        std::unique_ptr<CObject> item = MakeItem(type);
+        CArchive ar(Bytes(input), "1.zty");
+        item->Serialize(ar);
+    }
+}
+
+void ReadBitmap(Input input)
+{
+    CHBitmap bitmap;
+    bitmap.LoadFromFileBytes(Bytes(input), "fuzz.bmp");
+}
+
+void ReadMidi(Input input)
+{
+    CMidiFile file;
+    if (file.Parse(Bytes(input)) == MIDI_OK) {
+        CMidiEvent event;
+        for (int i = 0; i < 100000 && file.NextEvent(event) == MIDI_OK; ++i) {
+        }
+        file.Rewind();
+        CMidiBufferFiller filler(file, file.GetLength() / 2 + 1);
+        std::vector<uint8_t> buffer(CMidiStreamPlayer::kBufferSize);
+        size_t recorded = 0;
+        for (int i = 0; i < 1000 && filler.Fill(buffer, recorded) == MIDI_OK; ++i) {
+        }
+    }
+    // The player prerolls the whole file on the stream and plays a little of it.
+    auto player = CMidiStreamPlayer::Create(Mixer(), [](CMidiStreamPlayer*, uint32_t) {});
+    if (player && player->OpenImage("fuzz.mid", Bytes(input)) == 0 && player->Play() == 0) {
+        Mix(4);
+        player->Stop();
+    }
+}
+
+void ReadWave(Input input)
+{
+    std::string error;
+    std::shared_ptr<platform::CPcm> pcm = platform::DecodeWave(input, error);
+    if (!pcm)
+        return;
+    Mixer().PlayWave(pcm, false);
+    Mix(2);
+    Mixer().StopWave();
+}
+
+void ReadAddressBook(Input input)
+{
+    CAddressList book;
+    CArchive ar(Bytes(input), "book.dat");
+    book.Serialize(ar);
+    // A book that read is changed and kept as the worker keeps it.
+    if (!ar.IsFailed()) {
+        book.AddText("anna@example.org");
+        book.RemoveAt(0);
+    }
+}
+
+void ReadBundle(Input input)
+{
+    CInputFile file(input, "greeting.exe");
+    CBundleTrailer trailer;
+    ReadBundleTrailer(file.Path(), trailer);
+    CPlayerFolder folder;
+    if (!folder.Create())
+        return;
+    CGreeting greeting;
+    std::string error;
+    TakeGreeting(file.Path(), folder.Path(), "greeting.kel", greeting, error);
+}
+
+void ReadSmtpReplies(Input input)
+{
+    // The server's side of a connection says the input and hangs up.
+    int ends[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0)
+        return;
+    const int bufferSize = 1 << 20;
+    ::setsockopt(ends[1], SOL_SOCKET, SO_SNDBUF, &bufferSize, sizeof bufferSize);
+    const size_t size = std::min<size_t>(input.size(), 128 * 1024);
+    size_t sent = 0;
+    while (sent < size) {
+        const ssize_t n = ::send(ends[1], input.data() + sent, size - sent, MSG_NOSIGNAL);
+        if (n <= 0)
+            break;
+        sent += static_cast<size_t>(n);
+    }
+    ::shutdown(ends[1], SHUT_WR);
+    CSmtpConnection connection;
+    connection.SetTimeout(1);
+    connection.AdoptSocket(ends[0]);
+    int code = 0;
+    std::string text, reason;
+    for (int i = 0; i < 64 && connection.ReadReply(code, text, reason); ++i)
+        ParseEhloReply(connection.ReplyLines());
+    connection.Close();
+    ::close(ends[1]);
+}
+
+void ReadVideo(Input input)
+{
+    CInputFile file(input, "intro.avi");
+    platform::CVideoFile video;
+    std::string error;
+    if (!video.Open(file.Path(), error))
+        return;
+    QImage frame;
+    for (int64_t n = 0; n < std::min<int64_t>(video.GetLength(), 3); ++n)
+        if (!video.ReadFrame(n, frame, error))
+            break;
+}
+
+std::span<const Target> Targets()
+{
+    static const Target targets[] = {
+        {"archive", ReadArchive},     {"project", ReadProject},
+        {"header", ReadLibraryHeader}, {"item", ReadLibraryItem},
+        {"bitmap", ReadBitmap},       {"midi", ReadMidi},
+        {"wave", ReadWave},           {"book", ReadAddressBook},
+        {"bundle", ReadBundle},       {"smtp", ReadSmtpReplies},
+        {"video", ReadVideo},
+    };
+    return targets;
+}
+
+const Target* FindTarget(std::string_view name)
+{
+    for (const Target& target : Targets())
+        if (target.strName == name)
+            return &target;
+    return nullptr;
+}
+
+void PrepareProcess(int* argc, char*** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static QGuiApplication app(*argc, *argv);
+    static CNullSink sink;
+    platform::SetMessageSink(&sink);
+    Folder();
+}
+
+} // namespace fuzz
