@@ -83,6 +83,8 @@ bool CAddressList::Load(const std::string& path)
 {
     if (!platform::FileExists(path))
         return false;
+    // What a save killed while it wrote left beside the book goes.
+    platform::RemoveAbandonedReplacements(platform::DirectoryOf(path));
     std::vector<uint8_t> data;
     if (!platform::ReadWholeFile(path, data))
         return false;

@@ -7,8 +7,6 @@
 #include "platform/files.h"
 #include "platform/message.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -80,13 +78,14 @@ bool ReadInPieces(const std::string& path, std::vector<uint8_t>& data, const Fil
 bool WriteInPieces(const std::string& path, std::span<const uint8_t> head,
                    std::span<const uint8_t> tail, const FileProgress& progress)
 {
-    const std::string temp = platform::MakeTempFileName(platform::DirectoryOf(path), "~vb");
-    if (temp.empty())
+    platform::CReplacementFile replacement(path);
+    if (replacement.Path().empty())
         return false;
     const int64_t total = static_cast<int64_t>(head.size() + tail.size());
     Report(progress, FileStep::writing, 0, total);
     platform::CFile file;
-    bool ok = file.Open(temp, platform::CFile::modeWrite) && file.Write(head.data(), head.size());
+    bool ok = file.Open(replacement.Path(), platform::CFile::modeWrite)
+              && file.Write(head.data(), head.size());
     int64_t done = static_cast<int64_t>(head.size());
     for (size_t at = 0; ok && at < tail.size(); at += kChunk) {
         const size_t n = std::min(kChunk, tail.size() - at);
@@ -95,16 +94,7 @@ bool WriteInPieces(const std::string& path, std::span<const uint8_t> head,
         Report(progress, FileStep::writing, done, total);
     }
     ok = file.Close() && ok;
-    if (ok) {
-        // The file being replaced keeps its permissions.
-        struct stat st;
-        if (::stat(path.c_str(), &st) == 0)
-            ::chmod(temp.c_str(), st.st_mode & 07777);
-        ok = platform::RenameFile(temp, path);
-    }
-    if (!ok)
-        platform::DeleteFile(temp);
-    return ok;
+    return ok && replacement.Commit();
 }
 
 // A project file's movie from its bytes, as an open leaves it: played once through, the first
@@ -264,8 +254,10 @@ bool OpenProject(const std::string& path, std::unique_ptr<CAbstractMovie>& movie
         ShowMessage("Not a valid file!");
         return false;
     }
-    // Whatever an earlier open of this path left is replaced.
+    // Whatever an earlier open of this path left is replaced, and so is what a save killed while
+    // it wrote left beside it.
     RemoveWorkingFiles(path);
+    platform::RemoveAbandonedReplacements(platform::DirectoryOf(path));
     std::vector<uint8_t> file;
     bool bOpened = false;
     if (!ReadInPieces(path, file, progress, bOpened) || file.size() < kProjectTagSize) {

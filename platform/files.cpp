@@ -1,11 +1,15 @@
 #include "platform/files.h"
 
+#include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <chrono>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <system_error>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -99,23 +103,107 @@ bool WriteWholeFile(const std::string& path, std::span<const uint8_t> data)
 bool ReplaceFileContent(const std::string& path, std::span<const uint8_t> head,
                         std::span<const uint8_t> tail)
 {
-    std::string temp = MakeTempFileName(DirectoryOf(path), "~vb");
-    if (temp.empty())
+    CReplacementFile replacement(path);
+    if (replacement.Path().empty())
         return false;
     CFile file;
-    bool ok = file.Open(temp, CFile::modeWrite) && file.Write(head.data(), head.size())
-              && file.Write(tail.data(), tail.size());
+    bool ok = file.Open(replacement.Path(), CFile::modeWrite)
+              && file.Write(head.data(), head.size()) && file.Write(tail.data(), tail.size());
     ok = file.Close() && ok;
-    if (ok) {
-        // Keep the permissions of the file being replaced.
-        struct stat st;
-        if (stat(path.c_str(), &st) == 0)
-            chmod(temp.c_str(), st.st_mode & 07777);
-        ok = RenameFile(temp, path);
+    return ok && replacement.Commit();
+}
+
+namespace {
+
+constexpr char kReplacementPrefix[] = "~vb";
+
+// True when the descriptor and the path name the same file.
+bool IsSameFile(int fd, const std::string& path)
+{
+    struct stat opened;
+    struct stat named;
+    return ::fstat(fd, &opened) == 0 && ::lstat(path.c_str(), &named) == 0
+           && opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+
+// "~vb", four hexadecimal digits, ".tmp".
+bool IsReplacementName(const std::string& name)
+{
+    const size_t prefix = sizeof kReplacementPrefix - 1;
+    if (name.size() != prefix + 8 || name.compare(0, prefix, kReplacementPrefix) != 0
+        || name.compare(prefix + 4, 4, ".tmp") != 0)
+        return false;
+    return std::all_of(name.begin() + prefix, name.begin() + prefix + 4,
+                       [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
+}
+
+} // namespace
+
+CReplacementFile::CReplacementFile(const std::string& path)
+    : m_strTarget(path)
+{
+    // Between making the name and taking the lock the file is unlocked, and a cleaner may take
+    // it away: then another name is made.
+    for (int attempt = 0; attempt < 16 && m_hLock < 0; ++attempt) {
+        m_strTemp = MakeTempFileName(DirectoryOf(path), kReplacementPrefix);
+        if (m_strTemp.empty())
+            return;
+        const int fd = ::open(m_strTemp.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && IsSameFile(fd, m_strTemp)) {
+            m_hLock = fd;
+            break;
+        }
+        if (fd >= 0)
+            ::close(fd);
     }
-    if (!ok)
-        DeleteFile(temp);
-    return ok;
+    if (m_hLock < 0)
+        m_strTemp.clear();
+}
+
+CReplacementFile::~CReplacementFile()
+{
+    if (m_hLock < 0)
+        return;
+    if (!m_strTemp.empty() && IsSameFile(m_hLock, m_strTemp))
+        ::unlink(m_strTemp.c_str());
+    ::close(m_hLock);
+}
+
+bool CReplacementFile::Commit()
+{
+    if (m_strTemp.empty())
+        return false;
+    // The file being replaced keeps its permissions.
+    struct stat st;
+    if (::stat(m_strTarget.c_str(), &st) == 0)
+        ::chmod(m_strTemp.c_str(), st.st_mode & 07777);
+    if (!RenameFile(m_strTemp, m_strTarget))
+        return false;
+    m_strTemp.clear();
+    return true;
+}
+
+void RemoveAbandonedReplacements(const std::string& dir)
+{
+    const std::string folder = dir.empty() ? std::string(".") : dir;
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr)
+        return;
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(listing))
+        if (IsReplacementName(entry->d_name))
+            names.emplace_back(entry->d_name);
+    ::closedir(listing);
+    for (const std::string& name : names) {
+        const std::string path = JoinPath(folder, name);
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        // A living writer holds its lock; the lock of a killed one went with it.
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && IsSameFile(fd, path))
+            ::unlink(path.c_str());
+        ::close(fd);
+    }
 }
 
 int64_t FileLength(const std::string& path)

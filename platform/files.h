@@ -46,6 +46,31 @@ bool WriteWholeFile(const std::string& path, std::span<const uint8_t> data);
 bool ReplaceFileContent(const std::string& path, std::span<const uint8_t> head,
                         std::span<const uint8_t> tail = {});
 
+// The new file that is written beside path and then renamed over it, so that path holds its old
+// content or the new one, never a mixture. It is named as MakeTempFileName names files with the
+// prefix "~vb", and it is locked for as long as this object lives: a writer killed half way
+// leaves an unlocked one, which RemoveAbandonedReplacements recognises. The file goes when this
+// goes, unless Commit() has put it in place.
+class CReplacementFile {
+public:
+    explicit CReplacementFile(const std::string& path);
+    ~CReplacementFile();
+    CReplacementFile(const CReplacementFile&) = delete;
+    CReplacementFile& operator=(const CReplacementFile&) = delete;
+    // The file to write, empty when none could be made.
+    const std::string& Path() const { return m_strTemp; }
+    // Gives the written file the permissions of the file it replaces and renames it over that.
+    bool Commit();
+
+private:
+    std::string m_strTarget;
+    std::string m_strTemp;
+    int m_hLock = -1;
+};
+// Removes the replacement files in dir that no writer holds any more: what writers killed
+// while they wrote left there. A replacement being written is left alone.
+void RemoveAbandonedReplacements(const std::string& dir);
+
 // The file's length in bytes, or -1 when it does not exist or is not a regular file.
 int64_t FileLength(const std::string& path);
 bool FileExists(const std::string& path);

@@ -2,6 +2,10 @@
 
 #include "platform/files.h"
 
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 
 #include <dirent.h>
@@ -77,11 +81,29 @@ bool HoldsResourceLibrary(const std::string& directory)
     return IsRegularFile(JoinPath(directory, kResourceLibraryName));
 }
 
+// A write killed while it made the settings' lock file leaves a lock that names no owner, and
+// Qt waits for such a lock to grow stale (half a minute) before the next write goes ahead. A
+// lock of a dead writer that says so is taken over at once by Qt itself; one that says nothing
+// and is older than a moment (no living writer takes that long to fill it in) goes.
+void RemoveLockOfNoOne(const QString& settingsFile)
+{
+    const QString lockPath = settingsFile + ".lock";
+    const QFileInfo info(lockPath);
+    if (!info.exists() || info.lastModified().msecsTo(QDateTime::currentDateTime()) < 2000)
+        return;
+    QLockFile lock(lockPath);
+    qint64 pid = 0;
+    QString host, application;
+    if (!lock.getLockInfo(&pid, &host, &application))
+        QFile::remove(lockPath);
+}
+
 // QSettings falls back from the user's file to the system-wide one by itself.
 class CProfile {
 public:
     CProfile() : m_settings(QSettings::UserScope, "Kelbrant", "Vimble e-mail")
     {
+        RemoveLockOfNoOne(m_settings.fileName());
         m_settings.beginGroup("1.00");
     }
     QSettings& operator*() { return m_settings; }

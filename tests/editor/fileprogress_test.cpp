@@ -30,7 +30,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <random>
 
 namespace {
 
@@ -57,31 +56,14 @@ void AnswerNextModal(std::function<void(QWidget*)> answer, QObject* context, int
     });
 }
 
-// A greeting of about size bytes of picture: noisy gradients that compress as painted
-// backgrounds do.
+// A greeting of 800 x 600 pictures that compress as painted backgrounds do; their bitmap files
+// are made in a folder of their own.
 std::unique_ptr<CAbstractMovie> LargeGreeting(const std::string& dir, int pictures)
 {
-    auto movie = CAbstractMovie::NewProject();
-    CStage* stage = movie->GetFirstStage();
-    std::mt19937 random(5);
-    for (int i = 0; i < pictures; ++i) {
-        const int width = 800, height = 600;
-        std::vector<uint8_t> file = fixtures::BitmapFile(width, height, 24);
-        for (size_t at = 54; at < file.size(); ++at)
-            file[at] = static_cast<uint8_t>((at / 7 + i * 40) % 256 + random() % 4);
-        const std::string bmp = dir + "/p" + std::to_string(i) + ".bmp";
-        platform::WriteWholeFile(bmp, file);
-        CLayer* layer = stage->AddObject(CGenericDrawing::kindImage, i * 10, i * 10, 400, 300);
-        auto image = std::make_unique<CImageObject>();
-        image->m_pBitmap = std::make_unique<CHBitmap>();
-        image->m_pBitmap->LoadFromFile(bmp);
-        layer->m_pDrawing->SetObject(std::move(image));
-        auto* effect = new CEffect;
-        effect->m_nType = 0;
-        effect->m_nDuration = 230;
-        layer->m_pEffects->AddTail(effect);
-        platform::DeleteFile(bmp);
-    }
+    const std::string sources = dir + "/pictures";
+    std::filesystem::create_directories(sources);
+    auto movie = fixtures::PicturesProject(sources, pictures, 4, 0, 0);
+    std::filesystem::remove_all(sources);
     return movie;
 }
 

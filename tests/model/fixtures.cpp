@@ -1,10 +1,13 @@
 #include "tests/model/fixtures.h"
 
+#include "model/movie.h"
 #include "model/projectfile.h"
+#include "platform/files.h"
 #include "tests/model/lzss_reference.h"
 
 #include <bit>
 #include <cstring>
+#include <random>
 
 namespace fixtures {
 
@@ -334,6 +337,60 @@ std::vector<uint8_t> HeaderArchive(const std::string& name, const std::string& c
         b.U8(0);
     }
     return b.Bytes();
+}
+
+namespace {
+
+std::vector<uint8_t> PaintedPictureFile(int seed, int noise)
+{
+    const int width = 800, height = 600, stride = width * 3;
+    std::vector<uint8_t> file = BitmapFile(width, height, 24);
+    std::mt19937 random(static_cast<unsigned>(seed));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            uint8_t* p = &file[54 + static_cast<size_t>(y) * stride + static_cast<size_t>(x) * 3];
+            p[0] = static_cast<uint8_t>(x / 4 + seed * 20);
+            p[1] = static_cast<uint8_t>(y / 3);
+            p[2] = static_cast<uint8_t>((x + y) / 8 + (random() % static_cast<unsigned>(noise)));
+        }
+    return file;
+}
+
+} // namespace
+
+std::unique_ptr<CAbstractMovie> PicturesProject(const std::string& dir, int pictures, int noise,
+                                                int waves, size_t waveBytes)
+{
+    auto movie = CAbstractMovie::NewProject();
+    CStage* stage = movie->GetFirstStage();
+    for (int i = 0; i < pictures; ++i) {
+        const std::string bmp = dir + "/p" + std::to_string(i) + ".bmp";
+        platform::WriteWholeFile(bmp, PaintedPictureFile(i, noise));
+        CLayer* layer = stage->AddObject(CGenericDrawing::kindImage, i * 10, i * 10, 800, 600);
+        auto image = std::make_unique<CImageObject>();
+        image->m_pBitmap = std::make_unique<CHBitmap>();
+        image->m_pBitmap->LoadFromFile(bmp);
+        layer->m_pDrawing->SetObject(std::move(image));
+        auto* effect = new CEffect;
+        effect->m_nType = 0;
+        effect->m_nDuration = 230;
+        effect->m_nStartFrame = 0;
+        layer->m_pEffects->AddTail(effect);
+    }
+    std::mt19937 random(7);
+    for (int i = 0; i < waves && i < pictures; ++i) {
+        std::vector<uint8_t> wave(waveBytes);
+        for (size_t k = 0; k < wave.size(); ++k)
+            wave[k] = static_cast<uint8_t>(128 + 60 * ((k / 40) % 2) + random() % 8);
+        const std::string path = dir + "/s" + std::to_string(i) + ".wav";
+        platform::WriteWholeFile(path, wave);
+        auto sounds = std::make_unique<CSoundList>();
+        auto* sound = new CSound;
+        sound->SetSource(CSound::kindWave, path);
+        sounds->AddTail(sound);
+        stage->GetLayers()->GetAt(i)->SetSounds(std::move(sounds));
+    }
+    return movie;
 }
 
 } // namespace fixtures

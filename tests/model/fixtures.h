@@ -2,9 +2,13 @@
 // check that reading and writing agree with the format and not merely with each other.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+class CAbstractMovie;
 
 namespace fixtures {
 
@@ -56,5 +60,12 @@ const std::vector<EffectRow>& EffectRows();
 // A library header: name, category, item number, type, and a preview bitmap of kind 2.
 std::vector<uint8_t> HeaderArchive(const std::string& name, const std::string& category,
                                    int32_t value, uint8_t type, bool withPreview);
+
+// A project made for its size: `pictures` 800 x 600 24-bit pictures of soft gradients with a
+// little noise (below `noise` in one channel), as painted backgrounds are, each moved 10 pixels
+// from the one before and moving for 230 frames, and `waves` wave sounds of waveBytes bytes of
+// a buzz on the first layers. The pictures and waves are written into dir first.
+std::unique_ptr<CAbstractMovie> PicturesProject(const std::string& dir, int pictures, int noise,
+                                                int waves, size_t waveBytes);
 
 } // namespace fixtures

@@ -79,6 +79,43 @@ TEST_F(FilesTest, ReplacingContentKeepsPermissionsAndLeavesNoTemporaryFile)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), {}), 1);
 }
 
+// A replacement's file is locked while it is written: a cleaner leaves it alone then, removes
+// what a killed writer left, and never touches other files that merely look alike.
+TEST_F(FilesTest, AbandonedReplacementsGoAndLiveOnesStay)
+{
+    const std::string target = m_dir + "/greeting.kel";
+    ASSERT_TRUE(platform::WriteWholeFile(target, std::vector<uint8_t>{1, 2, 3}));
+    const std::string abandoned = m_dir + "/~vb12AB.tmp";
+    ASSERT_TRUE(platform::WriteWholeFile(abandoned, std::vector<uint8_t>{9}));
+    for (const char* name : {"~vb12AB.tmpx", "~vbXYZW.tmp", "~vb123.tmp", "other.tmp"})
+        ASSERT_TRUE(platform::WriteWholeFile(m_dir + "/" + name, std::vector<uint8_t>{7}));
+    {
+        platform::CReplacementFile live(target);
+        ASSERT_FALSE(live.Path().empty());
+        ASSERT_TRUE(platform::WriteWholeFile(live.Path(), std::vector<uint8_t>{4, 5}));
+        platform::RemoveAbandonedReplacements(m_dir);
+        EXPECT_FALSE(platform::FileExists(abandoned));
+        EXPECT_TRUE(platform::FileExists(live.Path()));
+        for (const char* name : {"~vb12AB.tmpx", "~vbXYZW.tmp", "~vb123.tmp", "other.tmp"})
+            EXPECT_TRUE(platform::FileExists(m_dir + "/" + name)) << name;
+        ASSERT_TRUE(live.Commit());
+    }
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(platform::ReadWholeFile(target, bytes));
+    EXPECT_EQ(bytes, (std::vector<uint8_t>{4, 5}));
+
+    // Not committed: the replacement goes and the file stays as it was.
+    std::string path;
+    {
+        platform::CReplacementFile dropped(target);
+        path = dropped.Path();
+        ASSERT_TRUE(platform::WriteWholeFile(path, std::vector<uint8_t>{6}));
+    }
+    EXPECT_FALSE(platform::FileExists(path));
+    ASSERT_TRUE(platform::ReadWholeFile(target, bytes));
+    EXPECT_EQ(bytes, (std::vector<uint8_t>{4, 5}));
+}
+
 TEST(Paths, SplitAndJoin)
 {
     EXPECT_EQ(platform::FileNameOf("/a/b/c.kel"), "c.kel");
