@@ -5,6 +5,11 @@ set -euo pipefail
 VIMBLE_ROOT="$(cd "$(dirname "$0")" && pwd)"
 source "$VIMBLE_ROOT/tools/setup.sh"
 
+# ./test.sh --tsan: the threads' tests under ThreadSanitizer instead (tools/tsan.sh).
+if [ "${1:-}" = "--tsan" ]; then
+  exec "$VIMBLE_ROOT/tools/tsan.sh"
+fi
+
 vimble_install_packages
 vimble_build "$VIMBLE_ROOT/build/test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIMBLE_SANITIZE=ON -DVIMBLE_BENCH=OFF
 
