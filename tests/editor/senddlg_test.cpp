@@ -250,6 +250,14 @@ class SendDialog : public CEditorWindowTest {
 protected:
     void SetUp() override
     {
+        // A temporary directory of this test's own: the copies for the worker are counted
+        // there, and tests in other processes make theirs meanwhile.
+        if (const char* tmp = std::getenv("TMPDIR"))
+            m_strOldTmp = tmp;
+        m_bHadTmp = std::getenv("TMPDIR") != nullptr;
+        m_strTmp = platform::MakeTempDirectory("senddlg");
+        ASSERT_FALSE(m_strTmp.empty());
+        ::setenv("TMPDIR", m_strTmp.c_str(), 1);
         SetSetting("MailServer", "mail.example.org");
         SetSetting("MailAddress", "me@example.org");
         OpenEditor();
@@ -267,6 +275,14 @@ protected:
         for (const char* name : { "MailServer", "MailAddress", "DataFiles1", "MailSecurity",
                  "MailUser", "MailPreview", "MailAttachPlayer" })
             SetSetting(name, QString());
+        if (m_bHadTmp)
+            ::setenv("TMPDIR", m_strOldTmp.c_str(), 1);
+        else
+            ::unsetenv("TMPDIR");
+        if (!m_strTmp.empty()) {
+            std::error_code ec;
+            fs::remove_all(m_strTmp, ec);
+        }
     }
     // A send dialog over the editor, with the worker started by the test.
     std::unique_ptr<CSendMailDlg> Dialog()
@@ -316,6 +332,9 @@ protected:
         return bSaved;
     }
 
+    std::string m_strTmp;
+    std::string m_strOldTmp;
+    bool m_bHadTmp = false;
     bool m_bStart = true;
     int m_nStarts = 0;
     std::unique_ptr<CMailThread> m_pStarted;

@@ -62,15 +62,6 @@ protected:
         return data;
     }
     std::vector<std::string> Files(const std::string& dir) const { return SortedFileNames(dir); }
-    // The private folders of opened projects in the temporary directory.
-    static int PrivateFolders()
-    {
-        int n = 0;
-        for (const auto& entry : std::filesystem::directory_iterator(platform::TempDirectory()))
-            if (entry.path().filename().string().rfind("vimble-open-", 0) == 0)
-                ++n;
-        return n;
-    }
     std::string m_dir;
 };
 
@@ -113,7 +104,6 @@ TEST_F(WorkingFilesTest, WorkingFilesGoToAPrivateFolderWhenTheProjectsFolderTake
     const std::vector<uint8_t> file = ProjectFileBytes(archive);
     platform::WriteWholeFile(Path("a.kel"), file);
     ASSERT_TRUE(std::filesystem::create_directory(Path("a.k$$")));
-    const int privateBefore = PrivateFolders();
 
     std::unique_ptr<CAbstractMovie> movie;
     ASSERT_TRUE(OpenProject(Path("a.kel"), movie));
@@ -125,17 +115,24 @@ TEST_F(WorkingFilesTest, WorkingFilesGoToAPrivateFolderWhenTheProjectsFolderTake
     EXPECT_EQ(platform::DirectoryOf(w1).rfind(platform::TempDirectory() + "/vimble-open-", 0), 0u);
     EXPECT_EQ(Read(w1), archive);
     EXPECT_EQ(Read(w3), std::vector<uint8_t>(file.begin() + kProjectTagSize, file.end()));
-    EXPECT_EQ(PrivateFolders(), privateBefore + 1);
+    // Only this project's own folder is looked at: other programs' tests share the
+    // temporary directory and open projects of their own meanwhile.
+    const std::string privateFolder = platform::DirectoryOf(w1);
+    EXPECT_EQ(platform::DirectoryOf(w3), privateFolder);
+    EXPECT_TRUE(std::filesystem::is_directory(privateFolder));
 
     CloseProjectFiles(Path("a.kel"));
     EXPECT_FALSE(HasPrivateWorkingFiles(Path("a.kel")));
-    EXPECT_EQ(PrivateFolders(), privateBefore);
+    EXPECT_FALSE(std::filesystem::exists(privateFolder));
     EXPECT_EQ(Read(Path("a.kel")), file);
 
     // Putting it back goes through the private copy too, and takes the folder with it.
     ASSERT_TRUE(OpenProject(Path("a.kel"), movie));
+    const std::string againFolder = platform::DirectoryOf(WorkingFilePath(Path("a.kel"), WorkingFile::W1));
+    EXPECT_TRUE(std::filesystem::is_directory(againFolder));
     RestoreProject(Path("a.kel"));
-    EXPECT_EQ(PrivateFolders(), privateBefore);
+    EXPECT_FALSE(HasPrivateWorkingFiles(Path("a.kel")));
+    EXPECT_FALSE(std::filesystem::exists(againFolder));
     EXPECT_EQ(Read(Path("a.kel")), file);
 }
 
