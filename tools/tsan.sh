@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the tests that run threads with ThreadSanitizer (build/tsan, a Debug build of its own)
 # and runs them: the mail worker, the mixer and the sound card, the MIDI player, the editor's
-# send path and the LZSS coder's two-thread path. Any report of ThreadSanitizer, like any failed
+# send path, the editor's file worker (open, save, video export) and the LZSS coder's
+# two-thread path. Any report of ThreadSanitizer, like any failed
 # test, makes the script fail.
 set -euo pipefail
 VIMBLE_ROOT="$(cd "$(dirname "$0")/.." && pwd)"
@@ -59,6 +60,7 @@ run mixer "$T/platform/platform_tests" \
   'Mixer*:*MixerTuneTest.*:*MixerDivisionTest.*:AudioDeviceTest.*:SoundFontSynthTest.*:BadSoundFontTest.*:FindSoundFontTest.*'
 run midi "$T/playback/playback_tests" 'SoundSystemTest.*:MidiResults.*:SoundCard.*:Soundtrack.*'
 run send "$T/editor/editor_tests" 'SendDialog.*:MailOptions.*'
+run files "$T/editor/editor_tests" 'EditorFiles.*:FileProgressWindow.*:ExportVideo.*'
 run lzss "$T/model/model_tests" '*Lzss*'
 
 if [ ${#failed[@]} -ne 0 ]; then
