@@ -883,17 +883,26 @@ bool CEditorDialog::SaveProjectAs()
     return true;
 }
 
-bool CEditorDialog::SaveMovieTo(const std::string& strPath)
+bool CEditorDialog::SaveCopyTo(const std::string& strPath, QWidget* pOver)
+{
+    if (m_pDoc == nullptr || m_pDoc->GetMovie() == nullptr || m_bFileWork)
+        return false;
+    return SaveMovieTo(strPath, pOver);
+}
+
+bool CEditorDialog::SaveMovieTo(const std::string& strPath, QWidget* pOver)
 {
     CAbstractMovie* movie = m_pDoc->GetMovie();
     return RunFileWork(CFileProgressDlg::kindSave, strPath,
                        [movie, &strPath](const FileProgress& progress) {
                            return ::SaveProject(*movie, strPath, progress);
-                       });
+                       },
+                       pOver);
 }
 
 bool CEditorDialog::RunFileWork(uint8_t nKind, const std::string& strPath,
-                                const std::function<bool(const FileProgress&)>& work)
+                                const std::function<bool(const FileProgress&)>& work,
+                                QWidget* pOver)
 {
     // The worker reads or fills the project while this thread only paints what was composed
     // before: the clock stops, commands wait, and input waits behind the progress window.
@@ -901,7 +910,8 @@ bool CEditorDialog::RunFileWork(uint8_t nKind, const std::string& strPath,
     m_playbackClock.stop();
     m_bFileWork = true;
     const bool bDone = CFileProgressDlg::Run(static_cast<CFileProgressDlg::Kind>(nKind), strPath,
-                                             this, work, m_nFileProgressDelayMs,
+                                             pOver != nullptr ? pOver : this, work,
+                                             m_nFileProgressDelayMs,
                                              m_observeFileProgress);
     m_bFileWork = false;
     if (bClock && m_pPlayer)

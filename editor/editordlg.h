@@ -138,6 +138,10 @@ public:
     // asks for the place as Save As does.
     bool SaveProject();
     bool SaveProjectAs();
+    // Writes the greeting as it is now, changes not yet saved included, to strPath: the private
+    // copy a send or an export works from. It runs on the file worker like a save, its progress
+    // window over pOver (the editor when null); false, said, when it cannot be written.
+    bool SaveCopyTo(const std::string& strPath, QWidget* pOver = nullptr);
     // Opening and saving run on a thread of their own; work that lasts longer than the delay
     // (half a second unless set) shows the progress window. Tests set 0 to see it every time
     // and observe it while it shows.
@@ -264,10 +268,11 @@ private:
     void OnActivityTick();
     std::string ChooseSavePath();
     // Writes the open project to strPath on the file worker (said when it fails).
-    bool SaveMovieTo(const std::string& strPath);
+    bool SaveMovieTo(const std::string& strPath, QWidget* pOver = nullptr);
     // Runs file work (nKind: CFileProgressDlg::Kind) off this thread, with the progress window.
     bool RunFileWork(uint8_t nKind, const std::string& strPath,
-                     const std::function<bool(const FileProgress&)>& work);
+                     const std::function<bool(const FileProgress&)>& work,
+                     QWidget* pOver = nullptr);
     std::string StartFolder() const;
     bool IsEditing() const;
     void UpdateCursor();

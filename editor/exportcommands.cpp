@@ -72,7 +72,7 @@ std::string CEditorDialog::ExportVideo()
     // The worker reads a copy of its own, in a folder that goes when the export is done.
     const std::string scratch = platform::MakeTempDirectory("vimble-video-");
     const std::string copy = platform::JoinPath(scratch, "greeting.kel");
-    if (scratch.empty() || !::SaveProject(*m_pDoc->GetMovie(), copy)) {
+    if (scratch.empty() || !SaveCopyTo(copy)) {
         std::error_code ec;
         if (!scratch.empty())
             fs::remove_all(scratch, ec);

@@ -61,7 +61,7 @@ std::string CEditorDialog::ExportPlayer()
     const std::string copy = platform::JoinPath(scratch.Path(), name + ".kel");
     const std::string bundle = platform::JoinPath(scratch.Path(), name + ".exe");
     const bool bWithData = platform::FileExists(playerData);
-    if (scratch.Path().empty() || !::SaveProject(*m_pDoc->GetMovie(), copy)
+    if (scratch.Path().empty() || !SaveCopyTo(copy)
         || !BuildBundle(bWithData ? bundleThreePieces : bundleTwoPieces, player,
             bWithData ? playerData : copy, bWithData ? copy : std::string(), bundle)) {
         platform::ShowMessage("The greeting cannot be exported to " + target + ".");

@@ -268,7 +268,7 @@ void CSendMailDlg::OnSend()
     }
     const std::string own = platform::FileNameOf(m_editor.GetPath());
     const std::string copy = platform::JoinPath(folder, own.empty() ? kNewGreetingName : own);
-    if (!SaveProject(*doc->GetMovie(), copy) || !IsProjectFile(copy)) {
+    if (!m_editor.SaveCopyTo(copy, this) || !IsProjectFile(copy)) {
         RemoveFolder(folder);
         Refuse("The greeting's copy cannot be written into " + folder + ".");
         return;

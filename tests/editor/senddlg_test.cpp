@@ -2,6 +2,7 @@
 // address book and the mail options; Send refuses what cannot go and keeps everything typed,
 // and otherwise hands the worker a private copy of the greeting as it is in the editor; the
 // editor's host shows the result in the large box; the export writes a self-playing file.
+#include "editor/fileprogressdlg.h"
 #include "editor/mailhost.h"
 #include "editor/maintoolbar.h"
 #include "editor/mailoptionsdlg.h"
@@ -17,9 +18,11 @@
 #include "platform/resources.h"
 #include "platform/secret.h"
 #include "tests/editor/window_helpers.h"
+#include "tests/model/fixtures.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QEnterEvent>
 #include <QFile>
 #include <QLineEdit>
@@ -516,6 +519,48 @@ TEST_F(SendDialog, send_hands_the_worker_a_private_copy_of_the_greeting_as_it_is
     ASSERT_TRUE(OpenProject(thread.m_strProjectPath, copy));
     EXPECT_EQ(copy->GetFirstStage()->GetLayers()->GetCount(), 1);
     CloseProjectFiles(thread.m_strProjectPath);
+    EXPECT_EQ(Bytes(own), ownBytes);
+}
+
+TEST_F(SendDialog, the_greetings_copy_is_written_on_the_file_worker_over_the_dialog)
+{
+    const std::string own = m_strDir + "/big.kel";
+    {
+        const std::string pictures = m_strDir + "/pictures";
+        fs::create_directories(pictures);
+        auto movie = fixtures::PicturesProject(pictures, 1, 4, 0, 0);
+        fs::remove_all(pictures);
+        ASSERT_TRUE(::SaveProject(*movie, own));
+    }
+    ASSERT_TRUE(m_pEditor->OpenProjectFile(own));
+    const std::vector<uint8_t> ownBytes = Bytes(own);
+    m_pEditor->SetFileProgressDelay(0);
+    struct Seen {
+        QWidget* pOver = nullptr;
+        bool bModal = false;
+        bool bWorking = false;
+        QString name;
+    } seen;
+    m_pEditor->SetFileProgressObserver([this, &seen](CFileProgressDlg& progress) {
+        seen.pOver = progress.parentWidget();
+        seen.bModal = QApplication::activeModalWidget() == &progress;
+        seen.bWorking = m_pEditor->IsFileWorkRunning();
+        seen.name = progress.GetNameText();
+    });
+
+    auto dlg = Dialog();
+    Type(*dlg, "anna@example.org", "Hello", "Happy day");
+    Click(dlg->Button(IDC_SM_SEND));
+    ASSERT_NE(m_pStarted, nullptr);
+    // The progress window stood over the send dialog, not behind it, while the copy was written.
+    EXPECT_EQ(seen.pOver, dlg.get());
+    EXPECT_TRUE(seen.bModal);
+    EXPECT_TRUE(seen.bWorking);
+    EXPECT_EQ(seen.name, "Saving big.kel");
+    EXPECT_FALSE(m_pEditor->IsFileWorkRunning());
+    auto copy = ReadProjectFile(m_pStarted->m_strProjectPath);
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(copy->GetFirstStage()->GetLayers()->GetCount(), 1);
     EXPECT_EQ(Bytes(own), ownBytes);
 }
 
