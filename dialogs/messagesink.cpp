@@ -1,6 +1,7 @@
 #include "dialogs/messagesink.h"
 
 #include "dialogs/messagebox.h"
+#include "platform/postcall.h"
 #include "platform/strings.h"
 
 #include <QApplication>
@@ -52,8 +53,7 @@ void CMessageBoxSink::Show(const platform::Message& message)
         return;
     }
     if (QThread::currentThread() != m_pContext->thread() || platform::MessagesDeferred()) {
-        QMetaObject::invokeMethod(
-            m_pContext, [this, message] { Display(message); }, Qt::QueuedConnection);
+        platform::PostCall(m_pContext, [this, message] { Display(message); });
         return;
     }
     Display(message);

@@ -2,8 +2,7 @@
 
 #include "editor/editordlg.h"
 #include "editor/prompts.h"
-
-#include <QMetaObject>
+#include "platform/postcall.h"
 
 #include <memory>
 
@@ -44,8 +43,7 @@ void CEditorMailHost::StopActivity()
     // While the lock is held the window cannot go; the call runs later on its thread, and not
     // at all when the window has gone by then.
     if (m_pEditor != nullptr)
-        QMetaObject::invokeMethod(
-            m_pEditor, [editor = m_pEditor] { editor->SetActivity(false); }, Qt::QueuedConnection);
+        platform::PostCall(m_pEditor, [editor = m_pEditor] { editor->SetActivity(false); });
 }
 
 void CEditorMailHost::ShowResult(
@@ -58,7 +56,7 @@ void CEditorMailHost::ShowResult(
         return;
     const uint64_t attachment = m_nAttachment;
     auto done = std::make_shared<bool>(false);
-    QMetaObject::invokeMethod(
+    platform::PostCall(
         m_pEditor,
         [this, editor = m_pEditor, strText, done] {
             AskMessageBox(editor, MB_KIND_LARGE, strText);
@@ -68,8 +66,7 @@ void CEditorMailHost::ShowResult(
                 ++m_nShown;
             }
             m_closed.notify_all();
-        },
-        Qt::QueuedConnection);
+        });
     // The worker waits until the person has closed the box, or the window has gone.
     m_closed.wait(lock, [&] { return *done || m_nAttachment != attachment; });
 }

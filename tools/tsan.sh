@@ -57,7 +57,7 @@ T="$BUILD/tests"
 run mail "$T/mail/mail_tests" \
   'MailThreadTest.*:MailCancelTest.*:MailPreviewTest.*:*MailStreamTest.*:*MailFailureTest.*:SmtpTlsTest.*:AddressBookUpdate.*'
 run mixer "$T/platform/platform_tests" \
-  'Mixer*:*MixerTuneTest.*:*MixerDivisionTest.*:AudioDeviceTest.*:SoundFontSynthTest.*:BadSoundFontTest.*:FindSoundFontTest.*'
+  'PostCallTest.*:Mixer*:*MixerTuneTest.*:*MixerDivisionTest.*:AudioDeviceTest.*:SoundFontSynthTest.*:BadSoundFontTest.*:FindSoundFontTest.*'
 run midi "$T/playback/playback_tests" 'SoundSystemTest.*:MidiResults.*:SoundCard.*:Soundtrack.*'
 run send "$T/editor/editor_tests" 'SendDialog.*:MailOptions.*'
 run files "$T/editor/editor_tests" 'EditorFiles.*:FileProgressWindow.*:ExportVideo.*'

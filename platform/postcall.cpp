@@ -1,0 +1,86 @@
+#include "platform/postcall.h"
+
+#include <QCoreApplication>
+#include <QObject>
+#include <QPointer>
+#include <QThread>
+
+#include <deque>
+#include <mutex>
+
+namespace platform {
+namespace {
+
+// The queue of posted calls, living on the main thread. A post only wakes it with a call by
+// name: Qt's code then makes and frees the wake-up event, and nothing the posting thread
+// wrote is read on the main thread but through the queue's lock.
+class CPostedCalls : public QObject {
+    Q_OBJECT
+public:
+    struct Entry {
+        QPointer<QObject> context;
+        std::function<void()> call;
+    };
+
+    void Post(QObject* context, std::function<void()> call)
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_entries.push_back({QPointer<QObject>(context), std::move(call)});
+        }
+        QMetaObject::invokeMethod(this, "Drain", Qt::QueuedConnection);
+    }
+
+    // One call at a time, the lock released while it runs: a call that runs a loop of its own
+    // lets that loop drain the calls after it.
+    Q_INVOKABLE void Drain()
+    {
+        for (;;) {
+            Entry entry;
+            {
+                std::lock_guard lock(m_mutex);
+                if (m_entries.empty())
+                    return;
+                entry = std::move(m_entries.front());
+                m_entries.pop_front();
+            }
+            if (!entry.context.isNull())
+                entry.call();
+        }
+    }
+
+private:
+    std::mutex m_mutex;
+    std::deque<Entry> m_entries;
+};
+
+// Made on first use, by whichever thread posts first, and handed to the main thread at once;
+// it lives as long as the process.
+CPostedCalls* Queue()
+{
+    static CPostedCalls* queue = [] {
+        auto* made = new CPostedCalls;
+        made->moveToThread(QCoreApplication::instance()->thread());
+        return made;
+    }();
+    return queue;
+}
+
+} // namespace
+
+void PostCall(QObject* context, std::function<void()> call)
+{
+    if (context == nullptr || !call)
+        return;
+    // Without an application, or for an object of another thread, Qt's own queue does it.
+    if (QCoreApplication::instance() == nullptr
+        || context->thread() != QCoreApplication::instance()->thread()) {
+        QMetaObject::invokeMethod(context, std::move(call), Qt::QueuedConnection);
+        return;
+    }
+    Queue()->Post(context, std::move(call));
+}
+
+} // namespace platform
+
+#include "postcall.moc"
