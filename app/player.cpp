@@ -16,6 +16,7 @@
 #include "platform/files.h"
 #include "platform/message.h"
 #include "platform/mixer.h"
+#include "platform/postcall.h"
 #include "playback/projectdoc.h"
 #include "playback/soundsystem.h"
 
@@ -68,9 +69,9 @@ bool InstallSignalPipe()
 // The window the MIDI player's end messages go to; the audio thread posts while holding the
 // lock, so the window cannot go in between.
 std::mutex g_receiverMutex;
-QObject* g_pReceiver = nullptr;
+CPlayerWindow* g_pReceiver = nullptr;
 
-void SetReceiver(QObject* pReceiver)
+void SetReceiver(CPlayerWindow* pReceiver)
 {
     std::lock_guard lock(g_receiverMutex);
     g_pReceiver = pReceiver;
@@ -80,7 +81,7 @@ void PostMidiEnd(uint32_t nRun)
 {
     std::lock_guard lock(g_receiverMutex);
     if (g_pReceiver != nullptr)
-        QCoreApplication::postEvent(g_pReceiver, new CPlayerMidiEndEvent(nRun));
+        platform::PostCall(g_pReceiver, [window = g_pReceiver, nRun] { window->OnMidiEnd(nRun); });
 }
 
 // Qt's own notes about the platform (the offscreen one has many) are not the person's business.

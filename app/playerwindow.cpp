@@ -65,14 +65,10 @@ void CPlayerWindow::OnTick()
     }
 }
 
-bool CPlayerWindow::event(QEvent* event)
+void CPlayerWindow::OnMidiEnd(uint32_t nRun)
 {
-    if (event->type() == kPlayerMidiEndEvent) {
-        if (m_pSound != nullptr)
-            m_pSound->OnMidiEnd(static_cast<CPlayerMidiEndEvent*>(event)->GetRun());
-        return true;
-    }
-    return QWidget::event(event);
+    if (m_pSound != nullptr)
+        m_pSound->OnMidiEnd(nRun);
 }
 
 void CPlayerWindow::paintEvent(QPaintEvent*)

@@ -6,7 +6,6 @@
 #include "platform/dc.h"
 #include "playback/controller.h"
 
-#include <QEvent>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
@@ -16,22 +15,6 @@
 
 class CProjectDoc;
 class CSoundSystem;
-
-// The end of a MIDI run, posted from the audio thread to the window.
-constexpr QEvent::Type kPlayerMidiEndEvent = QEvent::Type(QEvent::User + 20);
-
-class CPlayerMidiEndEvent : public QEvent {
-public:
-    explicit CPlayerMidiEndEvent(uint32_t nRun)
-        : QEvent(kPlayerMidiEndEvent)
-        , m_nRun(nRun)
-    {
-    }
-    uint32_t GetRun() const { return m_nRun; }
-
-private:
-    uint32_t m_nRun;
-};
 
 class CPlayerWindow : public QWidget, public IPlayerWindow {
 public:
@@ -48,6 +31,8 @@ public:
     // The frame last composed, 800 x 600.
     const QImage& Frame() const { return m_image; }
     int Ticks() const { return m_nTicks; }
+    // The end of MIDI run nRun, handed over from the audio thread: the tune plays again.
+    void OnMidiEnd(uint32_t nRun);
 
     // IPlayerWindow
     void StartClock() override;
@@ -55,7 +40,6 @@ public:
     void Repaint() override;
 
 protected:
-    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -106,8 +106,11 @@ std::string CEditorDialog::ExportVideo()
         return {};
     }
     std::string text = "The greeting was exported to " + shown + ".";
-    if (!result.strWarning.empty())
-        text += "\n" + platform::Cp1252FromUtf8(result.strWarning) + ".";
+    if (!result.strWarning.empty()) {
+        text += '\n';
+        text += platform::Cp1252FromUtf8(result.strWarning);
+        text += '.';
+    }
     AskMessageBox(this, MB_KIND_OK, text);
     return target;
 }

@@ -1,10 +1,10 @@
 #include "editor/programsound.h"
 
 #include "editor/app.h"
+#include "platform/postcall.h"
 #include "platform/settings.h"
 #include "playback/soundsystem.h"
 
-#include <QCoreApplication>
 #include <QObject>
 
 #include <memory>
@@ -20,14 +20,17 @@ platform::IAudioOutput* g_pPreviousOutput = nullptr;
 std::mutex g_receiverMutex;
 QObject* g_pReceiver = nullptr;
 
+} // namespace
+
 void PostMidiEnd(uint32_t nRun)
 {
     std::lock_guard lock(g_receiverMutex);
     if (g_pReceiver != nullptr)
-        QCoreApplication::postEvent(g_pReceiver, new CMidiEndEvent(nRun));
+        platform::PostCall(g_pReceiver, [nRun] {
+            if (CSoundSystem* sound = ProgramSound())
+                sound->OnMidiEnd(nRun);
+        });
 }
-
-} // namespace
 
 void StartProgramSound()
 {

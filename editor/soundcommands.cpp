@@ -29,17 +29,6 @@ std::string HomeFolder()
 
 } // namespace
 
-bool CEditorDialog::event(QEvent* event)
-{
-    if (event->type() == kMidiEndEvent) {
-        // The tune played to its end: the sound that plays it starts it again.
-        if (CSoundSystem* sound = ProgramSound())
-            sound->OnMidiEnd(static_cast<CMidiEndEvent*>(event)->GetRun());
-        return true;
-    }
-    return QDialog::event(event);
-}
-
 void CEditorDialog::ImportMidi()
 {
     std::string path;

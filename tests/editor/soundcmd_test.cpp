@@ -275,7 +275,7 @@ TEST_F(SoundCommands, the_sounds_are_saved_with_the_project_and_read_back)
 
 TEST_F(SoundCommands, an_end_message_without_a_running_sound_system_changes_nothing)
 {
-    QApplication::postEvent(m_pEditor.get(), new CMidiEndEvent(7));
+    PostMidiEnd(7);
     QApplication::processEvents();
     EXPECT_EQ(m_pEditor->GetDocState(), CEditorDialog::docNew);
 }
