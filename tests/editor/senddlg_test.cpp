@@ -18,6 +18,7 @@
 #include "platform/resources.h"
 #include "platform/secret.h"
 #include "tests/editor/window_helpers.h"
+#include "tests/platform/scoped_env.h"
 #include "tests/model/fixtures.h"
 
 #include <gtest/gtest.h>
@@ -255,12 +256,9 @@ protected:
     {
         // A temporary directory of this test's own: the copies for the worker are counted
         // there, and tests in other processes make theirs meanwhile.
-        if (const char* tmp = std::getenv("TMPDIR"))
-            m_strOldTmp = tmp;
-        m_bHadTmp = std::getenv("TMPDIR") != nullptr;
         m_strTmp = platform::MakeTempDirectory("senddlg");
         ASSERT_FALSE(m_strTmp.empty());
-        ::setenv("TMPDIR", m_strTmp.c_str(), 1);
+        m_tmpDir.emplace("TMPDIR", m_strTmp);
         SetSetting("MailServer", "mail.example.org");
         SetSetting("MailAddress", "me@example.org");
         OpenEditor();
@@ -278,10 +276,7 @@ protected:
         for (const char* name : { "MailServer", "MailAddress", "DataFiles1", "MailSecurity",
                  "MailUser", "MailPreview", "MailAttachPlayer" })
             SetSetting(name, QString());
-        if (m_bHadTmp)
-            ::setenv("TMPDIR", m_strOldTmp.c_str(), 1);
-        else
-            ::unsetenv("TMPDIR");
+        m_tmpDir.reset();
         if (!m_strTmp.empty()) {
             std::error_code ec;
             fs::remove_all(m_strTmp, ec);
@@ -336,8 +331,7 @@ protected:
     }
 
     std::string m_strTmp;
-    std::string m_strOldTmp;
-    bool m_bHadTmp = false;
+    std::optional<CScopedEnv> m_tmpDir;
     bool m_bStart = true;
     int m_nStarts = 0;
     std::unique_ptr<CMailThread> m_pStarted;

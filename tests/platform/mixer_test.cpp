@@ -1,6 +1,7 @@
 #include "platform/audiodevice.h"
 #include "platform/mixer.h"
 #include "tests/platform/midirecords.h"
+#include "tests/platform/scoped_env.h"
 
 #include <gtest/gtest.h>
 
@@ -832,29 +833,6 @@ TEST(MixerWaves, TheMixClipsAtFullScale)
 }
 
 // ---- The sound card ---------------------------------------------------------------------
-
-// Sets an environment variable for the scope, then puts back what was there.
-class CScopedEnv {
-public:
-    CScopedEnv(const char* name, const std::string& value)
-        : m_name(name)
-    {
-        if (const char* old = std::getenv(name))
-            m_old = old;
-        setenv(name, value.c_str(), 1);
-    }
-    ~CScopedEnv()
-    {
-        if (m_old)
-            setenv(m_name.c_str(), m_old->c_str(), 1);
-        else
-            unsetenv(m_name.c_str());
-    }
-
-private:
-    std::string m_name;
-    std::optional<std::string> m_old;
-};
 
 std::vector<int16_t> ReadSamples(const std::string& path)
 {
