@@ -4,6 +4,7 @@
 #include "app/playerdata.h"
 #include "mail/bundle.h"
 #include "platform/files.h"
+#include "tests/buildpaths.h"
 
 #include <QImage>
 
@@ -34,7 +35,7 @@ std::string Quoted(const std::string& path)
 
 std::string Sample()
 {
-    return std::string(VIMBLE_DATA_DIR) + "/samples/Happy Birthday.kel";
+    return std::string(built::kDataDir) + "/samples/Happy Birthday.kel";
 }
 
 class PlayerTest : public testing::Test {
@@ -45,8 +46,8 @@ protected:
         ASSERT_FALSE(m_dir.empty());
         fs::create_directories(TempDir());
         ASSERT_TRUE(fs::exists(Sample()));
-        ASSERT_TRUE(fs::exists(std::string(VIMBLE_DATA_DIR) + "/play.exe"));
-        ASSERT_TRUE(fs::exists(std::string(VIMBLE_DATA_DIR) + "/play.dat"));
+        ASSERT_TRUE(fs::exists(std::string(built::kDataDir) + "/play.exe"));
+        ASSERT_TRUE(fs::exists(std::string(built::kDataDir) + "/play.dat"));
     }
     void TearDown() override { fs::remove_all(m_dir); }
 
@@ -81,7 +82,7 @@ protected:
     }
     Result Tool(const std::string& arguments) const
     {
-        return Run(std::string(VIMBLE_TOOL) + " " + arguments);
+        return Run(std::string(built::kTool) + " " + arguments);
     }
     Result Play(const std::string& program, const std::string& arguments) const
     {
@@ -89,7 +90,7 @@ protected:
     }
 
     // A bundle of the sample greeting, executable as a recipient makes it.
-    std::string MakeBundle(bool bPlayer, const std::string& dataDir = VIMBLE_DATA_DIR) const
+    std::string MakeBundle(bool bPlayer, const std::string& dataDir = built::kDataDir) const
     {
         const std::string out = Path(bPlayer ? "Happy Birthday.exe" : "Birthday plain.exe");
         const Result r = Tool(std::string("bundle ") + (bPlayer ? "--player " : "") + "--data "
@@ -212,7 +213,7 @@ TEST_F(PlayerTest, a_bundle_with_the_players_data_uses_its_soundfont_and_fonts)
 TEST_F(PlayerTest, a_project_file_named_on_the_command_line_plays_from_frame_0)
 {
     const Result r = Play(
-        VIMBLE_PLAY, Quoted(Sample()) + " --frames 1 --screenshot " + Quoted(Path("first.png")));
+        built::kPlay, Quoted(Sample()) + " --frames 1 --screenshot " + Quoted(Path("first.png")));
     ASSERT_EQ(r.status, 0) << r.err;
     const QImage shot
         = QImage(QString::fromStdString(Path("first.png"))).convertToFormat(QImage::Format_RGB32);
@@ -224,11 +225,11 @@ TEST_F(PlayerTest, a_project_file_named_on_the_command_line_plays_from_frame_0)
 
 TEST_F(PlayerTest, the_build_puts_an_executable_player_and_its_data_into_the_data_directory)
 {
-    const std::string exe = std::string(VIMBLE_DATA_DIR) + "/play.exe";
+    const std::string exe = std::string(built::kDataDir) + "/play.exe";
     EXPECT_EQ(fs::status(exe).permissions() & fs::perms::all, fs::perms(0755));
     CPlayerData data;
     std::string error;
-    ASSERT_TRUE(ReadPlayerDataFile(std::string(VIMBLE_DATA_DIR) + "/play.dat", data, error))
+    ASSERT_TRUE(ReadPlayerDataFile(std::string(built::kDataDir) + "/play.dat", data, error))
         << error;
     EXPECT_EQ(data.OfKind(kPlayerDataSoundFont).size(), 1u);
     EXPECT_EQ(data.OfKind(kPlayerDataFont).size(), 8u);
@@ -244,7 +245,7 @@ TEST_F(PlayerTest, the_build_puts_an_executable_player_and_its_data_into_the_dat
 TEST_F(PlayerTest, a_file_without_a_greeting_is_refused_with_exit_status_1)
 {
     platform::WriteWholeFile(Path("notes.txt"), std::vector<uint8_t> { 'h', 'e', 'l', 'l', 'o' });
-    const Result r = Play(VIMBLE_PLAY, Quoted(Path("notes.txt")) + " --frames 1");
+    const Result r = Play(built::kPlay, Quoted(Path("notes.txt")) + " --frames 1");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("notes.txt: there is no greeting in this file"), std::string::npos)
         << r.err;
@@ -253,7 +254,7 @@ TEST_F(PlayerTest, a_file_without_a_greeting_is_refused_with_exit_status_1)
 
 TEST_F(PlayerTest, the_player_alone_says_it_carries_no_greeting)
 {
-    const Result r = Play(VIMBLE_PLAY, "--frames 1");
+    const Result r = Play(built::kPlay, "--frames 1");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("this program carries no greeting"), std::string::npos) << r.err;
     EXPECT_TRUE(TempDirIsEmpty());
@@ -261,13 +262,13 @@ TEST_F(PlayerTest, the_player_alone_says_it_carries_no_greeting)
 
 TEST_F(PlayerTest, a_missing_file_and_a_misused_command_line_are_refused)
 {
-    const Result missing = Play(VIMBLE_PLAY, Quoted(Path("none.exe")) + " --frames 1");
+    const Result missing = Play(built::kPlay, Quoted(Path("none.exe")) + " --frames 1");
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("none.exe: cannot be opened"), std::string::npos) << missing.err;
-    EXPECT_EQ(Play(VIMBLE_PLAY, "--frames 0").status, 2);
-    EXPECT_EQ(Play(VIMBLE_PLAY, "--frames x").status, 2);
-    EXPECT_EQ(Play(VIMBLE_PLAY, "a b").status, 2);
-    EXPECT_EQ(Play(VIMBLE_PLAY, "--colour").status, 2);
+    EXPECT_EQ(Play(built::kPlay, "--frames 0").status, 2);
+    EXPECT_EQ(Play(built::kPlay, "--frames x").status, 2);
+    EXPECT_EQ(Play(built::kPlay, "a b").status, 2);
+    EXPECT_EQ(Play(built::kPlay, "--colour").status, 2);
     EXPECT_TRUE(TempDirIsEmpty());
 }
 
@@ -279,7 +280,7 @@ TEST_F(PlayerTest, a_bundle_whose_lengths_do_not_add_up_is_called_damaged)
     bytes[bytes.size() - kBundleTrailerSize + 4] ^= 0x10; // L2
     const std::string damaged = Path("damaged.exe");
     platform::WriteWholeFile(damaged, bytes);
-    const Result r = Play(VIMBLE_PLAY, Quoted(damaged) + " --frames 1");
+    const Result r = Play(built::kPlay, Quoted(damaged) + " --frames 1");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("damaged.exe: the greeting in this file is damaged"), std::string::npos)
         << r.err;
@@ -294,17 +295,17 @@ TEST_F(PlayerTest, a_bundle_whose_project_is_damaged_says_why_and_does_not_crash
     project.resize(project.size() / 3);
     platform::WriteWholeFile(Path("cut.kel"), project);
     const std::string bundle = Path("cut.exe");
-    ASSERT_EQ(Tool("bundle --data " + Quoted(VIMBLE_DATA_DIR) + " " + Quoted(Path("cut.kel")) + " "
+    ASSERT_EQ(Tool("bundle --data " + Quoted(built::kDataDir) + " " + Quoted(Path("cut.kel")) + " "
                   + Quoted(bundle))
                   .status,
         0);
-    const Result r = Play(VIMBLE_PLAY, Quoted(bundle) + " --frames 1");
+    const Result r = Play(built::kPlay, Quoted(bundle) + " --frames 1");
     EXPECT_EQ(r.status, 1) << r.err;
     EXPECT_NE(r.err.find("cut.exe"), std::string::npos) << r.err;
     EXPECT_EQ(r.err.find(TempDir()), std::string::npos) << r.err; // no private path
     EXPECT_TRUE(TempDirIsEmpty());
 
-    const Result direct = Play(VIMBLE_PLAY, Quoted(Path("cut.kel")) + " --frames 1");
+    const Result direct = Play(built::kPlay, Quoted(Path("cut.kel")) + " --frames 1");
     EXPECT_EQ(direct.status, 1) << direct.err;
     EXPECT_NE(direct.err.find("cut.kel"), std::string::npos) << direct.err;
 }
@@ -313,9 +314,9 @@ TEST_F(PlayerTest, a_bundle_with_damaged_player_data_is_refused_with_the_reason)
 {
     const std::string dataDir = Path("data");
     fs::create_directories(dataDir);
-    fs::copy_file(std::string(VIMBLE_DATA_DIR) + "/play.exe", dataDir + "/play.exe");
+    fs::copy_file(std::string(built::kDataDir) + "/play.exe", dataDir + "/play.exe");
     std::vector<uint8_t> data;
-    ASSERT_TRUE(platform::ReadWholeFile(std::string(VIMBLE_DATA_DIR) + "/play.dat", data));
+    ASSERT_TRUE(platform::ReadWholeFile(std::string(built::kDataDir) + "/play.dat", data));
     data[14] = 9; // the version
     platform::WriteWholeFile(dataDir + "/play.dat", data);
     const std::string bundle = MakeBundle(true, dataDir);

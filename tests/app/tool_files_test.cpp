@@ -7,6 +7,7 @@
 #include "tests/model/fixtures.h"
 #include "tests/model/showcase.h"
 #include "model/movie.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +46,7 @@ protected:
     // Runs the tool (as prefix says, for example as another user); its exit status.
     int Run(const std::string& arguments, const std::string& prefix = {}) const
     {
-        const std::string command = prefix + std::string(VIMBLE_TOOL) + " " + arguments
+        const std::string command = prefix + std::string(built::kTool) + " " + arguments
                                     + " >/dev/null 2>" + Path("out/stderr.txt");
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -8,6 +8,7 @@
 #include "tests/model/showcase.h"
 #include "tests/playback/sound_fixtures.h"
 #include "model/sound.h"
+#include "tests/buildpaths.h"
 
 #include <QImage>
 #include <QImageReader>
@@ -40,7 +41,7 @@ protected:
     Result Run(const std::string& arguments) const
     {
         std::string errFile = m_dir + "/stderr.txt";
-        std::string command = std::string(VIMBLE_TOOL) + " " + arguments + " 2>" + errFile;
+        std::string command = std::string(built::kTool) + " " + arguments + " 2>" + errFile;
         Result result{-1, {}, {}};
         FILE* pipe = popen(command.c_str(), "r");
         if (pipe == nullptr)
@@ -297,7 +298,7 @@ std::string Quoted(const std::string& path)
 
 TEST_F(ToolTest, the_soundtrack_of_the_birthday_greeting_is_a_wave_of_the_asked_length)
 {
-    const std::string sample = std::string(VIMBLE_DATA_DIR) + "/samples/Happy Birthday.kel";
+    const std::string sample = std::string(built::kDataDir) + "/samples/Happy Birthday.kel";
     ASSERT_TRUE(std::filesystem::exists(sample));
     const Result r = Run("soundtrack " + Quoted(sample) + " --seconds 2.5 " + Path("hb.wav"));
     ASSERT_EQ(r.status, 0) << r.err;

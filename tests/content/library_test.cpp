@@ -5,6 +5,7 @@
 #include "model/movie.h"
 #include "model/projectfile.h"
 #include "model/report.h"
+#include "tests/buildpaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -333,7 +334,7 @@ TEST(Generator, writes_the_same_files_on_every_run)
     const QString first = dir.filePath("first"), second = dir.filePath("second");
     for (const QString& target : { first, second }) {
         QProcess process;
-        process.start(VIMBLE_LIBGEN, { target });
+        process.start(built::kLibgen, { target });
         ASSERT_TRUE(process.waitForFinished(120000));
         ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     }

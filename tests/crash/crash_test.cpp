@@ -8,6 +8,7 @@
 #include "model/projectfile.h"
 #include "platform/files.h"
 #include "tests/model/fixtures.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +63,7 @@ ChildRun RunChild(const std::vector<std::string>& args, const std::vector<std::s
     for (std::string& entry : env)
         envp.push_back(entry.data());
     envp.push_back(nullptr);
-    std::vector<std::string> argStrings{CRASH_CHILD};
+    std::vector<std::string> argStrings{built::kCrashChild};
     argStrings.insert(argStrings.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (std::string& arg : argStrings)

@@ -2,6 +2,7 @@
 // application on the offscreen platform (unless told another); the user's and the installed
 // settings are moved to folders of this run first, so the real ones are never touched.
 #include "platform/resources.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +24,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     auto library
-        = platform::CResourceLibrary::Load(std::string(VIMBLE_RESOURCE_DIR) + "/ksredfr120.rcc");
+        = platform::CResourceLibrary::Load(std::string(built::kResourceDir) + "/ksredfr120.rcc");
     if (!library)
         return 1;
     platform::SetResourceLibrary(library.get());

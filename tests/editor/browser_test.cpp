@@ -11,6 +11,7 @@
 #include "playback/effecttable.h"
 
 #include "window_helpers.h"
+#include "tests/buildpaths.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -65,7 +66,7 @@ protected:
     {
         ASSERT_TRUE(m_appDir.isValid());
         m_pApp = std::make_unique<CQuietApp>(m_appDir.path().toStdString() + "/lock");
-        Scan({ VIMBLE_DATA_DIR });
+        Scan({ built::kDataDir });
         OpenEditor();
         ASSERT_TRUE(m_pEditor->NewProject());
         OpenBrowser();
@@ -225,7 +226,7 @@ TEST_F(Browser, a_category_without_items_on_the_page_shows_an_empty_list)
     const std::string dir = m_appDir.path().toStdString() + "/more";
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(dir)));
     WriteBytes(dir + "/1.hdr", PlainHeader("Lonely", "Other", 1, 2));
-    Scan({ VIMBLE_DATA_DIR, dir });
+    Scan({ built::kDataDir, dir });
     OpenBrowser();
     ASSERT_TRUE(m_pBrowser->SetCategory("Other"));
     EXPECT_EQ(m_pBrowser->ItemCount(), 0); // no animation in it
@@ -238,7 +239,7 @@ TEST_F(Browser, an_item_without_a_preview_shows_the_placeholder)
     const std::string dir = m_appDir.path().toStdString() + "/more";
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(dir)));
     WriteBytes(dir + "/1.hdr", PlainHeader("Aaa plain", "Birthday", 1, 2));
-    Scan({ VIMBLE_DATA_DIR, dir });
+    Scan({ built::kDataDir, dir });
     OpenBrowser();
     m_pBrowser->ShowPage(CLibraryBrowser::pageCliparts);
     ASSERT_TRUE(m_pBrowser->SetCategory("All"));

@@ -16,6 +16,7 @@
 #include "platform/resources.h"
 #include "playback/projectdoc.h"
 #include "tests/editor/window_helpers.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -787,7 +788,7 @@ TEST_F(Editing, no_undo_file_or_folder_remains_after_close_or_after_the_editor_e
 TEST_F(Editing, a_sample_greeting_clicked_and_closed_asks_nothing_and_stays_byte_for_byte)
 {
     const std::string path = m_strDir + "/Happy Birthday.kel";
-    ASSERT_TRUE(platform::CopyFileTo(VIMBLE_DATA_DIR "/samples/Happy Birthday.kel", path));
+    ASSERT_TRUE(platform::CopyFileTo(std::string(built::kDataDir) + "/samples/Happy Birthday.kel", path));
     const std::vector<uint8_t> before = Bytes(path);
     ASSERT_TRUE(m_pEditor->OpenProjectFile(path));
     ASSERT_GT(LayerCount(), 0);

@@ -16,6 +16,7 @@
 #include "platform/resources.h"
 #include "playback/projectdoc.h"
 #include "tests/editor/window_helpers.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -626,7 +627,7 @@ namespace {
 
 TEST(MainFrame, runs_the_editor_and_ends_when_the_editor_ends)
 {
-    auto library = platform::CResourceLibrary::Load(VIMBLE_RESOURCE_DIR "/ksredfr120.rcc");
+    auto library = platform::CResourceLibrary::Load(std::string(built::kResourceDir) + "/ksredfr120.rcc");
     ASSERT_NE(library, nullptr);
     platform::SetResourceLibrary(library.get());
     CMainFrameWnd frame;

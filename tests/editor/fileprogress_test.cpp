@@ -14,6 +14,7 @@
 #include "tests/editor/window_helpers.h"
 #include "tests/model/file_checks.h"
 #include "tests/model/fixtures.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -275,7 +276,7 @@ TEST_F(EditorFiles, a_read_only_folders_greeting_opens_and_plays_for_a_user_with
     const std::string ro = m_strDir + "/ro";
     ASSERT_TRUE(std::filesystem::create_directory(ro));
     const std::string path = ro + "/party.kel";
-    ASSERT_TRUE(platform::CopyFileTo(VIMBLE_DATA_DIR "/samples/Happy Birthday.kel", path));
+    ASSERT_TRUE(platform::CopyFileTo(std::string(built::kDataDir) + "/samples/Happy Birthday.kel", path));
     ::chmod(path.c_str(), 0644);
     ::chmod(ro.c_str(), 0555);
     const FileIdentity before = IdentityOf(path);

@@ -1,6 +1,7 @@
 // Greetings handed over by a later start open one after the other, as fast as they come: the
 // editor shows the last one exactly as if it had been opened alone.
 #include "tests/editor/window_helpers.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,7 @@ protected:
     std::string Sample(const char* name, const char* as)
     {
         const std::string path = m_strDir + "/" + as;
-        QFile::copy(QString(VIMBLE_DATA_DIR "/samples/") + name, QString::fromStdString(path));
+        QFile::copy(QString(built::kDataDir) + "/samples/" + name, QString::fromStdString(path));
         return path;
     }
     QImage Shown()

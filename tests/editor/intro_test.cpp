@@ -11,6 +11,7 @@
 #include "platform/settings.h"
 #include "platform/video.h"
 #include "tests/editor/window_helpers.h"
+#include "tests/buildpaths.h"
 
 #include <QSettings>
 #include <QSignalSpy>
@@ -374,7 +375,7 @@ TEST_F(IntroQuestion, yes_plays_the_video_of_the_folder_the_setting_names)
 
 TEST_F(IntroQuestion, the_installed_intro_video_is_there_and_plays)
 {
-    const std::string path = IntroVideoPath(VIMBLE_DATA_DIR, "");
+    const std::string path = IntroVideoPath(built::kDataDir, "");
     platform::CVideoFile video;
     std::string error;
     ASSERT_TRUE(video.Open(path, error)) << error;
@@ -418,7 +419,7 @@ protected:
     {
         OpenEditor();
         SetEditorPrompts(&m_export);
-        const std::string sample = std::string(VIMBLE_DATA_DIR) + "/samples/With love.kel";
+        const std::string sample = std::string(built::kDataDir) + "/samples/With love.kel";
         ASSERT_TRUE(std::filesystem::exists(sample));
         std::filesystem::copy_file(sample, m_strDir + "/love.kel");
         ASSERT_TRUE(m_pEditor->OpenProjectFile(m_strDir + "/love.kel"));

@@ -11,6 +11,7 @@
 #include "platform/message.h"
 #include "playback/effecttable.h"
 #include "tests/editor/window_helpers.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +44,7 @@ protected:
     {
         ASSERT_TRUE(m_appDir.isValid());
         m_pApp = std::make_unique<CQuietApp>(m_appDir.path().toStdString() + "/lock");
-        m_pApp->SetDataDirectories({ VIMBLE_DATA_DIR });
+        m_pApp->SetDataDirectories({ built::kDataDir });
         ASSERT_TRUE(m_pApp->ScanDataDirectories());
         m_pApp->SortCatalogues();
         OpenEditor();

@@ -14,6 +14,7 @@
 #include "playback/effecttable.h"
 #include "resources/faces.h"
 #include "tests/editor/window_helpers.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -115,7 +116,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        m_pLibrary = platform::CResourceLibrary::Load(VIMBLE_RESOURCE_DIR "/ksredfr120.rcc");
+        m_pLibrary = platform::CResourceLibrary::Load(std::string(built::kResourceDir) + "/ksredfr120.rcc");
         ASSERT_NE(m_pLibrary, nullptr);
         platform::SetResourceLibrary(m_pLibrary.get());
         m_strBook = (m_dir.path() + "/book.dat").toStdString();
@@ -695,7 +696,7 @@ TEST_F(PickListSounds, pictures_of_the_three_modes)
     if (bBuilt)
         ReleaseEffectTable();
 
-    Scan(VIMBLE_DATA_DIR);
+    Scan(built::kDataDir);
     auto sounds = OpenList(false);
     EXPECT_EQ(sounds->List()->count(), static_cast<int>(m_pApp->GetCatalogue(7)->size()) + 1);
     ClickRow(sounds->List(), 0);

@@ -16,6 +16,7 @@
 #include "platform/strings.h"
 #include "playback/projectdoc.h"
 #include "tests/editor/window_helpers.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -123,7 +124,7 @@ class PropertyDialogs : public testing::Test {
 protected:
     void SetUp() override
     {
-        m_pLibrary = platform::CResourceLibrary::Load(VIMBLE_RESOURCE_DIR "/ksredfr120.rcc");
+        m_pLibrary = platform::CResourceLibrary::Load(std::string(built::kResourceDir) + "/ksredfr120.rcc");
         ASSERT_NE(m_pLibrary, nullptr);
         platform::SetResourceLibrary(m_pLibrary.get());
         m_pPrevious = SetEditorPrompts(&m_prompts);
@@ -1132,7 +1133,7 @@ TEST_F(PlacedDialog, a_sample_greeting_keeps_its_objects_where_they_were)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const std::string path = dir.path().toStdString() + "/greeting.kel";
-    ASSERT_TRUE(platform::CopyFileTo(VIMBLE_DATA_DIR "/samples/Happy Birthday.kel", path));
+    ASSERT_TRUE(platform::CopyFileTo(std::string(built::kDataDir) + "/samples/Happy Birthday.kel", path));
     std::unique_ptr<CAbstractMovie> movie;
     ASSERT_TRUE(OpenProject(path, movie));
     auto doc = std::make_unique<CProjectDoc>(std::move(movie));

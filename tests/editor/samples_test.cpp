@@ -4,6 +4,7 @@
 #include "model/archive.h"
 #include "model/header.h"
 #include "tests/editor/window_helpers.h"
+#include "tests/buildpaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,7 +37,7 @@ void SetSettings(const QString& exportFiles, const QString& dataDir)
     QSettings settings(QSettings::UserScope, "Kelbrant", "Vimble e-mail");
     settings.clear();
     settings.beginGroup("1.00");
-    settings.setValue("DllPath", VIMBLE_RESOURCE_DIR);
+    settings.setValue("DllPath", built::kResourceDir);
     settings.setValue("ExportFiles", exportFiles);
     settings.setValue("NoDataDirectory", 1);
     settings.setValue("DataFiles1", dataDir);

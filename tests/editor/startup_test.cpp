@@ -12,6 +12,7 @@
 #include "model/archive.h"
 #include "platform/message.h"
 #include "tests/editor/settings_env.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -147,7 +148,7 @@ protected:
     // The settings of a working installation: the built library and one data directory.
     void Installed(int directories = 1)
     {
-        SetUser("DllPath", VIMBLE_RESOURCE_DIR);
+        SetUser("DllPath", built::kResourceDir);
         SetUser("NoDataDirectory", directories);
         SetUser("DataFiles1", QString::fromStdString(m_strData));
     }
@@ -200,7 +201,7 @@ TEST_F(Startup, settings_are_read_with_installed_defaults_under_user_values)
 {
     {
         auto installed = InstalledSettings();
-        installed->setValue("DllPath", VIMBLE_RESOURCE_DIR);
+        installed->setValue("DllPath", built::kResourceDir);
         installed->setValue("NoDataDirectory", 2);
         installed->setValue("DataFiles1", "/installed/one");
         installed->setValue("DataFiles2", "/installed/two");
@@ -214,7 +215,7 @@ TEST_F(Startup, settings_are_read_with_installed_defaults_under_user_values)
     SetUser("PlayAvi", 0);
     CTestApp app(m_strLock);
     app.ReadSettings();
-    EXPECT_EQ(app.GetDllPath(), VIMBLE_RESOURCE_DIR);
+    EXPECT_EQ(app.GetDllPath(), built::kResourceDir);
     EXPECT_EQ(app.GetDataDirectories(), (std::vector<std::string>{"/installed/one", "/mine/two"}));
     EXPECT_EQ(app.GetCurrentDataDirectory(), "/installed/one");
     EXPECT_FALSE(app.GetPlayAvi());
@@ -400,7 +401,7 @@ TEST_F(Startup, a_second_start_with_a_greeting_hands_it_to_the_running_copy_and_
     QObject::connect(&second, &QProcess::finished, &loop, &QEventLoop::quit);
     QObject::connect(&second, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
     QTimer::singleShot(60000, &loop, &QEventLoop::quit);
-    second.start(VIMBLE_EDITOR, {"card one.kel"});
+    second.start(built::kEditor, {"card one.kel"});
     // The first copy answers from its event loop, so the loop runs meanwhile.
     loop.exec();
     ASSERT_EQ(second.state(), QProcess::NotRunning) << "the second start did not end";
@@ -681,7 +682,7 @@ TEST_F(Startup, catalogue_verb_prints_what_the_scan_built)
     env.insert("XDG_CONFIG_HOME", QString::fromStdString(SettingsRoot() + "/tool-home"));
     env.insert("XDG_CONFIG_DIRS", QString::fromStdString(SettingsRoot() + "/tool-system"));
     tool.setProcessEnvironment(env);
-    tool.start(VIMBLE_TOOL, {"catalogue", QString::fromStdString(m_strData)});
+    tool.start(built::kTool, {"catalogue", QString::fromStdString(m_strData)});
     ASSERT_TRUE(tool.waitForFinished(60000));
     ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
     QJsonObject out = QJsonDocument::fromJson(tool.readAllStandardOutput()).object();
@@ -699,7 +700,7 @@ TEST_F(Startup, catalogue_verb_prints_what_the_scan_built)
               QString::fromStdString(m_strData + "/2.zty"));
     EXPECT_EQ(catalogues[3].toObject()["records"].toArray().size(), 1);
 
-    tool.start(VIMBLE_TOOL, {"catalogue", QString::fromStdString(m_strData + "/none")});
+    tool.start(built::kTool, {"catalogue", QString::fromStdString(m_strData + "/none")});
     ASSERT_TRUE(tool.waitForFinished(60000));
     EXPECT_EQ(tool.exitCode(), 1);
     EXPECT_EQ(tool.readAllStandardOutput(), "");

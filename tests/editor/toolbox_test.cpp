@@ -6,6 +6,7 @@
 #include "platform/resources.h"
 #include "platform/strings.h"
 #include "tests/editor/window_helpers.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -71,7 +72,7 @@ class ToolboxWindow : public testing::Test {
 protected:
     void SetUp() override
     {
-        m_pLibrary = platform::CResourceLibrary::Load(VIMBLE_RESOURCE_DIR "/ksredfr120.rcc");
+        m_pLibrary = platform::CResourceLibrary::Load(std::string(built::kResourceDir) + "/ksredfr120.rcc");
         ASSERT_NE(m_pLibrary, nullptr);
         platform::SetResourceLibrary(m_pLibrary.get());
         m_pParent = std::make_unique<QWidget>();
@@ -296,7 +297,7 @@ class ToolboxInEditor : public testing::Test {
 protected:
     void SetUp() override
     {
-        m_pLibrary = platform::CResourceLibrary::Load(VIMBLE_RESOURCE_DIR "/ksredfr120.rcc");
+        m_pLibrary = platform::CResourceLibrary::Load(std::string(built::kResourceDir) + "/ksredfr120.rcc");
         ASSERT_NE(m_pLibrary, nullptr);
         platform::SetResourceLibrary(m_pLibrary.get());
         m_pEditor = std::make_unique<CEditorDialog>();

@@ -15,6 +15,7 @@
 #include "platform/files.h"
 #include "platform/resources.h"
 #include "playback/projectdoc.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +62,7 @@ inline void Shoot(QWidget* window, const QString& name)
 inline std::string CopySampleGreeting(const std::string& folder, const std::string& name)
 {
     const std::string path = folder + "/" + name;
-    EXPECT_TRUE(platform::CopyFileTo(VIMBLE_DATA_DIR "/samples/Happy Birthday.kel", path));
+    EXPECT_TRUE(platform::CopyFileTo(std::string(built::kDataDir) + "/samples/Happy Birthday.kel", path));
     return path;
 }
 
@@ -80,7 +81,7 @@ class CWithResources : public testing::Test {
 protected:
     void SetUp() override
     {
-        m_pLibrary = platform::CResourceLibrary::Load(VIMBLE_RESOURCE_DIR "/ksredfr120.rcc");
+        m_pLibrary = platform::CResourceLibrary::Load(std::string(built::kResourceDir) + "/ksredfr120.rcc");
         ASSERT_NE(m_pLibrary, nullptr);
         platform::SetResourceLibrary(m_pLibrary.get());
     }
@@ -150,7 +151,7 @@ class CEditorWindowTest : public testing::Test {
 protected:
     void OpenEditor()
     {
-        m_pLibrary = platform::CResourceLibrary::Load(VIMBLE_RESOURCE_DIR "/ksredfr120.rcc");
+        m_pLibrary = platform::CResourceLibrary::Load(std::string(built::kResourceDir) + "/ksredfr120.rcc");
         ASSERT_NE(m_pLibrary, nullptr);
         platform::SetResourceLibrary(m_pLibrary.get());
         m_pPrevious = SetEditorPrompts(&m_answers);

@@ -1,6 +1,7 @@
 // Every reader against its seed corpus and every reproducer the fuzzers found: an input that
 // once crashed, hung or leaked must not do so again. One test per target.
 #include "tests/fuzz/targets.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ std::vector<std::filesystem::path> InputsOf(const std::string& target, const cha
 {
     std::vector<std::filesystem::path> files;
     const std::filesystem::path folder =
-        std::filesystem::path(VIMBLE_FUZZ_SOURCE_DIR) / kind / target;
+        std::filesystem::path(built::kFuzzSourceDir) / kind / target;
     if (std::filesystem::is_directory(folder))
         for (const auto& entry : std::filesystem::directory_iterator(folder))
             if (entry.is_regular_file() && entry.path().filename().string()[0] != '.')

@@ -4,6 +4,7 @@
 // the sample greetings out of a read-only installation into the person's own folder.
 #include "editor/app.h"
 #include "platform/files.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -144,7 +145,7 @@ protected:
         // A prefix with a blank in it: every path the installation writes must stay quoted.
         s_prefix = s_root + "/pre fix";
         s_install
-            = RunProgram({ VIMBLE_CMAKE, "--install", VIMBLE_BUILD_DIR, "--prefix", s_prefix });
+            = RunProgram({ built::kCMake, "--install", built::kBuildDir, "--prefix", s_prefix });
         // Empty settings folders: the programs must get on with no settings at all.
         s_emptyConfig = s_root + "/no settings";
         s_emptyHome = s_root + "/no user settings";
@@ -210,7 +211,7 @@ TEST_F(Installed, library_and_data_lie_in_share)
     EXPECT_TRUE(fs::is_regular_file(Prefix(kShare + "/" + kSample)));
     // The files are the build's own.
     EXPECT_EQ(ReadText(Prefix(kShare + "/play.dat")),
-        ReadText(std::string(VIMBLE_DATA_DIR) + "/play.dat"));
+        ReadText(std::string(built::kDataDir) + "/play.dat"));
 }
 
 TEST_F(Installed, settings_name_the_installed_paths)
@@ -223,7 +224,7 @@ TEST_F(Installed, settings_name_the_installed_paths)
     EXPECT_NE(text.find("AviPath=\"" + share + "\"\n"), std::string::npos) << text;
     EXPECT_NE(text.find("ExportFiles=\"~\"\n"), std::string::npos) << text;
     EXPECT_NE(text.find("MailAttachPlayer=1\n"), std::string::npos) << text;
-    EXPECT_EQ(text.find(VIMBLE_BUILD_DIR), std::string::npos) << text;
+    EXPECT_EQ(text.find(built::kBuildDir), std::string::npos) << text;
 }
 
 TEST_F(Installed, desktop_entries_lie_where_the_desktop_looks)
@@ -388,14 +389,14 @@ TEST_F(Installed, built_tool_finds_the_build_files_with_no_settings)
 {
     const std::map<std::string, std::optional<std::string>> env
         = { { "XDG_CONFIG_DIRS", std::nullopt }, { "XDG_CONFIG_HOME", s_emptyHome } };
-    Result r = RunProgram({ VIMBLE_BUILT_TOOL, "resources", "check" }, env);
+    Result r = RunProgram({ built::kTool, "resources", "check" }, env);
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
-    r = RunProgram({ VIMBLE_BUILT_TOOL, "catalogue" }, env);
+    r = RunProgram({ built::kTool, "catalogue" }, env);
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find(VIMBLE_DATA_DIR), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(built::kDataDir), std::string::npos) << r.out;
     const std::string still = s_root + "/built.png";
-    r = RunProgram({ VIMBLE_BUILT_TOOL, "render", std::string(VIMBLE_DATA_DIR) + "/" + kSample,
+    r = RunProgram({ built::kTool, "render", std::string(built::kDataDir) + "/" + kSample,
                        "--still", still },
         env);
     ASSERT_EQ(r.status, 0) << r.err;

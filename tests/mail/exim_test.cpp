@@ -4,6 +4,7 @@
 #include "mail/bundle.h"
 #include "tests/mail/exim_fixtures.h"
 #include "tests/mail/mail_fixtures.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +51,7 @@ TEST_P(EximTest, DeliveredGreetingReadsAsAStandardMimeMessage)
     WriteText(data + "/play.exe", player);
     WriteText(data + "/play.dat", playerData);
     const std::string project = m_dir / "birthdaycard.kel";
-    std::string tool = VIMBLE_TOOL;
+    std::string tool = built::kTool;
     ASSERT_EQ(RunProgram({ tool, "new", project }, m_dir / "new.out"), 0);
     const std::string projectBytes = ReadText(project);
 
@@ -68,7 +69,7 @@ TEST_P(EximTest, DeliveredGreetingReadsAsAStandardMimeMessage)
     ASSERT_EQ(files.size(), 2u) << "one copy for each recipient\n"
                                 << ReadText(m_dir / "log/mainlog");
     const std::string attachment = m_dir / "attachment.bin";
-    auto found = RunReader(m_strPython, PARSE_MESSAGE_SCRIPT, m_strMaildir + "/new/" + files[0],
+    auto found = RunReader(m_strPython, built::kParseMessageScript, m_strMaildir + "/new/" + files[0],
         attachment, m_dir / "parsed.txt");
     ASSERT_EQ(found.count("error"), 0u) << found["error"];
     EXPECT_EQ(found["header:To"], "ann@vimble.test, bob@vimble.test");
@@ -129,7 +130,7 @@ TEST_P(EximTest, AnAwkwardGreetingArrivesAsSent)
     WriteText(data + "/play.exe", player);
     WriteText(data + "/play.dat", playerData);
     const std::string project = m_dir / "Happy Birthday.kel";
-    std::string tool = VIMBLE_TOOL;
+    std::string tool = built::kTool;
     ASSERT_EQ(RunProgram({ tool, "new", project }, m_dir / "new.out"), 0);
     const std::string projectBytes = ReadText(project);
     const std::string text = "Ch\xc3\xa8re Ann,\n--theboundarybyVelmorant\n"

@@ -5,6 +5,7 @@
 #include "mail/bundle.h"
 #include "tests/mail/exim_fixtures.h"
 #include "tests/mail/mail_fixtures.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +74,7 @@ protected:
         WriteText(m_strData + "/play.exe", m_player);
         WriteText(m_strData + "/play.dat", PatternBytes(9000, 52));
         m_strProject = m_dir / "birthdaycard.kel";
-        ASSERT_EQ(RunProgram({ VIMBLE_TOOL, "new", m_strProject }, m_dir / "new.out"), 0);
+        ASSERT_EQ(RunProgram({ built::kTool, "new", m_strProject }, m_dir / "new.out"), 0);
         m_strProjectBytes = ReadText(m_strProject);
         WriteText(m_dir / "password", std::string(kPassword) + "\nsecond line\n");
     }
@@ -142,7 +143,7 @@ protected:
     // Sends the project with these options; the output goes to send.out.
     int Send(const std::vector<std::string>& options, int port)
     {
-        std::vector<std::string> args { VIMBLE_TOOL, "send", "--server",
+        std::vector<std::string> args { built::kTool, "send", "--server",
             "127.0.0.1:" + std::to_string(port), "--from", "me@vimble.test", "--to",
             "ann@vimble.test", "--subject", "Happy birthday", "--text", "Dear Ann,\n.\nBob",
             "--data", m_strData, "--timeout", "30" };
@@ -325,7 +326,7 @@ TEST_F(EximTlsTest, AnUntrustedCertificateEndsTheSend)
 // protected connection.
 TEST_F(EximTlsTest, ThePreviewGoesWithTheGreeting)
 {
-    if (!Exists(PARSE_PREVIEW_SCRIPT))
+    if (!Exists(built::kParsePreviewScript))
         GTEST_SKIP() << "no reader for the preview";
     StartExim(true);
     CEnvironment trust("SSL_CERT_FILE", (m_dir / "cert.pem").c_str());
@@ -335,7 +336,7 @@ TEST_F(EximTlsTest, ThePreviewGoesWithTheGreeting)
     std::vector<std::string> files = Delivered(1);
     ASSERT_EQ(files.size(), 1u) << ReadText(m_dir / "log/mainlog");
     const std::string attachment = m_dir / "attachment.bin";
-    auto found = RunReader(m_strPython, PARSE_PREVIEW_SCRIPT, m_strMaildir + "/new/" + files[0],
+    auto found = RunReader(m_strPython, built::kParsePreviewScript, m_strMaildir + "/new/" + files[0],
         attachment, m_dir / "parsed.txt");
     ASSERT_EQ(found.count("error"), 0u) << found["error"];
     EXPECT_EQ(found["content-type"], "multipart/mixed");

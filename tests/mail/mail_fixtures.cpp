@@ -1,6 +1,7 @@
 #include "tests/mail/mail_fixtures.h"
 
 #include "platform/files.h"
+#include "tests/buildpaths.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -163,7 +164,7 @@ std::string Unstuff(const std::string& data)
 std::map<std::string, std::string> ParseWithPython(
     const std::string& message, const std::string& folder, std::string& attachment)
 {
-    return ParseWithScript(PARSE_MESSAGE_SCRIPT, message, folder, attachment);
+    return ParseWithScript(built::kParseMessageScript, message, folder, attachment);
 }
 
 std::map<std::string, std::string> ParseWithScript(const std::string& script,

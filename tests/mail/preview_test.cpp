@@ -12,6 +12,7 @@
 #include "platform/gif.h"
 #include "platform/settings.h"
 #include "tests/mail/mail_fixtures.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -118,7 +119,7 @@ std::map<std::string, std::string> ReadWithPython(
 {
     if (::access("/usr/bin/python3", X_OK) != 0)
         return { { "error", "python3 is needed to read the message" } };
-    return mailtest::ParseWithScript(PARSE_PREVIEW_SCRIPT, message, folder, attachment);
+    return mailtest::ParseWithScript(built::kParsePreviewScript, message, folder, attachment);
 }
 
 // The whole message as the worker sends it, doubled full stops taken away again as the server
@@ -576,7 +577,7 @@ protected:
     {
         const std::string path = m_strWork + "/new.kel";
         const std::string command
-            = std::string("'") + VIMBLE_TOOL + "' new '" + path + "' >/dev/null 2>&1";
+            = std::string("'") + built::kTool + "' new '" + path + "' >/dev/null 2>&1";
         EXPECT_EQ(std::system(command.c_str()), 0);
         return path;
     }

@@ -2,6 +2,7 @@
 // its status and the files it leaves.
 #include "mail/bundle.h"
 #include "tests/mail/mail_fixtures.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +47,7 @@ protected:
     // Runs the tool with a private temporary folder, so that leftovers can be seen.
     Result Run(const std::vector<std::string>& args) const
     {
-        std::string command = "TMPDIR=" + Quote(m_strTmp) + " " + VIMBLE_TOOL;
+        std::string command = "TMPDIR=" + Quote(m_strTmp) + " " + built::kTool;
         for (const std::string& arg : args)
             command += " " + Quote(arg);
         std::string errFile = m_dir / "stderr.txt";

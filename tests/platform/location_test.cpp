@@ -2,6 +2,7 @@
 // installed layout (PREFIX/bin -> PREFIX/share/vimble-email) or the build tree's (BUILD/app ->
 // BUILD/resources and BUILD/data); and the settings still come first.
 #include "platform/settings.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,7 @@ TEST_F(Location, program_directory_is_the_folder_of_the_running_program)
     EXPECT_EQ(dir.front(), '/');
     EXPECT_NE(dir.back(), '/');
     EXPECT_EQ(QDir(QString::fromStdString(dir)).canonicalPath(),
-        QDir(VIMBLE_TEST_PROGRAM_DIR).canonicalPath());
+        QDir(built::kPlatformTestsDir).canonicalPath());
 }
 
 TEST_F(Location, nothing_is_found_beside_this_test_program)

@@ -5,6 +5,7 @@
 #include "editor/required.h"
 #include "platform/resources.h"
 #include "resources/faces.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,7 @@ using platform::CResourceLibrary;
 
 const CResourceLibrary& Library()
 {
-    static std::unique_ptr<CResourceLibrary> library = CResourceLibrary::Load(VIMBLE_RESOURCE_LIBRARY);
+    static std::unique_ptr<CResourceLibrary> library = CResourceLibrary::Load(built::kResourceLibrary);
     if (!library)
         throw std::runtime_error("the built resource library cannot be loaded");
     return *library;

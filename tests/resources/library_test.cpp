@@ -5,6 +5,7 @@
 #include "editor/required.h"
 #include "platform/resources.h"
 #include "platform/strings.h"
+#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,7 @@ public:
         m_path = (root + "/test.rcc").toStdString();
         QProcess rcc;
         rcc.setWorkingDirectory(root);
-        rcc.start(VIMBLE_RCC, {"--binary", "test.qrc", "-o", "test.rcc"});
+        rcc.start(built::kRcc, {"--binary", "test.qrc", "-o", "test.rcc"});
         m_bOk = rcc.waitForFinished(60000) && rcc.exitCode() == 0;
     }
     const std::string& Path() const { return m_path; }
@@ -217,7 +218,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 class BuiltLibrary : public testing::Test {
 protected:
-    static void SetUpTestSuite() { s_library = CResourceLibrary::Load(VIMBLE_RESOURCE_LIBRARY); }
+    static void SetUpTestSuite() { s_library = CResourceLibrary::Load(built::kResourceLibrary); }
     static void TearDownTestSuite() { s_library.reset(); }
     static std::unique_ptr<CResourceLibrary> s_library;
 };
@@ -225,7 +226,7 @@ std::unique_ptr<CResourceLibrary> BuiltLibrary::s_library;
 
 TEST_F(BuiltLibrary, holds_every_bitmap_the_program_asks_for)
 {
-    ASSERT_NE(s_library, nullptr) << VIMBLE_RESOURCE_LIBRARY;
+    ASSERT_NE(s_library, nullptr) << built::kResourceLibrary;
     std::vector<std::string> missing;
     for (const std::string& name : RequiredBitmapNames())
         if (s_library->Bitmap(name).isNull())
@@ -288,7 +289,7 @@ struct ToolRun {
 ToolRun RunTool(const QStringList& args)
 {
     QProcess tool;
-    tool.start(VIMBLE_TOOL, args);
+    tool.start(built::kTool, args);
     ToolRun run;
     if (tool.waitForFinished(120000) && tool.exitStatus() == QProcess::NormalExit)
         run.exitCode = tool.exitCode();
@@ -298,7 +299,7 @@ ToolRun RunTool(const QStringList& args)
 
 TEST(ResourceVerbs, check_reports_nothing_missing_in_the_built_library)
 {
-    ToolRun run = RunTool({"resources", "check", VIMBLE_RESOURCE_LIBRARY});
+    ToolRun run = RunTool({"resources", "check", built::kResourceLibrary});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "");
 }
@@ -322,7 +323,7 @@ TEST(ResourceVerbs, check_names_what_a_library_lacks)
 TEST(ResourceVerbs, check_of_a_missing_library_fails_with_one_line)
 {
     QProcess tool;
-    tool.start(VIMBLE_TOOL, {"resources", "check", "/nonexistent/ksredfr120.rcc"});
+    tool.start(built::kTool, {"resources", "check", "/nonexistent/ksredfr120.rcc"});
     ASSERT_TRUE(tool.waitForFinished(60000));
     EXPECT_EQ(tool.exitCode(), 1);
     EXPECT_EQ(QString::fromUtf8(tool.readAllStandardError()),
@@ -333,7 +334,7 @@ TEST(ResourceVerbs, sheet_draws_every_face_on_one_picture)
 {
     QTemporaryDir dir;
     QString out = dir.path() + "/sheet.png";
-    ToolRun run = RunTool({"resources", "sheet", out, VIMBLE_RESOURCE_LIBRARY});
+    ToolRun run = RunTool({"resources", "sheet", out, built::kResourceLibrary});
     ASSERT_EQ(run.exitCode, 0);
     QImage sheet(out);
     ASSERT_FALSE(sheet.isNull());
