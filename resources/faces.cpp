@@ -522,8 +522,7 @@ std::vector<Picture> MakePictures()
         {"SMANISTOP", {26, 24}, K::Activity, {}, 0},
     };
     for (int i = 1; i <= 16; ++i) {
-        char name[16];
-        std::snprintf(name, sizeof name, "SMANI0%02d", i);
+        const std::string name = "SMANI0" + std::string(i < 10 ? "0" : "") + std::to_string(i);
         p.push_back({name, {26, 24}, K::Activity, {}, i});
     }
     // The splash shows frames 0, 2, ... 18 and 20 ... 33; the odd frames below 20 are never
