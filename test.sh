@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and runs every test through ctest.
+# UndefinedBehaviorSanitizer, and runs every test through ctest. At its end it says how long
+# the set-up, the build and the tests took.
 set -euo pipefail
 VIMBLE_ROOT="$(cd "$(dirname "$0")" && pwd)"
 source "$VIMBLE_ROOT/tools/setup.sh"
@@ -10,7 +11,9 @@ if [ "${1:-}" = "--tsan" ]; then
   exec "$VIMBLE_ROOT/tools/tsan.sh"
 fi
 
+vimble_phase setup
 vimble_install_packages
+vimble_phase build
 vimble_build "$VIMBLE_ROOT/build/test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIMBLE_SANITIZE=ON -DVIMBLE_BENCH=OFF
 
 # The build's installed settings; the tests that read settings make their own folders.
@@ -18,5 +21,6 @@ export XDG_CONFIG_DIRS="$VIMBLE_ROOT/build/test/etc/xdg${XDG_CONFIG_DIRS:+:$XDG_
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$VIMBLE_ROOT/tools/lsan.supp:print_suppressions=0"
+vimble_phase tests
 cd "$VIMBLE_ROOT/build/test"
-ctest --output-on-failure -j "$(nproc)"
+ctest --output-on-failure -j "$(vimble_test_jobs)"

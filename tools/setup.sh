@@ -3,7 +3,7 @@
 # shellcheck shell=bash
 
 VIMBLE_PACKAGES=(
-  build-essential cmake ninja-build pkg-config git
+  build-essential cmake ninja-build pkg-config git ccache mold
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-liberation2 imagemagick
   exim4-daemon-light python3
@@ -39,4 +39,39 @@ vimble_build() {
   shift
   cmake -S "$VIMBLE_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
   cmake --build "$dir"
+}
+
+# vimble_phase NAME: the work from here on belongs to NAME; when the script ends, however it
+# ends, each phase's time is printed in the order they began.
+VIMBLE_PHASES=()
+VIMBLE_PHASE_STARTS=()
+vimble_phase() {
+  VIMBLE_PHASES+=("$1")
+  VIMBLE_PHASE_STARTS+=("$(date +%s)")
+  if [ ${#VIMBLE_PHASES[@]} -eq 1 ]; then
+    trap vimble_print_phases EXIT
+  fi
+}
+vimble_print_phases() {
+  local status=$?
+  local now i next total=0
+  now=$(date +%s)
+  echo
+  echo "Time taken:"
+  for i in "${!VIMBLE_PHASES[@]}"; do
+    next=$now
+    if [ $((i + 1)) -lt ${#VIMBLE_PHASES[@]} ]; then
+      next=${VIMBLE_PHASE_STARTS[$((i + 1))]}
+    fi
+    local spent=$((next - VIMBLE_PHASE_STARTS[i]))
+    total=$((total + spent))
+    printf '  %-8s %3d min %02d s\n' "${VIMBLE_PHASES[$i]}" $((spent / 60)) $((spent % 60))
+  done
+  printf '  %-8s %3d min %02d s\n' total $((total / 60)) $((total % 60))
+  return $status
+}
+
+# How many tests ctest runs side by side.
+vimble_test_jobs() {
+  nproc
 }

@@ -1,0 +1,1 @@
+// The precompiled headers' holders compile this empty file with their headers.
