@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
+#include <QThread>
+
+#include <algorithm>
 
 #include <dirent.h>
 #include <strings.h>
@@ -82,20 +85,33 @@ bool HoldsResourceLibrary(const std::string& directory)
 }
 
 // A write killed while it made the settings' lock file leaves a lock that names no owner, and
-// Qt waits for such a lock to grow stale (half a minute) before the next write goes ahead. A
-// lock of a dead writer that says so is taken over at once by Qt itself; one that says nothing
-// and is older than a moment (no living writer takes that long to fill it in) goes.
+// Qt waits for such a lock to grow stale (half a minute) before the next write goes ahead: the
+// program would hang that long at its next setting. A lock of a dead writer that says so is
+// taken over at once by Qt itself; one that says nothing and is older than a moment (no living
+// writer takes that long to fill it in) goes. A younger one is watched until it is filled in,
+// goes, or is that old.
 void RemoveLockOfNoOne(const QString& settingsFile)
 {
+    constexpr qint64 kFillTime = 1000; // milliseconds
     const QString lockPath = settingsFile + ".lock";
-    const QFileInfo info(lockPath);
-    if (!info.exists() || info.lastModified().msecsTo(QDateTime::currentDateTime()) < 2000)
-        return;
-    QLockFile lock(lockPath);
-    qint64 pid = 0;
-    QString host, application;
-    if (!lock.getLockInfo(&pid, &host, &application))
-        QFile::remove(lockPath);
+    for (;;) {
+        const QFileInfo info(lockPath);
+        if (!info.exists())
+            return;
+        QLockFile lock(lockPath);
+        qint64 pid = 0;
+        QString host, application;
+        if (lock.getLockInfo(&pid, &host, &application))
+            return;
+        const qint64 age = info.lastModified().msecsTo(QDateTime::currentDateTime());
+        if (age < 0)
+            return; // a clock that disagrees: Qt's own rule decides
+        if (age >= kFillTime) {
+            QFile::remove(lockPath);
+            return;
+        }
+        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(kFillTime - age, 50)));
+    }
 }
 
 // QSettings falls back from the user's file to the system-wide one by itself.

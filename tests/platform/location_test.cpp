@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -175,6 +176,25 @@ TEST_F(LocationSettings, first_data_directory_without_a_setting_is_the_default)
     EXPECT_EQ(platform::FirstDataDirectory(), platform::DefaultDataDirectory());
     platform::WriteSettingString("DataFiles1", "");
     EXPECT_EQ(platform::FirstDataDirectory(), platform::DefaultDataDirectory());
+}
+
+// A writer killed between making the settings' lock file and filling it in leaves a lock that
+// names no one. The next write goes ahead within about a second, not after Qt's half minute,
+// and the lock is gone after it; a lock that names its owner is left to Qt.
+TEST_F(LocationSettings, a_lock_left_empty_by_a_killed_writer_holds_the_next_write_up_a_moment)
+{
+    const QString file = QSettings(QSettings::UserScope, "Kelbrant", "Vimble e-mail").fileName();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+    QFile lock(file + ".lock");
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.close();
+
+    QElapsedTimer clock;
+    clock.start();
+    platform::WriteSettingString("MailServer", "new.example.org");
+    EXPECT_LT(clock.elapsed(), 10000) << "the empty lock held the write up like a live one";
+    EXPECT_EQ(platform::ReadSettingString("MailServer"), "new.example.org");
+    EXPECT_FALSE(QFile::exists(file + ".lock"));
 }
 
 } // namespace
