@@ -2,7 +2,6 @@
 // pictures, each put on top of the stage with its default movement as one undoable step.
 #include "editor/editing.h"
 
-#include "editor/editordlg.h"
 #include "model/dib.h"
 #include "model/movie.h"
 #include "platform/dc.h"
@@ -18,10 +17,10 @@
 
 namespace {
 
-constexpr int kStageW = CEditorDialog::kFrameWidth;
-constexpr int kStageH = CEditorDialog::kFrameHeight;
-constexpr int kViewW = CEditorDialog::kStageWidth;
-constexpr int kViewH = CEditorDialog::kStageHeight;
+constexpr int kStageW = CObjectEditorHost::kFrameWidth;
+constexpr int kStageH = CObjectEditorHost::kFrameHeight;
+constexpr int kViewW = CObjectEditorHost::kStageWidth;
+constexpr int kViewH = CObjectEditorHost::kStageHeight;
 // Text is measured in a rectangle this wide, so that only its own line breaks break it.
 constexpr int kMeasureWidth = 10000;
 
@@ -115,7 +114,7 @@ bool CObjectEditor::CreateText(QPoint pt)
 bool CObjectEditor::RunTextDialog(int nMode, int nDefaults, CTextDefaults& result)
 {
     CTextDefaults& defaults = m_texts[static_cast<size_t>(nDefaults)];
-    CObjectPropertiesDlg dlg(nMode, &m_editor);
+    CObjectPropertiesDlg dlg(nMode, m_host.DialogParent());
     dlg.m_cf = defaults.cf;
     dlg.m_logfont = defaults.logfont;
     dlg.m_strText = defaults.strText;
@@ -128,7 +127,7 @@ bool CObjectEditor::RunTextDialog(int nMode, int nDefaults, CTextDefaults& resul
         dlg.m_nLineWidth = style.nLineWidth;
     }
     const bool bOk = m_runDialog(dlg);
-    m_editor.update();
+    m_host.RepaintStage();
     if (!bOk)
         return false;
     // The next text starts from this one's choices.

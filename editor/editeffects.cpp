@@ -4,7 +4,6 @@
 // and leaves the history as it was.
 #include "editor/editing.h"
 
-#include "editor/editordlg.h"
 #include "editor/effectpropsdlg.h"
 #include "model/effect.h"
 #include "model/movie.h"
@@ -174,7 +173,7 @@ void CObjectEditor::RefuseNewEffect(CAbstractMovie& movie)
 bool CObjectEditor::RunEffectDialog(CEffectPropertiesDlg& dlg)
 {
     const bool bOk = m_runEffectDialog ? m_runEffectDialog(dlg) : dlg.exec() == QDialog::Accepted;
-    m_editor.update();
+    m_host.RepaintStage();
     return bOk;
 }
 
@@ -193,7 +192,7 @@ bool CObjectEditor::AttachEffect(const std::vector<CLayer*>& layers, const Effec
     CancelDrag();
     if (layers.empty() || m_pDoc == nullptr || m_pDoc->GetMovie() == nullptr)
         return false;
-    CEffectPropertiesDlg dlg(m_pDoc, true, &m_editor);
+    CEffectPropertiesDlg dlg(m_pDoc, true, m_host.DialogParent());
     dlg.m_nDuration = dlg.m_nDurationCopy = kind.m_nDuration;
     dlg.m_nUserValue = 0;
     dlg.m_nStartFrame = 0;
@@ -261,7 +260,7 @@ bool CObjectEditor::AddEffect(CLayer& layer, const EffectKind& kind)
     if (m_pDoc == nullptr || m_pDoc->GetMovie() == nullptr)
         return false;
     CEffectList& list = EffectsOf(layer);
-    CEffectPropertiesDlg dlg(m_pDoc, true, &m_editor);
+    CEffectPropertiesDlg dlg(m_pDoc, true, m_host.DialogParent());
     dlg.m_nDuration = dlg.m_nDurationCopy = kind.m_nDuration;
     dlg.m_nUserValue = 0;
     dlg.m_nStartFrame
@@ -300,7 +299,7 @@ bool CObjectEditor::EditEffect(CLayer& layer, CEffect& effect)
         || layer.m_pEffects->IndexOf(&effect) < 0)
         return false;
     CEffectList& list = *layer.m_pEffects;
-    CEffectPropertiesDlg dlg(m_pDoc, true, &m_editor);
+    CEffectPropertiesDlg dlg(m_pDoc, true, m_host.DialogParent());
     // An effect whose default duration was never given is edited from what it runs.
     dlg.m_nDuration = effect.m_nDefaultDuration >= 0 ? effect.m_nDefaultDuration : effect.m_nDuration;
     dlg.m_nDurationCopy = effect.m_nDuration;

@@ -3,7 +3,6 @@
 // recorded states back into the stage. New objects are made in editcreate.cpp.
 #include "editor/editing.h"
 
-#include "editor/editordlg.h"
 #include "editor/placedpropsdlg.h"
 #include "model/movie.h"
 #include "platform/message.h"
@@ -15,10 +14,10 @@
 
 namespace {
 
-constexpr int kStageW = CEditorDialog::kFrameWidth;
-constexpr int kStageH = CEditorDialog::kFrameHeight;
-constexpr int kViewW = CEditorDialog::kStageWidth;
-constexpr int kViewH = CEditorDialog::kStageHeight;
+constexpr int kStageW = CObjectEditorHost::kFrameWidth;
+constexpr int kStageH = CObjectEditorHost::kFrameHeight;
+constexpr int kViewW = CObjectEditorHost::kStageWidth;
+constexpr int kViewH = CObjectEditorHost::kStageHeight;
 
 int32_t Clamp32(int64_t v)
 {
@@ -90,7 +89,7 @@ void CObjectEditor::Changed(bool bRecomputeLength)
     if (bRecomputeLength && m_pDoc != nullptr && m_pDoc->GetMovie() != nullptr)
         RecomputeMovieLength(*m_pDoc->GetMovie());
     RebuildMarks();
-    m_editor.OnProjectEdited();
+    m_host.OnProjectEdited();
 }
 
 void CObjectEditor::NotRecorded()
@@ -250,13 +249,13 @@ bool CObjectEditor::EditProperties(CLayer& layer)
         const char* kind = object->Kind() == CGenericDrawing::kindImage ? "Bild-Object"
             : object->Kind() == CGenericDrawing::kindAnimation          ? "Animations-Object"
                                                                         : "Clipart-Object";
-        CPlacedPropertiesDlg dlg(std::string(kind) + " Eigenschaften", m_pDoc, &layer, &m_editor);
+        CPlacedPropertiesDlg dlg(std::string(kind) + " Eigenschaften", m_pDoc, &layer, m_host.DialogParent());
         dlg.m_nX = layer.m_pPos ? layer.m_pPos->m_ptHome.x : 0;
         dlg.m_nY = layer.m_pPos ? layer.m_pPos->m_ptHome.y : 0;
         dlg.m_nWidth = layer.m_pSize ? layer.m_pSize->m_szDesign.cx : 1;
         dlg.m_nHeight = layer.m_pSize ? layer.m_pSize->m_szDesign.cy : 1;
         const bool bOk = m_runPlacedDialog(dlg);
-        m_editor.update();
+        m_host.RepaintStage();
         return bOk && SetPlacement(layer, { dlg.m_nX, dlg.m_nY }, { dlg.m_nWidth, dlg.m_nHeight });
     }
     if (drawn == nullptr || !drawn->m_pShape)
@@ -268,7 +267,7 @@ bool CObjectEditor::EditProperties(CLayer& layer)
         ? (text->m_bPlainText ? OP_MODE_PLAIN_TEXT : OP_MODE_TEXT_IN_SHAPE)
         : rect != nullptr && rect->m_nShape == CDrawRect::line ? OP_MODE_LINE
                                                                : OP_MODE_SHAPE;
-    CObjectPropertiesDlg dlg(nMode, &m_editor);
+    CObjectPropertiesDlg dlg(nMode, m_host.DialogParent());
     dlg.m_crColor1 = text != nullptr ? text->m_crText : shape.m_logpen.lopnColor;
     dlg.m_crColor2 = shape.m_logbrush.lbColor;
     dlg.m_bTransparent = shape.m_bBrush == 0;
@@ -279,7 +278,7 @@ bool CObjectEditor::EditProperties(CLayer& layer)
         dlg.m_cf = CharFormatFromFont(text->m_logfont, text->m_crText);
     }
     if (!m_runDialog(dlg)) {
-        m_editor.update();
+        m_host.RepaintStage();
         return false;
     }
     return ReplaceDrawing(layer, [&](CLayer& target) {
@@ -449,7 +448,7 @@ bool CObjectEditor::Copy()
             { std::make_shared<CUndoRecord>(UNDO_LAYER, UNDO_AFTER, layer->m_nId, stage->m_nId),
                 layer });
     m_bClipboardFilled = m_store.Snapshot(entries);
-    m_editor.RefreshCommands();
+    m_host.RefreshCommands();
     return false; // the project itself did not change
 }
 
@@ -476,7 +475,7 @@ bool CObjectEditor::Cut()
         m_bClipboardFilled = !m_store.Working().empty();
         platform::ShowMessage(
             "The objects were kept: the undo history could not keep a copy of them.");
-        m_editor.RefreshCommands();
+        m_host.RefreshCommands();
         return false;
     }
     m_bClipboardFilled = true;

@@ -3,7 +3,6 @@
 // are in edithistory.cpp.
 #include "editor/editing.h"
 
-#include "editor/editordlg.h"
 #include "editor/placedpropsdlg.h"
 #include "model/movie.h"
 #include "platform/dc.h"
@@ -17,10 +16,10 @@
 
 namespace {
 
-constexpr int kStageW = CEditorDialog::kFrameWidth;
-constexpr int kStageH = CEditorDialog::kFrameHeight;
-constexpr int kViewW = CEditorDialog::kStageWidth;
-constexpr int kViewH = CEditorDialog::kStageHeight;
+constexpr int kStageW = CObjectEditorHost::kFrameWidth;
+constexpr int kStageH = CObjectEditorHost::kFrameHeight;
+constexpr int kViewW = CObjectEditorHost::kStageWidth;
+constexpr int kViewH = CObjectEditorHost::kStageHeight;
 
 int32_t Clamp32(int64_t v)
 {
@@ -76,8 +75,8 @@ CRect StageRectOf(const CLayer& layer)
     return { Clamp32(l), Clamp32(t), Clamp32(r), Clamp32(b) };
 }
 
-CObjectEditor::CObjectEditor(CEditorDialog& editor)
-    : m_editor(editor)
+CObjectEditor::CObjectEditor(CObjectEditorHost& host)
+    : m_host(host)
 {
     for (CTextDefaults& text : m_texts) {
         text.cf = CCharFormat {};
@@ -137,7 +136,7 @@ void CObjectEditor::CancelDrag()
     const bool bHadFeedback = m_nDrag != dragNone || m_bPolygonActive;
     ResetDrawing();
     if (bHadFeedback)
-        m_editor.update();
+        m_host.RepaintStage();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -163,7 +162,7 @@ CLayer* CObjectEditor::FindLayer(int32_t nId) const
 QRect CObjectEditor::StageViewRect() const
 {
     return QRect(
-        m_editor.GetFrameOrigin() + QPoint(CEditorDialog::kStageLeft, CEditorDialog::kStageTop),
+        m_host.GetFrameOrigin() + QPoint(CObjectEditorHost::kStageLeft, CObjectEditorHost::kStageTop),
         QSize(kViewW, kViewH));
 }
 
@@ -280,8 +279,8 @@ void CObjectEditor::SelectAll()
     // The object list runs newest first, as the stage's layers do.
     for (CLayer* layer : *stage->GetLayers())
         Select(layer);
-    m_editor.RefreshCommands();
-    m_editor.update();
+    m_host.RefreshCommands();
+    m_host.RepaintStage();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -317,8 +316,8 @@ bool CObjectEditor::MousePress(QMouseEvent* event)
         PressShape(pt);
         break;
     }
-    m_editor.RefreshCommands();
-    m_editor.update();
+    m_host.RefreshCommands();
+    m_host.RepaintStage();
     return true;
 }
 
@@ -402,7 +401,7 @@ bool CObjectEditor::MouseMove(QMouseEvent* event)
         }
         if (m_nTool == TOOL_POLYGON && m_bPolygonActive) {
             m_ptLast = ClampToStageView(raw);
-            m_editor.update();
+            m_host.RepaintStage();
             return true;
         }
         return false;
@@ -420,7 +419,7 @@ bool CObjectEditor::MouseMove(QMouseEvent* event)
         if (!bLeft)
             return false;
         m_ptLast = ClampToStageView(raw);
-        m_editor.update();
+        m_host.RepaintStage();
         return true;
     }
     return false;
@@ -457,8 +456,8 @@ bool CObjectEditor::MouseRelease(QMouseEvent* event)
     default:
         break;
     }
-    m_editor.RefreshCommands();
-    m_editor.update();
+    m_host.RefreshCommands();
+    m_host.RepaintStage();
     return drag != dragNone || m_bPolygonActive;
 }
 
@@ -472,14 +471,14 @@ bool CObjectEditor::MouseDoubleClick(QMouseEvent* event)
     if (m_nTool == TOOL_POLYGON && m_bPolygonActive) {
         FinishPolygon();
     } else {
-        m_editor.ChooseTool(TOOL_SELECT);
+        m_host.ChooseTool(TOOL_SELECT);
         if (CLayer* hit = HitTest(ScreenToStage(pt))) {
             ClearSelection();
             Select(hit);
         }
     }
-    m_editor.RefreshCommands();
-    m_editor.update();
+    m_host.RefreshCommands();
+    m_host.RepaintStage();
     return true;
 }
 
@@ -494,8 +493,8 @@ bool CObjectEditor::RightPress(const QPoint& pt)
     if (!IsSelected(hit)) {
         ClearSelection();
         Select(hit);
-        m_editor.RefreshCommands();
-        m_editor.update();
+        m_host.RefreshCommands();
+        m_host.RepaintStage();
     }
     return true;
 }
@@ -505,7 +504,7 @@ bool CObjectEditor::RightPress(const QPoint& pt)
 
 void CObjectEditor::PaintOverlay(QPainter& painter) const
 {
-    const QPoint frame = m_editor.GetFrameOrigin();
+    const QPoint frame = m_host.GetFrameOrigin();
     const QRect view = StageViewRect();
     painter.save();
     painter.translate(-frame);

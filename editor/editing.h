@@ -9,6 +9,7 @@
 // units once, at the release, so that a move and its undo never drift by a pixel.
 #pragma once
 
+#include "editor/editinghost.h"
 #include "editor/objectpropsdlg.h"
 #include "editor/toolbox.h" // the tools
 #include "model/undo.h"
@@ -24,7 +25,6 @@
 #include <string>
 #include <vector>
 
-class CEditorDialog;
 class CEffect;
 
 // What the person is told when a change is made but the undo history could not keep it.
@@ -87,7 +87,7 @@ CRect StageRectOf(const CLayer& layer);
 
 class CObjectEditor {
 public:
-    explicit CObjectEditor(CEditorDialog& editor);
+    explicit CObjectEditor(CObjectEditorHost& host);
     ~CObjectEditor();
     CObjectEditor(const CObjectEditor&) = delete;
     CObjectEditor& operator=(const CObjectEditor&) = delete;
@@ -95,6 +95,8 @@ public:
     // A project was installed (or none, on close): the selection, the drawing state, the
     // clipboard and the history are emptied; the identity counter is raised past the project's.
     void Attach(CProjectDoc* pDoc);
+    // The window that shows the stage.
+    CObjectEditorHost& Host() const { return m_host; }
 
     // The tool. Changing it ends any drawing in progress.
     uint8_t GetTool() const { return m_nTool; }
@@ -315,7 +317,7 @@ private:
     void RefuseNewEffect(class CAbstractMovie& movie);
     // ---- end of effects ----
 
-    CEditorDialog& m_editor;
+    CObjectEditorHost& m_host;
     CProjectDoc* m_pDoc = nullptr;
     CUndoStore m_store;
     uint64_t m_nSavedPosition = 0;

@@ -3,7 +3,6 @@
 // forgets it, so that neither undo nor redo sees it again.
 #include "editor/editing.h"
 
-#include "editor/editordlg.h"
 #include "model/movie.h"
 
 #include <algorithm>

@@ -3,7 +3,6 @@
 // sound. Each is one undoable step; an item that cannot be read changes nothing.
 #include "editor/editing.h"
 
-#include "editor/editordlg.h"
 #include "model/header.h"
 #include "model/movie.h"
 #include "model/report.h"
@@ -16,8 +15,8 @@
 
 namespace {
 
-constexpr int kStageW = CEditorDialog::kFrameWidth;
-constexpr int kStageH = CEditorDialog::kFrameHeight;
+constexpr int kStageW = CObjectEditorHost::kFrameWidth;
+constexpr int kStageH = CObjectEditorHost::kFrameHeight;
 
 constexpr int IDS_STAGE_FULL = 10123;
 

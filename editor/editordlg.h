@@ -7,6 +7,9 @@
 #include "platform/dc.h"
 #include "platform/types.h"
 #include "model/projectfile.h"
+#include "editor/editinghost.h"
+#include "editor/greetingsource.h"
+#include "editor/mailwindow.h"
 #include "playback/controller.h"
 
 #include <QDialog>
@@ -90,7 +93,11 @@ constexpr int MENU_FILE = 0;
 constexpr int MENU_EDIT = 1;
 constexpr int MENU_VIEW = 2;
 
-class CEditorDialog : public QDialog, public IPlayerWindow {
+class CEditorDialog : public QDialog,
+                      public IPlayerWindow,
+                      public CObjectEditorHost,
+                      public CGreetingSource,
+                      public CMailWindow {
     Q_OBJECT
 public:
     // Document states.
@@ -102,12 +109,7 @@ public:
         docNew = 4
     };
 
-    static constexpr int kFrameWidth = 800;
-    static constexpr int kFrameHeight = 600;
-    static constexpr int kStageLeft = 128;
-    static constexpr int kStageTop = 110;
-    static constexpr int kStageWidth = 616;
-    static constexpr int kStageHeight = 462;
+    // The stage view's geometry (kFrameWidth, kStageLeft, ...) is CObjectEditorHost's.
 
     explicit CEditorDialog(QWidget* parent = nullptr);
     ~CEditorDialog() override;
@@ -116,7 +118,7 @@ public:
     // a screen point.
     static QPoint FrameOrigin(const QSize& screen);
     static CPoint StagePointFromScreen(const QPoint& ptScreen, const QSize& screen);
-    QPoint GetFrameOrigin() const { return m_ptFrame; }
+    QPoint GetFrameOrigin() const override { return m_ptFrame; }
     // Keeps a movable tool window right of the main toolbar while it is dragged.
     void KeepRightOfToolbar(class CSkin& skin);
 
@@ -141,7 +143,7 @@ public:
     // Writes the greeting as it is now, changes not yet saved included, to strPath: the private
     // copy a send or an export works from. It runs on the file worker like a save, its progress
     // window over pOver (the editor when null); false, said, when it cannot be written.
-    bool SaveCopyTo(const std::string& strPath, QWidget* pOver = nullptr);
+    bool SaveCopyTo(const std::string& strPath, QWidget* pOver = nullptr) override;
     // Opening and saving run on a thread of their own; work that lasts longer than the delay
     // (half a second unless set) shows the progress window. Tests set 0 to see it every time
     // and observe it while it shows.
@@ -159,8 +161,8 @@ public:
     void SetModified();
 
     int GetDocState() const { return m_nDocState; }
-    CProjectDoc* GetDoc() const { return m_pDoc.get(); }
-    const std::string& GetPath() const { return m_strPath; }
+    CProjectDoc* GetDoc() const override { return m_pDoc.get(); }
+    const std::string& GetPath() const override { return m_strPath; }
     int GetStateCode() const;
     CPlaybackController* GetPlayer() const { return m_pPlayer.get(); }
     CMainToolbar* GetToolbar() const { return m_pToolbar; }
@@ -182,7 +184,7 @@ public:
     using LayerManagerRunner = std::function<void(class CLayerManagerDlg&)>;
     void SetLayerManagerRunner(LayerManagerRunner runner) { m_runLayerManager = std::move(runner); }
     // A wave file the person chooses (the front in import mode), or empty.
-    std::string ChooseWaveFile();
+    std::string ChooseWaveFile() override;
     // The send dialog over the current project. By default it runs modally; tests drive it.
     void OpenSendDialog();
     using SendDialogRunner = std::function<void(class CSendMailDlg&)>;
@@ -200,18 +202,21 @@ public:
     void OpenToolbox();
     void CloseToolbox();
     // Sets the drawing tool and shows it in the toolbox.
-    void ChooseTool(uint8_t nTool);
+    void ChooseTool(uint8_t nTool) override;
     // The project was changed by an edit, an undo or a redo: the document state follows (back
     // to unchanged when the history is where the file is), the stage is drawn again, and the
     // menus and the toolbar are refreshed.
-    void OnProjectEdited();
+    void OnProjectEdited() override;
     // Refreshes the enabled state of the toolbar buttons and menu items.
-    void RefreshCommands() { Refresh(); }
+    void RefreshCommands() override { Refresh(); }
+    QWidget* DialogParent() override { return this; }
+    void RepaintStage() override { update(); }
     CMyBitmapButton* GetWindowButton(int nId) const;
     bool IsMinimised() const { return m_bMinimised; }
 
     // The activity animation (a mail being sent): SMANI001 ... SMANI016 in turn, else SMANISTOP.
-    void SetActivity(bool bRunning);
+    void SetActivity(bool bRunning) override;
+    QWidget* MailWindow() override { return this; }
     bool IsActivityRunning() const { return m_bActivityRunning; }
     int GetActivityFrame() const { return m_nActivityFrame; }
 

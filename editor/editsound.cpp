@@ -3,7 +3,6 @@
 #include "editor/editing.h"
 
 #include "editor/addwavedlg.h"
-#include "editor/editordlg.h"
 #include "editor/playstringdlg.h"
 #include "model/movie.h"
 #include "model/sound.h"
@@ -165,9 +164,9 @@ bool CObjectEditor::AskAndAddSound(CLayer& layer, std::unique_ptr<CSound> sound)
     if (m_pDoc == nullptr)
         return false;
     const int32_t length = m_pDoc->GetMovie()->GetFrameCount();
-    CAddWaveDlg dlg(sound->GetName(), length, &m_editor);
+    CAddWaveDlg dlg(sound->GetName(), length, m_host.DialogParent());
     const bool bOk = m_runSoundDialog(dlg);
-    m_editor.update();
+    m_host.RepaintStage();
     if (!bOk)
         return false;
     // Frames run from 0 to the length - 1: a sound at the length would never be heard.
@@ -205,9 +204,9 @@ bool CObjectEditor::AddSpokenTextToSelected()
 bool CObjectEditor::AddSpokenTextToLayer(CLayer& layer)
 {
     auto sound = std::make_unique<CSound>();
-    CPlayStringDlg dlg(sound.get(), &m_editor);
+    CPlayStringDlg dlg(sound.get(), m_host.DialogParent());
     const bool bOk = m_runSoundDialog(dlg);
-    m_editor.update();
+    m_host.RepaintStage();
     if (!bOk || sound->m_nKind != CSound::kindMarker)
         return false;
     sound->SetName("Voice");
@@ -228,9 +227,9 @@ bool CObjectEditor::EditSpokenText(CLayer& layer, CSound& marker)
     edited.m_strRef = marker.m_strRef;
     edited.m_nStartFrame = marker.m_nStartFrame;
     edited.m_nEndFrame = marker.m_nEndFrame;
-    CPlayStringDlg dlg(&edited, &m_editor);
+    CPlayStringDlg dlg(&edited, m_host.DialogParent());
     const bool bOk = m_runSoundDialog(dlg);
-    m_editor.update();
+    m_host.RepaintStage();
     if (!bOk)
         return false;
     return ChangeSounds(layer, [&](CSoundList& list) {
@@ -249,11 +248,11 @@ bool CObjectEditor::EditWave(CLayer& layer, CSound& wave)
     if (wave.m_nKind != CSound::kindWave || !layer.m_pSounds || m_pDoc == nullptr)
         return false;
     const int32_t length = m_pDoc->GetMovie()->GetFrameCount();
-    CAddWaveDlg dlg(wave.GetName(), length, &m_editor);
+    CAddWaveDlg dlg(wave.GetName(), length, m_host.DialogParent());
     dlg.m_nStartFrame = wave.m_nStartFrame;
     dlg.m_nEndFrame = wave.m_nEndFrame;
     const bool bOk = m_runSoundDialog(dlg);
-    m_editor.update();
+    m_host.RepaintStage();
     if (!bOk || (dlg.m_nStartFrame == wave.m_nStartFrame && dlg.m_nEndFrame == wave.m_nEndFrame))
         return false;
     if (dlg.m_nStartFrame >= length) {

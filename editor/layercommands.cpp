@@ -12,7 +12,7 @@ void CEditorDialog::OpenLayerManager()
         return;
     CloseMenus();
     m_pEditing->CancelDrag();
-    CLayerManagerDlg dlg(*this);
+    CLayerManagerDlg dlg(Editing());
     if (m_runLayerManager)
         m_runLayerManager(dlg);
     else

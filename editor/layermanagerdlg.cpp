@@ -2,7 +2,6 @@
 
 #include "editor/app.h"
 #include "editor/editing.h"
-#include "editor/editordlg.h"
 #include "editor/picklistdlg.h"
 #include "editor/skinlist.h"
 #include "model/effect.h"
@@ -83,9 +82,9 @@ int PickedRow(const QListWidget* list)
 
 } // namespace
 
-CLayerManagerDlg::CLayerManagerDlg(CEditorDialog& editor)
-    : CSkinnedDialog(kFace, true, &editor)
-    , m_editor(editor)
+CLayerManagerDlg::CLayerManagerDlg(CObjectEditor& editing)
+    : CSkinnedDialog(kFace, true, editing.Host().DialogParent())
+    , m_editing(editing)
     , m_pObjects(MakeList(this, IDC_LM_OBJECTS, kObjectsRect, kObjectPage))
     , m_pEffects(MakeList(this, IDC_LM_EFFECTS, kEffectsRect, kListPage))
     , m_pSounds(MakeList(this, IDC_LM_SOUNDS, kSoundsRect, kListPage))
@@ -142,7 +141,7 @@ CLayerManagerDlg::CLayerManagerDlg(CEditorDialog& editor)
         list->installEventFilter(this);
 
     // Opening: the editor's menus close and the session begins over the stage as it is.
-    m_editor.Editing().BeginLayerSession();
+    m_editing.BeginLayerSession();
     FillObjects(0);
     m_pObjects->setFocus();
 }
@@ -150,7 +149,7 @@ CLayerManagerDlg::CLayerManagerDlg(CEditorDialog& editor)
 CLayerManagerDlg::~CLayerManagerDlg()
 {
     if (m_bOpen)
-        m_editor.Editing().EndLayerSession(false);
+        m_editing.EndLayerSession(false);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -158,7 +157,7 @@ CLayerManagerDlg::~CLayerManagerDlg()
 
 CStage* CLayerManagerDlg::Stage() const
 {
-    const CProjectDoc* doc = m_editor.GetDoc();
+    const CProjectDoc* doc = m_editing.Host().GetDoc();
     return doc != nullptr && doc->GetMovie() != nullptr ? doc->GetMovie()->GetFirstStage() : nullptr;
 }
 
@@ -242,7 +241,7 @@ void CLayerManagerDlg::FillParts(int nEffect, int nSound)
 
 void CLayerManagerDlg::Refresh(int nObject, int nEffect, int nSound)
 {
-    if (m_editor.Editing().SessionLostARecord()) {
+    if (m_editing.SessionLostARecord()) {
         // What was done can no longer be taken back whole: the manager ends as a Cancel does,
         // and the change that was not recorded stays.
         done(QDialog::Rejected);
@@ -297,12 +296,12 @@ void CLayerManagerDlg::OnCommand(int nId)
         break;
     case IDC_LM_EFFECT_REMOVE:
         ChangePickedEffect([this](CLayer& layer, CEffect& effect) {
-            return m_editor.Editing().RemoveEffect(layer, effect);
+            return m_editing.RemoveEffect(layer, effect);
         });
         break;
     case IDC_LM_EFFECT_PROPERTIES:
         ChangePickedEffect([this](CLayer& layer, CEffect& effect) {
-            return m_editor.Editing().EditEffect(layer, effect);
+            return m_editing.EditEffect(layer, effect);
         });
         break;
     case IDC_LM_SOUND_ADD:
@@ -310,15 +309,14 @@ void CLayerManagerDlg::OnCommand(int nId)
         break;
     case IDC_LM_SOUND_REMOVE:
         ChangePickedSound([this](CLayer& layer, CSound& sound) {
-            return m_editor.Editing().RemoveSound(layer, sound);
+            return m_editing.RemoveSound(layer, sound);
         });
         break;
     case IDC_LM_SOUND_PROPERTIES:
         // A spoken text has its own dialog; a wave the add-wave dialog on its frames.
         ChangePickedSound([this](CLayer& layer, CSound& sound) {
-            CObjectEditor& editing = m_editor.Editing();
-            return sound.m_nKind == CSound::kindMarker ? editing.EditSpokenText(layer, sound)
-                                                       : editing.EditWave(layer, sound);
+            return sound.m_nKind == CSound::kindMarker ? m_editing.EditSpokenText(layer, sound)
+                                                       : m_editing.EditWave(layer, sound);
         });
         break;
     default:
@@ -333,7 +331,7 @@ void CLayerManagerDlg::Reorder(int nMode)
         return;
     const int a = PickedObject();
     const int last = m_pObjects->count() - 1;
-    m_editor.Editing().MoveLayer(*layer, nMode);
+    m_editing.MoveLayer(*layer, nMode);
     const int picked = nMode == CStage::moveToTop ? 0
         : nMode == CStage::moveToBottom           ? last
         : nMode == CStage::moveDown               ? std::min(last, a + 1)
@@ -376,7 +374,7 @@ void CLayerManagerDlg::AddEffect()
     picker.m_bEffects = true;
     if (!RunPicker(picker) || picker.m_pEffect == nullptr)
         return;
-    if (m_editor.Editing().AddEffect(*layer, *picker.m_pEffect))
+    if (m_editing.AddEffect(*layer, *picker.m_pEffect))
         Refresh(object, layer->m_pEffects->GetCount() - 1, PickedSound());
 }
 
@@ -406,21 +404,20 @@ void CLayerManagerDlg::AddSound()
     const CEditorApp* app = CEditorApp::Get();
     const CCatalogue* sounds
         = app != nullptr ? app->GetCatalogue(CHeaderObject::typeObjectSound) : nullptr;
-    CObjectEditor& editing = m_editor.Editing();
     bool bAdded = false;
     if (sounds == nullptr || sounds->empty()) {
         // No sounds in the library: a wave file of the person's own.
-        const std::string path = m_editor.ChooseWaveFile();
-        bAdded = !path.empty() && editing.AddWaveToLayer(*layer, path);
+        const std::string path = m_editing.Host().ChooseWaveFile();
+        bAdded = !path.empty() && m_editing.AddWaveToLayer(*layer, path);
     } else {
         CPickListDlg picker(PICK_MODE_LIST, this);
         picker.m_bEffects = false;
         if (!RunPicker(picker))
             return;
         if (picker.m_bVoice)
-            bAdded = editing.AddSpokenTextToLayer(*layer);
+            bAdded = m_editing.AddSpokenTextToLayer(*layer);
         else if (picker.m_pSound != nullptr)
-            bAdded = editing.AddLibrarySoundToLayer(*layer, *picker.m_pSound);
+            bAdded = m_editing.AddLibrarySoundToLayer(*layer, *picker.m_pSound);
     }
     if (bAdded)
         Refresh(object, PickedEffect(), layer->m_pSounds->GetCount() - 1);
@@ -431,7 +428,7 @@ void CLayerManagerDlg::EditObject()
     CLayer* layer = PickedLayer();
     if (layer == nullptr)
         return;
-    if (m_editor.Editing().EditProperties(*layer))
+    if (m_editing.EditProperties(*layer))
         Refresh(PickedObject(), PickedEffect(), PickedSound());
 }
 
@@ -459,7 +456,7 @@ void CLayerManagerDlg::done(int result)
 {
     if (m_bOpen) {
         m_bOpen = false;
-        m_editor.Editing().EndLayerSession(result == QDialog::Accepted);
+        m_editing.EndLayerSession(result == QDialog::Accepted);
     }
     CSkinnedDialog::done(result);
 }

@@ -13,7 +13,7 @@
 #include <functional>
 #include <string>
 
-class CEditorDialog;
+class CObjectEditor;
 class CEffect;
 class CLayer;
 class CPickListDlg;
@@ -55,7 +55,8 @@ public:
     static constexpr int kObjectPage = 27;
     static constexpr int kListPage = 10;
 
-    explicit CLayerManagerDlg(CEditorDialog& editor);
+    // Works on the editor's objects through editing, over the window that shows the stage.
+    explicit CLayerManagerDlg(CObjectEditor& editing);
     ~CLayerManagerDlg() override;
 
     // Runs the list picker for an effect or a sound; true when the person chose. By default
@@ -104,7 +105,7 @@ private:
     void OnOK();
     bool RunPicker(CPickListDlg& dlg);
 
-    CEditorDialog& m_editor;
+    CObjectEditor& m_editing;
     QListWidget* m_pObjects;
     QListWidget* m_pEffects;
     QListWidget* m_pSounds;

@@ -1,8 +1,9 @@
 #include "editor/mailhost.h"
 
-#include "editor/editordlg.h"
 #include "editor/prompts.h"
 #include "platform/postcall.h"
+
+#include <QWidget>
 
 #include <memory>
 
@@ -13,11 +14,11 @@ CEditorMailHost& CEditorMailHost::Get()
     return *host;
 }
 
-void CEditorMailHost::Attach(CEditorDialog* pEditor)
+void CEditorMailHost::Attach(CMailWindow* pWindow)
 {
     {
         std::lock_guard lock(m_mutex);
-        m_pEditor = pEditor;
+        m_pWindow = pWindow;
         ++m_nAttachment;
     }
     // A worker waiting for a box the old window would have shown waits no longer.
@@ -33,8 +34,8 @@ uint64_t CEditorMailHost::ResultsShown() const
 void CEditorMailHost::StartActivity()
 {
     std::lock_guard lock(m_mutex);
-    if (m_pEditor != nullptr)
-        m_pEditor->SetActivity(true);
+    if (m_pWindow != nullptr)
+        m_pWindow->SetActivity(true);
 }
 
 void CEditorMailHost::StopActivity()
@@ -42,8 +43,9 @@ void CEditorMailHost::StopActivity()
     std::lock_guard lock(m_mutex);
     // While the lock is held the window cannot go; the call runs later on its thread, and not
     // at all when the window has gone by then.
-    if (m_pEditor != nullptr)
-        platform::PostCall(m_pEditor, [editor = m_pEditor] { editor->SetActivity(false); });
+    if (m_pWindow != nullptr)
+        platform::PostCall(
+            m_pWindow->MailWindow(), [window = m_pWindow] { window->SetActivity(false); });
 }
 
 void CEditorMailHost::ShowResult(
@@ -52,14 +54,14 @@ void CEditorMailHost::ShowResult(
     (void)bSucceeded;
     (void)strReason; // the text says it
     std::unique_lock lock(m_mutex);
-    if (m_pEditor == nullptr)
+    if (m_pWindow == nullptr)
         return;
     const uint64_t attachment = m_nAttachment;
     auto done = std::make_shared<bool>(false);
     platform::PostCall(
-        m_pEditor,
-        [this, editor = m_pEditor, strText, done] {
-            AskMessageBox(editor, MB_KIND_LARGE, strText);
+        m_pWindow->MailWindow(),
+        [this, window = m_pWindow->MailWindow(), strText, done] {
+            AskMessageBox(window, MB_KIND_LARGE, strText);
             {
                 std::lock_guard inner(m_mutex);
                 *done = true;

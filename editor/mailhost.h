@@ -5,6 +5,7 @@
 // box to be closed goes on.
 #pragma once
 
+#include "editor/mailwindow.h"
 #include "mail/mailthread.h"
 
 #include <condition_variable>
@@ -12,14 +13,13 @@
 #include <mutex>
 #include <string>
 
-class CEditorDialog;
 
 class CEditorMailHost : public IMailHost {
 public:
     static CEditorMailHost& Get();
 
     // The window the host works with; nullptr when it goes. Called on the window's thread.
-    void Attach(CEditorDialog* pEditor);
+    void Attach(CMailWindow* pWindow);
 
     // Called on the window's thread.
     void StartActivity() override;
@@ -36,7 +36,7 @@ private:
 
     mutable std::mutex m_mutex;
     std::condition_variable m_closed;
-    CEditorDialog* m_pEditor = nullptr;
+    CMailWindow* m_pWindow = nullptr;
     uint64_t m_nAttachment = 0; // counts the windows attached, so a wait knows its own one
     uint64_t m_nShown = 0;
 };

@@ -1,6 +1,5 @@
 #include "editor/senddlg.h"
 
-#include "editor/editordlg.h"
 #include "editor/mailhost.h"
 #include "editor/mailoptionsdlg.h"
 #include "editor/picklistdlg.h"
@@ -80,9 +79,9 @@ void RemoveFolder(const std::string& folder)
 
 } // namespace
 
-CSendMailDlg::CSendMailDlg(CEditorDialog& editor)
-    : CSkinnedDialog(kFace, true, &editor)
-    , m_editor(editor)
+CSendMailDlg::CSendMailDlg(CGreetingSource& source)
+    : CSkinnedDialog(kFace, true, source.DialogParent())
+    , m_source(source)
     , m_pTo(MakeLine(this, IDC_SM_TO, kToRect))
     , m_pSubject(MakeLine(this, IDC_SM_SUBJECT, kSubjectRect))
     , m_pText(new QPlainTextEdit(this))
@@ -248,7 +247,7 @@ void CSendMailDlg::OnSend()
         Refuse(why);
         return;
     }
-    const CProjectDoc* doc = m_editor.GetDoc();
+    const CProjectDoc* doc = m_source.GetDoc();
     if (doc == nullptr || doc->GetMovie() == nullptr) {
         Refuse("There is no greeting to send.");
         return;
@@ -266,9 +265,9 @@ void CSendMailDlg::OnSend()
             + " for the greeting's copy.");
         return;
     }
-    const std::string own = platform::FileNameOf(m_editor.GetPath());
+    const std::string own = platform::FileNameOf(m_source.GetPath());
     const std::string copy = platform::JoinPath(folder, own.empty() ? kNewGreetingName : own);
-    if (!m_editor.SaveCopyTo(copy, this) || !IsProjectFile(copy)) {
+    if (!m_source.SaveCopyTo(copy, this) || !IsProjectFile(copy)) {
         RemoveFolder(folder);
         Refuse("The greeting's copy cannot be written into " + folder + ".");
         return;

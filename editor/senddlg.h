@@ -5,6 +5,7 @@
 // from starting is said, and the dialog stays with everything typed.
 #pragma once
 
+#include "editor/greetingsource.h"
 #include "editor/mailsettings.h"
 #include "editor/skin.h"
 
@@ -12,7 +13,6 @@
 #include <memory>
 #include <string>
 
-class CEditorDialog;
 class CMailOptionsDlg;
 class CMailThread;
 class CPickListDlg;
@@ -34,7 +34,7 @@ class CSendMailDlg : public CSkinnedDialog {
     Q_OBJECT
 public:
     // The mail settings start from the saved ones (CMailSettings).
-    explicit CSendMailDlg(CEditorDialog& editor);
+    explicit CSendMailDlg(CGreetingSource& source);
 
     // The dialogs it opens run through these; by default modally. Tests put their answers in.
     using OptionsRunner = std::function<bool(CMailOptionsDlg&)>;
@@ -72,7 +72,7 @@ private:
     // Why the typed texts and settings cannot be sent, or empty.
     std::string WhyNotSendable() const;
 
-    CEditorDialog& m_editor;
+    CGreetingSource& m_source;
     QLineEdit* m_pTo;
     QLineEdit* m_pSubject;
     QPlainTextEdit* m_pText;
