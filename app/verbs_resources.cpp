@@ -3,9 +3,9 @@
 // directories.
 #include "app/json.h"
 #include "app/tool.h"
-#include "editor/app.h"
-#include "editor/ownresources.h"
-#include "editor/required.h"
+#include "editor/core/app.h"
+#include "editor/core/required.h"
+#include "editor/skin/ownresources.h"
 #include "platform/files.h"
 #include "platform/resources.h"
 #include "platform/text.h"

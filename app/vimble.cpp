@@ -6,12 +6,12 @@
 // --paint-stats prints, when the editor ends, how long the playing frames took to paint.
 // While an editor runs, a start that names a greeting hands it to that one and ends.
 #include "dialogs/prompts.h"
-#include "editor/app.h"
-#include "editor/editordlg.h"
-#include "editor/mainframe.h"
-#include "editor/instance.h"
-#include "editor/splashdlg.h"
-#include "editor/programsound.h"
+#include "editor/core/app.h"
+#include "editor/core/instance.h"
+#include "editor/core/programsound.h"
+#include "editor/main/editordlg.h"
+#include "editor/main/mainframe.h"
+#include "editor/windows/splashdlg.h"
 #include "mail/mailthread.h"
 #include "platform/text.h"
 

@@ -1,7 +1,7 @@
 #include "dialogs/filebrowser.h"
 
 #include "dialogs/messagebox.h"
-#include "editor/ownresources.h"
+#include "editor/skin/ownresources.h"
 #include "platform/message.h"
 #include "platform/resources.h"
 #include "platform/strings.h"

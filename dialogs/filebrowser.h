@@ -10,7 +10,7 @@
 #pragma once
 
 #include "dialogs/drives.h"
-#include "editor/skin.h"
+#include "editor/skin/skin.h"
 
 #include <QComboBox>
 #include <QFileIconProvider>

@@ -7,8 +7,8 @@
 //   CQuestionCheckDlg  Yes and No with a check button whose meaning the caller gives
 #pragma once
 
-#include "editor/prompts.h"
-#include "editor/skin.h"
+#include "editor/core/prompts.h"
+#include "editor/skin/skin.h"
 
 #include <QRect>
 

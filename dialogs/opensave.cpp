@@ -1,7 +1,7 @@
 #include "dialogs/opensave.h"
 
 #include "dialogs/messagebox.h"
-#include "editor/prompts.h"
+#include "editor/core/prompts.h"
 #include "platform/files.h"
 #include "platform/message.h"
 #include "platform/resources.h"

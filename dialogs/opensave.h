@@ -6,7 +6,7 @@
 #pragma once
 
 #include "dialogs/filebrowser.h"
-#include "editor/prompts.h"
+#include "editor/core/prompts.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 #include "dialogs/messagebox.h"
 #include "dialogs/messagesink.h"
 #include "dialogs/opensave.h"
-#include "editor/objectpropsdlg.h"
+#include "editor/windows/objectpropsdlg.h"
 
 #include <QAbstractItemModel>
 #include <QColorDialog>

@@ -3,7 +3,7 @@
 // the box.
 #pragma once
 
-#include "editor/prompts.h"
+#include "editor/core/prompts.h"
 
 #include <string>
 

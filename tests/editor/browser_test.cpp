@@ -1,8 +1,8 @@
 // The library browser over the sample library: its pages, categories, scrolling, minimised
 // bar and tooltips; drags that end in a drop and drags that lose their release; and what the
 // object editor makes of each kind of dropped item, one undoable step each.
-#include "editor/app.h"
-#include "editor/librarybrowser.h"
+#include "editor/core/app.h"
+#include "editor/windows/librarybrowser.h"
 #include "model/header.h"
 #include "model/projectfile.h"
 #include "model/sound.h"
@@ -10,8 +10,8 @@
 #include "platform/text.h"
 #include "playback/effecttable.h"
 
-#include "window_helpers.h"
 #include "tests/buildpaths.h"
+#include "window_helpers.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -3,20 +3,20 @@
 // and deleted, each change undone and redone. The editor window runs off screen at 1024 x 768,
 // so the stage view starts at screen point (240, 194).
 #include "dialogs/prompts.h"
-#include "editor/editing.h"
-#include "editor/editordlg.h"
-#include "editor/maintoolbar.h"
-#include "editor/placedpropsdlg.h"
-#include "editor/skin.h"
-#include "editor/toolbox.h"
+#include "editor/editing/editing.h"
+#include "editor/main/editordlg.h"
+#include "editor/main/maintoolbar.h"
+#include "editor/skin/skin.h"
+#include "editor/windows/placedpropsdlg.h"
+#include "editor/windows/toolbox.h"
 #include "model/movie.h"
 #include "model/projectfile.h"
 #include "platform/dc.h"
 #include "platform/files.h"
 #include "platform/resources.h"
 #include "playback/projectdoc.h"
-#include "tests/editor/window_helpers.h"
 #include "tests/buildpaths.h"
+#include "tests/editor/window_helpers.h"
 
 #include <gtest/gtest.h>
 

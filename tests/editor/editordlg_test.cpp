@@ -3,11 +3,11 @@
 // open/save front.
 #include "dialogs/messagebox.h"
 #include "dialogs/prompts.h"
-#include "editor/editordlg.h"
-#include "editor/mainframe.h"
-#include "editor/maintoolbar.h"
-#include "editor/ownresources.h"
-#include "editor/skin.h"
+#include "editor/main/editordlg.h"
+#include "editor/main/mainframe.h"
+#include "editor/main/maintoolbar.h"
+#include "editor/skin/ownresources.h"
+#include "editor/skin/skin.h"
 #include "mail/mailthread.h"
 #include "model/movie.h"
 #include "model/projectfile.h"
@@ -15,8 +15,8 @@
 #include "platform/message.h"
 #include "platform/resources.h"
 #include "playback/projectdoc.h"
-#include "tests/editor/window_helpers.h"
 #include "tests/buildpaths.h"
+#include "tests/editor/window_helpers.h"
 
 #include <gtest/gtest.h>
 

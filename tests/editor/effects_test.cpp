@@ -2,9 +2,9 @@
 // object from its end, an effect edited or removed, each change one undoable step; refused
 // changes leave the project, its length and the history exactly as they were; the effect
 // properties dialog with its ranges and its preview, which gives the project back unchanged.
-#include "editor/editing.h"
-#include "editor/editordlg.h"
-#include "editor/effectpropsdlg.h"
+#include "editor/editing/editing.h"
+#include "editor/main/editordlg.h"
+#include "editor/windows/effectpropsdlg.h"
 #include "model/effect.h"
 #include "model/movie.h"
 #include "model/projectfile.h"

@@ -3,18 +3,18 @@
 // greeting, and long file work shows its progress window while the editor goes on painting.
 #include "dialogs/opensave.h"
 #include "dialogs/prompts.h"
-#include "editor/editordlg.h"
-#include "editor/fileprogressdlg.h"
+#include "editor/main/editordlg.h"
+#include "editor/windows/fileprogressdlg.h"
 #include "model/movie.h"
 #include "model/projectfile.h"
 #include "platform/files.h"
 #include "platform/message.h"
 #include "platform/resources.h"
 #include "playback/projectdoc.h"
+#include "tests/buildpaths.h"
 #include "tests/editor/window_helpers.h"
 #include "tests/model/file_checks.h"
 #include "tests/model/fixtures.h"
-#include "tests/buildpaths.h"
 
 #include <gtest/gtest.h>
 

@@ -3,15 +3,15 @@
 // the intro video window, frames by the clock, skipping, and files it cannot play; the file
 // menu's "Export video" with its front, its window and its results.
 #include "dialogs/opensave.h"
-#include "editor/exportvideodlg.h"
-#include "editor/introvideodlg.h"
-#include "editor/mainframe.h"
-#include "editor/splashdlg.h"
+#include "editor/main/mainframe.h"
+#include "editor/windows/exportvideodlg.h"
+#include "editor/windows/introvideodlg.h"
+#include "editor/windows/splashdlg.h"
 #include "platform/message.h"
 #include "platform/settings.h"
 #include "platform/video.h"
-#include "tests/editor/window_helpers.h"
 #include "tests/buildpaths.h"
+#include "tests/editor/window_helpers.h"
 
 #include <QSettings>
 #include <QSignalSpy>

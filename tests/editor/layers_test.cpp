@@ -2,16 +2,16 @@
 // effects and sounds, reordering, effects and sounds added, changed and removed, the page
 // buttons, and the whole session one step: OK keeps it and one undo takes it back, Cancel
 // leaves the project byte for byte as it was, with nothing left to redo.
-#include "editor/layermanagerdlg.h"
-#include "editor/picklistdlg.h"
+#include "editor/editing/layermanagerdlg.h"
+#include "editor/windows/picklistdlg.h"
 #include "model/effect.h"
 #include "model/header.h"
 #include "model/projectfile.h"
 #include "model/sound.h"
 #include "platform/message.h"
 #include "playback/effecttable.h"
-#include "tests/editor/window_helpers.h"
 #include "tests/buildpaths.h"
+#include "tests/editor/window_helpers.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // resource library: the address book (its order, delete by text, a damaged book), the effect
 // kinds and the sounds for objects with "Voice". Setting VIMBLE_DIALOG_SHOTS to a folder writes
 // a picture of the picker in each mode there.
-#include "editor/app.h"
-#include "editor/picklistdlg.h"
-#include "editor/skin.h"
+#include "editor/core/app.h"
+#include "editor/skin/skin.h"
+#include "editor/windows/picklistdlg.h"
 #include "mail/addressbook.h"
 #include "model/archive.h"
 #include "model/header.h"
@@ -13,8 +13,8 @@
 #include "platform/resources.h"
 #include "playback/effecttable.h"
 #include "resources/faces.h"
-#include "tests/editor/window_helpers.h"
 #include "tests/buildpaths.h"
+#include "tests/editor/window_helpers.h"
 
 #include <gtest/gtest.h>
 

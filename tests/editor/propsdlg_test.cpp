@@ -2,10 +2,10 @@
 // text dialog of shapes and texts) and the placed-object properties dialog with its stage
 // preview. The choosers and message boxes answer through prompts of the test's own.
 #include "dialogs/prompts.h"
-#include "editor/objectpropsdlg.h"
-#include "editor/placedpropsdlg.h"
-#include "editor/prompts.h"
-#include "editor/skin.h"
+#include "editor/core/prompts.h"
+#include "editor/skin/skin.h"
+#include "editor/windows/objectpropsdlg.h"
+#include "editor/windows/placedpropsdlg.h"
 #include "model/effect.h"
 #include "model/movie.h"
 #include "model/projectfile.h"
@@ -15,8 +15,8 @@
 #include "platform/resources.h"
 #include "platform/strings.h"
 #include "playback/projectdoc.h"
-#include "tests/editor/window_helpers.h"
 #include "tests/buildpaths.h"
+#include "tests/editor/window_helpers.h"
 
 #include <gtest/gtest.h>
 

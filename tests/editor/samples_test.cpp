@@ -1,10 +1,10 @@
 // The first start's export folder: made in the home folder and filled with the sample
 // greetings once, when it is new.
-#include "editor/app.h"
+#include "editor/core/app.h"
 #include "model/archive.h"
 #include "model/header.h"
-#include "tests/editor/window_helpers.h"
 #include "tests/buildpaths.h"
+#include "tests/editor/window_helpers.h"
 
 #include <QDir>
 #include <QFile>

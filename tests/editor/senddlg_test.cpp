@@ -2,13 +2,13 @@
 // address book and the mail options; Send refuses what cannot go and keeps everything typed,
 // and otherwise hands the worker a private copy of the greeting as it is in the editor; the
 // editor's host shows the result in the large box; the export writes a self-playing file.
-#include "editor/fileprogressdlg.h"
-#include "editor/mailhost.h"
-#include "editor/maintoolbar.h"
-#include "editor/mailoptionsdlg.h"
-#include "editor/mailsettings.h"
-#include "editor/picklistdlg.h"
-#include "editor/senddlg.h"
+#include "editor/core/mailhost.h"
+#include "editor/core/mailsettings.h"
+#include "editor/main/maintoolbar.h"
+#include "editor/windows/fileprogressdlg.h"
+#include "editor/windows/mailoptionsdlg.h"
+#include "editor/windows/picklistdlg.h"
+#include "editor/windows/senddlg.h"
 #include "mail/addressbook.h"
 #include "mail/bundle.h"
 #include "mail/mailthread.h"
@@ -18,8 +18,8 @@
 #include "platform/resources.h"
 #include "platform/secret.h"
 #include "tests/editor/window_helpers.h"
-#include "tests/platform/scoped_env.h"
 #include "tests/model/fixtures.h"
+#include "tests/platform/scoped_env.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The editor's sound commands as a person uses them: a tune imported as the stage's music and
 // removed again, a wave and a spoken text given to an object, each change one undoable step,
 // and files that cannot be read refused with the program's message and nothing lost.
-#include "editor/addwavedlg.h"
-#include "editor/editing.h"
-#include "editor/editordlg.h"
-#include "editor/playstringdlg.h"
-#include "editor/programsound.h"
-#include "editor/prompts.h"
+#include "editor/core/programsound.h"
+#include "editor/core/prompts.h"
+#include "editor/editing/editing.h"
+#include "editor/main/editordlg.h"
+#include "editor/windows/addwavedlg.h"
+#include "editor/windows/playstringdlg.h"
 #include "model/movie.h"
 #include "model/projectfile.h"
 #include "model/sound.h"

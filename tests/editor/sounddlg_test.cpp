@@ -2,10 +2,10 @@
 // resource library: the project properties (which MIDI output plays), the add-wave dialog (the
 // frames a sound plays between) and the spoken-text dialog (text, frame and voice of a sound).
 // Setting VIMBLE_DIALOG_SHOTS to a folder writes a picture of each dialog there.
-#include "editor/addwavedlg.h"
-#include "editor/moviepropsdlg.h"
-#include "editor/playstringdlg.h"
-#include "editor/skin.h"
+#include "editor/skin/skin.h"
+#include "editor/windows/addwavedlg.h"
+#include "editor/windows/moviepropsdlg.h"
+#include "editor/windows/playstringdlg.h"
 #include "model/sound.h"
 #include "platform/files.h"
 #include "platform/resources.h"

@@ -6,13 +6,13 @@
 // Library header files are built byte by byte in the archive format: name text, category text
 // (a length byte, then the characters), the item number (32-bit little-endian), the type
 // byte, the preview flag (32-bit) and, when the flag is not 0, the preview bitmap.
-#include "editor/app.h"
-#include "editor/instance.h"
-#include "playback/effecttable.h"
+#include "editor/core/app.h"
+#include "editor/core/instance.h"
 #include "model/archive.h"
 #include "platform/message.h"
-#include "tests/editor/settings_env.h"
+#include "playback/effecttable.h"
 #include "tests/buildpaths.h"
+#include "tests/editor/settings_env.h"
 
 #include <gtest/gtest.h>
 

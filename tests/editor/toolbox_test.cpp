@@ -1,12 +1,12 @@
 // The toolbox driven as a person drives it: its buttons are clicked and its body pressed and
 // dragged, with the faces and texts of the built resource library.
-#include "editor/editordlg.h"
-#include "editor/skin.h"
-#include "editor/toolbox.h"
+#include "editor/main/editordlg.h"
+#include "editor/skin/skin.h"
+#include "editor/windows/toolbox.h"
 #include "platform/resources.h"
 #include "platform/strings.h"
-#include "tests/editor/window_helpers.h"
 #include "tests/buildpaths.h"
+#include "tests/editor/window_helpers.h"
 
 #include <gtest/gtest.h>
 

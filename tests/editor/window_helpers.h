@@ -3,14 +3,14 @@
 // questions.
 #pragma once
 
-#include "editor/addwavedlg.h"
-#include "editor/app.h"
-#include "editor/editing.h"
-#include "editor/editordlg.h"
-#include "editor/effectpropsdlg.h"
-#include "editor/playstringdlg.h"
-#include "editor/prompts.h"
-#include "editor/skin.h"
+#include "editor/core/app.h"
+#include "editor/core/prompts.h"
+#include "editor/editing/editing.h"
+#include "editor/main/editordlg.h"
+#include "editor/skin/skin.h"
+#include "editor/windows/addwavedlg.h"
+#include "editor/windows/effectpropsdlg.h"
+#include "editor/windows/playstringdlg.h"
 #include "model/movie.h"
 #include "platform/files.h"
 #include "platform/resources.h"

@@ -2,7 +2,7 @@
 // and the installed programs, like the built ones, find their library and data beside
 // themselves with no settings at all; the desktop's entries are valid; the first start copies
 // the sample greetings out of a read-only installation into the person's own folder.
-#include "editor/app.h"
+#include "editor/core/app.h"
 #include "platform/files.h"
 #include "tests/buildpaths.h"
 

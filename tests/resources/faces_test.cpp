@@ -1,9 +1,9 @@
 // The faces of the built library: the sizes the windows are built around, the four button
 // states plainly different, outlines that follow the faces, controls where they fit, the
 // effects strip and the splash.
-#include "playback/effecttable.h"
-#include "editor/required.h"
+#include "editor/core/required.h"
 #include "platform/resources.h"
+#include "playback/effecttable.h"
 #include "resources/faces.h"
 #include "tests/buildpaths.h"
 

@@ -1,8 +1,8 @@
 // The resource library as the program reaches it: loading the file, strings by number through
 // LoadResString, bitmaps by name, the formatting of string arguments, and the built library
 // against everything the program asks of it.
-#include "editor/ownresources.h"
-#include "editor/required.h"
+#include "editor/core/required.h"
+#include "editor/skin/ownresources.h"
 #include "platform/resources.h"
 #include "platform/strings.h"
 #include "tests/buildpaths.h"

@@ -1,0 +1,84 @@
+// The editor window and its library browser: opening it on a page from the menus and the
+// toolbar, closing it with the project, and what a drop onto the stage does.
+#include "editor/main/editordlg.h"
+
+#include "editor/editing/editing.h"
+#include "editor/main/maintoolbar.h"
+#include "editor/windows/librarybrowser.h"
+#include "model/movie.h"
+#include "playback/effecttable.h"
+#include "playback/projectdoc.h"
+
+void CEditorDialog::OpenLibrary(int nPage)
+{
+    if (m_pLibrary != nullptr) {
+        m_pLibrary->ShowPage(nPage);
+        m_pLibrary->raise();
+        return;
+    }
+    m_pLibrary = new CLibraryBrowser(this);
+    KeepRightOfToolbar(m_pLibrary->Skin());
+    // Beside the frame when the screen leaves room there, else over the stage's right side.
+    const QPoint right = m_ptFrame + QPoint(kFrameWidth + 8, kStageTop);
+    if (right.x() + m_pLibrary->width() <= width())
+        m_pLibrary->move(right);
+    else
+        m_pLibrary->move(m_ptFrame + QPoint(kStageLeft + kStageWidth - m_pLibrary->width(), kStageTop));
+    m_pLibrary->ShowPage(nPage);
+    connect(m_pLibrary, &CLibraryBrowser::ItemDropped, this,
+        [this](const CHeaderObject* pItem, QPoint ptGlobal) { DropLibraryItem(pItem, ptGlobal); });
+    connect(m_pLibrary, &CLibraryBrowser::EffectDropped, this,
+        [this](int nKind, QPoint ptGlobal) { DropEffect(nKind, ptGlobal); });
+    connect(m_pLibrary, &CLibraryBrowser::DragStarted, this, [this] { SuspendPainting(true); });
+    connect(m_pLibrary, &CLibraryBrowser::DragEnded, this, [this] {
+        SuspendPainting(false);
+        update();
+    });
+    connect(m_pLibrary, &CLibraryBrowser::CloseRequested, this, [this] { CloseLibrary(); });
+    m_pLibrary->show();
+    m_pLibrary->raise();
+}
+
+void CEditorDialog::CloseLibrary()
+{
+    if (m_pLibrary == nullptr)
+        return;
+    m_pLibrary->CancelDrag();
+    m_pLibrary->hide();
+    m_pLibrary->deleteLater();
+    m_pLibrary = nullptr;
+    SuspendPainting(false);
+    update();
+}
+
+bool CEditorDialog::DropPoint(QPoint ptGlobal, QPoint& ptWindow) const
+{
+    ptWindow = mapFromGlobal(ptGlobal);
+    // Only a release inside the program's frame counts, and only while a project is edited.
+    return IsEditing() && QRect(m_ptFrame, QSize(kFrameWidth, kFrameHeight)).contains(ptWindow);
+}
+
+void CEditorDialog::DropLibraryItem(const CHeaderObject* pItem, QPoint ptGlobal)
+{
+    QPoint pt;
+    if (pItem == nullptr || !DropPoint(ptGlobal, pt))
+        return;
+    m_pEditing->PlaceLibraryItem(*pItem, pt);
+    update();
+}
+
+void CEditorDialog::DropEffect(int nKind, QPoint ptGlobal)
+{
+    QPoint pt;
+    const std::vector<EffectKind>& kinds = EffectKinds();
+    if (nKind < 0 || nKind >= static_cast<int>(kinds.size()) || !DropPoint(ptGlobal, pt))
+        return;
+    // On an object that is not selected the effect goes to that object; elsewhere to the
+    // selection (and with nothing selected, nowhere).
+    CLayer* target = m_pEditing->HitTest(StagePointFromScreen(pt, size()));
+    if (target != nullptr && !m_pEditing->IsSelected(target))
+        m_pEditing->AttachEffectToLayer(*target, kinds[static_cast<size_t>(nKind)]);
+    else
+        m_pEditing->AttachEffectToSelection(kinds[static_cast<size_t>(nKind)]);
+    update();
+}

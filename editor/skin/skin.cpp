@@ -1,0 +1,537 @@
+#include "editor/skin/skin.h"
+
+#include "editor/skin/ownresources.h"
+#include "platform/resources.h"
+#include "platform/strings.h"
+#include "platform/text.h"
+#include "resources/faces.h"
+
+#include <QBitmap>
+#include <QEnterEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+// ---------------------------------------------------------------------------------------------
+// Bitmap buttons
+
+CMyBitmapButton::CMyBitmapButton(const std::string& strText, int nId, QWidget* parent)
+    : QAbstractButton(parent), m_strText(strText), m_nId(nId)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_Hover);
+    if (!m_strText.empty())
+        LoadFaces(m_strText);
+    connect(this, &QAbstractButton::clicked, this, [this] { emit Command(m_nId); });
+}
+
+bool CMyBitmapButton::LoadFaces(const std::string& strBase)
+{
+    if (strBase.empty()) {
+        SetFaces({}, {}, {}, {});
+        return false;
+    }
+    QImage up = platform::LoadResBitmap(strBase + "U");
+    SetFaces(up, platform::LoadResBitmap(strBase + "D"), platform::LoadResBitmap(strBase + "F"),
+             platform::LoadResBitmap(strBase + "X"));
+    return !up.isNull();
+}
+
+void CMyBitmapButton::SetFaces(QImage up, QImage down, QImage focus, QImage disabled)
+{
+    m_faces[0] = std::move(up);
+    m_faces[1] = down.isNull() ? m_faces[0] : std::move(down);
+    m_faces[2] = focus.isNull() ? m_faces[0] : std::move(focus);
+    m_faces[3] = disabled.isNull() ? m_faces[0] : std::move(disabled);
+    if (!m_faces[0].isNull())
+        resize(m_faces[0].size());
+    update();
+}
+
+int CMyBitmapButton::FaceIndex() const
+{
+    if (!isEnabled())
+        return 3;
+    if (isDown() || m_bPressedLook)
+        return 1;
+    if (m_bHover || hasFocus())
+        return 2;
+    return 0;
+}
+
+void CMyBitmapButton::SetPressedLook(bool bPressed)
+{
+    m_bPressedLook = bPressed;
+    update();
+}
+
+QSize CMyBitmapButton::sizeHint() const
+{
+    return m_faces[0].isNull() ? size() : m_faces[0].size();
+}
+
+void CMyBitmapButton::paintEvent(QPaintEvent*)
+{
+    const QImage& face = m_faces[FaceIndex()];
+    if (face.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, face);
+}
+
+void CMyBitmapButton::enterEvent(QEnterEvent* event)
+{
+    m_bHover = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void CMyBitmapButton::leaveEvent(QEvent* event)
+{
+    m_bHover = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Tooltips
+
+namespace {
+
+constexpr int kTipHeight = 20;
+constexpr int kTipPadding = 6;
+constexpr QRgb kTipLabel = 0xFFFFFAF2;
+constexpr QRgb kTipInk = 0xFF4A2545;
+
+QFont TipFont()
+{
+    QFont font("Arial");
+    font.setPixelSize(11);
+    return font;
+}
+
+} // namespace
+
+CSkinToolTip::CSkinToolTip(QWidget* owner)
+    : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint)
+{
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    m_left = LoadOwnBitmap("TIP_LEFT");
+    m_right = LoadOwnBitmap("TIP_RIGHT");
+    hide();
+}
+
+CSkinToolTip::~CSkinToolTip()
+{
+    for (Tool& tool : m_tools)
+        if (tool.pWidget)
+            tool.pWidget->removeEventFilter(this);
+}
+
+void CSkinToolTip::AddTool(QWidget* tool, const std::string& strText)
+{
+    if (tool == nullptr)
+        return;
+    m_tools.push_back({tool, strText});
+    tool->installEventFilter(this);
+}
+
+void CSkinToolTip::UpdateTipText(QWidget* tool, const std::string& strText)
+{
+    for (Tool& entry : m_tools)
+        if (entry.pWidget == tool) {
+            entry.strText = strText;
+            return;
+        }
+    AddTool(tool, strText);
+}
+
+std::string CSkinToolTip::GetText(QWidget* tool) const
+{
+    for (const Tool& entry : m_tools)
+        if (entry.pWidget == tool)
+            return entry.strText;
+    return {};
+}
+
+void CSkinToolTip::ShowFor(QWidget* tool, const QPoint& ptGlobal)
+{
+    const std::string text = GetText(tool);
+    if (!m_bActive || text.empty()) {
+        hide();
+        return;
+    }
+    m_strShown = QString::fromStdString(platform::Utf8FromCp1252(text));
+    const QFontMetrics metrics(TipFont());
+    const int width = m_left.width() + kTipPadding * 2 +
+                      metrics.horizontalAdvance(m_strShown) + m_right.width();
+    const int height = std::max({kTipHeight, m_left.height(), m_right.height()});
+    resize(width, height);
+    QPoint pt = ptGlobal + QPoint(0, 20);
+    if (const QScreen* screen = QGuiApplication::screenAt(ptGlobal)) {
+        const QRect area = screen->geometry();
+        pt.setX(std::min(pt.x(), area.right() - width));
+        if (pt.y() + height > area.bottom())
+            pt.setY(ptGlobal.y() - height - 4);
+    }
+    Compose();
+    move(pt);
+    show();
+    raise();
+    update();
+}
+
+bool CSkinToolTip::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ToolTip: {
+        auto* help = static_cast<QHelpEvent*>(event);
+        ShowFor(static_cast<QWidget*>(watched), help->globalPos());
+        return true;
+    }
+    case QEvent::Leave:
+    case QEvent::MouseButtonPress:
+    case QEvent::Hide:
+        hide();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CSkinToolTip::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_picture);
+}
+
+void CSkinToolTip::Compose()
+{
+    m_picture = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    m_picture.fill(Qt::transparent);
+    QPainter painter(&m_picture);
+    const int left = m_left.width();
+    const int right = m_right.width();
+    const QRect label(left, 0, width() - left - right, height());
+    painter.fillRect(label, QColor::fromRgba(kTipLabel));
+    painter.setPen(QColor::fromRgba(kTipInk));
+    painter.drawLine(label.topLeft(), label.topRight());
+    painter.drawLine(label.bottomLeft(), label.bottomRight());
+    if (!m_left.isNull())
+        painter.drawImage(0, (height() - m_left.height()) / 2, m_left);
+    if (!m_right.isNull())
+        painter.drawImage(width() - right, (height() - m_right.height()) / 2, m_right);
+    if (m_left.isNull())
+        painter.drawLine(label.topLeft(), label.bottomLeft());
+    if (m_right.isNull())
+        painter.drawLine(label.topRight(), label.bottomRight());
+    painter.setFont(TipFont());
+    painter.drawText(label, Qt::AlignCenter, m_strShown);
+    painter.end();
+    // The end pieces are shaped: what they leave transparent is not part of the tip.
+    setMask(QBitmap::fromImage(m_picture.createAlphaMask()));
+}
+
+// ---------------------------------------------------------------------------------------------
+// The skin
+
+QRegion OutlineRegion(const std::string& strFace, const QSize& size)
+{
+    if (size.isEmpty())
+        return {};
+    const faces::WindowFace* face = faces::FindWindow(strFace);
+    if (face == nullptr)
+        return QRegion(QRect(QPoint(0, 0), size));
+    QRegion region;
+    for (const QPolygon& polygon : faces::OutlinePolygons(*face))
+        region += QRegion(polygon);
+    return region;
+}
+
+CSkin::CSkin(QWidget* window, std::string strFace, bool bDragByBody)
+    : m_pWindow(window), m_bDragByBody(bDragByBody), m_pToolTip(new CSkinToolTip(window))
+{
+    m_pWindow->setAttribute(Qt::WA_OpaquePaintEvent);
+    m_pToolTip->Activate(true);
+    SetFace(strFace);
+}
+
+void CSkin::SetFace(const std::string& strFace)
+{
+    m_strFace = strFace;
+    m_face = platform::LoadResBitmap(strFace);
+    if (!m_face.isNull()) {
+        m_size = m_face.size();
+    } else if (const faces::WindowFace* face = faces::FindWindow(strFace)) {
+        m_size = face->size;
+    } else {
+        m_size = m_pWindow->size();
+    }
+    if (!m_size.isEmpty()) {
+        m_pWindow->setFixedSize(m_size);
+        m_pWindow->setMask(OutlineRegion(strFace, m_size));
+    }
+    m_pWindow->update();
+}
+
+CMyBitmapButton* CSkin::AddButton(const std::string& strText, int nId, int nTipId)
+{
+    QPoint pt;
+    if (const faces::WindowFace* face = faces::FindWindow(m_strFace))
+        for (const faces::Place& place : face->buttons)
+            if (place.strButton == strText)
+                pt = place.pt;
+    return AddButton(strText, nId, pt, nTipId);
+}
+
+CMyBitmapButton* CSkin::AddButton(const std::string& strText, int nId, const QPoint& pt,
+                                  int nTipId)
+{
+    auto* button = new CMyBitmapButton(strText, nId, m_pWindow);
+    button->move(pt);
+    if (!button->HasFace()) {
+        // Without a face the button still takes its place, so it can be found and pressed.
+        if (const faces::ButtonFace* face = faces::FindButton(strText))
+            button->resize(face->size);
+    }
+    m_buttons.push_back(button);
+    if (nTipId != 0)
+        m_pToolTip->AddTool(button, platform::LoadResString(nTipId));
+    return button;
+}
+
+CMyBitmapButton* CSkin::Button(int nId) const
+{
+    for (CMyBitmapButton* button : m_buttons)
+        if (button->GetId() == nId)
+            return button;
+    return nullptr;
+}
+
+void CSkin::Paint(QPainter& painter, int nRows) const
+{
+    if (m_face.isNull() || nRows == 0)
+        return;
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    if (nRows < 0 || nRows >= m_face.height())
+        painter.drawImage(0, 0, m_face);
+    else
+        painter.drawImage(QPoint(0, 0), m_face, QRect(0, 0, m_face.width(), nRows));
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void CSkin::MoveTo(QPoint pt)
+{
+    if (m_limit)
+        pt = m_limit(pt);
+    m_pWindow->move(pt);
+}
+
+bool CSkin::MousePress(QMouseEvent* event)
+{
+    if (!m_bDragByBody || event->button() != Qt::LeftButton)
+        return false;
+    m_bDragging = true;
+    m_ptGrab = event->position().toPoint();
+    return true;
+}
+
+bool CSkin::MouseMove(QMouseEvent* event)
+{
+    if (!m_bDragging)
+        return false;
+    const QPoint ptPointer = m_pWindow->isWindow()
+                                 ? event->globalPosition().toPoint()
+                                 : m_pWindow->mapToParent(event->position().toPoint());
+    MoveTo(ptPointer - m_ptGrab);
+    return true;
+}
+
+bool CSkin::MouseRelease(QMouseEvent* event)
+{
+    if (!m_bDragging || event->button() != Qt::LeftButton)
+        return false;
+    m_bDragging = false;
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Skinned windows
+
+CSkinnedWidget::CSkinnedWidget(const std::string& strFace, bool bDragByBody, QWidget* parent,
+                               Qt::WindowFlags flags)
+    : QWidget(parent, flags | Qt::FramelessWindowHint), m_skin(this, strFace, bDragByBody)
+{
+}
+
+CMyBitmapButton* CSkinnedWidget::Bind(CMyBitmapButton* button)
+{
+    connect(button, &CMyBitmapButton::Command, this, [this](int nId) { OnCommand(nId); });
+    return button;
+}
+
+void CSkinnedWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    m_skin.Paint(painter);
+}
+
+void CSkinnedWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (!m_skin.MousePress(event))
+        QWidget::mousePressEvent(event);
+}
+
+void CSkinnedWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_skin.MouseMove(event))
+        QWidget::mouseMoveEvent(event);
+}
+
+void CSkinnedWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!m_skin.MouseRelease(event))
+        QWidget::mouseReleaseEvent(event);
+}
+
+CSkinnedDialog::CSkinnedDialog(const std::string& strFace, bool bDragByBody, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_skin(this, strFace, bDragByBody)
+{
+}
+
+CMyBitmapButton* CSkinnedDialog::Bind(CMyBitmapButton* button)
+{
+    connect(button, &CMyBitmapButton::Command, this, [this](int nId) { OnCommand(nId); });
+    return button;
+}
+
+void CSkinnedDialog::FocusFollowsPointer()
+{
+    m_bFocusFollowsPointer = true;
+    for (CMyBitmapButton* button : m_skin.Buttons()) {
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->installEventFilter(this);
+    }
+}
+
+bool CSkinnedDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_bFocusFollowsPointer && event->type() == QEvent::Enter) {
+        auto* button = qobject_cast<CMyBitmapButton*>(watched);
+        QWidget* focus = focusWidget();
+        const bool bTyping = qobject_cast<QLineEdit*>(focus) != nullptr
+            || qobject_cast<QPlainTextEdit*>(focus) != nullptr;
+        if (button != nullptr && button->isEnabled() && !bTyping)
+            button->setFocus(Qt::MouseFocusReason);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CSkinnedDialog::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    m_skin.Paint(painter);
+}
+
+void CSkinnedDialog::mousePressEvent(QMouseEvent* event)
+{
+    if (!m_skin.MousePress(event))
+        QDialog::mousePressEvent(event);
+}
+
+void CSkinnedDialog::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_skin.MouseMove(event))
+        QDialog::mouseMoveEvent(event);
+}
+
+void CSkinnedDialog::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!m_skin.MouseRelease(event))
+        QDialog::mouseReleaseEvent(event);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Drop-down menus
+
+CDropDownMenu::CDropDownMenu(const std::string& strFace,
+                             const std::vector<std::pair<std::string, int>>& rows,
+                             QWidget* parent)
+    : CSkinnedWidget(strFace, false, parent)
+{
+    // The rows not unfolded yet show what lies behind the menu.
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    // Rows the face does not place sit one under the other, as its own rows do.
+    const faces::WindowFace* face = faces::FindWindow(strFace);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        QPoint pt(10, 12 + 26 * static_cast<int>(i));
+        if (face != nullptr)
+            for (const faces::Place& place : face->buttons)
+                if (place.strButton == rows[i].first)
+                    pt = place.pt;
+        Bind(m_skin.AddButton(rows[i].first, rows[i].second, pt));
+    }
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(kUnfoldPauseMs);
+    connect(&m_timer, &QTimer::timeout, this, [this] { Advance(); });
+    hide();
+}
+
+void CDropDownMenu::Open(const QPoint& pt)
+{
+    move(pt);
+    m_nStep = 0;
+    for (CMyBitmapButton* button : m_skin.Buttons())
+        button->hide();
+    show();
+    raise();
+    update();
+    m_timer.start();
+}
+
+void CDropDownMenu::Advance()
+{
+    if (m_nStep >= kUnfoldSteps)
+        return;
+    ++m_nStep;
+    // The rows show once the face under them has been painted.
+    const int rows = IsUnfolded() ? height() : m_nStep * kUnfoldRows;
+    for (CMyBitmapButton* button : m_skin.Buttons())
+        button->setVisible(button->geometry().bottom() < rows);
+    update();
+    if (!IsUnfolded())
+        m_timer.start();
+}
+
+void CDropDownMenu::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    m_skin.Paint(painter, IsUnfolded() ? -1 : m_nStep * kUnfoldRows);
+}
+
+QFont Lettering(int nPixels, bool bBold)
+{
+    QFont font("Liberation Sans");
+    font.setPixelSize(nPixels);
+    font.setBold(bBold);
+    return font;
+}
+
+QLabel* NewFaceLabel(
+    QWidget* parent, const char* name, const QRect& rc, const QFont& font, const QColor& colour)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(rc);
+    label->setFont(font);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}

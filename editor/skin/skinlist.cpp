@@ -1,0 +1,43 @@
+#include "editor/skin/skinlist.h"
+
+#include "platform/text.h"
+#include "resources/faces.h"
+
+#include <QColor>
+#include <QListWidget>
+
+QString FromCodePage(const std::string& text)
+{
+    return QString::fromStdString(platform::Utf8FromCp1252(text));
+}
+
+QString SkinListStyle(int nRowHeight, int nPadding)
+{
+    const QColor ink = QColor::fromRgb(faces::colour::ink);
+    return QStringLiteral("QListWidget { background: %1; color: white; border: none; outline: none;"
+                          " font-family: Arial; font-size: 11px; padding: %6px 2px; }"
+                          "QListWidget::item { height: %7px; padding-left: 4px; border: none; }"
+                          "QListWidget::item:hover { background: %2; }"
+                          "QListWidget::item:selected { background: %3; color: %1; }"
+                          "QListWidget:disabled { background: %4; color: %5; }")
+        .arg(ink.name(), ink.lighter(135).name(), QColor::fromRgb(faces::colour::sunshine).name(),
+            ink.lighter(160).name(), QColor::fromRgb(faces::colour::edge).name())
+        .arg(nPadding)
+        .arg(nRowHeight);
+}
+
+void SetUpSkinList(QListWidget* list, const QRect& rc, int nRowHeight, int nPadding,
+    bool bScrollBar)
+{
+    list->setGeometry(rc);
+    list->setFrameShape(QFrame::NoFrame);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if (!bScrollBar)
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    list->setUniformItemSizes(true);
+    list->setTextElideMode(Qt::ElideRight);
+    list->setStyleSheet(SkinListStyle(nRowHeight, nPadding));
+}

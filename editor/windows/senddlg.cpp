@@ -1,0 +1,299 @@
+#include "editor/windows/senddlg.h"
+
+#include "editor/core/mailhost.h"
+#include "editor/skin/skinlist.h"
+#include "editor/windows/mailoptionsdlg.h"
+#include "editor/windows/picklistdlg.h"
+#include "mail/mailthread.h"
+#include "mail/message.h"
+#include "model/projectfile.h"
+#include "platform/files.h"
+#include "platform/message.h"
+#include "platform/secret.h"
+#include "platform/settings.h"
+#include "platform/text.h"
+#include "playback/projectdoc.h"
+#include "resources/faces.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include <filesystem>
+
+namespace {
+
+constexpr const char* kFace = "SEND_MAIL";
+
+// Where the fields sit: inside the face's panels under their labels.
+const QRect kToRect(24, 121, 292, 18);
+const QRect kSubjectRect(24, 175, 390, 18);
+const QRect kTextRect(22, 228, 394, 166);
+
+// The name a new greeting's copy goes by (it names the attachment).
+constexpr char kNewGreetingName[] = "greeting.kel";
+
+void Dress(QWidget* field)
+{
+    QFont font("Liberation Sans");
+    font.setPixelSize(12);
+    field->setFont(font);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, QColor::fromRgb(faces::colour::ink));
+    field->setPalette(palette);
+}
+
+QLineEdit* MakeLine(QWidget* parent, int nId, const QRect& rc)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::number(nId));
+    edit->setGeometry(rc);
+    edit->setFrame(false);
+    Dress(edit);
+    return edit;
+}
+
+// The texts as the mail keeps them: code-page bytes.
+std::string CodePage(const QString& text)
+{
+    return platform::Cp1252FromUtf8(text.toStdString());
+}
+
+// An address that could break out of the angle brackets of the mail commands, or hold a
+// line of its own.
+bool IsUnsafeAddress(const std::string& address)
+{
+    for (unsigned char c : address)
+        if (c == '<' || c == '>' || c < 0x20 || c == 0x7F)
+            return true;
+    return false;
+}
+
+// Removes a folder and what is in it; nothing for an empty path.
+void RemoveFolder(const std::string& folder)
+{
+    std::error_code ec;
+    if (!folder.empty())
+        std::filesystem::remove_all(folder, ec);
+}
+
+} // namespace
+
+CSendMailDlg::CSendMailDlg(CGreetingSource& source)
+    : CSkinnedDialog(kFace, true, source.DialogParent())
+    , m_source(source)
+    , m_pTo(MakeLine(this, IDC_SM_TO, kToRect))
+    , m_pSubject(MakeLine(this, IDC_SM_SUBJECT, kSubjectRect))
+    , m_pText(new QPlainTextEdit(this))
+    , m_settings(CMailSettings::Load())
+{
+    setModal(true);
+    if (const faces::WindowFace* face = faces::FindWindow(kFace))
+        setWindowTitle(face->title);
+    m_pText->setObjectName(QString::number(IDC_SM_TEXT));
+    m_pText->setGeometry(kTextRect);
+    m_pText->setFrameShape(QFrame::NoFrame);
+    m_pText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pText->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_pText->setTabChangesFocus(true);
+    Dress(m_pText);
+    m_pTo->setPlaceholderText("friend@example.org, another@example.org");
+
+    CSkinToolTip* tips = m_skin.ToolTip();
+    tips->AddTool(Bind(m_skin.AddButton("smsend", IDC_SM_SEND)), "Send the greeting");
+    tips->AddTool(Bind(m_skin.AddButton("smcancel", IDC_SM_CANCEL)), "Close without sending");
+    tips->AddTool(Bind(m_skin.AddButton("smoptions", IDC_SM_OPTIONS)),
+        "The mail server and your address");
+    tips->AddTool(Bind(m_skin.AddButton("smsendplayer", IDC_SM_PLAYER)),
+        "Send the player's sounds and fonts with the greeting");
+    tips->AddTool(Bind(m_skin.AddButton("smaddresslist", IDC_SM_ADDRESSES)),
+        "Choose from the people you have sent to");
+    tips->AddTool(Bind(m_skin.AddButton("smvoicemail", IDC_SM_VOICEMAIL)), "Voice mail");
+    tips->Activate(true);
+    FocusFollowsPointer();
+    setTabOrder(m_pTo, m_pSubject);
+    setTabOrder(m_pSubject, m_pText);
+    m_pTo->setFocus();
+}
+
+QLineEdit* CSendMailDlg::Field(int nId) const
+{
+    return nId == IDC_SM_TO ? m_pTo : nId == IDC_SM_SUBJECT ? m_pSubject : nullptr;
+}
+
+void CSendMailDlg::OnCommand(int nId)
+{
+    switch (nId) {
+    case IDC_SM_SEND:
+        OnSend();
+        break;
+    case IDC_SM_CANCEL:
+        reject();
+        break;
+    case IDC_SM_OPTIONS:
+        OpenOptions();
+        break;
+    case IDC_SM_PLAYER:
+        m_bSendPlayer = !m_bSendPlayer;
+        m_skin.Button(IDC_SM_PLAYER)->SetPressedLook(m_bSendPlayer);
+        m_skin.Button(IDC_SM_PLAYER)->repaint();
+        break;
+    case IDC_SM_VOICEMAIL:
+        // A look of its own: the worker takes nothing for it.
+        m_bVoiceMail = !m_bVoiceMail;
+        m_skin.Button(IDC_SM_VOICEMAIL)->SetPressedLook(m_bVoiceMail);
+        m_skin.Button(IDC_SM_VOICEMAIL)->repaint();
+        break;
+    case IDC_SM_ADDRESSES:
+        PickAddress();
+        break;
+    default:
+        break;
+    }
+}
+
+bool CSendMailDlg::OpenOptions(const std::string& strPasswordNote)
+{
+    CMailOptionsDlg dlg(0, this);
+    dlg.m_strServer = m_settings.m_strServer;
+    dlg.m_strAddress = m_settings.m_strAddress;
+    dlg.m_nSecurity = m_settings.m_nSecurity;
+    dlg.m_strUser = m_settings.m_strUser;
+    dlg.m_bPreview = m_settings.m_bPreview;
+    dlg.m_bAttachPlayer = m_settings.m_bAttachPlayer;
+    dlg.AskForPassword(strPasswordNote);
+    const bool bOk = m_runOptions ? m_runOptions(dlg) : dlg.exec() == QDialog::Accepted;
+    if (!bOk) {
+        platform::WipeSecret(dlg.m_strPassword);
+        return false;
+    }
+    m_settings.m_strServer = dlg.m_strServer;
+    m_settings.m_strAddress = dlg.m_strAddress;
+    m_settings.m_nSecurity = dlg.m_nSecurity;
+    m_settings.m_strUser = dlg.m_strUser;
+    m_settings.m_bPreview = dlg.m_bPreview;
+    m_settings.m_bAttachPlayer = dlg.m_bAttachPlayer || !dlg.m_bPreview;
+    // They are kept for the next greeting; the password only in the keyring (or, without
+    // one, in memory until the program ends).
+    m_settings.Save();
+    if (!dlg.m_strPassword.empty() && !m_settings.m_strUser.empty()) {
+        const std::string note = KeepMailPassword(
+            m_settings.m_strServer, m_settings.m_strUser, dlg.m_strPassword);
+        platform::WipeSecret(dlg.m_strPassword);
+        if (!note.empty() && strPasswordNote.empty())
+            platform::ShowMessage(note);
+    }
+    platform::WipeSecret(dlg.m_strPassword);
+    return true;
+}
+
+bool CSendMailDlg::PasswordForSend(std::string& password)
+{
+    password = SessionMailPassword(m_settings.m_strServer, m_settings.m_strUser);
+    if (!password.empty() || platform::SecretServiceAvailable())
+        return true; // the worker asks the keyring
+    if (!OpenOptions("no keyring: type it for this session"))
+        return false;
+    // The options may have changed the login; the password asked for is the new one's.
+    password = SessionMailPassword(m_settings.m_strServer, m_settings.m_strUser);
+    return !password.empty() || m_settings.m_strUser.empty();
+}
+
+void CSendMailDlg::PickAddress()
+{
+    CPickListDlg picker(PICK_MODE_ADDRESS, this);
+    const bool bOk = m_runPicker ? m_runPicker(picker) : picker.exec() == QDialog::Accepted;
+    // The chosen entry replaces the whole recipients text; no choice leaves it alone.
+    if (bOk && picker.m_nSelected != -1 && !picker.m_strSelected.empty())
+        m_pTo->setText(FromCodePage(picker.m_strSelected));
+    m_pTo->setFocus();
+}
+
+std::string CSendMailDlg::WhyNotSendable() const
+{
+    const std::string to = CodePage(m_pTo->text());
+    const std::vector<std::string> recipients = SplitRecipients(to);
+    if (recipients.empty())
+        return "Type whom the greeting goes to.";
+    for (const std::string& address : recipients)
+        if (IsUnsafeAddress(address))
+            return "The address \"" + address + "\" cannot be used: it holds \"<\", \">\" or a "
+                   "control character.";
+    const std::string& address = m_settings.m_strAddress;
+    if (m_settings.m_strServer.empty())
+        return "Give the mail server in the options first.";
+    if (address.empty())
+        return "Give your e-mail address in the options first.";
+    if (IsUnsafeAddress(address) || SplitRecipients(address).size() != 1)
+        return "Your address \"" + address + "\" cannot be used as a sender.";
+    return {};
+}
+
+void CSendMailDlg::Refuse(const std::string& why)
+{
+    m_strRefusal = why;
+    platform::ShowMessage(why);
+}
+
+void CSendMailDlg::OnSend()
+{
+    m_strRefusal.clear();
+    // One send at a time: the worker's files have fixed names.
+    if (IsSendInProgress() || g_pMailThread.load() != nullptr) {
+        Refuse("A greeting is still being sent. Send this one when its result has been shown.");
+        return;
+    }
+    if (const std::string why = WhyNotSendable(); !why.empty()) {
+        Refuse(why);
+        return;
+    }
+    const CProjectDoc* doc = m_source.GetDoc();
+    if (doc == nullptr || doc->GetMovie() == nullptr) {
+        Refuse("There is no greeting to send.");
+        return;
+    }
+    std::string password;
+    if (!m_settings.m_strUser.empty() && !PasswordForSend(password)) {
+        Refuse("The greeting was not sent: the mail server's login needs its password.");
+        return;
+    }
+    // The greeting as it is in the editor, changes not yet saved included, in a folder of its
+    // own: the worker consumes the copy and removes the folder when it is done.
+    const std::string folder = platform::MakeTempDirectory("vimble-send-");
+    if (folder.empty()) {
+        Refuse("No private folder can be made in " + platform::TempDirectory()
+            + " for the greeting's copy.");
+        return;
+    }
+    const std::string own = platform::FileNameOf(m_source.GetPath());
+    const std::string copy = platform::JoinPath(folder, own.empty() ? kNewGreetingName : own);
+    if (!m_source.SaveCopyTo(copy, this) || !IsProjectFile(copy)) {
+        RemoveFolder(folder);
+        Refuse("The greeting's copy cannot be written into " + folder + ".");
+        return;
+    }
+    auto thread = std::make_unique<CMailThread>();
+    thread->m_strTo = CodePage(m_pTo->text());
+    thread->m_strSubject = CodePage(m_pSubject->text());
+    thread->m_strText = WithCrLf(CodePage(m_pText->toPlainText()));
+    thread->m_strFrom = m_settings.m_strAddress;
+    thread->m_strServer = m_settings.m_strServer;
+    thread->m_nSecurity = m_settings.Security();
+    thread->m_strUser = m_settings.m_strUser;
+    thread->m_strPassword = password;
+    platform::WipeSecret(password);
+    thread->m_bPreview = m_settings.m_bPreview;
+    thread->m_bAttachPlayer = m_settings.m_bAttachPlayer;
+    // Without the attachment the player's data has nothing to go with.
+    thread->m_bSendPlayer = m_bSendPlayer && m_settings.m_bAttachPlayer;
+    thread->m_strProjectPath = copy;
+    thread->m_strOwnedFolder = folder;
+    thread->m_pHost = &CEditorMailHost::Get();
+    const bool bStarted = m_start ? m_start(std::move(thread)) : StartMailThread(std::move(thread));
+    if (!bStarted) {
+        RemoveFolder(folder);
+        Refuse("The greeting cannot be sent now: the mail worker did not start.");
+        return;
+    }
+    accept();
+}
