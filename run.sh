@@ -5,7 +5,8 @@ VIMBLE_ROOT="$(cd "$(dirname "$0")" && pwd)"
 source "$VIMBLE_ROOT/tools/setup.sh"
 
 vimble_install_packages
-vimble_build "$VIMBLE_ROOT/build/release" -DCMAKE_BUILD_TYPE=Release
+# The program, its data and the benchmarks; the tests are ./test.sh's.
+vimble_build "$VIMBLE_ROOT/build/release" -DCMAKE_BUILD_TYPE=Release -DVIMBLE_TESTS=OFF
 # The build's installed settings (resource library, data directory); user values override.
 export XDG_CONFIG_DIRS="$VIMBLE_ROOT/build/release/etc/xdg${XDG_CONFIG_DIRS:+:$XDG_CONFIG_DIRS}"
 
