@@ -155,7 +155,10 @@ void COpenSaveDlg::SaveOK()
         return;
     }
     if (name.find('.') == std::string::npos)
-        name += "." + CurrentExtension();
+    {
+        name += '.';
+        name += CurrentExtension();
+    }
     const std::string path = folder + name;
     if (Exists(path)) {
         // Only Yes replaces; No ends the whole front, Escape only closes the question.

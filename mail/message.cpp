@@ -465,8 +465,15 @@ std::string MessageIdDomain(const std::string& from, const std::string& hostName
 
 std::string MakeMessageId(std::time_t time, const std::string& domain)
 {
-    return "<" + RandomHex(16) + "." + std::to_string(static_cast<long long>(time)) + "@" + domain
-        + ">";
+    // Appended piece by piece: GCC 12 takes a text put in front of a temporary for an overflow.
+    std::string id = "<";
+    id += RandomHex(16);
+    id += '.';
+    id += std::to_string(static_cast<long long>(time));
+    id += '@';
+    id += domain;
+    id += '>';
+    return id;
 }
 
 std::vector<std::string> SplitRecipients(const std::string& to)

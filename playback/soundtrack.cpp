@@ -41,7 +41,10 @@ std::vector<uint8_t> StereoWaveFile(std::span<const int16_t> samples)
         put16(v & 0xFFFF);
         put16(v >> 16);
     };
-    auto tag = [&](const char* t) { file.insert(file.end(), t, t + 4); };
+    auto tag = [&](const char* t) {
+        for (int i = 0; i < 4; ++i)
+            file.push_back(static_cast<uint8_t>(t[i]));
+    };
     const uint32_t data = static_cast<uint32_t>(samples.size() * 2);
     file.reserve(44 + data);
     tag("RIFF");

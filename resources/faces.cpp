@@ -522,7 +522,8 @@ std::vector<Picture> MakePictures()
         {"SMANISTOP", {26, 24}, K::Activity, {}, 0},
     };
     for (int i = 1; i <= 16; ++i) {
-        const std::string name = "SMANI0" + std::string(i < 10 ? "0" : "") + std::to_string(i);
+        std::string name = std::to_string(i);
+        name.insert(0, i < 10 ? "SMANI00" : "SMANI0");
         p.push_back({name, {26, 24}, K::Activity, {}, i});
     }
     // The splash shows frames 0, 2, ... 18 and 20 ... 33; the odd frames below 20 are never

@@ -1,7 +1,6 @@
 #include "editor/core/required.h"
 
 #include <algorithm>
-#include <cstdio>
 
 const std::vector<std::string>& RequiredButtonTexts()
 {
@@ -56,6 +55,22 @@ const std::vector<std::string>& RequiredSetButtonTexts()
     return texts;
 }
 
+namespace {
+
+// prefix, then n with leading zeros to width digits. Appended piece by piece: GCC 12 takes a
+// text put in front of a temporary string for an overflow.
+std::string Numbered(const char* prefix, int n, size_t width)
+{
+    const std::string digits = std::to_string(n);
+    std::string name = prefix;
+    if (digits.size() < width)
+        name.append(width - digits.size(), '0');
+    name += digits;
+    return name;
+}
+
+} // namespace
+
 std::vector<std::string> RequiredBitmapNames()
 {
     std::vector<std::string> names = {
@@ -75,19 +90,14 @@ std::vector<std::string> RequiredBitmapNames()
         // The toolbar's animations are loaded from 1 on until one is missing.
         "MTB_ANI_1", "MTBS_ANI_1",
     };
-    char name[32];
-    for (int i = 1; i <= 16; ++i) {
-        std::snprintf(name, sizeof name, "SMANI0%s", (i < 10 ? "0" + std::to_string(i)
-                                                             : std::to_string(i)).c_str());
-        names.push_back(name);
-    }
+    for (int i = 1; i <= 16; ++i)
+        names.push_back(Numbered("SMANI0", i, 2));
     // The splash shows frames 0, 2, ... 18 and 20 ... 33; the names write frames up to 8 with
     // a leading zero.
     for (int i = 0; i <= 33; ++i) {
         if (i < 20 && i % 2 != 0)
             continue;
-        std::string number = i <= 8 ? "0" + std::to_string(i) : std::to_string(i);
-        names.push_back("SPLASH_" + number);
+        names.push_back(Numbered("SPLASH_", i, 2));
     }
     for (const std::string& text : RequiredButtonTexts())
         for (const char* state : {"U", "D", "F", "X"})
