@@ -127,7 +127,7 @@ struct KillPoint {
 // Kill points across a write that sent bytes reports in all (its last one after the write):
 // after every one of an even spread of reports, several times after the last reports of the
 // write (the final rename among them), and at random delays after report from, spread over
-// the time length from there to the end.
+// the time length from there to the end and beyond it.
 std::vector<KillPoint> KillPlan(int bytes, int from, Clock::duration length, int nSpread,
                                 int nEnd, int nRandom, unsigned seed)
 {
@@ -139,7 +139,9 @@ std::vector<KillPoint> KillPlan(int bytes, int from, Clock::duration length, int
         plan.push_back({std::max(1, reports - i % 3), {}});
     std::mt19937 random(seed);
     const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(length).count();
-    std::uniform_int_distribution<long> pick(0, std::max<long>(1, micros + micros / 10));
+    // Half as long again as the write took: a third of the kills come after its end, so that
+    // both outcomes are met even when this write runs slower than the one that was timed.
+    std::uniform_int_distribution<long> pick(0, std::max<long>(1, micros + micros / 2));
     for (int i = 0; i < nRandom; ++i)
         plan.push_back({from, std::chrono::microseconds(pick(random))});
     return plan;
