@@ -67,7 +67,10 @@ endfunction()
 # test_widgets); OWN compiles the set for TARGET alone, for a target whose definitions differ
 # from the holder's.
 set(VIMBLE_PCH_SETS_core ${VIMBLE_PCH_STD} ${VIMBLE_PCH_GUI})
-set(VIMBLE_PCH_SETS_widgets ${VIMBLE_PCH_STD} ${VIMBLE_PCH_GUI} ${VIMBLE_PCH_WIDGETS})
+set(VIMBLE_PCH_SETS_widgets ${VIMBLE_PCH_SETS_core} ${VIMBLE_PCH_WIDGETS})
+set(VIMBLE_PCH_SETS_test ${VIMBLE_PCH_SETS_core} ${VIMBLE_PCH_TEST})
+set(VIMBLE_PCH_SETS_test_widgets ${VIMBLE_PCH_SETS_widgets} ${VIMBLE_PCH_TEST}
+    ${VIMBLE_PCH_TEST_WIDGETS})
 function(vimble_precompile target kind)
   if(NOT VIMBLE_PCH)
     return()
