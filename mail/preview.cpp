@@ -33,27 +33,37 @@ std::unique_ptr<CAbstractMovie> ReadMovie(const std::string& path, std::string& 
 
 } // namespace
 
-bool MakeMailPreview(const std::string& projectPath, CMailPreview& preview, std::string& reason,
-    const std::function<bool()>& isCancelled, int64_t nMaxBytes)
+std::unique_ptr<CProjectDoc> OpenMailGreeting(const std::string& projectPath, std::string& reason)
 {
     reason.clear();
     // Text is drawn with Qt's fonts, which exist only under the application object.
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
         reason = "the greeting cannot be drawn: the program has no fonts";
-        return false;
+        return nullptr;
     }
+    std::unique_ptr<CAbstractMovie> movie = ReadMovie(projectPath, reason);
+    if (!movie)
+        return nullptr;
+    auto doc = std::make_unique<CProjectDoc>(std::move(movie));
+    if (!doc->CreateBuffers()) {
+        reason = "there is not enough memory to draw the greeting";
+        return nullptr;
+    }
+    return doc;
+}
+
+bool MakeMailPreview(const std::string& projectPath, CMailPreview& preview, std::string& reason,
+    const std::function<bool()>& isCancelled, int64_t nMaxBytes)
+{
+    reason.clear();
     if (isCancelled && isCancelled()) {
         reason = kCancelled;
         return false;
     }
-    std::unique_ptr<CAbstractMovie> movie = ReadMovie(projectPath, reason);
-    if (!movie)
+    std::unique_ptr<CProjectDoc> owned = OpenMailGreeting(projectPath, reason);
+    if (!owned)
         return false;
-    CProjectDoc doc(std::move(movie));
-    if (!doc.CreateBuffers()) {
-        reason = "there is not enough memory to draw the greeting";
-        return false;
-    }
+    CProjectDoc& doc = *owned;
     platform::CTempFolder folder("vimble-preview-");
     if (folder.Path().empty()) {
         reason = "no private folder can be made in " + platform::TempDirectory();

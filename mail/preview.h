@@ -5,7 +5,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
+
+class CProjectDoc;
 
 // The largest picture a message carries, in bytes before base64.
 constexpr int64_t kMaxPreviewBytes = 3 * 1024 * 1024;
@@ -19,6 +22,12 @@ struct CMailPreview {
     int m_nHeight = 0;
     int m_nFrames = 0;
 };
+
+// The greeting of a project file, ready to be drawn, for a message: the movie is taken from
+// the file's bytes, so no working file appears beside it, and a failure is not shown to the
+// person but said in reason. Null when it cannot be read or drawn (the fonts need the
+// application object, a QGuiApplication).
+std::unique_ptr<CProjectDoc> OpenMailGreeting(const std::string& projectPath, std::string& reason);
 
 // The smallest picture tried before a greeting is given up as too large for the message.
 constexpr int kMinPreviewWidth = 160;

@@ -735,7 +735,7 @@ void ConfigureVideo(
     AVCodecContext* codec, VideoFormat format, int nIndex, const CVideoSettings& settings)
 {
     // Key pictures every ten seconds in the exports, every 25 frames in the intro video.
-    const int nGop = std::max(1, 10000 / settings.nFrameMs);
+    const int nGop = std::max(1, 10000 * settings.nHold / settings.nFrameMs);
     switch (format) {
     case VideoFormat::avi:
         codec->pix_fmt = AV_PIX_FMT_YUV420P;
@@ -767,7 +767,15 @@ void ConfigureVideo(
         codec->pix_fmt = AV_PIX_FMT_YUV420P;
         codec->gop_size = nGop;
         av_opt_set(codec->priv_data, "preset", "veryfast", 0);
-        av_opt_set(codec->priv_data, "crf", "23", 0);
+        if (settings.nVideoBitRate > 0) {
+            // A size to keep: the rate is the average, with room to breathe around it.
+            codec->bit_rate = settings.nVideoBitRate;
+            codec->rc_max_rate = settings.nVideoBitRate * 2;
+            codec->rc_buffer_size
+                = static_cast<int>(std::min<int64_t>(INT_MAX, settings.nVideoBitRate * 4));
+        } else {
+            av_opt_set(codec->priv_data, "crf", "23", 0);
+        }
         break;
     case VideoFormat::apng:
         codec->pix_fmt = AV_PIX_FMT_RGB24;
@@ -802,7 +810,7 @@ bool OpenVideo(CWriteState& state, std::string& strError)
     AVCodecContext* codec = state.pVideo;
     int num = 0;
     int den = 0;
-    av_reduce(&num, &den, state.settings.nFrameMs, 1000, INT_MAX);
+    av_reduce(&num, &den, state.settings.nFrameMs, 1000 * state.settings.nHold, INT_MAX);
     codec->time_base = AVRational { num, den };
     codec->framerate = AVRational { den, num };
     codec->width = state.nWidth;
@@ -882,7 +890,7 @@ bool OpenSound(CWriteState& state, std::string& strError)
     codec->sample_rate = ChooseSoundRate(encoder);
     codec->sample_fmt
         = encoder->sample_fmts != nullptr ? encoder->sample_fmts[0] : AV_SAMPLE_FMT_S16;
-    codec->bit_rate = 128'000;
+    codec->bit_rate = state.settings.nSoundBitRate;
     codec->time_base = AVRational { 1, codec->sample_rate };
     if (state.pFormat->oformat->flags & AVFMT_GLOBALHEADER)
         codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
@@ -1013,6 +1021,11 @@ bool CVideoWriter::Open(
         strError = "the number of plays cannot be negative";
         return false;
     }
+    if (settings.nHold < 1 || settings.nHold > 10 || settings.nVideoBitRate < 0
+        || settings.nSoundBitRate < 32'000 || settings.nSoundBitRate > 320'000) {
+        strError = "the video's frame hold or bit rates are out of range";
+        return false;
+    }
     auto state = std::make_unique<CState>();
     state->settings = settings;
     state->settings.bSound = settings.bSound && HasSound(settings.format);
@@ -1115,11 +1128,15 @@ bool CVideoWriter::AddFrame(const QImage& frame, std::string& strError)
             + (result < 0 ? ": " + AvError(result) : std::string());
         return false;
     }
-    state.pPicture->pts = state.nFrames;
     state.pPicture->quality = codec->global_quality;
-    if (!Encode(state, codec, state.pVideoStream, state.pPicture, state.strVideoName, strError))
-        return false;
-    ++state.nFrames;
+    // A held frame goes to the encoder again with the next time: the encoder keeps its own
+    // reference, so only the time changes between the copies.
+    for (int copy = 0; copy < state.settings.nHold; ++copy) {
+        state.pPicture->pts = state.nFrames;
+        if (!Encode(state, codec, state.pVideoStream, state.pPicture, state.strVideoName, strError))
+            return false;
+        ++state.nFrames;
+    }
     return true;
 }
 

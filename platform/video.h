@@ -77,6 +77,14 @@ struct CVideoSettings {
     int nFrameMs = 120; // every frame's duration, 1 to 10000
     bool bSound = false; // WebM and MP4 only (ignored for the others): a soundtrack from AddSound
     int nLoops = 0; // animated PNG only: plays in all, 0 for ever
+    // How many video frames each added frame is held for: the video runs at nHold frames in
+    // every nFrameMs (120 ms held three times is a constant 25 frames a second, which every
+    // player takes). 1 to 10.
+    int nHold = 1;
+    // MP4 and WebM: the video's average bit rate in bits a second; 0 keeps a constant quality.
+    int64_t nVideoBitRate = 0;
+    // The soundtrack's bit rate in bits a second, 32000 to 320000.
+    int64_t nSoundBitRate = 128'000;
 };
 
 // Writes one video file, the video as its first stream. Frames and sound may come in any

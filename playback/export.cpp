@@ -7,6 +7,7 @@
 #include "platform/gif.h"
 #include "platform/mixer.h"
 #include "platform/video.h"
+#include "playback/playpass.h"
 #include "playback/projectdoc.h"
 #include "playback/soundsystem.h"
 #include "playback/soundtrack.h"
@@ -61,51 +62,6 @@ int LastFrameOf(const CProjectDoc& doc, const CExportOptions& options)
     return movie != nullptr ? std::max(1, movie->GetFrameCount()) - 1 : 0;
 }
 
-// Continuous play from a rewind, frame by frame, into a picture of the export's size; the
-// sounds the frames start and stop go to this thread's own offline mixer.
-class CPlayPass {
-public:
-    CPlayPass(CProjectDoc& doc, CSoundSystem& sound, int nWidth, int nHeight)
-        : m_doc(doc), m_sound(sound), m_picture(nWidth, nHeight, QImage::Format_RGB32),
-          m_target(&m_picture), m_rc{0, 0, nWidth, nHeight}
-    {
-        m_picture.fill(Qt::white);
-        CAbstractMovie& movie = *m_doc.GetMovie();
-        movie.SetStopped(false);
-        movie.Rewind();
-        movie.Resume();
-    }
-    ~CPlayPass()
-    {
-        // Pausing stops the sounds, while this thread's mixer still hears them.
-        CAbstractMovie& movie = *m_doc.GetMovie();
-        movie.Pause();
-        movie.Rewind();
-    }
-    CPlayPass(const CPlayPass&) = delete;
-    CPlayPass& operator=(const CPlayPass&) = delete;
-
-    // Plays the next frame; with bSound, also the 120 ms of sound that pass until the next.
-    void Next(bool bSound)
-    {
-        m_doc.RenderTick(m_target, m_rc);
-        if (bSound) {
-            m_samples.resize(kFramesPerTick * 2);
-            m_sound.RenderOffline(m_samples.data(), kFramesPerTick);
-        }
-    }
-    const QImage& Picture() const { return m_picture; }
-    const std::vector<int16_t>& Samples() const { return m_samples; }
-
-private:
-    CProjectDoc& m_doc;
-    CSoundSystem& m_sound;
-    QImage m_picture;
-    CDC m_target;
-    CRect m_rc;
-    std::vector<int16_t> m_samples;
-};
-
 // Counts the work and asks whether to go on.
 class CWorkCounter {
 public:
@@ -121,19 +77,6 @@ private:
     int m_nTotal;
     int m_nDone = 0;
 };
-
-std::unique_ptr<CSoundSystem> MakeSound(bool bMusic, std::string& strWarning)
-{
-    std::unique_ptr<platform::ISynth> synth;
-    if (bMusic) {
-        const std::string soundFont = platform::FindSoundFont();
-        if (!soundFont.empty())
-            synth = platform::CreateSoundFontSynth(soundFont, strWarning);
-        else
-            strWarning = "no SoundFont is installed";
-    }
-    return CSoundSystem::CreateOffline(std::move(synth));
-}
 
 // Writes the GIF: the first pass counts the colours of every frame, the second writes them.
 bool WriteGif(CProjectDoc& doc, CSoundSystem& sound, const CExportOptions& options, int nLast,
@@ -263,7 +206,7 @@ CExportResult ExportGreeting(CProjectDoc& doc, const CExportOptions& options,
     result.strError = CheckExportOptions(doc, options);
     if (!result.strError.empty())
         return result;
-    auto sound = MakeSound(IsVideo(options.format), result.strWarning);
+    auto sound = MakeOfflineSound(IsVideo(options.format), result.strWarning);
     if (!result.strWarning.empty())
         result.strWarning = "the music stays silent: " + result.strWarning;
     if (!sound) {

@@ -195,7 +195,10 @@ bool CSoundSystem::StartMidi(const std::string& path)
 {
     if (MidiDeviceCount() == 0)
         return false;
-    return m_pPlayer->Open(path) == MIDIPLAYER_OK && m_pPlayer->Play() == MIDIPLAYER_OK;
+    if (m_pPlayer->Open(path) != MIDIPLAYER_OK || m_pPlayer->Play() != MIDIPLAYER_OK)
+        return false;
+    ++m_nTunesStarted;
+    return true;
 }
 
 void CSoundSystem::StopMidi()
@@ -208,6 +211,7 @@ void CSoundSystem::OnMidiEnd(uint32_t nRun)
     // An end message of a run that a newer one replaced, or of a stop, starts nothing.
     if (!m_pPlayer->IsCurrentEnd(nRun))
         return;
+    ++m_nTunesEnded;
     CSound* sound = CSound::CurrentMidiSound();
     if (sound == nullptr)
         return;

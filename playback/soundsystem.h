@@ -7,6 +7,7 @@
 #include "platform/mixer.h"
 #include "playback/midiplayer.h"
 
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -48,6 +49,16 @@ public:
     // loops; a tune too short to loop (under a tenth of a second) plays once.
     void OnMidiEnd(uint32_t nRun);
 
+    // How many tunes have started, and how many of those played to their end, since the
+    // system was made: a render knows from them when the first play of the music is over.
+    int TunesStarted() const { return m_nTunesStarted.load(); }
+    int TunesEnded() const { return m_nTunesEnded.load(); }
+    // True while a tune plays (not after it was stopped, nor between its end and its repeat).
+    bool IsTunePlaying() const
+    {
+        return m_pPlayer && m_pPlayer->GetState() == CMidiStreamPlayer::statePlaying;
+    }
+
     // Renders offline: the mixer's next frames, acting on each run's end at its exact frame.
     void RenderOffline(int16_t* out, size_t nFrames);
 
@@ -78,6 +89,8 @@ private:
     bool m_bHasSynth = false;
     bool m_bMuted = false;
     std::string m_strSoundFont;
+    std::atomic<int> m_nTunesStarted { 0 };
+    std::atomic<int> m_nTunesEnded { 0 };
     std::string m_strNoSound;
     // Runs that ended while rendering offline, in order.
     std::vector<uint32_t> m_endedRuns;

@@ -1,0 +1,233 @@
+#include "mail/mailmedia.h"
+
+#include "mail/preview.h"
+#include "model/movie.h"
+#include "model/projectfile.h"
+#include "platform/files.h"
+#include "platform/message.h"
+#include "platform/video.h"
+#include "playback/projectdoc.h"
+
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <iterator>
+#include <memory>
+
+namespace {
+
+constexpr char kCancelled[] = "the send was cancelled";
+// The sizes the video is made smaller through before its bit rate is lowered.
+constexpr struct {
+    int nWidth, nHeight;
+} kVideoSizes[] = { { 800, 600 }, { 640, 480 }, { 480, 360 }, { 320, 240 } };
+// Below these the video is no longer worth sending.
+constexpr int64_t kMinVideoBitRate = 48'000;
+constexpr int64_t kSmallSoundBitRate = 64'000;
+// What each attachment's header lines and boundary take, at most.
+constexpr int64_t kPartOverhead = 512;
+constexpr int kMinPictureColours = 32;
+
+int64_t MessageBytes(const CMailMediaPlan& plan, const CMailMedia& media)
+{
+    int64_t total = plan.nOtherBytes;
+    if (!media.media.strPicture.empty())
+        total += Base64MessageBytes(static_cast<int64_t>(media.media.strPicture.size()))
+            + kPartOverhead;
+    if (media.media.bVideo)
+        total += Base64MessageBytes(media.media.nVideoBytes) + kPartOverhead;
+    if (!media.strGreetingPath.empty())
+        total += Base64MessageBytes(media.nGreetingBytes) + kPartOverhead;
+    return total;
+}
+
+std::string Megabytes(int64_t bytes)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / (1024.0 * 1024.0));
+    return text;
+}
+
+} // namespace
+
+int64_t Base64MessageBytes(int64_t bytes)
+{
+    if (bytes <= 0)
+        return 0;
+    const int64_t characters = (bytes + 2) / 3 * 4;
+    return characters + (characters + 75) / 76 * 2;
+}
+
+std::string HumanSize(int64_t bytes)
+{
+    if (bytes >= 1024 * 1024)
+        return Megabytes(bytes);
+    return std::to_string((std::max<int64_t>(bytes, 0) + 1023) / 1024) + " KB";
+}
+
+std::string DescribeMailSize(const CMailMedia& media)
+{
+    std::string text;
+    const auto add = [&](const char* what, int64_t bytes) {
+        text += (text.empty() ? "" : " \u00b7 ") + std::string(what) + " " + HumanSize(bytes);
+        if (text.compare(0, 1, "v") == 0 || text.compare(0, 1, "g") == 0)
+            text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    };
+    if (!media.media.strPicture.empty())
+        add("Picture", static_cast<int64_t>(media.media.strPicture.size()));
+    if (media.media.bVideo)
+        add("video with sound", media.media.nVideoBytes);
+    if (!media.strGreetingPath.empty())
+        add("greeting file", media.nGreetingBytes);
+    return text + (text.empty() ? "" : " \u2014 ") + "about " + HumanSize(media.nMessageBytes);
+}
+
+bool PrepareMailMedia(const std::string& projectPath, const std::string& folder,
+    const std::string& stem, const CMailMediaPlan& plan, CMailMedia& result, std::string& reason,
+    const std::function<bool(const std::string& step, int nDone, int nTotal)>& progress)
+{
+    result = CMailMedia();
+    reason.clear();
+    if (plan.bGreeting) {
+        result.strGreetingPath = platform::JoinPath(folder, stem + ".kel");
+        std::error_code ec;
+        const bool same = std::filesystem::equivalent(projectPath, result.strGreetingPath, ec);
+        if (!same && !platform::CopyFileTo(projectPath, result.strGreetingPath)) {
+            reason = platform::FileNameOf(projectPath) + " cannot be copied for the message";
+            return false;
+        }
+        result.nGreetingBytes = platform::FileLength(result.strGreetingPath);
+    }
+    // What cannot be made smaller must fit by itself.
+    result.nMessageBytes = MessageBytes(plan, result);
+    if (result.nMessageBytes > plan.nLimit) {
+        reason = "the greeting is " + Megabytes(result.nMessageBytes)
+            + " even with the smallest picture and video; a message may be at most "
+            + Megabytes(plan.nLimit);
+        return false;
+    }
+    if (!plan.bPicture && !plan.bVideo)
+        return true;
+    std::unique_ptr<CProjectDoc> doc = OpenMailGreeting(projectPath, reason);
+    if (!doc)
+        return false;
+
+    CMediaRequest request;
+    request.bPicture = plan.bPicture;
+    request.bVideo = plan.bVideo;
+    std::string missing;
+    if (request.bVideo && !platform::CanWriteVideo(platform::VideoFormat::mp4, missing)) {
+        // The message goes without the video; the person is told why.
+        result.strVideoLeftOut = "the video is left out: " + missing;
+        request.bVideo = false;
+    }
+    request.strVideoPath = platform::JoinPath(folder, stem + ".mp4");
+    request.nPictureWidth = kPreviewWidth;
+    request.nPictureHeight = kPreviewHeight;
+    size_t nVideoSize = 0;
+    bool bRateSet = false;
+    std::string step = "Drawing the greeting";
+    // Renders what request asks for into result, keeping what it does not ask for.
+    const auto render = [&]() -> bool {
+        CGreetingMedia made;
+        const CMediaResult outcome = RenderGreetingMedia(*doc, request, made,
+            [&](int nDone, int nTotal) { return !progress || progress(step, nDone, nTotal); });
+        if (outcome.bCancelled) {
+            reason = kCancelled;
+            return false;
+        }
+        if (!outcome.Succeeded()) {
+            reason = "the greeting's picture and video cannot be made: " + outcome.strError;
+            return false;
+        }
+        if (request.bPicture) {
+            result.media.strPicture = std::move(made.strPicture);
+            result.media.nPictureWidth = made.nPictureWidth;
+            result.media.nPictureHeight = made.nPictureHeight;
+            result.media.nPictureFrames = made.nPictureFrames;
+            result.media.nPictureColours = made.nPictureColours;
+        }
+        if (request.bVideo) {
+            const std::string picture = std::move(result.media.strPicture);
+            const int w = result.media.nPictureWidth, h = result.media.nPictureHeight,
+                      f = result.media.nPictureFrames, c = result.media.nPictureColours;
+            result.media = made;
+            result.media.strPicture = std::move(picture);
+            result.media.nPictureWidth = w;
+            result.media.nPictureHeight = h;
+            result.media.nPictureFrames = f;
+            result.media.nPictureColours = c;
+            result.strVideoPath = request.strVideoPath;
+        }
+        return true;
+    };
+    if (!render())
+        return false;
+    // The picture alone stays within its own budget, as mail readers show it inline.
+    request.bVideo = false;
+    while (request.bPicture
+        && static_cast<int64_t>(result.media.strPicture.size()) > plan.nMaxPictureBytes
+        && request.nPictureWidth * 3 / 4 >= kMinPreviewWidth) {
+        request.nPictureWidth = request.nPictureWidth * 3 / 4;
+        request.nPictureHeight = request.nPictureHeight * 3 / 4;
+        step = "Making the picture smaller";
+        if (!render())
+            return false;
+    }
+    for (;;) {
+        result.nMessageBytes = MessageBytes(plan, result);
+        if (result.nMessageBytes <= plan.nLimit)
+            return true;
+        // The video gives way first: a smaller size, then a lower bit rate.
+        request.bPicture = false;
+        request.bVideo = result.media.bVideo;
+        if (request.bVideo && nVideoSize + 1 < std::size(kVideoSizes)) {
+            ++nVideoSize;
+            request.nVideoWidth = kVideoSizes[nVideoSize].nWidth;
+            request.nVideoHeight = kVideoSizes[nVideoSize].nHeight;
+            step = "Making the video smaller";
+            if (!render())
+                return false;
+            continue;
+        }
+        if (request.bVideo) {
+            // The bytes left for the video, as a bit rate over its length, with a tenth kept
+            // for the container and the encoder's overshoot.
+            const int64_t room = plan.nLimit
+                - (result.nMessageBytes - Base64MessageBytes(result.media.nVideoBytes));
+            const int64_t rawRoom = room * 76 / 78 * 3 / 4;
+            const double seconds = std::max(0.12, result.media.dVideoSeconds);
+            const int64_t total = static_cast<int64_t>(rawRoom * 8 * 0.9 / seconds);
+            const int64_t video = total - kSmallSoundBitRate;
+            const int64_t wanted = bRateSet ? std::min(video, request.nVideoBitRate * 4 / 5) : video;
+            if (wanted >= kMinVideoBitRate) {
+                bRateSet = true;
+                request.nVideoBitRate = wanted;
+                request.nSoundBitRate = kSmallSoundBitRate;
+                step = "Making the video smaller";
+                if (!render())
+                    return false;
+                continue;
+            }
+        }
+        // Then the picture: a smaller size, then fewer colours.
+        request.bVideo = false;
+        request.bPicture = !result.media.strPicture.empty();
+        if (request.bPicture && request.nPictureWidth * 3 / 4 >= kMinPreviewWidth) {
+            request.nPictureWidth = request.nPictureWidth * 3 / 4;
+            request.nPictureHeight = request.nPictureHeight * 3 / 4;
+        } else if (request.bPicture && request.nPictureColours > kMinPictureColours) {
+            request.nPictureColours /= 2;
+        } else {
+            reason = "the greeting is " + Megabytes(result.nMessageBytes)
+                + " even with the smallest picture and video; a message may be at most "
+                + Megabytes(plan.nLimit);
+            return false;
+        }
+        step = "Making the picture smaller";
+        if (!render())
+            return false;
+    }
+}
