@@ -25,6 +25,7 @@ using VerbTable = std::map<std::string, Verb>;
 void AddProjectVerbs(VerbTable& verbs);
 void AddExportVerbs(VerbTable& verbs);
 void AddMailVerbs(VerbTable& verbs);
+void AddMailSettingsVerbs(VerbTable& verbs);
 void AddPictureVerbs(VerbTable& verbs);
 void AddPlaybackVerbs(VerbTable& verbs);
 void AddResourceVerbs(VerbTable& verbs);

@@ -6,6 +6,7 @@
 #include "mail/addressbook.h"
 #include "mail/base64.h"
 #include "mail/bundle.h"
+#include "mail/handoff.h"
 #include "mail/mailthread.h"
 #include "mail/smtp.h"
 #include "model/projectfile.h"
@@ -25,7 +26,8 @@
 namespace {
 
 // The options that take no value.
-constexpr const char* kFlags[] = { "--player", "--no-preview", "--no-player" };
+constexpr const char* kFlags[] = { "--player", "--no-preview", "--no-player", "--attach-player",
+    "--no-video", "--no-greeting", "--mail-program" };
 
 struct COptions {
     std::map<std::string, std::string> values; // "--data" -> "DIR"
@@ -197,13 +199,18 @@ int CmdSend(const std::vector<std::string>& args)
 {
     COptions options;
     int timeout = 0;
+    int sizeLimit = 0;
     if (!ParseOptions(args,
             "--server --from --to --subject --text --player --data --timeout --security --user "
-            "--password-file --no-preview --no-player ",
+            "--password-file --no-preview --no-player --attach-player --no-video --no-greeting "
+            "--size-limit --mail-program ",
             options)
-        || options.positional.size() != 1 || !options.Has("--server") || !options.Has("--from")
-        || !options.Has("--to")
+        || options.positional.size() != 1 || !options.Has("--to")
+        || (!options.HasFlag("--mail-program")
+            && (!options.Has("--server") || !options.Has("--from")))
         || (options.Has("--timeout") && !ParseNumber(options.Get("--timeout"), 1, 3600, timeout))
+        || (options.Has("--size-limit")
+            && !ParseNumber(options.Get("--size-limit"), 1024, INT_MAX, sizeLimit))
         || (options.Has("--security") && SecurityByName(options.Get("--security")) < 0))
         return -1;
     const std::string& project = options.positional[0];
@@ -242,11 +249,22 @@ int CmdSend(const std::vector<std::string>& args)
     platform::WipeSecret(password);
     thread->m_bPreview
         = !options.HasFlag("--no-preview") && platform::ReadSettingInt("MailPreview", 1) != 0;
-    thread->m_bAttachPlayer
-        = !options.HasFlag("--no-player") && platform::ReadSettingInt("MailAttachPlayer", 1) != 0;
+    // Without the picture the message is the plain one, which always carried the player.
+    thread->m_bAttachPlayer = !options.HasFlag("--no-player")
+        && (!thread->m_bPreview || options.HasFlag("--attach-player")
+            || platform::ReadSettingInt("MailAttachPlayer", 0) != 0);
+    thread->m_bAttachVideo
+        = !options.HasFlag("--no-video") && platform::ReadSettingInt("MailAttachVideo", 1) != 0;
+    thread->m_bAttachGreeting = !options.HasFlag("--no-greeting")
+        && platform::ReadSettingInt("MailAttachGreeting", 1) != 0;
+    thread->m_bMailProgram = options.HasFlag("--mail-program");
+    if (thread->m_bMailProgram)
+        ClearOldOutgoing();
+    if (sizeLimit > 0)
+        thread->m_nSizeLimit = sizeLimit;
     // The preview draws the greeting's texts with the fonts of a GUI application object, made
     // here on the main thread before the worker starts.
-    if (thread->m_bPreview)
+    if (thread->m_bPreview || thread->m_bMailProgram)
         EnsureGuiApplication();
     if (timeout > 0)
         thread->m_nTimeoutSeconds = timeout;
@@ -436,11 +454,14 @@ int CmdBook(const std::vector<std::string>& args)
 
 void AddMailVerbs(VerbTable& verbs)
 {
-    verbs["send"] = { "send --server HOST[:PORT] --from ADDRESS --to RECIPIENTS [--subject TEXT] "
-                      "[--text TEXT] [--player] [--data DIR] [--timeout S] "
+    verbs["send"] = { "send (--server HOST[:PORT] --from ADDRESS | --mail-program) --to RECIPIENTS "
+                      "[--subject TEXT] [--text TEXT] [--player] [--data DIR] [--timeout S] "
                       "[--security plain|starttls|tls] [--user NAME] [--password-file F] "
-                      "[--no-preview] [--no-player] PROJECT.kel",
-        "mail a project as a self-playing greeting", CmdSend };
+                      "[--no-preview] [--attach-player | --no-player] [--no-video] "
+                      "[--no-greeting] [--size-limit BYTES] PROJECT.kel",
+        "mail a project as a greeting with its picture, video and file, or hand it to the "
+        "mail program",
+        CmdSend };
     verbs["bundle"] = { "bundle [--data DIR] [--player] PROJECT.kel OUT",
         "write the self-playing attachment of a project", CmdBundle };
     verbs["unbundle"] = { "unbundle FILE DIR",

@@ -22,6 +22,7 @@ int main(int argc, char** argv)
     AddExportVerbs(verbs);
     AddProjectVerbs(verbs);
     AddMailVerbs(verbs);
+    AddMailSettingsVerbs(verbs);
     AddPictureVerbs(verbs);
     AddPlaybackVerbs(verbs);
     AddResourceVerbs(verbs);

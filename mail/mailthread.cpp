@@ -3,6 +3,8 @@
 #include "mail/addressbook.h"
 #include "mail/base64.h"
 #include "mail/bundle.h"
+#include "mail/handoff.h"
+#include "mail/mailmedia.h"
 #include "mail/message.h"
 #include "mail/preview.h"
 #include "mail/smtp.h"
@@ -13,6 +15,7 @@
 #include "platform/strings.h"
 #include "platform/text.h"
 
+#include <cctype>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -59,6 +62,10 @@ struct CWorkers {
     std::mutex m_mutex;
     std::condition_variable m_done;
     int m_nThreads = 0;
+    // The worker threads not joined yet, each with the flag it sets when its work is done.
+    // They are joined, not left to end by themselves: a thread that drew text ends by tearing
+    // down its font cache, which must be over before the program's own end begins.
+    std::vector<std::pair<std::thread, std::shared_ptr<std::atomic<bool>>>> m_threads;
     std::shared_ptr<CMailCancel> m_pCancel; // the started worker's, while its thread runs
     CPrintingHost m_printingHost;
 };
@@ -67,6 +74,29 @@ CWorkers& Workers()
 {
     static CWorkers* workers = new CWorkers;
     return *workers;
+}
+
+// Joins the worker threads whose work is done; they are ending, so the joins are short.
+void JoinFinishedThreads(CWorkers& workers)
+{
+    std::vector<std::thread> finished;
+    {
+        std::lock_guard lock(workers.m_mutex);
+        auto& threads = workers.m_threads;
+        for (auto it = threads.begin(); it != threads.end();) {
+            if (*it->second) {
+                finished.push_back(std::move(it->first));
+                it = threads.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
+    for (std::thread& thread : finished)
+        if (thread.joinable() && thread.get_id() != std::this_thread::get_id())
+            thread.join();
+        else if (thread.joinable())
+            thread.detach();
 }
 
 IMailHost& HostOf(const CMailThread& thread)
@@ -80,6 +110,13 @@ std::string LocalHostName()
     if (::gethostname(name, kHostNameSize) != 0 || name[0] == '\0')
         return "localhost";
     return name;
+}
+
+std::string Capitalized(std::string text)
+{
+    if (!text.empty())
+        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text;
 }
 
 std::string ReplyText(int code, const std::string& text)
@@ -174,6 +211,37 @@ bool LogIn(CSmtpConnection& connection, const CSmtpCapabilities& capabilities,
     return false;
 }
 
+// Sends one attached file: its header lines and its bytes as base64, read in blocks that encode
+// to whole lines. False, with the reason, when the file cannot be read whole or the connection
+// fails; the message must then not be ended.
+bool SendFilePart(CMailDataStream& data, const std::string& header, const std::string& path,
+    std::string& reason)
+{
+    platform::CFile file;
+    const int64_t length = platform::FileLength(path);
+    if (length < 0 || !file.Open(path, platform::CFile::modeRead)) {
+        reason = kBuildFailure + platform::FileNameOf(path) + " cannot be read";
+        return false;
+    }
+    if (!data.Write(header))
+        return false;
+    std::string block(kBase64LineBytes * 144, '\0');
+    int64_t sent = 0;
+    for (;;) {
+        const size_t n = file.Read(block.data(), block.size());
+        if (n > 0 && !data.Write(MailBase64Lines(block.substr(0, n))))
+            return false;
+        sent += static_cast<int64_t>(n);
+        if (n < block.size())
+            break;
+    }
+    if (sent != length) {
+        reason = kBuildFailure + platform::FileNameOf(path) + " cannot be read";
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::string MakeAttachment(const std::string& projectPath, const std::string& dataDir,
@@ -224,12 +292,15 @@ std::string MakeAttachment(const std::string& projectPath, const std::string& da
 }
 
 CMailThread::CMailThread()
-    : m_nTimeoutSeconds(platform::ReadSettingInt("MailTimeout", kDefaultTimeout))
+    : m_nSizeLimit(platform::ReadSettingInt("MailSizeLimit", static_cast<int>(kDefaultMailSizeLimit)))
+    , m_nTimeoutSeconds(platform::ReadSettingInt("MailTimeout", kDefaultTimeout))
     , m_strDataDir(platform::FirstDataDirectory())
     , m_pCancel(std::make_shared<CMailCancel>())
 {
     if (m_nTimeoutSeconds <= 0)
         m_nTimeoutSeconds = kDefaultTimeout;
+    if (m_nSizeLimit <= 0)
+        m_nSizeLimit = kDefaultMailSizeLimit;
 }
 
 void CMailThread::Cancel()
@@ -298,6 +369,34 @@ bool CMailThread::PrepareAttachment()
     return true;
 }
 
+bool CMailThread::PrepareMedia(
+    CMailMedia& media, int64_t nOtherBytes, int64_t nLimit, const std::string& folder)
+{
+    CMailMediaPlan plan;
+    plan.bPicture = true;
+    plan.bVideo = m_bAttachVideo;
+    plan.bGreeting = m_bAttachGreeting;
+    plan.nOtherBytes = nOtherBytes;
+    // Servers count the lines they add themselves (the "Received:" trace, signatures), and
+    // the video's size is only known once it is made: a little room is kept for both.
+    const int64_t limit = nLimit > 0 ? nLimit : kDefaultMailSizeLimit;
+    plan.nLimit = limit - std::min<int64_t>(limit / 10, 16 * 1024 + limit / 50);
+    std::string reason;
+    IMailHost& host = HostOf(*this);
+    const bool made = PrepareMailMedia(m_strProjectPath, folder,
+        AttachmentStem(m_strProjectPath), plan, media, reason,
+        [&](const std::string& step, int nDone, int nTotal) {
+            host.ShowProgress(step, nDone, nTotal);
+            return !IsCancelled();
+        });
+    if (!made) {
+        Fail(IsCancelled() ? std::string(kCancelledReason) : reason);
+        return false;
+    }
+    m_strLeftOut = media.strVideoLeftOut;
+    return true;
+}
+
 bool CMailThread::LoginPassword(std::string& password)
 {
     password = m_strPassword;
@@ -323,9 +422,30 @@ bool CMailThread::Hello(
 {
     sizeLimit = 0;
     const bool login = !m_strUser.empty();
-    // Plain mail without a login talks as it always did.
-    if (m_nSecurity == mailSecurityPlain && !login)
+    // Plain mail without a login talks as it always did. A message with the picture and the
+    // video asks with EHLO how large a message the server takes, and greets the old way when
+    // the server does not know EHLO.
+    if (m_nSecurity == mailSecurityPlain && !login && !m_bPreview)
         return Command(connection, "HELO " + LocalHostName(), 2);
+    if (m_nSecurity == mailSecurityPlain && !login) {
+        std::string reason;
+        int code = 0;
+        std::string text;
+        if (!connection.Send("EHLO " + LocalHostName() + "\r\n", reason)
+            || !connection.ReadReply(code, text, reason)) {
+            Fail(reason);
+            return false;
+        }
+        if (code / 100 == 5)
+            return Command(connection, "HELO " + LocalHostName(), 2);
+        if (code / 100 != 2) {
+            Fail("the mail server " + m_strServer + " refused \"EHLO\": " + ReplyText(code, text));
+            Quit(connection);
+            return false;
+        }
+        sizeLimit = ParseEhloReply(connection.ReplyLines()).m_nSizeLimit;
+        return true;
+    }
     if (!Command(connection, "EHLO " + LocalHostName(), 2))
         return false;
     CSmtpCapabilities capabilities = ParseEhloReply(connection.ReplyLines());
@@ -411,12 +531,46 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
     m_strRefused = refused;
     // The message is made whole before it begins: once "DATA" is taken, the only way to stop
     // without sending a greeting cut short is to drop the connection, which the server cannot
-    // tell from a network failure. Made here, a failure ends the talk with "QUIT". The preview
-    // is drawn from the project before the attachment consumes it.
-    CMailPreview preview;
-    if (m_bPreview
-        && !MakeMailPreview(m_strProjectPath, preview, reason, [this] { return IsCancelled(); }))
-        Fail(IsCancelled() ? std::string(kCancelledReason) : reason);
+    // tell from a network failure. Made here, a failure ends the talk with "QUIT". The picture
+    // and the video are drawn from the project before the player's attachment consumes it.
+    const std::string domain = MessageIdDomain(m_strFrom, LocalHostName());
+    // The plain form is the message as it always went out.
+    const bool plainForm = !m_bPreview && m_bAttachPlayer;
+    const std::string stem = AttachmentStem(m_strProjectPath);
+    // The server's SIZE is what it takes; the setting keeps the message within what the
+    // recipients' providers take, which the sending server cannot know.
+    const int64_t limit = sizeLimit > 0 ? std::min(sizeLimit, m_nSizeLimit) : m_nSizeLimit;
+    CMailMedia media;
+    if (m_bPreview) {
+        // What the message takes besides the media: its rows with an empty picture, and the
+        // player's attachment as large as its pieces make it.
+        CMailForm estimate = MakeMailForm(m_strSubject, m_strText, domain, start, true, true);
+        int64_t other = static_cast<int64_t>(
+            MailHeaderRows(m_strTo, m_strFrom, start, m_strSubject, estimate).size()
+            + MailBodyRows(m_strText, estimate).size() + MailClosingRows(estimate).size());
+        if (m_bAttachPlayer) {
+            int64_t bundle = platform::FileLength(m_strProjectPath) + kBundleTrailerSize
+                + std::max<int64_t>(0, platform::FileLength(platform::JoinPath(m_strDataDir, "play.exe")));
+            if (m_bSendPlayer)
+                bundle += std::max<int64_t>(
+                    0, platform::FileLength(platform::JoinPath(m_strDataDir, "play.dat")));
+            other += Base64MessageBytes(bundle) + 512;
+        }
+        // The parts go into a folder of their own: the player's attachment is built beside
+        // the project under the greeting file's name.
+        const std::string parts = platform::JoinPath(m_strWorkDir, "parts");
+        std::error_code ec;
+        std::filesystem::create_directory(parts, ec);
+        if (ec) {
+            Fail("no private folder can be made for the greeting's picture and video");
+            Quit(connection);
+            return;
+        }
+        if (!PrepareMedia(media, other, limit, parts)) {
+            Quit(connection);
+            return;
+        }
+    }
     platform::CFile mime;
     if (!m_bFailed && m_bAttachPlayer && PrepareAttachment()
         && !mime.Open(m_strMimePath, platform::CFile::modeRead))
@@ -425,20 +579,30 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
         Quit(connection);
         return;
     }
-    const std::string domain = MessageIdDomain(m_strFrom, LocalHostName());
-    // The plain form is the message as it always went out.
-    const bool plainForm = !m_bPreview && m_bAttachPlayer;
-    const CMailForm form = plainForm
-        ? MakeMailForm(m_strSubject, m_strText, domain, start)
-        : MakeMailForm(m_strSubject, m_strText, domain, start, m_bPreview, m_bAttachPlayer);
+    // The files that go as attachments before the player's, with their header lines.
+    std::vector<std::pair<std::string, std::string>> files;
+    if (media.media.bVideo)
+        files.emplace_back(MailFilePartHeader("video/mp4", stem + ".mp4"), media.strVideoPath);
+    if (!media.strGreetingPath.empty())
+        files.emplace_back(
+            MailFilePartHeader(kGreetingMimeType, stem + ".kel"), media.strGreetingPath);
+    CMailForm form = plainForm ? MakeMailForm(m_strSubject, m_strText, domain, start)
+                               : MakeMailForm(m_strSubject, m_strText, domain, start, m_bPreview,
+                                   m_bAttachPlayer || !files.empty());
+    if (media.media.bVideo)
+        form.m_strVideoName = stem + ".mp4";
     std::string rows = MailHeaderRows(m_strTo, m_strFrom, start, m_strSubject, form)
         + (plainForm ? MailTextRows(m_strText, form)
-                     : MailBodyRows(m_strText, form, preview.m_strPicture));
-    preview.m_strPicture.clear();
-    preview.m_strPicture.shrink_to_fit();
+                     : MailBodyRows(m_strText, form, media.media.strPicture));
+    media.media.strPicture.clear();
+    media.media.strPicture.shrink_to_fit();
     const std::string closing = form.m_bAttachment ? MailClosingRows(form) : std::string();
-    const int64_t mimeLength = form.m_bAttachment ? platform::FileLength(m_strMimePath) : 0;
-    const int64_t messageSize = static_cast<int64_t>(rows.size() + closing.size()) + mimeLength;
+    const int64_t mimeLength = m_bAttachPlayer ? platform::FileLength(m_strMimePath) : 0;
+    int64_t messageSize = static_cast<int64_t>(rows.size() + closing.size()) + mimeLength;
+    for (size_t i = 0; i < files.size(); ++i)
+        messageSize += static_cast<int64_t>(files[i].first.size())
+            + Base64MessageBytes(platform::FileLength(files[i].second))
+            + (i + 1 < files.size() || m_bAttachPlayer ? static_cast<int64_t>(MailPartSeparator(form).size()) : 0);
     if (sizeLimit > 0 && messageSize > sizeLimit) {
         Fail("the greeting is " + std::to_string(messageSize) + " bytes, more than the "
             + std::to_string(sizeLimit) + " bytes the mail server " + m_strServer + " takes");
@@ -454,7 +618,17 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
         Fail(reason);
         return;
     }
-    if (form.m_bAttachment) {
+    for (size_t i = 0; i < files.size(); ++i) {
+        if (!SendFilePart(data, files[i].first, files[i].second, reason)) {
+            Fail(reason);
+            return;
+        }
+        if ((i + 1 < files.size() || m_bAttachPlayer) && !data.Write(MailPartSeparator(form))) {
+            Fail(reason);
+            return;
+        }
+    }
+    if (m_bAttachPlayer && form.m_bAttachment) {
         std::vector<char> block(kDataBlock);
         int64_t streamed = 0;
         for (;;) {
@@ -485,14 +659,76 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
     Quit(connection);
 }
 
+void CMailThread::HandOff()
+{
+    std::string reason;
+    const std::string folder = MakeOutgoingFolder(reason);
+    if (folder.empty()) {
+        Fail(reason);
+        return;
+    }
+    m_strPreparedFolder = folder;
+    const std::string stem = AttachmentStem(m_strProjectPath);
+    CMailMedia media;
+    // The mail program's own limits are not known; the message is kept to the usual size.
+    if (!PrepareMedia(media, 64 * 1024, m_nSizeLimit, folder))
+        return;
+    CMailProgramMessage message;
+    for (const std::string& address : SplitRecipients(m_strTo))
+        message.recipients.push_back(platform::Utf8FromCp1252(address));
+    message.strSubject = platform::Utf8FromCp1252(SingleLine(m_strSubject));
+    message.strText = platform::Utf8FromCp1252(m_strText);
+    if (!media.media.strPicture.empty()) {
+        const std::string picture = platform::JoinPath(folder, stem + ".gif");
+        if (!platform::WriteWholeFile(picture,
+                std::vector<uint8_t>(media.media.strPicture.begin(), media.media.strPicture.end()))) {
+            Fail(picture + " cannot be written");
+            return;
+        }
+        message.attachments.push_back(picture);
+    }
+    if (media.media.bVideo)
+        message.attachments.push_back(media.strVideoPath);
+    if (!media.strGreetingPath.empty())
+        message.attachments.push_back(media.strGreetingPath);
+    if (m_bAttachPlayer) {
+        // Built in the worker's own folder, where it cannot meet the greeting file's name.
+        std::string why;
+        m_strProjectPath
+            = MakeAttachment(m_strProjectPath, m_strDataDir, m_bSendPlayer, m_strWorkDir, why);
+        if (!why.empty()) {
+            Fail(why);
+            return;
+        }
+        const std::string player = platform::JoinPath(folder, platform::FileNameOf(m_strProjectPath));
+        if (!platform::RenameFile(m_strProjectPath, player)) {
+            Fail(player + " cannot be written");
+            return;
+        }
+        m_strProjectPath.clear();
+        message.attachments.push_back(player);
+    }
+    if (IsCancelled()) {
+        Fail(kCancelledReason);
+        return;
+    }
+    if (!HandToMailProgram(message, reason))
+        Fail(reason);
+}
+
 std::string CMailThread::ResultText(int64_t elapsedSeconds) const
 {
+    if (!m_bFailed && m_bMailProgram)
+        return "Your mail program has the greeting, ready to send. Its files are in "
+            + m_strPreparedFolder + ".";
     if (!m_bFailed) {
         std::string spanTemplate = platform::LoadResString(IDS_ELAPSED_TIME);
         std::string text = FormatTimeSpan(
             spanTemplate.empty() ? kElapsedFallback : spanTemplate, elapsedSeconds);
         if (!m_strRefused.empty())
             text += std::string("\n") + kRefusedNote + m_strRefused;
+        if (!m_strLeftOut.empty())
+            text += "\n" + Capitalized(m_strLeftOut) + ".";
         return text;
     }
     std::string letter = kFailureFallback;
@@ -517,15 +753,21 @@ int CMailThread::Run()
     m_bCancelled = false;
     m_strFailure.clear();
     m_strRefused.clear();
+    m_strLeftOut.clear();
+    m_strPreparedFolder.clear();
     m_strMimePath.clear();
     const std::time_t start = m_nStartTime != 0 ? m_nStartTime : std::time(nullptr);
     // Elapsed time is measured on a clock that setting the system's date cannot move.
-    const auto startClock = std::chrono::steady_clock::now();
+    const auto startClock = m_sendPressed != std::chrono::steady_clock::time_point {}
+        ? m_sendPressed
+        : std::chrono::steady_clock::now();
 
     m_strWorkDir = platform::MakeTempDirectory("vimble-mail-");
     if (m_strWorkDir.empty())
         Fail("no private temporary folder can be made for the attachment");
-    {
+    if (m_bMailProgram && !m_bFailed) {
+        HandOff();
+    } else {
         CSmtpConnection connection;
         connection.SetTimeout(m_nTimeoutSeconds);
         connection.SetCancel(m_pCancel);
@@ -558,7 +800,9 @@ int CMailThread::Run()
         platform::DeleteFile(m_strMimePath);
     if (!m_strProjectPath.empty())
         platform::DeleteFile(m_strProjectPath);
-    for (const std::string& folder : { m_strWorkDir, m_strOwnedFolder }) {
+    // What was prepared for a mail program that did not take it is of no use to anyone.
+    const std::string prepared = m_bMailProgram && m_bFailed ? m_strPreparedFolder : std::string();
+    for (const std::string& folder : { m_strWorkDir, m_strOwnedFolder, prepared }) {
         std::error_code ec;
         if (!folder.empty())
             std::filesystem::remove_all(folder, ec);
@@ -587,8 +831,10 @@ bool StartMailThread(std::unique_ptr<CMailThread> thread)
         workers.m_pCancel = worker->m_pCancel;
     }
     host.StartActivity();
+    JoinFinishedThreads(workers);
     try {
-        std::thread([worker, cancel = worker->m_pCancel] {
+        auto done = std::make_shared<std::atomic<bool>>(false);
+        std::thread thread([worker, cancel = worker->m_pCancel, done] {
             std::unique_ptr<CMailThread> owned(worker);
             owned->Run();
             owned.reset();
@@ -598,8 +844,11 @@ bool StartMailThread(std::unique_ptr<CMailThread> thread)
             if (workers.m_pCancel == cancel)
                 workers.m_pCancel.reset();
             --workers.m_nThreads;
+            *done = true;
             workers.m_done.notify_all();
-        }).detach();
+        });
+        std::lock_guard lock(workers.m_mutex);
+        workers.m_threads.emplace_back(std::move(thread), done);
     } catch (const std::system_error&) {
         g_pMailThread = nullptr;
         {
@@ -634,13 +883,21 @@ bool CancelMailSend()
 void WaitForMailThreads()
 {
     CWorkers& workers = Workers();
-    std::unique_lock lock(workers.m_mutex);
-    workers.m_done.wait(lock, [&] { return workers.m_nThreads == 0; });
+    {
+        std::unique_lock lock(workers.m_mutex);
+        workers.m_done.wait(lock, [&] { return workers.m_nThreads == 0; });
+    }
+    JoinFinishedThreads(workers);
 }
 
 bool WaitForMailThreads(std::chrono::milliseconds timeout)
 {
     CWorkers& workers = Workers();
-    std::unique_lock lock(workers.m_mutex);
-    return workers.m_done.wait_for(lock, timeout, [&] { return workers.m_nThreads == 0; });
+    {
+        std::unique_lock lock(workers.m_mutex);
+        if (!workers.m_done.wait_for(lock, timeout, [&] { return workers.m_nThreads == 0; }))
+            return false;
+    }
+    JoinFinishedThreads(workers);
+    return true;
 }

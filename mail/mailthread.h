@@ -12,6 +12,7 @@
 #include <string>
 
 class CMailCancel;
+struct CMailMedia;
 class CSmtpConnection;
 
 // What the worker asks of the program around it. The editor implements it with its activity
@@ -31,6 +32,9 @@ public:
     virtual void ShowResult(
         const std::string& strText, bool bSucceeded, const std::string& strReason)
         = 0;
+    // How far the making of the message has come: what is being done ("Drawing the
+    // greeting") and the work done of the whole. Called on the worker's thread.
+    virtual void ShowProgress(const std::string& /*strStep*/, int /*nDone*/, int /*nTotal*/) { }
 };
 
 class CMailThread {
@@ -58,6 +62,17 @@ public:
     bool m_bPreview = false; // the text goes with an HTML version showing the greeting as an
                              // inline animated picture (multipart/alternative)
     bool m_bAttachPlayer = true; // the self-playing attachment goes with the message
+    // With the preview: "NAME.mp4", the greeting as a video with its sound, and "NAME.kel",
+    // the greeting file itself, go with the message as attachments.
+    bool m_bAttachVideo = true;
+    bool m_bAttachGreeting = true;
+    // Hand the greeting to the person's own mail program instead of a mail server: the
+    // picture, the video and the greeting file are prepared into OutgoingFolder() and given,
+    // with the recipients, the subject and the text, to "xdg-email". No server is needed.
+    bool m_bMailProgram = false;
+    std::string m_strPreparedFolder; // after a hand-off, where the files were prepared
+    // The largest message sent when the server announces no SIZE ("MailSizeLimit").
+    int64_t m_nSizeLimit = 0;
     bool m_bFailed = false; // set by the first failing step
 
     int m_nTimeoutSeconds = 60; // the longest wait for connecting and for each reply
@@ -66,11 +81,15 @@ public:
     std::string m_strOwnedFolder; // when set, a folder of the starter's (the one holding the
                                   // disposable project) that the worker removes, with what is
                                   // left in it, when it ends
+    // When the person pressed Send: the elapsed time counts from it (when unset, from Run).
+    std::chrono::steady_clock::time_point m_sendPressed {};
     std::time_t m_nStartTime = 0; // when not 0, the time the message is dated with instead of
                                   // the clock's (for messages that must come out the same)
     std::string m_strFailure; // why the send failed, in a line (empty while it has not)
     std::string m_strRefused; // the recipients the server refused while it took the message
                               // for others, with its answers; the result text names them
+    std::string m_strLeftOut; // what the message went without, and why ("the video is left
+                              // out: ..."); the result text says it
     bool m_bCancelled = false; // the send was cancelled (set by Run when it ends)
 
     // The whole send, on the calling thread. Returns 1 when the greeting was accepted by the
@@ -89,6 +108,7 @@ private:
     void Fail(const std::string& reason);
     bool IsCancelled() const;
     void Converse(CSmtpConnection& connection, std::time_t start);
+    void HandOff();
     // The password of m_strUser: m_strPassword, or the one the secret service keeps. False
     // after failing the send.
     bool LoginPassword(std::string& password);
@@ -99,6 +119,10 @@ private:
     bool Command(CSmtpConnection& connection, const std::string& line, int expectedClass);
     void Quit(CSmtpConnection& connection);
     bool PrepareAttachment();
+    // The picture, the video and the greeting file for a message of at most nLimit bytes whose
+    // other rows and attachments take nOtherBytes, into folder. False after failing the send.
+    bool PrepareMedia(
+        CMailMedia& media, int64_t nOtherBytes, int64_t nLimit, const std::string& folder);
     std::string ResultText(int64_t elapsedSeconds) const;
 
     std::string m_strWorkDir; // private folder of the temporary project copy, the bundle,

@@ -115,6 +115,18 @@ std::string EscapeHtml(const std::string& text)
     return out;
 }
 
+// A text inside a quoted header parameter: the backslash and the double quote escaped.
+std::string EscapeQuoted(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        if (c == '\\' || c == '"')
+            out.push_back('\\');
+        out.push_back(c);
+    }
+    return out;
+}
+
 // The logical screen size a GIF's header gives; false (nothing set) for anything shorter.
 bool GifSize(const std::string& picture, int& width, int& height)
 {
@@ -127,7 +139,7 @@ bool GifSize(const std::string& picture, int& width, int& height)
 }
 
 // Base64 of RFC 2045 in lines of 76 characters, each ended by "\r\n".
-std::string Base64Lines(const std::string& bytes)
+std::string Base64LinesOf(const std::string& bytes)
 {
     static const char alphabet[]
         = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
@@ -324,14 +336,16 @@ std::string MailBodyRows(const std::string& text, const CMailForm& form, const s
         rows += "\r\n";
         int width = 0, height = 0;
         GifSize(picture, width, height);
-        rows += QuotedPrintable(MailHtmlText(text, form.m_strPictureId, width, height)) + "\r\n";
+        rows += QuotedPrintable(
+                    MailHtmlText(text, form.m_strPictureId, width, height, form.m_strVideoName))
+            + "\r\n";
         rows += "--" + related + "\r\n";
         rows += "Content-Type: image/gif\r\n";
         rows += "Content-Transfer-Encoding: base64\r\n";
         rows += "Content-ID: <" + form.m_strPictureId + ">\r\n";
         rows += "Content-Disposition: inline; filename=\"greeting.gif\"\r\n";
         rows += "\r\n";
-        rows += Base64Lines(picture);
+        rows += Base64LinesOf(picture);
         rows += "--" + related + "--\r\n";
         rows += "\r\n";
         rows += "--" + alternative + "--\r\n";
@@ -343,8 +357,8 @@ std::string MailBodyRows(const std::string& text, const CMailForm& form, const s
     return rows;
 }
 
-std::string MailHtmlText(
-    const std::string& text, const std::string& pictureId, int nWidth, int nHeight)
+std::string MailHtmlText(const std::string& text, const std::string& pictureId, int nWidth,
+    int nHeight, const std::string& videoName)
 {
     std::string html = "<!DOCTYPE html>\r\n"
                        "<html><head><meta http-equiv=\"Content-Type\" "
@@ -355,6 +369,9 @@ std::string MailHtmlText(
         html += " width=\"" + std::to_string(nWidth) + "\" height=\"" + std::to_string(nHeight)
             + "\"";
     html += "></p>\r\n";
+    if (!videoName.empty())
+        html += "<p><small>The attached video " + EscapeHtml(videoName)
+            + " plays the greeting with its sound.</small></p>\r\n";
     html += "<p>";
     const std::string lines = WithCrLf(text);
     for (size_t start = 0;;) {
@@ -368,6 +385,24 @@ std::string MailHtmlText(
     html += "</p>\r\n";
     html += "</body></html>\r\n";
     return html;
+}
+
+std::string MailFilePartHeader(const std::string& contentType, const std::string& fileName)
+{
+    const std::string name = EscapeQuoted(SingleLine(fileName));
+    return "Content-Type: " + contentType + "; name=\"" + name + "\"\r\n"
+        + "Content-Transfer-Encoding: base64\r\n"
+        + "Content-Disposition: attachment; filename=\"" + name + "\"\r\n" + "\r\n";
+}
+
+std::string MailBase64Lines(const std::string& bytes)
+{
+    return Base64LinesOf(bytes);
+}
+
+std::string MailPartSeparator(const CMailForm& form)
+{
+    return "\r\n--" + form.m_strBoundary + "\r\n";
 }
 
 std::string MailClosingRows(const CMailForm& form)

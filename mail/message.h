@@ -34,6 +34,9 @@ struct CMailForm {
     std::string m_strPictureId; // the GIF's Content-ID, without the angle brackets
     // False: no attachment part follows the text; the body rows end with the closing boundary.
     bool m_bAttachment = true;
+    // The attached video's file name, which the HTML names as what plays the greeting with its
+    // sound; empty when no video goes with the message.
+    std::string m_strVideoName;
 };
 
 // The form for a message with this subject and text: the usual boundary unless either holds
@@ -73,9 +76,19 @@ std::string MailBodyRows(
     const std::string& text, const CMailForm& form, const std::string& picture = {});
 // The text as a small HTML page (windows-1252, the characters HTML gives meaning escaped, line
 // breaks kept as "<br>" and "\r\n") that shows the picture with this Content-ID above it, with
-// that width and height when both are above 0. Every line ends in "\r\n".
-std::string MailHtmlText(
-    const std::string& text, const std::string& pictureId, int nWidth = 0, int nHeight = 0);
+// that width and height when both are above 0, and, with a video's file name, a line under it
+// saying that the attached video plays the greeting with its sound. Every line ends in "\r\n".
+std::string MailHtmlText(const std::string& text, const std::string& pictureId, int nWidth = 0,
+    int nHeight = 0, const std::string& videoName = {});
+// The header lines of an attached file sent as base64, up to the empty line that ends them:
+// its type with its name, the encoding, and the disposition with the file name.
+std::string MailFilePartHeader(const std::string& contentType, const std::string& fileName);
+// Base64 of RFC 2045 in lines of 76 characters, each ended by "\r\n". Whole blocks of
+// kBase64LineBytes bytes encode to whole lines, so a file can be sent block by block.
+std::string MailBase64Lines(const std::string& bytes);
+constexpr size_t kBase64LineBytes = 57;
+// The boundary line between two attachments, with the line end before it.
+std::string MailPartSeparator(const CMailForm& form);
 // The empty line after the attachment and the closing boundary line.
 std::string MailClosingRows(const CMailForm& form = {});
 

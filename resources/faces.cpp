@@ -171,6 +171,9 @@ std::vector<ButtonFace> MakeButtons()
         {"mosectls", {84, 20}, P::None, "TLS"},
         {"mopreview", {16, 16}, P::None, "Show the greeting in the message", R::CheckBox},
         {"moplayer", {16, 16}, P::None, "Attach the player", R::CheckBox},
+        {"movideo", {16, 16}, P::None, "Attach the video", R::CheckBox},
+        {"mogreeting", {16, 16}, P::None, "Attach the greeting file", R::CheckBox},
+        {"smmailprogram", {16, 16}, P::None, "Send with my mail program", R::CheckBox},
         // Spoken text.
         {"pspmale", {13, 13}, P::Male, "Male voice"},
         {"pspfemale", {13, 13}, P::Female, "Female voice"},
@@ -394,9 +397,10 @@ std::vector<WindowFace> MakeWindows()
                   {"aesd", {318, 125}}, {"aedelete", {213, 166}}}});
 
     // The mail options: the server and the sender, then how the talk with the server is
-    // protected, the login, and what the message carries.
-    w.push_back({"MAIL_OPTIONS", {286, 251}, "Mail options", Box(12, 224, 180, 22),
-                 {Box(0, 0, 286, 251)}, 10,
+    // protected, the login, where the server filled in from the address was found (a line the
+    // window writes), and what the message carries.
+    w.push_back({"MAIL_OPTIONS", {286, 331}, "Mail options", Box(12, 304, 180, 22),
+                 {Box(0, 0, 286, 331)}, 10,
                  {
                      {Z::Panel, Box(11, 6, 170, 18)},
                      {Z::SmallLabel, Box(13, 24, 168, 12), "mail server"},
@@ -408,12 +412,15 @@ std::vector<WindowFace> MakeWindows()
                      {Z::SmallLabel, Box(13, 126, 168, 12), "user name (empty: no login)"},
                      {Z::Panel, Box(11, 139, 170, 18)},
                      {Z::SmallLabel, Box(13, 157, 262, 12), "password (kept in the keyring)"},
-                     {Z::SmallLabel, Box(33, 178, 240, 14), "show the greeting in the message"},
-                     {Z::SmallLabel, Box(33, 200, 240, 14), "attach the self-playing player"},
+                     {Z::SmallLabel, Box(33, 214, 240, 14), "show the greeting in the message"},
+                     {Z::SmallLabel, Box(33, 236, 240, 14), "attach the self-playing player"},
+                     {Z::SmallLabel, Box(33, 258, 240, 14), "attach the video with sound"},
+                     {Z::SmallLabel, Box(33, 280, 240, 14), "attach the greeting file"},
                  },
                  {{"moserver", {194, 8}}, {"moaddress", {194, 40}}, {"mosecplain", {11, 70}},
-                  {"mosecstarttls", {101, 70}}, {"mosectls", {191, 70}}, {"mopreview", {13, 177}},
-                  {"moplayer", {13, 199}}, {"mook", {220, 225}}, {"mocancel", {262, 225}}}});
+                  {"mosecstarttls", {101, 70}}, {"mosectls", {191, 70}}, {"mopreview", {13, 213}},
+                  {"moplayer", {13, 235}}, {"movideo", {13, 257}}, {"mogreeting", {13, 279}},
+                  {"mook", {220, 305}}, {"mocancel", {262, 305}}}});
 
     // The send dialog. Its 438 x 457 face has no name of its own in the program's contract;
     // this program calls it "SEND_MAIL".
@@ -426,9 +433,11 @@ std::vector<WindowFace> MakeWindows()
                      {Z::Panel, Box(20, 172, 398, 24)},
                      {Z::Label, Box(20, 206, 398, 18), "Message"},
                      {Z::Panel, Box(20, 226, 398, 170)},
+                     {Z::SmallLabel, Box(40, 405, 168, 14), "send with my mail program"},
                  },
                  {{"smsendplayer", {20, 56}}, {"smvoicemail", {152, 56}}, {"smoptions", {298, 56}},
-                  {"smaddresslist", {330, 117}}, {"smsend", {214, 410}}, {"smcancel", {322, 410}}}});
+                  {"smaddresslist", {330, 117}}, {"smsend", {214, 410}}, {"smcancel", {322, 410}},
+                  {"smmailprogram", {20, 404}}}});
 
     // Message boxes: the program writes white text into the plum panel.
     w.push_back({"MESSAGE_BOXKEL", {176, 208}, "Vimble e-mail", Box(10, 4, 156, 22),

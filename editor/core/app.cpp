@@ -1,6 +1,7 @@
 #include "editor/core/app.h"
 
 #include "editor/core/instance.h"
+#include "mail/handoff.h"
 #include "platform/files.h"
 #include "platform/message.h"
 #include "platform/settings.h"
@@ -126,6 +127,8 @@ CEditorApp::StartResult CEditorApp::InitInstance(const CRect& rcWorkArea)
         // Only a start that has passed its checks makes the library the process's own, so a
         // refused start changes nothing around it.
         platform::SetResourceLibrary(m_pResourceLibrary.get());
+        // Greetings prepared for the mail program are kept a week, then cleared.
+        ClearOldOutgoing();
         // The splash shows while the scan runs.
         OnChecksPassed();
         if (!ScanDataDirectories()) {

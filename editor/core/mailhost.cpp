@@ -1,5 +1,7 @@
 #include "editor/core/mailhost.h"
 
+#include <algorithm>
+
 #include "editor/core/prompts.h"
 #include "platform/postcall.h"
 
@@ -34,6 +36,8 @@ uint64_t CEditorMailHost::ResultsShown() const
 void CEditorMailHost::StartActivity()
 {
     std::lock_guard lock(m_mutex);
+    m_nLastPercent = -1;
+    m_strLastStep.clear();
     if (m_pWindow != nullptr)
         m_pWindow->SetActivity(true);
 }
@@ -46,6 +50,18 @@ void CEditorMailHost::StopActivity()
     if (m_pWindow != nullptr)
         platform::PostCall(
             m_pWindow->MailWindow(), [window = m_pWindow] { window->SetActivity(false); });
+}
+
+void CEditorMailHost::ShowProgress(const std::string& strStep, int nDone, int nTotal)
+{
+    const int percent = nTotal > 0 ? std::clamp(nDone * 100 / nTotal, 0, 100) : 0;
+    std::lock_guard lock(m_mutex);
+    if (m_pWindow == nullptr || (percent == m_nLastPercent && strStep == m_strLastStep))
+        return;
+    m_nLastPercent = percent;
+    m_strLastStep = strStep;
+    platform::PostCall(m_pWindow->MailWindow(),
+        [window = m_pWindow, strStep, percent] { window->SetActivityProgress(strStep, percent); });
 }
 
 void CEditorMailHost::ShowResult(

@@ -27,6 +27,8 @@ public:
     void StopActivity() override;
     void ShowResult(const std::string& strText, bool bSucceeded, const std::string& strReason)
         override;
+    // Reaches the window only when the percentage or the step has changed.
+    void ShowProgress(const std::string& strStep, int nDone, int nTotal) override;
 
     // Results shown since the program started (for tests).
     uint64_t ResultsShown() const;
@@ -39,4 +41,6 @@ private:
     CMailWindow* m_pWindow = nullptr;
     uint64_t m_nAttachment = 0; // counts the windows attached, so a wait knows its own one
     uint64_t m_nShown = 0;
+    std::string m_strLastStep; // the progress the window was last told
+    int m_nLastPercent = -1;
 };

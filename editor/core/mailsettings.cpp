@@ -33,7 +33,9 @@ CMailSettings CMailSettings::Load()
         settings.m_nSecurity = -1;
     settings.m_strUser = platform::ReadSettingString("MailUser");
     settings.m_bPreview = platform::ReadSettingInt("MailPreview", 1) != 0;
-    settings.m_bAttachPlayer = platform::ReadSettingInt("MailAttachPlayer", 1) != 0;
+    settings.m_bAttachPlayer = platform::ReadSettingInt("MailAttachPlayer", 0) != 0;
+    settings.m_bAttachVideo = platform::ReadSettingInt("MailAttachVideo", 1) != 0;
+    settings.m_bAttachGreeting = platform::ReadSettingInt("MailAttachGreeting", 1) != 0;
     // A message carries the greeting one way or the other.
     if (!settings.m_bPreview)
         settings.m_bAttachPlayer = true;
@@ -48,6 +50,8 @@ void CMailSettings::Save() const
     platform::WriteSettingString("MailUser", m_strUser);
     platform::WriteSettingInt("MailPreview", m_bPreview ? 1 : 0);
     platform::WriteSettingInt("MailAttachPlayer", m_bAttachPlayer ? 1 : 0);
+    platform::WriteSettingInt("MailAttachVideo", m_bAttachVideo ? 1 : 0);
+    platform::WriteSettingInt("MailAttachGreeting", m_bAttachGreeting ? 1 : 0);
 }
 
 int CMailSettings::Security() const

@@ -11,7 +11,9 @@ struct CMailSettings {
     int m_nSecurity = -1;     // "MailSecurity": 0 plain, 1 STARTTLS, 2 TLS; -1: by the port
     std::string m_strUser;    // "MailUser": the login name, empty for none
     bool m_bPreview = true;   // "MailPreview": the greeting as a picture in the message
-    bool m_bAttachPlayer = true; // "MailAttachPlayer": the self-playing attachment goes too
+    bool m_bAttachPlayer = false; // "MailAttachPlayer": the self-playing program goes too
+    bool m_bAttachVideo = true;   // "MailAttachVideo": the greeting as a video with its sound
+    bool m_bAttachGreeting = true; // "MailAttachGreeting": the greeting file itself
 
     static CMailSettings Load();
     void Save() const;

@@ -38,6 +38,7 @@ const std::vector<std::string>& RequiredButtonTexts()
         "aeok", "aecancel", "aesu", "aesd", "aedelete", "smsend", "smcancel", "smoptions",
         "smsendplayer", "smaddresslist", "smvoicemail", "moserver", "moaddress", "mook",
         "mocancel", "mosecplain", "mosecstarttls", "mosectls", "mopreview", "moplayer",
+        "movideo", "mogreeting", "smmailprogram",
         // Spoken text.
         "pspmale", "pspfemale", "pspok", "pspcancel",
         // File browser.

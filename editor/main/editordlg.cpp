@@ -18,6 +18,7 @@
 #include "platform/resources.h"
 #include "platform/strings.h"
 #include "playback/projectdoc.h"
+#include "resources/faces.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -999,6 +1000,20 @@ void CEditorDialog::SetActivity(bool bRunning)
         m_activityClock.stop();
         m_nActivityFrame = 0;
     }
+    m_nActivityPercent = -1;
+    setAccessibleDescription(bRunning ? tr("Sending the greeting") : QString());
+    update(QRect(m_ptFrame + QPoint(kActivityLeft, kActivityTop), QSize(26, 24)));
+}
+
+void CEditorDialog::SetActivityProgress(const std::string& strStep, int nPercent)
+{
+    if (!m_bActivityRunning)
+        return;
+    m_nActivityPercent = nPercent;
+    // Said to screen readers; the cell shows the share done as a bar along its foot.
+    setAccessibleDescription(tr("Sending the greeting: %1, %2 %")
+                                 .arg(QString::fromStdString(strStep))
+                                 .arg(nPercent));
     update(QRect(m_ptFrame + QPoint(kActivityLeft, kActivityTop), QSize(26, 24)));
 }
 
@@ -1048,6 +1063,11 @@ void CEditorDialog::Compose()
     if (!cell.isNull()) {
         QPainter painter(&image);
         painter.drawImage(kActivityLeft, kActivityTop, cell);
+        if (m_bActivityRunning && m_nActivityPercent >= 0) {
+            const int width = cell.width() * m_nActivityPercent / 100;
+            painter.fillRect(kActivityLeft, kActivityTop + cell.height() - 3, width, 3,
+                QColor::fromRgb(faces::colour::coral));
+        }
     }
 }
 

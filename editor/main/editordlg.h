@@ -216,6 +216,8 @@ public:
 
     // The activity animation (a mail being sent): SMANI001 ... SMANI016 in turn, else SMANISTOP.
     void SetActivity(bool bRunning) override;
+    void SetActivityProgress(const std::string& strStep, int nPercent) override;
+    int GetActivityPercent() const { return m_nActivityPercent; }
     QWidget* MailWindow() override { return this; }
     bool IsActivityRunning() const { return m_bActivityRunning; }
     int GetActivityFrame() const { return m_nActivityFrame; }
@@ -334,6 +336,7 @@ private:
     QTimer m_playbackClock;
     QTimer m_activityClock;
     bool m_bActivityRunning = false;
+    int m_nActivityPercent = -1; // how far the message is made while a send runs; -1: unknown
     int m_nActivityFrame = 0;
     PaintStats m_paintStats;
     QElapsedTimer m_life;

@@ -4,8 +4,10 @@
 #include "editor/skin/skinlist.h"
 #include "editor/windows/mailoptionsdlg.h"
 #include "editor/windows/picklistdlg.h"
+#include "mail/mailmedia.h"
 #include "mail/mailthread.h"
 #include "mail/message.h"
+#include "mail/bundle.h"
 #include "model/projectfile.h"
 #include "platform/files.h"
 #include "platform/message.h"
@@ -15,9 +17,12 @@
 #include "playback/projectdoc.h"
 #include "resources/faces.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 
+#include <chrono>
 #include <filesystem>
 
 namespace {
@@ -28,6 +33,8 @@ constexpr const char* kFace = "SEND_MAIL";
 const QRect kToRect(24, 121, 292, 18);
 const QRect kSubjectRect(24, 175, 390, 18);
 const QRect kTextRect(22, 228, 394, 166);
+// What goes in the message and how large it is, under the mail program switch.
+const QRect kSizeRect(20, 422, 190, 32);
 
 // The name a new greeting's copy goes by (it names the attachment).
 constexpr char kNewGreetingName[] = "greeting.kel";
@@ -85,6 +92,7 @@ CSendMailDlg::CSendMailDlg(CGreetingSource& source)
     , m_pTo(MakeLine(this, IDC_SM_TO, kToRect))
     , m_pSubject(MakeLine(this, IDC_SM_SUBJECT, kSubjectRect))
     , m_pText(new QPlainTextEdit(this))
+    , m_pSizeLine(new QLabel(this))
     , m_settings(CMailSettings::Load())
 {
     setModal(true);
@@ -109,11 +117,110 @@ CSendMailDlg::CSendMailDlg(CGreetingSource& source)
     tips->AddTool(Bind(m_skin.AddButton("smaddresslist", IDC_SM_ADDRESSES)),
         "Choose from the people you have sent to");
     tips->AddTool(Bind(m_skin.AddButton("smvoicemail", IDC_SM_VOICEMAIL)), "Voice mail");
+    CMyBitmapButton* program = Bind(m_skin.AddButton("smmailprogram", IDC_SM_MAILPROGRAM));
+    tips->AddTool(program,
+        tr("Hand the greeting to your own mail program instead of sending it from here")
+            .toStdString());
+    program->setAccessibleName(tr("Send with my mail program"));
+
+    QFont small("Liberation Sans");
+    small.setPixelSize(10);
+    m_pSizeLine->setFont(small);
+    m_pSizeLine->setGeometry(kSizeRect);
+    m_pSizeLine->setWordWrap(true);
+    m_pSizeLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette ink = m_pSizeLine->palette();
+    ink.setColor(QPalette::WindowText, QColor::fromRgb(faces::colour::ink));
+    m_pSizeLine->setPalette(ink);
+    m_pSizeLine->setAccessibleName(tr("Size of the message"));
+    m_pSizeLine->setText(tr("Working out what goes in the message\u2026"));
     tips->Activate(true);
     FocusFollowsPointer();
     setTabOrder(m_pTo, m_pSubject);
     setTabOrder(m_pSubject, m_pText);
     m_pTo->setFocus();
+}
+
+CSendMailDlg::~CSendMailDlg()
+{
+    StopEstimate();
+}
+
+void CSendMailDlg::showEvent(QShowEvent* event)
+{
+    CSkinnedDialog::showEvent(event);
+    if (!m_estimate.joinable() && !m_bEstimateShown)
+        StartEstimate();
+}
+
+void CSendMailDlg::StopEstimate()
+{
+    if (m_pStopEstimate)
+        *m_pStopEstimate = true;
+    if (m_estimate.joinable())
+        m_estimate.join();
+    m_pStopEstimate.reset();
+}
+
+void CSendMailDlg::StartEstimate()
+{
+    StopEstimate();
+    m_bEstimateShown = false;
+    const CMailSettings settings = m_settings;
+    if (!settings.m_bPreview) {
+        m_pSizeLine->setText(tr("The greeting goes as the self-playing attachment."));
+        m_bEstimateShown = true;
+        return;
+    }
+    // The greeting as it is now, drawn from a copy: the editor's own stays untouched.
+    auto folder = std::make_shared<platform::CTempFolder>("vimble-estimate-");
+    const std::string own = platform::FileNameOf(m_source.GetPath());
+    const std::string copy
+        = platform::JoinPath(folder->Path(), own.empty() ? kNewGreetingName : own);
+    if (folder->Path().empty() || !m_source.SaveCopyTo(copy, this)) {
+        m_pSizeLine->setText(tr("The size of the message cannot be worked out."));
+        m_bEstimateShown = true;
+        return;
+    }
+    m_pSizeLine->setText(tr("Working out what goes in the message\u2026"));
+    auto stop = std::make_shared<std::atomic<bool>>(false);
+    m_pStopEstimate = stop;
+    CMailMediaPlan plan;
+    plan.bVideo = settings.m_bAttachVideo;
+    plan.bGreeting = settings.m_bAttachGreeting;
+    // The texts and the headers, and the player's attachment when it goes.
+    plan.nOtherBytes = 4096 + 3 * static_cast<int64_t>(m_pText->toPlainText().size());
+    if (settings.m_bAttachPlayer || m_bSendPlayer) {
+        const std::string data = platform::FirstDataDirectory();
+        int64_t bundle = platform::FileLength(copy)
+            + std::max<int64_t>(0, platform::FileLength(platform::JoinPath(data, "play.exe")));
+        if (m_bSendPlayer)
+            bundle += std::max<int64_t>(0, platform::FileLength(platform::JoinPath(data, "play.dat")));
+        plan.nOtherBytes += Base64MessageBytes(bundle);
+    }
+    plan.nLimit = platform::ReadSettingInt("MailSizeLimit", static_cast<int>(kDefaultMailSizeLimit));
+    QPointer<CSendMailDlg> self(this);
+    m_estimate = std::thread([self, stop, folder, copy, plan] {
+        CMailMedia media;
+        std::string reason;
+        const bool made = PrepareMailMedia(copy, folder->Path(), AttachmentStem(copy), plan, media,
+            reason, [&](const std::string&, int, int) { return !*stop; });
+        if (*stop)
+            return;
+        QString text = made ? QString::fromStdString(DescribeMailSize(media))
+                            : tr("Too large to send: %1.").arg(QString::fromStdString(platform::Utf8FromCp1252(reason)));
+        if (made && !media.strVideoLeftOut.empty())
+            text += QStringLiteral("\n") + QString::fromStdString(media.strVideoLeftOut);
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, text] {
+                if (self) {
+                    self->m_pSizeLine->setText(text);
+                    self->m_bEstimateShown = true;
+                }
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 QLineEdit* CSendMailDlg::Field(int nId) const
@@ -131,7 +238,9 @@ void CSendMailDlg::OnCommand(int nId)
         reject();
         break;
     case IDC_SM_OPTIONS:
-        OpenOptions();
+        // What the message carries may have changed, and with it its size.
+        if (OpenOptions() && isVisible())
+            StartEstimate();
         break;
     case IDC_SM_PLAYER:
         m_bSendPlayer = !m_bSendPlayer;
@@ -147,6 +256,11 @@ void CSendMailDlg::OnCommand(int nId)
     case IDC_SM_ADDRESSES:
         PickAddress();
         break;
+    case IDC_SM_MAILPROGRAM:
+        m_bMailProgram = !m_bMailProgram;
+        m_skin.Button(IDC_SM_MAILPROGRAM)->SetPressedLook(m_bMailProgram);
+        m_skin.Button(IDC_SM_MAILPROGRAM)->repaint();
+        break;
     default:
         break;
     }
@@ -161,6 +275,8 @@ bool CSendMailDlg::OpenOptions(const std::string& strPasswordNote)
     dlg.m_strUser = m_settings.m_strUser;
     dlg.m_bPreview = m_settings.m_bPreview;
     dlg.m_bAttachPlayer = m_settings.m_bAttachPlayer;
+    dlg.m_bAttachVideo = m_settings.m_bAttachVideo;
+    dlg.m_bAttachGreeting = m_settings.m_bAttachGreeting;
     dlg.AskForPassword(strPasswordNote);
     const bool bOk = m_runOptions ? m_runOptions(dlg) : dlg.exec() == QDialog::Accepted;
     if (!bOk) {
@@ -173,6 +289,8 @@ bool CSendMailDlg::OpenOptions(const std::string& strPasswordNote)
     m_settings.m_strUser = dlg.m_strUser;
     m_settings.m_bPreview = dlg.m_bPreview;
     m_settings.m_bAttachPlayer = dlg.m_bAttachPlayer || !dlg.m_bPreview;
+    m_settings.m_bAttachVideo = dlg.m_bAttachVideo;
+    m_settings.m_bAttachGreeting = dlg.m_bAttachGreeting;
     // They are kept for the next greeting; the password only in the keyring (or, without
     // one, in memory until the program ends).
     m_settings.Save();
@@ -219,6 +337,9 @@ std::string CSendMailDlg::WhyNotSendable() const
         if (IsUnsafeAddress(address))
             return "The address \"" + address + "\" cannot be used: it holds \"<\", \">\" or a "
                    "control character.";
+    // The mail program sends with the account it keeps.
+    if (m_bMailProgram)
+        return {};
     const std::string& address = m_settings.m_strAddress;
     if (m_settings.m_strServer.empty())
         return "Give the mail server in the options first.";
@@ -237,6 +358,8 @@ void CSendMailDlg::Refuse(const std::string& why)
 
 void CSendMailDlg::OnSend()
 {
+    // The time the result box gives counts from here.
+    const auto pressed = std::chrono::steady_clock::now();
     m_strRefusal.clear();
     // One send at a time: the worker's files have fixed names.
     if (IsSendInProgress() || g_pMailThread.load() != nullptr) {
@@ -253,7 +376,7 @@ void CSendMailDlg::OnSend()
         return;
     }
     std::string password;
-    if (!m_settings.m_strUser.empty() && !PasswordForSend(password)) {
+    if (!m_bMailProgram && !m_settings.m_strUser.empty() && !PasswordForSend(password)) {
         Refuse("The greeting was not sent: the mail server's login needs its password.");
         return;
     }
@@ -283,12 +406,18 @@ void CSendMailDlg::OnSend()
     thread->m_strPassword = password;
     platform::WipeSecret(password);
     thread->m_bPreview = m_settings.m_bPreview;
-    thread->m_bAttachPlayer = m_settings.m_bAttachPlayer;
-    // Without the attachment the player's data has nothing to go with.
-    thread->m_bSendPlayer = m_bSendPlayer && m_settings.m_bAttachPlayer;
+    // "With player" asks for the self-playing attachment with the player's data.
+    thread->m_bAttachPlayer = m_settings.m_bAttachPlayer || m_bSendPlayer;
+    thread->m_bSendPlayer = m_bSendPlayer;
+    thread->m_bAttachVideo = m_settings.m_bAttachVideo;
+    thread->m_bAttachGreeting = m_settings.m_bAttachGreeting;
+    thread->m_bMailProgram = m_bMailProgram;
+    thread->m_sendPressed = pressed;
     thread->m_strProjectPath = copy;
     thread->m_strOwnedFolder = folder;
     thread->m_pHost = &CEditorMailHost::Get();
+    // The estimate's drawing is not needed any more; the send draws the greeting itself.
+    StopEstimate();
     const bool bStarted = m_start ? m_start(std::move(thread)) : StartMailThread(std::move(thread));
     if (!bStarted) {
         RemoveFolder(folder);

@@ -9,13 +9,16 @@
 #include "editor/skin/skin.h"
 #include "editor/windows/greetingsource.h"
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 
 class CMailOptionsDlg;
 class CMailThread;
 class CPickListDlg;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -29,12 +32,15 @@ constexpr int IDC_SM_OPTIONS = 1229;
 constexpr int IDC_SM_PLAYER = 1228;
 constexpr int IDC_SM_ADDRESSES = 1234;
 constexpr int IDC_SM_VOICEMAIL = 1262;
+constexpr int IDC_SM_MAILPROGRAM = 1263;
 
 class CSendMailDlg : public CSkinnedDialog {
     Q_OBJECT
 public:
     // The mail settings start from the saved ones (CMailSettings).
     explicit CSendMailDlg(CGreetingSource& source);
+    // Stops the estimate of the message's size and waits for it.
+    ~CSendMailDlg() override;
 
     // The dialogs it opens run through these; by default modally. Tests put their answers in.
     using OptionsRunner = std::function<bool(CMailOptionsDlg&)>;
@@ -54,9 +60,15 @@ public:
     const CMailSettings& GetMailSettings() const { return m_settings; }
     // Why the last Send did not start (empty when it did, or before one).
     const std::string& GetRefusal() const { return m_strRefusal; }
+    bool IsMailProgramOn() const { return m_bMailProgram; }
+    // The line under the message that says what goes in it and about how large it is.
+    QLabel* SizeLine() const { return m_pSizeLine; }
+    // Whether the estimate of the size has come back (for tests).
+    bool IsEstimateDone() const { return m_bEstimateShown; }
 
 protected:
     void OnCommand(int nId) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Runs the mail options; with a note, the password field is the one to type into. False
@@ -71,6 +83,11 @@ private:
     void Refuse(const std::string& why);
     // Why the typed texts and settings cannot be sent, or empty.
     std::string WhyNotSendable() const;
+    // Makes the greeting's picture, video and file from a copy, on a thread of its own, to say
+    // before sending what goes in the message and about how large it is. A running estimate is
+    // stopped first.
+    void StartEstimate();
+    void StopEstimate();
 
     CGreetingSource& m_source;
     QLineEdit* m_pTo;
@@ -78,6 +95,11 @@ private:
     QPlainTextEdit* m_pText;
     bool m_bSendPlayer = false;
     bool m_bVoiceMail = false;
+    bool m_bMailProgram = false;
+    QLabel* m_pSizeLine;
+    bool m_bEstimateShown = false;
+    std::thread m_estimate;
+    std::shared_ptr<std::atomic<bool>> m_pStopEstimate;
     CMailSettings m_settings; // UTF-8 as the settings keep them
     std::string m_strRefusal;
     OptionsRunner m_runOptions;

@@ -17,6 +17,8 @@
 #include "platform/message.h"
 #include "platform/resources.h"
 #include "platform/secret.h"
+#include "tests/buildpaths.h"
+#include "tests/mail/silent_port.h"
 #include "tests/editor/window_helpers.h"
 #include "tests/model/fixtures.h"
 #include "tests/platform/scoped_env.h"
@@ -26,15 +28,22 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSettings>
 
+#include <arpa/inet.h>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <netinet/in.h>
 #include <optional>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -105,7 +114,7 @@ TEST_F(MailOptions, start_with_the_address_to_type_and_switch_to_the_server_and_
     dlg.m_strServer = "mail.example.org";
     dlg.m_strAddress = "me@example.org";
     dlg.show();
-    EXPECT_EQ(dlg.size(), QSize(286, 251));
+    EXPECT_EQ(dlg.size(), QSize(286, 331));
     EXPECT_EQ(dlg.Field(IDC_MO_SERVER)->text(), "mail.example.org");
     EXPECT_EQ(dlg.Field(IDC_MO_ADDRESS)->text(), "me@example.org");
     EXPECT_EQ(dlg.Field(IDC_MO_SERVER)->geometry(), QRect(11, 6, 170, 18));
@@ -188,30 +197,122 @@ TEST_F(MailOptions, the_protection_follows_the_port_until_one_is_chosen)
     dlg.Field(IDC_MO_SERVER)->setText("smtp.example.org:465");
     EXPECT_EQ(shown(), std::make_tuple(false, true, false));
     for (int nId : { IDC_MO_SEC_PLAIN, IDC_MO_SEC_STARTTLS, IDC_MO_SEC_TLS, IDC_MO_PREVIEW,
-             IDC_MO_PLAYER })
+             IDC_MO_PLAYER, IDC_MO_VIDEO, IDC_MO_GREETING })
         EXPECT_FALSE(dlg.Skin().ToolTip()->GetText(dlg.Button(nId)).empty()) << nId;
+    for (int nId : { IDC_MO_VIDEO, IDC_MO_GREETING })
+        EXPECT_FALSE(dlg.Button(nId)->accessibleName().isEmpty()) << nId;
+    EXPECT_FALSE(dlg.SourceLine()->accessibleName().isEmpty());
     Click(dlg.Button(IDC_MO_OK));
     EXPECT_EQ(dlg.m_nSecurity, 1);
 }
 
-TEST_F(MailOptions, the_message_carries_the_picture_or_the_player_or_both)
+TEST_F(MailOptions, the_message_carries_the_picture_or_the_player_or_both_and_what_else_is_chosen)
 {
     CMailOptionsDlg dlg(0, nullptr);
     dlg.show();
     auto choices = [&] {
         EXPECT_EQ(dlg.Button(IDC_MO_PREVIEW)->HasPressedLook(), dlg.m_bPreview);
         EXPECT_EQ(dlg.Button(IDC_MO_PLAYER)->HasPressedLook(), dlg.m_bAttachPlayer);
-        return std::make_pair(dlg.m_bPreview, dlg.m_bAttachPlayer);
+        EXPECT_EQ(dlg.Button(IDC_MO_VIDEO)->HasPressedLook(), dlg.m_bAttachVideo);
+        EXPECT_EQ(dlg.Button(IDC_MO_GREETING)->HasPressedLook(), dlg.m_bAttachGreeting);
+        return std::make_tuple(
+            dlg.m_bPreview, dlg.m_bAttachPlayer, dlg.m_bAttachVideo, dlg.m_bAttachGreeting);
     };
-    EXPECT_EQ(choices(), std::make_pair(true, true));
-    Click(dlg.Button(IDC_MO_PLAYER)); // picture only
-    EXPECT_EQ(choices(), std::make_pair(true, false));
-    Click(dlg.Button(IDC_MO_PREVIEW)); // no picture: the player has to go
-    EXPECT_EQ(choices(), std::make_pair(false, true));
-    Click(dlg.Button(IDC_MO_PLAYER)); // no player: the picture has to go
-    EXPECT_EQ(choices(), std::make_pair(true, false));
+    // The picture, the video and the greeting file go; the player only when asked for.
+    EXPECT_EQ(choices(), std::make_tuple(true, false, true, true));
     Click(dlg.Button(IDC_MO_PLAYER));
-    EXPECT_EQ(choices(), std::make_pair(true, true));
+    EXPECT_EQ(choices(), std::make_tuple(true, true, true, true));
+    Click(dlg.Button(IDC_MO_PREVIEW)); // no picture: the player has to go
+    EXPECT_EQ(choices(), std::make_tuple(false, true, true, true));
+    Click(dlg.Button(IDC_MO_PLAYER)); // no player: the picture has to go
+    EXPECT_EQ(choices(), std::make_tuple(true, false, true, true));
+    Click(dlg.Button(IDC_MO_VIDEO));
+    EXPECT_EQ(choices(), std::make_tuple(true, false, false, true));
+    Click(dlg.Button(IDC_MO_GREETING));
+    EXPECT_EQ(choices(), std::make_tuple(true, false, false, false));
+    Click(dlg.Button(IDC_MO_VIDEO));
+    Click(dlg.Button(IDC_MO_OK));
+    EXPECT_EQ(choices(), std::make_tuple(true, false, true, false));
+}
+
+// Typing one's address fills in the server from the providers' table at once; a domain the
+// table does not know is looked up on a worker thread (here at a name server that never
+// answers, so the look-up ends with the guess), and its answer counts only for the address
+// still typed. What the person typed into the server field is never replaced.
+TEST_F(MailOptions, typing_an_address_fills_in_the_server_unless_the_person_typed_one)
+{
+    SetSetting("DataFiles1", QString::fromUtf8(built::kDataDir));
+    CSilentUdpPort silent;
+    ASSERT_NE(silent.Port(), 0);
+    CMailDnsOptions dns;
+    dns.m_strServer = "127.0.0.1";
+    dns.m_nPort = silent.Port();
+    dns.m_nTimeoutMs = 1000;
+    // Events go on while the look-up runs; bounded well beyond its limit.
+    auto waitFor = [](const std::function<bool()>& done) {
+        for (int i = 0; i < 200 && !done(); ++i) {
+            QApplication::processEvents();
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return done();
+    };
+
+    CMailOptionsDlg dlg(0, nullptr);
+    dlg.SetDnsOptions(dns);
+    dlg.show();
+    QLineEdit* server = dlg.Field(IDC_MO_SERVER);
+    QLineEdit* typed = dlg.Field(IDC_MO_ADDRESS);
+    typed->setText("Anna@GMail.com");
+    EXPECT_EQ(server->text(), "smtp.gmail.com:465");
+    EXPECT_EQ(dlg.m_nSecurity, 2);
+    EXPECT_TRUE(dlg.Button(IDC_MO_SEC_TLS)->HasPressedLook());
+    EXPECT_TRUE(dlg.SourceLine()->text().contains("Gmail"))
+        << dlg.SourceLine()->text().toStdString();
+    EXPECT_EQ(dlg.SourceLine()->accessibleDescription(), dlg.SourceLine()->text());
+    EXPECT_TRUE(dlg.SourceLine()->toolTip().contains("https://support.google.com/"));
+    Shoot(&dlg, "mail_options_found.png");
+    // The last fill is still there: the next address fills again.
+    typed->setText("anna@web.de");
+    EXPECT_EQ(server->text(), "smtp.web.de:587");
+    EXPECT_TRUE(dlg.Button(IDC_MO_SEC_STARTTLS)->HasPressedLook());
+
+    // An unknown domain: the window says it is looking and goes on.
+    typed->setText("anna@quiet.test");
+    EXPECT_EQ(server->text(), "smtp.web.de:587");
+    EXPECT_TRUE(dlg.SourceLine()->text().contains("quiet.test"));
+    ASSERT_TRUE(waitFor([&] { return dlg.IsLookingUp(); }));
+    // Another address meanwhile: the late answer for the first is dropped.
+    typed->setText("anna@yahoo.com");
+    EXPECT_EQ(server->text(), "smtp.mail.yahoo.com:465");
+    std::this_thread::sleep_for(std::chrono::milliseconds(dns.m_nTimeoutMs + 200));
+    QApplication::processEvents();
+    EXPECT_FALSE(dlg.IsLookingUp());
+    EXPECT_EQ(server->text(), "smtp.mail.yahoo.com:465");
+
+    typed->setText("anna@quiet.test");
+    ASSERT_TRUE(waitFor([&] { return dlg.IsLookingUp(); }));
+    ASSERT_TRUE(waitFor([&] { return !dlg.IsLookingUp(); }));
+    EXPECT_EQ(server->text(), "smtp.quiet.test:587");
+    EXPECT_EQ(dlg.m_nSecurity, 1);
+    EXPECT_TRUE(dlg.SourceLine()->text().startsWith("A guess"));
+    Shoot(&dlg, "mail_options_guess.png");
+
+    // The person's own server stays whatever address follows.
+    Click(dlg.Button(IDC_MO_EDIT_SERVER));
+    server->setText("mail.my-own.test");
+    Click(dlg.Button(IDC_MO_EDIT_ADDRESS));
+    typed->setText("anna@gmx.de");
+    EXPECT_EQ(server->text(), "mail.my-own.test");
+    typed->setText("anna@quiet.test");
+    for (int i = 0; i < 30; ++i) {
+        QApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_FALSE(dlg.IsLookingUp());
+    Click(dlg.Button(IDC_MO_OK));
+    EXPECT_EQ(dlg.m_strServer, "mail.my-own.test");
+    EXPECT_EQ(dlg.m_strAddress, "anna@quiet.test");
+    SetSetting("DataFiles1", QString());
 }
 
 TEST_F(MailOptions, the_password_is_masked_starts_empty_and_only_ok_hands_it_on)
@@ -273,8 +374,9 @@ protected:
             fs::remove_all(folder, ec);
         }
         CloseEditor();
-        for (const char* name : { "MailServer", "MailAddress", "DataFiles1", "MailSecurity",
-                 "MailUser", "MailPreview", "MailAttachPlayer" })
+        for (const char* name :
+            { "MailServer", "MailAddress", "DataFiles1", "MailSecurity", "MailUser", "MailPreview",
+                "MailAttachPlayer", "MailAttachVideo", "MailAttachGreeting" })
             SetSetting(name, QString());
         m_tmpDir.reset();
         if (!m_strTmp.empty()) {
@@ -596,6 +698,12 @@ TEST_F(SendDialog, the_result_shows_in_the_large_box_and_the_worker_waits_for_it
     const uint64_t shown = host.ResultsShown();
     host.StartActivity();
     EXPECT_TRUE(m_pEditor->IsActivityRunning());
+    // The making of the message shows as it goes, and is said to screen readers.
+    std::thread([&] { host.ShowProgress("Drawing the greeting", 5, 10); }).join();
+    for (int i = 0; i < 200 && m_pEditor->GetActivityPercent() != 50; ++i)
+        QTest::qWait(10);
+    EXPECT_EQ(m_pEditor->GetActivityPercent(), 50);
+    EXPECT_TRUE(m_pEditor->accessibleDescription().contains("Drawing the greeting"));
     bool bReturned = false;
     std::thread worker([&] {
         host.StopActivity();
@@ -612,6 +720,7 @@ TEST_F(SendDialog, the_result_shows_in_the_large_box_and_the_worker_waits_for_it
     EXPECT_EQ(m_answers.m_questions.back(), "Your greeting has been sent.");
     EXPECT_EQ(m_answers.m_nLastKind, MB_KIND_LARGE);
     EXPECT_FALSE(m_pEditor->IsActivityRunning());
+    EXPECT_EQ(m_pEditor->GetActivityPercent(), -1);
 }
 
 TEST_F(SendDialog, a_worker_waiting_for_its_box_goes_on_when_the_window_goes)
@@ -679,11 +788,13 @@ TEST_F(SendDialog, the_login_and_the_message_choices_go_to_the_worker_and_never_
     dlg->SetOptionsRunner([&](CMailOptionsDlg& options) {
         EXPECT_EQ(options.m_nSecurity, -1);
         EXPECT_TRUE(options.m_bPreview);
-        EXPECT_TRUE(options.m_bAttachPlayer);
+        EXPECT_FALSE(options.m_bAttachPlayer);
+        EXPECT_TRUE(options.m_bAttachVideo);
+        EXPECT_TRUE(options.m_bAttachGreeting);
         options.m_strServer = "smtp.example.net:587";
         options.m_strUser = "anna";
         options.m_strPassword = "pa55 w0rd";
-        options.m_bAttachPlayer = false;
+        options.m_bAttachVideo = false;
         return true;
     });
     Click(dlg->Button(IDC_SM_OPTIONS));
@@ -694,6 +805,8 @@ TEST_F(SendDialog, the_login_and_the_message_choices_go_to_the_worker_and_never_
     const std::string settings = UserSettingsText();
     EXPECT_NE(settings.find("MailUser=anna"), std::string::npos) << settings;
     EXPECT_NE(settings.find("MailAttachPlayer=0"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("MailAttachVideo=0"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("MailAttachGreeting=1"), std::string::npos) << settings;
     EXPECT_EQ(settings.find("pa55"), std::string::npos) << settings;
 
     Click(dlg->Button(IDC_SM_PLAYER));
@@ -705,14 +818,19 @@ TEST_F(SendDialog, the_login_and_the_message_choices_go_to_the_worker_and_never_
     EXPECT_EQ(m_pStarted->m_strUser, "anna");
     EXPECT_EQ(m_pStarted->m_strPassword, "pa55 w0rd");
     EXPECT_TRUE(m_pStarted->m_bPreview);
-    EXPECT_FALSE(m_pStarted->m_bAttachPlayer);
-    // Without the attachment there is no player data to send nor recipients to record.
-    EXPECT_FALSE(m_pStarted->m_bSendPlayer);
+    EXPECT_FALSE(m_pStarted->m_bAttachVideo);
+    EXPECT_TRUE(m_pStarted->m_bAttachGreeting);
+    // "With player" asks for the self-playing attachment, with the player's data, although
+    // the options leave it out by default.
+    EXPECT_TRUE(m_pStarted->m_bAttachPlayer);
+    EXPECT_TRUE(m_pStarted->m_bSendPlayer);
 
     // The next dialog starts from the kept choices.
     CSendMailDlg next(*m_pEditor);
     EXPECT_EQ(next.GetMailSettings().m_strUser, "anna");
     EXPECT_FALSE(next.GetMailSettings().m_bAttachPlayer);
+    EXPECT_FALSE(next.GetMailSettings().m_bAttachVideo);
+    EXPECT_TRUE(next.GetMailSettings().m_bAttachGreeting);
     EXPECT_EQ(next.GetMailSettings().Security(), 1);
 }
 
@@ -764,3 +882,41 @@ TEST_F(SendDialog, without_a_keyring_the_send_asks_for_the_password_once_per_ses
 }
 
 } // namespace
+
+// Before sending, the dialog says what goes in the message and about how large it is, and
+// follows the options; the mail program needs no server or address.
+TEST_F(SendDialog, says_what_the_message_carries_and_hands_it_to_the_mail_program)
+{
+    auto dlg = Dialog();
+    const auto waitForEstimate = [&] {
+        for (int i = 0; i < 3000 && !dlg->IsEstimateDone(); ++i)
+            QTest::qWait(20);
+        return dlg->SizeLine()->text().toStdString();
+    };
+    std::string line = waitForEstimate();
+    for (const char* part : { "Picture ", "video with sound ", "greeting file ", "about " })
+        EXPECT_NE(line.find(part), std::string::npos) << part << " in " << line;
+
+    dlg->SetOptionsRunner([](CMailOptionsDlg& options) {
+        options.m_strServer.clear();
+        options.m_strAddress.clear();
+        options.m_bAttachVideo = false;
+        return true;
+    });
+    Click(dlg->Button(IDC_SM_OPTIONS));
+    line = waitForEstimate();
+    EXPECT_EQ(line.find("video"), std::string::npos) << line;
+    EXPECT_NE(line.find("greeting file "), std::string::npos) << line;
+
+    Type(*dlg, "anna@example.org", "Hello", "Happy day");
+    Click(dlg->Button(IDC_SM_SEND));
+    EXPECT_NE(dlg->GetRefusal().find("mail server"), std::string::npos) << dlg->GetRefusal();
+    Click(dlg->Button(IDC_SM_MAILPROGRAM));
+    EXPECT_TRUE(dlg->Button(IDC_SM_MAILPROGRAM)->HasPressedLook());
+    Click(dlg->Button(IDC_SM_SEND));
+    ASSERT_NE(m_pStarted, nullptr) << dlg->GetRefusal();
+    EXPECT_TRUE(m_pStarted->m_bMailProgram);
+    EXPECT_FALSE(m_pStarted->m_bAttachVideo);
+    EXPECT_LE(m_pStarted->m_sendPressed, std::chrono::steady_clock::now());
+    EXPECT_GT(m_pStarted->m_sendPressed, std::chrono::steady_clock::now() - std::chrono::seconds(30));
+}

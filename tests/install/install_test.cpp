@@ -193,7 +193,8 @@ TEST_F(Installed, programs_lie_in_bin)
 TEST_F(Installed, library_and_data_lie_in_share)
 {
     for (const char* name :
-        { "ksredfr120.rcc", "play.dat", "Demo.avi", "err.msg", "book.dat", "1.hdr", "1.zty" })
+        { "ksredfr120.rcc", "play.dat", "Demo.avi", "err.msg", "book.dat", "mailproviders.tsv",
+            "1.hdr", "1.zty" })
         EXPECT_TRUE(fs::is_regular_file(Prefix(kShare + "/" + name))) << name;
     EXPECT_TRUE(IsExecutableFile(Prefix(kShare + "/play.exe")));
     // The whole sample library, and the sample greetings.
@@ -223,7 +224,10 @@ TEST_F(Installed, settings_name_the_installed_paths)
     EXPECT_NE(text.find("DataFiles1=\"" + share + "\"\n"), std::string::npos) << text;
     EXPECT_NE(text.find("AviPath=\"" + share + "\"\n"), std::string::npos) << text;
     EXPECT_NE(text.find("ExportFiles=\"~\"\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("MailAttachPlayer=1\n"), std::string::npos) << text;
+    // The message carries the picture, the video and the greeting file, not the program.
+    for (const char* line : { "MailAttachPlayer=0\n", "MailAttachVideo=1\n",
+             "MailAttachGreeting=1\n", "MailSizeLimit=15728640\n" })
+        EXPECT_NE(text.find(line), std::string::npos) << line << text;
     EXPECT_EQ(text.find(built::kBuildDir), std::string::npos) << text;
 }
 

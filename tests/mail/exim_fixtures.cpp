@@ -57,6 +57,16 @@ std::string FindProgram(std::initializer_list<const char*> candidates)
     return {};
 }
 
+std::string FindExim()
+{
+    return FindProgram({ "/usr/sbin/exim4", "/usr/sbin/exim", "/usr/bin/exim" });
+}
+
+std::string FindPython()
+{
+    return FindProgram({ "/usr/bin/python3", "/usr/local/bin/python3" });
+}
+
 int FreeLoopbackPort()
 {
     int probe = socket(AF_INET, SOCK_STREAM, 0);

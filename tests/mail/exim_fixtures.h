@@ -15,6 +15,12 @@ namespace mailtest {
 
 // The first of the candidates that may be run; empty when none.
 std::string FindProgram(std::initializer_list<const char*> candidates);
+// The exim and python programs of the tests with a real mail server; empty when not installed.
+std::string FindExim();
+std::string FindPython();
+// Why such a test is skipped without exim.
+constexpr char kNoExim[]
+    = "no exim mail server installed (tools/setup.sh installs exim4-daemon-light)";
 // A port on 127.0.0.1 that nothing listens on just now.
 int FreeLoopbackPort();
 // Whether something on 127.0.0.1 takes a connection on the port.

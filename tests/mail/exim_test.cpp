@@ -20,11 +20,10 @@ class EximTest : public testing::TestWithParam<bool> {
 protected:
     void SetUp() override
     {
-        m_strExim = FindProgram({ "/usr/sbin/exim4", "/usr/sbin/exim", "/usr/bin/exim" });
+        m_strExim = FindExim();
         if (m_strExim.empty())
-            GTEST_SKIP() << "no exim mail server installed (tools/setup.sh installs "
-                            "exim4-daemon-light)";
-        m_strPython = FindProgram({ "/usr/bin/python3", "/usr/local/bin/python3" });
+            GTEST_SKIP() << kNoExim;
+        m_strPython = FindPython();
         ASSERT_FALSE(m_strPython.empty()) << "python3 is needed to read the delivered message";
         ASSERT_NO_FATAL_FAILURE(m_exim.MakeFolders());
         m_strMaildir = m_exim.Maildir();

@@ -51,14 +51,13 @@ class EximTlsTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        m_strExim = FindProgram({ "/usr/sbin/exim4", "/usr/sbin/exim", "/usr/bin/exim" });
+        m_strExim = FindExim();
         if (m_strExim.empty())
-            GTEST_SKIP() << "no exim mail server installed (tools/setup.sh installs "
-                            "exim4-daemon-light)";
+            GTEST_SKIP() << kNoExim;
         m_strOpenSsl = FindProgram({ "/usr/bin/openssl", "/usr/local/bin/openssl" });
         if (m_strOpenSsl.empty())
             GTEST_SKIP() << "no openssl program to make the server's certificate";
-        m_strPython = FindProgram({ "/usr/bin/python3", "/usr/local/bin/python3" });
+        m_strPython = FindPython();
         ASSERT_FALSE(m_strPython.empty()) << "python3 is needed to read the delivered message";
         ASSERT_EQ(RunProgram(
                       { m_strOpenSsl, "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout",
@@ -323,7 +322,7 @@ TEST_F(EximTlsTest, AnUntrustedCertificateEndsTheSend)
 }
 
 // With the preview the greeting goes as a picture inside the message too, over the same
-// protected connection.
+// protected connection, with the self-playing attachment when it is asked for.
 TEST_F(EximTlsTest, ThePreviewGoesWithTheGreeting)
 {
     if (!Exists(built::kParsePreviewScript))
@@ -331,7 +330,9 @@ TEST_F(EximTlsTest, ThePreviewGoesWithTheGreeting)
     StartExim(true);
     CEnvironment trust("SSL_CERT_FILE", (m_dir / "cert.pem").c_str());
     CEnvironment password("VIMBLE_MAIL_PASSWORD", kPassword);
-    int status = Send({ "--security", "tls", "--user", "ann" }, m_nTlsPort);
+    int status = Send({ "--security", "tls", "--user", "ann", "--attach-player", "--no-video",
+                          "--no-greeting" },
+        m_nTlsPort);
     ASSERT_EQ(status, 0) << ReadText(m_dir / "send.out") << ReadText(m_dir / "log/mainlog");
     std::vector<std::string> files = Delivered(1);
     ASSERT_EQ(files.size(), 1u) << ReadText(m_dir / "log/mainlog");

@@ -3,7 +3,7 @@
 parser (the default policy, as current mail programs use it) and prints what it found, one
 'key<TAB>hex of the value' line each, so that the C++ test can compare bytes. Texts are printed
 in UTF-8. The decoded attachment, when there is one, is written to the file named by the second
-argument. The GIF is read block by block: its size, its frames, each frame's delay in hundredths
+argument (a later one to that name with its number appended). The GIF is read block by block: its size, its frames, each frame's delay in hundredths
 of a second and how often it loops."""
 import email
 import re
@@ -135,14 +135,23 @@ def main():
                 show("gif:loops", "" if loops is None else loops)
             except (ValueError, IndexError, struct.error) as error:
                 show("gif:error", str(error))
-    if len(parts) >= 2:
-        attachment = parts[1]
-        show("attachment:content-type", attachment.get_content_type())
-        show("attachment:filename", attachment.get_filename() or "")
+    # Every attachment after the first part: the first keeps the plain names, the later ones
+    # are numbered from 2, and each is written beside the first with its number appended.
+    for number, attachment in enumerate(parts[1:], start=1):
+        prefix = "attachment" if number == 1 else "attachment%d" % number
+        show(prefix + ":content-type", attachment.get_content_type())
+        show(prefix + ":filename", attachment.get_filename() or "")
+        show(prefix + ":disposition", attachment.get_content_disposition() or "")
         payload = attachment.get_payload(decode=True) or b""
-        with open(attachment_path, "wb") as out:
+        path = attachment_path if number == 1 else "%s.%d" % (attachment_path, number)
+        with open(path, "wb") as out:
             out.write(payload)
-        show("attachment:bytes", len(payload))
+        show(prefix + ":bytes", len(payload))
+    # No part of a message may be a program: mail services refuse or quarantine them.
+    leaves = [part for part in message.walk() if not part.is_multipart()]
+    programs = [part.get_content_type() for part in leaves
+                if (part.get_payload(decode=True) or b"").startswith((b"\x7fELF", b"MZ"))]
+    show("programs", ",".join(programs))
     return 0
 
 
