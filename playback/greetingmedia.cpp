@@ -11,7 +11,12 @@
 #include <QImage>
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <functional>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -43,74 +48,167 @@ private:
     int m_nDone = 0;
 };
 
-// The picture's palette and frames while the pass runs.
+// A thread of its own that does one kind of work on items in the order they come, at most a
+// few items behind: the next frame is drawn while the last one is coded.
+template <class Item>
+class CWorkLine {
+public:
+    explicit CWorkLine(std::function<bool(Item&)> work)
+        : m_work(std::move(work))
+        , m_thread([this] { Run(); })
+    {
+    }
+    ~CWorkLine() { Stop(); }
+    CWorkLine(const CWorkLine&) = delete;
+    CWorkLine& operator=(const CWorkLine&) = delete;
+
+    // Hands on an item, waiting while the line is full. False once the work has failed.
+    bool Push(Item item)
+    {
+        std::unique_lock lock(m_mutex);
+        m_room.wait(lock, [&] { return m_items.size() < kQueued || m_bStop; });
+        if (m_bStop)
+            return false;
+        m_items.push_back(std::move(item));
+        m_ready.notify_one();
+        return true;
+    }
+    // Waits until every item is done; false when the work failed on one.
+    bool Finish()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_bEnd = true;
+        }
+        m_ready.notify_all();
+        if (m_thread.joinable())
+            m_thread.join();
+        return !m_bFailed;
+    }
+    // Drops what is waiting and ends the thread.
+    void Stop()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_bStop = true;
+            m_items.clear();
+        }
+        m_ready.notify_all();
+        m_room.notify_all();
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+private:
+    static constexpr size_t kQueued = 3;
+
+    void Run()
+    {
+        for (;;) {
+            Item item;
+            {
+                std::unique_lock lock(m_mutex);
+                m_ready.wait(lock, [&] { return !m_items.empty() || m_bEnd || m_bStop; });
+                if (m_bStop || m_items.empty())
+                    return;
+                item = std::move(m_items.front());
+                m_items.pop_front();
+            }
+            m_room.notify_one();
+            if (!m_work(item)) {
+                std::lock_guard lock(m_mutex);
+                m_bFailed = true;
+                m_bStop = true;
+                m_items.clear();
+                m_room.notify_all();
+                return;
+            }
+        }
+    }
+
+    std::function<bool(Item&)> m_work;
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::condition_variable m_room;
+    std::deque<Item> m_items;
+    bool m_bEnd = false;
+    bool m_bStop = false;
+    bool m_bFailed = false;
+    std::thread m_thread; // last: it starts once everything it uses is made
+};
+
+// The picture's palette and frames: counted on a thread of its own while the pass runs, then
+// written as the GIF.
 class CPictureMaker {
 public:
     explicit CPictureMaker(const CMediaRequest& request)
-        : m_scaled(request.nPictureWidth, request.nPictureHeight, QImage::Format_RGB32)
+        : m_nWidth(request.nPictureWidth)
+        , m_nHeight(request.nPictureHeight)
         , m_nColours(request.nPictureColours)
     {
-        m_scaled.fill(Qt::white);
     }
 
-    void Take(const CPlayPass& pass)
+    // One frame of the picture's size (on the picture's thread).
+    void Count(QImage frame)
     {
-        pass.CopyTo(m_scaled);
-        m_palette.AddFrame(m_scaled);
+        m_palette.AddFrame(frame);
         ++m_nFrames;
         if (!m_bKeeping)
             return;
-        m_nKeptBytes += m_scaled.sizeInBytes();
+        m_nKeptBytes += frame.sizeInBytes();
         if (m_nKeptBytes > kMaxKeptPictureBytes) {
             m_bKeeping = false;
             m_kept.clear();
             m_kept.shrink_to_fit();
             return;
         }
-        m_kept.push_back(m_scaled.copy());
+        m_kept.push_back(std::move(frame));
     }
-    int Frames() const { return m_nFrames; }
     bool KeptAll() const { return m_bKeeping; }
 
-    // Writes the GIF from the frames kept, or from a second pass when they were too many.
-    bool Write(CProjectDoc& doc, CSoundSystem& sound, CGreetingMedia& media,
-        CFrameCounter& counter)
+    // Writes the GIF from the frames kept; without them, from a second pass over the document
+    // (which only the drawing thread may do), or false when none is given.
+    bool Write(CProjectDoc* doc, CSoundSystem* sound, CGreetingMedia& media)
     {
-        platform::CGifWriter writer(
-            m_scaled.width(), m_scaled.height(), m_palette.Choose(m_nColours), 0);
+        platform::CGifWriter writer(m_nWidth, m_nHeight, m_palette.Choose(m_nColours), 0);
         if (m_bKeeping) {
             for (QImage& frame : m_kept) {
                 writer.AddFrame(frame, kFrameMs);
                 frame = QImage();
-                if (!counter.Step())
-                    return false;
             }
-        } else {
-            CPlayPass pass(doc, sound, m_scaled.width(), m_scaled.height());
+        } else if (doc != nullptr && sound != nullptr) {
+            CPlayPass pass(*doc, *sound, m_nWidth, m_nHeight);
             for (int frame = 0; frame < m_nFrames; ++frame) {
                 pass.Next(false);
                 writer.AddFrame(pass.Picture(), kFrameMs);
-                if (!counter.Step())
-                    return false;
             }
+        } else {
+            return false;
         }
         const std::vector<uint8_t> bytes = writer.Finish();
         media.strPicture.assign(bytes.begin(), bytes.end());
-        media.nPictureWidth = m_scaled.width();
-        media.nPictureHeight = m_scaled.height();
+        media.nPictureWidth = m_nWidth;
+        media.nPictureHeight = m_nHeight;
         media.nPictureFrames = m_nFrames;
         media.nPictureColours = m_nColours;
         return true;
     }
 
 private:
-    QImage m_scaled;
+    int m_nWidth;
+    int m_nHeight;
     int m_nColours;
     platform::CGifPalette m_palette;
     std::vector<QImage> m_kept;
     int64_t m_nKeptBytes = 0;
     bool m_bKeeping = true;
     int m_nFrames = 0;
+};
+
+// One frame of the video with the sound that plays until the next.
+struct CVideoFrame {
+    QImage picture;
+    std::vector<int16_t> samples;
 };
 
 } // namespace
@@ -182,10 +280,34 @@ void Render(CProjectDoc& doc, const CMediaRequest& request, CGreetingMedia& medi
         return;
     };
 
+    // The video is coded and the picture's colours counted on threads of their own while this
+    // one draws: each frame is composed once and feeds both.
+    std::string videoError;
+    std::unique_ptr<CWorkLine<CVideoFrame>> videoLine;
+    if (request.bVideo)
+        videoLine = std::make_unique<CWorkLine<CVideoFrame>>([&](CVideoFrame& frame) {
+            return writer.AddFrame(frame.picture, videoError)
+                && writer.AddSound(frame.samples, videoError);
+        });
     std::unique_ptr<CPictureMaker> picture;
-    if (request.bPicture)
+    std::unique_ptr<CWorkLine<QImage>> pictureLine;
+    QImage scaled;
+    if (request.bPicture) {
         picture = std::make_unique<CPictureMaker>(request);
-    CFrameCounter counter(progress, nGreeting * (request.bPicture ? 2 : 1));
+        pictureLine = std::make_unique<CWorkLine<QImage>>([&](QImage& frame) {
+            picture->Count(std::move(frame));
+            return true;
+        });
+        scaled = QImage(request.nPictureWidth, request.nPictureHeight, QImage::Format_RGB32);
+        scaled.fill(Qt::white);
+    }
+    const auto stopLines = [&] {
+        if (videoLine)
+            videoLine->Stop();
+        if (pictureLine)
+            pictureLine->Stop();
+    };
+    CFrameCounter counter(progress, nGreeting);
     int nFrames = 0;
     {
         // The video's size decides the pass's; the picture is copied from the same frame.
@@ -202,23 +324,39 @@ void Render(CProjectDoc& doc, const CMediaRequest& request, CGreetingMedia& medi
             if (nFrames >= nGreeting)
                 counter.Expect(1);
             pass.Next(request.bVideo);
-            if (picture && nFrames < nGreeting)
-                picture->Take(pass);
-            std::string error;
-            if (request.bVideo
-                && (!writer.AddFrame(pass.Picture(), error)
-                    || !writer.AddSound(pass.Samples(), error)))
-                return fail(error);
-            if (!counter.Step())
+            if (picture && nFrames < nGreeting) {
+                pass.CopyTo(scaled);
+                pictureLine->Push(scaled.copy());
+            }
+            if (videoLine && !videoLine->Push({ pass.Picture().copy(), pass.Samples() })) {
+                stopLines();
+                return fail(videoError);
+            }
+            if (!counter.Step()) {
+                stopLines();
                 return fail({});
+            }
         }
     }
+    // The picture is written while the video's last frames are coded.
+    bool bPictureWritten = false;
+    std::thread pictureWriter;
+    if (picture) {
+        pictureLine->Finish();
+        if (picture->KeptAll())
+            pictureWriter = std::thread(
+                [&] { bPictureWritten = picture->Write(nullptr, nullptr, media); });
+    }
+    std::string error;
+    const bool bVideoDone = !request.bVideo
+        || (videoLine->Finish() && writer.Finish(error)
+            && (platform::RenameFile(part, request.strVideoPath)
+                || (error = request.strVideoPath + " cannot be written", false)));
+    if (pictureWriter.joinable())
+        pictureWriter.join();
+    if (!bVideoDone)
+        return fail(videoError.empty() ? error : videoError);
     if (request.bVideo) {
-        std::string error;
-        if (!writer.Finish(error))
-            return fail(error);
-        if (!platform::RenameFile(part, request.strVideoPath))
-            return fail(request.strVideoPath + " cannot be written");
         media.bVideo = true;
         media.nVideoBytes = platform::FileLength(request.strVideoPath);
         media.nVideoWidth = request.nVideoWidth + (request.nVideoWidth & 1);
@@ -226,11 +364,12 @@ void Render(CProjectDoc& doc, const CMediaRequest& request, CGreetingMedia& medi
         media.nVideoFrames = nFrames;
         media.dVideoSeconds = nFrames * kFrameMs / 1000.0;
     }
-    if (picture && !picture->Write(doc, *sound, media, counter)) {
+    // Too many frames to keep: drawn again, here, where the document may be used.
+    if (picture && !bPictureWritten && !picture->Write(&doc, sound.get(), media)) {
         if (request.bVideo)
             platform::DeleteFile(request.strVideoPath);
         media = CGreetingMedia();
-        result.bCancelled = true;
+        result.strError = "the greeting's picture cannot be made";
     }
     return;
 }
