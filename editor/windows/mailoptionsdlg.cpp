@@ -128,6 +128,11 @@ CMailOptionsDlg::CMailOptionsDlg(uint8_t nStartMode, QWidget* parent)
         ShowSecurity();
         update();
     });
+    // A server the person typed is no longer what was found: the line about it goes.
+    connect(m_pServer, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (text.trimmed() != m_strFilled)
+            ShowSource(QString(), QString());
+    });
     setModal(true);
     if (const faces::WindowFace* face = faces::FindWindow(kFace))
         setWindowTitle(face->title);
