@@ -11,6 +11,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <cmath>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -309,6 +310,9 @@ void Render(CProjectDoc& doc, const CMediaRequest& request, CGreetingMedia& medi
     };
     CFrameCounter counter(progress, nGreeting);
     int nFrames = 0;
+    // Where the first play of the tune ends, in frames: from the frame it starts on, as long
+    // as its file lasts. -1 while no tune has started.
+    int nTuneEnd = -1;
     {
         // The video's size decides the pass's; the picture is copied from the same frame.
         const int nWidth = request.bVideo ? request.nVideoWidth : request.nPictureWidth;
@@ -318,12 +322,14 @@ void Render(CProjectDoc& doc, const CMediaRequest& request, CGreetingMedia& medi
             // The greeting plays once; the video goes on while the first play of its tune
             // lasts, so that the music is not cut off in the middle.
             if (nFrames >= nGreeting
-                && (!request.bVideo || nFrames >= kMailVideoMaxFrames || sound->TunesStarted() == 0
-                    || sound->TunesEnded() > 0 || !sound->IsTunePlaying()))
+                && (!request.bVideo || nFrames >= std::min(nTuneEnd, kMailVideoMaxFrames)))
                 break;
-            if (nFrames >= nGreeting)
-                counter.Expect(1);
             pass.Next(request.bVideo);
+            if (request.bVideo && nTuneEnd < 0 && sound->TunesStarted() > 0) {
+                const double micros = sound->Player() ? sound->Player()->GetDurationMicros() : 0;
+                nTuneEnd = nFrames + static_cast<int>(std::ceil(micros / (kFrameMs * 1000.0)));
+                counter.Expect(std::min(nTuneEnd, kMailVideoMaxFrames) - nFrames - 1);
+            }
             if (picture && nFrames < nGreeting) {
                 pass.CopyTo(scaled);
                 pictureLine->Push(scaled.copy());

@@ -13,8 +13,9 @@ class CProjectDoc;
 // The video's frame rate: each 120 ms frame of the greeting is held for three video frames.
 constexpr int kMailVideoFramesPerSecond = 25;
 constexpr int kMailVideoHold = 3;
-// The video lasts until the first play of the tune ends when that is later than the greeting's
-// end, but no longer than this many greeting frames (60 s) for it.
+// The video lasts until the first play of the tune ends (the frame the tune starts on, and as
+// long as its file lasts) when that is later than the greeting's end, but no longer than this
+// many greeting frames (60 s) for it.
 constexpr int kMailVideoMaxFrames = 500;
 
 struct CMediaRequest {
