@@ -84,9 +84,37 @@ std::string DescribeMailSize(const CMailMedia& media)
     return text + (text.empty() ? "" : " \u2014 ") + "about " + HumanSize(media.nMessageBytes);
 }
 
+namespace {
+
+bool Prepare(const std::string& projectPath, const std::string& folder, const std::string& stem,
+    const CMailMediaPlan& plan, CMailMedia& result, std::string& reason,
+    const std::function<bool(const std::string& step, int nDone, int nTotal)>& progress,
+    bool& bCopied);
+
+} // namespace
+
 bool PrepareMailMedia(const std::string& projectPath, const std::string& folder,
     const std::string& stem, const CMailMediaPlan& plan, CMailMedia& result, std::string& reason,
     const std::function<bool(const std::string& step, int nDone, int nTotal)>& progress)
+{
+    bool bCopied = false;
+    if (Prepare(projectPath, folder, stem, plan, result, reason, progress, bCopied))
+        return true;
+    // What was made for a message that cannot go is of no use to anyone.
+    if (bCopied)
+        platform::DeleteFile(result.strGreetingPath);
+    if (!result.strVideoPath.empty())
+        platform::DeleteFile(result.strVideoPath);
+    result = CMailMedia();
+    return false;
+}
+
+namespace {
+
+bool Prepare(const std::string& projectPath, const std::string& folder, const std::string& stem,
+    const CMailMediaPlan& plan, CMailMedia& result, std::string& reason,
+    const std::function<bool(const std::string& step, int nDone, int nTotal)>& progress,
+    bool& bCopied)
 {
     result = CMailMedia();
     reason.clear();
@@ -94,6 +122,7 @@ bool PrepareMailMedia(const std::string& projectPath, const std::string& folder,
         result.strGreetingPath = platform::JoinPath(folder, stem + ".kel");
         std::error_code ec;
         const bool same = std::filesystem::equivalent(projectPath, result.strGreetingPath, ec);
+        bCopied = !same;
         if (!same && !platform::CopyFileTo(projectPath, result.strGreetingPath)) {
             reason = platform::FileNameOf(projectPath) + " cannot be copied for the message";
             return false;
@@ -231,3 +260,5 @@ bool PrepareMailMedia(const std::string& projectPath, const std::string& folder,
             return false;
     }
 }
+
+} // namespace

@@ -3,6 +3,7 @@
 // unchanged when there is no picture, the message without an attachment, what Python's MIME
 // parser reads in such a message, and the picture made from a greeting's file.
 #include "mail/base64.h"
+#include "mail/mailmedia.h"
 #include "mail/message.h"
 #include "mail/preview.h"
 #include "model/lzss.h"
@@ -31,6 +32,7 @@
 namespace {
 
 using mailtest::CTempDir;
+using mailtest::Exists;
 using mailtest::ListDir;
 using mailtest::PatternBytes;
 using mailtest::ReadText;
@@ -747,6 +749,70 @@ TEST_F(MailPreviewTest, ACancelEndsTheWork)
     }
     EXPECT_EQ(ReadText(project), before);
     EXPECT_EQ(ListDir(m_strTemp), std::vector<std::string> {});
+}
+
+} // namespace
+
+namespace {
+
+// The greeting's picture, video and file for a message, drawn in this process (on threads of
+// the drawing's own): the picture holds the greeting's frames, the video as many with its
+// sound, the greeting file is the project's bytes, and the whole is what the description
+// adds up; a cancel leaves no file behind, and a limit nothing fits names the sizes.
+TEST_F(MailPreviewTest, TheMessagesMediaComeFromOnePass)
+{
+    const std::string sample = std::string(built::kDataDir) + "/samples/Happy Birthday.kel";
+    if (!Exists(sample))
+        GTEST_SKIP() << "the sample library is not built";
+    const std::string project = m_strWork + "/card.kel";
+    WriteText(project, ReadText(sample));
+    const std::string folder = m_dir / "media";
+    std::filesystem::create_directory(folder);
+
+    CMailMediaPlan plan;
+    plan.nOtherBytes = 10000;
+    CMailMedia media;
+    std::string reason;
+    int nLastDone = 0, nSteps = 0;
+    ASSERT_TRUE(PrepareMailMedia(project, folder, "card", plan, media, reason,
+        [&](const std::string&, int nDone, int nTotal) {
+            EXPECT_LE(nDone, nTotal);
+            nLastDone = nDone;
+            ++nSteps;
+            return true;
+        }))
+        << reason;
+    EXPECT_EQ(media.media.nPictureFrames, FrameCountOf(project));
+    EXPECT_EQ(media.media.nPictureWidth, kPreviewWidth);
+    EXPECT_TRUE(media.media.bVideo) << media.strVideoLeftOut;
+    EXPECT_GE(media.media.nVideoFrames, media.media.nPictureFrames);
+    EXPECT_EQ(nLastDone, media.media.nVideoFrames) << "the progress counts every frame once";
+    EXPECT_EQ(nSteps, media.media.nVideoFrames);
+    EXPECT_EQ(ReadText(media.strGreetingPath), ReadText(project));
+    EXPECT_EQ(platform::FileLength(media.strVideoPath), media.media.nVideoBytes);
+    EXPECT_EQ(media.nMessageBytes,
+        plan.nOtherBytes
+            + Base64MessageBytes(static_cast<int64_t>(media.media.strPicture.size()))
+            + Base64MessageBytes(media.media.nVideoBytes) + Base64MessageBytes(media.nGreetingBytes)
+            + 3 * 512);
+    const std::string said = DescribeMailSize(media);
+    EXPECT_EQ(said.rfind("Picture ", 0), 0u) << said;
+    EXPECT_NE(said.find(" \u00b7 video with sound "), std::string::npos) << said;
+    EXPECT_NE(said.find(" \u2014 about "), std::string::npos) << said;
+
+    // Cancelled halfway: nothing is made, and no file is left.
+    const std::string cancelled = m_dir / "cancelled";
+    std::filesystem::create_directory(cancelled);
+    EXPECT_FALSE(PrepareMailMedia(project, cancelled, "card", plan, media, reason,
+        [](const std::string&, int nDone, int) { return nDone < 40; }));
+    EXPECT_EQ(reason, "the send was cancelled");
+    EXPECT_TRUE(ListDir(cancelled).empty()) << ListDir(cancelled).front();
+
+    // A limit under the greeting file itself.
+    plan.nLimit = 50000;
+    EXPECT_FALSE(PrepareMailMedia(project, folder, "card", plan, media, reason));
+    EXPECT_NE(reason.find("even with the smallest picture and video"), std::string::npos)
+        << reason;
 }
 
 } // namespace
