@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 
 #include <chrono>
 #include <filesystem>
@@ -199,8 +198,11 @@ void CSendMailDlg::StartEstimate()
         plan.nOtherBytes += Base64MessageBytes(bundle);
     }
     plan.nLimit = platform::ReadSettingInt("MailSizeLimit", static_cast<int>(kDefaultMailSizeLimit));
-    QPointer<CSendMailDlg> self(this);
-    m_estimate = std::thread([self, stop, folder, copy, plan] {
+    // The answer comes back through this window's event queue: the window waits for the
+    // thread before it goes, and its queued calls go with it. An answer for an estimate that a
+    // later one replaced is dropped.
+    const uint64_t generation = ++m_nEstimate;
+    m_estimate = std::thread([this, generation, stop, folder, copy, plan] {
         CMailMedia media;
         std::string reason;
         const bool made = PrepareMailMedia(copy, folder->Path(), AttachmentStem(copy), plan, media,
@@ -208,16 +210,17 @@ void CSendMailDlg::StartEstimate()
         if (*stop)
             return;
         QString text = made ? QString::fromStdString(DescribeMailSize(media))
-                            : tr("Too large to send: %1.").arg(QString::fromStdString(platform::Utf8FromCp1252(reason)));
+                            : tr("Too large to send: %1.")
+                                  .arg(QString::fromStdString(platform::Utf8FromCp1252(reason)));
         if (made && !media.strVideoLeftOut.empty())
             text += QStringLiteral("\n") + QString::fromStdString(media.strVideoLeftOut);
         QMetaObject::invokeMethod(
-            qApp,
-            [self, text] {
-                if (self) {
-                    self->m_pSizeLine->setText(text);
-                    self->m_bEstimateShown = true;
-                }
+            this,
+            [this, generation, text] {
+                if (generation != m_nEstimate)
+                    return;
+                m_pSizeLine->setText(text);
+                m_bEstimateShown = true;
             },
             Qt::QueuedConnection);
     });

@@ -98,6 +98,7 @@ private:
     bool m_bMailProgram = false;
     QLabel* m_pSizeLine;
     bool m_bEstimateShown = false;
+    uint64_t m_nEstimate = 0; // which estimate is the latest (the window's thread only)
     std::thread m_estimate;
     std::shared_ptr<std::atomic<bool>> m_pStopEstimate;
     CMailSettings m_settings; // UTF-8 as the settings keep them
