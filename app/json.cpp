@@ -105,9 +105,14 @@ void CJsonWriter::Ints(const char* key, std::initializer_list<int64_t> values)
 
 void CJsonWriter::Text(const char* key, const std::string& cp1252)
 {
+    Utf8Text(key, platform::Utf8FromCp1252(cp1252));
+}
+
+void CJsonWriter::Utf8Text(const char* key, const std::string& utf8)
+{
     Key(key);
     m_out += '"';
-    for (char c : platform::Utf8FromCp1252(cp1252)) {
+    for (char c : utf8) {
         switch (c) {
         case '"': m_out += "\\\""; break;
         case '\\': m_out += "\\\\"; break;

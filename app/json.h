@@ -15,6 +15,8 @@ public:
     void Int(const char* key, int64_t value);
     void Real(const char* key, float value);
     void Text(const char* key, const std::string& cp1252);
+    // A text that is UTF-8 already (the contacts).
+    void Utf8Text(const char* key, const std::string& utf8);
     void Null(const char* key);
     void Ints(const char* key, std::initializer_list<int64_t> values);
     const std::string& Result() const { return m_out; }

@@ -26,6 +26,7 @@ void AddProjectVerbs(VerbTable& verbs);
 void AddExportVerbs(VerbTable& verbs);
 void AddMailVerbs(VerbTable& verbs);
 void AddMailSettingsVerbs(VerbTable& verbs);
+void AddContactsVerbs(VerbTable& verbs);
 void AddPictureVerbs(VerbTable& verbs);
 void AddPlaybackVerbs(VerbTable& verbs);
 void AddResourceVerbs(VerbTable& verbs);

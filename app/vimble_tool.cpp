@@ -23,6 +23,7 @@ int main(int argc, char** argv)
     AddProjectVerbs(verbs);
     AddMailVerbs(verbs);
     AddMailSettingsVerbs(verbs);
+    AddContactsVerbs(verbs);
     AddPictureVerbs(verbs);
     AddPlaybackVerbs(verbs);
     AddResourceVerbs(verbs);
