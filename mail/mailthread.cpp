@@ -3,9 +3,11 @@
 #include "mail/addressbook.h"
 #include "mail/base64.h"
 #include "mail/bundle.h"
+#include "mail/contacts.h"
 #include "mail/handoff.h"
 #include "mail/mailmedia.h"
 #include "mail/message.h"
+#include "mail/personal.h"
 #include "mail/preview.h"
 #include "mail/smtp.h"
 #include "platform/files.h"
@@ -303,6 +305,8 @@ CMailThread::CMailThread()
         m_nSizeLimit = kDefaultMailSizeLimit;
 }
 
+CMailThread::~CMailThread() = default;
+
 void CMailThread::Cancel()
 {
     m_pCancel->Cancel();
@@ -558,7 +562,7 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
         }
         // The parts go into a folder of their own: the player's attachment is built beside
         // the project under the greeting file's name.
-        const std::string parts = platform::JoinPath(m_strWorkDir, "parts");
+        const std::string parts = platform::JoinPath(m_strWorkDir, m_strPartsFolder);
         std::error_code ec;
         std::filesystem::create_directory(parts, ec);
         if (ec) {
@@ -566,9 +570,14 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
             Quit(connection);
             return;
         }
-        if (!PrepareMedia(media, other, limit, parts)) {
+        // One greeting for every recipient is drawn once and goes to each of them.
+        if (m_pSharedMedia) {
+            media = *m_pSharedMedia;
+        } else if (!PrepareMedia(media, other, limit, parts)) {
             Quit(connection);
             return;
+        } else if (m_bShareMedia) {
+            m_pSharedMedia = std::make_unique<CMailMedia>(media);
         }
     }
     platform::CFile mime;
@@ -716,6 +725,83 @@ void CMailThread::HandOff()
         Fail(reason);
 }
 
+void CMailThread::SendOnce(std::time_t start)
+{
+    CSmtpConnection connection;
+    connection.SetTimeout(m_nTimeoutSeconds);
+    connection.SetCancel(m_pCancel);
+    std::string reason;
+    if (!connection.Resolve(m_strServer, reason))
+        Fail(reason);
+    else
+        Converse(connection, start);
+}
+
+void CMailThread::SendToEach(std::time_t start)
+{
+    const std::vector<std::string> addresses = SplitRecipients(m_strTo);
+    if (addresses.empty()) {
+        Fail("the greeting has no recipient");
+        return;
+    }
+    const std::string to = m_strTo, subject = m_strSubject, text = m_strText;
+    // Each recipient's greeting is made from the project as it came: the player's attachment
+    // consumes the copy it is given.
+    const std::string name = platform::FileNameOf(m_strProjectPath);
+    const std::string original = m_strProjectPath;
+    CContactBook contacts;
+    std::vector<std::string> skipped;
+    std::string reason;
+    contacts.Load(ContactsPath(), skipped, reason);
+    const bool bPersonal = ProjectHasPlaceholder(original);
+    m_bShareMedia = !bPersonal;
+    std::string sentTo, refused, lastFailure;
+    for (size_t i = 0; i < addresses.size() && !IsCancelled(); ++i) {
+        const CRecipientName recipient = NameOf(platform::Utf8FromCp1252(addresses[i]), contacts);
+        m_strTo = addresses[i];
+        m_strSubject = FillPlaceholders(subject, recipient, true);
+        m_strText = FillPlaceholders(text, recipient, true);
+        const std::string folder = platform::JoinPath(m_strWorkDir, "to" + std::to_string(i));
+        m_strPartsFolder = "parts" + std::to_string(bPersonal ? i : 0);
+        std::error_code ec;
+        std::filesystem::create_directory(folder, ec);
+        m_strProjectPath = platform::JoinPath(folder, name);
+        m_bFailed = false;
+        m_strFailure.clear();
+        if (ec
+            || !(bPersonal ? PersonalProject(original, m_strProjectPath, recipient, reason)
+                           : platform::CopyFileTo(original, m_strProjectPath)))
+            Fail(name + " cannot be made ready for " + addresses[i]);
+        else
+            SendOnce(start);
+        if (!m_strMimePath.empty())
+            platform::DeleteFile(m_strMimePath);
+        platform::DeleteFile(m_strProjectPath);
+        if (m_bFailed) {
+            refused += (refused.empty() ? "" : ", ") + addresses[i] + " (" + m_strFailure + ")";
+            lastFailure = m_strFailure;
+        } else {
+            sentTo += (sentTo.empty() ? "" : ", ") + addresses[i];
+            if (!m_strRefused.empty())
+                refused += (refused.empty() ? "" : ", ") + m_strRefused;
+        }
+    }
+    m_strTo = to;
+    m_strSubject = subject;
+    m_strText = text;
+    m_strProjectPath = original;
+    m_pSharedMedia.reset();
+    m_strSentTo = sentTo;
+    m_strRefused = refused;
+    // The send failed when nobody got the greeting; otherwise the result names who did not.
+    m_bFailed = false;
+    m_strFailure.clear();
+    if (sentTo.empty())
+        Fail(IsCancelled() ? std::string(kCancelledReason)
+                           : addresses.size() == 1 ? lastFailure
+                                                   : "nobody got the greeting: " + refused);
+}
+
 std::string CMailThread::ResultText(int64_t elapsedSeconds) const
 {
     if (!m_bFailed && m_bMailProgram)
@@ -725,6 +811,8 @@ std::string CMailThread::ResultText(int64_t elapsedSeconds) const
         std::string spanTemplate = platform::LoadResString(IDS_ELAPSED_TIME);
         std::string text = FormatTimeSpan(
             spanTemplate.empty() ? kElapsedFallback : spanTemplate, elapsedSeconds);
+        if (!m_strSentTo.empty())
+            text += "\nSent to: " + m_strSentTo + ".";
         if (!m_strRefused.empty())
             text += std::string("\n") + kRefusedNote + m_strRefused;
         if (!m_strLeftOut.empty())
@@ -754,6 +842,8 @@ int CMailThread::Run()
     m_strFailure.clear();
     m_strRefused.clear();
     m_strLeftOut.clear();
+    m_strSentTo.clear();
+    m_strPartsFolder = "parts";
     m_strPreparedFolder.clear();
     m_strMimePath.clear();
     const std::time_t start = m_nStartTime != 0 ? m_nStartTime : std::time(nullptr);
@@ -767,6 +857,8 @@ int CMailThread::Run()
         Fail("no private temporary folder can be made for the attachment");
     if (m_bMailProgram && !m_bFailed) {
         HandOff();
+    } else if (!m_bFailed && m_bPreview && m_bEachRecipient) {
+        SendToEach(start);
     } else {
         CSmtpConnection connection;
         connection.SetTimeout(m_nTimeoutSeconds);

@@ -42,6 +42,9 @@ public:
     // Takes the data directory ("DataFiles1") and the time-out ("MailTimeout", in seconds,
     // 60 when not set) from the settings.
     CMailThread();
+    ~CMailThread();
+    CMailThread(const CMailThread&) = delete;
+    CMailThread& operator=(const CMailThread&) = delete;
 
     std::string m_strTo; // recipients as typed: addresses apart by ',', ';' or blanks
     std::string m_strFrom; // the sender: envelope sender and "From:" header
@@ -70,6 +73,10 @@ public:
     // picture, the video and the greeting file are prepared into OutgoingFolder() and given,
     // with the recipients, the subject and the text, to "xdg-email". No server is needed.
     bool m_bMailProgram = false;
+    // With the preview: each recipient gets a message of their own, with only their address on
+    // the To line, and "{name}" and "{first}" in the subject, the text and the greeting's own
+    // texts become their name (from the contacts, else the address before "@").
+    bool m_bEachRecipient = true;
     std::string m_strPreparedFolder; // after a hand-off, where the files were prepared
     // The largest message sent when the server announces no SIZE ("MailSizeLimit").
     int64_t m_nSizeLimit = 0;
@@ -90,6 +97,7 @@ public:
                               // for others, with its answers; the result text names them
     std::string m_strLeftOut; // what the message went without, and why ("the video is left
                               // out: ..."); the result text says it
+    std::string m_strSentTo; // with a message for each recipient: who got theirs
     bool m_bCancelled = false; // the send was cancelled (set by Run when it ends)
 
     // The whole send, on the calling thread. Returns 1 when the greeting was accepted by the
@@ -109,6 +117,10 @@ private:
     bool IsCancelled() const;
     void Converse(CSmtpConnection& connection, std::time_t start);
     void HandOff();
+    // One talk with the server for the message to m_strTo.
+    void SendOnce(std::time_t start);
+    // A message of its own for every recipient, one talk with the server each.
+    void SendToEach(std::time_t start);
     // The password of m_strUser: m_strPassword, or the one the secret service keeps. False
     // after failing the send.
     bool LoginPassword(std::string& password);
@@ -128,6 +140,9 @@ private:
     std::string m_strWorkDir; // private folder of the temporary project copy, the bundle,
                               // the attachment and "$$$.mim"
     std::string m_strMimePath; // "$$$.mim" once made
+    std::string m_strPartsFolder = "parts"; // in the work folder: the picture, video and file
+    bool m_bShareMedia = false; // the picture and the video are the same for every recipient
+    std::unique_ptr<CMailMedia> m_pSharedMedia; // made for the first, sent to the others
     std::shared_ptr<CMailCancel> m_pCancel; // shared with CancelMailSend while started
 };
 

@@ -11,6 +11,7 @@
 #include "model/projectfile.h"
 #include "platform/files.h"
 #include "platform/message.h"
+#include "platform/postcall.h"
 #include "platform/secret.h"
 #include "platform/settings.h"
 #include "platform/text.h"
@@ -214,15 +215,12 @@ void CSendMailDlg::StartEstimate()
                                   .arg(QString::fromStdString(platform::Utf8FromCp1252(reason)));
         if (made && !media.strVideoLeftOut.empty())
             text += QStringLiteral("\n") + QString::fromStdString(media.strVideoLeftOut);
-        QMetaObject::invokeMethod(
-            this,
-            [this, generation, text] {
-                if (generation != m_nEstimate)
-                    return;
-                m_pSizeLine->setText(text);
-                m_bEstimateShown = true;
-            },
-            Qt::QueuedConnection);
+        platform::PostCall(this, [this, generation, text] {
+            if (generation != m_nEstimate)
+                return;
+            m_pSizeLine->setText(text);
+            m_bEstimateShown = true;
+        });
     });
 }
 

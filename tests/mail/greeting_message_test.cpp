@@ -7,6 +7,7 @@
 #include "model/projectfile.h"
 #include "model/sound.h"
 #include "model/bitmap.h"
+#include "model/shapes.h"
 #include "playback/projectdoc.h"
 #include "tests/buildpaths.h"
 #include "tests/mail/exim_fixtures.h"
@@ -372,6 +373,91 @@ TEST_F(GreetingMailTest, TheMessageFitsTheServersSizeOrIsNotSent)
     EXPECT_NE(said.find("even with the smallest picture and video"), std::string::npos) << said;
     EXPECT_NE(said.find("0.2 MB"), std::string::npos) << said;
     EXPECT_EQ(m_exim.Delivered(1).size(), 1u) << "the refused greeting was not sent";
+}
+
+// The Happy Birthday sample with its title made personal: "Happy birthday, {first}!".
+void WritePersonalGreeting(const std::string& path)
+{
+    platform::Message failure;
+    auto movie = ReadProjectFile(std::string(built::kDataDir) + "/samples/Happy Birthday.kel", &failure);
+    ASSERT_TRUE(movie) << failure.strText;
+    bool changed = false;
+    for (CLayer* layer : *movie->GetFirstStage()->GetLayers()) {
+        auto* drawn = dynamic_cast<CDrawnObject*>(layer->m_pDrawing->GetObject());
+        auto* title = drawn != nullptr ? dynamic_cast<CDrawTextRect*>(drawn->m_pShape.get()) : nullptr;
+        if (title != nullptr && !changed) {
+            title->m_strText = "Happy birthday, {first}!";
+            changed = true;
+        }
+    }
+    ASSERT_TRUE(changed);
+    ASSERT_TRUE(SaveProject(*movie, path));
+}
+
+// Three recipients, two of them in the contacts: three messages, each with only its own
+// address on the To line and its name in the subject, the text and the greeting's title.
+TEST_F(GreetingMailTest, EachRecipientGetsAGreetingOfTheirOwn)
+{
+    ASSERT_NO_FATAL_FAILURE(StartServer());
+    const std::string project = m_dir / "Birthday.kel";
+    ASSERT_NO_FATAL_FAILURE(WritePersonalGreeting(project));
+    const std::string data = m_dir / "share";
+    std::filesystem::create_directories(data + "/vimble-email");
+    WriteText(data + "/vimble-email/contacts.vcf",
+        "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ann Smith\r\nEMAIL:ann@vimble.test\r\nEND:VCARD\r\n"
+        "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Bob Brown\r\nEMAIL:bob@vimble.test\r\nEND:VCARD\r\n");
+    const char* old = std::getenv("XDG_DATA_HOME");
+    const std::string kept = old != nullptr ? old : "";
+    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    std::vector<std::string> args { built::kTool, "send", "--server",
+        "127.0.0.1:" + std::to_string(m_nPort), "--from", "me@vimble.test", "--to",
+        "ann@vimble.test, bob@vimble.test; carol@vimble.test", "--subject", "Happy birthday, {first}",
+        "--text", "Dear {name},\nall the best!", "--data", m_strData, "--no-video", project };
+    const int status = RunProgram(args, m_dir / "send.out");
+    if (kept.empty())
+        unsetenv("XDG_DATA_HOME");
+    else
+        setenv("XDG_DATA_HOME", kept.c_str(), 1);
+    ASSERT_EQ(status, 0) << ReadText(m_dir / "send.out");
+    EXPECT_NE(ReadText(m_dir / "send.out").find(
+                  "Sent to: ann@vimble.test, bob@vimble.test, carol@vimble.test."),
+        std::string::npos)
+        << ReadText(m_dir / "send.out");
+
+    const std::vector<std::string> files = m_exim.Delivered(3);
+    ASSERT_EQ(files.size(), 3u) << ReadText(m_dir / "log/mainlog");
+    std::map<std::string, std::string> pictures;
+    for (const std::string& file : files) {
+        const std::string message = ReadText(m_exim.Maildir() + "/new/" + file);
+        const auto header = [&](const std::string& field) {
+            const size_t at = message.find("\n" + field);
+            if (at == std::string::npos)
+                return std::string();
+            std::string value = message.substr(at + 1 + field.size(),
+                message.find('\n', at + 1) - at - 1 - field.size());
+            if (!value.empty() && value.back() == '\r')
+                value.pop_back();
+            return value;
+        };
+        const std::string address = header("To:");
+        SCOPED_TRACE(address);
+        const std::string first = address == "ann@vimble.test" ? "Ann"
+            : address == "bob@vimble.test"                     ? "Bob"
+                                                               : "carol";
+        const std::string name = first == "Ann" ? "Ann Smith" : first == "Bob" ? "Bob Brown" : first;
+        EXPECT_EQ(header("Subject:"), "Happy birthday, " + first);
+        auto found = RunReader(m_strPython, built::kParsePreviewScript,
+            m_exim.Maildir() + "/new/" + file, m_dir / "attachment", m_dir / "parsed.txt");
+        ASSERT_EQ(found.count("error"), 0u) << found["error"];
+        EXPECT_EQ(found["text:content"].substr(0, 6 + name.size()), "Dear " + name + ",");
+        EXPECT_EQ(found["attachment:content-type"], "application/x-vimble-greeting");
+        ASSERT_EQ(RunProgram({ built::kTool, "dump", m_dir / "attachment" }, m_dir / "dump.json"), 0);
+        EXPECT_NE(ReadText(m_dir / "dump.json").find("Happy birthday, " + first + "!"),
+            std::string::npos);
+        pictures[address] = found["image:bytes"] + ReadText(m_dir / "attachment");
+    }
+    ASSERT_EQ(pictures.size(), 3u) << "each address on a message of its own";
+    EXPECT_NE(pictures["ann@vimble.test"], pictures["bob@vimble.test"]);
 }
 
 // The person's own mail program gets the recipients, the subject, the text and the three
