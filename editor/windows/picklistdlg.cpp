@@ -3,6 +3,7 @@
 #include "editor/core/app.h"
 #include "editor/skin/skinlist.h"
 #include "mail/addressbook.h"
+#include "mail/contacts.h"
 #include "model/header.h"
 #include "platform/files.h"
 #include "platform/message.h"
@@ -58,12 +59,16 @@ std::string CodePageText(const QListWidgetItem* item)
     return item->data(kTextRole).toByteArray().toStdString();
 }
 
+// Where a contact's row keeps the address it stands for.
+constexpr int kContactRole = kTextRole + 1;
+
 } // namespace
 
 CPickListDlg::CPickListDlg(int nMode, QWidget* parent)
     : CSkinnedDialog(kFace, true, parent)
     , m_nMode(nMode)
     , m_pList(new QListWidget(this))
+    , m_strContactsPath(ContactsPath())
 {
     setModal(true);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -120,6 +125,21 @@ void CPickListDlg::Fill()
 void CPickListDlg::FillAddresses()
 {
     m_pList->clear();
+    // The contacts first, as "Name <address>" for each of their addresses; the row gives the
+    // address alone.
+    CContactBook contacts;
+    std::vector<std::string> skipped;
+    std::string reason;
+    if (!m_strContactsPath.empty() && contacts.Load(m_strContactsPath, skipped, reason)) {
+        for (const CContact& contact : contacts.Contacts())
+            for (const std::string& address : contact.m_addresses) {
+                const std::string name = contact.m_strName.empty()
+                    ? address
+                    : contact.m_strName + " <" + address + ">";
+                auto* item = new QListWidgetItem(QString::fromStdString(name), m_pList);
+                item->setData(kContactRole, QString::fromStdString(address));
+            }
+    }
     if (m_strBookPath.empty())
         return;
     CAddressList book;
@@ -290,6 +310,8 @@ void CPickListDlg::OnOK()
         const QListWidgetItem* item = selected.front();
         m_nSelected = m_pList->row(item);
         m_strSelected = CodePageText(item);
+        if (const QVariant address = item->data(kContactRole); address.isValid())
+            m_strSelected = platform::Cp1252FromUtf8(address.toString().toStdString());
         const quintptr data = item->data(Qt::UserRole).value<quintptr>();
         if (m_nMode != PICK_MODE_ADDRESS) {
             if (m_bEffects) {
@@ -310,6 +332,13 @@ void CPickListDlg::OnDelete()
     if (selected.isEmpty())
         return;
     const std::string text = CodePageText(selected.front());
+    if (selected.front()->data(kContactRole).isValid()) {
+        platform::ShowMessage(
+            QCoreApplication::translate("CPickListDlg",
+                "This is one of your contacts, not an entry of the address book: it stays.")
+                .toStdString());
+        return;
+    }
     if (m_strBookPath.empty()) {
         platform::ShowMessage("The address book cannot be changed: no data directory is set");
         return;

@@ -44,6 +44,9 @@ public:
     // The book shown in address mode: by default "book.dat" in the application's first data
     // directory (none without one). Set it before the dialog shows.
     void SetBookPath(const std::string& strPath) { m_strBookPath = strPath; }
+    // The person's contacts, listed (name and address) before the book's entries in the
+    // address mode; their own file by default.
+    void SetContactsPath(const std::string& strPath) { m_strContactsPath = strPath; }
     const std::string& GetBookPath() const { return m_strBookPath; }
     int GetMode() const { return m_nMode; }
 
@@ -104,4 +107,5 @@ private:
     std::string m_strCaption;
     QImage m_caption;
     QListWidget* m_pList;
+    std::string m_strContactsPath;
 };

@@ -127,6 +127,7 @@ protected:
     {
         auto dlg = std::make_unique<CPickListDlg>(PICK_MODE_ADDRESS, nullptr);
         dlg->SetBookPath(m_strBook);
+        dlg->SetContactsPath((m_dir.path() + "/contacts.vcf").toStdString());
         dlg->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
         return dlg;
@@ -200,6 +201,28 @@ TEST_F(PickList, addresses_show_in_the_books_order)
         (std::vector<std::string> { "zoe@x.org", "Amy@x.org", "caf\xC3\xA9@x.org" }));
     EXPECT_EQ(SelectedRow(dlg->List()), -1);
     EXPECT_FALSE(dlg->IsBookDamaged());
+}
+
+// The contacts come first, as "Name <address>" for each of their addresses, then the book;
+// a contact's row gives the address alone, and stays when Delete is pressed on it.
+TEST_F(PickList, contacts_come_first_and_give_their_address)
+{
+    WriteBytes(m_strBook, BookBytes({ "zoe@x.org" }));
+    WriteBytes((m_dir.path() + "/contacts.vcf").toStdString(),
+        "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ren\xC3\xA9" "e Smith\r\nEMAIL:renee@x.org\r\n"
+        "EMAIL:rs@work.x.org\r\nEND:VCARD\r\n");
+    auto dlg = OpenAddresses();
+    EXPECT_EQ(Rows(dlg->List()),
+        (std::vector<std::string> { "Ren\xC3\xA9" "e Smith <renee@x.org>",
+            "Ren\xC3\xA9" "e Smith <rs@work.x.org>", "zoe@x.org" }));
+    ClickRow(dlg->List(), 1);
+    platform::CMessageRecorder messages;
+    Click(dlg->Button(IDC_PL_DELETE));
+    EXPECT_EQ(dlg->List()->count(), 3);
+    EXPECT_EQ(messages.m_messages.size(), 1u);
+    ClickRow(dlg->List(), 1);
+    Click(dlg->Button(IDC_PL_OK));
+    EXPECT_EQ(dlg->m_strSelected, "rs@work.x.org");
 }
 
 TEST_F(PickList, a_missing_book_is_made_empty)
