@@ -35,6 +35,7 @@ std::vector<ButtonFace> MakeButtons()
         {"fmkesave", menuRow, P::Save, "Save", R::MenuRow},
         {"fmkesaveas", menuRow, P::SaveAs, "Save as\u2026", R::MenuRow},
         {"fmkesendmail", menuRow, P::Send, "Send by e-mail\u2026", R::MenuRow},
+        {"fmkecontacts", menuRow, P::AddressBook, "Contacts\u2026", R::MenuRow},
         {"fmkeexe", menuRow, P::Export, "Export player\u2026", R::MenuRow},
         {"fmkevideo", menuRow, P::Film, "Export video\u2026", R::MenuRow},
         {"fmkeplay", menuRow, P::Play, "Play", R::MenuRow},
@@ -174,6 +175,13 @@ std::vector<ButtonFace> MakeButtons()
         {"movideo", {16, 16}, P::None, "Attach the video", R::CheckBox},
         {"mogreeting", {16, 16}, P::None, "Attach the greeting file", R::CheckBox},
         {"smmailprogram", {16, 16}, P::None, "Send with my mail program", R::CheckBox},
+        // The contacts window.
+        {"ctadd", {70, 22}, P::None, "Add"},
+        {"ctchange", {70, 22}, P::None, "Change"},
+        {"ctremove", {70, 22}, P::None, "Remove"},
+        {"ctimport", {84, 22}, P::None, "Import\u2026"},
+        {"ctexport", {84, 22}, P::None, "Export\u2026"},
+        {"ctclose", {70, 22}, P::None, "Close"},
         // Spoken text.
         {"pspmale", {13, 13}, P::Male, "Male voice"},
         {"pspfemale", {13, 13}, P::Female, "Female voice"},
@@ -240,9 +248,10 @@ std::vector<WindowFace> MakeWindows()
                   {"mtbp5", {20, 403}}, {"mtbp6", {57, 403}}, {"mtbp8", {38, 459}}},
                  false});
 
-    w.push_back({"FILE_MENU", {164, 278}, "", {}, {Box(0, 0, 164, 278)}, 10, {},
+    w.push_back({"FILE_MENU", {164, 304}, "", {}, {Box(0, 0, 164, 304)}, 10, {},
                  MenuRows({"fmkenew", "fmkeopen", "fmkeclose", "fmkesave", "fmkesaveas",
-                           "fmkesendmail", "fmkeexe", "fmkevideo", "fmkeplay", "fmkeexit"},
+                           "fmkesendmail", "fmkecontacts", "fmkeexe", "fmkevideo", "fmkeplay",
+                           "fmkeexit"},
                           10)});
 
     w.push_back({"RIGHT_MENU", {184, 278}, "", {}, {Box(0, 0, 184, 278)}, 10, {},
@@ -438,6 +447,24 @@ std::vector<WindowFace> MakeWindows()
                  {{"smsendplayer", {20, 56}}, {"smvoicemail", {152, 56}}, {"smoptions", {298, 56}},
                   {"smaddresslist", {330, 117}}, {"smsend", {214, 410}}, {"smcancel", {322, 410}},
                   {"smmailprogram", {20, 404}}}});
+
+    // The contacts: a search field, the list, the fields of the contact chosen, and the
+    // buttons that change the book.
+    w.push_back({"CONTACTS", {420, 344}, "Contacts", Box(20, 10, 380, 30), {Box(0, 0, 420, 344)},
+                 14,
+                 {
+                     {Z::SmallLabel, Box(22, 44, 200, 12), "search"},
+                     {Z::Panel, Box(20, 57, 380, 22)},
+                     {Z::Panel, Box(20, 86, 380, 138)},
+                     {Z::SmallLabel, Box(22, 230, 180, 12), "name"},
+                     {Z::Panel, Box(20, 243, 185, 22)},
+                     {Z::SmallLabel, Box(217, 230, 180, 12), "e-mail address"},
+                     {Z::Panel, Box(215, 243, 185, 22)},
+                     {Z::SmallLabel, Box(22, 271, 200, 12), "birthday (1990-05-17 or --05-17)"},
+                     {Z::Panel, Box(20, 284, 120, 22)},
+                 },
+                 {{"ctadd", {172, 284}}, {"ctchange", {250, 284}}, {"ctremove", {328, 284}},
+                  {"ctimport", {20, 314}}, {"ctexport", {110, 314}}, {"ctclose", {328, 314}}}});
 
     // Message boxes: the program writes white text into the plum panel.
     w.push_back({"MESSAGE_BOXKEL", {176, 208}, "Vimble e-mail", Box(10, 4, 156, 22),

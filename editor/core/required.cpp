@@ -39,6 +39,7 @@ const std::vector<std::string>& RequiredButtonTexts()
         "smsendplayer", "smaddresslist", "smvoicemail", "moserver", "moaddress", "mook",
         "mocancel", "mosecplain", "mosecstarttls", "mosectls", "mopreview", "moplayer",
         "movideo", "mogreeting", "smmailprogram",
+        "ctadd", "ctchange", "ctremove", "ctimport", "ctexport", "ctclose", "fmkecontacts",
         // Spoken text.
         "pspmale", "pspfemale", "pspok", "pspcancel",
         // File browser.

@@ -41,6 +41,7 @@ constexpr int ID_FILE_EXIT = 1009;
 constexpr int ID_FILE_PLAY = 1023;
 constexpr int ID_FILE_EXPORT = 1238;
 constexpr int ID_FILE_EXPORTVIDEO = 1300; // a number of its own: the player uses 1239
+constexpr int ID_FILE_CONTACTS = 1301;
 // Edit menu.
 constexpr int ID_EDIT_UNDO = 1010;
 constexpr int ID_EDIT_REDO = 1011;
@@ -189,6 +190,10 @@ public:
     void OpenSendDialog();
     using SendDialogRunner = std::function<void(class CSendMailDlg&)>;
     void SetSendDialogRunner(SendDialogRunner runner) { m_runSendDialog = std::move(runner); }
+    // The contacts window (File menu); by default modal, tests drive it.
+    void OpenContacts();
+    using ContactsRunner = std::function<void(class CContactsDlg&)>;
+    void SetContactsRunner(ContactsRunner runner) { m_runContacts = std::move(runner); }
     // Writes the greeting as a self-playing program "NAME.exe" (mode 0755) into the export
     // folder, asking before it replaces a file. Returns its path; empty when nothing was
     // written (said).
@@ -342,6 +347,7 @@ private:
     QElapsedTimer m_life;
     LayerManagerRunner m_runLayerManager;
     SendDialogRunner m_runSendDialog;
+    ContactsRunner m_runContacts;
     ExportVideoRunner m_runExportVideo;
     // File work.
     bool m_bFileWork = false;

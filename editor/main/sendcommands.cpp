@@ -5,6 +5,7 @@
 #include "editor/core/app.h"
 #include "editor/core/prompts.h"
 #include "editor/editing/editing.h"
+#include "editor/windows/contactsdlg.h"
 #include "editor/windows/senddlg.h"
 #include "mail/bundle.h"
 #include "model/projectfile.h"
@@ -26,6 +27,18 @@ void CEditorDialog::OpenSendDialog()
     CSendMailDlg dlg(*this);
     if (m_runSendDialog)
         m_runSendDialog(dlg);
+    else
+        dlg.exec();
+    update();
+}
+
+void CEditorDialog::OpenContacts()
+{
+    if (m_pEditing)
+        m_pEditing->CancelDrag();
+    CContactsDlg dlg(this);
+    if (m_runContacts)
+        m_runContacts(dlg);
     else
         dlg.exec();
     update();

@@ -4,6 +4,7 @@
 #include "resources/faces.h"
 
 #include <QColor>
+#include <QLineEdit>
 #include <QListWidget>
 
 QString FromCodePage(const std::string& text)
@@ -40,4 +41,23 @@ void SetUpSkinList(QListWidget* list, const QRect& rc, int nRowHeight, int nPadd
     list->setUniformItemSizes(true);
     list->setTextElideMode(Qt::ElideRight);
     list->setStyleSheet(SkinListStyle(nRowHeight, nPadding));
+}
+
+QLineEdit* NewSkinField(QWidget* parent, int nId, const QRect& rc)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::number(nId));
+    edit->setGeometry(rc);
+    edit->setFrame(false);
+    QFont font("Liberation Sans");
+    font.setPixelSize(12);
+    edit->setFont(font);
+    edit->setMaxLength(255);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, QColor::fromRgb(faces::colour::ink));
+    // A field that cannot be typed into reads as such.
+    palette.setColor(QPalette::Disabled, QPalette::Base, QColor::fromRgb(faces::colour::paper));
+    edit->setPalette(palette);
+    return edit;
 }

@@ -8,7 +8,9 @@
 
 #include <string>
 
+class QLineEdit;
 class QListWidget;
+class QWidget;
 
 // A code-page text as the window shows it.
 QString FromCodePage(const std::string& text);
@@ -21,3 +23,7 @@ QString SkinListStyle(int nRowHeight, int nPadding);
 // in the style above; without bScrollBar the face's own page buttons do the scrolling.
 void SetUpSkinList(QListWidget* list, const QRect& rc, int nRowHeight, int nPadding,
     bool bScrollBar);
+
+// A one-line field in a panel of a face: no frame of its own, the face's letters in ink on
+// white, the paper colour while it cannot be typed into; named nId for tests.
+QLineEdit* NewSkinField(QWidget* parent, int nId, const QRect& rc);

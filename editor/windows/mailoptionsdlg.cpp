@@ -1,5 +1,7 @@
 #include "editor/windows/mailoptionsdlg.h"
 
+#include "editor/skin/skinlist.h"
+
 #include "mail/smtp.h"
 #include "platform/settings.h"
 #include "platform/text.h"
@@ -71,21 +73,7 @@ int SecurityOfPort(const std::string& server)
 
 QLineEdit* MakeField(QWidget* parent, int nId, const QRect& rc)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::number(nId));
-    edit->setGeometry(rc);
-    edit->setFrame(false);
-    QFont font("Liberation Sans");
-    font.setPixelSize(12);
-    edit->setFont(font);
-    edit->setMaxLength(255);
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Text, QColor::fromRgb(faces::colour::ink));
-    // A field that cannot be typed into reads as such.
-    palette.setColor(QPalette::Disabled, QPalette::Base, QColor::fromRgb(faces::colour::paper));
-    edit->setPalette(palette);
-    return edit;
+    return NewSkinField(parent, nId, rc);
 }
 
 } // namespace
