@@ -54,8 +54,8 @@ private:
     std::deque<Entry> m_entries;
 };
 
-// Made on first use, by whichever thread posts first, and handed to the main thread at once;
-// it lives as long as the process.
+// Made when the application object is (MakeQueue below), or on first use when a program
+// posts without one; it lives as long as the process.
 CPostedCalls* Queue()
 {
     static CPostedCalls* queue = [] {
@@ -66,7 +66,17 @@ CPostedCalls* Queue()
     return queue;
 }
 
+// The queue is made as the application object is, on the main thread: made by the first
+// thread to post, a worker's, the main thread would later use an object whose making it did
+// not see.
+void MakeQueue()
+{
+    Queue();
+}
+
 } // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(MakeQueue)
 
 void PostCall(QObject* context, std::function<void()> call)
 {
