@@ -13,23 +13,6 @@
 
 namespace {
 
-// A file's bytes as text; false (after saying so) when it cannot be read.
-bool ReadInput(const std::string& path, std::string& text)
-{
-    std::vector<uint8_t> bytes;
-    if (!platform::ReadWholeFile(path, bytes)) {
-        platform::ShowMessage(path + ": cannot be read");
-        return false;
-    }
-    text.assign(bytes.begin(), bytes.end());
-    return true;
-}
-
-bool IsCsv(const std::string& path)
-{
-    return EndsWith(path, ".csv");
-}
-
 void PrintList(const CContactBook& book)
 {
     CJsonWriter json;
@@ -104,10 +87,8 @@ int CmdContacts(const std::vector<std::string>& args)
         return bWhole ? 0 : failure.Fail();
     }
     if (action == "export") {
-        const std::string text = book.ExportVCards();
-        if (!platform::ReplaceFileContent(words[1],
-                std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()))) {
-            platform::ShowMessage(words[1] + ": cannot be written");
+        if (!book.Save(words[1], reason)) {
+            platform::ShowMessage(reason);
             return failure.Fail();
         }
         return bWhole ? 0 : failure.Fail();
@@ -117,10 +98,11 @@ int CmdContacts(const std::vector<std::string>& args)
         return failure.Fail();
     }
     if (action == "import") {
-        std::string text;
-        if (!ReadInput(words[1], text))
+        CContactImport report;
+        if (!book.ImportFile(words[1], report, reason)) {
+            platform::ShowMessage(reason);
             return failure.Fail();
-        const CContactImport report = IsCsv(words[1]) ? book.ImportCsv(text) : book.ImportVCards(text);
+        }
         for (const std::string& line : report.m_skipped)
             std::fprintf(stderr, "%s: %s\n", words[1].c_str(), line.c_str());
         std::printf("%d added, %d merged, %zu skipped\n", report.m_nAdded, report.m_nMerged,

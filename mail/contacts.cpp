@@ -633,6 +633,20 @@ CContactImport CContactBook::ImportCsv(const std::string& text)
     return report;
 }
 
+bool CContactBook::ImportFile(
+    const std::string& path, CContactImport& report, std::string& reason)
+{
+    std::vector<uint8_t> bytes;
+    if (!platform::ReadWholeFile(path, bytes)) {
+        reason = path + " cannot be read";
+        return false;
+    }
+    const std::string text(bytes.begin(), bytes.end());
+    const bool bCsv = path.size() >= 4 && Lower(path.substr(path.size() - 4)) == ".csv";
+    report = bCsv ? ImportCsv(text) : ImportVCards(text);
+    return true;
+}
+
 std::string CContactBook::ExportVCards() const
 {
     std::string out;

@@ -62,13 +62,17 @@ public:
     // "E-mail Address", "E-mail 2 Address", "E-mail 1 - Value", "Primary Email",
     // "Secondary Email", "Birthday", "Birth Year", "Birth Month", "Birth Day"...
     CContactImport ImportCsv(const std::string& text);
+    // The file at path: a CSV file when its name ends in ".csv" (in any case), else vCards.
+    // False, with the reason, when it cannot be read; nothing changes then.
+    bool ImportFile(const std::string& path, CContactImport& report, std::string& reason);
     // The book as vCard 4.0, every line ending in CRLF and folded at 75 bytes.
     std::string ExportVCards() const;
 
     // Reads the contacts file; a missing file is an empty book. False, with the reason, when
     // the file cannot be read; the cards it could not use are in skipped.
     bool Load(const std::string& path, std::vector<std::string>& skipped, std::string& reason);
-    // Writes the whole book at once: a crash leaves the old file or the new one, never half.
+    // Writes the whole book at once (the contacts file, or an export): a crash leaves the old
+    // file or the new one, never half.
     bool Save(const std::string& path, std::string& reason) const;
 
 private:

@@ -263,16 +263,13 @@ void CContactsDlg::Import()
     if (!AskFileNameOfTypes(this, platform::DirectoryOf(m_strPath), types, OS_MODE_OPEN, &path,
             &type))
         return;
-    std::vector<uint8_t> bytes;
-    if (!platform::ReadWholeFile(path, bytes)) {
-        Say(tr("%1 cannot be read.").arg(QString::fromStdString(path)));
+    const CContactBook before = m_book;
+    CContactImport report;
+    std::string reason;
+    if (!m_book.ImportFile(path, report, reason)) {
+        Say(QString::fromStdString(reason));
         return;
     }
-    const std::string text(bytes.begin(), bytes.end());
-    const CContactBook before = m_book;
-    const bool bCsv = path.size() >= 4 && (path.compare(path.size() - 4, 4, ".csv") == 0
-                                           || path.compare(path.size() - 4, 4, ".CSV") == 0);
-    const CContactImport report = bCsv ? m_book.ImportCsv(text) : m_book.ImportVCards(text);
     if (!Save()) {
         m_book = before;
         return;
@@ -292,8 +289,7 @@ void CContactsDlg::Export()
     if (!AskFileName(this, platform::DirectoryOf(m_strPath), tr("vCard").toStdString(), "vcf",
             OS_MODE_SAVE, &path))
         return;
-    const std::string text = m_book.ExportVCards();
-    if (!platform::ReplaceFileContent(path,
-            std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size())))
-        Say(tr("%1 cannot be written.").arg(QString::fromStdString(path)));
+    std::string reason;
+    if (!m_book.Save(path, reason))
+        Say(QString::fromStdString(reason));
 }
