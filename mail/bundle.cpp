@@ -3,6 +3,7 @@
 #include "platform/files.h"
 #include "platform/message.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -322,4 +323,14 @@ bool ReadBundleTrailer(const std::string& path, CBundleTrailer& trailer)
     uint64_t total = static_cast<uint64_t>(trailer.m_nLength[0]) + trailer.m_nLength[1]
         + trailer.m_nLength[2] + kBundleTrailerSize;
     return total == static_cast<uint64_t>(length);
+}
+
+int64_t BundleBytes(const std::string& projectPath, const std::string& dataDir, bool bWithData)
+{
+    const auto size = [](const std::string& path) {
+        return std::max<int64_t>(0, platform::FileLength(path));
+    };
+    return size(platform::JoinPath(dataDir, "play.exe"))
+        + (bWithData ? size(platform::JoinPath(dataDir, "play.dat")) : 0) + size(projectPath)
+        + static_cast<int64_t>(kBundleTrailerSize);
 }

@@ -39,6 +39,10 @@ std::string BundleProjectName(const std::string& path);
 // such a "_" at either end is dropped. At most 64 bytes; "greeting" when nothing is left.
 std::string AttachmentStem(const std::string& projectPath);
 
+// How large the bundle of a project file will be: the data directory's "play.exe", with
+// bWithData its "play.dat", the project and the trailer (a missing piece counts nothing).
+int64_t BundleBytes(const std::string& projectPath, const std::string& dataDir, bool bWithData);
+
 struct CBundleTrailer {
     uint32_t m_nLength[3] = { 0, 0, 0 };
     std::string m_strName; // the stored name bytes, without the zero bytes after a short name

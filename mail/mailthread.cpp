@@ -553,12 +553,8 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
             MailHeaderRows(m_strTo, m_strFrom, start, m_strSubject, estimate).size()
             + MailBodyRows(m_strText, estimate).size() + MailClosingRows(estimate).size());
         if (m_bAttachPlayer) {
-            int64_t bundle = platform::FileLength(m_strProjectPath) + kBundleTrailerSize
-                + std::max<int64_t>(0, platform::FileLength(platform::JoinPath(m_strDataDir, "play.exe")));
-            if (m_bSendPlayer)
-                bundle += std::max<int64_t>(
-                    0, platform::FileLength(platform::JoinPath(m_strDataDir, "play.dat")));
-            other += Base64MessageBytes(bundle) + 512;
+            other += Base64MessageBytes(BundleBytes(m_strProjectPath, m_strDataDir, m_bSendPlayer))
+                + 512;
         }
         // The parts go into a folder of their own: the player's attachment is built beside
         // the project under the greeting file's name.

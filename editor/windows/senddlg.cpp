@@ -191,12 +191,8 @@ void CSendMailDlg::StartEstimate()
     // The texts and the headers, and the player's attachment when it goes.
     plan.nOtherBytes = 4096 + 3 * static_cast<int64_t>(m_pText->toPlainText().size());
     if (settings.m_bAttachPlayer || m_bSendPlayer) {
-        const std::string data = platform::FirstDataDirectory();
-        int64_t bundle = platform::FileLength(copy)
-            + std::max<int64_t>(0, platform::FileLength(platform::JoinPath(data, "play.exe")));
-        if (m_bSendPlayer)
-            bundle += std::max<int64_t>(0, platform::FileLength(platform::JoinPath(data, "play.dat")));
-        plan.nOtherBytes += Base64MessageBytes(bundle);
+        plan.nOtherBytes += Base64MessageBytes(
+            BundleBytes(copy, platform::FirstDataDirectory(), m_bSendPlayer));
     }
     plan.nLimit = platform::ReadSettingInt("MailSizeLimit", static_cast<int>(kDefaultMailSizeLimit));
     // The answer comes back through this window's event queue: the window waits for the
