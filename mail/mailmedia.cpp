@@ -30,6 +30,27 @@ constexpr int64_t kSmallSoundBitRate = 64'000;
 constexpr int64_t kPartOverhead = 512;
 constexpr int kMinPictureColours = 32;
 
+// A render's picture, or its video, in place of the one made before: the other stays.
+void TakePicture(CGreetingMedia& into, CGreetingMedia& made)
+{
+    into.strPicture = std::move(made.strPicture);
+    into.nPictureWidth = made.nPictureWidth;
+    into.nPictureHeight = made.nPictureHeight;
+    into.nPictureFrames = made.nPictureFrames;
+    into.nPictureColours = made.nPictureColours;
+}
+
+void TakeVideo(CGreetingMedia& into, const CGreetingMedia& made)
+{
+    into.bVideo = made.bVideo;
+    into.nVideoBytes = made.nVideoBytes;
+    into.nVideoWidth = made.nVideoWidth;
+    into.nVideoHeight = made.nVideoHeight;
+    into.nVideoFrames = made.nVideoFrames;
+    into.dVideoSeconds = made.dVideoSeconds;
+    into.strWarning = made.strWarning;
+}
+
 int64_t MessageBytes(const CMailMediaPlan& plan, const CMailMedia& media)
 {
     int64_t total = plan.nOtherBytes;
@@ -171,23 +192,10 @@ bool Prepare(const std::string& projectPath, const std::string& folder, const st
             reason = "the greeting's picture and video cannot be made: " + outcome.strError;
             return false;
         }
-        if (request.bPicture) {
-            result.media.strPicture = std::move(made.strPicture);
-            result.media.nPictureWidth = made.nPictureWidth;
-            result.media.nPictureHeight = made.nPictureHeight;
-            result.media.nPictureFrames = made.nPictureFrames;
-            result.media.nPictureColours = made.nPictureColours;
-        }
+        if (request.bPicture)
+            TakePicture(result.media, made);
         if (request.bVideo) {
-            const std::string picture = std::move(result.media.strPicture);
-            const int w = result.media.nPictureWidth, h = result.media.nPictureHeight,
-                      f = result.media.nPictureFrames, c = result.media.nPictureColours;
-            result.media = made;
-            result.media.strPicture = std::move(picture);
-            result.media.nPictureWidth = w;
-            result.media.nPictureHeight = h;
-            result.media.nPictureFrames = f;
-            result.media.nPictureColours = c;
+            TakeVideo(result.media, made);
             result.strVideoPath = request.strVideoPath;
         }
         return true;

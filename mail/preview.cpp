@@ -3,7 +3,7 @@
 #include "model/movie.h"
 #include "model/projectfile.h"
 #include "platform/files.h"
-#include "playback/export.h"
+#include "playback/greetingmedia.h"
 #include "playback/projectdoc.h"
 
 #include <QGuiApplication>
@@ -64,23 +64,18 @@ bool MakeMailPreview(const std::string& projectPath, CMailPreview& preview, std:
     if (!owned)
         return false;
     CProjectDoc& doc = *owned;
-    platform::CTempFolder folder("vimble-preview-");
-    if (folder.Path().empty()) {
-        reason = "no private folder can be made in " + platform::TempDirectory();
-        return false;
-    }
-    const std::string gifPath = platform::JoinPath(folder.Path(), "greeting.gif");
 
-    CExportOptions options;
-    options.format = ExportFormat::gif;
-    options.nWidth = kPreviewWidth;
-    options.nHeight = kPreviewHeight;
-    options.nLoops = 0;
+    // The picture alone, from the pass the message's video comes from too.
+    CMediaRequest request;
+    request.bVideo = false;
+    request.nPictureWidth = kPreviewWidth;
+    request.nPictureHeight = kPreviewHeight;
     int64_t nLastSize = 0;
     int nLastWidth = 0, nLastHeight = 0;
-    while (options.nWidth >= kMinPreviewWidth) {
-        const CExportResult result = ExportGreeting(
-            doc, options, gifPath, [&](int, int) { return !isCancelled || !isCancelled(); });
+    while (request.nPictureWidth >= kMinPreviewWidth) {
+        CGreetingMedia made;
+        const CMediaResult result = RenderGreetingMedia(
+            doc, request, made, [&](int, int) { return !isCancelled || !isCancelled(); });
         if (result.bCancelled) {
             reason = kCancelled;
             return false;
@@ -89,24 +84,18 @@ bool MakeMailPreview(const std::string& projectPath, CMailPreview& preview, std:
             reason = "the greeting's picture cannot be made: " + result.strError;
             return false;
         }
-        std::vector<uint8_t> bytes;
-        if (!platform::ReadWholeFile(gifPath, bytes)) {
-            reason = gifPath + ": the greeting's picture cannot be read back";
-            return false;
-        }
-        platform::DeleteFile(gifPath);
-        if (static_cast<int64_t>(bytes.size()) <= nMaxBytes) {
-            preview.m_strPicture.assign(bytes.begin(), bytes.end());
-            preview.m_nWidth = options.nWidth;
-            preview.m_nHeight = options.nHeight;
-            preview.m_nFrames = result.nFrames;
+        if (static_cast<int64_t>(made.strPicture.size()) <= nMaxBytes) {
+            preview.m_strPicture = std::move(made.strPicture);
+            preview.m_nWidth = made.nPictureWidth;
+            preview.m_nHeight = made.nPictureHeight;
+            preview.m_nFrames = made.nPictureFrames;
             return true;
         }
-        nLastSize = static_cast<int64_t>(bytes.size());
-        nLastWidth = options.nWidth;
-        nLastHeight = options.nHeight;
-        options.nWidth = options.nWidth * 3 / 4;
-        options.nHeight = options.nHeight * 3 / 4;
+        nLastSize = static_cast<int64_t>(made.strPicture.size());
+        nLastWidth = request.nPictureWidth;
+        nLastHeight = request.nPictureHeight;
+        request.nPictureWidth = request.nPictureWidth * 3 / 4;
+        request.nPictureHeight = request.nPictureHeight * 3 / 4;
     }
     reason = "the greeting's picture is too large for the message: " + std::to_string(nLastSize)
         + " bytes at " + std::to_string(nLastWidth) + " x " + std::to_string(nLastHeight)

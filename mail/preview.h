@@ -36,9 +36,8 @@ constexpr int kMinPreviewWidth = 160;
 // rewind, as the export draws it, looping for ever, first at kPreviewWidth x kPreviewHeight and
 // then, while the GIF holds more than nMaxBytes, again at three quarters of the size before
 // (both sides), down to kMinPreviewWidth. The project file is only read: the movie is taken
-// from its bytes, so no working file appears beside it. The GIF is written into a private
-// folder of the temporary directory, which is removed before the return. The fonts need the
-// application object (a QGuiApplication); the call may come from any thread.
+// from its bytes, so no working file appears beside it, and the GIF is made in memory. The
+// fonts need the application object (a QGuiApplication); the call may come from any thread.
 // isCancelled, when given, is asked between frames; a cancel returns false with reason "the
 // send was cancelled". False with reason (a line saying what failed, naming the file where a
 // file is at fault) otherwise; nothing is shown to the person. preview is set only on success.

@@ -168,20 +168,26 @@ public:
     bool KeptAll() const { return m_bKeeping; }
 
     // Writes the GIF from the frames kept; without them, from a second pass over the document
-    // (which only the drawing thread may do), or false when none is given.
-    bool Write(CProjectDoc* doc, CSoundSystem* sound, CGreetingMedia& media)
+    // (which only the drawing thread may do), or false when none is given. step, when given,
+    // is asked after every frame; false from it stops the writing.
+    bool Write(CProjectDoc* doc, CSoundSystem* sound, CGreetingMedia& media,
+        const std::function<bool()>& step = {})
     {
         platform::CGifWriter writer(m_nWidth, m_nHeight, m_palette.Choose(m_nColours), 0);
         if (m_bKeeping) {
             for (QImage& frame : m_kept) {
                 writer.AddFrame(frame, kFrameMs);
                 frame = QImage();
+                if (step && !step())
+                    return false;
             }
         } else if (doc != nullptr && sound != nullptr) {
             CPlayPass pass(*doc, *sound, m_nWidth, m_nHeight);
             for (int frame = 0; frame < m_nFrames; ++frame) {
                 pass.Next(false);
                 writer.AddFrame(pass.Picture(), kFrameMs);
+                if (step && !step())
+                    return false;
             }
         } else {
             return false;
@@ -308,7 +314,8 @@ void Render(CProjectDoc& doc, const CMediaRequest& request, CGreetingMedia& medi
         if (pictureLine)
             pictureLine->Stop();
     };
-    CFrameCounter counter(progress, nGreeting);
+    // Without a video the picture is written here after the pass, and counts as much again.
+    CFrameCounter counter(progress, nGreeting * (request.bVideo ? 1 : 2));
     int nFrames = 0;
     // Where the first play of the tune ends, in frames: from the frame it starts on, as long
     // as its file lasts. -1 while no tune has started.
@@ -344,12 +351,12 @@ void Render(CProjectDoc& doc, const CMediaRequest& request, CGreetingMedia& medi
             }
         }
     }
-    // The picture is written while the video's last frames are coded.
+    // With a video, the picture is written while the video's last frames are coded.
     bool bPictureWritten = false;
     std::thread pictureWriter;
     if (picture) {
         pictureLine->Finish();
-        if (picture->KeptAll())
+        if (picture->KeptAll() && request.bVideo)
             pictureWriter = std::thread(
                 [&] { bPictureWritten = picture->Write(nullptr, nullptr, media); });
     }
@@ -370,12 +377,14 @@ void Render(CProjectDoc& doc, const CMediaRequest& request, CGreetingMedia& medi
         media.nVideoFrames = nFrames;
         media.dVideoSeconds = nFrames * kFrameMs / 1000.0;
     }
-    // Too many frames to keep: drawn again, here, where the document may be used.
-    if (picture && !bPictureWritten && !picture->Write(&doc, sound.get(), media)) {
+    // Here: the picture alone, or one whose frames were too many to keep (drawn again, where
+    // the document may be used).
+    if (picture && !bPictureWritten
+        && !picture->Write(&doc, sound.get(), media, [&] { return counter.Step(); })) {
         if (request.bVideo)
             platform::DeleteFile(request.strVideoPath);
         media = CGreetingMedia();
-        result.strError = "the greeting's picture cannot be made";
+        result.bCancelled = true;
     }
     return;
 }
