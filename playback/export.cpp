@@ -62,22 +62,6 @@ int LastFrameOf(const CProjectDoc& doc, const CExportOptions& options)
     return movie != nullptr ? std::max(1, movie->GetFrameCount()) - 1 : 0;
 }
 
-// Counts the work and asks whether to go on.
-class CWorkCounter {
-public:
-    CWorkCounter(const ExportProgress& progress, int nTotal) : m_progress(progress), m_nTotal(nTotal) {}
-    bool Step()
-    {
-        ++m_nDone;
-        return !m_progress || m_progress(m_nDone, m_nTotal);
-    }
-
-private:
-    const ExportProgress& m_progress;
-    int m_nTotal;
-    int m_nDone = 0;
-};
-
 // Writes the GIF: the first pass counts the colours of every frame, the second writes them.
 bool WriteGif(CProjectDoc& doc, CSoundSystem& sound, const CExportOptions& options, int nLast,
     const std::string& strPart, CWorkCounter& work, CExportResult& result)

@@ -27,28 +27,6 @@ constexpr int kFrameMs = 120;
 // memory they are drawn again in a second pass instead.
 constexpr int64_t kMaxKeptPictureBytes = 512LL * 1024 * 1024;
 
-// Counts the frames done against the frames expected.
-class CFrameCounter {
-public:
-    CFrameCounter(const MediaProgress& progress, int nTotal)
-        : m_progress(progress)
-        , m_nTotal(nTotal)
-    {
-    }
-    bool Step()
-    {
-        ++m_nDone;
-        m_nTotal = std::max(m_nTotal, m_nDone);
-        return !m_progress || m_progress(m_nDone, m_nTotal);
-    }
-    void Expect(int nMore) { m_nTotal = std::max(m_nTotal, m_nDone + nMore); }
-
-private:
-    const MediaProgress& m_progress;
-    int m_nTotal;
-    int m_nDone = 0;
-};
-
 // A thread of its own that does one kind of work on items in the order they come, at most a
 // few items behind: the next frame is drawn while the last one is coded.
 template <class Item>
@@ -315,7 +293,7 @@ void Render(CProjectDoc& doc, const CMediaRequest& request, CGreetingMedia& medi
             pictureLine->Stop();
     };
     // Without a video the picture is written here after the pass, and counts as much again.
-    CFrameCounter counter(progress, nGreeting * (request.bVideo ? 1 : 2));
+    CWorkCounter counter(progress, nGreeting * (request.bVideo ? 1 : 2));
     int nFrames = 0;
     // Where the first play of the tune ends, in frames: from the frame it starts on, as long
     // as its file lasts. -1 while no tune has started.

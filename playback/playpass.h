@@ -8,7 +8,9 @@
 
 #include <QImage>
 
+#include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,6 +42,30 @@ private:
     CDC m_target;
     CRect m_rc;
     std::vector<int16_t> m_samples;
+};
+
+// Counts the frames a render has done against those it expects (which may grow as it goes),
+// and asks the progress callback, when there is one, whether to go on.
+class CWorkCounter {
+public:
+    using Progress = std::function<bool(int nDone, int nTotal)>;
+    CWorkCounter(const Progress& progress, int nTotal)
+        : m_progress(progress)
+        , m_nTotal(nTotal)
+    {
+    }
+    bool Step()
+    {
+        ++m_nDone;
+        m_nTotal = std::max(m_nTotal, m_nDone);
+        return !m_progress || m_progress(m_nDone, m_nTotal);
+    }
+    void Expect(int nMore) { m_nTotal = std::max(m_nTotal, m_nDone + nMore); }
+
+private:
+    const Progress& m_progress;
+    int m_nTotal;
+    int m_nDone = 0;
 };
 
 // The offline sound system of a render: with bMusic the synthesizer of the system's
