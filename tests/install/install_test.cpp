@@ -459,6 +459,75 @@ TEST_F(Installed, greetings_are_known_by_name_and_by_their_tag)
         "application-x-vimble-greeting");
 }
 
+// The user units that send the scheduled greetings: the service runs the installed tool (its
+// path quoted, the prefix having a blank in it), the timer makes up the hours missed, and
+// systemd's own checker, as the user manager reads them, finds nothing to say about either.
+TEST_F(Installed, outbox_units_are_installed_and_valid)
+{
+    const std::string service = Prefix("lib/systemd/user/vimble-email-outbox.service");
+    const std::string timer = Prefix("lib/systemd/user/vimble-email-outbox.timer");
+    ASSERT_TRUE(fs::is_regular_file(service));
+    ASSERT_TRUE(fs::is_regular_file(timer));
+
+    const std::string unit = ReadText(service);
+    const size_t exec = unit.find("\nExecStart=");
+    ASSERT_NE(exec, std::string::npos) << unit;
+    const size_t start = exec + 11;
+    const std::string line = unit.substr(start, unit.find('\n', start) - start);
+    // The program, as systemd reads it: one word, or a quoted one with \ escapes; %% is %.
+    std::string program, rest;
+    if (line.starts_with('"')) {
+        size_t i = 1;
+        for (; i < line.size() && line[i] != '"'; ++i) {
+            if (line[i] == '\\' && i + 1 < line.size())
+                ++i;
+            program += line[i];
+        }
+        ASSERT_LT(i, line.size()) << line;
+        rest = line.substr(i + 1);
+    } else {
+        const size_t blank = line.find(' ');
+        program = line.substr(0, blank);
+        rest = blank == std::string::npos ? "" : line.substr(blank);
+    }
+    for (size_t percent = program.find("%%"); percent != std::string::npos;
+        percent = program.find("%%", percent + 1))
+        program.erase(percent, 1);
+    EXPECT_EQ(program, Tool()) << line;
+    EXPECT_EQ(rest, " outbox send-due") << line;
+    EXPECT_TRUE(IsExecutableFile(program)) << program;
+    EXPECT_NE(unit.find("\nType=oneshot\n"), std::string::npos) << unit;
+
+    const std::string schedule = ReadText(timer);
+    EXPECT_NE(schedule.find("\nOnCalendar=hourly\n"), std::string::npos) << schedule;
+    EXPECT_NE(schedule.find("\nPersistent=true\n"), std::string::npos) << schedule;
+    EXPECT_NE(schedule.find("\nWantedBy=timers.target\n"), std::string::npos) << schedule;
+
+    const std::string analyze = FindProgram("systemd-analyze");
+    if (analyze.empty())
+        GTEST_SKIP() << "systemd-analyze (systemd) is not installed";
+    // A user manager of its own, which needs no running systemd: only a runtime folder, and no
+    // person's units beside these.
+    const std::string runtime = s_root + "/runtime";
+    fs::create_directories(runtime);
+    fs::permissions(runtime, fs::perms::owner_all, fs::perm_options::replace);
+    const Result r = RunProgram({ analyze, "--user", "verify", "--man=no", service, timer },
+        { { "XDG_RUNTIME_DIR", runtime }, { "XDG_CONFIG_HOME", s_emptyHome },
+            { "XDG_DATA_HOME", s_emptyHome }, { "SYSTEMD_UNIT_PATH", std::nullopt } });
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
+    // The checker may have its say about the system's units; none about these.
+    const std::string said = r.out + r.err;
+    size_t from = 0;
+    while (from < said.size()) {
+        size_t end = said.find('\n', from);
+        if (end == std::string::npos)
+            end = said.size();
+        const std::string saidLine = said.substr(from, end - from);
+        EXPECT_EQ(saidLine.find("vimble-email-outbox"), std::string::npos) << saidLine;
+        from = end + 1;
+    }
+}
+
 // ---- The first start from a read-only installation ----
 
 TEST_F(Installed, first_start_copies_the_samples_out_of_a_read_only_installation)
