@@ -31,6 +31,9 @@ void AddPictureVerbs(VerbTable& verbs);
 void AddPlaybackVerbs(VerbTable& verbs);
 void AddResourceVerbs(VerbTable& verbs);
 void AddSoundVerbs(VerbTable& verbs);
+void AddOutboxVerbs(VerbTable& verbs);
+// outbox add, which takes the options of send.
+int CmdOutboxAdd(const std::vector<std::string>& args);
 
 class CProjectDoc;
 // Reads the project as the editor opens it (the stage is 800 x 600 whatever the file says) and

@@ -7,7 +7,9 @@
 #include "mail/base64.h"
 #include "mail/bundle.h"
 #include "mail/handoff.h"
+#include "mail/contacts.h"
 #include "mail/mailthread.h"
+#include "mail/outbox.h"
 #include "mail/smtp.h"
 #include "model/projectfile.h"
 #include "platform/files.h"
@@ -27,7 +29,7 @@ namespace {
 
 // The options that take no value.
 constexpr const char* kFlags[] = { "--player", "--no-preview", "--no-player", "--attach-player",
-    "--no-video", "--no-greeting", "--mail-program" };
+    "--no-video", "--no-greeting", "--mail-program", "--yearly" };
 
 struct COptions {
     std::map<std::string, std::string> values; // "--data" -> "DIR"
@@ -120,14 +122,21 @@ private:
 
 // Copies the project into the work folder under its own name, so that the attachment carries
 // that name. Empty after a shown failure.
+// False, said, when the file is no project.
+bool CheckProject(const std::string& project)
+{
+    if (IsProjectFile(project))
+        return true;
+    // A file that cannot be opened has been reported as such already.
+    if (platform::FileLength(project) >= 0)
+        platform::ShowMessage("Not a valid file!");
+    return false;
+}
+
 std::string DisposableCopy(const std::string& project, const CWorkFolder& work)
 {
-    if (!IsProjectFile(project)) {
-        // A file that cannot be opened has been reported as such already.
-        if (platform::FileLength(project) >= 0)
-            platform::ShowMessage("Not a valid file!");
+    if (!CheckProject(project))
         return {};
-    }
     if (work.Path().empty()) {
         platform::ShowMessage("no temporary folder can be made");
         return {};
@@ -195,6 +204,39 @@ bool ReadPasswordFile(const std::string& path, std::string& password)
     return true;
 }
 
+// The size limit (read into sizeLimit when given) and the security, as a send takes them.
+bool SizeAndSecurityValid(const COptions& options, int& sizeLimit)
+{
+    return (!options.Has("--size-limit")
+               || ParseNumber(options.Get("--size-limit"), 1024, INT_MAX, sizeLimit))
+        && (!options.Has("--security") || SecurityByName(options.Get("--security")) >= 0);
+}
+
+// What a send is, from the options and the settings: to whom, from whom, through which server,
+// and what goes with the message.
+void ConfigureSend(const COptions& options, CMailThread& thread)
+{
+    thread.m_strServer = options.Get("--server");
+    thread.m_strFrom = platform::Cp1252FromUtf8(options.Get("--from"));
+    thread.m_strTo = platform::Cp1252FromUtf8(options.Get("--to"));
+    thread.m_strSubject = platform::Cp1252FromUtf8(options.Get("--subject"));
+    thread.m_strText = platform::Cp1252FromUtf8(options.Get("--text"));
+    thread.m_bSendPlayer = options.bPlayer;
+    thread.m_nSecurity = SendSecurity(options);
+    thread.m_strUser
+        = options.Has("--user") ? options.Get("--user") : platform::ReadSettingString("MailUser");
+    thread.m_bPreview
+        = !options.HasFlag("--no-preview") && platform::ReadSettingInt("MailPreview", 1) != 0;
+    // Without the picture the message is the plain one, which always carried the player.
+    thread.m_bAttachPlayer = !options.HasFlag("--no-player")
+        && (!thread.m_bPreview || options.HasFlag("--attach-player")
+            || platform::ReadSettingInt("MailAttachPlayer", 0) != 0);
+    thread.m_bAttachVideo
+        = !options.HasFlag("--no-video") && platform::ReadSettingInt("MailAttachVideo", 1) != 0;
+    thread.m_bAttachGreeting = !options.HasFlag("--no-greeting")
+        && platform::ReadSettingInt("MailAttachGreeting", 1) != 0;
+}
+
 int CmdSend(const std::vector<std::string>& args)
 {
     COptions options;
@@ -209,9 +251,7 @@ int CmdSend(const std::vector<std::string>& args)
         || (!options.HasFlag("--mail-program")
             && (!options.Has("--server") || !options.Has("--from")))
         || (options.Has("--timeout") && !ParseNumber(options.Get("--timeout"), 1, 3600, timeout))
-        || (options.Has("--size-limit")
-            && !ParseNumber(options.Get("--size-limit"), 1024, INT_MAX, sizeLimit))
-        || (options.Has("--security") && SecurityByName(options.Get("--security")) < 0))
+        || !SizeAndSecurityValid(options, sizeLimit))
         return -1;
     const std::string& project = options.positional[0];
     CFailureLine failure(project);
@@ -235,28 +275,10 @@ int CmdSend(const std::vector<std::string>& args)
         return failure.Fail();
 
     auto thread = std::make_unique<CMailThread>();
-    thread->m_strServer = options.Get("--server");
-    thread->m_strFrom = platform::Cp1252FromUtf8(options.Get("--from"));
-    thread->m_strTo = platform::Cp1252FromUtf8(options.Get("--to"));
+    ConfigureSend(options, *thread);
     thread->m_strProjectPath = copy;
-    thread->m_strSubject = platform::Cp1252FromUtf8(options.Get("--subject"));
-    thread->m_strText = platform::Cp1252FromUtf8(options.Get("--text"));
-    thread->m_bSendPlayer = options.bPlayer;
-    thread->m_nSecurity = SendSecurity(options);
-    thread->m_strUser
-        = options.Has("--user") ? options.Get("--user") : platform::ReadSettingString("MailUser");
     thread->m_strPassword = password;
     platform::WipeSecret(password);
-    thread->m_bPreview
-        = !options.HasFlag("--no-preview") && platform::ReadSettingInt("MailPreview", 1) != 0;
-    // Without the picture the message is the plain one, which always carried the player.
-    thread->m_bAttachPlayer = !options.HasFlag("--no-player")
-        && (!thread->m_bPreview || options.HasFlag("--attach-player")
-            || platform::ReadSettingInt("MailAttachPlayer", 0) != 0);
-    thread->m_bAttachVideo
-        = !options.HasFlag("--no-video") && platform::ReadSettingInt("MailAttachVideo", 1) != 0;
-    thread->m_bAttachGreeting = !options.HasFlag("--no-greeting")
-        && platform::ReadSettingInt("MailAttachGreeting", 1) != 0;
     thread->m_bMailProgram = options.HasFlag("--mail-program");
     if (thread->m_bMailProgram)
         ClearOldOutgoing();
@@ -281,6 +303,53 @@ int CmdSend(const std::vector<std::string>& args)
     platform::ShowMessage(platform::Utf8FromCp1252(host.m_strReason));
     return failure.Fail();
 }
+
+} // namespace
+
+// outbox add: the send's options, and when. Prints the new messages' ids, one a line.
+int CmdOutboxAdd(const std::vector<std::string>& args)
+{
+    COptions options;
+    int sizeLimit = 0;
+    std::time_t now = std::time(nullptr);
+    std::time_t at = 0;
+    if (!ParseOptions(args,
+            "--server --from --to --subject --text --player --security --user --no-preview "
+            "--no-player --attach-player --no-video --no-greeting --size-limit --at --yearly "
+            "--now ",
+            options)
+        || options.positional.size() != 1 || !options.Has("--to") || !options.Has("--server")
+        || !options.Has("--from") || options.Has("--at") == options.HasFlag("--yearly")
+        || (options.Has("--at") && !ParseIsoTime(options.Get("--at"), at))
+        || (options.Has("--now") && !ParseIsoTime(options.Get("--now"), now))
+        || !SizeAndSecurityValid(options, sizeLimit))
+        return -1;
+    const std::string& project = options.positional[0];
+    CFailureLine failure(project);
+    if (!CheckProject(project))
+        return failure.Fail();
+    CMailThread thread;
+    ConfigureSend(options, thread);
+    if (sizeLimit > 0)
+        thread.m_nSizeLimit = sizeLimit;
+    CContactBook contacts;
+    std::vector<std::string> skipped, ids;
+    std::string reason;
+    if (options.HasFlag("--yearly") && !contacts.Load(ContactsPath(), skipped, reason)) {
+        platform::ShowMessage(reason);
+        return failure.Fail();
+    }
+    if (!ScheduleGreeting(OutboxPath(), OutboxFormOf(thread), thread.m_strTo, project, at,
+            options.HasFlag("--yearly"), contacts, now, ids, reason)) {
+        platform::ShowMessage(platform::Utf8FromCp1252(reason));
+        return failure.Fail();
+    }
+    for (const std::string& id : ids)
+        std::printf("%s\n", id.c_str());
+    return 0;
+}
+
+namespace {
 
 int CmdBundle(const std::vector<std::string>& args)
 {

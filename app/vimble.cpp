@@ -11,6 +11,7 @@
 #include "editor/core/programsound.h"
 #include "editor/main/editordlg.h"
 #include "editor/main/mainframe.h"
+#include "editor/main/outboxrunner.h"
 #include "editor/windows/splashdlg.h"
 #include "mail/mailthread.h"
 #include "platform/text.h"
@@ -144,6 +145,13 @@ int main(int argc, char** argv)
         };
         if (server != nullptr)
             QObject::connect(server, &CInstanceServer::FileHanded, &frame, openHanded);
+        // The planned greetings that are due go while the editor runs; a login without a kept
+        // password is asked for once.
+        COutboxRunner outbox;
+        outbox.m_askPassword = [&](const std::string& server, const std::string& user) {
+            if (pEditor != nullptr && AskOutboxPassword(pEditor, server, user))
+                outbox.RunNow();
+        };
         frame.m_onEditorCreated = [&](CEditorDialog& editor) {
             // The start's own file first, then those handed over meanwhile, in their order.
             QTimer::singleShot(0, &editor, [&] {
@@ -151,6 +159,7 @@ int main(int argc, char** argv)
                     editor.OnCommand(ID_FILE_PLAY);
                 pEditor = &editor;
                 openHanded();
+                outbox.Start();
             });
         };
         frame.m_onEditorEnded = [&](CEditorDialog& editor) {

@@ -24,6 +24,7 @@ int main(int argc, char** argv)
     AddMailVerbs(verbs);
     AddMailSettingsVerbs(verbs);
     AddContactsVerbs(verbs);
+    AddOutboxVerbs(verbs);
     AddPictureVerbs(verbs);
     AddPlaybackVerbs(verbs);
     AddResourceVerbs(verbs);

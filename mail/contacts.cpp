@@ -702,7 +702,7 @@ bool CContactBook::Save(const std::string& path, std::string& reason) const
     return true;
 }
 
-std::string ContactsPath()
+std::string PersonalDataFolder()
 {
     std::string base;
     if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && data[0] == '/')
@@ -711,5 +711,10 @@ std::string ContactsPath()
         const char* home = std::getenv("HOME");
         base = std::string(home != nullptr && home[0] != '\0' ? home : "/tmp") + "/.local/share";
     }
-    return base + "/vimble-email/contacts.vcf";
+    return base + "/vimble-email";
+}
+
+std::string ContactsPath()
+{
+    return PersonalDataFolder() + "/contacts.vcf";
 }

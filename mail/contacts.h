@@ -81,3 +81,6 @@ private:
 
 // "$XDG_DATA_HOME/vimble-email/contacts.vcf" ("~/.local/share/..." when it is not set).
 std::string ContactsPath();
+// The person's own folder of the program's data: $XDG_DATA_HOME/vimble-email, or
+// ~/.local/share/vimble-email without it.
+std::string PersonalDataFolder();

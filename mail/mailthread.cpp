@@ -416,6 +416,7 @@ bool CMailThread::LoginPassword(std::string& password)
     if (found == platform::SecretResult::found && !password.empty())
         return true;
     platform::WipeSecret(password);
+    m_bNoPassword = true;
     Fail("no password is known for " + m_strUser + " at the mail server " + m_strServer
         + (found == platform::SecretResult::noService && !why.empty() ? " (" + why + ")" : ""));
     return false;
@@ -614,6 +615,11 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
         Quit(connection);
         return;
     }
+    if (m_beforeData && !m_beforeData()) {
+        Fail("the outbox cannot record that the greeting is being sent");
+        Quit(connection);
+        return;
+    }
     if (!Command(connection, "DATA", 3))
         return;
 
@@ -654,11 +660,19 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
             return;
         }
     }
-    if (!data.Write(closing) || !data.Flush() || !connection.Send(".\r\n", reason)
-        || !connection.ReadReply(code, text, reason)) {
+    if (!data.Write(closing) || !data.Flush()) {
         Fail(reason);
         return;
     }
+    // From here on a broken talk may have left the message with the server.
+    m_bMaybeDelivered = true;
+    if (!connection.Send(".\r\n", reason) || !connection.ReadReply(code, text, reason)) {
+        Fail(reason);
+        return;
+    }
+    m_bMaybeDelivered = false;
+    if (m_afterData)
+        m_afterData(code / 100 == 2, ReplyText(code, text));
     if (code / 100 != 2)
         Fail("the mail server " + m_strServer + " refused the message: " + ReplyText(code, text));
     Quit(connection);
@@ -839,6 +853,8 @@ int CMailThread::Run()
     m_strRefused.clear();
     m_strLeftOut.clear();
     m_strSentTo.clear();
+    m_bNoPassword = false;
+    m_bMaybeDelivered = false;
     m_strPartsFolder = "parts";
     m_strPreparedFolder.clear();
     m_strMimePath.clear();

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -99,6 +100,16 @@ public:
                               // out: ..."); the result text says it
     std::string m_strSentTo; // with a message for each recipient: who got theirs
     bool m_bCancelled = false; // the send was cancelled (set by Run when it ends)
+    bool m_bNoPassword = false; // the send failed because no password was known for the login
+
+    // For a sender that must deliver each message exactly once (the outbox): called right
+    // before "DATA"; when it returns false the talk ends with "QUIT" and nothing is sent.
+    std::function<bool()> m_beforeData;
+    // Called with the server's reply to the end of the data: true when it took the message.
+    std::function<void(bool bTaken, const std::string& strReply)> m_afterData;
+    // After a failure: the end of the data had gone out but no reply to it came, so the server
+    // may have taken the message. (Before the end, a broken talk leaves nothing delivered.)
+    bool m_bMaybeDelivered = false;
 
     // The whole send, on the calling thread. Returns 1 when the greeting was accepted by the
     // server, 0 otherwise. The project file is gone afterwards, whatever happened.

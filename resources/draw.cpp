@@ -468,6 +468,14 @@ void DrawPicto(QPainter& p, Picto picto, const QRectF& box, const QColor& ink, q
         d.Ellipse(14, 9.5, 2.4, 2.4);
         d.Poly({{10.5, 17}, {11, 14.5}, {14, 13.5}, {17, 14.5}, {17.5, 17}}, false);
         break;
+    case Picto::Outbox:
+        // A letter that waits for its hour: an envelope with a clock before it.
+        d.Rect(2, 4, 15, 11, QBrush(), 1);
+        d.Poly({{2.5, 4.5}, {9.5, 10}, {16.5, 4.5}}, false);
+        d.Ellipse(16, 15.5, 5.5, 5.5, d.Tint());
+        d.Line(16, 15.5, 16, 12.5);
+        d.Line(16, 15.5, 18.5, 16.5);
+        break;
     case Picto::Player:
         d.Rect(3, 4, 18, 16, d.Tint(), 3);
         d.Poly({{10, 8.5}, {15.5, 12}, {10, 15.5}}, true, d.Fill());

@@ -36,6 +36,7 @@ std::vector<ButtonFace> MakeButtons()
         {"fmkesaveas", menuRow, P::SaveAs, "Save as\u2026", R::MenuRow},
         {"fmkesendmail", menuRow, P::Send, "Send by e-mail\u2026", R::MenuRow},
         {"fmkecontacts", menuRow, P::AddressBook, "Contacts\u2026", R::MenuRow},
+        {"fmkeoutbox", menuRow, P::Outbox, "Outbox\u2026", R::MenuRow},
         {"fmkeexe", menuRow, P::Export, "Export player\u2026", R::MenuRow},
         {"fmkevideo", menuRow, P::Film, "Export video\u2026", R::MenuRow},
         {"fmkeplay", menuRow, P::Play, "Play", R::MenuRow},
@@ -175,6 +176,14 @@ std::vector<ButtonFace> MakeButtons()
         {"movideo", {16, 16}, P::None, "Attach the video", R::CheckBox},
         {"mogreeting", {16, 16}, P::None, "Attach the greeting file", R::CheckBox},
         {"smmailprogram", {16, 16}, P::None, "Send with my mail program", R::CheckBox},
+        {"smlater", {16, 16}, P::None, "Send on a day", R::CheckBox},
+        {"smyearly", {16, 16}, P::None, "Every year on their birthday", R::CheckBox},
+        // The outbox window.
+        {"obsendnow", {84, 22}, P::None, "Send now"},
+        {"obcancel", {84, 22}, P::None, "Don\u2019t send"},
+        {"obopen", {84, 22}, P::None, "Open"},
+        {"obremove", {84, 22}, P::None, "Remove"},
+        {"obclose", {70, 22}, P::None, "Close"},
         // The contacts window.
         {"ctadd", {70, 22}, P::None, "Add"},
         {"ctchange", {70, 22}, P::None, "Change"},
@@ -248,9 +257,10 @@ std::vector<WindowFace> MakeWindows()
                   {"mtbp5", {20, 403}}, {"mtbp6", {57, 403}}, {"mtbp8", {38, 459}}},
                  false});
 
-    w.push_back({"FILE_MENU", {164, 304}, "", {}, {Box(0, 0, 164, 304)}, 10, {},
+    w.push_back({"FILE_MENU", {164, 330}, "", {}, {Box(0, 0, 164, 330)}, 10, {},
                  MenuRows({"fmkenew", "fmkeopen", "fmkeclose", "fmkesave", "fmkesaveas",
-                           "fmkesendmail", "fmkecontacts", "fmkeexe", "fmkevideo", "fmkeplay",
+                           "fmkesendmail", "fmkecontacts", "fmkeoutbox", "fmkeexe", "fmkevideo",
+                           "fmkeplay",
                            "fmkeexit"},
                           10)});
 
@@ -433,8 +443,8 @@ std::vector<WindowFace> MakeWindows()
 
     // The send dialog. Its 438 x 457 face has no name of its own in the program's contract;
     // this program calls it "SEND_MAIL".
-    w.push_back({"SEND_MAIL", {438, 457}, "Send your greeting", Box(20, 12, 398, 34),
-                 {Box(0, 0, 438, 457)}, 16,
+    w.push_back({"SEND_MAIL", {438, 527}, "Send your greeting", Box(20, 12, 398, 34),
+                 {Box(0, 0, 438, 527)}, 16,
                  {
                      {Z::Label, Box(20, 98, 300, 18), "To"},
                      {Z::Panel, Box(20, 118, 300, 24)},
@@ -443,10 +453,13 @@ std::vector<WindowFace> MakeWindows()
                      {Z::Label, Box(20, 206, 398, 18), "Message"},
                      {Z::Panel, Box(20, 226, 398, 170)},
                      {Z::SmallLabel, Box(40, 405, 168, 14), "send with my mail program"},
+                     {Z::SmallLabel, Box(40, 451, 60, 14), "send on"},
+                     {Z::Panel, Box(96, 446, 156, 24)},
+                     {Z::SmallLabel, Box(282, 451, 146, 14), "every year on their birthday"},
                  },
                  {{"smsendplayer", {20, 56}}, {"smvoicemail", {152, 56}}, {"smoptions", {298, 56}},
-                  {"smaddresslist", {330, 117}}, {"smsend", {214, 410}}, {"smcancel", {322, 410}},
-                  {"smmailprogram", {20, 404}}}});
+                  {"smaddresslist", {330, 117}}, {"smsend", {214, 484}}, {"smcancel", {322, 484}},
+                  {"smmailprogram", {20, 404}}, {"smlater", {20, 450}}, {"smyearly", {262, 450}}}});
 
     // The contacts: a search field, the list, the fields of the contact chosen, and the
     // buttons that change the book.
@@ -465,6 +478,16 @@ std::vector<WindowFace> MakeWindows()
                  },
                  {{"ctadd", {172, 284}}, {"ctchange", {250, 284}}, {"ctremove", {328, 284}},
                   {"ctimport", {20, 314}}, {"ctexport", {110, 314}}, {"ctclose", {328, 314}}}});
+
+    // The outbox: the greetings planned for a day, each with its time, recipient, subject and
+    // state, and what can be done with the one chosen.
+    w.push_back({"OUTBOX", {560, 320}, "Outbox", Box(20, 10, 520, 30), {Box(0, 0, 560, 320)}, 14,
+                 {
+                     {Z::SmallLabel, Box(22, 46, 500, 12), "planned greetings"},
+                     {Z::Panel, Box(20, 60, 520, 190)},
+                 },
+                 {{"obsendnow", {20, 262}}, {"obcancel", {112, 262}}, {"obopen", {204, 262}},
+                  {"obremove", {296, 262}}, {"obclose", {470, 288}}}});
 
     // Message boxes: the program writes white text into the plum panel.
     w.push_back({"MESSAGE_BOXKEL", {176, 208}, "Vimble e-mail", Box(10, 4, 156, 22),

@@ -40,6 +40,8 @@ const std::vector<std::string>& RequiredButtonTexts()
         "mocancel", "mosecplain", "mosecstarttls", "mosectls", "mopreview", "moplayer",
         "movideo", "mogreeting", "smmailprogram",
         "ctadd", "ctchange", "ctremove", "ctimport", "ctexport", "ctclose", "fmkecontacts",
+        "smlater", "smyearly", "obsendnow", "obcancel", "obopen", "obremove", "obclose",
+        "fmkeoutbox",
         // Spoken text.
         "pspmale", "pspfemale", "pspok", "pspcancel",
         // File browser.

@@ -58,7 +58,8 @@ const Rows& FileRows()
     static const Rows rows = {{"fmkenew", ID_FILE_NEW},         {"fmkeopen", ID_FILE_OPEN},
                               {"fmkeclose", ID_FILE_CLOSE},     {"fmkesave", ID_FILE_SAVE},
                               {"fmkesaveas", ID_FILE_SAVEAS},   {"fmkesendmail", ID_FILE_SENDMAIL},
-                              {"fmkecontacts", ID_FILE_CONTACTS}, {"fmkeexe", ID_FILE_EXPORT},
+                              {"fmkecontacts", ID_FILE_CONTACTS}, {"fmkeoutbox", ID_FILE_OUTBOX},
+                              {"fmkeexe", ID_FILE_EXPORT},
                               {"fmkevideo", ID_FILE_EXPORTVIDEO}, {"fmkeplay", ID_FILE_PLAY},
                               {"fmkeexit", ID_FILE_EXIT}};
     return rows;
@@ -279,6 +280,7 @@ bool CEditorDialog::IsCommandEnabled(int nId) const
     case ID_FILE_OPEN:
     case ID_FILE_EXIT:
     case ID_FILE_CONTACTS:
+    case ID_FILE_OUTBOX:
     case ID_WND_FILE:
     case ID_WND_EDIT:
     case ID_WND_VIEW:
@@ -403,6 +405,9 @@ void CEditorDialog::OnCommand(int nId)
         break;
     case ID_FILE_CONTACTS:
         OpenContacts();
+        break;
+    case ID_FILE_OUTBOX:
+        OpenOutbox();
         break;
     case ID_FILE_EXPORT:
         if (const std::string path = ExportPlayer(); !path.empty())

@@ -42,6 +42,7 @@ constexpr int ID_FILE_PLAY = 1023;
 constexpr int ID_FILE_EXPORT = 1238;
 constexpr int ID_FILE_EXPORTVIDEO = 1300; // a number of its own: the player uses 1239
 constexpr int ID_FILE_CONTACTS = 1301;
+constexpr int ID_FILE_OUTBOX = 1302;
 // Edit menu.
 constexpr int ID_EDIT_UNDO = 1010;
 constexpr int ID_EDIT_REDO = 1011;
@@ -194,6 +195,11 @@ public:
     void OpenContacts();
     using ContactsRunner = std::function<void(class CContactsDlg&)>;
     void SetContactsRunner(ContactsRunner runner) { m_runContacts = std::move(runner); }
+    // The outbox window (File menu); by default modal, tests drive it. The greeting it opens
+    // is opened here once it has closed.
+    void OpenOutbox();
+    using OutboxRunner = std::function<void(class COutboxDlg&)>;
+    void SetOutboxRunner(OutboxRunner runner) { m_runOutbox = std::move(runner); }
     // Writes the greeting as a self-playing program "NAME.exe" (mode 0755) into the export
     // folder, asking before it replaces a file. Returns its path; empty when nothing was
     // written (said).
@@ -348,6 +354,7 @@ private:
     LayerManagerRunner m_runLayerManager;
     SendDialogRunner m_runSendDialog;
     ContactsRunner m_runContacts;
+    OutboxRunner m_runOutbox;
     ExportVideoRunner m_runExportVideo;
     // File work.
     bool m_bFileWork = false;

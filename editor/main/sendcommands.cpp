@@ -1,11 +1,12 @@
-// The editor window's mail commands: the send dialog, and the export of the greeting as a
-// self-playing program into the export folder.
+// The editor window's mail commands: the send dialog, the contacts and outbox windows, and
+// the export of the greeting as a self-playing program into the export folder.
 #include "editor/main/editordlg.h"
 
 #include "editor/core/app.h"
 #include "editor/core/prompts.h"
 #include "editor/editing/editing.h"
 #include "editor/windows/contactsdlg.h"
+#include "editor/windows/outboxdlg.h"
 #include "editor/windows/senddlg.h"
 #include "mail/bundle.h"
 #include "model/projectfile.h"
@@ -41,6 +42,26 @@ void CEditorDialog::OpenContacts()
         m_runContacts(dlg);
     else
         dlg.exec();
+    update();
+}
+
+void CEditorDialog::OpenOutbox()
+{
+    if (m_pEditing)
+        m_pEditing->CancelDrag();
+    std::string chosen;
+    {
+        COutboxDlg dlg(OutboxPath(), this);
+        dlg.SetOpener([&chosen](const std::string& path) { chosen = path; });
+        if (m_runOutbox)
+            m_runOutbox(dlg);
+        else
+            dlg.exec();
+    }
+    // Opened as the Open command opens a project: the one in the editor is closed first,
+    // asking about its changes.
+    if (!chosen.empty())
+        OpenProjectFile(chosen);
     update();
 }
 

@@ -5,7 +5,9 @@
 #include "editor/windows/mailoptionsdlg.h"
 #include "editor/windows/picklistdlg.h"
 #include "mail/mailmedia.h"
+#include "mail/contacts.h"
 #include "mail/mailthread.h"
+#include "mail/outbox.h"
 #include "mail/message.h"
 #include "mail/bundle.h"
 #include "model/projectfile.h"
@@ -18,10 +20,12 @@
 #include "playback/projectdoc.h"
 #include "resources/faces.h"
 
+#include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 
@@ -34,7 +38,9 @@ const QRect kToRect(24, 121, 292, 18);
 const QRect kSubjectRect(24, 175, 390, 18);
 const QRect kTextRect(22, 228, 394, 166);
 // What goes in the message and how large it is, under the mail program switch.
-const QRect kSizeRect(20, 422, 190, 32);
+const QRect kSizeRect(20, 422, 398, 22);
+// The day and hour of "Send on", in its panel.
+const QRect kWhenRect(99, 449, 150, 18);
 
 // The name a new greeting's copy goes by (it names the attachment).
 constexpr char kNewGreetingName[] = "greeting.kel";
@@ -92,6 +98,7 @@ CSendMailDlg::CSendMailDlg(CGreetingSource& source)
     , m_pTo(MakeLine(this, IDC_SM_TO, kToRect))
     , m_pSubject(MakeLine(this, IDC_SM_SUBJECT, kSubjectRect))
     , m_pText(new QPlainTextEdit(this))
+    , m_pWhen(new QDateTimeEdit(this))
     , m_pSizeLine(new QLabel(this))
     , m_settings(CMailSettings::Load())
 {
@@ -122,6 +129,23 @@ CSendMailDlg::CSendMailDlg(CGreetingSource& source)
         tr("Hand the greeting to your own mail program instead of sending it from here")
             .toStdString());
     program->setAccessibleName(tr("Send with my mail program"));
+    CMyBitmapButton* later = Bind(m_skin.AddButton("smlater", IDC_SM_LATER));
+    tips->AddTool(later, tr("Put the greeting in the outbox, to be sent on the day and at the hour below")
+                             .toStdString());
+    later->setAccessibleName(tr("Send on a day"));
+    CMyBitmapButton* yearly = Bind(m_skin.AddButton("smyearly", IDC_SM_YEARLY));
+    tips->AddTool(yearly,
+        tr("Send it again every year on each recipient's birthday, at 8 in the morning").toStdString());
+    yearly->setAccessibleName(tr("Every year on their birthday"));
+    m_pWhen->setObjectName(QString::number(IDC_SM_LATER));
+    m_pWhen->setGeometry(kWhenRect);
+    m_pWhen->setDisplayFormat(QStringLiteral("ddd d MMM yyyy HH:mm"));
+    m_pWhen->setCalendarPopup(true);
+    m_pWhen->setFrame(false);
+    m_pWhen->setAccessibleName(tr("Day and hour to send on"));
+    m_pWhen->setEnabled(false);
+    Dress(m_pWhen);
+    OfferTime(); // tomorrow at 8:00 until "send on" offers better
 
     QFont small("Liberation Sans");
     small.setPixelSize(10);
@@ -138,6 +162,7 @@ CSendMailDlg::CSendMailDlg(CGreetingSource& source)
     FocusFollowsPointer();
     setTabOrder(m_pTo, m_pSubject);
     setTabOrder(m_pSubject, m_pText);
+    setTabOrder(m_pText, m_pWhen);
     m_pTo->setFocus();
 }
 
@@ -258,6 +283,16 @@ void CSendMailDlg::OnCommand(int nId)
         m_skin.Button(IDC_SM_MAILPROGRAM)->SetPressedLook(m_bMailProgram);
         m_skin.Button(IDC_SM_MAILPROGRAM)->repaint();
         break;
+    case IDC_SM_LATER:
+        SetLater(!m_bLater);
+        break;
+    case IDC_SM_YEARLY:
+        m_bYearly = !m_bYearly;
+        m_skin.Button(IDC_SM_YEARLY)->SetPressedLook(m_bYearly);
+        m_skin.Button(IDC_SM_YEARLY)->repaint();
+        // A yearly greeting is planned too; its day is each recipient's birthday.
+        SetLater(m_bYearly || m_bLater);
+        break;
     default:
         break;
     }
@@ -336,7 +371,7 @@ std::string CSendMailDlg::WhyNotSendable() const
                    "control character.";
     // The mail program sends with the account it keeps.
     if (m_bMailProgram)
-        return {};
+        return NoGreetingReason();
     const std::string& address = m_settings.m_strAddress;
     if (m_settings.m_strServer.empty())
         return "Give the mail server in the options first.";
@@ -344,7 +379,13 @@ std::string CSendMailDlg::WhyNotSendable() const
         return "Give your e-mail address in the options first.";
     if (IsUnsafeAddress(address) || SplitRecipients(address).size() != 1)
         return "Your address \"" + address + "\" cannot be used as a sender.";
-    return {};
+    return NoGreetingReason();
+}
+
+std::string CSendMailDlg::NoGreetingReason() const
+{
+    const CProjectDoc* doc = m_source.GetDoc();
+    return doc == nullptr || doc->GetMovie() == nullptr ? "There is no greeting to send." : "";
 }
 
 void CSendMailDlg::Refuse(const std::string& why)
@@ -358,6 +399,10 @@ void CSendMailDlg::OnSend()
     // The time the result box gives counts from here.
     const auto pressed = std::chrono::steady_clock::now();
     m_strRefusal.clear();
+    if (m_bLater) {
+        Plan();
+        return;
+    }
     // One send at a time: the worker's files have fixed names.
     if (IsSendInProgress() || g_pMailThread.load() != nullptr) {
         Refuse("A greeting is still being sent. Send this one when its result has been shown.");
@@ -365,11 +410,6 @@ void CSendMailDlg::OnSend()
     }
     if (const std::string why = WhyNotSendable(); !why.empty()) {
         Refuse(why);
-        return;
-    }
-    const CProjectDoc* doc = m_source.GetDoc();
-    if (doc == nullptr || doc->GetMovie() == nullptr) {
-        Refuse("There is no greeting to send.");
         return;
     }
     std::string password;
@@ -392,23 +432,9 @@ void CSendMailDlg::OnSend()
         Refuse("The greeting's copy cannot be written into " + folder + ".");
         return;
     }
-    auto thread = std::make_unique<CMailThread>();
-    thread->m_strTo = CodePage(m_pTo->text());
-    thread->m_strSubject = CodePage(m_pSubject->text());
-    thread->m_strText = WithCrLf(CodePage(m_pText->toPlainText()));
-    thread->m_strFrom = m_settings.m_strAddress;
-    thread->m_strServer = m_settings.m_strServer;
-    thread->m_nSecurity = m_settings.Security();
-    thread->m_strUser = m_settings.m_strUser;
+    auto thread = MakeWorker();
     thread->m_strPassword = password;
     platform::WipeSecret(password);
-    thread->m_bPreview = m_settings.m_bPreview;
-    // "With player" asks for the self-playing attachment with the player's data.
-    thread->m_bAttachPlayer = m_settings.m_bAttachPlayer || m_bSendPlayer;
-    thread->m_bSendPlayer = m_bSendPlayer;
-    thread->m_bAttachVideo = m_settings.m_bAttachVideo;
-    thread->m_bAttachGreeting = m_settings.m_bAttachGreeting;
-    thread->m_bMailProgram = m_bMailProgram;
     thread->m_sendPressed = pressed;
     thread->m_strProjectPath = copy;
     thread->m_strOwnedFolder = folder;
@@ -421,5 +447,134 @@ void CSendMailDlg::OnSend()
         Refuse("The greeting cannot be sent now: the mail worker did not start.");
         return;
     }
+    accept();
+}
+
+std::unique_ptr<CMailThread> CSendMailDlg::MakeWorker() const
+{
+    auto thread = std::make_unique<CMailThread>();
+    thread->m_strTo = CodePage(m_pTo->text());
+    thread->m_strSubject = CodePage(m_pSubject->text());
+    thread->m_strText = WithCrLf(CodePage(m_pText->toPlainText()));
+    thread->m_strFrom = m_settings.m_strAddress;
+    thread->m_strServer = m_settings.m_strServer;
+    thread->m_nSecurity = m_settings.Security();
+    thread->m_strUser = m_settings.m_strUser;
+    thread->m_bPreview = m_settings.m_bPreview;
+    // "With player" asks for the self-playing attachment with the player's data.
+    thread->m_bAttachPlayer = m_settings.m_bAttachPlayer || m_bSendPlayer;
+    thread->m_bSendPlayer = m_bSendPlayer;
+    thread->m_bAttachVideo = m_settings.m_bAttachVideo;
+    thread->m_bAttachGreeting = m_settings.m_bAttachGreeting;
+    thread->m_bMailProgram = m_bMailProgram;
+    return thread;
+}
+
+std::time_t CSendMailDlg::Now() const
+{
+    return m_clock ? m_clock() : std::time(nullptr);
+}
+
+void CSendMailDlg::SetLater(bool bLater)
+{
+    m_bLater = bLater;
+    if (!m_bLater && m_bYearly) {
+        m_bYearly = false;
+        m_skin.Button(IDC_SM_YEARLY)->SetPressedLook(false);
+        m_skin.Button(IDC_SM_YEARLY)->repaint();
+    }
+    m_skin.Button(IDC_SM_LATER)->SetPressedLook(m_bLater);
+    m_skin.Button(IDC_SM_LATER)->repaint();
+    m_pWhen->setEnabled(m_bLater && !m_bYearly);
+    if (m_bLater)
+        OfferTime();
+}
+
+void CSendMailDlg::OfferTime()
+{
+    const std::time_t now = Now();
+    // Tomorrow at 8:00, unless the one recipient is a contact whose birthday is known.
+    QDateTime offer(QDateTime::fromSecsSinceEpoch(now).date().addDays(1), QTime(8, 0));
+    const std::vector<std::string> recipients = SplitRecipients(CodePage(m_pTo->text()));
+    if (recipients.size() == 1) {
+        CContactBook contacts;
+        std::vector<std::string> skipped;
+        std::string reason;
+        contacts.Load(ContactsPath(), skipped, reason);
+        const int found = contacts.Find(platform::Utf8FromCp1252(recipients[0]));
+        if (found >= 0 && contacts.Contacts()[static_cast<size_t>(found)].HasBirthday()) {
+            const CContact& contact = contacts.Contacts()[static_cast<size_t>(found)];
+            // A birthday today still counts: from the start of the day on.
+            const std::time_t next = NextBirthdayMorning(
+                contact.m_nBirthMonth, contact.m_nBirthDay, now - 16 * 3600);
+            if (next != 0)
+                offer = QDateTime::fromSecsSinceEpoch(std::max(next, now + 60));
+        }
+    }
+    m_pWhen->setDateTime(offer);
+}
+
+void CSendMailDlg::Plan()
+{
+    // A mail program sends when the person presses its own Send; it cannot wait for a day.
+    if (m_bMailProgram) {
+        Refuse(tr("A greeting planned for a day is sent from here: turn off \"send with my mail "
+                  "program\" first.")
+                   .toStdString());
+        return;
+    }
+    if (const std::string why = WhyNotSendable(); !why.empty()) {
+        Refuse(why);
+        return;
+    }
+    const std::time_t now = Now();
+    const std::time_t at = m_pWhen->dateTime().toSecsSinceEpoch();
+    if (!m_bYearly && at <= now) {
+        Refuse(tr("Choose a day and hour still to come for the greeting.").toStdString());
+        return;
+    }
+    // The outbox keeps a copy of its own of the greeting as it is in the editor now.
+    platform::CTempFolder folder("vimble-plan-");
+    const std::string own = platform::FileNameOf(m_source.GetPath());
+    const std::string copy = platform::JoinPath(folder.Path(), own.empty() ? kNewGreetingName : own);
+    if (folder.Path().empty() || !m_source.SaveCopyTo(copy, this) || !IsProjectFile(copy)) {
+        Refuse("The greeting's copy cannot be written into " + platform::TempDirectory() + ".");
+        return;
+    }
+    const std::unique_ptr<CMailThread> worker = MakeWorker();
+    CContactBook contacts;
+    std::vector<std::string> skipped, ids;
+    std::string reason;
+    contacts.Load(ContactsPath(), skipped, reason);
+    reason.clear();
+    if (!ScheduleGreeting(m_strOutbox.empty() ? OutboxPath() : m_strOutbox, OutboxFormOf(*worker),
+            worker->m_strTo, copy, at, m_bYearly, contacts, now, ids, reason)) {
+        Refuse(tr("The greeting cannot be planned: %1.")
+                   .arg(QString::fromStdString(platform::Utf8FromCp1252(reason)))
+                   .toStdString());
+        return;
+    }
+    m_planned = ids;
+    const QString when = QLocale().toString(QDateTime::fromSecsSinceEpoch(at), QLocale::LongFormat);
+    std::time_t first = at;
+    std::vector<std::string> damaged;
+    for (const COutboxEntry& entry : ListOutbox(m_strOutbox.empty() ? OutboxPath() : m_strOutbox, damaged)) {
+        if (std::find(ids.begin(), ids.end(), entry.m_strId) != ids.end()) {
+            first = entry.m_due;
+            break; // the soonest, as the list comes
+        }
+    }
+    QString said = m_bYearly
+        ? tr("The greeting is in the outbox. It goes every year on each recipient's birthday, "
+             "at 8 in the morning, first on %1.")
+              .arg(QLocale().toString(QDateTime::fromSecsSinceEpoch(first), QLocale::LongFormat))
+        : tr("The greeting is in the outbox. It goes on %1.").arg(when);
+    // Without a keyring the password cannot be looked up when the day comes.
+    if (!m_settings.m_strUser.empty() && !platform::SecretServiceAvailable())
+        said += QStringLiteral("\n")
+            + tr("Your mail server's password is not kept in a keyring: if Vimble e-mail is not "
+                 "running on the day, the greeting waits until you start it and give the "
+                 "password.");
+    platform::ShowMessage(said.toStdString());
     accept();
 }

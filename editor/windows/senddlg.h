@@ -10,14 +10,17 @@
 #include "editor/windows/greetingsource.h"
 
 #include <atomic>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 class CMailOptionsDlg;
 class CMailThread;
 class CPickListDlg;
+class QDateTimeEdit;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -33,6 +36,8 @@ constexpr int IDC_SM_PLAYER = 1228;
 constexpr int IDC_SM_ADDRESSES = 1234;
 constexpr int IDC_SM_VOICEMAIL = 1262;
 constexpr int IDC_SM_MAILPROGRAM = 1263;
+constexpr int IDC_SM_LATER = 1264;
+constexpr int IDC_SM_YEARLY = 1265;
 
 class CSendMailDlg : public CSkinnedDialog {
     Q_OBJECT
@@ -65,6 +70,16 @@ public:
     QLabel* SizeLine() const { return m_pSizeLine; }
     // Whether the estimate of the size has come back (for tests).
     bool IsEstimateDone() const { return m_bEstimateShown; }
+    // "Send on": the greeting goes into the outbox for the time in When() instead of now;
+    // "every year on their birthday": for each recipient's birthday, every year.
+    bool IsLaterOn() const { return m_bLater; }
+    bool IsYearlyOn() const { return m_bYearly; }
+    QDateTimeEdit* When() const { return m_pWhen; }
+    // Where planned greetings go (by default the person's outbox), and the clock (for tests).
+    void SetOutbox(std::string outbox) { m_strOutbox = std::move(outbox); }
+    void SetClock(std::function<std::time_t()> clock) { m_clock = std::move(clock); }
+    // The ids of the messages the last planned send put into the outbox.
+    const std::vector<std::string>& PlannedIds() const { return m_planned; }
 
 protected:
     void OnCommand(int nId) override;
@@ -79,10 +94,20 @@ private:
     bool PasswordForSend(std::string& password);
     void PickAddress();
     void OnSend();
+    // The worker as the dialog's texts and settings make it, without the greeting's copy.
+    std::unique_ptr<CMailThread> MakeWorker() const;
+    // Puts the greeting into the outbox for its day instead of sending it now.
+    void Plan();
+    void SetLater(bool bLater);
+    // The time "Send on" offers: a single recipient's next birthday at 8:00, else tomorrow's.
+    void OfferTime();
+    std::time_t Now() const;
     // Says why the send does not start and keeps the dialog.
     void Refuse(const std::string& why);
     // Why the typed texts and settings cannot be sent, or empty.
     std::string WhyNotSendable() const;
+    // "There is no greeting to send." when the editor holds none; else empty.
+    std::string NoGreetingReason() const;
     // Makes the greeting's picture, video and file from a copy, on a thread of its own, to say
     // before sending what goes in the message and about how large it is. A running estimate is
     // stopped first.
@@ -96,6 +121,12 @@ private:
     bool m_bSendPlayer = false;
     bool m_bVoiceMail = false;
     bool m_bMailProgram = false;
+    bool m_bLater = false;
+    bool m_bYearly = false;
+    QDateTimeEdit* m_pWhen;
+    std::string m_strOutbox;
+    std::function<std::time_t()> m_clock;
+    std::vector<std::string> m_planned;
     QLabel* m_pSizeLine;
     bool m_bEstimateShown = false;
     uint64_t m_nEstimate = 0; // which estimate is the latest (the window's thread only)

@@ -5,13 +5,16 @@
 #include "editor/core/mailhost.h"
 #include "editor/core/mailsettings.h"
 #include "editor/main/maintoolbar.h"
+#include "editor/main/outboxrunner.h"
 #include "editor/windows/fileprogressdlg.h"
 #include "editor/windows/mailoptionsdlg.h"
 #include "editor/windows/picklistdlg.h"
 #include "editor/windows/senddlg.h"
 #include "mail/addressbook.h"
 #include "mail/bundle.h"
+#include "mail/contacts.h"
 #include "mail/mailthread.h"
+#include "mail/outbox.h"
 #include "model/projectfile.h"
 #include "platform/files.h"
 #include "platform/message.h"
@@ -26,6 +29,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDateTimeEdit>
 #include <QEnterEvent>
 #include <QFile>
 #include <QLabel>
@@ -445,7 +449,7 @@ protected:
 TEST_F(SendDialog, shows_its_fields_on_the_face_and_starts_from_the_kept_settings)
 {
     auto dlg = Dialog();
-    EXPECT_EQ(dlg->size(), QSize(438, 457));
+    EXPECT_EQ(dlg->size(), QSize(438, 527));
     EXPECT_EQ(dlg->GetServer(), "mail.example.org");
     EXPECT_EQ(dlg->GetAddress(), "me@example.org");
     EXPECT_TRUE(dlg->focusWidget() == dlg->Field(IDC_SM_TO));
@@ -922,3 +926,142 @@ TEST_F(SendDialog, says_what_the_message_carries_and_hands_it_to_the_mail_progra
     EXPECT_LE(m_pStarted->m_sendPressed, std::chrono::steady_clock::now());
     EXPECT_GT(m_pStarted->m_sendPressed, std::chrono::steady_clock::now() - std::chrono::seconds(30));
 }
+
+namespace {
+
+// "Send on" puts the greeting into the outbox for its day instead of starting the worker; for
+// one contact it offers their next birthday at 8:00; what cannot be planned is refused with
+// nothing put in; "every year" needs each recipient's birthday.
+TEST_F(SendDialog, planning_puts_the_greeting_in_the_outbox_for_its_day)
+{
+    CScopedEnv data("XDG_DATA_HOME", m_strTmp + "/data");
+    CContactBook contacts;
+    CContact ann;
+    ann.m_strName = "Ann Smith";
+    ann.m_addresses = { "ann@vimble.test" };
+    ann.m_nBirthMonth = 5;
+    ann.m_nBirthDay = 17;
+    contacts.Add(ann);
+    std::string reason;
+    ASSERT_TRUE(contacts.Save(ContactsPath(), reason)) << reason;
+    std::time_t now = 0, birthday = 0, chosen = 0;
+    ASSERT_TRUE(ParseIsoTime("2027-01-10T12:00", now));
+    ASSERT_TRUE(ParseIsoTime("2027-05-17T08:00", birthday));
+    ASSERT_TRUE(ParseIsoTime("2027-02-01T09:30", chosen));
+    platform::CMessageRecorder messages;
+
+    auto dlg = Dialog();
+    dlg->SetClock([now] { return now; });
+    Type(*dlg, "ann@vimble.test", "Hello", "Happy day");
+    EXPECT_FALSE(dlg->When()->isEnabled());
+    Click(dlg->Button(IDC_SM_LATER));
+    EXPECT_TRUE(dlg->IsLaterOn());
+    EXPECT_TRUE(dlg->When()->isEnabled());
+    EXPECT_EQ(dlg->When()->dateTime().toSecsSinceEpoch(), birthday);
+
+    Click(dlg->Button(IDC_SM_MAILPROGRAM));
+    Click(dlg->Button(IDC_SM_SEND));
+    EXPECT_NE(dlg->GetRefusal().find("mail program"), std::string::npos) << dlg->GetRefusal();
+    Click(dlg->Button(IDC_SM_MAILPROGRAM));
+    dlg->When()->setDateTime(QDateTime::fromSecsSinceEpoch(now - 60));
+    Click(dlg->Button(IDC_SM_SEND));
+    EXPECT_NE(dlg->GetRefusal().find("still to come"), std::string::npos) << dlg->GetRefusal();
+    ExpectKept(*dlg, "ann@vimble.test");
+    std::vector<std::string> damaged;
+    EXPECT_TRUE(ListOutbox(OutboxPath(), damaged).empty());
+
+    dlg->When()->setDateTime(QDateTime::fromSecsSinceEpoch(chosen));
+    Click(dlg->Button(IDC_SM_SEND));
+    EXPECT_TRUE(dlg->GetRefusal().empty()) << dlg->GetRefusal();
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(m_nStarts, 0);
+    std::vector<COutboxEntry> planned = ListOutbox(OutboxPath(), damaged);
+    ASSERT_EQ(planned.size(), 1u);
+    EXPECT_EQ(planned[0].m_due, chosen);
+    EXPECT_EQ(planned[0].m_strTo, "ann@vimble.test");
+    EXPECT_EQ(planned[0].m_strSubject, "Hello");
+    EXPECT_EQ(planned[0].m_strServer, "mail.example.org");
+    EXPECT_FALSE(planned[0].m_bYearly);
+    EXPECT_TRUE(IsProjectFile(planned[0].m_strFolder + "/" + planned[0].m_strProject));
+    ASSERT_FALSE(messages.m_messages.empty());
+    EXPECT_NE(messages.m_messages.back().strText.find("in the outbox"), std::string::npos);
+
+    // Every year: Bob's birthday is not known, so nothing goes in; Ann's alone is planned.
+    auto yearly = Dialog();
+    yearly->SetClock([now] { return now; });
+    Type(*yearly, "ann@vimble.test, bob@vimble.test", "Hello", "Happy day");
+    Click(yearly->Button(IDC_SM_YEARLY));
+    EXPECT_TRUE(yearly->IsLaterOn());
+    EXPECT_FALSE(yearly->When()->isEnabled());
+    Click(yearly->Button(IDC_SM_SEND));
+    EXPECT_NE(yearly->GetRefusal().find("bob@vimble.test"), std::string::npos) << yearly->GetRefusal();
+    EXPECT_EQ(ListOutbox(OutboxPath(), damaged).size(), 1u);
+    // Turning "send on" off turns the yearly switch off too.
+    Click(yearly->Button(IDC_SM_LATER));
+    EXPECT_FALSE(yearly->IsYearlyOn());
+    yearly->Field(IDC_SM_TO)->setText("ann@vimble.test");
+    Click(yearly->Button(IDC_SM_YEARLY));
+    Click(yearly->Button(IDC_SM_SEND));
+    EXPECT_FALSE(yearly->isVisible());
+    planned = ListOutbox(OutboxPath(), damaged);
+    ASSERT_EQ(planned.size(), 2u);
+    EXPECT_TRUE(planned[1].m_bYearly);
+    EXPECT_EQ(planned[1].m_due, birthday);
+}
+
+// The editor sends what is due on a thread of its own and hears back on the window's; a login
+// with no password kept is asked for once, and the password given is the one the next run uses.
+TEST_F(SendDialog, the_editor_sends_what_is_due_and_asks_once_for_a_missing_password)
+{
+    CNoKeyring noKeyring;
+    CScopedEnv data("XDG_DATA_HOME", m_strTmp + "/data");
+    std::time_t now = 0;
+    ASSERT_TRUE(ParseIsoTime("2027-01-10T12:00", now));
+    const std::string project = m_strTmp + "/card.kel";
+    ASSERT_TRUE(SaveAs(project));
+    COutboxEntry form;
+    form.m_strFrom = "me@example.org";
+    form.m_strServer = "127.0.0.1:1"; // nobody listens: a send that tries fails at once
+    form.m_strUser = "nobody-here-vimble-test";
+    form.m_bPreview = false;
+    std::vector<std::string> ids;
+    std::string reason;
+    ASSERT_TRUE(ScheduleGreeting(OutboxPath(), form, "ann@vimble.test", project, now - 60, false,
+        CContactBook(), now - 3600, ids, reason))
+        << reason;
+
+    COutboxRunner runner;
+    runner.m_clock = [now] { return now; };
+    std::vector<std::string> outcomes;
+    int asked = 0;
+    runner.m_onReport = [&](const COutboxReport& report) {
+        for (const auto& line : report.lines)
+            outcomes.push_back(line.strOutcome);
+    };
+    runner.m_askPassword = [&](const std::string& server, const std::string& user) {
+        ++asked;
+        EXPECT_EQ(server, "127.0.0.1:1");
+        EXPECT_EQ(user, "nobody-here-vimble-test");
+    };
+    auto waitForRun = [&](size_t count) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (outcomes.size() < count && std::chrono::steady_clock::now() < deadline)
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        return outcomes.size() >= count;
+    };
+    runner.Start(60 * 60 * 1000);
+    ASSERT_TRUE(waitForRun(1));
+    EXPECT_EQ(outcomes[0], "needs password");
+    EXPECT_EQ(asked, 1);
+    ASSERT_TRUE(runner.RunNow());
+    ASSERT_TRUE(waitForRun(2));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(outcomes[1], "needs password");
+    SetSessionMailPassword("127.0.0.1:1", "nobody-here-vimble-test", "secret");
+    ASSERT_TRUE(runner.RunNow());
+    ASSERT_TRUE(waitForRun(3));
+    EXPECT_EQ(outcomes[2], "retry"); // it got as far as the closed port
+}
+
+} // namespace
+

@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SizeCase{"LAYER_MANAGER_PROP", 357, 207}, SizeCase{"RAMA", 302, 422},
                     SizeCase{"OBJECT_PROPERTIES", 325, 255}, SizeCase{"EFFECT_PROPERTIES", 349, 288},
                     SizeCase{"PLAY_STRING", 176, 238}, SizeCase{"ADD_EFFECTS", 336, 185},
-                    SizeCase{"MAIL_OPTIONS", 286, 331}, SizeCase{"SEND_MAIL", 438, 457},
+                    SizeCase{"MAIL_OPTIONS", 286, 331}, SizeCase{"SEND_MAIL", 438, 527},
                     SizeCase{"MESSAGE_BOXKEL", 176, 208}, SizeCase{"MESSAGEBOX_KEL_BIG", 300, 300},
                     SizeCase{"PLAY_AVI_MEM", 176, 240}, SizeCase{"OPEN_SAVE", 452, 294},
                     SizeCase{"SOSCROLLBAR", 31, 277}));
