@@ -687,52 +687,108 @@ void CMailThread::HandOff()
         return;
     }
     m_strPreparedFolder = folder;
-    const std::string stem = AttachmentStem(m_strProjectPath);
-    CMailMedia media;
-    // The mail program's own limits are not known; the message is kept to the usual size.
-    if (!PrepareMedia(media, 64 * 1024, m_nSizeLimit, folder))
-        return;
-    CMailProgramMessage message;
-    for (const std::string& address : SplitRecipients(m_strTo))
-        message.recipients.push_back(platform::Utf8FromCp1252(address));
-    message.strSubject = platform::Utf8FromCp1252(SingleLine(m_strSubject));
-    message.strText = platform::Utf8FromCp1252(m_strText);
-    if (!media.media.strPicture.empty()) {
-        const std::string picture = platform::JoinPath(folder, stem + ".gif");
-        if (!platform::WriteWholeFile(picture,
-                std::vector<uint8_t>(media.media.strPicture.begin(), media.media.strPicture.end()))) {
-            Fail(picture + " cannot be written");
-            return;
-        }
-        message.attachments.push_back(picture);
+    const std::vector<std::string> addresses = SplitRecipients(m_strTo);
+    // Each recipient gets a message of their own (only their address on it, their name in it),
+    // unless one message for all is asked for.
+    std::vector<std::vector<std::string>> messages;
+    if (m_bEachRecipient) {
+        for (const std::string& address : addresses)
+            messages.push_back({ address });
+    } else {
+        messages.push_back(addresses);
     }
-    if (media.media.bVideo)
-        message.attachments.push_back(media.strVideoPath);
-    if (!media.strGreetingPath.empty())
-        message.attachments.push_back(media.strGreetingPath);
+    CContactBook contacts;
+    std::vector<std::string> skipped;
+    contacts.Load(ContactsPath(), skipped, reason);
+    const bool bPersonal = m_bEachRecipient && ProjectHasPlaceholder(m_strProjectPath);
+    const std::string original = m_strProjectPath;
+    const std::string name = platform::FileNameOf(original);
+    // The player's attachment is the same for everyone and consumes the copy it is built from.
+    std::string player;
     if (m_bAttachPlayer) {
-        // Built in the worker's own folder, where it cannot meet the greeting file's name.
+        const std::string copy = platform::JoinPath(m_strWorkDir, "player-" + name);
         std::string why;
-        m_strProjectPath
-            = MakeAttachment(m_strProjectPath, m_strDataDir, m_bSendPlayer, m_strWorkDir, why);
-        if (!why.empty()) {
-            Fail(why);
+        const std::string built = platform::CopyFileTo(original, copy)
+            ? MakeAttachment(copy, m_strDataDir, m_bSendPlayer, m_strWorkDir, why)
+            : std::string();
+        if (built.empty() || !why.empty()) {
+            Fail(why.empty() ? name + " cannot be copied for the player's attachment" : why);
             return;
         }
-        const std::string player = platform::JoinPath(folder, platform::FileNameOf(m_strProjectPath));
-        if (!platform::RenameFile(m_strProjectPath, player)) {
+        player = platform::JoinPath(folder, platform::FileNameOf(built));
+        if (!platform::RenameFile(built, player)) {
             Fail(player + " cannot be written");
             return;
         }
-        m_strProjectPath.clear();
-        message.attachments.push_back(player);
     }
-    if (IsCancelled()) {
-        Fail(kCancelledReason);
-        return;
+    std::vector<std::string> shared; // the picture, the video and the file when made for all
+    for (size_t i = 0; i < messages.size() && !m_bFailed; ++i) {
+        const CRecipientName recipient = m_bEachRecipient
+            ? NameOf(platform::Utf8FromCp1252(messages[i][0]), contacts)
+            : CRecipientName {};
+        CMailProgramMessage message;
+        for (const std::string& address : messages[i])
+            message.recipients.push_back(platform::Utf8FromCp1252(address));
+        const std::string subject
+            = m_bEachRecipient ? FillPlaceholders(m_strSubject, recipient, true) : m_strSubject;
+        const std::string text
+            = m_bEachRecipient ? FillPlaceholders(m_strText, recipient, true) : m_strText;
+        message.strSubject = platform::Utf8FromCp1252(SingleLine(subject));
+        message.strText = platform::Utf8FromCp1252(text);
+        if (bPersonal || shared.empty()) {
+            // A personal greeting's files go into a folder of the recipient's own, under the
+            // greeting's name.
+            const std::string into = bPersonal ? platform::JoinPath(folder, std::to_string(i + 1)) : folder;
+            std::error_code ec;
+            std::filesystem::create_directories(into, ec);
+            const std::string stemmed = platform::JoinPath(
+                platform::JoinPath(m_strWorkDir, "p" + std::to_string(i)), name);
+            std::filesystem::create_directories(platform::DirectoryOf(stemmed), ec);
+            if (ec
+                || !(bPersonal ? PersonalProject(original, stemmed, recipient, reason)
+                               : platform::CopyFileTo(original, stemmed))) {
+                Fail(name + " cannot be made ready for " + messages[i][0]);
+                return;
+            }
+            m_strProjectPath = stemmed;
+            CMailMedia media;
+            // The mail program's own limits are not known; the message is kept to the usual size.
+            const bool made = PrepareMedia(media, 64 * 1024, m_nSizeLimit, into);
+            platform::DeleteFile(stemmed);
+            m_strProjectPath = original;
+            if (!made)
+                return;
+            std::vector<std::string> files;
+            if (!media.media.strPicture.empty()) {
+                const std::string picture
+                    = platform::JoinPath(into, AttachmentStem(original) + ".gif");
+                if (!platform::WriteWholeFile(picture,
+                        std::vector<uint8_t>(media.media.strPicture.begin(), media.media.strPicture.end()))) {
+                    Fail(picture + " cannot be written");
+                    return;
+                }
+                files.push_back(picture);
+            }
+            if (media.media.bVideo)
+                files.push_back(media.strVideoPath);
+            if (!media.strGreetingPath.empty())
+                files.push_back(media.strGreetingPath);
+            if (bPersonal)
+                message.attachments = files;
+            else
+                shared = files;
+        }
+        if (!bPersonal)
+            message.attachments = shared;
+        if (!player.empty())
+            message.attachments.push_back(player);
+        if (IsCancelled()) {
+            Fail(kCancelledReason);
+            return;
+        }
+        if (!HandToMailProgram(message, reason))
+            Fail(reason);
     }
-    if (!HandToMailProgram(message, reason))
-        Fail(reason);
 }
 
 void CMailThread::SendOnce(std::time_t start)

@@ -55,11 +55,11 @@ run() {
 
 T="$BUILD/tests"
 run mail "$T/mail/mail_tests" \
-  'MailThreadTest.*:MailCancelTest.*:MailPreviewTest.*:*MailStreamTest.*:*MailFailureTest.*:SmtpTlsTest.*:AddressBookUpdate.*'
+  'MailThreadTest.*:MailCancelTest.*:MailPreviewTest.*:*MailStreamTest.*:*MailFailureTest.*:SmtpTlsTest.*:AddressBookUpdate.*:OutboxTest.*'
 run mixer "$T/platform/platform_tests" \
   'PostCallTest.*:Mixer*:*MixerTuneTest.*:*MixerDivisionTest.*:AudioDeviceTest.*:SoundFontSynthTest.*:BadSoundFontTest.*:FindSoundFontTest.*'
 run midi "$T/playback/playback_tests" 'SoundSystemTest.*:MidiResults.*:SoundCard.*:Soundtrack.*'
-run send "$T/editor/editor_tests" 'SendDialog.*:MailOptions.*'
+run send "$T/editor/editor_tests" 'SendDialog.*:MailOptions.*:OutboxWindow.*'
 run files "$T/editor/editor_tests" 'EditorFiles.*:FileProgressWindow.*:ExportVideo.*'
 run lzss "$T/model/model_tests" '*Lzss*'
 

@@ -2,6 +2,7 @@
 
 #include "editor/core/mailsettings.h"
 #include "editor/windows/mailoptionsdlg.h"
+#include "mail/contacts.h"
 #include "mail/outboxnotify.h"
 #include "platform/message.h"
 #include "platform/postcall.h"
@@ -44,6 +45,7 @@ bool COutboxRunner::RunNow()
     m_thread = std::thread([this, now, options, outbox = m_strOutbox] {
         const COutboxReport report = SendDueGreetings(outbox, now, options);
         NotifyOutboxReport(report);
+        NotifyComingBirthdays(outbox, ContactsPath(), now);
         // The answer comes back through the event queue; the runner waits for this thread
         // before it goes, and its queued calls go with it.
         platform::PostCall(this, [this, report] { Finished(report); });

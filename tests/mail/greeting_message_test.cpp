@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QImage>
 #include <QRandomGenerator>
 
@@ -460,15 +462,16 @@ TEST_F(GreetingMailTest, EachRecipientGetsAGreetingOfTheirOwn)
     EXPECT_NE(pictures["ann@vimble.test"], pictures["bob@vimble.test"]);
 }
 
-// The person's own mail program gets the recipients, the subject, the text and the three
-// files, which stay after the command has returned.
-TEST_F(GreetingMailTest, TheMailProgramGetsEverything)
+// The person's own mail program gets a message for each recipient, with only their address and
+// their name in the subject, the text and the three files, which stay after the command has
+// returned; the greeting's files are made once when its texts name nobody.
+TEST_F(GreetingMailTest, TheMailProgramGetsAMessageForEachRecipient)
 {
     const std::string bin = m_dir / "bin";
     ASSERT_EQ(mkdir(bin.c_str(), 0700), 0);
     WriteText(bin + "/xdg-email",
-        "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" + (m_dir / "args.txt")
-            + "\"\n");
+        "#!/bin/sh\n{ echo '--call--'; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } >> \""
+            + (m_dir / "args.txt") + "\"\n");
     ASSERT_EQ(chmod((bin + "/xdg-email").c_str(), 0700), 0);
     const std::string path = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
     const std::string cache = std::getenv("XDG_CACHE_HOME") != nullptr ? std::getenv("XDG_CACHE_HOME") : "";
@@ -478,7 +481,8 @@ TEST_F(GreetingMailTest, TheMailProgramGetsEverything)
     WriteText(project, ReadText(std::string(built::kDataDir) + "/samples/Happy Birthday.kel"));
     const int status = RunProgram({ built::kTool, "send", "--mail-program", "--to",
                                       "ann@vimble.test, bob@vimble.test", "--subject",
-                                      "F\xc3\xaate", "--text", "Dear Ann,\nall the best!", project },
+                                      "F\xc3\xaate for {first}", "--text", "Dear {name},\nall the best!",
+                                      project },
         m_dir / "send.out");
     setenv("PATH", path.c_str(), 1);
     if (cache.empty())
@@ -487,33 +491,49 @@ TEST_F(GreetingMailTest, TheMailProgramGetsEverything)
         setenv("XDG_CACHE_HOME", cache.c_str(), 1);
     ASSERT_EQ(status, 0) << ReadText(m_dir / "send.out");
 
-    std::vector<std::string> args;
+    std::vector<std::vector<std::string>> calls;
     std::istringstream lines(ReadText(m_dir / "args.txt"));
-    for (std::string line; std::getline(lines, line);)
-        args.push_back(line);
-    const auto after = [&](const std::string& option) {
-        std::vector<std::string> values;
-        for (size_t i = 0; i + 1 < args.size(); ++i)
-            if (args[i] == option)
-                values.push_back(args[i + 1]);
-        return values;
-    };
-    EXPECT_EQ(after("--subject"), std::vector<std::string> { "F\xc3\xaate" });
-    EXPECT_EQ(after("--body"), std::vector<std::string> { "Dear Ann," });
-    ASSERT_GE(args.size(), 2u);
-    EXPECT_EQ(args[args.size() - 2], "ann@vimble.test");
-    EXPECT_EQ(args.back(), "bob@vimble.test");
-    const std::vector<std::string> files = after("--attach");
-    ASSERT_EQ(files.size(), 3u) << ReadText(m_dir / "args.txt");
-    const std::string folder = m_dir / "cache/vimble-email/outgoing/";
-    EXPECT_EQ(files[0].substr(files[0].size() - 19), "/Happy_Birthday.gif");
-    EXPECT_EQ(files[1].substr(files[1].size() - 19), "/Happy_Birthday.mp4");
-    EXPECT_EQ(files[2].substr(files[2].size() - 19), "/Happy_Birthday.kel");
-    for (const std::string& file : files) {
-        EXPECT_EQ(file.rfind(folder, 0), 0u) << file;
-        EXPECT_TRUE(Exists(file)) << file;
+    for (std::string line; std::getline(lines, line);) {
+        if (line == "--call--")
+            calls.emplace_back();
+        else if (!calls.empty())
+            calls.back().push_back(line);
     }
-    EXPECT_EQ(ReadText(files[2]), ReadText(project));
+    ASSERT_EQ(calls.size(), 2u) << ReadText(m_dir / "args.txt");
+    const std::string folder = m_dir / "cache/vimble-email/outgoing/";
+    std::vector<std::string> first;
+    for (size_t i = 0; i < calls.size(); ++i) {
+        const std::vector<std::string>& args = calls[i];
+        const auto after = [&](const std::string& option) {
+            std::vector<std::string> values;
+            for (size_t k = 0; k + 1 < args.size(); ++k)
+                if (args[k] == option)
+                    values.push_back(args[k + 1]);
+            return values;
+        };
+        const std::string name = i == 0 ? "ann" : "bob";
+        SCOPED_TRACE(name);
+        EXPECT_EQ(after("--subject"), std::vector<std::string> { "F\xc3\xaate for " + name });
+        EXPECT_EQ(after("--body"), std::vector<std::string> { "Dear " + name + "," });
+        EXPECT_EQ(args.back(), name + "@vimble.test");
+        EXPECT_EQ(std::count_if(args.begin(), args.end(),
+                      [](const std::string& arg) { return arg.find("@vimble.test") != std::string::npos; }),
+            1);
+        const std::vector<std::string> files = after("--attach");
+        ASSERT_EQ(files.size(), 3u);
+        EXPECT_EQ(files[0].substr(files[0].size() - 19), "/Happy_Birthday.gif");
+        EXPECT_EQ(files[1].substr(files[1].size() - 19), "/Happy_Birthday.mp4");
+        EXPECT_EQ(files[2].substr(files[2].size() - 19), "/Happy_Birthday.kel");
+        for (const std::string& file : files) {
+            EXPECT_EQ(file.rfind(folder, 0), 0u) << file;
+            EXPECT_TRUE(Exists(file)) << file;
+        }
+        EXPECT_EQ(ReadText(files[2]), ReadText(project));
+        if (i == 0)
+            first = files;
+        else
+            EXPECT_EQ(files, first); // drawn once for both
+    }
 }
 
 } // namespace
