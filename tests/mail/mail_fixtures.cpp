@@ -254,6 +254,13 @@ bool CFakeSmtpServer::WaitForCommands(size_t count)
     return m_bReady && m_nCommandsSeen >= count;
 }
 
+bool CFakeSmtpServer::WaitForEndOfData()
+{
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [&] { return m_bEnded || m_bDataEnded; });
+    return m_bDataEnded;
+}
+
 void CFakeSmtpServer::Note(bool bEnded)
 {
     std::lock_guard lock(m_mutex);
@@ -350,6 +357,11 @@ void CFakeSmtpServer::Serve()
                 && m_strData.compare(m_strData.size() - 5, 5, "\r\n.\r\n") == 0) {
                 m_strData.resize(m_strData.size() - 3);
                 m_bEndOfData = true;
+                {
+                    std::lock_guard lock(m_mutex);
+                    m_bDataEnded = true;
+                    m_changed.notify_all();
+                }
                 inData = false;
                 answer(Reply("END", ""));
                 continue;

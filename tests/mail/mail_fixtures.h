@@ -95,6 +95,9 @@ public:
     // Waits until the client has connected (and been greeted) and the server has read count
     // command lines, or the conversation has ended. True in the first case.
     bool WaitForCommands(size_t count);
+    // Waits until the whole message has come (its final full stop), or the conversation has
+    // ended. True in the first case.
+    bool WaitForEndOfData();
 
     // Valid after Join.
     bool m_bConnected = false;
@@ -114,6 +117,7 @@ private:
     std::condition_variable m_changed;
     bool m_bReady = false; // guarded by m_mutex: the client has been greeted
     bool m_bEnded = false; // guarded by m_mutex
+    bool m_bDataEnded = false; // guarded by m_mutex: the final full stop has come
     size_t m_nCommandsSeen = 0; // guarded by m_mutex
     int m_nListen = -1;
     int m_nPort = 0;

@@ -497,11 +497,8 @@ TEST_F(OutboxTest, ARunKilledAnywhereNeverSendsAGreetingTwice)
             posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
             ASSERT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
             posix_spawn_file_actions_destroy(&actions);
-            const bool bReached = server.WaitForCommands(point.commands);
-            if (point.bSilentEnd) {
-                for (int i = 0; i < 200 && !server.m_bEndOfData; ++i)
-                    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            }
+            const bool bReached = point.bSilentEnd ? server.WaitForEndOfData()
+                                                   : server.WaitForCommands(point.commands);
             kill(pid, SIGKILL);
             int status = 0;
             waitpid(pid, &status, 0);
