@@ -31,6 +31,7 @@ void AddPictureVerbs(VerbTable& verbs);
 void AddPlaybackVerbs(VerbTable& verbs);
 void AddResourceVerbs(VerbTable& verbs);
 void AddSoundVerbs(VerbTable& verbs);
+void AddRecordVerbs(VerbTable& verbs);
 void AddOutboxVerbs(VerbTable& verbs);
 // outbox add, which takes the options of send.
 int CmdOutboxAdd(const std::vector<std::string>& args);

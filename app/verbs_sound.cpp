@@ -1,14 +1,19 @@
-// The sound verbs: what a greeting sounds like, rendered offline, and what the MIDI reader
-// finds in a file.
+// The sound verbs: what a greeting sounds like, rendered offline, what the MIDI reader finds
+// in a file, and a wave added to an object.
 #include "app/tool.h"
 #include "model/movie.h"
+#include "model/projectfile.h"
+#include "model/sound.h"
 #include "platform/files.h"
 #include "platform/mixer.h"
+#include "platform/text.h"
+#include "platform/wave.h"
 #include "playback/midifile.h"
 #include "playback/midiplayer.h"
 #include "playback/projectdoc.h"
 #include "playback/soundsystem.h"
 #include "playback/soundtrack.h"
+#include "playback/voicesound.h"
 
 #include <cinttypes>
 #include <cmath>
@@ -135,12 +140,75 @@ int CmdMidi(const std::vector<std::string>& args)
     return 0;
 }
 
+// A whole number from 0 to INT32_MAX.
+bool ParseCount(const std::string& text, int32_t& value)
+{
+    long long number = 0;
+    char extra = 0;
+    if (text.empty() || text[0] < '0' || text[0] > '9'
+        || std::sscanf(text.c_str(), "%lld%c", &number, &extra) != 1 || number > INT32_MAX)
+        return false;
+    value = static_cast<int32_t>(number);
+    return true;
+}
+
+// add-sound PROJECT.kel WAVE.wav --frame N [--object I] OUT.kel: the wave becomes a sound of
+// the first stage's object I (counted from 0) starting at frame N, and the project is written
+// as OUT.kel. A recorded voice ends at the frame where its sound has played once; any other
+// wave plays on to the end, as the editor adds it by default.
+int CmdAddSound(const std::vector<std::string>& args)
+{
+    std::vector<std::string> files;
+    int32_t frame = -1;
+    int32_t object = 0;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--frame" || args[i] == "--object") {
+            if (i + 1 == args.size()
+                || !ParseCount(args[i + 1], args[i] == "--frame" ? frame : object))
+                return -1;
+            ++i;
+        } else if (args[i].starts_with("--")) {
+            return -1;
+        } else {
+            files.push_back(args[i]);
+        }
+    }
+    if (files.size() != 3 || frame < 0)
+        return -1;
+    const std::string& in = files[0];
+    const std::string& wave = files[1];
+    const std::string& out = files[2];
+
+    std::unique_ptr<CAbstractMovie> movie;
+    {
+        // Read from its bytes: the project itself is never written unless it is also OUT.
+        CFailureLine failure(in);
+        movie = ReadProjectFile(in);
+        if (!movie)
+            return failure.Fail();
+    }
+    std::string reason;
+    if (!AddWaveSound(*movie, wave, frame, object, reason)) {
+        std::fprintf(stderr, "%s: %s\n", in.c_str(), reason.c_str());
+        return 1;
+    }
+    CFailureLine failure(out);
+    if (!SaveProject(*movie, out))
+        return failure.Fail();
+    std::printf("%s\n", out.c_str());
+    return 0;
+}
+
 } // namespace
 
 void AddSoundVerbs(VerbTable& verbs)
 {
     verbs["soundtrack"] = { "soundtrack FILE.kel --seconds S OUT.wav",
         "what continuous play from a rewind sounds like, as a 44.1 kHz stereo WAV", CmdSoundtrack };
+    verbs["add-sound"] = { "add-sound FILE.kel WAVE.wav --frame N [--object I] OUT.kel",
+        "the project with the wave added to an object (from 0) at frame N; a recorded voice "
+        "plays once",
+        CmdAddSound };
     verbs["midi"] = { "midi FILE.mid",
         "what the MIDI reader finds in a file, or the player's result and why", CmdMidi };
 }

@@ -29,6 +29,7 @@ int main(int argc, char** argv)
     AddPlaybackVerbs(verbs);
     AddResourceVerbs(verbs);
     AddSoundVerbs(verbs);
+    AddRecordVerbs(verbs);
     if (argc < 2 || verbs.find(argv[1]) == verbs.end()) {
         PrintUsage(verbs);
         return 2;

@@ -28,9 +28,11 @@ public:
     const std::string& GetName() const { return m_strName; }
     void Serialize(CArchive& ar) override;
 
-    // Starts the sound: a wave loops in the background (replacing any other wave); a MIDI
-    // sound starts only when no other MIDI sound plays; a spoken-text marker silences the
-    // wave once until it is armed again. Nothing happens without a device of the kind.
+    // Starts the sound: a wave loops in the background (replacing any other wave), except a
+    // recorded voice, which the output knows by its mark and plays once over the lowered
+    // music; a MIDI sound starts only when no other MIDI sound plays; a spoken-text marker
+    // silences the wave once until it is armed again. Nothing happens without a device of
+    // the kind.
     void Play();
     void Stop();
     // Called for every composed forward frame: starts the sound at its start frame and stops

@@ -47,6 +47,21 @@ uint32_t SmpteRate100(uint32_t nDivision)
     }
 }
 
+// The music's level under a recorded voice, and the factor that moves it by one frame of a
+// ramp: kDuckRampFrames of these make the whole step, evenly in decibels.
+const double kDuckLevel = std::pow(10.0, CAudioMixer::kDuckDb / 20.0);
+const double kDuckStep
+    = std::pow(10.0, CAudioMixer::kDuckDb / 20.0 / double(CAudioMixer::kDuckRampFrames));
+
+// The frames of a sound still to come from nFrame on, or all of them when it loops.
+size_t FramesLeft(const CPcm& pcm, size_t nFrame, bool bLoop, size_t nFrames)
+{
+    const size_t nTotal = pcm.Frames();
+    if (bLoop && nTotal > 0)
+        return nFrames;
+    return nTotal > nFrame ? std::min(nFrames, nTotal - nFrame) : 0;
+}
+
 int16_t ToSample(float f)
 {
     float scaled = f * 32768.0f;
@@ -75,6 +90,9 @@ struct CAudioMixer::CImpl {
     // The voice.
     std::shared_ptr<const CPcm> m_pVoice;
     size_t m_nVoiceFrame = 0;
+
+    // The music's level: 1, kDuckLevel under a recorded voice, or on a ramp between.
+    double m_fMusicLevel = 1.0;
 
     // The stream.
     bool m_bStreamOpen = false;
@@ -254,12 +272,43 @@ struct CAudioMixer::CImpl {
             bEnded = true;
     }
 
+    // How many of the next nFrames frames a recorded voice sounds in, from the first: a
+    // voice that ends inside them lets the music come back from the frame after its last.
+    size_t VoiceFrames(size_t nFrames) const
+    {
+        size_t nVoice = 0;
+        if (m_pWave && m_pWave->bVoice)
+            nVoice = FramesLeft(*m_pWave, m_nWaveFrame, m_bWaveLoop, nFrames);
+        if (m_pVoice && m_pVoice->bVoice)
+            nVoice = std::max(nVoice, FramesLeft(*m_pVoice, m_nVoiceFrame, false, nFrames));
+        return nVoice;
+    }
+
+    // Scales the music (the synthesizer's frames alone in pMix) by its level, moving the
+    // level one step a frame towards kDuckLevel during the voice's frames and towards 1 after.
+    void DuckMusic(float* pMix, size_t nFrames, size_t nVoiceFrames)
+    {
+        for (size_t i = 0; i < nFrames; ++i) {
+            if (i < nVoiceFrames)
+                m_fMusicLevel = std::max(kDuckLevel, m_fMusicLevel * kDuckStep);
+            else if (m_fMusicLevel < 1.0)
+                m_fMusicLevel = std::min(1.0, m_fMusicLevel / kDuckStep);
+            else
+                return; // at full level with no voice left: the rest stays as it is
+            const float fLevel = float(m_fMusicLevel);
+            pMix[2 * i] *= fLevel;
+            pMix[2 * i + 1] *= fLevel;
+        }
+    }
+
     void Mix(int16_t* out, size_t nFrames)
     {
         float* pMix = m_mix.data();
         std::fill(pMix, pMix + 2 * nFrames, 0.0f);
-        if (m_pSynth)
+        if (m_pSynth) {
             m_pSynth->Render(pMix, int(nFrames));
+            DuckMusic(pMix, nFrames, VoiceFrames(nFrames));
+        }
         bool bEnded = false;
         if (m_pWave) {
             AddPcm(pMix, nFrames, *m_pWave, m_nWaveFrame, m_bWaveLoop, bEnded);

@@ -26,6 +26,8 @@ constexpr int kAudioChannels = 2;
 // Decoded sound, ready to mix: interleaved stereo 16-bit frames at kAudioRate.
 struct CPcm {
     std::vector<int16_t> samples; // 2 per frame
+    // A recorded voice: while it sounds, the music steps back (see CAudioMixer).
+    bool bVoice = false;
     size_t Frames() const { return samples.size() / 2; }
 };
 
@@ -97,6 +99,14 @@ public:
 
     // Master gain, 0 (muted) to 1.
     void SetGain(float fGain);
+
+    // The music steps back for a recorded voice: while a sound marked bVoice plays (as the
+    // wave or as the voice), the synthesizer's output is lowered by kDuckDb. The level moves
+    // evenly in decibels over kDuckRampFrames, down from the voice's first frame and back up
+    // from the frame after its last; a ramp under way turns round where it stands. Sounds
+    // not marked change nothing. The level is part of the rendering state, under the lock.
+    static constexpr double kDuckDb = -10.0;
+    static constexpr size_t kDuckRampFrames = kAudioRate * 150 / 1000;
 
     // Renders up to nFrames frames (interleaved stereo) into out and returns how many it
     // rendered. With bStopWhenDrained, it returns early right after the frame at which the

@@ -2,8 +2,11 @@
 
 #include "platform/files.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -223,6 +226,34 @@ std::shared_ptr<CPcm> Convert(const uint8_t* data, uint64_t nFrames, const CWave
     });
 }
 
+// True when a LIST chunk's body is of type INFO and holds an ISFT entry whose text (up to its
+// NUL, or its end) is the voice recorder's name. Entries are walked with their pad bytes;
+// one whose length runs past the chunk ends the walk.
+bool HasVoiceMark(std::span<const uint8_t> list)
+{
+    if (list.size() < 4 || !IsTag(list.data(), "INFO"))
+        return false;
+    const std::string_view mark(kVoiceMark);
+    size_t pos = 4;
+    while (list.size() - pos >= 8) {
+        const uint8_t* header = list.data() + pos;
+        const size_t size = Get32(header + 4);
+        pos += 8;
+        if (size > list.size() - pos)
+            return false;
+        if (IsTag(header, "ISFT")) {
+            const char* text = reinterpret_cast<const char*>(list.data() + pos);
+            const std::string_view entry(text, size);
+            if (entry.substr(0, entry.find('\0')) == mark)
+                return true;
+        }
+        pos += size + (size & 1);
+        if (pos > list.size())
+            return false;
+    }
+    return false;
+}
+
 } // namespace
 
 std::shared_ptr<CPcm> DecodeWave(std::span<const uint8_t> file, std::string& error)
@@ -240,6 +271,7 @@ std::shared_ptr<CPcm> DecodeWave(std::span<const uint8_t> file, std::string& err
     std::span<const uint8_t> dataChunk;
     bool bFmt = false;
     bool bData = false;
+    bool bVoice = false;
     size_t pos = 12;
     while (end - pos >= 8) {
         const uint8_t* header = file.data() + pos;
@@ -265,6 +297,8 @@ std::shared_ptr<CPcm> DecodeWave(std::span<const uint8_t> file, std::string& err
         } else if (IsTag(header, "data") && !bData) {
             dataChunk = chunk;
             bData = true;
+        } else if (IsTag(header, "LIST") && HasVoiceMark(chunk)) {
+            bVoice = true;
         }
         // Chunks of odd length are followed by a pad byte (which a cut file may lack).
         pos += size_t(size);
@@ -290,21 +324,30 @@ std::shared_ptr<CPcm> DecodeWave(std::span<const uint8_t> file, std::string& err
         return nullptr;
     }
     const uint8_t* data = dataChunk.data();
-    if (format.nTag == kFormatFloat)
-        return format.nBytesPerSample == 4 ? Convert<ReadFloat32>(data, frames, format)
-                                           : Convert<ReadFloat64>(data, frames, format);
-    // A PCM sample narrower than its container is left-justified in it, so reading the whole
-    // container gives its value.
-    switch (format.nBytesPerSample) {
-    case 1:
-        return Convert<Read8>(data, frames, format);
-    case 2:
-        return Convert<Read16>(data, frames, format);
-    case 3:
-        return Convert<Read24>(data, frames, format);
-    default:
-        return Convert<Read32>(data, frames, format);
+    std::shared_ptr<CPcm> pcm;
+    if (format.nTag == kFormatFloat) {
+        pcm = format.nBytesPerSample == 4 ? Convert<ReadFloat32>(data, frames, format)
+                                          : Convert<ReadFloat64>(data, frames, format);
+    } else {
+        // A PCM sample narrower than its container is left-justified in it, so reading the
+        // whole container gives its value.
+        switch (format.nBytesPerSample) {
+        case 1:
+            pcm = Convert<Read8>(data, frames, format);
+            break;
+        case 2:
+            pcm = Convert<Read16>(data, frames, format);
+            break;
+        case 3:
+            pcm = Convert<Read24>(data, frames, format);
+            break;
+        default:
+            pcm = Convert<Read32>(data, frames, format);
+            break;
+        }
     }
+    pcm->bVoice = bVoice;
+    return pcm;
 }
 
 std::shared_ptr<CPcm> LoadWaveFile(const std::string& path, std::string& error)
@@ -341,6 +384,56 @@ std::shared_ptr<CPcm> ConvertToMixer(std::span<const int16_t> samples, int nChan
         left = data[2 * i];
         right = data[2 * i + 1];
     });
+}
+
+std::vector<uint8_t> PcmWaveFile(
+    std::span<const int16_t> samples, int nChannels, int nRate, bool bVoiceMark)
+{
+    std::vector<uint8_t> file;
+    const auto put16 = [&](uint32_t v) {
+        file.push_back(uint8_t(v));
+        file.push_back(uint8_t(v >> 8));
+    };
+    const auto put32 = [&](uint32_t v) {
+        put16(v & 0xFFFF);
+        put16(v >> 16);
+    };
+    const auto tag = [&](const char* t) { file.insert(file.end(), t, t + 4); };
+    // The software's name with its NUL, padded to an even length.
+    std::string software(kVoiceMark);
+    software.push_back('\0');
+    if (software.size() % 2 != 0)
+        software.push_back('\0');
+    const uint32_t list = bVoiceMark ? uint32_t(8 + 4 + 8 + software.size()) : 0;
+    const uint32_t header = 4 + 24 + list + 8;
+    const size_t count = std::min(samples.size(), size_t(UINT32_MAX - header) / 2);
+    const uint32_t data = uint32_t(count * 2);
+    const uint32_t channels = uint32_t(nChannels);
+    file.reserve(8 + header + data);
+    tag("RIFF");
+    put32(header + data);
+    tag("WAVE");
+    tag("fmt ");
+    put32(16);
+    put16(kFormatPcm);
+    put16(channels);
+    put32(uint32_t(nRate));
+    put32(uint32_t(nRate) * 2 * channels);
+    put16(2 * channels);
+    put16(16);
+    if (bVoiceMark) {
+        tag("LIST");
+        put32(list - 8);
+        tag("INFO");
+        tag("ISFT");
+        put32(uint32_t(software.size()));
+        file.insert(file.end(), software.begin(), software.end());
+    }
+    tag("data");
+    put32(data);
+    for (size_t i = 0; i < count; ++i)
+        put16(uint16_t(samples[i]));
+    return file;
 }
 
 } // namespace platform

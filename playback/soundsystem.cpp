@@ -161,7 +161,8 @@ uint64_t CSoundSystem::PlayWaveLooping(const std::string& path)
         if (!key.empty())
             m_waves[key] = pcm;
     }
-    return m_pMixer->PlayWave(pcm, true);
+    // A recorded voice is said once; any other wave loops until its sound stops it.
+    return m_pMixer->PlayWave(pcm, !pcm->bVoice);
 }
 
 void CSoundSystem::StopWave(uint64_t nWave)

@@ -37,6 +37,9 @@ public:
     // The output as the project's sounds see it.
     int WaveDeviceCount() const override;
     int MidiDeviceCount() const override;
+    // A wave loops, except a recorded voice (platform::CPcm::bVoice), which plays once while
+    // the music steps back (see platform::CAudioMixer). The editor's play, the soundtrack and
+    // the exports all start their waves here, so they all hear it the same way.
     uint64_t PlayWaveLooping(const std::string& path) override;
     void StopWave(uint64_t nWave = 0) override;
     bool StartMidi(const std::string& path) override;

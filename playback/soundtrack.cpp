@@ -1,5 +1,7 @@
 #include "playback/soundtrack.h"
 
+#include "platform/wave.h"
+
 #include "model/movie.h"
 #include "platform/audio.h"
 #include "playback/projectdoc.h"
@@ -30,37 +32,14 @@ void RenderSoundtrack(CProjectDoc& doc, CSoundSystem& sound, size_t nFrames,
     platform::SetAudioOutput(previous);
 }
 
+int32_t VoiceEndFrame(int32_t nStart, size_t nFrames)
+{
+    const uint64_t ticks = (uint64_t(nFrames) + kFramesPerTick - 1) / kFramesPerTick;
+    const int64_t end = int64_t(nStart) + int64_t(std::min<uint64_t>(ticks, INT32_MAX));
+    return int32_t(std::min<int64_t>(end, INT32_MAX));
+}
+
 std::vector<uint8_t> StereoWaveFile(std::span<const int16_t> samples)
 {
-    std::vector<uint8_t> file;
-    auto put16 = [&](uint32_t v) {
-        file.push_back(static_cast<uint8_t>(v));
-        file.push_back(static_cast<uint8_t>(v >> 8));
-    };
-    auto put32 = [&](uint32_t v) {
-        put16(v & 0xFFFF);
-        put16(v >> 16);
-    };
-    auto tag = [&](const char* t) {
-        for (int i = 0; i < 4; ++i)
-            file.push_back(static_cast<uint8_t>(t[i]));
-    };
-    const uint32_t data = static_cast<uint32_t>(samples.size() * 2);
-    file.reserve(44 + data);
-    tag("RIFF");
-    put32(36 + data);
-    tag("WAVE");
-    tag("fmt ");
-    put32(16);
-    put16(1); // PCM
-    put16(2);
-    put32(44100);
-    put32(44100 * 4);
-    put16(4);
-    put16(16);
-    tag("data");
-    put32(data);
-    for (int16_t s : samples)
-        put16(static_cast<uint16_t>(s));
-    return file;
+    return platform::PcmWaveFile(samples, 2, platform::kAudioRate);
 }

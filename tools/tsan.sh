@@ -54,11 +54,13 @@ run() {
 }
 
 T="$BUILD/tests"
+# The desktop notification's stand-in is a QtDBus program of its own, whose Qt internals
+# ThreadSanitizer would stop; that test runs no thread of ours.
 run mail "$T/mail/mail_tests" \
-  'MailThreadTest.*:MailCancelTest.*:MailPreviewTest.*:*MailStreamTest.*:*MailFailureTest.*:SmtpTlsTest.*:AddressBookUpdate.*:OutboxTest.*'
+  'MailThreadTest.*:MailCancelTest.*:MailPreviewTest.*:*MailStreamTest.*:*MailFailureTest.*:SmtpTlsTest.*:AddressBookUpdate.*:OutboxTest.*-OutboxTest.TheDesktopIsToldThatAPlannedGreetingWasSent'
 run mixer "$T/platform/platform_tests" \
   'PostCallTest.*:Mixer*:*MixerTuneTest.*:*MixerDivisionTest.*:AudioDeviceTest.*:SoundFontSynthTest.*:BadSoundFontTest.*:FindSoundFontTest.*'
-run midi "$T/playback/playback_tests" 'SoundSystemTest.*:MidiResults.*:SoundCard.*:Soundtrack.*'
+run midi "$T/playback/playback_tests" 'SoundSystemTest.*:MidiResults.*:SoundCard.*:Soundtrack.*:VoiceCapture.*'
 run send "$T/editor/editor_tests" 'SendDialog.*:MailOptions.*:OutboxWindow.*'
 run files "$T/editor/editor_tests" 'EditorFiles.*:FileProgressWindow.*:ExportVideo.*'
 run lzss "$T/model/model_tests" '*Lzss*'

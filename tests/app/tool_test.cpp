@@ -3,6 +3,7 @@
 #include "model/movie.h"
 #include "model/projectfile.h"
 #include "platform/files.h"
+#include "platform/wave.h"
 #include "tests/model/fixtures.h"
 #include "tests/model/lzss_reference.h"
 #include "tests/model/showcase.h"
@@ -16,9 +17,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <numbers>
 #include <sys/wait.h>
 
 namespace {
@@ -393,6 +396,244 @@ TEST_F(ToolTest, soundtrack_note_onsets_keep_the_schedule_within_two_millisecond
         EXPECT_LE(std::abs(error), 2.0) << "stroke " << i;
     }
     std::printf("worst onset error through vimble-tool: %.3f ms\n", worst);
+}
+
+// ---- A wave added to a greeting's object, and a recorded voice over the music ----
+
+std::string BirthdaySample()
+{
+    return std::string(built::kDataDir) + "/samples/Happy Birthday.kel";
+}
+
+// A chirp rising from 300 to 1500 Hz at 44.1 kHz, about a fifth of full scale: a voice that
+// fits into a track at one lag only.
+std::vector<int16_t> Chirp(size_t nSamples)
+{
+    std::vector<int16_t> chirp;
+    for (size_t i = 0; i < nSamples; ++i) {
+        const double t = double(i) / 44100;
+        chirp.push_back(
+            int16_t(std::lround(6000 * std::sin(2 * std::numbers::pi * (300 * t + 600 * t * t)))));
+    }
+    return chirp;
+}
+
+struct CAddCase {
+    const char* name;
+    bool bVoice; // the wave carries the recorder's mark
+    size_t nSamples; // at 44.1 kHz
+    const char* options;
+    int nObject; // the object that gets the sound
+    int nStart;
+    int nEnd; // the end frame expected
+};
+
+void PrintTo(const CAddCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class ToolAddSound : public ToolTest, public testing::WithParamInterface<CAddCase> { };
+
+TEST_P(ToolAddSound, the_wave_starts_at_the_frame_and_a_recorded_voice_ends_where_it_has_played)
+{
+    const CAddCase& c = GetParam();
+    const std::string sample = BirthdaySample();
+    std::vector<uint8_t> before;
+    ASSERT_TRUE(platform::ReadWholeFile(sample, before));
+    const std::vector<uint8_t> wave = platform::PcmWaveFile(Chirp(c.nSamples), 1, 44100, c.bVoice);
+    platform::WriteWholeFile(Path("sound.wav"), wave);
+    const Result r = Run("add-sound " + Quoted(sample) + " " + Path("sound.wav") + " " + c.options
+        + " " + Path("out.kel"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, Path("out.kel") + "\n");
+    std::vector<uint8_t> after;
+    ASSERT_TRUE(platform::ReadWholeFile(sample, after));
+    EXPECT_EQ(after, before);
+
+    auto movie = ReadProjectFile(Path("out.kel"));
+    ASSERT_NE(movie, nullptr);
+    const CLayerList& layers = *movie->GetFirstStage()->GetLayers();
+    for (int i = 0; i < layers.GetCount(); ++i) {
+        const CSoundList* sounds = layers.GetAt(i)->m_pSounds.get();
+        if (i != c.nObject) {
+            EXPECT_TRUE(sounds == nullptr || sounds->IsEmpty()) << "object " << i;
+            continue;
+        }
+        ASSERT_NE(sounds, nullptr);
+        ASSERT_EQ(sounds->GetCount(), 1);
+        const CSound& sound = *sounds->GetHead();
+        EXPECT_EQ(sound.m_nKind, CSound::kindWave);
+        EXPECT_EQ(sound.GetName(), "sound.wav");
+        EXPECT_EQ(sound.m_nStartFrame, c.nStart);
+        EXPECT_EQ(sound.m_nEndFrame, c.nEnd);
+        std::vector<uint8_t> carried;
+        ASSERT_TRUE(platform::ReadWholeFile(sound.m_strPath, carried));
+        EXPECT_EQ(carried, wave);
+    }
+}
+
+// A frame is 120 ms, 5292 samples.
+INSTANTIATE_TEST_SUITE_P(Waves, ToolAddSound,
+    testing::Values(CAddCase { "a_second_of_voice", true, 44100, "--frame 20", 0, 20, 29 },
+        CAddCase { "a_voice_of_exactly_eight_frames", true, 8 * 5292, "--object 5 --frame 100", 5,
+            100, 108 },
+        CAddCase { "a_voice_one_sample_into_its_ninth_frame", true, 8 * 5292 + 1,
+            "--frame 0 --object 3", 3, 0, 9 },
+        CAddCase { "a_wave_that_is_no_voice_plays_to_the_end", false, 44100,
+            "--frame 119 --object 2", 2, 119, -1 }),
+    [](const testing::TestParamInfo<CAddCase>& info) { return std::string(info.param.name); });
+
+TEST_F(ToolTest, add_sound_refuses_what_the_editor_refuses_and_writes_nothing)
+{
+    const std::string sample = Quoted(BirthdaySample());
+    platform::WriteWholeFile(Path("voice.wav"), platform::PcmWaveFile(Chirp(44100), 1, 44100, true));
+    platform::WriteWholeFile(Path("bad.wav"), std::vector<uint8_t> { 'R', 'I', 'F', 'F' });
+    ASSERT_EQ(Run("new " + Path("empty.kel")).status, 0);
+    ASSERT_EQ(
+        Run("add-sound " + sample + " " + Path("voice.wav") + " --frame 20 " + Path("one.kel"))
+            .status,
+        0);
+    const std::string voice = " " + Path("voice.wav") + " ";
+    const struct {
+        std::string args;
+        int status;
+        const char* says;
+    } cases[] = {
+        // Frames run from 0 to the length - 1 (the greeting has 120).
+        { sample + voice + "--frame 120", 1, "past the end of the animation (120 frames)" },
+        { sample + voice + "--frame 5 --object 6", 1, "no object 6 (the greeting has 6, from 0)" },
+        { Path("empty.kel") + voice + "--frame 0", 1, "no object" },
+        // The same object's second second of voice would share frame 29 with the first.
+        { Path("one.kel") + voice + "--frame 29", 1, "at the same time as another sound" },
+        { sample + " " + Path("bad.wav") + " --frame 0", 1, "not a RIFF/WAVE file" },
+        { Path("none.kel") + voice + "--frame 0", 1, "" },
+        { sample + voice, 2, "" },
+        { sample + voice + "--frame -1", 2, "" },
+        { sample + voice + "--frame 1 --loud", 2, "" },
+        { sample + voice + "--frame 1 extra.kel", 2, "" },
+    };
+    for (const auto& c : cases) {
+        const Result r = Run("add-sound " + c.args + " " + Path("out.kel"));
+        EXPECT_EQ(r.status, c.status) << c.args;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << c.args << ": " << r.err;
+        EXPECT_FALSE(std::filesystem::exists(Path("out.kel"))) << c.args;
+    }
+    // The voice may follow right after the first one on that object.
+    EXPECT_EQ(
+        Run("add-sound " + Path("one.kel") + voice + "--frame 30 " + Path("out.kel")).status, 0);
+}
+
+// The left channel of a 44.1 kHz stereo wave the tool wrote (after its 44-byte header).
+std::vector<double> LeftChannel(const std::vector<uint8_t>& wave)
+{
+    std::vector<double> left;
+    for (size_t i = 44; i + 3 < wave.size(); i += 4)
+        left.push_back(int16_t(wave[i] | (wave[i + 1] << 8)));
+    return left;
+}
+
+double Rms(const std::vector<double>& x, size_t from, size_t to)
+{
+    double sum = 0;
+    for (size_t i = from; i < to; ++i)
+        sum += x[i] * x[i];
+    return std::sqrt(sum / double(to - from));
+}
+
+// The lag at which the voice fits the track best: the largest cross-correlation, first over
+// means of 8 samples (an 8th of the work squared), then sample by sample around the best.
+size_t FindByCorrelation(const std::vector<double>& track, const std::vector<double>& voice)
+{
+    constexpr size_t kStep = 8;
+    const auto means = [](const std::vector<double>& x) {
+        std::vector<double> out(x.size() / kStep);
+        for (size_t i = 0; i < out.size(); ++i)
+            for (size_t k = 0; k < kStep; ++k)
+                out[i] += x[i * kStep + k] / kStep;
+        return out;
+    };
+    const auto best = [](const double* t, const double* v, size_t nVoice, size_t from, size_t to) {
+        size_t bestLag = from;
+        double bestSum = -1e300;
+        for (size_t lag = from; lag <= to; ++lag) {
+            double sum = 0;
+            for (size_t k = 0; k < nVoice; ++k)
+                sum += t[lag + k] * v[k];
+            if (sum > bestSum) {
+                bestSum = sum;
+                bestLag = lag;
+            }
+        }
+        return bestLag;
+    };
+    const std::vector<double> t = means(track);
+    const std::vector<double> v = means(voice);
+    const size_t coarse = best(t.data(), v.data(), v.size(), 0, t.size() - v.size()) * kStep;
+    const size_t from = coarse > 2 * kStep ? coarse - 2 * kStep : 0;
+    const size_t to = std::min(coarse + 2 * kStep, track.size() - voice.size());
+    return best(track.data(), voice.data(), voice.size(), from, to);
+}
+
+TEST_F(ToolTest, a_recorded_voice_at_frame_20_speaks_once_at_2_4_s_with_the_music_10_dB_down)
+{
+    if (platform::FindSoundFont().empty())
+        GTEST_SKIP() << "no SoundFont installed";
+    const std::string sample = Quoted(BirthdaySample());
+    const std::vector<int16_t> chirp = Chirp(44100);
+    platform::WriteWholeFile(Path("voice.wav"), platform::PcmWaveFile(chirp, 1, 44100, true));
+    Result r
+        = Run("add-sound " + sample + " " + Path("voice.wav") + " --frame 20 " + Path("v.kel"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = Run("soundtrack " + Path("v.kel") + " --seconds 6 " + Path("with.wav"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = Run("soundtrack " + sample + " --seconds 6 " + Path("without.wav"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<double> with = LeftChannel(Read("with.wav"));
+    const std::vector<double> without = LeftChannel(Read("without.wav"));
+    ASSERT_EQ(with.size(), 6u * 44100);
+    ASSERT_EQ(without.size(), with.size());
+    const std::vector<double> voice(chirp.begin(), chirp.end());
+
+    // Frame 20 starts 20 x 120 ms after the rewind.
+    const size_t start = FindByCorrelation(with, voice);
+    EXPECT_NEAR(double(start) / 44100, 2.4, 0.03);
+    const size_t end = start + voice.size();
+
+    // How the music's level is measured: the mixer adds the voice as it is (44.1 kHz mono goes
+    // to both sides unchanged) to the music at the duck's gain, and the greeting rendered
+    // without the voice is the same music at full level, sample for sample (the synthesizer
+    // plays the same tune at the same frames; the gain is applied after it). So the track
+    // minus the voice where the correlation put it is the music as heard, and its RMS over
+    // the voice-free render's RMS in the same window is the duck's gain. Comparing windows
+    // of the same tune keeps its own loudness out of the measure.
+    std::vector<double> music = with;
+    for (size_t k = 0; k < voice.size(); ++k)
+        music[start + k] -= voice[k];
+    std::vector<double> change(with.size());
+    for (size_t i = 0; i < with.size(); ++i)
+        change[i] = music[i] - without[i];
+    // Before the voice nothing differs.
+    EXPECT_LE(Rms(change, 0, start), 0.5);
+    // From 200 ms into the voice (the ramp down is over) to its end: 10 dB down, at least 8.
+    const size_t from = start + 44100 / 5;
+    ASSERT_GT(Rms(without, from, end), 300) << "the tune plays under the voice";
+    const double duck = 20 * std::log10(Rms(music, from, end) / Rms(without, from, end));
+    EXPECT_LE(duck, -8.0);
+    EXPECT_GE(duck, -11.0);
+    // Just before the voice and from 0.3 s after it the music is at full level again.
+    EXPECT_LE(Rms(change, end + 44100 * 3 / 10, with.size()), 0.5);
+    // Once: what differs right after the voice's end is not the voice starting again (it
+    // would correlate with the voice's beginning at nearly 1).
+    const size_t n = 44100 / 10;
+    double dot = 0, changed = 0, head = 0;
+    for (size_t k = 0; k < n; ++k) {
+        dot += change[end + k] * voice[k];
+        changed += change[end + k] * change[end + k];
+        head += voice[k] * voice[k];
+    }
+    EXPECT_LT(std::abs(dot) / std::sqrt(changed * head + 1), 0.3);
+    std::printf("voice found at %.4f s; music under it %.2f dB\n", double(start) / 44100, duck);
 }
 
 } // namespace

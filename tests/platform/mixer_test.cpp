@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <numbers>
 #include <optional>
 #include <thread>
 #include <unistd.h>
@@ -830,6 +832,118 @@ TEST(MixerWaves, TheMixClipsAtFullScale)
     mixer.PlayWave(Constant(10, 32767), true);
     log->fLevel = 0.0f;
     EXPECT_EQ(RenderAll(mixer, 1, 1), (std::vector<int16_t> { 32767, 32767 }));
+}
+
+// ---- The music steps back for a recorded voice ----------------------------------------
+
+constexpr size_t kSecond = kAudioRate;
+
+// A 440 Hz tone at about a fifth of full scale, standing in for a voice.
+int16_t Tone(size_t frame, int)
+{
+    return int16_t(
+        std::lround(6000 * std::sin(2 * std::numbers::pi * 440 * double(frame) / kSecond)));
+}
+
+enum class EWay { waveOnce, waveStopped, voice };
+
+struct CDuckCase {
+    const char* name;
+    EWay way; // played once as the wave, as the wave stopped after 0.6 s, or as the voice
+    size_t nChunk; // the frames the card asks for at once
+};
+
+// Half a second of the synthesizer's steady level (a quarter of full scale) alone, then a
+// second of the tone played as the case says, then music alone again, 2.5 s in all. The
+// music's gain at a frame is what the mix holds beyond the tone, over that level: exact to
+// 1/8192, the rounding to 16 bits. The tone sounds in [nStart, nEnd).
+struct CDuckRun {
+    std::vector<int16_t> out;
+    std::vector<double> gain;
+    size_t nStart = kSecond / 2;
+    size_t nEnd = 0;
+};
+
+CDuckRun RenderUnderTone(EWay way, bool bVoice, size_t nChunk)
+{
+    auto log = std::make_shared<CSynthLog>();
+    log->fLevel = 0.25f;
+    CAudioMixer mixer(std::make_unique<CRecordingSynth>(log));
+    auto tone = MakePcm(kSecond, Tone);
+    tone->bVoice = bVoice;
+    CDuckRun run;
+    run.nEnd = run.nStart + (way == EWay::waveStopped ? kSecond * 6 / 10 : kSecond);
+    const auto render = [&](size_t nFrames) {
+        const std::vector<int16_t> part = RenderAll(mixer, nFrames, nChunk);
+        run.out.insert(run.out.end(), part.begin(), part.end());
+    };
+    render(run.nStart);
+    if (way == EWay::voice)
+        mixer.PlayVoice(tone);
+    else
+        mixer.PlayWave(tone, false);
+    render(run.nEnd - run.nStart);
+    if (way == EWay::waveStopped)
+        mixer.StopWave();
+    render(kSecond * 5 / 2 - run.nEnd);
+    for (size_t i = 0; i < run.out.size() / 2; ++i) {
+        const int toneHere = i >= run.nStart && i < run.nEnd ? Tone(i - run.nStart, 0) : 0;
+        run.gain.push_back((run.out[2 * i] - toneHere) / 8192.0);
+    }
+    return run;
+}
+
+void PrintTo(const CDuckCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class MixerDuck : public testing::TestWithParam<CDuckCase> { };
+
+TEST_P(MixerDuck, UnderARecordedVoiceTheMusicRampsTenDecibelsDownAndBack)
+{
+    const CDuckCase& c = GetParam();
+    const CDuckRun run = RenderUnderTone(c.way, true, c.nChunk);
+    const auto db = [&](size_t frame) { return 20 * std::log10(run.gain[frame]); };
+    // Untouched before the voice.
+    for (size_t i = 0; i < run.nStart; ++i)
+        ASSERT_EQ(run.gain[i], 1.0) << "frame " << i;
+    // Never a jump: one frame moves the gain by less than 4e-4 (the ramp's steps are under
+    // 2e-4, the rounding adds up to 1.2e-4); a step of 10 dB would be 0.68.
+    double worst = 0;
+    for (size_t i = 1; i < run.gain.size(); ++i)
+        worst = std::max(worst, std::abs(run.gain[i] - run.gain[i - 1]));
+    EXPECT_LT(worst, 4e-4);
+    // A ramp of 150 ms, even in decibels: a third of the way down after 50 ms.
+    EXPECT_NEAR(db(run.nStart + kSecond / 20), -10.0 / 3, 0.05);
+    // Down by 10 dB (at least 8) from 200 ms into the voice to its end.
+    for (size_t i = run.nStart + kSecond / 5; i < run.nEnd; ++i) {
+        ASSERT_LE(db(i), -8.0) << "frame " << i;
+        ASSERT_NEAR(db(i), -10.0, 0.01) << "frame " << i;
+    }
+    // Back up from the voice's end: a third of the way after 50 ms, all of it within 0.3 s.
+    EXPECT_NEAR(db(run.nEnd + kSecond / 20), -20.0 / 3, 0.05);
+    for (size_t i = run.nEnd + kSecond * 3 / 10; i < run.gain.size(); ++i)
+        ASSERT_EQ(run.gain[i], 1.0) << "frame " << i;
+    // How the card asks for the frames changes nothing.
+    EXPECT_EQ(run.out, RenderUnderTone(c.way, true, 4410).out);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, MixerDuck,
+    testing::Values(CDuckCase { "wave_asked_frame_by_frame", EWay::waveOnce, 1 },
+        CDuckCase { "wave_asked_in_odd_chunks", EWay::waveOnce, 37 },
+        CDuckCase { "wave_asked_in_chunks_of_100_ms", EWay::waveOnce, 4410 },
+        CDuckCase { "wave_stopped_while_it_speaks", EWay::waveStopped, 512 },
+        CDuckCase { "voice", EWay::voice, 300 }),
+    [](const testing::TestParamInfo<CDuckCase>& info) { return std::string(info.param.name); });
+
+TEST(MixerDuckNot, SoundsThatAreNoRecordedVoiceLeaveTheMusicAlone)
+{
+    for (EWay way : { EWay::waveOnce, EWay::voice }) {
+        const CDuckRun run = RenderUnderTone(way, false, 512);
+        for (size_t i = 0; i < run.gain.size(); ++i)
+            ASSERT_EQ(run.gain[i], 1.0) << "frame " << i;
+    }
 }
 
 // ---- The sound card ---------------------------------------------------------------------

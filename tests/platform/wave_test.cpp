@@ -579,4 +579,117 @@ TEST_F(WaveFiles, FileOverTwoGigabytesIsRefusedUnread)
     EXPECT_EQ(error, "the wave file is too large (over 2 GB)");
 }
 
+// ---- The voice recorder's mark ----------------------------------------------------------
+
+// A LIST chunk's body: its type, then each entry with its pad byte when its length is odd.
+Bytes List(const char* type, const std::vector<CChunk>& entries)
+{
+    Bytes body(type, type + 4);
+    for (const CChunk& entry : entries) {
+        body.insert(body.end(), entry.tag.begin(), entry.tag.end());
+        Put32(body, uint32_t(entry.nClaimed >= 0 ? entry.nClaimed : int64_t(entry.body.size())));
+        body.insert(body.end(), entry.body.begin(), entry.body.end());
+        if (entry.body.size() % 2 != 0)
+            body.push_back(0);
+    }
+    return body;
+}
+
+Bytes Text(const std::string& text)
+{
+    return Bytes(text.begin(), text.end());
+}
+
+// The recorder's name with its NUL (29 bytes), as the software entry of an INFO list.
+CChunk Software(const std::string& text = std::string(platform::kVoiceMark) + '\0')
+{
+    return { "ISFT", Text(text) };
+}
+
+struct CMarkCase {
+    const char* name;
+    Bytes file;
+    bool bVoice;
+};
+
+void PrintTo(const CMarkCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class WaveVoiceMark : public testing::TestWithParam<CMarkCase> { };
+
+TEST_P(WaveVoiceMark, OnlyTheRecordersSoftwareEntryInAnInfoListMakesAVoice)
+{
+    const auto pcm = DecodeOk(GetParam().file);
+    ASSERT_NE(pcm, nullptr);
+    EXPECT_EQ(pcm->bVoice, GetParam().bVoice);
+    // The mark changes nothing of the sound.
+    EXPECT_EQ(Mono(*pcm), (std::vector<int> { 5, -6, 7, -8 }));
+}
+
+std::vector<CMarkCase> MarkCases()
+{
+    const Bytes fmt = Fmt(1, 1, 44100, 16);
+    const Bytes data = Pcm16({ 5, -6, 7, -8 });
+    const std::string mark(platform::kVoiceMark);
+    const auto with = [&](const Bytes& list, bool bAfterData = false) {
+        if (bAfterData)
+            return Riff({ { "fmt ", fmt }, { "data", data }, { "LIST", list } });
+        return Riff({ { "fmt ", fmt }, { "LIST", list }, { "data", data } });
+    };
+    const std::vector<int16_t> samples = { 5, -6, 7, -8 };
+    Bytes cutList = with(List("INFO", { Software() }), true);
+    cutList.resize(cutList.size() - 6);
+    return {
+        { "the_recorders_own_file", platform::PcmWaveFile(samples, 1, 44100, true), true },
+        { "the_encoder_without_the_mark", platform::PcmWaveFile(samples, 1, 44100, false), false },
+        { "before_the_data", with(List("INFO", { Software() })), true },
+        { "after_the_data", with(List("INFO", { Software() }), true), true },
+        { "padded_inside_the_entry", with(List("INFO", { Software(mark + '\0' + '\0') })), true },
+        { "after_other_entries_of_odd_length",
+            with(List("INFO", { { "INAM", Text("hello") }, { "ICMT", Text("x") }, Software() })),
+            true },
+        { "without_its_nul", with(List("INFO", { Software(mark) })), true },
+        { "no_list", Wave(fmt, data), false },
+        { "another_program", with(List("INFO", { Software("Some sound editor") })), false },
+        { "the_name_with_more_after_it", with(List("INFO", { Software(mark + " 2") })), false },
+        { "the_name_cut_short", with(List("INFO", { Software(mark.substr(0, 10)) })), false },
+        { "the_name_in_another_entry", with(List("INFO", { { "INAM", Text(mark) } })), false },
+        { "the_entry_in_another_kind_of_list", with(List("adtl", { Software() })), false },
+        { "an_entry_before_it_running_past_the_list",
+            with(List("INFO", { { "INAM", Text("hi"), 400 }, Software() })), false },
+        { "the_entry_running_past_the_list",
+            with(List("INFO", { { "ISFT", Text(mark + '\0'), 31 } })), false },
+        { "a_list_too_short_for_its_type", with(Text("IN")), false },
+        { "the_list_cut_off_at_the_end_of_the_file", cutList, false },
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, WaveVoiceMark, testing::ValuesIn(MarkCases()),
+    [](const testing::TestParamInfo<CMarkCase>& info) { return std::string(info.param.name); });
+
+TEST(WaveEncoder, WritesMonoSixteenBitsAtItsRateWithTheMarkBeforeTheData)
+{
+    std::vector<int16_t> samples;
+    for (int i = 0; i < 1000; ++i)
+        samples.push_back(int16_t(i * 38 - 19000));
+    const Bytes file = platform::PcmWaveFile(samples, 1, 22050, true);
+    // The lengths add up: RIFF, the format, the list of 4 + 8 + 30 bytes, the data.
+    ASSERT_EQ(file.size(), 12u + 24 + 50 + 8 + 2000);
+    EXPECT_EQ(file[4] | file[5] << 8 | file[6] << 16, int(file.size() - 8));
+    EXPECT_EQ(
+        Bytes(file.begin() + 36, file.begin() + 48), Text(std::string("LIST*\0\0\0INFO", 12)));
+    const auto pcm = DecodeOk(file);
+    ASSERT_NE(pcm, nullptr);
+    EXPECT_TRUE(pcm->bVoice);
+    // At 22.05 kHz: every sample, then the value halfway to the next one.
+    const std::vector<int> mono = Mono(*pcm);
+    ASSERT_EQ(mono.size(), 2000u);
+    for (size_t i = 0; i + 1 < samples.size(); ++i) {
+        ASSERT_EQ(mono[2 * i], samples[i]) << i;
+        ASSERT_EQ(mono[2 * i + 1], samples[i] + 19) << i;
+    }
+}
+
 } // namespace
