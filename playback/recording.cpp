@@ -28,21 +28,23 @@ CCleanedVoice CleanRecording(std::span<const int16_t> mono, int nRate)
         return result;
     }
     const size_t n = mono.size();
-    double sum = 0;
-    for (int16_t s : mono)
-        sum += s;
-    const double offset = sum / double(n);
 
-    // The level of each 10 ms block, the offset taken away (the last block may be shorter).
+    // The level of each 10 ms block around the block's own mean (the last block may be
+    // shorter): an offset, or one that drifts or steps (a device that starts or stops), is no
+    // sound.
     const size_t block = std::max<size_t>(1, size_t(nRate) / 100);
     const size_t nBlocks = (n + block - 1) / block;
     std::vector<double> levels(nBlocks);
     for (size_t b = 0; b < nBlocks; ++b) {
         const size_t from = b * block;
         const size_t to = std::min(n, from + block);
+        double sum = 0;
+        for (size_t i = from; i < to; ++i)
+            sum += mono[i];
+        const double mean = sum / double(to - from);
         double energy = 0;
         for (size_t i = from; i < to; ++i) {
-            const double x = mono[i] - offset;
+            const double x = mono[i] - mean;
             energy += x * x;
         }
         levels[b] = std::sqrt(energy / double(to - from));
@@ -68,11 +70,19 @@ CCleanedVoice CleanRecording(std::span<const int16_t> mono, int nRate)
     size_t fadeOut = 0;
     // Without a block clearly above the rest there is no silence to tell apart: all is kept.
     if (loudest > threshold) {
-        const auto isVoice = [&](double level) { return level > threshold; };
-        const size_t firstBlock
-            = size_t(std::find_if(levels.begin(), levels.end(), isVoice) - levels.begin());
-        const size_t lastBlock = nBlocks - 1
-            - size_t(std::find_if(levels.rbegin(), levels.rend(), isVoice) - levels.rbegin());
+        // A voice lasts longer than a block: a lone loud block is a click, not the voice.
+        const auto loud = [&](size_t b) { return b < nBlocks && levels[b] > threshold; };
+        const auto isVoice = [&](size_t b) {
+            return loud(b) && (nBlocks == 1 || (b > 0 && loud(b - 1)) || loud(b + 1));
+        };
+        size_t firstBlock = 0;
+        while (firstBlock < nBlocks && !isVoice(firstBlock))
+            ++firstBlock;
+        size_t lastBlock = nBlocks - 1;
+        while (lastBlock > firstBlock && !isVoice(lastBlock))
+            --lastBlock;
+        if (firstBlock == nBlocks)
+            firstBlock = lastBlock = size_t(std::max_element(levels.begin(), levels.end()) - levels.begin());
         // A voice's first sound is sharp and its last one fades: a shorter margin before.
         const size_t before = std::max<size_t>(1, size_t(nRate) / 200);
         const size_t after = block;
@@ -86,7 +96,7 @@ CCleanedVoice CleanRecording(std::span<const int16_t> mono, int nRate)
     result.nFirst = start;
 
     // The offset of the part kept, which is what is heard (the whole's differs by a little).
-    sum = 0;
+    double sum = 0;
     for (size_t i = start; i < end; ++i)
         sum += mono[i];
     const double keptOffset = sum / double(end - start);

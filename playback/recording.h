@@ -20,12 +20,14 @@ struct CCleanedVoice {
 };
 
 // Cleans a mono recording at nRate samples a second, in three steps:
-// - the offset (the mean) is subtracted;
-// - the silence at both ends is cut: the level of each 10 ms block (its RMS) is compared with
+// - the silence at both ends is cut: the level of each 10 ms block (its RMS around the block's
+//   own mean, so that an offset, drifting or stepping, is no sound) is compared with
 //   max(4 x the noise floor, -45 dBFS), the floor being the mean level of the quietest tenth of
-//   the blocks; the first and the last block above it bound the voice, and 5 ms before and
-//   10 ms after it are kept, faded in and out over those margins. A recording with no quiet
-//   part to tell the voice from (every block alike and above -45 dBFS) is kept whole;
+//   the blocks; the first and the last block above it with a neighbour above it too (a lone
+//   loud block is a click) bound the voice, and 5 ms before and 10 ms after it are kept, faded
+//   in and out over those margins. A recording with no quiet part to tell the voice from
+//   (every block alike and above -45 dBFS) is kept whole;
+// - the offset of the part kept (its mean) is subtracted;
 // - a gain brings the peak to kVoicePeakDb (up or down; no limiter, so the voice keeps its
 //   shape).
 // A recording whose loudest block stays under -45 dBFS is silence: the result is empty and

@@ -75,6 +75,7 @@ std::vector<ButtonFace> MakeButtons()
         {"lmnproperties", rightRow, P::Properties, "Properties\u2026", R::MenuRow},
         {"lmnimportsounds", rightRow, P::Sound, "Add a sound\u2026", R::MenuRow},
         {"lmnspeech", rightRow, P::VoiceMail, "Add a spoken text\u2026", R::MenuRow},
+        {"lmnrecord", rightRow, P::VoiceMail, "Record a sound\u2026", R::MenuRow},
         // Main toolbar: the set switch and the player.
         {"mtbchange", {16, 16}, P::SetSwitch, "More buttons"},
         {"mtbp1", {23, 23}, P::Play, "Play", R::Go},
@@ -184,6 +185,12 @@ std::vector<ButtonFace> MakeButtons()
         {"obopen", {84, 22}, P::None, "Open"},
         {"obremove", {84, 22}, P::None, "Remove"},
         {"obclose", {70, 22}, P::None, "Close"},
+        // The voice recorder.
+        {"rcrecord", {100, 26}, P::VoiceMail, "Record"},
+        {"rcstop", {100, 26}, P::Stop, "Stop"},
+        {"rclisten", {100, 26}, P::Play, "Listen"},
+        {"rckeep", {96, 28}, P::Tick, "Keep", R::Go},
+        {"rccancel", {96, 28}, P::Cross, "Cancel"},
         // The contacts window.
         {"ctadd", {70, 22}, P::None, "Add"},
         {"ctchange", {70, 22}, P::None, "Change"},
@@ -488,6 +495,19 @@ std::vector<WindowFace> MakeWindows()
                  },
                  {{"obsendnow", {20, 262}}, {"obcancel", {112, 262}}, {"obopen", {204, 262}},
                   {"obremove", {296, 262}}, {"obclose", {470, 288}}}});
+
+    // The voice recorder: the microphone to use, a level meter with the time beside it, and
+    // the buttons that record, stop, listen, keep and cancel.
+    w.push_back({"RECORDER", {360, 262}, "Record your voice", Box(20, 10, 320, 30),
+                 {Box(0, 0, 360, 262)}, 14,
+                 {
+                     {Z::SmallLabel, Box(22, 46, 200, 12), "microphone"},
+                     {Z::Panel, Box(20, 60, 320, 24)},
+                     {Z::SmallLabel, Box(22, 92, 200, 12), "level"},
+                     {Z::Panel, Box(20, 106, 320, 40)},
+                 },
+                 {{"rcrecord", {20, 160}}, {"rcstop", {130, 160}}, {"rclisten", {240, 160}},
+                  {"rckeep", {136, 220}}, {"rccancel", {244, 220}}}});
 
     // Message boxes: the program writes white text into the plum panel.
     w.push_back({"MESSAGE_BOXKEL", {176, 208}, "Vimble e-mail", Box(10, 4, 156, 22),

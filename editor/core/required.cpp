@@ -42,6 +42,7 @@ const std::vector<std::string>& RequiredButtonTexts()
         "ctadd", "ctchange", "ctremove", "ctimport", "ctexport", "ctclose", "fmkecontacts",
         "smlater", "smyearly", "obsendnow", "obcancel", "obopen", "obremove", "obclose",
         "fmkeoutbox",
+        "rcrecord", "rcstop", "rclisten", "rckeep", "rccancel", "lmnrecord",
         // Spoken text.
         "pspmale", "pspfemale", "pspok", "pspcancel",
         // File browser.

@@ -107,7 +107,8 @@ const Rows& ObjectRows()
                               {"lmndelete", ID_OBJ_DELETE},
                               {"lmnproperties", ID_OBJ_PROPERTIES},
                               {"lmnimportsounds", ID_OBJ_IMPORTSOUND},
-                              {"lmnspeech", ID_OBJ_SPEECH}};
+                              {"lmnspeech", ID_OBJ_SPEECH},
+                              {"lmnrecord", ID_OBJ_RECORDSOUND}};
     return rows;
 }
 
@@ -526,6 +527,7 @@ bool CEditorDialog::IsObjectMenuCommandEnabled(int nId) const
     case ID_OBJ_PROPERTIES:
     case ID_OBJ_IMPORTSOUND:
     case ID_OBJ_SPEECH:
+    case ID_OBJ_RECORDSOUND:
         return selected == 1;
     case ID_OBJ_DELETE:
         return selected > 0;
@@ -563,6 +565,9 @@ void CEditorDialog::OnObjectMenuCommand(int nId)
         break;
     case ID_OBJ_SPEECH:
         m_pEditing->AddSpokenTextToSelected();
+        break;
+    case ID_OBJ_RECORDSOUND:
+        RecordWaveForSelected();
         break;
     default:
         break;

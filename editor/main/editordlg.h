@@ -77,6 +77,7 @@ constexpr int ID_OBJ_DELETE = 1217;
 constexpr int ID_OBJ_PROPERTIES = 1060;
 constexpr int ID_OBJ_IMPORTSOUND = 1218;
 constexpr int ID_OBJ_SPEECH = 1219; // a spoken text for the object
+constexpr int ID_OBJ_RECORDSOUND = 1294; // a sound recorded from the microphone
 // Window buttons.
 constexpr int ID_WND_FILE = 1045;
 constexpr int ID_WND_EDIT = 1046;
@@ -304,6 +305,10 @@ private:
     // Sound commands.
     void ImportMidi();
     void ImportWaveForSelected();
+    // Records a sound in the recorder and gives it to the selected object from a frame.
+    void RecordWaveForSelected();
+    using RecorderRunner = std::function<bool(class CRecorderDlg&)>;
+    void SetRecorderRunner(RecorderRunner runner) { m_runRecorder = std::move(runner); }
     void OpenProjectProperties();
     void ToggleMute();
 
@@ -354,6 +359,7 @@ private:
     LayerManagerRunner m_runLayerManager;
     SendDialogRunner m_runSendDialog;
     ContactsRunner m_runContacts;
+    RecorderRunner m_runRecorder;
     OutboxRunner m_runOutbox;
     ExportVideoRunner m_runExportVideo;
     // File work.

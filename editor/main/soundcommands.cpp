@@ -8,7 +8,9 @@
 #include "editor/core/prompts.h"
 #include "editor/editing/editing.h"
 #include "editor/windows/moviepropsdlg.h"
+#include "editor/windows/recorderdlg.h"
 #include "platform/files.h"
+#include "platform/message.h"
 #include "playback/soundsystem.h"
 
 #include <QDir>
@@ -52,6 +54,23 @@ void CEditorDialog::ImportWaveForSelected()
     const std::string path = ChooseWaveFile();
     if (path.empty())
         return;
+    m_pEditing->AddWaveToSelected(path);
+    update();
+}
+
+void CEditorDialog::RecordWaveForSelected()
+{
+    CRecorderDlg recorder(this);
+    const bool bKept = m_runRecorder ? m_runRecorder(recorder) : recorder.exec() == QDialog::Accepted;
+    if (!bKept || recorder.KeptWave().empty())
+        return;
+    // The sound takes a private copy of the file; the recording's own goes with the folder.
+    platform::CTempFolder folder("vimble-recorded-");
+    const std::string path = platform::JoinPath(folder.Path(), "Recorded sound.wav");
+    if (folder.Path().empty() || !platform::WriteWholeFile(path, recorder.KeptWave())) {
+        platform::ShowMessage("The recording cannot be written into " + platform::TempDirectory() + ".");
+        return;
+    }
     m_pEditing->AddWaveToSelected(path);
     update();
 }

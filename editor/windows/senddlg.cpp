@@ -4,6 +4,7 @@
 #include "editor/skin/skinlist.h"
 #include "editor/windows/mailoptionsdlg.h"
 #include "editor/windows/picklistdlg.h"
+#include "editor/windows/recorderdlg.h"
 #include "mail/mailmedia.h"
 #include "mail/contacts.h"
 #include "mail/mailthread.h"
@@ -18,6 +19,7 @@
 #include "platform/settings.h"
 #include "platform/text.h"
 #include "playback/projectdoc.h"
+#include "playback/voicesound.h"
 #include "resources/faces.h"
 
 #include <QDateTimeEdit>
@@ -123,7 +125,8 @@ CSendMailDlg::CSendMailDlg(CGreetingSource& source)
         "Send the player's sounds and fonts with the greeting");
     tips->AddTool(Bind(m_skin.AddButton("smaddresslist", IDC_SM_ADDRESSES)),
         "Choose from the people you have sent to");
-    tips->AddTool(Bind(m_skin.AddButton("smvoicemail", IDC_SM_VOICEMAIL)), "Voice mail");
+    tips->AddTool(Bind(m_skin.AddButton("smvoicemail", IDC_SM_VOICEMAIL)),
+        tr("Record a message in your own voice that plays as the greeting starts").toStdString());
     CMyBitmapButton* program = Bind(m_skin.AddButton("smmailprogram", IDC_SM_MAILPROGRAM));
     tips->AddTool(program,
         tr("Hand the greeting to your own mail program instead of sending it from here")
@@ -270,10 +273,7 @@ void CSendMailDlg::OnCommand(int nId)
         m_skin.Button(IDC_SM_PLAYER)->repaint();
         break;
     case IDC_SM_VOICEMAIL:
-        // A look of its own: the worker takes nothing for it.
-        m_bVoiceMail = !m_bVoiceMail;
-        m_skin.Button(IDC_SM_VOICEMAIL)->SetPressedLook(m_bVoiceMail);
-        m_skin.Button(IDC_SM_VOICEMAIL)->repaint();
+        ToggleVoiceMail();
         break;
     case IDC_SM_ADDRESSES:
         PickAddress();
@@ -432,6 +432,10 @@ void CSendMailDlg::OnSend()
         Refuse("The greeting's copy cannot be written into " + folder + ".");
         return;
     }
+    if (!AddVoiceTo(copy)) {
+        RemoveFolder(folder);
+        return;
+    }
     auto thread = MakeWorker();
     thread->m_strPassword = password;
     platform::WipeSecret(password);
@@ -541,6 +545,8 @@ void CSendMailDlg::Plan()
         Refuse("The greeting's copy cannot be written into " + platform::TempDirectory() + ".");
         return;
     }
+    if (!AddVoiceTo(copy))
+        return;
     const std::unique_ptr<CMailThread> worker = MakeWorker();
     CContactBook contacts;
     std::vector<std::string> skipped, ids;
@@ -577,4 +583,50 @@ void CSendMailDlg::Plan()
                  "password.");
     platform::ShowMessage(said.toStdString());
     accept();
+}
+
+void CSendMailDlg::ToggleVoiceMail()
+{
+    if (m_bVoiceMail) {
+        m_voice.clear();
+        m_bVoiceMail = false;
+    } else {
+        CRecorderDlg recorder(this);
+        const bool bKept
+            = m_runRecorder ? m_runRecorder(recorder) : recorder.exec() == QDialog::Accepted;
+        if (bKept && !recorder.KeptWave().empty()) {
+            m_voice = recorder.KeptWave();
+            m_bVoiceMail = true;
+        }
+    }
+    m_skin.Button(IDC_SM_VOICEMAIL)->SetPressedLook(m_bVoiceMail);
+    m_skin.Button(IDC_SM_VOICEMAIL)->setAccessibleDescription(
+        m_bVoiceMail ? tr("A recorded message goes with the greeting") : QString());
+    m_skin.Button(IDC_SM_VOICEMAIL)->repaint();
+}
+
+bool CSendMailDlg::AddVoiceTo(const std::string& strCopy)
+{
+    if (m_voice.empty())
+        return true;
+    const std::string wave
+        = platform::JoinPath(platform::DirectoryOf(strCopy), "Voice message.wav");
+    if (!platform::WriteWholeFile(wave, m_voice)) {
+        Refuse("The voice message cannot be written beside the greeting's copy.");
+        return false;
+    }
+    // It plays from the first frame, carried by the first object that has no sound then.
+    std::string reason;
+    bool bAdded = false;
+    for (int32_t object = 0; object < 64 && !bAdded; ++object) {
+        bAdded = AddWaveSoundToFile(strCopy, wave, 0, object, strCopy, reason);
+        if (reason.rfind("there is no object", 0) == 0 || reason.find("no object to") != std::string::npos)
+            break;
+    }
+    platform::DeleteFile(wave);
+    if (!bAdded)
+        Refuse(tr("The voice message cannot go with this greeting: %1.")
+                   .arg(QString::fromStdString(reason))
+                   .toStdString());
+    return bAdded;
 }

@@ -20,6 +20,7 @@
 class CMailOptionsDlg;
 class CMailThread;
 class CPickListDlg;
+class CRecorderDlg;
 class QDateTimeEdit;
 class QLabel;
 class QLineEdit;
@@ -50,6 +51,8 @@ public:
     // The dialogs it opens run through these; by default modally. Tests put their answers in.
     using OptionsRunner = std::function<bool(CMailOptionsDlg&)>;
     using PickerRunner = std::function<bool(CPickListDlg&)>;
+    using RecorderRunner = std::function<bool(CRecorderDlg&)>;
+    void SetRecorderRunner(RecorderRunner runner) { m_runRecorder = std::move(runner); }
     void SetOptionsRunner(OptionsRunner runner) { m_runOptions = std::move(runner); }
     void SetPickerRunner(PickerRunner runner) { m_runPicker = std::move(runner); }
     // Starts the worker; by default StartMailThread. False when it did not start.
@@ -66,6 +69,9 @@ public:
     // Why the last Send did not start (empty when it did, or before one).
     const std::string& GetRefusal() const { return m_strRefusal; }
     bool IsMailProgramOn() const { return m_bMailProgram; }
+    // "Voice mail": the recorded message that plays from the greeting's first frame in the
+    // copy that is sent (empty: none).
+    const std::vector<uint8_t>& VoiceMessage() const { return m_voice; }
     // The line under the message that says what goes in it and about how large it is.
     QLabel* SizeLine() const { return m_pSizeLine; }
     // Whether the estimate of the size has come back (for tests).
@@ -93,6 +99,11 @@ private:
     // to look it up in, the one asked for now. False when the send cannot go (it was not given).
     bool PasswordForSend(std::string& password);
     void PickAddress();
+    // "Voice mail": records a message in the recorder, or, when there is one, lets it go.
+    void ToggleVoiceMail();
+    // Gives the copy at strCopy the recorded message from its first frame; false after saying
+    // why it cannot.
+    bool AddVoiceTo(const std::string& strCopy);
     void OnSend();
     // The worker as the dialog's texts and settings make it, without the greeting's copy.
     std::unique_ptr<CMailThread> MakeWorker() const;
@@ -136,5 +147,7 @@ private:
     std::string m_strRefusal;
     OptionsRunner m_runOptions;
     PickerRunner m_runPicker;
+    RecorderRunner m_runRecorder;
+    std::vector<uint8_t> m_voice;
     Starter m_start;
 };

@@ -9,6 +9,7 @@
 #include "editor/windows/fileprogressdlg.h"
 #include "editor/windows/mailoptionsdlg.h"
 #include "editor/windows/picklistdlg.h"
+#include "editor/windows/recorderdlg.h"
 #include "editor/windows/senddlg.h"
 #include "mail/addressbook.h"
 #include "mail/bundle.h"
@@ -469,8 +470,16 @@ TEST_F(SendDialog, the_switches_flip_their_look_and_twice_is_back_to_off)
     Click(dlg->Button(IDC_SM_PLAYER));
     EXPECT_FALSE(dlg->IsPlayerOn());
     EXPECT_FALSE(dlg->Button(IDC_SM_PLAYER)->HasPressedLook());
+    // "Voice mail" opens the recorder; closed without keeping, nothing goes and the look stays.
+    int opened = 0;
+    dlg->SetRecorderRunner([&](CRecorderDlg&) {
+        ++opened;
+        return false;
+    });
     Click(dlg->Button(IDC_SM_VOICEMAIL));
-    EXPECT_TRUE(dlg->Button(IDC_SM_VOICEMAIL)->HasPressedLook());
+    EXPECT_EQ(opened, 1);
+    EXPECT_FALSE(dlg->Button(IDC_SM_VOICEMAIL)->HasPressedLook());
+    EXPECT_TRUE(dlg->VoiceMessage().empty());
     EXPECT_FALSE(dlg->IsPlayerOn());
 }
 

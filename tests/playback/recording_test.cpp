@@ -41,6 +41,9 @@ struct CTakeShape {
     int nRate;
     double fToneStart; // seconds
     double fToneDb; // the tone's peak
+    // Then half a second of zeros: a device that stopped, its offset gone at once (what SDL's
+    // disk driver gives once its file has ended).
+    bool bStopped = false;
 };
 
 constexpr double kToneSeconds = 1.5;
@@ -53,10 +56,12 @@ std::vector<int16_t> MakeTake(const CTakeShape& shape)
     std::uniform_real_distribution<double> noise(-Amplitude(-60), Amplitude(-60));
     const size_t toneStart = size_t(std::lround(shape.fToneStart * shape.nRate));
     const size_t toneLength = size_t(std::lround(kToneSeconds * shape.nRate));
-    const size_t total = toneStart + toneLength + size_t(shape.nRate / 2);
+    const size_t total = toneStart + toneLength + size_t(shape.nRate / 2)
+        + (shape.bStopped ? size_t(shape.nRate / 2) : 0);
     std::vector<int16_t> take(total);
     for (size_t i = 0; i < total; ++i) {
-        double x = kOffset + noise(random);
+        const bool bAfterStop = shape.bStopped && i >= total - size_t(shape.nRate / 2);
+        double x = bAfterStop ? 0 : kOffset + noise(random);
         if (i >= toneStart && i < toneStart + toneLength)
             x += Amplitude(shape.fToneDb)
                 * std::sin(2 * std::numbers::pi * kToneHz * double(i - toneStart) / shape.nRate);
@@ -141,12 +146,14 @@ INSTANTIATE_TEST_SUITE_P(Shapes, CleanRecordingTake,
         CTakeShape { 48000, 1.0073, -12 }, // inside a block
         CTakeShape { 44100, 0.9951, -12 }, // inside a block at 44.1 kHz
         CTakeShape { 48000, 0.5, -1.0 }, // loud: brought down
-        CTakeShape { 44100, 1.2, -36 }), // quiet: brought up
+        CTakeShape { 44100, 1.2, -36 }, // quiet: brought up
+        CTakeShape { 48000, 1.0, -12, true }), // the device stopped after the voice
     [](const testing::TestParamInfo<CTakeShape>& info) {
         const CTakeShape& shape = info.param;
         return std::to_string(shape.nRate) + "Hz_tone_from_"
             + std::to_string(std::lround(shape.fToneStart * 1e6)) + "us_"
-            + std::to_string(std::lround(-shape.fToneDb)) + "dB_down";
+            + std::to_string(std::lround(-shape.fToneDb)) + "dB_down"
+            + (shape.bStopped ? "_then_stopped" : "");
     });
 
 struct CSilentTake {
