@@ -342,22 +342,9 @@ COutboxReport::CLine SendLocked(
     }
     CQuietHost quiet;
     CMailThread thread;
-    thread.m_strTo = entry.m_strTo;
-    thread.m_strFrom = entry.m_strFrom;
-    thread.m_strSubject = entry.m_strSubject;
-    thread.m_strText = entry.m_strText;
-    thread.m_strServer = entry.m_strServer;
-    thread.m_nSecurity = entry.m_nSecurity;
-    thread.m_strUser = entry.m_strUser;
+    ApplyOutboxForm(entry, thread);
     if (options.password && !entry.m_strUser.empty())
         thread.m_strPassword = options.password(entry.m_strServer, entry.m_strUser);
-    thread.m_bPreview = entry.m_bPreview;
-    thread.m_bAttachPlayer = entry.m_bAttachPlayer || !entry.m_bPreview;
-    thread.m_bAttachVideo = entry.m_bAttachVideo;
-    thread.m_bAttachGreeting = entry.m_bAttachGreeting;
-    thread.m_bSendPlayer = entry.m_bSendPlayer;
-    if (entry.m_nSizeLimit > 0)
-        thread.m_nSizeLimit = entry.m_nSizeLimit;
     thread.m_strProjectPath = copy;
     thread.m_strOwnedFolder = work;
     thread.m_nTimeoutSeconds = options.nTimeoutSeconds;
@@ -474,6 +461,31 @@ COutboxEntry OutboxFormOf(const CMailThread& thread)
     return form;
 }
 
+void ApplyOutboxForm(const COutboxEntry& entry, CMailThread& thread)
+{
+    thread.m_strTo = entry.m_strTo;
+    thread.m_strFrom = entry.m_strFrom;
+    thread.m_strSubject = entry.m_strSubject;
+    thread.m_strText = entry.m_strText;
+    thread.m_strServer = entry.m_strServer;
+    thread.m_nSecurity = entry.m_nSecurity;
+    thread.m_strUser = entry.m_strUser;
+    thread.m_bPreview = entry.m_bPreview;
+    // Without the picture the message is the plain one, which always carried the player.
+    thread.m_bAttachPlayer = entry.m_bAttachPlayer || !entry.m_bPreview;
+    thread.m_bAttachVideo = entry.m_bAttachVideo;
+    thread.m_bAttachGreeting = entry.m_bAttachGreeting;
+    thread.m_bSendPlayer = entry.m_bSendPlayer;
+    if (entry.m_nSizeLimit > 0)
+        thread.m_nSizeLimit = entry.m_nSizeLimit;
+}
+
+std::time_t PlannedBirthdayMorning(int month, int day, std::time_t now)
+{
+    // From 16 hours back: 8:00 today is found all through the birthday itself.
+    return NextBirthdayMorning(month, day, now - 16 * 3600);
+}
+
 bool ScheduleGreeting(const std::string& outbox, const COutboxEntry& form,
     const std::string& recipients, const std::string& projectPath, std::time_t at, bool bYearly,
     const CContactBook& contacts, std::time_t now, std::vector<std::string>& ids,
@@ -505,8 +517,7 @@ bool ScheduleGreeting(const std::string& outbox, const COutboxEntry& form,
             const CContact& contact = contacts.Contacts()[static_cast<size_t>(found)];
             entry.m_nBirthMonth = contact.m_nBirthMonth;
             entry.m_nBirthDay = contact.m_nBirthDay;
-            // From the start of today: a birthday this morning that has passed goes out now.
-            entry.m_due = NextBirthdayMorning(contact.m_nBirthMonth, contact.m_nBirthDay, now - 16 * 3600);
+            entry.m_due = PlannedBirthdayMorning(contact.m_nBirthMonth, contact.m_nBirthDay, now);
         }
         planned.push_back(entry);
     }

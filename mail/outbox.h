@@ -105,6 +105,13 @@ bool RemoveOutboxEntry(const std::string& outbox, const std::string& id, std::st
 // 28 February in the years without it).
 std::time_t NextBirthdayMorning(int month, int day, std::time_t after);
 
+// The birthday a greeting planned now is for: today's when it is the day (even past 8:00, so
+// that it goes at once), else the next one, at 8:00.
+std::time_t PlannedBirthdayMorning(int month, int day, std::time_t now);
+
+// The entry's way of sending given to a worker: the reverse of OutboxFormOf, and the recipient.
+void ApplyOutboxForm(const COutboxEntry& entry, CMailThread& thread);
+
 // When a failed try is tried again: 5 minutes, 30 minutes, 2 hours after the first three
 // failures, then every 6 hours, the last at three days after the first failure; 0 when it is
 // given up (at those three days).

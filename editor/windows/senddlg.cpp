@@ -508,9 +508,8 @@ void CSendMailDlg::OfferTime()
         const int found = contacts.Find(platform::Utf8FromCp1252(recipients[0]));
         if (found >= 0 && contacts.Contacts()[static_cast<size_t>(found)].HasBirthday()) {
             const CContact& contact = contacts.Contacts()[static_cast<size_t>(found)];
-            // A birthday today still counts: from the start of the day on.
-            const std::time_t next = NextBirthdayMorning(
-                contact.m_nBirthMonth, contact.m_nBirthDay, now - 16 * 3600);
+            const std::time_t next
+                = PlannedBirthdayMorning(contact.m_nBirthMonth, contact.m_nBirthDay, now);
             if (next != 0)
                 offer = QDateTime::fromSecsSinceEpoch(std::max(next, now + 60));
         }
