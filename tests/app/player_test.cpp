@@ -5,6 +5,8 @@
 #include "mail/bundle.h"
 #include "platform/files.h"
 #include "tests/buildpaths.h"
+#include "tests/soundcheck.h"
+#include "platform/wave.h"
 
 #include <QImage>
 
@@ -221,6 +223,34 @@ TEST_F(PlayerTest, a_project_file_named_on_the_command_line_plays_from_frame_0)
     ASSERT_EQ(shot.size(), expected.size());
     EXPECT_EQ(DifferentPixels(shot, expected), 0);
     EXPECT_TRUE(TempDirIsEmpty());
+}
+
+// A recorded voice on the greeting's first frame is heard from the player's first frame on.
+TEST_F(PlayerTest, a_recorded_voice_on_the_first_frame_is_heard)
+{
+    const std::vector<int16_t> sweep = soundcheck::HighSweep(44100);
+    platform::WriteWholeFile(Path("voice.wav"), platform::PcmWaveFile(sweep, 1, 44100, true));
+    Result r = Tool("add-sound " + Quoted(Sample()) + " " + Quoted(Path("voice.wav"))
+        + " --frame 0 " + Quoted(Path("voice.kel")));
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = Play(built::kPlay, Quoted(Path("voice.kel")) + " --frames 12");
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::vector<uint8_t> raw;
+    ASSERT_TRUE(platform::ReadWholeFile(Path("out.raw"), raw));
+    const std::vector<double> left
+        = soundcheck::Channel(std::string(raw.begin(), raw.end()), 2);
+    ASSERT_GT(left.size(), sweep.size() + 44100 / 2) << "the player wrote its sound";
+    // The disk "device" plays silence while the player starts; the voice begins with the
+    // greeting's first sound (the music's first note is on the first frame too), within a tick.
+    size_t firstHeard = 0;
+    while (firstHeard < left.size() && std::abs(left[firstHeard]) < 100)
+        ++firstHeard;
+    // A tenth of a second from the sweep's middle, looked for in the second after that.
+    const std::vector<double> probe(sweep.begin() + 22050, sweep.begin() + 22050 + 4410);
+    const soundcheck::Fit fit = soundcheck::BestFit(left, probe, firstHeard, firstHeard + 44100);
+    EXPECT_GT(fit.fit, 0.9);
+    const double voiceStart = double(fit.nLag) - 22050;
+    EXPECT_NEAR(voiceStart, double(firstHeard), 0.12 * 44100) << "the voice starts with the first frame";
 }
 
 TEST_F(PlayerTest, the_build_puts_an_executable_player_and_its_data_into_the_data_directory)

@@ -10,6 +10,7 @@
 #include "tests/playback/sound_fixtures.h"
 #include "model/sound.h"
 #include "tests/buildpaths.h"
+#include "tests/soundcheck.h"
 
 #include <QImage>
 #include <QImageReader>
@@ -527,19 +528,10 @@ TEST_F(ToolTest, add_sound_refuses_what_the_editor_refuses_and_writes_nothing)
 // The left channel of a 44.1 kHz stereo wave the tool wrote (after its 44-byte header).
 std::vector<double> LeftChannel(const std::vector<uint8_t>& wave)
 {
-    std::vector<double> left;
-    for (size_t i = 44; i + 3 < wave.size(); i += 4)
-        left.push_back(int16_t(wave[i] | (wave[i + 1] << 8)));
-    return left;
+    return soundcheck::Channel(std::string(wave.begin(), wave.end()), 2, 0, 44);
 }
 
-double Rms(const std::vector<double>& x, size_t from, size_t to)
-{
-    double sum = 0;
-    for (size_t i = from; i < to; ++i)
-        sum += x[i] * x[i];
-    return std::sqrt(sum / double(to - from));
-}
+using soundcheck::Rms;
 
 // The lag at which the voice fits the track best: the largest cross-correlation, first over
 // means of 8 samples (an 8th of the work squared), then sample by sample around the best.

@@ -12,6 +12,8 @@
 #include "tests/buildpaths.h"
 #include "tests/mail/exim_fixtures.h"
 #include "tests/mail/mail_fixtures.h"
+#include "tests/soundcheck.h"
+#include "platform/wave.h"
 
 #include <gtest/gtest.h>
 
@@ -330,6 +332,67 @@ TEST_F(GreetingMailTest, TheDefaultMessageCarriesPictureVideoAndGreeting)
     QImage decoded(QString::fromStdString(m_dir / "video-frame.png"));
     ASSERT_FALSE(drawn.isNull() || decoded.isNull());
     EXPECT_GE(Psnr(drawn.scaled(decoded.size()), decoded), 30.0);
+}
+
+// A recorded voice at frame 20 speaks in the mailed video at 2.4 s, and the music under it is
+// lowered as the editor plays it. The voice is a high sweep, so a low-pass leaves the music
+// alone (the video's coder spreads a sound's error only near its own frequencies), measured
+// against the same greeting's sound without the voice.
+TEST_F(GreetingMailTest, ARecordedVoiceSpeaksInTheMailedVideoOverLoweredMusic)
+{
+    const std::string ffmpeg = FindProgram({ "/usr/bin/ffmpeg" });
+    ASSERT_FALSE(ffmpeg.empty()) << "ffmpeg (tools/setup.sh installs it) reads the video";
+    ASSERT_NO_FATAL_FAILURE(StartServer());
+    const std::string sample = std::string(built::kDataDir) + "/samples/Happy Birthday.kel";
+    const std::vector<int16_t> sweep = soundcheck::HighSweep(44100 * 3 / 2);
+    const std::vector<uint8_t> wave = platform::PcmWaveFile(sweep, 1, 44100, true);
+    WriteText(m_dir / "voice.wav", std::string(wave.begin(), wave.end()));
+    const std::string project = m_dir / "Voice.kel";
+    ASSERT_EQ(RunProgram({ built::kTool, "add-sound", sample, m_dir / "voice.wav", "--frame", "20",
+                  project },
+                  m_dir / "add.out"),
+        0)
+        << ReadText(m_dir / "add.out");
+    ASSERT_EQ(RunProgram({ built::kTool, "soundtrack", sample, "--seconds", "6",
+                  m_dir / "without.wav" },
+                  m_dir / "soundtrack.out"),
+        0)
+        << ReadText(m_dir / "soundtrack.out");
+    ASSERT_EQ(Send(project, {}), 0) << ReadText(m_dir / "send.out");
+    auto found = ReadDelivered();
+    ASSERT_EQ(found.count("error"), 0u) << found["error"];
+    ASSERT_EQ(found["attachment:content-type"], "video/mp4");
+    ASSERT_EQ(RunProgram({ ffmpeg, "-v", "error", "-i", m_dir / "attachment", "-map", "0:a",
+                  "-ac", "2", "-ar", "44100", "-t", "6", "-f", "s16le", m_dir / "sound.raw" },
+                  m_dir / "ffmpeg.out"),
+        0)
+        << ReadText(m_dir / "ffmpeg.out");
+    const std::vector<double> heard = soundcheck::Channel(ReadText(m_dir / "sound.raw"), 2);
+    const std::vector<double> without = soundcheck::Channel(ReadText(m_dir / "without.wav"), 2, 0, 44);
+    ASSERT_GE(heard.size(), 6u * 44100 - 2048);
+    ASSERT_EQ(without.size(), 6u * 44100);
+
+    // A tenth of a second from the sweep's middle, looked for from 1.5 to 3.5 s.
+    const std::vector<double> probe(sweep.begin() + 22050, sweep.begin() + 22050 + 4410);
+    const soundcheck::Fit fit = soundcheck::BestFit(heard, probe, 44100 * 3 / 2, 44100 * 7 / 2);
+    const double start = (double(fit.nLag) - 22050) / 44100;
+    EXPECT_NEAR(start, 2.4, 0.03);
+    EXPECT_GT(fit.fit, 0.9) << "the voice is heard clearly over the music";
+
+    // The music: the second before the voice as loud as without it; from 200 ms into the
+    // voice to its end, 8 to 12 dB lower.
+    const std::vector<double> music = soundcheck::LowPassed(heard, 1000);
+    const std::vector<double> plain = soundcheck::LowPassed(without, 1000);
+    const size_t at = size_t(std::lround(start * 44100));
+    const auto change = [&](size_t from, size_t to) {
+        return 20 * std::log10(soundcheck::Rms(music, from, to) / soundcheck::Rms(plain, from, to));
+    };
+    ASSERT_GT(soundcheck::Rms(plain, at, at + sweep.size()), 300) << "the tune plays under the voice";
+    EXPECT_NEAR(change(at - 44100, at), 0.0, 1.0);
+    const double duck = change(at + 44100 / 5, at + sweep.size());
+    EXPECT_LE(duck, -8.0);
+    EXPECT_GE(duck, -12.0);
+    std::printf("voice found at %.4f s (fit %.3f); music under it %.2f dB\n", start, fit.fit, duck);
 }
 
 // Each attachment can be left out, and the self-playing program goes only when asked for.
