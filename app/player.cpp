@@ -19,6 +19,7 @@
 #include "platform/postcall.h"
 #include "playback/projectdoc.h"
 #include "playback/soundsystem.h"
+#include "translations/translator.h"
 
 #include <QApplication>
 #include <QFont>
@@ -203,6 +204,7 @@ int main(int argc, char** argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(QuietQt);
     QApplication app(argc, argv);
+    translations::InstallTranslators();
     const QString platformName = QGuiApplication::platformName();
     const bool bBoxes
         = options.nFrames == 0 && platformName != "offscreen" && platformName != "minimal";

@@ -2,6 +2,7 @@
 #include "app/tool.h"
 
 #include "platform/files.h"
+#include "translations/translator.h"
 
 #include <QGuiApplication>
 
@@ -81,4 +82,5 @@ void EnsureGuiApplication()
     static char name[] = "vimble-tool";
     static char* argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);
+    translations::InstallTranslators();
 }

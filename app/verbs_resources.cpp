@@ -80,6 +80,17 @@ int CmdCheck(const std::vector<std::string>& args)
             ++missing;
         }
     }
+    // Every face is drawn for screens at 1.5x and 2x as well.
+    for (qreal scale : platform::kBitmapScales) {
+        if (scale == 1.0)
+            continue;
+        for (const std::string& name : RequiredBitmapNames()) {
+            if (!library->HasBitmap(name, scale)) {
+                std::printf("bitmap %s at %gx\n", name.c_str(), scale);
+                ++missing;
+            }
+        }
+    }
     for (int id : RequiredStringIds()) {
         std::string text = library->Get(id);
         if (text.empty()) {
@@ -105,9 +116,17 @@ struct SheetCell {
     std::vector<QImage> images; // side by side
 };
 
+// A picture's size on the sheet: its logical size (a 2x face takes the room of its 1x twin).
+QSize SheetSize(const QImage& image)
+{
+    return image.deviceIndependentSize().toSize();
+}
+
+// The sheet is laid out in logical pixels and drawn at a scale: at 2x every face is its 2x
+// picture and the sheet has twice the pixels each way.
 class CSheet {
 public:
-    explicit CSheet(int width) : m_nWidth(width) {}
+    CSheet(int width, qreal scale) : m_nWidth(width), m_scale(scale) {}
 
     void Section(const std::string& title)
     {
@@ -130,7 +149,9 @@ public:
     QImage Render()
     {
         NewLine();
-        QImage sheet(m_nWidth, m_nY + kMargin, QImage::Format_ARGB32_Premultiplied);
+        QImage sheet(qRound(m_nWidth * m_scale), qRound((m_nY + kMargin) * m_scale),
+                     QImage::Format_ARGB32_Premultiplied);
+        sheet.setDevicePixelRatio(m_scale);
         sheet.fill(QColor(128, 128, 128));
         QPainter p(&sheet);
         p.setRenderHint(QPainter::TextAntialiasing);
@@ -151,8 +172,8 @@ public:
             int height = 0;
             for (const QImage& image : item.images) {
                 p.drawImage(QPoint(x, item.pt.y()), image);
-                x += image.width() + 4;
-                height = std::max(height, image.height());
+                x += SheetSize(image).width() + 4;
+                height = std::max(height, SheetSize(image).height());
             }
             p.setFont(label);
             p.setPen(Qt::white);
@@ -176,8 +197,8 @@ private:
     {
         int w = 0, h = 0;
         for (const QImage& image : cell.images) {
-            w += image.width() + 4;
-            h = std::max(h, image.height());
+            w += SheetSize(image).width() + 4;
+            h = std::max(h, SheetSize(image).height());
         }
         QFont label("Liberation Sans");
         label.setPixelSize(11);
@@ -194,6 +215,7 @@ private:
     }
 
     int m_nWidth;
+    qreal m_scale;
     int m_nX = kMargin;
     int m_nY = kMargin;
     int m_nRowHeight = 0;
@@ -201,27 +223,29 @@ private:
 };
 
 // A window as it opens: its face, the pictures it copies onto it and the up faces of its
-// buttons (of buttons sharing a place, the first; the toolbar shows its first button set).
-QImage Composed(const platform::CResourceLibrary& library, const std::string& name, int depth = 0)
+// buttons (of buttons sharing a place, the first; the toolbar shows its first button set), all
+// at the sheet's scale.
+QImage Composed(const platform::CResourceLibrary& library, const std::string& name, qreal scale,
+                int depth = 0)
 {
-    QImage image = library.Bitmap(name);
+    QImage image = library.Bitmap(name, scale);
     const faces::WindowFace* face = faces::FindWindow(name);
     if (image.isNull() || face == nullptr || depth > 2)
         return image;
     QPainter p(&image);
     for (const faces::Place& picture : face->pictures)
-        p.drawImage(picture.pt, Composed(library, picture.strButton, depth + 1));
+        p.drawImage(picture.pt, Composed(library, picture.strButton, scale, depth + 1));
     std::vector<QRect> taken;
     if (name == "MAIN_TOOLBAR") {
         for (const faces::ToolbarSetButton& button : faces::ToolbarSetButtons()) {
-            QImage up = library.Bitmap(button.strName + "1U");
+            QImage up = library.Bitmap(button.strName + "1U", scale);
             p.drawImage(button.pt, up);
-            taken.push_back(QRect(button.pt, up.size()));
+            taken.push_back(QRect(button.pt, SheetSize(up)));
         }
     }
     for (const faces::Place& place : face->buttons) {
-        QImage up = library.Bitmap(place.strButton + "U");
-        QRect rc(place.pt, up.size());
+        QImage up = library.Bitmap(place.strButton + "U", scale);
+        QRect rc(place.pt, SheetSize(up));
         if (std::any_of(taken.begin(), taken.end(), [&rc](const QRect& t) { return t.intersects(rc); }))
             continue;
         p.drawImage(place.pt, up);
@@ -230,8 +254,23 @@ QImage Composed(const platform::CResourceLibrary& library, const std::string& na
     return image;
 }
 
-int CmdSheet(const std::vector<std::string>& args)
+// "sheet [--scale S] OUT.png [LIBRARY.rcc]": the scale is 1 (the default), 1.5 or 2, or any
+// ratio between 1 and 4 (drawn from the nearest set above it).
+int CmdSheet(std::vector<std::string> args)
 {
+    qreal scale = 1;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (args[i] != "--scale")
+            continue;
+        bool ok = false;
+        scale = i + 1 < args.size() ? QString::fromStdString(args[i + 1]).toDouble(&ok) : 0;
+        if (!ok || scale < 1 || scale > 4) {
+            std::fputs("--scale takes a ratio from 1 to 4\n", stderr);
+            return -1;
+        }
+        args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+        break;
+    }
     if (args.size() < 2 || args.size() > 3)
         return -1;
     EnsureGuiApplication();
@@ -250,7 +289,7 @@ int CmdSheet(const std::vector<std::string>& args)
         SheetCell cell{base + "  (sets 1-3 U D F X, 122 124 232 234 312 314, M)", {}};
         for (const std::string& name : faces::ToolbarSetFaceNames(base)) {
             if (all.count(name)) {
-                cell.images.push_back(library->Bitmap(name));
+                cell.images.push_back(library->Bitmap(name, scale));
                 shown.insert(name);
             }
         }
@@ -267,7 +306,7 @@ int CmdSheet(const std::vector<std::string>& args)
             continue;
         SheetCell cell{base + "  U D F X", {}};
         for (const char* state : {"U", "D", "F", "X"}) {
-            cell.images.push_back(library->Bitmap(base + state));
+            cell.images.push_back(library->Bitmap(base + state, scale));
             shown.insert(base + state);
         }
         buttons.push_back(cell);
@@ -276,20 +315,24 @@ int CmdSheet(const std::vector<std::string>& args)
     std::vector<std::pair<std::string, QImage>> faces;
     for (const std::string& name : all)
         if (!shown.count(name))
-            faces.push_back({name, library->Bitmap(name)});
+            faces.push_back({name, library->Bitmap(name, scale)});
     std::stable_sort(faces.begin(), faces.end(), [](const auto& a, const auto& b) {
-        return a.second.width() * a.second.height() > b.second.width() * b.second.height();
+        const QSize sa = SheetSize(a.second), sb = SheetSize(b.second);
+        return sa.width() * sa.height() > sb.width() * sb.height();
     });
 
-    CSheet sheet(1800);
+    CSheet sheet(1800, scale);
     sheet.Section("Windows as they open: faces with their buttons and pictures");
     for (const faces::WindowFace& face : faces::Windows())
         if (all.count(face.strName))
-            sheet.Add({face.strName + " with its buttons", {Composed(*library, face.strName)}});
+            sheet.Add({face.strName + " with its buttons",
+                       {Composed(*library, face.strName, scale)}});
     sheet.Section("Window faces and pictures of " + platform::FileNameOf(path));
-    for (const auto& [name, image] : faces)
-        sheet.Add({name + "  " + std::to_string(image.width()) + "x" + std::to_string(image.height()),
+    for (const auto& [name, image] : faces) {
+        const QSize size = SheetSize(image);
+        sheet.Add({name + "  " + std::to_string(size.width()) + "x" + std::to_string(size.height()),
                    {image}});
+    }
     sheet.Section("Button faces");
     for (const SheetCell& cell : buttons)
         sheet.Add(cell);
@@ -298,11 +341,12 @@ int CmdSheet(const std::vector<std::string>& args)
         sheet.Add(cell);
     sheet.Section("The program's own pictures");
     for (int id : {209, 210, 211})
-        sheet.Add({"cursor " + std::to_string(id), {LoadOwnCursor(id)}});
+        sheet.Add({"cursor " + std::to_string(id), {LoadOwnCursor(id, scale)}});
     for (int id : {5, 6, 9, 10, 12, 16, 600})
-        sheet.Add({"icon " + std::to_string(id), {LoadOwnIcon(id, 32), LoadOwnIcon(id, 16)}});
+        sheet.Add({"icon " + std::to_string(id),
+                   {LoadOwnIcon(id, 32, scale), LoadOwnIcon(id, 16, scale)}});
     for (const char* name : {"139", "TIP_LEFT", "TIP_RIGHT"})
-        sheet.Add({std::string("bitmap ") + name, {LoadOwnBitmap(name)}});
+        sheet.Add({std::string("bitmap ") + name, {LoadOwnBitmap(name, scale)}});
 
     QImage image = sheet.Render();
     if (!image.save(QString::fromLocal8Bit(out.c_str()), "PNG")) {
@@ -415,8 +459,10 @@ int CmdCatalogue(const std::vector<std::string>& args)
 
 void AddResourceVerbs(VerbTable& verbs)
 {
-    verbs["resources"] = {"resources check|sheet OUT.png [LIBRARY.rcc]",
-                          "check the resource library, or draw every face on one sheet",
+    verbs["resources"] = {"resources check [LIBRARY.rcc] | "
+                          "sheet [--scale 1|1.5|2] OUT.png [LIBRARY.rcc]",
+                          "check the resource library (every face at 1x, 1.5x and 2x), or draw "
+                          "every face on one sheet (at a screen scale)",
                           CmdResources};
     verbs["catalogue"] = {"catalogue [DATADIR...]",
                           "the catalogues and categories the start-up scan builds (JSON)",

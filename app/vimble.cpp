@@ -3,7 +3,9 @@
 //   vimble [--play] [--paint-stats] [FILE.kel]
 //
 // A greeting named on the command line is opened at start; --play plays it at once;
-// --paint-stats prints, when the editor ends, how long the playing frames took to paint.
+// --paint-stats prints, when the editor ends, how long the playing frames took to paint, and
+// while a greeting plays a line on stderr each second with the paints and the scaled copies of
+// that second.
 // While an editor runs, a start that names a greeting hands it to that one and ends.
 #include "dialogs/prompts.h"
 #include "editor/core/app.h"
@@ -15,6 +17,7 @@
 #include "editor/windows/splashdlg.h"
 #include "mail/mailthread.h"
 #include "platform/text.h"
+#include "translations/translator.h"
 
 #include <QApplication>
 #include <QFile>
@@ -35,9 +38,12 @@ protected:
     void ShowStartupMessage(const std::string& caption, int /*nStringId*/,
                             const std::string& text) override
     {
+        // While the splash shows, the box is its own and opens over it.
+        QWidget* owner = m_pSplash && m_pSplash->isVisible() ? m_pSplash.get() : nullptr;
         QMessageBox box(QMessageBox::Warning, QString::fromStdString(
                                                   platform::Utf8FromCp1252(caption)),
-                        QString::fromStdString(platform::Utf8FromCp1252(text)));
+                        QString::fromStdString(platform::Utf8FromCp1252(text)),
+                        QMessageBox::NoButton, owner);
         box.exec();
     }
 
@@ -68,7 +74,24 @@ void PrintPaintStats(const CEditorDialog::PaintStats& stats)
         std::printf("longest paint: %.2f ms\n", stats.nLongestUs / 1000.0);
         std::printf("mean paint: %.2f ms\n",
                     static_cast<double>(stats.nTotalUs) / stats.nFrames / 1000.0);
+        std::printf("longest scaled copy: %.2f ms\n", stats.nScaleLongestUs / 1000.0);
+        std::printf("mean scaled copy: %.2f ms\n",
+                    static_cast<double>(stats.nScaleTotalUs) / stats.nFrames / 1000.0);
     }
+}
+
+// The last second of play, when frames were painted in it.
+void PrintRecentPaintStats(const CEditorDialog::PaintStats& stats)
+{
+    if (stats.nFrames == 0)
+        return;
+    std::fprintf(stderr,
+                 "playing: %d frames, paint mean %.2f ms longest %.2f ms, scaled copy mean %.2f ms "
+                 "longest %.2f ms\n",
+                 stats.nFrames, static_cast<double>(stats.nTotalUs) / stats.nFrames / 1000.0,
+                 stats.nLongestUs / 1000.0,
+                 static_cast<double>(stats.nScaleTotalUs) / stats.nFrames / 1000.0,
+                 stats.nScaleLongestUs / 1000.0);
 }
 
 // A greeting handed over by a later start: the editor comes to the front and opens it, asking
@@ -81,7 +104,9 @@ void OpenHandedFile(CEditorDialog& editor, const QString& path)
         QTimer::singleShot(300, &editor, [&editor, path] { OpenHandedFile(editor, path); });
         return;
     }
-    editor.showNormal();
+    // Out of the task bar, and still covering the screen where the window system keeps it so.
+    editor.setWindowState(editor.windowState() & ~Qt::WindowMinimized);
+    editor.show();
     editor.raise();
     editor.activateWindow();
     editor.OpenProjectFile(QFile::encodeName(path).toStdString());
@@ -95,6 +120,7 @@ int main(int argc, char** argv)
     // them under the program's icon and entry.
     QCoreApplication::setApplicationName("vimble-email");
     QApplication application(argc, argv);
+    translations::InstallTranslators();
     QGuiApplication::setDesktopFileName("vimble-email");
     // The desktop names every window of the program after it ("Mail options — Vimble e-mail").
     QGuiApplication::setApplicationDisplayName(g_szAppTitle);
@@ -152,6 +178,14 @@ int main(int argc, char** argv)
             if (pEditor != nullptr && AskOutboxPassword(pEditor, server, user))
                 outbox.RunNow();
         };
+        QTimer statsClock;
+        if (bStats) {
+            QObject::connect(&statsClock, &QTimer::timeout, [&] {
+                if (pEditor != nullptr)
+                    PrintRecentPaintStats(pEditor->TakeRecentPaintStats());
+            });
+            statsClock.start(1000);
+        }
         frame.m_onEditorCreated = [&](CEditorDialog& editor) {
             // The start's own file first, then those handed over meanwhile, in their order.
             QTimer::singleShot(0, &editor, [&] {

@@ -103,10 +103,16 @@ QString DisplayPath(const std::string& path)
     return FromNative(path);
 }
 
+// The 16-pixel icon, drawn for screens at 1x, 1.5x and 2x.
 QIcon OwnIcon(int nId)
 {
-    const QImage image = LoadOwnIcon(nId, 16);
-    return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+    QIcon icon;
+    for (qreal scale : platform::kBitmapScales) {
+        const QImage image = LoadOwnIcon(nId, 16, scale);
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
 }
 
 QIcon PlainFileIcon()
@@ -244,7 +250,7 @@ std::string ParentFolder(const std::string& strFolder)
 
 CSkinComboBox::CSkinComboBox(const std::string& strSkin, QWidget* parent)
     : QComboBox(parent)
-    , m_skin(platform::LoadResBitmap(strSkin))
+    , m_skin(platform::LoadResBitmap(strSkin, devicePixelRatioF()))
 {
     setIconSize(QSize(16, 16));
 }

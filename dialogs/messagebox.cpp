@@ -109,12 +109,14 @@ void CMessageBoxBase::paintEvent(QPaintEvent* event)
 CMessageBoxDlg::CMessageBoxDlg(int nKind, bool bOwnPalette, QWidget* parent)
     : CMessageBoxBase("MESSAGE_BOXKEL", kSmallText, nKind, bOwnPalette, parent)
 {
-    QImage& face = m_skin.Face();
-    const QImage strip = platform::LoadResBitmap(CaptionStripOf(nKind));
-    if (!face.isNull() && !strip.isNull()) {
-        QPainter painter(&face);
-        painter.drawImage(kCaptionStripAt, strip);
-    }
+    // The caption strip, at the face's pixel ratio, whenever the face is loaded.
+    m_skin.SetDecoration([strip = CaptionStripOf(nKind)](QImage& face) {
+        const QImage picture = platform::LoadResBitmap(strip, face.devicePixelRatio());
+        if (!picture.isNull()) {
+            QPainter painter(&face);
+            painter.drawImage(kCaptionStripAt, picture);
+        }
+    });
     const bool bQuestion = nKind == MB_KIND_YESNO || nKind == MB_KIND_YESNOCANCEL;
     Bind(m_skin.AddButton("mbok", IDC_MB_OK, IDS_TIP_OK))->setVisible(!bQuestion);
     Bind(m_skin.AddButton("mbcancel", IDC_MB_CANCEL, IDS_TIP_CANCEL))

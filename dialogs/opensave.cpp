@@ -117,10 +117,14 @@ bool COpenSaveDlg::PrepareDialog()
         platform::ShowMessage(platform::IDS_MISSING_RESOURCE, CaptionOf(m_nMode));
         return false;
     }
-    QPainter painter(&face);
-    painter.drawImage(kCaptionRect.topLeft(), caption, QRect(QPoint(0, 0), kCaptionRect.size()));
-    painter.end();
-    update();
+    // The caption, at the face's pixel ratio, whenever the face is loaded.
+    m_skin.SetDecoration([name = CaptionOf(m_nMode)](QImage& face) {
+        const qreal ratio = face.devicePixelRatio();
+        const QImage picture = platform::LoadResBitmap(name, ratio);
+        QPainter painter(&face);
+        const QRectF source(0, 0, kCaptionRect.width() * ratio, kCaptionRect.height() * ratio);
+        painter.drawImage(QPointF(kCaptionRect.topLeft()), picture, source);
+    });
     return true;
 }
 

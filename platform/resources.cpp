@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QResource>
 
 #include <algorithm>
@@ -27,6 +28,18 @@ bool IsPlainName(const std::string& name)
 }
 
 } // namespace
+
+QImage FitToRatio(QImage picture, const QSize& logical, qreal ratio)
+{
+    if (picture.isNull() || logical.isEmpty())
+        return {};
+    const QSize device(qRound(logical.width() * ratio), qRound(logical.height() * ratio));
+    if (picture.size() != device)
+        picture = picture.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
 
 std::unique_ptr<CResourceLibrary> CResourceLibrary::Load(const std::string& path)
 {
@@ -56,7 +69,16 @@ CResourceLibrary::~CResourceLibrary()
 
 std::string CResourceLibrary::Get(int nId) const
 {
-    QFile file(QString(":%1/strings/%2").arg(QString::fromStdString(m_strRoot)).arg(nId));
+    return Get(nId, ProgramLanguage());
+}
+
+std::string CResourceLibrary::Get(int nId, ELanguage language) const
+{
+    // The language's own text ("strings/de/NUMBER"), else the English one.
+    const QString root = QString(":%1/strings/").arg(QString::fromStdString(m_strRoot));
+    QFile file(root + QString("%1/%2").arg(QLatin1String(LanguageCode(language))).arg(nId));
+    if (language == ELanguage::English || !file.exists())
+        file.setFileName(root + QString::number(nId));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return Cp1252FromUtf8(file.readAll().toStdString());
@@ -85,12 +107,37 @@ bool CResourceLibrary::HasBitmap(const std::string& name) const
                                 .arg(QString::fromStdString(m_strRoot), QString::fromStdString(name)));
 }
 
+QImage CResourceLibrary::Bitmap(const std::string& name, qreal ratio) const
+{
+    if (!(ratio > 1.0))
+        return Bitmap(name);
+    if (!IsPlainName(name))
+        return {};
+    const QString folder = QString(":%1/bitmaps/").arg(QString::fromStdString(m_strRoot));
+    // The 1x picture's header gives the logical size without decoding it.
+    const QSize logical = QImageReader(folder + QString::fromStdString(name) + ".png").size();
+    if (logical.isEmpty())
+        return {};
+    QImage picture(folder + QString::fromStdString(ScaledName(name, ratio)) + ".png");
+    if (picture.isNull())
+        picture = Bitmap(name);
+    return FitToRatio(std::move(picture), logical, ratio);
+}
+
+bool CResourceLibrary::HasBitmap(const std::string& name, qreal scale) const
+{
+    return IsPlainName(name)
+           && QFile::exists(QString(":%1/bitmaps/%2.png")
+                                .arg(QString::fromStdString(m_strRoot),
+                                     QString::fromStdString(ScaledName(name, scale))));
+}
+
 std::vector<std::string> CResourceLibrary::BitmapNames() const
 {
     std::vector<std::string> names;
     QDir dir(QString(":%1/bitmaps").arg(QString::fromStdString(m_strRoot)));
     for (const QString& entry : dir.entryList(QDir::Files)) {
-        if (entry.endsWith(".png"))
+        if (entry.endsWith(".png") && !entry.contains('@'))
             names.push_back(entry.chopped(4).toStdString());
     }
     std::sort(names.begin(), names.end());
@@ -126,6 +173,12 @@ QImage LoadResBitmap(const std::string& name)
 {
     CResourceLibrary* library = g_pLibrary.load();
     return library != nullptr ? library->Bitmap(name) : QImage();
+}
+
+QImage LoadResBitmap(const std::string& name, qreal ratio)
+{
+    CResourceLibrary* library = g_pLibrary.load();
+    return library != nullptr ? library->Bitmap(name, ratio) : QImage();
 }
 
 std::string FormatResText(const std::string& format, const std::vector<std::string>& args)

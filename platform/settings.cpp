@@ -10,6 +10,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <dirent.h>
 #include <strings.h>
@@ -159,9 +160,19 @@ void WriteSettingString(const std::string& name, const std::string& value)
     (*profile).setValue(QString::fromStdString(name), QString::fromStdString(value));
 }
 
+std::string ExpandHome(const std::string& path)
+{
+    if (path.empty() || path[0] != '~' || (path.size() > 1 && path[1] != '/'))
+        return path;
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || *home == '\0')
+        return path;
+    return std::string(home) + path.substr(1);
+}
+
 std::string FirstDataDirectory()
 {
-    const std::string directory = ReadSettingString("DataFiles1");
+    const std::string directory = ExpandHome(ReadSettingString("DataFiles1"));
     return directory.empty() ? DefaultDataDirectory() : directory;
 }
 

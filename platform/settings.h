@@ -13,9 +13,16 @@ int ReadSettingInt(const std::string& name, int fallback);
 void WriteSettingInt(const std::string& name, int value);
 void WriteSettingString(const std::string& name, const std::string& value);
 
+// A directory named in the settings may start with "~", the user's home (the installed
+// defaults cannot know it): "~" alone and "~/..." are expanded from $HOME; anything else
+// ("~other/...", a path with no "~" in front, or any path while HOME is unset or empty) is
+// returned as it is. Every reader of a directory setting goes through this.
+std::string ExpandHome(const std::string& path);
+
 // "DataFiles1": the first data directory, where the address book, the message template and
-// the player program live. When the settings name none (or an empty one), the data directory
-// found beside the program (DefaultDataDirectory); empty when there is none either.
+// the player program live, with "~" expanded (ExpandHome). When the settings name none (or an
+// empty one), the data directory found beside the program (DefaultDataDirectory); empty when
+// there is none either.
 std::string FirstDataDirectory();
 
 // Where the program's files lie when no setting names them, found from the running program's

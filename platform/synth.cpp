@@ -220,7 +220,7 @@ std::unique_ptr<ISynth> CreateSoundFontSynth(const std::string& soundFont, std::
 std::string FindSoundFont()
 {
     std::error_code ec;
-    std::string chosen = ReadSettingString("SoundFont");
+    std::string chosen = ExpandHome(ReadSettingString("SoundFont"));
     if (!chosen.empty() && std::filesystem::is_regular_file(chosen, ec))
         return chosen;
     for (const char* path :

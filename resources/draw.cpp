@@ -36,18 +36,38 @@ QColor WithAlpha(QColor c, int alpha)
     return c;
 }
 
-QImage NewImage(QSize size, const QColor& fill = Qt::transparent)
+// A face of logical size drawn for a screen of that scale: round(size x scale) device pixels,
+// with the scale as its device pixel ratio, so everything is drawn in logical coordinates.
+QImage NewImage(QSize size, qreal scale, const QColor& fill = Qt::transparent)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(qRound(size.width() * scale), qRound(size.height() * scale),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(fill);
     return image;
 }
 
-void Smooth(QPainter& p)
+// Smooth drawing onto a face made by NewImage. The painter's scale is the image's ratio; where
+// the rounded device size is not exactly size x scale (odd sizes at 1.5x) the logical
+// rectangle is stretched by that fraction of a pixel, so it still covers the image edge to edge.
+void Smooth(QPainter& p, QSize logical = {})
 {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QPaintDevice* device = p.device();
+    if (logical.isEmpty() || device == nullptr)
+        return;
+    const qreal ratio = device->devicePixelRatioF();
+    p.scale(device->width() / (logical.width() * ratio),
+            device->height() / (logical.height() * ratio));
+}
+
+// Cosmetic pens are given in device pixels: a pictogram's stroke is as thick on a 2x face as
+// on its 1x twin only when it is scaled with the face.
+qreal DevicePen(const QPainter& p, qreal pixels)
+{
+    return p.device() != nullptr ? pixels * p.device()->devicePixelRatioF() : pixels;
 }
 
 // A deterministic generator per face, so the build always makes the same pictures.
@@ -71,7 +91,7 @@ public:
         qreal side = std::min(box.width(), box.height());
         m_p.translate(box.center().x() - side / 2, box.center().y() - side / 2);
         m_p.scale(side / 24.0, side / 24.0);
-        m_pen = QPen(ink, penPixels, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        m_pen = QPen(ink, DevicePen(p, penPixels), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
         m_pen.setCosmetic(true);
         m_p.setPen(m_pen);
         m_p.setBrush(Qt::NoBrush);
@@ -737,37 +757,37 @@ QFont Lettering(int nPixels, bool bBold)
     return font;
 }
 
-QImage DrawButton(const ButtonFace& button, int nState)
+QImage DrawButton(const ButtonFace& button, int nState, qreal scale)
 {
-    QImage image = NewImage(button.size);
+    QImage image = NewImage(button.size, scale);
     QPainter p(&image);
-    Smooth(p);
+    Smooth(p, button.size);
     DrawButtonBody(p, button.size, button.role, nState);
     DrawButtonContent(p, button.size, button.picto, button.label, button.role, nState);
     return image;
 }
 
-QImage DrawSetButton(const ToolbarSetButton& button, int nSet, int nState)
+QImage DrawSetButton(const ToolbarSetButton& button, int nSet, int nState, qreal scale)
 {
     ButtonFace face{button.strName, {23, 23}, button.picto[nSet - 1], {}, button.role[nSet - 1]};
-    return DrawButton(face, nState);
+    return DrawButton(face, nState, scale);
 }
 
-QImage DrawSetButtonBlank()
+QImage DrawSetButtonBlank(qreal scale)
 {
-    QImage image = NewImage({23, 23});
+    QImage image = NewImage({23, 23}, scale);
     QPainter p(&image);
-    Smooth(p);
+    Smooth(p, {23, 23});
     DrawButtonBody(p, {23, 23}, Role::Plain, 0);
     return image;
 }
 
-QImage DrawSetTransition(const ToolbarSetButton& button, int nFrom, int nStep)
+QImage DrawSetTransition(const ToolbarSetButton& button, int nFrom, int nStep, qreal scale)
 {
     // Step 2: the old pictogram slides up and out; step 4: the new one slides in from below.
-    QImage image = DrawSetButtonBlank();
+    QImage image = DrawSetButtonBlank(scale);
     QPainter p(&image);
-    Smooth(p);
+    Smooth(p, {23, 23});
     p.setClipRect(QRect(2, 2, 19, 19));
     int set = nStep == 2 ? nFrom : nFrom % 3 + 1;
     qreal offset = nStep == 2 ? -7 : 7;
@@ -1011,11 +1031,12 @@ void DrawSeats(QPainter& p, const WindowFace& face)
 
 } // namespace
 
-QImage DrawWindow(const WindowFace& face)
+QImage DrawWindow(const WindowFace& face, qreal scale)
 {
-    QImage image = NewImage(face.size, face.bTransparentCorners ? QColor(Qt::transparent) : kMargin);
+    QImage image = NewImage(face.size, scale,
+                            face.bTransparentCorners ? QColor(Qt::transparent) : kMargin);
     QPainter p(&image);
-    Smooth(p);
+    Smooth(p, face.size);
     const QPainterPath outline = OutlinePath(face);
     const QRect all(QPoint(0, 0), face.size);
 
@@ -1489,11 +1510,11 @@ void FolderTray(QPainter& p, QSize size)
 
 } // namespace
 
-QImage DrawPicture(const Picture& picture)
+QImage DrawPicture(const Picture& picture, qreal scale)
 {
-    QImage image = NewImage(picture.size);
+    QImage image = NewImage(picture.size, scale);
     QPainter p(&image);
-    Smooth(p);
+    Smooth(p, picture.size);
     switch (picture.kind) {
     case PictureKind::CaptionRibbon:
         Ribbon(p, picture.size, picture.text);
@@ -1541,11 +1562,11 @@ QImage DrawPicture(const Picture& picture)
 // ---------------------------------------------------------------------------------------
 // The program's own resources.
 
-QImage DrawCursor(int nId)
+QImage DrawCursor(int nId, qreal scale)
 {
-    QImage image = NewImage({32, 32});
+    QImage image = NewImage({32, 32}, scale);
     QPainter p(&image);
-    Smooth(p);
+    Smooth(p, {32, 32});
     QPainterPath arrow;
     auto doubleArrow = [&](double angle) {
         QPainterPath path;
@@ -1581,16 +1602,16 @@ QImage DrawCursor(int nId)
     return image;
 }
 
-QImage DrawIcon(int nId, int nSize)
+QImage DrawIcon(int nId, int nSize, qreal scale)
 {
-    QImage image = NewImage({nSize, nSize});
+    QImage image = NewImage({nSize, nSize}, scale);
     QPainter p(&image);
-    Smooth(p);
+    Smooth(p, {nSize, nSize});
     const qreal s = nSize / 32.0;
     p.scale(s, s);
     QPen ink(kInk, 1.6 / s * (nSize >= 32 ? 1.2 : 1), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     ink.setCosmetic(true);
-    ink.setWidthF(nSize >= 32 ? 2.0 : 1.2);
+    ink.setWidthF(DevicePen(p, nSize >= 32 ? 2.0 : 1.2));
     p.setPen(ink);
     switch (nId) {
     case 5: { // the program: an envelope with a heart and a star
@@ -1655,12 +1676,12 @@ QImage DrawIcon(int nId, int nSize)
     return image;
 }
 
-QImage DrawSoundIcon()
+QImage DrawSoundIcon(qreal scale)
 {
     // On white, which the image list treats as transparent: nothing else may be pure white.
-    QImage image = NewImage({32, 32}, kWhite);
+    QImage image = NewImage({32, 32}, scale, kWhite);
     QPainter p(&image);
-    Smooth(p);
+    Smooth(p, {32, 32});
     p.setPen(Qt::NoPen);
     p.setBrush(kTeal.lighter(160));
     p.drawRoundedRect(QRectF(1.5, 1.5, 29, 29), 6, 6);
@@ -1668,11 +1689,11 @@ QImage DrawSoundIcon()
     return image;
 }
 
-QImage DrawTipEnd(bool bLeft)
+QImage DrawTipEnd(bool bLeft, qreal scale)
 {
-    QImage image = NewImage({8, 22});
+    QImage image = NewImage({8, 22}, scale);
     QPainter p(&image);
-    Smooth(p);
+    Smooth(p, {8, 22});
     QRectF pill = bLeft ? QRectF(0.5, 0.5, 16, 21) : QRectF(-8.5, 0.5, 16, 21);
     p.setPen(QPen(kEdge, 1));
     p.setBrush(QColor(0xFF, 0xF1, 0xCC));

@@ -1,6 +1,9 @@
 // Drawing of every face, button and picture from the description in faces.h. Everything is
 // drawn with anti-aliasing at the face's exact pixel size into 32-bit images whose pixels
-// outside a window's outline are transparent.
+// outside a window's outline are transparent. Every face can be drawn for a screen of scale
+// 1, 1.5 or 2: the image then has round(size x scale) pixels and the scale as its device pixel
+// ratio, and is really drawn at that resolution (lettering at the larger size, strokes at the
+// scaled width), never an enlarged copy of the 1x face.
 #pragma once
 
 #include "resources/faces.h"
@@ -15,23 +18,23 @@ bool LoadFonts();
 QFont Lettering(int nPixels, bool bBold = true);
 
 // state: 0 "U" up, 1 "D" pressed, 2 "F" focused, 3 "X" disabled.
-QImage DrawButton(const ButtonFace& button, int nState);
+QImage DrawButton(const ButtonFace& button, int nState, qreal scale = 1);
 // A set button of the main toolbar in set 1 to 3 and state 0 to 3.
-QImage DrawSetButton(const ToolbarSetButton& button, int nSet, int nState);
+QImage DrawSetButton(const ToolbarSetButton& button, int nSet, int nState, qreal scale = 1);
 // A transition face between set nFrom and the next set: nStep 2 or 4 (the blank middle face
 // is DrawSetButtonBlank).
-QImage DrawSetTransition(const ToolbarSetButton& button, int nFrom, int nStep);
-QImage DrawSetButtonBlank();
+QImage DrawSetTransition(const ToolbarSetButton& button, int nFrom, int nStep, qreal scale = 1);
+QImage DrawSetButtonBlank(qreal scale = 1);
 
-QImage DrawWindow(const WindowFace& face);
-QImage DrawPicture(const Picture& picture);
+QImage DrawWindow(const WindowFace& face, qreal scale = 1);
+QImage DrawPicture(const Picture& picture, qreal scale = 1);
 
 void DrawPicto(QPainter& p, Picto picto, const QRectF& box, const QColor& ink, qreal penPixels);
 
 // The program's own resources.
-QImage DrawCursor(int nId);       // 32 x 32; the hot spot is the centre
-QImage DrawIcon(int nId, int nSize);
-QImage DrawSoundIcon();           // bitmap 139, 32 x 32 on white (white is transparent)
-QImage DrawTipEnd(bool bLeft);    // "TIP_LEFT", "TIP_RIGHT"
+QImage DrawCursor(int nId, qreal scale = 1);     // 32 x 32; the hot spot is the centre
+QImage DrawIcon(int nId, int nSize, qreal scale = 1);
+QImage DrawSoundIcon(qreal scale = 1);           // bitmap 139, 32 x 32 on white (transparent)
+QImage DrawTipEnd(bool bLeft, qreal scale = 1);  // "TIP_LEFT", "TIP_RIGHT"
 
 } // namespace faces

@@ -57,6 +57,7 @@ std::vector<ButtonFace> MakeButtons()
         {"layermanager", menuRow, P::Layers, "Layer manager", R::MenuRow},
         {"importimage", menuRow, P::ImportImage, "Import image\u2026", R::MenuRow},
         {"importmidi", menuRow, P::ImportMidi, "Import MIDI\u2026", R::MenuRow},
+        {"help", menuRow, P::None, "Help (F1)", R::MenuRow},
         // Background menu.
         {"bmncolor", rightRow, P::Colour, "Background colour\u2026", R::MenuRow},
         {"bmndeletebkgnd", rightRow, P::RemoveBackground, "Remove background", R::MenuRow},

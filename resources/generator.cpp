@@ -1,8 +1,11 @@
 // vimble-resgen: draws every face of the resource library and the program's own pictures,
 // and writes them with the string table and the two Qt resource collection files that the
-// build packs ("library.qrc" into ksredfr120.rcc, "program.qrc" into the program).
+// build packs ("library.qrc" into ksredfr120.rcc, "program.qrc" into the program). Every
+// picture is drawn three times, for screens at 1x, 1.5x and 2x: "bitmaps/NAME.png",
+// "bitmaps/NAME@1.5x.png" and "bitmaps/NAME@2x.png" (cursors and icons alike).
 //
 //   vimble-resgen OUTDIR STRINGS.txt
+#include "platform/resources.h"
 #include "resources/draw.h"
 #include "resources/faces.h"
 
@@ -10,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTextStream>
 
@@ -84,7 +88,7 @@ private:
 };
 
 // Reads "number<TAB>text" lines; "#" starts a comment line; "\n" in a text is a line break.
-bool AddStrings(CCollection& library, const QString& path)
+bool AddStrings(CCollection& library, const QString& path, const QString& folder = "strings")
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -112,60 +116,66 @@ bool AddStrings(CCollection& library, const QString& path)
         }
         seen.insert(id);
         QString text = line.mid(tab + 1).replace("\\n", "\n");
-        ok = library.Add(QString("strings/%1").arg(id), text.toUtf8()) && ok;
+        ok = library.Add(QString("%1/%2").arg(folder).arg(id), text.toUtf8()) && ok;
     }
     return ok;
 }
 
-QString BitmapAlias(const std::string& name)
+// "bitmaps/NAME.png" at 1x, "bitmaps/NAME@2x.png" at 2x.
+QString Alias(const char* folder, const std::string& name, qreal scale)
 {
-    return QString("bitmaps/%1.png").arg(QString::fromStdString(name));
+    return QString("%1/%2.png")
+        .arg(folder, QString::fromStdString(platform::ScaledName(name, scale)));
 }
 
-bool AddFaces(CCollection& library)
+bool AddFaces(CCollection& library, qreal scale)
 {
     using namespace faces;
+    auto add = [&](const std::string& name, const QImage& image) {
+        return library.AddImage(Alias("bitmaps", name, scale), image);
+    };
     bool ok = true;
     for (const WindowFace& face : Windows())
-        ok = library.AddImage(BitmapAlias(face.strName), DrawWindow(face)) && ok;
+        ok = add(face.strName, DrawWindow(face, scale)) && ok;
     for (const ButtonFace& button : Buttons())
         for (int state = 0; state < 4; ++state)
-            ok = library.AddImage(BitmapAlias(button.strName + kStates[state]),
-                                  DrawButton(button, state))
-                 && ok;
+            ok = add(button.strName + kStates[state], DrawButton(button, state, scale)) && ok;
     for (const ToolbarSetButton& button : ToolbarSetButtons()) {
         for (int set = 1; set <= 3; ++set)
             for (int state = 0; state < 4; ++state)
-                ok = library.AddImage(BitmapAlias(button.strName + std::to_string(set) + kStates[state]),
-                                      DrawSetButton(button, set, state))
+                ok = add(button.strName + std::to_string(set) + kStates[state],
+                         DrawSetButton(button, set, state, scale))
                      && ok;
         for (int set = 1; set <= 3; ++set) {
             int next = set % 3 + 1;
             for (int step : {2, 4}) {
                 std::string name = button.strName + std::to_string(set * 100 + next * 10 + step);
-                ok = library.AddImage(BitmapAlias(name), DrawSetTransition(button, set, step)) && ok;
+                ok = add(name, DrawSetTransition(button, set, step, scale)) && ok;
             }
         }
-        ok = library.AddImage(BitmapAlias(button.strName + "M"), DrawSetButtonBlank()) && ok;
+        ok = add(button.strName + "M", DrawSetButtonBlank(scale)) && ok;
     }
     for (const Picture& picture : Pictures())
-        ok = library.AddImage(BitmapAlias(picture.strName), DrawPicture(picture)) && ok;
+        ok = add(picture.strName, DrawPicture(picture, scale)) && ok;
     return ok;
 }
 
-bool AddProgramResources(CCollection& program)
+bool AddProgramResources(CCollection& program, qreal scale)
 {
     using namespace faces;
     bool ok = true;
     for (int id : {209, 210, 211})
-        ok = program.AddImage(QString("cursors/%1.png").arg(id), DrawCursor(id)) && ok;
+        ok = program.AddImage(Alias("cursors", std::to_string(id), scale), DrawCursor(id, scale))
+             && ok;
     for (int id : {5, 6, 9, 10, 12, 16, 600})
         for (int size : {16, 32})
-            ok = program.AddImage(QString("icons/%1-%2.png").arg(id).arg(size), DrawIcon(id, size))
+            ok = program.AddImage(
+                     Alias("icons", std::to_string(id) + "-" + std::to_string(size), scale),
+                     DrawIcon(id, size, scale))
                  && ok;
-    ok = program.AddImage("bitmaps/139.png", DrawSoundIcon()) && ok;
-    ok = program.AddImage("bitmaps/TIP_LEFT.png", DrawTipEnd(true)) && ok;
-    ok = program.AddImage("bitmaps/TIP_RIGHT.png", DrawTipEnd(false)) && ok;
+    ok = program.AddImage(Alias("bitmaps", "139", scale), DrawSoundIcon(scale)) && ok;
+    ok = program.AddImage(Alias("bitmaps", "TIP_LEFT", scale), DrawTipEnd(true, scale)) && ok;
+    ok = program.AddImage(Alias("bitmaps", "TIP_RIGHT", scale), DrawTipEnd(false, scale)) && ok;
     return ok;
 }
 
@@ -190,8 +200,17 @@ int main(int argc, char** argv)
     CCollection library(out, "library");
     CCollection program(out, "program");
     bool ok = AddStrings(library, QString::fromLocal8Bit(argv[2]));
-    ok = AddFaces(library) && ok;
-    ok = AddProgramResources(program) && ok;
+    // The German and French strings lie beside the English ones ("strings.de.txt") and go
+    // under "strings/de" and "strings/fr".
+    for (const char* language : {"de", "fr"}) {
+        QString translated = QString::fromLocal8Bit(argv[2]);
+        translated.replace(QRegularExpression("\\.txt$"), QString(".%1.txt").arg(language));
+        ok = AddStrings(library, translated, QString("strings/%1").arg(language)) && ok;
+    }
+    for (qreal scale : platform::kBitmapScales) {
+        ok = AddFaces(library, scale) && ok;
+        ok = AddProgramResources(program, scale) && ok;
+    }
     ok = ok && library.WriteQrc() && program.WriteQrc();
     return ok ? 0 : 1;
 }

@@ -5,13 +5,14 @@
 VIMBLE_PACKAGES=(
   build-essential cmake ninja-build pkg-config git ccache mold
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-liberation2 imagemagick
-  exim4-daemon-light python3 python3-vobject dnsmasq-base ffmpeg xdg-utils
+  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-qpa-plugins libgl-dev fonts-liberation2 imagemagick
+  exim4-daemon-light python3 python3-vobject python3-markdown dnsmasq-base ffmpeg xdg-utils
   fluidsynth timgm6mb-soundfont
   libsdl2-dev libfluidsynth-dev libespeak-ng-dev espeak-ng-data
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev
   libssl-dev openssl libsecret-1-dev gnome-keyring dbus-daemon
   desktop-file-utils appstream shared-mime-info
+  qt6-wayland weston
 )
 
 vimble_install_packages() {

@@ -31,18 +31,6 @@ constexpr int IDS_ALREADY_RUNNING = 10137;
 
 CEditorApp* g_pApp = nullptr;
 
-// A setting that names a directory may start with "~", the user's home (the installed
-// defaults cannot know it).
-std::string ExpandHome(const std::string& path)
-{
-    if (path.empty() || path[0] != '~' || (path.size() > 1 && path[1] != '/'))
-        return path;
-    const char* home = std::getenv("HOME");
-    if (home == nullptr || *home == '\0')
-        return path;
-    return std::string(home) + path.substr(1);
-}
-
 std::string DefaultLockPath()
 {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
@@ -185,8 +173,8 @@ void CEditorApp::ReadSettings()
 {
     // With no setting at all (settings installed where the desktop does not look for them),
     // the home folder, as the installed settings give it.
-    m_strExportDirectory = ExpandHome(platform::ReadSettingString("ExportFiles", "~"));
-    m_strDllPath = ExpandHome(platform::ReadSettingString("DllPath"));
+    m_strExportDirectory = platform::ExpandHome(platform::ReadSettingString("ExportFiles", "~"));
+    m_strDllPath = platform::ExpandHome(platform::ReadSettingString("DllPath"));
     // With no directory in the settings, the library and the data found beside the program
     // (a build tree or an installation) stand in.
     if (m_strDllPath.empty())
@@ -199,7 +187,7 @@ void CEditorApp::ReadSettings()
     m_strDataDirectories.clear();
     for (int i = 1; i <= m_nDataDirectoryCount; ++i) {
         std::string directory =
-            ExpandHome(platform::ReadSettingString("DataFiles" + std::to_string(i)));
+            platform::ExpandHome(platform::ReadSettingString("DataFiles" + std::to_string(i)));
         if (i == 1 && directory.empty())
             directory = platform::DefaultDataDirectory();
         m_strDataDirectories.push_back(std::move(directory));

@@ -11,6 +11,7 @@ const std::vector<std::string>& RequiredButtonTexts()
         "fmkevideo", "fmkeplay", "fmkeexit",
         "undo", "redo", "cut", "copy", "paste", "delete", "selectall", "properties",
         "libraries", "effects", "drawnobjects", "layermanager", "importimage", "importmidi",
+        "help",
         "bmncolor", "bmndeletebkgnd", "bmnbkgnds", "bmndeletesound", "bmnsounds",
         "bmnlayerpaste", "bmnlayermanager", "bmnproperties",
         "lmnup", "lmndown", "lmntop", "lmnbottom", "lmndelete", "lmnproperties",

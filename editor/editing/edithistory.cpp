@@ -7,7 +7,10 @@
 #include "model/movie.h"
 #include "platform/message.h"
 #include "platform/strings.h"
+#include "platform/text.h"
 #include "playback/projectdoc.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <limits>
@@ -246,10 +249,13 @@ bool CObjectEditor::EditProperties(CLayer& layer)
     CGenericDrawing* object = layer.m_pDrawing->GetObject();
     auto* drawn = dynamic_cast<CDrawnObject*>(object);
     if (object != nullptr && drawn == nullptr) {
-        const char* kind = object->Kind() == CGenericDrawing::kindImage ? "Bild-Object"
-            : object->Kind() == CGenericDrawing::kindAnimation          ? "Animations-Object"
-                                                                        : "Clipart-Object";
-        CPlacedPropertiesDlg dlg(std::string(kind) + " Eigenschaften", m_pDoc, &layer, m_host.DialogParent());
+        const QString title = object->Kind() == CGenericDrawing::kindImage
+            ? QCoreApplication::translate("CObjectEditor", "Picture properties")
+            : object->Kind() == CGenericDrawing::kindAnimation
+            ? QCoreApplication::translate("CObjectEditor", "Animation properties")
+            : QCoreApplication::translate("CObjectEditor", "Clipart properties");
+        CPlacedPropertiesDlg dlg(platform::Cp1252FromUtf8(title.toStdString()), m_pDoc, &layer,
+                                 m_host.DialogParent());
         dlg.m_nX = layer.m_pPos ? layer.m_pPos->m_ptHome.x : 0;
         dlg.m_nY = layer.m_pPos ? layer.m_pPos->m_ptHome.y : 0;
         dlg.m_nWidth = layer.m_pSize ? layer.m_pSize->m_szDesign.cx : 1;

@@ -182,7 +182,8 @@ public:
     bool AddSpokenTextToLayer(CLayer& layer);
     // The properties of a spoken text of the object: its text, frame and voice.
     bool EditSpokenText(CLayer& layer, CSound& marker);
-    // The frames of a wave of the object, with the add-wave dialog (refused as when added).
+    // The frames of a wave of the object, with the add-wave dialog (refused as when added);
+    // of a MIDI sound only the start frame, the tune playing to its own end.
     bool EditWave(CLayer& layer, CSound& wave);
     // Takes the sound out of the object's list.
     bool RemoveSound(CLayer& layer, CSound& sound);

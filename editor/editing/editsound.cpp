@@ -14,6 +14,8 @@
 #include "playback/midiplayer.h"
 #include "playback/projectdoc.h"
 
+#include <QLineEdit>
+
 #include <memory>
 
 namespace {
@@ -245,14 +247,20 @@ bool CObjectEditor::EditSpokenText(CLayer& layer, CSound& marker)
 
 bool CObjectEditor::EditWave(CLayer& layer, CSound& wave)
 {
-    if (wave.m_nKind != CSound::kindWave || !layer.m_pSounds || m_pDoc == nullptr)
+    const bool bMidi = wave.m_nKind == CSound::kindMidi;
+    if ((wave.m_nKind != CSound::kindWave && !bMidi) || !layer.m_pSounds || m_pDoc == nullptr)
         return false;
     const int32_t length = m_pDoc->GetMovie()->GetFrameCount();
     CAddWaveDlg dlg(wave.GetName(), length, m_host.DialogParent());
     dlg.m_nStartFrame = wave.m_nStartFrame;
-    dlg.m_nEndFrame = wave.m_nEndFrame;
+    // A MIDI tune plays to its own end: only its start can be given.
+    dlg.m_nEndFrame = bMidi ? kPlayToEnd : wave.m_nEndFrame;
+    if (bMidi)
+        dlg.Field(IDC_AW_END)->setEnabled(false);
     const bool bOk = m_runSoundDialog(dlg);
     m_host.RepaintStage();
+    if (bMidi)
+        dlg.m_nEndFrame = wave.m_nEndFrame;
     if (!bOk || (dlg.m_nStartFrame == wave.m_nStartFrame && dlg.m_nEndFrame == wave.m_nEndFrame))
         return false;
     if (dlg.m_nStartFrame >= length) {

@@ -11,6 +11,8 @@
 #include "platform/message.h"
 #include "playback/effecttable.h"
 #include "playback/projectdoc.h"
+#include "playback/shownnames.h"
+#include "resources/facetexts.h"
 #include "resources/faces.h"
 
 #include <QKeyEvent>
@@ -56,9 +58,9 @@ QListWidget* MakeList(QWidget* parent, int nId, const QRect& rc, int nRows)
     return list;
 }
 
-QListWidgetItem* AddRow(QListWidget* list, const std::string& text, const QString& tip)
+QListWidgetItem* AddRow(QListWidget* list, const QString& text, const QString& tip)
 {
-    auto* item = new QListWidgetItem(FromCodePage(text), list);
+    auto* item = new QListWidgetItem(text, list);
     item->setToolTip(tip.isEmpty() ? item->text() : tip);
     return item;
 }
@@ -82,6 +84,11 @@ int PickedRow(const QListWidget* list)
 
 } // namespace
 
+QString NoObjectName()
+{
+    return CLayerManagerDlg::tr("<error>");
+}
+
 CLayerManagerDlg::CLayerManagerDlg(CObjectEditor& editing)
     : CSkinnedDialog(kFace, true, editing.Host().DialogParent())
     , m_editing(editing)
@@ -91,7 +98,7 @@ CLayerManagerDlg::CLayerManagerDlg(CObjectEditor& editing)
 {
     setModal(true);
     if (const faces::WindowFace* face = faces::FindWindow(kFace))
-        setWindowTitle(face->title);
+        setWindowTitle(faces::ShownFaceText(face->title));
 
     struct CButton {
         const char* pszName;
@@ -209,7 +216,7 @@ void CLayerManagerDlg::FillObjects(int nPick)
     if (const CStage* stage = Stage(); stage != nullptr && stage->GetLayers() != nullptr)
         for (const CLayer* layer : *stage->GetLayers()) {
             const std::string& name = layer->m_pDrawing ? layer->m_pDrawing->m_strName : std::string();
-            AddRow(m_pObjects, name.empty() ? std::string(kNoObjectName) : name, {});
+            AddRow(m_pObjects, name.empty() ? NoObjectName() : shown::ObjectName(name), {});
         }
     Pick(m_pObjects, nPick);
     FillParts(0, 0);
@@ -224,16 +231,16 @@ void CLayerManagerDlg::FillParts(int nEffect, int nSound)
         return;
     if (layer->m_pEffects)
         for (const CEffect* effect : *layer->m_pEffects)
-            AddRow(m_pEffects, effect->m_strName,
-                QStringLiteral("%1: frames %2 to %3")
-                    .arg(FromCodePage(effect->m_strName))
+            AddRow(m_pEffects, shown::EffectName(effect->m_strName),
+                tr("%1: frames %2 to %3")
+                    .arg(shown::EffectName(effect->m_strName))
                     .arg(effect->m_nStartFrame)
                     .arg(int64_t(effect->m_nStartFrame) + effect->m_nDuration - 1));
     if (layer->m_pSounds)
         for (const CSound* sound : *layer->m_pSounds)
-            AddRow(m_pSounds, sound->GetName().empty() ? std::string(kPickVoice) : sound->GetName(),
-                QStringLiteral("%1: from frame %2")
-                    .arg(FromCodePage(sound->GetName()))
+            AddRow(m_pSounds, shown::ObjectName(sound->GetName().empty() ? std::string(kPickVoice) : sound->GetName()),
+                tr("%1: from frame %2")
+                    .arg(shown::ObjectName(sound->GetName()))
                     .arg(sound->m_nStartFrame));
     Pick(m_pEffects, nEffect);
     Pick(m_pSounds, nSound);
@@ -313,7 +320,8 @@ void CLayerManagerDlg::OnCommand(int nId)
         });
         break;
     case IDC_LM_SOUND_PROPERTIES:
-        // A spoken text has its own dialog; a wave the add-wave dialog on its frames.
+        // A spoken text has its own dialog; a wave or a MIDI tune the add-wave dialog on its
+        // frames.
         ChangePickedSound([this](CLayer& layer, CSound& sound) {
             return sound.m_nKind == CSound::kindMarker ? m_editing.EditSpokenText(layer, sound)
                                                        : m_editing.EditWave(layer, sound);
@@ -410,11 +418,16 @@ void CLayerManagerDlg::AddSound()
         const std::string path = m_editing.Host().ChooseWaveFile();
         bAdded = !path.empty() && m_editing.AddWaveToLayer(*layer, path);
     } else {
+        // The library's sounds, a spoken text, or a wave file of the person's own.
         CPickListDlg picker(PICK_MODE_LIST, this);
         picker.m_bEffects = false;
+        picker.m_bOfferWaveFile = true;
         if (!RunPicker(picker))
             return;
-        if (picker.m_bVoice)
+        if (picker.m_bWaveFile) {
+            const std::string path = m_editing.Host().ChooseWaveFile();
+            bAdded = !path.empty() && m_editing.AddWaveToLayer(*layer, path);
+        } else if (picker.m_bVoice)
             bAdded = m_editing.AddSpokenTextToLayer(*layer);
         else if (picker.m_pSound != nullptr)
             bAdded = m_editing.AddLibrarySoundToLayer(*layer, *picker.m_pSound);

@@ -45,8 +45,8 @@ constexpr int IDC_LM_SOUNDS_DOWN = 1031;
 constexpr int IDC_LM_OK = 1;
 constexpr int IDC_LM_CANCEL = 2;
 
-// How an object without a name is listed.
-constexpr char kNoObjectName[] = "<Fehler>";
+// How an object without a name is listed, in the program's language ("<Fehler>" in German).
+QString NoObjectName();
 
 class CLayerManagerDlg : public CSkinnedDialog {
     Q_OBJECT

@@ -5,8 +5,10 @@
 #include "editor/core/programsound.h"
 #include "editor/core/prompts.h"
 #include "editor/editing/editing.h"
+#include "editor/main/help.h"
 #include "editor/main/maintoolbar.h"
 #include "editor/skin/ownresources.h"
+#include "editor/skin/placement.h"
 #include "editor/skin/skin.h"
 #include "editor/windows/fileprogressdlg.h"
 #include "editor/windows/toolbox.h"
@@ -16,18 +18,17 @@
 #include "platform/files.h"
 #include "platform/message.h"
 #include "platform/resources.h"
+#include "platform/scale.h"
 #include "platform/strings.h"
 #include "playback/projectdoc.h"
 #include "resources/faces.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QCursor>
-#include <QUrl>
 
 namespace {
 
@@ -81,7 +82,8 @@ const Rows& ViewRows()
                               {"drawnobjects", ID_VIEW_TOOLBOX},
                               {"layermanager", ID_VIEW_LAYERMANAGER},
                               {"importimage", ID_VIEW_IMPORTIMAGE},
-                              {"importmidi", ID_VIEW_IMPORTMIDI}};
+                              {"importmidi", ID_VIEW_IMPORTMIDI},
+                              {"help", ID_VIEW_HELP}};
     return rows;
 }
 
@@ -142,25 +144,10 @@ CEditorDialog::CEditorDialog(QWidget* parent)
     setWindowTitle(g_szAppTitle);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    const QImage icon = LoadOwnIcon(5, 32);
-    if (!icon.isNull())
-        setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+    if (const QIcon icon = OwnIconSet(5); !icon.isNull())
+        setWindowIcon(icon);
 
-    // The backdrop: one copy with the welcome picture in the stage view for no project.
-    m_backdropProject = Rgb32(platform::LoadResBitmap("MAIN_WND"));
-    if (m_backdropProject.isNull()) {
-        m_backdropProject = QImage(kFrameWidth, kFrameHeight, QImage::Format_RGB32);
-        m_backdropProject.fill(kMarginGrey);
-    }
-    m_backdropNoProject = m_backdropProject.copy();
-    const QImage welcome = platform::LoadResBitmap("MODUL_TABLA");
-    if (!welcome.isNull()) {
-        QPainter painter(&m_backdropNoProject);
-        painter.drawImage(kStageLeft, kStageTop, welcome);
-    }
-    for (int i = 0; i < ACTIVITY_FRAMES; ++i)
-        m_activity[i] = platform::LoadResBitmap(ActivityFrameName(i + 1));
-    m_activityStop = platform::LoadResBitmap("SMANISTOP");
+    LoadFaces(devicePixelRatioF());
 
     m_pToolTip = new CSkinToolTip(this);
     m_pToolTip->Activate(true);
@@ -195,11 +182,13 @@ CEditorDialog::CEditorDialog(QWidget* parent)
     connect(&m_activityClock, &QTimer::timeout, this, [this] { OnActivityTick(); });
     CEditorMailHost::Get().Attach(this);
 
-    // The window covers the whole screen and follows its size.
+    // The window covers the whole screen and follows its size (a window system that places
+    // the program's windows itself keeps a full-screen window on its screen).
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        setGeometry(screen->geometry());
+        CoverScreen(this, screen->geometry());
         connect(screen, &QScreen::geometryChanged, this, [this](const QRect& rc) {
-            setGeometry(rc);
+            if (CanPlaceOwnWindows())
+                setGeometry(rc);
             update();
         });
     } else {
@@ -282,6 +271,7 @@ bool CEditorDialog::IsCommandEnabled(int nId) const
     case ID_FILE_EXIT:
     case ID_FILE_CONTACTS:
     case ID_FILE_OUTBOX:
+    case ID_VIEW_HELP:
     case ID_WND_FILE:
     case ID_WND_EDIT:
     case ID_WND_VIEW:
@@ -460,6 +450,9 @@ void CEditorDialog::OnCommand(int nId)
         break;
     case ID_VIEW_IMPORTMIDI:
         ImportMidi();
+        break;
+    case ID_VIEW_HELP:
+        OpenManual(this);
         break;
     case ID_VIEW_LIBRARIES:
         OpenLibrary(1);
@@ -1041,46 +1034,95 @@ void CEditorDialog::OnActivityTick()
 // ---------------------------------------------------------------------------------------------
 // Painting
 
+void CEditorDialog::LoadFaces(qreal ratio)
+{
+    m_fRatio = ratio;
+    const QSize device = platform::DeviceSize({kFrameWidth, kFrameHeight}, ratio);
+    // The backdrop: one copy with the welcome picture in the stage view for no project.
+    m_backdropProject = Rgb32(platform::LoadResBitmap("MAIN_WND", ratio));
+    if (m_backdropProject.isNull()) {
+        m_backdropProject = QImage(device, QImage::Format_RGB32);
+        m_backdropProject.setDevicePixelRatio(ratio);
+        m_backdropProject.fill(kMarginGrey);
+    }
+    m_backdropNoProject = m_backdropProject.copy();
+    const QImage welcome = platform::LoadResBitmap("MODUL_TABLA", ratio);
+    if (!welcome.isNull()) {
+        QPainter painter(&m_backdropNoProject);
+        painter.drawImage(kStageLeft, kStageTop, welcome);
+    }
+    for (int i = 0; i < ACTIVITY_FRAMES; ++i)
+        m_activity[i] = platform::LoadResBitmap(ActivityFrameName(i + 1), ratio);
+    m_activityStop = platform::LoadResBitmap("SMANISTOP", ratio);
+
+    m_composition = QImage(device, QImage::Format_RGB32);
+    m_composition.setDevicePixelRatio(ratio);
+    m_composition.fill(kMarginGrey);
+    m_stageView = QImage(platform::DeviceSize({kStageWidth, kStageHeight}, ratio),
+                         QImage::Format_RGB32);
+    m_stageView.setDevicePixelRatio(ratio);
+    m_stageView.fill(Qt::white);
+    m_bFullRedraw = true;
+}
+
+void CEditorDialog::ScaleFrameIntoView()
+{
+    // The frame is made at full size and scaled smoothly into the view at the screen's own
+    // pixels, the still and a playing frame alike: a colour-on-colour shrink drops whole rows
+    // and columns, and with them the one-pixel outlines a person has just drawn.
+    QElapsedTimer clock;
+    clock.start();
+    platform::ScaleSmooth(m_frame.Image(), m_stageView);
+    m_nLastScaleUs = clock.nsecsElapsed() / 1000;
+}
+
 void CEditorDialog::Compose()
 {
-    QImage& image = m_composition.Image();
+    // A window moved to a screen of another ratio gets faces and pictures made for it.
+    const qreal ratio = devicePixelRatioF();
+    const bool bNewRatio = ratio != m_fRatio;
+    if (bNewRatio)
+        LoadFaces(ratio);
+    QImage& image = m_composition;
     {
         QPainter painter(&image);
         painter.drawImage(0, 0, m_pDoc ? m_backdropProject : m_backdropNoProject);
     }
+    m_nLastScaleUs = 0;
     if (m_pDoc) {
-        const CRect rcStage{kStageLeft, kStageTop, kStageLeft + kStageWidth,
-                            kStageTop + kStageHeight};
-        if (m_pPlayer && m_pPlayer->IsPlayerMode()) {
+        const CRect rcFrame{0, 0, kFrameWidth, kFrameHeight};
+        const bool bPlayer = m_pPlayer && m_pPlayer->IsPlayerMode();
+        if (bPlayer) {
             // Only the player's own repaints compose: a paint for any other reason (the window
             // uncovered, a control redrawn) shows the last frame again without advancing.
-            if (m_bPlayerPaint)
-                m_pPlayer->Paint(m_composition, rcStage);
-            else
-                m_pDoc->CopyFrame(m_composition, rcStage);
-            m_pToolbar->RefreshPlayer(*m_pPlayer);
-        } else {
-            if (m_bFullRedraw) {
-                // The still is made at full size and scaled smoothly into the view: a
-                // colour-on-colour shrink drops whole rows and columns, and with them the
-                // one-pixel outlines a person has just drawn.
-                m_pDoc->RenderStill(m_stillFrame, {0, 0, kFrameWidth, kFrameHeight});
-                m_stageView.Image() = m_stillFrame.Image().scaled(
-                    kStageWidth, kStageHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-                m_bFullRedraw = false;
+            if (m_bPlayerPaint) {
+                m_pPlayer->Paint(m_frame, rcFrame);
+                ScaleFrameIntoView();
+            } else if (bNewRatio) {
+                m_pDoc->CopyFrame(m_frame, rcFrame);
+                ScaleFrameIntoView();
             }
-            QPainter painter(&image);
-            painter.drawImage(kStageLeft, kStageTop, m_stageView.Image());
-            m_pEditing->PaintOverlay(painter);
+            m_pToolbar->RefreshPlayer(*m_pPlayer);
+        } else if (m_bFullRedraw) {
+            m_pDoc->RenderStill(m_frame, rcFrame);
+            ScaleFrameIntoView();
+            m_bFullRedraw = false;
         }
+        QPainter painter(&image);
+        painter.drawImage(kStageLeft, kStageTop, m_stageView);
+        // The marks are drawn in the window's logical pixels; the painter takes them to the
+        // device's, where they meet the objects they mark.
+        if (!bPlayer)
+            m_pEditing->PaintOverlay(painter);
     }
     const QImage& cell = m_bActivityRunning ? m_activity[m_nActivityFrame] : m_activityStop;
     if (!cell.isNull()) {
         QPainter painter(&image);
         painter.drawImage(kActivityLeft, kActivityTop, cell);
         if (m_bActivityRunning && m_nActivityPercent >= 0) {
-            const int width = cell.width() * m_nActivityPercent / 100;
-            painter.fillRect(kActivityLeft, kActivityTop + cell.height() - 3, width, 3,
+            const QSizeF size = cell.deviceIndependentSize();
+            const qreal width = size.width() * m_nActivityPercent / 100;
+            painter.fillRect(QRectF(kActivityLeft, kActivityTop + size.height() - 3, width, 3),
                 QColor::fromRgb(faces::colour::coral));
         }
     }
@@ -1106,17 +1148,21 @@ void CEditorDialog::paintEvent(QPaintEvent*)
     const QRegion margins = QRegion(rect()) - QRegion(frame);
     for (const QRect& rc : margins)
         painter.fillRect(rc, QColor::fromRgba(kMarginGrey));
-    painter.drawImage(m_ptFrame, m_composition.Image());
+    painter.drawImage(m_ptFrame, m_composition);
     if (bFileWork)
         return;
     if (bPlaying) {
         const int64_t us = clock.nsecsElapsed() / 1000;
-        ++m_paintStats.nFrames;
-        m_paintStats.nTotalUs += us;
-        m_paintStats.nLongestUs = std::max(m_paintStats.nLongestUs, us);
-        m_paintStats.nLastMs = m_life.elapsed();
-        if (m_paintStats.nFirstMs < 0)
-            m_paintStats.nFirstMs = m_paintStats.nLastMs;
+        for (PaintStats* stats : {&m_paintStats, &m_recentStats}) {
+            ++stats->nFrames;
+            stats->nTotalUs += us;
+            stats->nLongestUs = std::max(stats->nLongestUs, us);
+            stats->nScaleTotalUs += m_nLastScaleUs;
+            stats->nScaleLongestUs = std::max(stats->nScaleLongestUs, m_nLastScaleUs);
+            stats->nLastMs = m_life.elapsed();
+            if (stats->nFirstMs < 0)
+                stats->nFirstMs = stats->nLastMs;
+        }
     }
 }
 
@@ -1198,14 +1244,9 @@ void CEditorDialog::keyReleaseEvent(QKeyEvent* event)
         if (m_pDoc)
             OnCommand(ID_EDIT_DELETE);
         break;
-    case Qt::Key_F1: {
-        std::string help;
-        if (CEditorApp* app = CEditorApp::Get())
-            help = app->GetHelpFilePath();
-        if (!help.empty())
-            QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help)));
+    case Qt::Key_F1:
+        OpenManual(this);
         break;
-    }
     default:
         break;
     }
@@ -1270,12 +1311,10 @@ void CEditorDialog::UpdateCursor()
     if (id == m_nCursorShown)
         return;
     m_nCursorShown = id;
-    QPoint hot;
-    const QImage picture = id != 0 ? LoadOwnCursor(id, &hot) : QImage();
-    if (picture.isNull())
+    if (id == 0 || LoadOwnCursor(id).isNull())
         unsetCursor();
     else
-        setCursor(QCursor(QPixmap::fromImage(picture), hot.x(), hot.y()));
+        setCursor(OwnCursor(id, devicePixelRatioF()));
 }
 
 void CEditorDialog::changeEvent(QEvent* event)

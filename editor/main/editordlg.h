@@ -21,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 class CDropDownMenu;
 class CMainToolbar;
@@ -59,6 +60,7 @@ constexpr int ID_VIEW_TOOLBOX = 1048;
 constexpr int ID_VIEW_LAYERMANAGER = 1021;
 constexpr int ID_VIEW_IMPORTIMAGE = 1062;
 constexpr int ID_VIEW_IMPORTMIDI = 1063;
+constexpr int ID_VIEW_HELP = 1303; // the manual, as F1 opens it
 // Background menu.
 constexpr int ID_BKGND_COLOR = 1067;
 constexpr int ID_BKGND_DELETE = 1068;
@@ -236,8 +238,12 @@ public:
 
     // While suspended (a drag from the library browser) nothing is painted.
     void SuspendPainting(bool bSuspend) { m_bPaintingSuspended = bSuspend; }
-    // The last composed 800 x 600 frame, as the screen shows it inside the margins.
-    const QImage& Composition() const { return m_composition.Image(); }
+    // The last composed 800 x 600 frame, as the screen shows it inside the margins: drawn at
+    // the window's device pixel ratio (800 r x 600 r pixels, carrying r).
+    const QImage& Composition() const { return m_composition; }
+    // The stage view's last picture: the composed frame scaled smoothly to 616 x 462 logical
+    // pixels at the device pixel ratio, the same way for the still and for a playing frame.
+    const QImage& StageImage() const { return m_stageView; }
 
     // Paint timings of playing frames, for the measurement of the clock.
     struct PaintStats {
@@ -246,8 +252,13 @@ public:
         int64_t nTotalUs = 0;
         int64_t nFirstMs = -1; // when the first and the last playing frame were painted
         int64_t nLastMs = -1;
+        // The part of the paints spent scaling the frame into the stage view.
+        int64_t nScaleLongestUs = 0;
+        int64_t nScaleTotalUs = 0;
     };
     const PaintStats& GetPaintStats() const { return m_paintStats; }
+    // The timings since the last call (or since the start), and a fresh count from here.
+    PaintStats TakeRecentPaintStats() { return std::exchange(m_recentStats, PaintStats()); }
 
     // IPlayerWindow
     void StartClock() override;
@@ -282,6 +293,10 @@ private:
     void EnterPlayer(bool bAutoPlay);
     void ShowError(int nStringId);
     void Compose();
+    // The faces at the device pixel ratio, and the composition and stage view made for it.
+    void LoadFaces(qreal ratio);
+    // Scales m_frame smoothly into the stage view; remembers how long it took.
+    void ScaleFrameIntoView();
     void OnPlaybackTick();
     void OnActivityTick();
     std::string ChooseSavePath();
@@ -299,9 +314,9 @@ private:
     // The library browser: opened on a page (or switched to it), closed, and its drops.
     void OpenLibrary(int nPage);
     void CloseLibrary();
-    bool DropPoint(QPoint ptGlobal, QPoint& ptWindow) const;
-    void DropLibraryItem(const class CHeaderObject* pItem, QPoint ptGlobal);
-    void DropEffect(int nKind, QPoint ptGlobal);
+    bool DropPoint(QPoint ptWindow) const; // a drop at this point of the window counts
+    void DropLibraryItem(const class CHeaderObject* pItem, QPoint ptWindow);
+    void DropEffect(int nKind, QPoint ptWindow);
     // Sound commands.
     void ImportMidi();
     void ImportWaveForSelected();
@@ -326,9 +341,11 @@ private:
     QImage m_backdropProject;   // "MAIN_WND"
     std::array<QImage, ACTIVITY_FRAMES> m_activity;
     QImage m_activityStop;
-    CDC m_composition{kFrameWidth, kFrameHeight};
-    CDC m_stageView{kStageWidth, kStageHeight};
-    CDC m_stillFrame{kFrameWidth, kFrameHeight}; // the still picture at full size
+    qreal m_fRatio = 0; // the device pixel ratio the faces and pictures below are made for
+    QImage m_composition;                   // the window's 800 x 600 face, at m_fRatio
+    QImage m_stageView;                     // 616 x 462 logical pixels, at m_fRatio
+    CDC m_frame{kFrameWidth, kFrameHeight}; // the still or playing frame at full size
+    int64_t m_nLastScaleUs = 0;
     bool m_bFullRedraw = true;
     bool m_bPlayerPaint = false; // this paint was asked for by the player
     bool m_bPaintingSuspended = false;
@@ -355,6 +372,7 @@ private:
     int m_nActivityPercent = -1; // how far the message is made while a send runs; -1: unknown
     int m_nActivityFrame = 0;
     PaintStats m_paintStats;
+    PaintStats m_recentStats;
     QElapsedTimer m_life;
     LayerManagerRunner m_runLayerManager;
     SendDialogRunner m_runSendDialog;

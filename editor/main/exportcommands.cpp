@@ -64,8 +64,10 @@ std::string CEditorDialog::ExportVideo()
     options.nLoops = 0;
     if (const std::string why = CheckExportOptions(*m_pDoc, options); !why.empty()) {
         forgetTarget();
-        platform::ShowMessage("The greeting cannot be exported to "
-            + platform::Cp1252FromUtf8(target) + ": " + why + ".");
+        platform::ShowMessage(platform::Cp1252FromUtf8(
+            tr("The greeting cannot be exported to %1: %2.")
+                .arg(QString::fromStdString(target), QString::fromStdString(platform::Utf8FromCp1252(why)))
+                .toStdString()));
         return {};
     }
 
@@ -77,9 +79,9 @@ std::string CEditorDialog::ExportVideo()
         if (!scratch.empty())
             fs::remove_all(scratch, ec);
         forgetTarget();
-        platform::ShowMessage("The greeting cannot be exported: no private copy of it can be "
-                              "written into "
-            + platform::Cp1252FromUtf8(platform::TempDirectory()) + ".");
+        platform::ShowMessage(platform::Cp1252FromUtf8(
+            tr("The greeting cannot be exported: no private copy of it can be written into %1.")
+                .arg(QString::fromStdString(platform::TempDirectory())).toStdString()));
         return {};
     }
     CExportResult result;
@@ -94,18 +96,20 @@ std::string CEditorDialog::ExportVideo()
     std::error_code ec;
     fs::remove_all(scratch, ec);
     update();
-    const std::string shown = platform::Cp1252FromUtf8(target);
     if (result.bCancelled) {
         forgetTarget();
         return {};
     }
     if (!result.Succeeded()) {
         forgetTarget();
-        platform::ShowMessage("The greeting cannot be exported to " + shown + ": "
-            + platform::Cp1252FromUtf8(result.strError) + ".");
+        platform::ShowMessage(platform::Cp1252FromUtf8(
+            tr("The greeting cannot be exported to %1: %2.")
+                .arg(QString::fromStdString(target), QString::fromStdString(result.strError))
+                .toStdString()));
         return {};
     }
-    std::string text = "The greeting was exported to " + shown + ".";
+    std::string text = platform::Cp1252FromUtf8(
+        tr("The greeting was exported to %1.").arg(QString::fromStdString(target)).toStdString());
     if (!result.strWarning.empty()) {
         text += '\n';
         text += platform::Cp1252FromUtf8(result.strWarning);

@@ -6,6 +6,8 @@
 #include "editor/main/maintoolbar.h"
 #include "editor/windows/librarybrowser.h"
 #include "model/movie.h"
+#include "platform/message.h"
+#include "platform/text.h"
 #include "playback/effecttable.h"
 #include "playback/projectdoc.h"
 
@@ -26,9 +28,9 @@ void CEditorDialog::OpenLibrary(int nPage)
         m_pLibrary->move(m_ptFrame + QPoint(kStageLeft + kStageWidth - m_pLibrary->width(), kStageTop));
     m_pLibrary->ShowPage(nPage);
     connect(m_pLibrary, &CLibraryBrowser::ItemDropped, this,
-        [this](const CHeaderObject* pItem, QPoint ptGlobal) { DropLibraryItem(pItem, ptGlobal); });
+        [this](const CHeaderObject* pItem, QPoint ptWindow) { DropLibraryItem(pItem, ptWindow); });
     connect(m_pLibrary, &CLibraryBrowser::EffectDropped, this,
-        [this](int nKind, QPoint ptGlobal) { DropEffect(nKind, ptGlobal); });
+        [this](int nKind, QPoint ptWindow) { DropEffect(nKind, ptWindow); });
     connect(m_pLibrary, &CLibraryBrowser::DragStarted, this, [this] { SuspendPainting(true); });
     connect(m_pLibrary, &CLibraryBrowser::DragEnded, this, [this] {
         SuspendPainting(false);
@@ -51,31 +53,36 @@ void CEditorDialog::CloseLibrary()
     update();
 }
 
-bool CEditorDialog::DropPoint(QPoint ptGlobal, QPoint& ptWindow) const
+bool CEditorDialog::DropPoint(QPoint ptWindow) const
 {
-    ptWindow = mapFromGlobal(ptGlobal);
     // Only a release inside the program's frame counts, and only while a project is edited.
     return IsEditing() && QRect(m_ptFrame, QSize(kFrameWidth, kFrameHeight)).contains(ptWindow);
 }
 
-void CEditorDialog::DropLibraryItem(const CHeaderObject* pItem, QPoint ptGlobal)
+void CEditorDialog::DropLibraryItem(const CHeaderObject* pItem, QPoint pt)
 {
-    QPoint pt;
-    if (pItem == nullptr || !DropPoint(ptGlobal, pt))
+    if (pItem == nullptr || !DropPoint(pt))
         return;
     m_pEditing->PlaceLibraryItem(*pItem, pt);
     update();
 }
 
-void CEditorDialog::DropEffect(int nKind, QPoint ptGlobal)
+void CEditorDialog::DropEffect(int nKind, QPoint pt)
 {
-    QPoint pt;
     const std::vector<EffectKind>& kinds = EffectKinds();
-    if (nKind < 0 || nKind >= static_cast<int>(kinds.size()) || !DropPoint(ptGlobal, pt))
+    if (nKind < 0 || nKind >= static_cast<int>(kinds.size()) || !DropPoint(pt))
         return;
     // On an object that is not selected the effect goes to that object; elsewhere to the
-    // selection (and with nothing selected, nowhere).
+    // selection. With nothing there and nothing selected it has nowhere to go: the person is
+    // told so, and nothing changes.
     CLayer* target = m_pEditing->HitTest(StagePointFromScreen(pt, size()));
+    if (target == nullptr && m_pEditing->SelectionCount() == 0) {
+        platform::ShowMessage(platform::Cp1252FromUtf8(
+            tr("The effect was not added: there is no object where it was dropped, and no "
+               "object is selected. Drop it on an object, or select objects first.")
+                .toStdString()));
+        return;
+    }
     if (target != nullptr && !m_pEditing->IsSelected(target))
         m_pEditing->AttachEffectToLayer(*target, kinds[static_cast<size_t>(nKind)]);
     else

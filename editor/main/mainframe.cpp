@@ -4,6 +4,7 @@
 #include "editor/core/prompts.h"
 #include "editor/main/editordlg.h"
 #include "editor/skin/ownresources.h"
+#include "editor/skin/placement.h"
 #include "editor/windows/introvideodlg.h"
 #include "platform/files.h"
 #include "platform/settings.h"
@@ -25,13 +26,8 @@ constexpr int IDS_PLAY_INTRO = 10165;
 CMainFrameWnd::CMainFrameWnd()
 {
     setWindowTitle(g_szAppTitle);
-    QIcon icon;
-    for (int size : {16, 32}) {
-        const QImage image = LoadOwnIcon(5, size);
-        if (!image.isNull())
-            icon.addPixmap(QPixmap::fromImage(image));
-    }
-    setWindowIcon(icon);
+    // 16 and 32 pixels, each drawn for screens at 1x, 1.5x and 2x.
+    setWindowIcon(OwnIconSet(5));
 }
 
 CMainFrameWnd::~CMainFrameWnd() = default;
@@ -46,6 +42,14 @@ int CMainFrameWnd::RunEditor()
     CEditorDialog editor;
     editor.setWindowIcon(windowIcon());
     m_pEditor = &editor;
+    // The intro's question and its video open over their owner, the editor. Where the program
+    // may place its windows they come before the editor shows, centred on the screen; elsewhere
+    // the editor shows first to own them.
+    const CEditorApp* app = CEditorApp::Get();
+    if (app != nullptr && app->GetPlayAvi() && !CanPlaceOwnWindows()) {
+        editor.setWindowModality(Qt::ApplicationModal);
+        editor.show();
+    }
     OfferIntro();
     if (m_onEditorCreated)
         m_onEditorCreated(editor);
@@ -63,15 +67,16 @@ void CMainFrameWnd::OfferIntro()
         return;
     bool bCheck = false;
     const uint8_t answer
-        = AskQuestionWithCheck(nullptr, platform::LoadResString(IDS_PLAY_INTRO), &bCheck);
+        = AskQuestionWithCheck(m_pEditor, platform::LoadResString(IDS_PLAY_INTRO), &bCheck);
     if (answer == MB_RESULT_YES) {
         const std::string path = IntroVideoPath(
-            platform::ReadSettingString("AviPath"), app->GetCurrentDataDirectory());
+            platform::ExpandHome(platform::ReadSettingString("AviPath")),
+            app->GetCurrentDataDirectory());
         if (!platform::FileExists(path)) {
-            AskMessageBox(nullptr, MB_KIND_OK, platform::Cp1252FromUtf8(path) + " not found!");
+            AskMessageBox(m_pEditor, MB_KIND_OK, platform::Cp1252FromUtf8(path) + " not found!");
         } else {
             const QScreen* screen = QGuiApplication::primaryScreen();
-            CIntroVideoDlg video(path, screen != nullptr ? screen->geometry() : QRect());
+            CIntroVideoDlg video(path, screen != nullptr ? screen->geometry() : QRect(), m_pEditor);
             video.exec();
         }
     }

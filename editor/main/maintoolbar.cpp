@@ -90,7 +90,8 @@ CMainToolbar::CMainToolbar(QWidget* parent) : CSkinnedWidget("MAIN_TOOLBAR", fal
     m_pFrame->hide();
     LoadSetFaces();
     for (int n = 1;; ++n) {
-        QImage frame = platform::LoadResBitmap("MTBS_ANI_" + std::to_string(n));
+        QImage frame
+            = platform::LoadResBitmap("MTBS_ANI_" + std::to_string(n), devicePixelRatioF());
         if (frame.isNull())
             break;
         m_twinkle.push_back(std::move(frame));

@@ -13,6 +13,7 @@
 #include "platform/files.h"
 #include "platform/message.h"
 #include "platform/settings.h"
+#include "platform/text.h"
 #include "playback/projectdoc.h"
 
 #include <filesystem>
@@ -98,7 +99,9 @@ std::string CEditorDialog::ExportPlayer()
     if (scratch.Path().empty() || !SaveCopyTo(copy)
         || !BuildBundle(bWithData ? bundleThreePieces : bundleTwoPieces, player,
             bWithData ? playerData : copy, bWithData ? copy : std::string(), bundle)) {
-        platform::ShowMessage("The greeting cannot be exported to " + target + ".");
+        platform::ShowMessage(platform::Cp1252FromUtf8(
+            tr("The greeting cannot be exported to %1.")
+                .arg(QString::fromStdString(platform::Utf8FromCp1252(target))).toStdString()));
         return {};
     }
     std::error_code ec;
@@ -108,13 +111,17 @@ std::string CEditorDialog::ExportPlayer()
     const std::string staged = target + ".part";
     if (ec || !platform::CopyFileTo(bundle, staged)) {
         platform::DeleteFile(staged);
-        platform::ShowMessage("The greeting cannot be written to " + target + ".");
+        platform::ShowMessage(platform::Cp1252FromUtf8(
+            tr("The greeting cannot be written to %1.")
+                .arg(QString::fromStdString(platform::Utf8FromCp1252(target))).toStdString()));
         return {};
     }
     fs::permissions(staged, fs::status(bundle).permissions(), ec);
     if (ec || !platform::RenameFile(staged, target)) {
         platform::DeleteFile(staged);
-        platform::ShowMessage("The greeting cannot be written to " + target + ".");
+        platform::ShowMessage(platform::Cp1252FromUtf8(
+            tr("The greeting cannot be written to %1.")
+                .arg(QString::fromStdString(platform::Utf8FromCp1252(target))).toStdString()));
         return {};
     }
     return target;

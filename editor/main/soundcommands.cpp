@@ -11,6 +11,7 @@
 #include "editor/windows/recorderdlg.h"
 #include "platform/files.h"
 #include "platform/message.h"
+#include "platform/text.h"
 #include "playback/soundsystem.h"
 
 #include <QDir>
@@ -68,7 +69,9 @@ void CEditorDialog::RecordWaveForSelected()
     platform::CTempFolder folder("vimble-recorded-");
     const std::string path = platform::JoinPath(folder.Path(), "Recorded sound.wav");
     if (folder.Path().empty() || !platform::WriteWholeFile(path, recorder.KeptWave())) {
-        platform::ShowMessage("The recording cannot be written into " + platform::TempDirectory() + ".");
+        platform::ShowMessage(platform::Cp1252FromUtf8(
+            tr("The recording cannot be written into %1.")
+                .arg(QString::fromStdString(platform::TempDirectory())).toStdString()));
         return;
     }
     m_pEditing->AddWaveToSelected(path);

@@ -1,9 +1,11 @@
 #include "editor/skin/skin.h"
 
 #include "editor/skin/ownresources.h"
+#include "editor/skin/placement.h"
 #include "platform/resources.h"
 #include "platform/strings.h"
 #include "platform/text.h"
+#include "resources/facetexts.h"
 #include "resources/faces.h"
 
 #include <QBitmap>
@@ -15,6 +17,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QWindow>
 
 // ---------------------------------------------------------------------------------------------
 // Bitmap buttons
@@ -31,14 +34,33 @@ CMyBitmapButton::CMyBitmapButton(const std::string& strText, int nId, QWidget* p
 
 bool CMyBitmapButton::LoadFaces(const std::string& strBase)
 {
+    m_strBase = strBase;
     if (strBase.empty()) {
         SetFaces({}, {}, {}, {});
         return false;
     }
-    QImage up = platform::LoadResBitmap(strBase + "U");
-    SetFaces(up, platform::LoadResBitmap(strBase + "D"), platform::LoadResBitmap(strBase + "F"),
-             platform::LoadResBitmap(strBase + "X"));
+    m_ratio = devicePixelRatioF();
+    auto load = [this, &strBase](const char* state) {
+        return platform::LoadResBitmap(strBase + state, m_ratio);
+    };
+    QImage up = load("U");
+    SetFaces(up, load("D"), load("F"), load("X"));
+    // SetFaces forgets the base (faces set directly cannot be loaded again); these can.
+    m_strBase = strBase;
     return !up.isNull();
+}
+
+void CMyBitmapButton::MatchPixelRatio()
+{
+    if (!m_strBase.empty() && devicePixelRatioF() != m_ratio)
+        LoadFaces(m_strBase);
+}
+
+bool CMyBitmapButton::event(QEvent* event)
+{
+    if (IsPixelRatioChange(event))
+        MatchPixelRatio();
+    return QAbstractButton::event(event);
 }
 
 void CMyBitmapButton::SetFaces(QImage up, QImage down, QImage focus, QImage disabled)
@@ -47,8 +69,9 @@ void CMyBitmapButton::SetFaces(QImage up, QImage down, QImage focus, QImage disa
     m_faces[1] = down.isNull() ? m_faces[0] : std::move(down);
     m_faces[2] = focus.isNull() ? m_faces[0] : std::move(focus);
     m_faces[3] = disabled.isNull() ? m_faces[0] : std::move(disabled);
+    m_strBase.clear();
     if (!m_faces[0].isNull())
-        resize(m_faces[0].size());
+        resize(LogicalSize(m_faces[0]));
     update();
 }
 
@@ -71,11 +94,12 @@ void CMyBitmapButton::SetPressedLook(bool bPressed)
 
 QSize CMyBitmapButton::sizeHint() const
 {
-    return m_faces[0].isNull() ? size() : m_faces[0].size();
+    return m_faces[0].isNull() ? size() : LogicalSize(m_faces[0]);
 }
 
 void CMyBitmapButton::paintEvent(QPaintEvent*)
 {
+    MatchPixelRatio();
     const QImage& face = m_faces[FaceIndex()];
     if (face.isNull())
         return;
@@ -125,6 +149,42 @@ CSkinToolTip::CSkinToolTip(QWidget* owner)
     hide();
 }
 
+namespace {
+
+// The tip of that logical size at a pixel ratio: the label between the end pieces.
+QImage ComposeTip(QSize size, qreal ratio, const QImage& left, const QImage& right,
+                  const QString& text)
+{
+    QImage picture(qRound(size.width() * ratio), qRound(size.height() * ratio),
+                   QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    const QSize leftSize = LogicalSize(left);
+    const QSize rightSize = LogicalSize(right);
+    const QRect label(leftSize.width(), 0, size.width() - leftSize.width() - rightSize.width(),
+                      size.height());
+    painter.fillRect(label, QColor::fromRgba(kTipLabel));
+    QPen ink(QColor::fromRgba(kTipInk), 1);
+    painter.setPen(ink);
+    painter.drawLine(label.topLeft(), label.topRight());
+    painter.drawLine(label.bottomLeft(), label.bottomRight());
+    if (!left.isNull())
+        painter.drawImage(0, (size.height() - leftSize.height()) / 2, left);
+    if (!right.isNull())
+        painter.drawImage(size.width() - rightSize.width(),
+                          (size.height() - rightSize.height()) / 2, right);
+    if (left.isNull())
+        painter.drawLine(label.topLeft(), label.bottomLeft());
+    if (right.isNull())
+        painter.drawLine(label.topRight(), label.bottomRight());
+    painter.setFont(TipFont());
+    painter.drawText(label, Qt::AlignCenter, text);
+    return picture;
+}
+
+} // namespace
+
 CSkinToolTip::~CSkinToolTip()
 {
     for (Tool& tool : m_tools)
@@ -166,10 +226,17 @@ void CSkinToolTip::ShowFor(QWidget* tool, const QPoint& ptGlobal)
         return;
     }
     m_strShown = QString::fromStdString(platform::Utf8FromCp1252(text));
+    // The end pieces for the pixel ratio of the screen the tip shows on.
+    const QScreen* at = QGuiApplication::screenAt(ptGlobal);
+    m_ratio = at != nullptr ? at->devicePixelRatio() : devicePixelRatioF();
+    m_left = LoadOwnBitmap("TIP_LEFT", m_ratio);
+    m_right = LoadOwnBitmap("TIP_RIGHT", m_ratio);
+    const QSize leftSize = LogicalSize(m_left);
+    const QSize rightSize = LogicalSize(m_right);
     const QFontMetrics metrics(TipFont());
-    const int width = m_left.width() + kTipPadding * 2 +
-                      metrics.horizontalAdvance(m_strShown) + m_right.width();
-    const int height = std::max({kTipHeight, m_left.height(), m_right.height()});
+    const int width = leftSize.width() + kTipPadding * 2 +
+                      metrics.horizontalAdvance(m_strShown) + rightSize.width();
+    const int height = std::max({kTipHeight, leftSize.height(), rightSize.height()});
     resize(width, height);
     QPoint pt = ptGlobal + QPoint(0, 20);
     if (const QScreen* screen = QGuiApplication::screenAt(ptGlobal)) {
@@ -212,33 +279,31 @@ void CSkinToolTip::paintEvent(QPaintEvent*)
 
 void CSkinToolTip::Compose()
 {
-    m_picture = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-    m_picture.fill(Qt::transparent);
-    QPainter painter(&m_picture);
-    const int left = m_left.width();
-    const int right = m_right.width();
-    const QRect label(left, 0, width() - left - right, height());
-    painter.fillRect(label, QColor::fromRgba(kTipLabel));
-    painter.setPen(QColor::fromRgba(kTipInk));
-    painter.drawLine(label.topLeft(), label.topRight());
-    painter.drawLine(label.bottomLeft(), label.bottomRight());
-    if (!m_left.isNull())
-        painter.drawImage(0, (height() - m_left.height()) / 2, m_left);
-    if (!m_right.isNull())
-        painter.drawImage(width() - right, (height() - m_right.height()) / 2, m_right);
-    if (m_left.isNull())
-        painter.drawLine(label.topLeft(), label.bottomLeft());
-    if (m_right.isNull())
-        painter.drawLine(label.topRight(), label.bottomRight());
-    painter.setFont(TipFont());
-    painter.drawText(label, Qt::AlignCenter, m_strShown);
-    painter.end();
-    // The end pieces are shaped: what they leave transparent is not part of the tip.
-    setMask(QBitmap::fromImage(m_picture.createAlphaMask()));
+    m_picture = ComposeTip(size(), m_ratio, m_left, m_right, m_strShown);
+    // The end pieces are shaped: what they leave transparent is not part of the tip. The mask
+    // is in logical pixels: it comes from the tip composed at 1x.
+    const QImage shape = m_ratio == 1.0 ? m_picture
+                                        : ComposeTip(size(), 1, LoadOwnBitmap("TIP_LEFT"),
+                                                     LoadOwnBitmap("TIP_RIGHT"), QString());
+    setMask(QBitmap::fromImage(shape.createAlphaMask()));
 }
 
 // ---------------------------------------------------------------------------------------------
 // The skin
+
+QSize LogicalSize(const QImage& image)
+{
+    return image.deviceIndependentSize().toSize();
+}
+
+bool IsPixelRatioChange(const QEvent* event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    if (event->type() == QEvent::DevicePixelRatioChange)
+        return true;
+#endif
+    return event->type() == QEvent::ScreenChangeInternal;
+}
 
 QRegion OutlineRegion(const std::string& strFace, const QSize& size)
 {
@@ -264,9 +329,9 @@ CSkin::CSkin(QWidget* window, std::string strFace, bool bDragByBody)
 void CSkin::SetFace(const std::string& strFace)
 {
     m_strFace = strFace;
-    m_face = platform::LoadResBitmap(strFace);
+    LoadFace();
     if (!m_face.isNull()) {
-        m_size = m_face.size();
+        m_size = LogicalSize(m_face);
     } else if (const faces::WindowFace* face = faces::FindWindow(strFace)) {
         m_size = face->size;
     } else {
@@ -277,6 +342,31 @@ void CSkin::SetFace(const std::string& strFace)
         m_pWindow->setMask(OutlineRegion(strFace, m_size));
     }
     m_pWindow->update();
+}
+
+void CSkin::LoadFace()
+{
+    m_ratio = m_pWindow->devicePixelRatioF();
+    m_face = platform::LoadResBitmap(m_strFace, m_ratio);
+    if (!m_face.isNull() && m_decorate)
+        m_decorate(m_face);
+}
+
+void CSkin::SetDecoration(std::function<void(QImage& face)> decorate)
+{
+    m_decorate = std::move(decorate);
+    LoadFace();
+    m_pWindow->update();
+}
+
+void CSkin::MatchPixelRatio()
+{
+    if (m_pWindow->devicePixelRatioF() != m_ratio) {
+        LoadFace();
+        m_pWindow->update();
+    }
+    for (CMyBitmapButton* button : m_buttons)
+        button->MatchPixelRatio();
 }
 
 CMyBitmapButton* CSkin::AddButton(const std::string& strText, int nId, int nTipId)
@@ -294,6 +384,9 @@ CMyBitmapButton* CSkin::AddButton(const std::string& strText, int nId, const QPo
 {
     auto* button = new CMyBitmapButton(strText, nId, m_pWindow);
     button->move(pt);
+    // A screen reader says the face's label, in the program's language.
+    if (const faces::ButtonFace* face = faces::FindButton(strText); face != nullptr)
+        button->setAccessibleName(faces::ShownFaceText(face->label));
     if (!button->HasFace()) {
         // Without a face the button still takes its place, so it can be found and pressed.
         if (const faces::ButtonFace* face = faces::FindButton(strText))
@@ -313,15 +406,17 @@ CMyBitmapButton* CSkin::Button(int nId) const
     return nullptr;
 }
 
-void CSkin::Paint(QPainter& painter, int nRows) const
+void CSkin::Paint(QPainter& painter, int nRows)
 {
+    MatchPixelRatio();
     if (m_face.isNull() || nRows == 0)
         return;
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    if (nRows < 0 || nRows >= m_face.height())
+    if (nRows < 0 || nRows >= LogicalSize(m_face).height())
         painter.drawImage(0, 0, m_face);
-    else
-        painter.drawImage(QPoint(0, 0), m_face, QRect(0, 0, m_face.width(), nRows));
+    else // the source rectangle is in the face's own pixels
+        painter.drawImage(QPointF(0, 0), m_face,
+                          QRectF(0, 0, m_face.width(), qRound(nRows * m_face.devicePixelRatio())));
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
@@ -336,15 +431,31 @@ bool CSkin::MousePress(QMouseEvent* event)
 {
     if (!m_bDragByBody || event->button() != Qt::LeftButton)
         return false;
-    m_bDragging = true;
+    m_drag = Drag::pressed;
     m_ptGrab = event->position().toPoint();
     return true;
 }
 
 bool CSkin::MouseMove(QMouseEvent* event)
 {
-    if (!m_bDragging)
+    if (m_drag == Drag::none)
         return false;
+    if (!(event->buttons() & Qt::LeftButton)) {
+        // The release went elsewhere (to the window system's move, or another window).
+        m_drag = Drag::none;
+        return false;
+    }
+    if (m_drag == Drag::pressed) {
+        m_drag = Drag::hand;
+        // The window system moves a top-level window: only it knows where the window is, and
+        // it keeps the pointer from here to the release.
+        QWindow* handle = m_pWindow->isWindow() ? m_pWindow->windowHandle() : nullptr;
+        if (handle != nullptr
+            && (m_systemMove ? m_systemMove(handle) : handle->startSystemMove()))
+            m_drag = Drag::system;
+    }
+    if (m_drag == Drag::system)
+        return true;
     const QPoint ptPointer = m_pWindow->isWindow()
                                  ? event->globalPosition().toPoint()
                                  : m_pWindow->mapToParent(event->position().toPoint());
@@ -354,9 +465,9 @@ bool CSkin::MouseMove(QMouseEvent* event)
 
 bool CSkin::MouseRelease(QMouseEvent* event)
 {
-    if (!m_bDragging || event->button() != Qt::LeftButton)
+    if (m_drag == Drag::none || event->button() != Qt::LeftButton)
         return false;
-    m_bDragging = false;
+    m_drag = Drag::none;
     return true;
 }
 
@@ -373,6 +484,13 @@ CMyBitmapButton* CSkinnedWidget::Bind(CMyBitmapButton* button)
 {
     connect(button, &CMyBitmapButton::Command, this, [this](int nId) { OnCommand(nId); });
     return button;
+}
+
+bool CSkinnedWidget::event(QEvent* event)
+{
+    if (IsPixelRatioChange(event))
+        m_skin.MatchPixelRatio();
+    return QWidget::event(event);
 }
 
 void CSkinnedWidget::paintEvent(QPaintEvent*)
@@ -404,6 +522,13 @@ CSkinnedDialog::CSkinnedDialog(const std::string& strFace, bool bDragByBody, QWi
 {
 }
 
+void CSkinnedDialog::setVisible(bool bVisible)
+{
+    if (bVisible && !isVisible())
+        GiveDefaultOwner(this);
+    QDialog::setVisible(bVisible);
+}
+
 CMyBitmapButton* CSkinnedDialog::Bind(CMyBitmapButton* button)
 {
     connect(button, &CMyBitmapButton::Command, this, [this](int nId) { OnCommand(nId); });
@@ -430,6 +555,13 @@ bool CSkinnedDialog::eventFilter(QObject* watched, QEvent* event)
             button->setFocus(Qt::MouseFocusReason);
     }
     return QDialog::eventFilter(watched, event);
+}
+
+bool CSkinnedDialog::event(QEvent* event)
+{
+    if (IsPixelRatioChange(event))
+        m_skin.MatchPixelRatio();
+    return QDialog::event(event);
 }
 
 void CSkinnedDialog::paintEvent(QPaintEvent*)

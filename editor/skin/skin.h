@@ -18,13 +18,16 @@
 #include <vector>
 
 class QLabel;
+class QWindow;
 
 class CSkinToolTip;
 
 // A button whose look is four bitmaps of the resource library: its text followed by "U" (up),
-// "D" (pressed), "F" (focused, or pointed at) and "X" (disabled). It takes the size of its "U"
-// face. A missing "D", "F" or "X" face is the "U" face; without "U" the button has no face, and
-// a button without text gets none either. Clicking it sends its command number.
+// "D" (pressed), "F" (focused, or pointed at) and "X" (disabled). It takes the (logical) size of
+// its "U" face. A missing "D", "F" or "X" face is the "U" face; without "U" the button has no
+// face, and a button without text gets none either. Clicking it sends its command number. The
+// faces are loaded for the button's device pixel ratio, and loaded again when it changes (the
+// window moved to a screen of another scale).
 class CMyBitmapButton : public QAbstractButton {
     Q_OBJECT
 public:
@@ -33,6 +36,8 @@ public:
     // Loads the four faces of base name strBase from the resource library. False when "U" is
     // missing (the button then has no face and keeps its size).
     bool LoadFaces(const std::string& strBase);
+    // Loads the faces again when the button's device pixel ratio is no longer theirs.
+    void MatchPixelRatio();
     // Sets the faces directly; a null up face means no face.
     void SetFaces(QImage up, QImage down, QImage focus, QImage disabled);
     bool HasFace() const { return !m_faces[0].isNull(); }
@@ -52,6 +57,7 @@ signals:
     void Command(int nId);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -59,6 +65,8 @@ protected:
 private:
     std::string m_strText;
     int m_nId;
+    std::string m_strBase; // the faces' base name; empty for faces set directly
+    qreal m_ratio = 1;     // the device pixel ratio the faces were loaded for
     QImage m_faces[4];
     bool m_bHover = false;
     bool m_bPressedLook = false;
@@ -91,6 +99,7 @@ protected:
 
 private:
     void Compose();
+    qreal m_ratio = 1; // the device pixel ratio of the tip's screen, where it shows
 
     struct Tool {
         QPointer<QWidget> pWidget;
@@ -101,8 +110,15 @@ private:
     QString m_strShown;
     QImage m_left;
     QImage m_right;
-    QImage m_picture; // the tip as it shows, composed when it is shown
+    QImage m_picture; // the tip as it shows, composed when it is shown, at its pixel ratio
 };
+
+// A picture's size in logical pixels: its pixel size over its device pixel ratio (a 2x face of
+// 46 x 46 pixels is 23 x 23).
+QSize LogicalSize(const QImage& image);
+
+// True for the events that tell a widget its device pixel ratio may have changed.
+bool IsPixelRatioChange(const QEvent* event);
 
 // The shared behaviour of a skinned window.
 class CSkin {
@@ -112,9 +128,20 @@ public:
     CSkin(const CSkin&) = delete;
     CSkin& operator=(const CSkin&) = delete;
 
-    // Loads the face, sizes the window to it (to the description's size when the bitmap is
-    // missing) and shapes the window with the outline. A missing face leaves it unpainted.
+    // Loads the face for the window's device pixel ratio, sizes the window to its logical size
+    // (to the description's size when the bitmap is missing) and shapes the window with the
+    // outline (logical coordinates, so it fits the face at every ratio). A missing face leaves
+    // it unpainted.
     void SetFace(const std::string& strFace);
+    // What a window paints onto its face after loading it (a caption strip, a title): the face
+    // is loaded afresh and decorated now, and again after every load, so a face loaded again
+    // for another pixel ratio keeps it. The face carries its ratio; painting onto it in logical
+    // coordinates fits every ratio.
+    void SetDecoration(std::function<void(QImage& face)> decorate);
+    // Loads the face and the buttons' faces again when the window's device pixel ratio is no
+    // longer theirs; the window's size, outline and button places stay as they are. The
+    // skinned windows call it when a screen change is announced and before painting.
+    void MatchPixelRatio();
     const std::string& GetFaceName() const { return m_strFace; }
     const QImage& Face() const { return m_face; }
     QImage& Face() { return m_face; }
@@ -130,14 +157,30 @@ public:
     const std::vector<CMyBitmapButton*>& Buttons() const { return m_buttons; }
     CSkinToolTip* ToolTip() { return m_pToolTip; }
 
-    // Paints the face at 0, 0; nRows >= 0 copies only that many rows from the top.
-    void Paint(QPainter& painter, int nRows = -1) const;
+    // Paints the face at 0, 0; nRows >= 0 copies only that many (logical) rows from the top.
+    // The face is first brought to the window's pixel ratio.
+    void Paint(QPainter& painter, int nRows = -1);
 
     // Dragging by the body: the window follows the pointer from a press anywhere on its face.
-    // The limit, when set, may correct the proposed top-left corner (global coordinates for a
-    // top-level window, the parent's for a child).
+    // A press alone is still a click; the first move with the button held decides how the
+    // window goes. A top-level window asks the window system to move it (where programs may not
+    // place their own windows, only the compositor can), and is moved by hand, following the
+    // pointer's global position, when the window system will not. A window inside another is
+    // moved by hand in its parent's coordinates, computed from positions within the window.
+    // A move without the button held ends a drag whose release went elsewhere.
+    enum class Drag { none, pressed, system, hand };
+    Drag GetDrag() const { return m_drag; }
     bool IsDraggedByBody() const { return m_bDragByBody; }
+    // The limit, when set, may correct the proposed top-left corner of a move by hand (global
+    // coordinates for a top-level window, the parent's for a child); the window system's moves
+    // are its own.
     void SetMoveLimit(std::function<QPoint(QPoint)> limit) { m_limit = std::move(limit); }
+    // How the window system is asked to move a top-level window: QWindow::startSystemMove
+    // unless replaced; true when the window system has taken the move over.
+    void SetSystemMove(std::function<bool(QWindow*)> systemMove)
+    {
+        m_systemMove = std::move(systemMove);
+    }
     // Moves the window as a drag to that top-left corner would, the limit applied.
     void MoveTo(QPoint pt);
     bool MousePress(QMouseEvent* event);
@@ -145,15 +188,20 @@ public:
     bool MouseRelease(QMouseEvent* event);
 
 private:
+    void LoadFace();
+
     QWidget* m_pWindow;
     std::string m_strFace;
     QImage m_face;
+    qreal m_ratio = 1; // the device pixel ratio the face was loaded for
+    std::function<void(QImage&)> m_decorate;
     QSize m_size;
     bool m_bDragByBody;
     std::vector<CMyBitmapButton*> m_buttons;
     CSkinToolTip* m_pToolTip;
     std::function<QPoint(QPoint)> m_limit;
-    bool m_bDragging = false;
+    std::function<bool(QWindow*)> m_systemMove;
+    Drag m_drag = Drag::none;
     QPoint m_ptGrab; // where the pointer holds the window, in window coordinates
 };
 
@@ -177,6 +225,7 @@ signals:
 
 protected:
     virtual void OnCommand(int nId) { emit Command(nId); }
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -187,15 +236,19 @@ protected:
     CSkin m_skin;
 };
 
-// A modal skinned dialog; dragged by any point unless told otherwise.
+// A modal skinned dialog; dragged by any point unless told otherwise. One made without a
+// parent belongs, when it shows, to the program's window on top (DefaultOwner), so the window
+// system opens it there and keeps it above.
 class CSkinnedDialog : public QDialog {
     Q_OBJECT
 public:
     CSkinnedDialog(const std::string& strFace, bool bDragByBody, QWidget* parent);
     CSkin& Skin() { return m_skin; }
+    void setVisible(bool bVisible) override;
 
 protected:
     virtual void OnCommand(int nId) { (void)nId; }
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

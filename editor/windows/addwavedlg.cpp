@@ -1,6 +1,7 @@
 #include "editor/windows/addwavedlg.h"
 
 #include "platform/text.h"
+#include "resources/facetexts.h"
 #include "resources/faces.h"
 
 #include <QFontMetrics>
@@ -73,16 +74,16 @@ CAddWaveDlg::CAddWaveDlg(const std::string& strName, int32_t nLength, QWidget* p
     setModal(true);
     const QString name = QString::fromStdString(platform::Utf8FromCp1252(strName));
     if (const faces::WindowFace* face = faces::FindWindow(kFace))
-        setWindowTitle(face->title);
+        setWindowTitle(faces::ShownFaceText(face->title));
 
     m_pName->setText(
         QFontMetrics(m_pName->font()).elidedText(name, Qt::ElideMiddle, kNameRect.width()));
     m_pName->setToolTip(name);
     m_pLength->setText(
-        nLength == 1 ? QStringLiteral("of 1 frame") : QStringLiteral("of %1 frames").arg(nLength));
+        nLength == 1 ? tr("of 1 frame") : tr("of %1 frames").arg(nLength));
     m_pHint->setWordWrap(true);
     m_pHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_pEnd->setPlaceholderText(QStringLiteral("end"));
+    m_pEnd->setPlaceholderText(tr("end"));
     ShowHint(kEndHint, false);
 
     for (QLineEdit* field : { m_pStart, m_pEnd })
@@ -148,14 +149,14 @@ void CAddWaveDlg::OnOK()
 {
     int32_t start = 0;
     if (!WholeNumber(m_pStart->text(), &start) || start < 0) {
-        Refuse(m_pStart, QStringLiteral("The start must be a whole number of 0 or more."));
+        Refuse(m_pStart, tr("The start must be a whole number of 0 or more."));
         return;
     }
     int32_t end = kPlayToEnd;
     if (!m_pEnd->text().trimmed().isEmpty()) {
         if (!WholeNumber(m_pEnd->text(), &end) || (end != kPlayToEnd && end < start)) {
             Refuse(m_pEnd,
-                QStringLiteral("The stop must be empty or a whole number of %1 or more.")
+                tr("The stop must be empty or a whole number of %1 or more.")
                     .arg(start));
             return;
         }

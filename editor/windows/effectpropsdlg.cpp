@@ -2,8 +2,10 @@
 
 #include "editor/core/prompts.h"
 #include "platform/dc.h"
+#include "platform/scale.h"
 #include "platform/strings.h"
 #include "playback/projectdoc.h"
+#include "resources/facetexts.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -43,7 +45,7 @@ CEffectPropertiesDlg::CEffectPropertiesDlg(CProjectDoc* pDoc, bool bEditable, QW
     , m_pTimer(new QTimer(this))
 {
     setModal(true);
-    setWindowTitle("Effect");
+    setWindowTitle(faces::ShownFaceText(QStringLiteral("Effect")));
 
     // The two boxes that start hidden sit below the preview panel, where it cannot cover them.
     struct Place {
@@ -303,9 +305,13 @@ void CEffectPropertiesDlg::OnPreviewTick()
     if (m_bDrawing || !m_bPreviewRunning || m_pDoc == nullptr || !m_pDoc->IsPreviewInstalled())
         return;
     m_bDrawing = true;
-    CDC target(kPreviewRect.width(), kPreviewRect.height());
-    m_pDoc->RenderTick(target, { 0, 0, kPreviewRect.width(), kPreviewRect.height() });
-    m_preview = target.Image().copy();
+    // Composed at full size and scaled smoothly to the panel's pixels on the screen, as the
+    // stage view is: sharp at any screen scale, and no outline dropped by the shrink.
+    CDC frame(800, 600);
+    m_pDoc->RenderTick(frame, { 0, 0, 800, 600 });
+    const qreal ratio = devicePixelRatioF();
+    m_preview = platform::ScaledSmooth(frame.Image(),
+                                       platform::DeviceSize(kPreviewRect.size(), ratio), ratio);
     m_bDrawing = false;
     update(kPreviewRect);
 }

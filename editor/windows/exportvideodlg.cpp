@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "platform/text.h"
 #include "playback/projectdoc.h"
+#include "resources/facetexts.h"
 #include "resources/faces.h"
 
 #include <QFileInfo>
@@ -42,13 +43,13 @@ CExportVideoDlg::CExportVideoDlg(std::string strProject, const CExportOptions& o
 {
     setModal(true);
     if (const faces::WindowFace* face = faces::FindWindow(kFace))
-        setWindowTitle(face->title);
+        setWindowTitle(faces::ShownFaceText(face->title));
     const QString target = QString::fromStdString(m_strTarget);
     m_pName->setText(QFontMetrics(m_pName->font())
                          .elidedText(QFileInfo(target).fileName(), Qt::ElideMiddle,
                              kNameRect.width()));
     m_pName->setToolTip(target);
-    m_pStatus->setText(QStringLiteral("Starting\u2026"));
+    m_pStatus->setText(tr("Starting…"));
     Bind(m_skin.AddButton("evcancel", IDC_EV_CANCEL, IDS_TIP_CANCEL));
     m_poll.setInterval(kPollMs);
     connect(&m_poll, &QTimer::timeout, this, &CExportVideoDlg::Poll);
@@ -112,19 +113,19 @@ void CExportVideoDlg::Poll()
 QString CExportVideoDlg::GetStatusText() const
 {
     if (m_bCancel.load())
-        return QStringLiteral("Cancelling\u2026");
+        return tr("Cancelling…");
     const int total = m_nTotal.load();
     const int done = m_nDone.load();
     if (total <= 0)
-        return QStringLiteral("Starting\u2026");
+        return tr("Starting…");
     // The GIF looks at every frame twice: first for its colours, then to write it.
     if (m_options.format == ExportFormat::gif) {
         const int frames = total / 2;
         if (done <= frames)
-            return QStringLiteral("Choosing the colours: frame %1 of %2").arg(done).arg(frames);
-        return QStringLiteral("Frame %1 of %2").arg(done - frames).arg(frames);
+            return tr("Choosing the colours: frame %1 of %2").arg(done).arg(frames);
+        return tr("Frame %1 of %2").arg(done - frames).arg(frames);
     }
-    return QStringLiteral("Frame %1 of %2").arg(done).arg(total);
+    return tr("Frame %1 of %2").arg(done).arg(total);
 }
 
 void CExportVideoDlg::Cancel()

@@ -56,9 +56,9 @@ CFileProgressDlg::CFileProgressDlg(Kind kind, const std::string& strPath, QWidge
     setModal(true);
     const QString path = QString::fromStdString(strPath);
     const QString name = QFileInfo(path).fileName();
-    setWindowTitle(kind == kindOpen ? QStringLiteral("Opening %1").arg(name)
-                                    : QStringLiteral("Saving %1").arg(name));
-    const QString prefix = kind == kindOpen ? QStringLiteral("Opening ") : QStringLiteral("Saving ");
+    setWindowTitle(kind == kindOpen ? tr("Opening %1").arg(name) : tr("Saving %1").arg(name));
+    // The line before the name: the title's words up to the name.
+    const QString prefix = kind == kindOpen ? tr("Opening %1").arg(QString()) : tr("Saving %1").arg(QString());
     const QFontMetrics metrics(m_pName->font());
     m_pName->setText(
         prefix
@@ -106,14 +106,14 @@ QString CFileProgressDlg::GetStatusText() const
 {
     const int step = m_nStep.load();
     if (step < 0)
-        return QStringLiteral("Starting\u2026");
+        return tr("Starting…");
     switch (static_cast<FileStep>(step)) {
-    case FileStep::reading: return QStringLiteral("Reading the file\u2026");
-    case FileStep::unpacking: return QStringLiteral("Unpacking\u2026");
-    case FileStep::building: return QStringLiteral("Building the greeting\u2026");
-    case FileStep::storing: return QStringLiteral("Gathering the greeting\u2026");
-    case FileStep::packing: return QStringLiteral("Compressing\u2026");
-    case FileStep::writing: return QStringLiteral("Writing the file\u2026");
+    case FileStep::reading: return tr("Reading the file…");
+    case FileStep::unpacking: return tr("Unpacking…");
+    case FileStep::building: return tr("Building the greeting…");
+    case FileStep::storing: return tr("Gathering the greeting…");
+    case FileStep::packing: return tr("Compressing…");
+    case FileStep::writing: return tr("Writing the file…");
     }
     return {};
 }

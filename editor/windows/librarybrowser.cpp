@@ -4,8 +4,10 @@
 #include "editor/skin/ownresources.h"
 #include "model/header.h"
 #include "platform/resources.h"
+#include "platform/scale.h"
 #include "platform/text.h"
 #include "playback/effecttable.h"
+#include "playback/shownnames.h"
 #include "resources/faces.h"
 
 #include <QApplication>
@@ -39,6 +41,48 @@ const QPoint kPagePicture(18, 53);
 const QRect kUpButton(0, 0, 31, 28);
 const QRect kDownButton(0, 249, 31, 28);
 
+// The picture of a dragged item: a child of the browser's window covering it, showing the
+// window as it was when the drag began (the editor holds its own painting meanwhile) with the
+// item's picture beside the pointer. Being a child it needs no global position, so the drag
+// looks the same whether or not the window system lets a program place its windows.
+class CDragImage final : public QWidget {
+public:
+    CDragImage(QWidget* window, QImage picture)
+        : QWidget(window), m_backdrop(window->grab()), m_picture(std::move(picture))
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(window->rect());
+        hide();
+    }
+    // Puts the picture's corner at pt (the window's coordinates) and shows it.
+    void Place(QPoint pt)
+    {
+        const QRect old(m_pt, m_picture.size());
+        m_pt = pt;
+        if (!isVisible()) {
+            show();
+            raise();
+        } else {
+            update(QRegion(old) + QRect(m_pt, m_picture.size()));
+        }
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, m_backdrop);
+        painter.drawImage(m_pt, m_picture);
+    }
+
+private:
+    QPixmap m_backdrop;
+    QImage m_picture;
+    QPoint m_pt;
+};
+
 struct PageEntry {
     const char* szButton;
     int nId;
@@ -63,18 +107,21 @@ int CatalogueOfPage(int nPage)
     }
 }
 
-// A picture fitted into the 32 x 32 cell, its proportions kept, white around it.
-QImage Fitted(const QImage& image)
+// A picture fitted into the 32 x 32 cell, its proportions kept, white around it: made at the
+// screen's pixels (32 r x 32 r, carrying the device pixel ratio r), scaled smoothly.
+QImage Fitted(const QImage& image, qreal ratio)
 {
-    QImage cell(kImageSize, kImageSize, QImage::Format_RGB32);
+    const QSize device = platform::DeviceSize({kImageSize, kImageSize}, ratio);
+    QImage cell(device, QImage::Format_RGB32);
     cell.fill(Qt::white);
-    if (image.isNull())
-        return cell;
-    const QImage scaled = image.scaled(kImageSize, kImageSize, Qt::KeepAspectRatio,
-                                       Qt::SmoothTransformation);
-    QPainter painter(&cell);
-    painter.drawImage((kImageSize - scaled.width()) / 2, (kImageSize - scaled.height()) / 2,
-                      scaled);
+    if (!image.isNull()) {
+        const QSize fit = image.size().scaled(device, Qt::KeepAspectRatio).expandedTo({1, 1});
+        QPainter painter(&cell);
+        painter.drawImage((device.width() - fit.width()) / 2,
+                          (device.height() - fit.height()) / 2,
+                          platform::ScaledSmooth(image, fit));
+    }
+    cell.setDevicePixelRatio(ratio);
     return cell;
 }
 
@@ -96,8 +143,8 @@ QPoint BarPlace(const char* name, QPoint ptDefault)
 
 CBrowserScrollBar::CBrowserScrollBar(QWidget* parent) : QWidget(parent)
 {
-    m_track = platform::LoadResBitmap("SOSCROLLBAR");
-    m_thumb = platform::LoadResBitmap("patratelU");
+    m_track = platform::LoadResBitmap("SOSCROLLBAR", devicePixelRatioF());
+    m_thumb = platform::LoadResBitmap("patratelU", devicePixelRatioF());
     setFixedSize(kScrollRect.size());
 }
 
@@ -130,7 +177,7 @@ void CBrowserScrollBar::SetValueAndTell(int nValue)
 
 QRect CBrowserScrollBar::ThumbRect() const
 {
-    const QSize size = m_thumb.isNull() ? QSize(31, 24) : m_thumb.size();
+    const QSize size = m_thumb.isNull() ? QSize(31, 24) : m_thumb.deviceIndependentSize().toSize();
     const int top = kUpButton.bottom() + 1;
     const int room = kDownButton.top() - top - size.height();
     const int y = m_nMax > 0 ? top + room * m_nValue / m_nMax : top;
@@ -215,7 +262,7 @@ CLibraryBrowser::CLibraryBrowser(QWidget* editor) : CSkinnedWidget(kFullFace, tr
     FillCategories();
     connect(m_pCategories, &QComboBox::currentIndexChanged, this,
             [this](int nIndex) { OnCategoryChosen(nIndex); });
-    m_pagePicture = platform::LoadResBitmap(kPages[0].szPicture);
+    m_pagePicture = platform::LoadResBitmap(kPages[0].szPicture, devicePixelRatioF());
     Fill();
 }
 
@@ -249,13 +296,15 @@ void CLibraryBrowser::FillCategories()
 {
     QSignalBlocker block(m_pCategories);
     m_pCategories->clear();
-    m_pCategories->addItem(QString::fromLatin1(kAllCategories));
+    // Each row shows its category in the program's language and carries the stored text.
+    m_pCategories->addItem(shown::CategoryName(kAllCategories), QString::fromLatin1(kAllCategories));
     int current = 0;
     if (const CEditorApp* app = CEditorApp::Get()) {
         for (const std::string& category : app->GetCategories()) {
             if (category == app->GetCurrentCategory())
                 current = m_pCategories->count();
-            m_pCategories->addItem(QString::fromStdString(platform::Utf8FromCp1252(category)));
+            m_pCategories->addItem(shown::CategoryName(category),
+                                   QString::fromStdString(platform::Utf8FromCp1252(category)));
         }
     }
     m_pCategories->setCurrentIndex(current);
@@ -266,18 +315,18 @@ std::vector<std::string> CLibraryBrowser::Categories() const
 {
     std::vector<std::string> result;
     for (int i = 0; i < m_pCategories->count(); ++i)
-        result.push_back(m_pCategories->itemText(i).toStdString());
+        result.push_back(m_pCategories->itemData(i).toString().toStdString());
     return result;
 }
 
 std::string CLibraryBrowser::GetCategory() const
 {
-    return m_pCategories->currentText().toStdString();
+    return m_pCategories->currentData().toString().toStdString();
 }
 
 bool CLibraryBrowser::SetCategory(const std::string& strCategory)
 {
-    const int index = m_pCategories->findText(QString::fromStdString(strCategory),
+    const int index = m_pCategories->findData(QString::fromStdString(strCategory), Qt::UserRole,
                                               Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (index < 0)
         return false;
@@ -307,7 +356,7 @@ void CLibraryBrowser::ShowPage(int nPage)
         return;
     CancelDrag();
     m_nPage = nPage;
-    m_pagePicture = platform::LoadResBitmap(kPages[nPage - 1].szPicture);
+    m_pagePicture = platform::LoadResBitmap(kPages[nPage - 1].szPicture, devicePixelRatioF());
     for (int i = 0; i < 5; ++i)
         m_pageButtons[static_cast<size_t>(i)]->SetPressedLook(i + 1 == nPage);
     Fill();
@@ -321,14 +370,17 @@ void CLibraryBrowser::Fill()
     m_pList->clear();
     m_items.clear();
     if (m_nPage == pageEffects) {
-        const QImage strip = platform::LoadResBitmap("EFFECTIMAGELIST");
+        // The strip drawn for the screen's ratio: its cells are 32 r pixels wide.
+        const qreal ratio = devicePixelRatioF();
+        const QImage strip = platform::LoadResBitmap("EFFECTIMAGELIST", ratio);
+        const int cellSize = platform::DeviceSize({kImageSize, kImageSize}, ratio).width();
         const std::vector<EffectKind>& kinds = EffectKinds();
         for (size_t i = 0; i < kinds.size(); ++i) {
             QImage cell = strip.isNull()
                 ? PlaceholderImage()
                 // The strip's cells are numbered from 1.
-                : strip.copy((kinds[i].m_nImage - 1) * kImageSize, 0, kImageSize, kImageSize);
-            const QString name = QString::fromStdString(platform::Utf8FromCp1252(kinds[i].m_strName));
+                : strip.copy((kinds[i].m_nImage - 1) * cellSize, 0, cellSize, cellSize);
+            const QString name = shown::EffectKindName(i);
             auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(cell)), name, m_pList);
             item->setToolTip(name);
             item->setData(Qt::UserRole, int(i));
@@ -347,9 +399,10 @@ void CLibraryBrowser::Fill()
                     picture = record->m_pPreview->GetImage();
                 // Without a picture of its own an item shows the placeholder, so that every
                 // item keeps a picture of its own row.
-                const QImage cell = picture.isNull() ? PlaceholderImage() : Fitted(picture);
+                const QImage cell = picture.isNull() ? PlaceholderImage()
+                                                     : Fitted(picture, devicePixelRatioF());
                 const QString name
-                    = QString::fromStdString(platform::Utf8FromCp1252(record->m_strName));
+                    = shown::LibraryName(record->m_nType, record->m_nValue, record->m_strName);
                 auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(cell)), name, m_pList);
                 item->setToolTip(name);
                 item->setData(Qt::UserRole, int(m_items.size()));
@@ -498,17 +551,10 @@ bool CLibraryBrowser::BeginDrag(int nRow)
     m_nDragRow = nRow;
     m_bDragging = true;
     m_pList->setCurrentRow(nRow);
-    // The item's picture follows the pointer in a small window of its own.
-    if (m_pDragImage == nullptr) {
-        m_pDragImage = new QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint
-                                                | Qt::WindowTransparentForInput);
-        m_pDragImage->setAttribute(Qt::WA_TransparentForMouseEvents);
-        m_pDragImage->setFixedSize(kImageSize, kImageSize);
-        m_pDragImage->setAutoFillBackground(true);
-    }
-    QPalette palette = m_pDragImage->palette();
-    palette.setBrush(QPalette::Window, QBrush(QPixmap::fromImage(ItemImage(nRow))));
-    m_pDragImage->setPalette(palette);
+    // The item's picture follows the pointer over the window, as it looks now: the window is
+    // taken before the editor holds its painting.
+    delete m_pDragImage;
+    m_pDragImage = new CDragImage(window(), ItemImage(nRow));
     setCursor(Qt::DragCopyCursor);
     grabMouse(Qt::DragCopyCursor);
     grabKeyboard();
@@ -516,15 +562,13 @@ bool CLibraryBrowser::BeginDrag(int nRow)
     return true;
 }
 
-void CLibraryBrowser::MoveDragImage(QPoint ptGlobal)
+void CLibraryBrowser::MoveDragImage(QPoint ptWindow)
 {
     if (m_pDragImage == nullptr)
         return;
-    m_pDragImage->move(ptGlobal + QPoint(8, 8));
-    if (!m_pDragImage->isVisible())
-        m_pDragImage->show();
+    static_cast<CDragImage*>(m_pDragImage.data())->Place(ptWindow + QPoint(8, 8));
     // Over the browser a drop would do nothing: the pointer says so.
-    const bool bInside = rect().contains(mapFromGlobal(ptGlobal));
+    const bool bInside = rect().contains(mapFrom(window(), ptWindow));
     setCursor(bInside ? Qt::ForbiddenCursor : Qt::DragCopyCursor);
 }
 
@@ -535,8 +579,11 @@ void CLibraryBrowser::EndDrag()
     releaseMouse();
     releaseKeyboard();
     unsetCursor();
-    if (m_pDragImage != nullptr)
+    if (m_pDragImage != nullptr) {
         m_pDragImage->hide();
+        m_pDragImage->deleteLater();
+        m_pDragImage = nullptr;
+    }
     emit DragEnded();
 }
 
@@ -547,7 +594,7 @@ void CLibraryBrowser::CancelDrag()
         EndDrag();
 }
 
-void CLibraryBrowser::ReleaseDrag(QPoint ptGlobal)
+void CLibraryBrowser::ReleaseDrag(QPoint ptWindow)
 {
     if (!m_bDragging)
         return;
@@ -555,21 +602,21 @@ void CLibraryBrowser::ReleaseDrag(QPoint ptGlobal)
     const int page = m_nPage;
     EndDrag();
     // A release over the browser itself drops nothing.
-    if (rect().contains(mapFromGlobal(ptGlobal)) && isVisible())
+    if (rect().contains(mapFrom(window(), ptWindow)) && isVisible())
         return;
     if (page == pageEffects) {
         const int kind = ItemEffect(row);
         if (kind >= 0)
-            emit EffectDropped(kind, ptGlobal);
+            emit EffectDropped(kind, ptWindow);
     } else if (const CHeaderObject* record = ItemRecord(row)) {
-        emit ItemDropped(record, ptGlobal);
+        emit ItemDropped(record, ptWindow);
     }
 }
 
-void CLibraryBrowser::DropForTest(int nRow, QPoint ptGlobal)
+void CLibraryBrowser::DropForTest(int nRow, QPoint ptWindow)
 {
     if (BeginDrag(nRow))
-        ReleaseDrag(ptGlobal);
+        ReleaseDrag(ptWindow);
 }
 
 bool CLibraryBrowser::eventFilter(QObject* watched, QEvent* event)
@@ -581,17 +628,17 @@ bool CLibraryBrowser::eventFilter(QObject* watched, QEvent* event)
         if (mouse->button() == Qt::LeftButton) {
             const QListWidgetItem* item = m_pList->itemAt(mouse->position().toPoint());
             m_nPressRow = item ? m_pList->row(item) : -1;
-            m_ptPress = mouse->globalPosition().toPoint();
+            m_ptPress = mouse->position().toPoint();
         }
     } else if (event->type() == QEvent::MouseMove && m_nPressRow >= 0 && !m_bDragging) {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        const QPoint pt = mouse->globalPosition().toPoint();
+        const QPoint pt = mouse->position().toPoint();
         if ((mouse->buttons() & Qt::LeftButton)
             && (pt - m_ptPress).manhattanLength() >= QApplication::startDragDistance()) {
             const int row = m_nPressRow;
             m_nPressRow = -1;
             if (BeginDrag(row))
-                MoveDragImage(pt);
+                MoveDragImage(m_pList->viewport()->mapTo(window(), pt));
             return true;
         }
     } else if (event->type() == QEvent::MouseButtonRelease) {
@@ -613,7 +660,7 @@ void CLibraryBrowser::mousePressEvent(QMouseEvent* event)
 void CLibraryBrowser::mouseMoveEvent(QMouseEvent* event)
 {
     if (m_bDragging) {
-        MoveDragImage(event->globalPosition().toPoint());
+        MoveDragImage(mapTo(window(), event->position().toPoint()));
         return;
     }
     CSkinnedWidget::mouseMoveEvent(event);
@@ -623,7 +670,7 @@ void CLibraryBrowser::mouseReleaseEvent(QMouseEvent* event)
 {
     if (m_bDragging) {
         if (event->button() == Qt::LeftButton)
-            ReleaseDrag(event->globalPosition().toPoint());
+            ReleaseDrag(mapTo(window(), event->position().toPoint()));
         return;
     }
     CSkinnedWidget::mouseReleaseEvent(event);

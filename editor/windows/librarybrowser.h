@@ -82,16 +82,22 @@ public:
     bool BeginDrag(int nRow);
     void CancelDrag();
     bool IsDragging() const { return m_bDragging; }
-    // The release of a drag at the global point, as the pointer's release does.
-    void ReleaseDrag(QPoint ptGlobal);
-    // Drags the row and releases it at the global point at once.
-    void DropForTest(int nRow, QPoint ptGlobal);
+    // The release of a drag at a point of the browser's window (the editor's window), as the
+    // pointer's release does. Points of the drag are never global: a window system may not
+    // tell where its windows are.
+    void ReleaseDrag(QPoint ptWindow);
+    // Drags the row and releases it at the point of the browser's window at once.
+    void DropForTest(int nRow, QPoint ptWindow);
+    // The picture that follows the pointer during a drag (a child of the browser's window,
+    // over it); none while no drag runs.
+    QWidget* DragImage() const { return m_pDragImage; }
 
 signals:
     // A library item (pages 1 to 4) or an effect kind (page 5, its index into EffectKinds())
-    // was released at the global point, outside the browser.
-    void ItemDropped(const CHeaderObject* pItem, QPoint ptGlobal);
-    void EffectDropped(int nKindIndex, QPoint ptGlobal);
+    // was released at that point of the browser's window (the editor's window), outside the
+    // browser.
+    void ItemDropped(const CHeaderObject* pItem, QPoint ptWindow);
+    void EffectDropped(int nKindIndex, QPoint ptWindow);
     // A drag began or ended (with or without a drop): the editor holds its painting meanwhile.
     void DragStarted();
     void DragEnded();
@@ -115,7 +121,8 @@ private:
     void OnCategoryChosen(int nIndex);
     void SyncScrollBar();
     void EndDrag();
-    void MoveDragImage(QPoint ptGlobal);
+    // Shows the drag picture beside that point of the browser's window.
+    void MoveDragImage(QPoint ptWindow);
 
     int m_nPage = pageAnimations;
     bool m_bMinimised = false;
@@ -132,10 +139,10 @@ private:
 
     // Drag state.
     int m_nPressRow = -1;
-    QPoint m_ptPress;
+    QPoint m_ptPress; // in the list's viewport
     bool m_bDragging = false;
     int m_nDragRow = -1;
-    QWidget* m_pDragImage = nullptr;
+    QPointer<QWidget> m_pDragImage;
 };
 
 // The browser's skinned scroll bar "SOSCROLLBAR": an up and a down button that scroll the list

@@ -5,6 +5,7 @@
 #include "mail/smtp.h"
 #include "platform/settings.h"
 #include "platform/text.h"
+#include "resources/facetexts.h"
 #include "resources/faces.h"
 
 #include <QLabel>
@@ -123,7 +124,7 @@ CMailOptionsDlg::CMailOptionsDlg(uint8_t nStartMode, QWidget* parent)
     });
     setModal(true);
     if (const faces::WindowFace* face = faces::FindWindow(kFace))
-        setWindowTitle(face->title);
+        setWindowTitle(faces::ShownFaceText(face->title));
     Bind(m_skin.AddButton("moserver", IDC_MO_EDIT_SERVER, IDS_TIP_SERVER));
     Bind(m_skin.AddButton("moaddress", IDC_MO_EDIT_ADDRESS, IDS_TIP_ADDRESS));
     Bind(m_skin.AddButton("mook", IDC_MO_OK, IDS_TIP_OK));
@@ -179,7 +180,7 @@ void CMailOptionsDlg::showEvent(QShowEvent* event)
         m_pUser->setText(QString::fromStdString(m_strUser));
         m_pPassword->clear();
         m_pPassword->setPlaceholderText(m_strPasswordNote.empty()
-                ? QStringLiteral("unchanged")
+                ? tr("unchanged")
                 : QString::fromStdString(m_strPasswordNote));
         m_pPassword->setToolTip(QString::fromStdString(m_strPasswordNote));
         ShowSecurity();

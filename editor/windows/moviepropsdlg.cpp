@@ -3,8 +3,10 @@
 #include "editor/skin/skinlist.h"
 
 #include "platform/text.h"
+#include "resources/facetexts.h"
 #include "resources/faces.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 
@@ -31,12 +33,12 @@ CMoviePropertiesDlg::CMoviePropertiesDlg(const std::vector<std::string>& devices
 {
     setModal(true);
     if (const faces::WindowFace* face = faces::FindWindow(kFace))
-        setWindowTitle(face->title);
+        setWindowTitle(faces::ShownFaceText(face->title));
 
     m_pList->setObjectName(QString::number(IDC_MP_DEVICES));
     SetUpSkinList(m_pList, kListRect, 16, 3, true);
 
-    auto* mapper = new QListWidgetItem(QStringLiteral("Sans"), m_pList);
+    auto* mapper = new QListWidgetItem(QCoreApplication::translate("CMoviePropertiesDlg", "None"), m_pList);
     mapper->setData(Qt::UserRole, kMidiMapper);
     for (size_t i = 0; i < devices.size(); ++i) {
         auto* row = new QListWidgetItem(FromCodePage(devices[i]), m_pList);

@@ -10,6 +10,7 @@
 #include "platform/resources.h"
 #include "platform/text.h"
 #include "playback/effecttable.h"
+#include "playback/shownnames.h"
 #include "resources/faces.h"
 
 #include <QKeyEvent>
@@ -45,9 +46,11 @@ void SortRows(std::vector<Row>& rows)
     });
 }
 
-QListWidgetItem* AddRow(QListWidget* list, const std::string& text, quintptr nData)
+// A row shows the text as it is, or shown (the name in the program's language) when given.
+QListWidgetItem* AddRow(QListWidget* list, const std::string& text, quintptr nData,
+                        const QString& shown = {})
 {
-    auto* item = new QListWidgetItem(FromCodePage(text), list);
+    auto* item = new QListWidgetItem(shown.isEmpty() ? FromCodePage(text) : shown, list);
     item->setData(kTextRole, QByteArray::fromStdString(text));
     item->setData(Qt::UserRole, QVariant::fromValue(nData));
     item->setToolTip(item->text());
@@ -61,6 +64,8 @@ std::string CodePageText(const QListWidgetItem* item)
 
 // Where a contact's row keeps the address it stands for.
 constexpr int kContactRole = kTextRole + 1;
+// Marks the sounds row that asks for a wave file of the person's own.
+constexpr int kWaveFileRole = kContactRole + 1;
 
 } // namespace
 
@@ -112,7 +117,7 @@ void CPickListDlg::Fill()
         m_strCaption = "CAPTION_ADDRESS";
     else
         m_strCaption = m_bEffects ? "CAPTION_EFFECTS" : "CAPTION_SOUNDS";
-    m_caption = platform::LoadResBitmap(m_strCaption);
+    m_caption = platform::LoadResBitmap(m_strCaption, devicePixelRatioF());
     if (m_nMode == PICK_MODE_ADDRESS)
         FillAddresses();
     else if (m_bEffects)
@@ -165,10 +170,10 @@ void CPickListDlg::FillEffects()
     std::vector<Row> rows;
     for (const EffectKind& kind : table)
         rows.push_back(
-            { FromCodePage(kind.m_strName), kind.m_strName, reinterpret_cast<quintptr>(&kind) });
+            { shown::EffectName(kind.m_strName), kind.m_strName, reinterpret_cast<quintptr>(&kind) });
     SortRows(rows);
     for (const Row& row : rows)
-        AddRow(m_pList, row.strText, row.nData);
+        AddRow(m_pList, row.strText, row.nData, row.strShown);
 }
 
 void CPickListDlg::FillSounds()
@@ -178,17 +183,24 @@ void CPickListDlg::FillSounds()
     const CEditorApp* app = CEditorApp::Get();
     if (const CCatalogue* catalogue = app != nullptr ? app->GetCatalogue(7) : nullptr) {
         for (const std::unique_ptr<CHeaderObject>& record : *catalogue) {
-            rows.push_back({ FromCodePage(record->m_strName), record->m_strName,
+            rows.push_back({ shown::LibraryName(record->m_nType, record->m_nValue, record->m_strName),
+                record->m_strName,
                 reinterpret_cast<quintptr>(record.get()) });
             bVoice = bVoice || record->m_strName == kPickVoice;
         }
     }
     // A spoken text is always on offer, once.
     if (!bVoice)
-        rows.push_back({ QString::fromLatin1(kPickVoice), kPickVoice, 0 });
+        rows.push_back({ shown::ObjectName(kPickVoice), kPickVoice, 0 });
     SortRows(rows);
+    if (m_bOfferWaveFile) {
+        QListWidgetItem* item = AddRow(m_pList, std::string(), 0);
+        item->setText(tr("A wave file of your own..."));
+        item->setToolTip(item->text());
+        item->setData(kWaveFileRole, true);
+    }
     for (const Row& row : rows)
-        AddRow(m_pList, row.strText, row.nData);
+        AddRow(m_pList, row.strText, row.nData, row.strShown);
 }
 
 void CPickListDlg::paintEvent(QPaintEvent*)
@@ -304,6 +316,7 @@ void CPickListDlg::OnOK()
     m_pEffect = nullptr;
     m_pSound = nullptr;
     m_bVoice = false;
+    m_bWaveFile = false;
     m_strSelected.clear();
     const QList<QListWidgetItem*> selected = m_pList->selectedItems();
     if (!selected.isEmpty()) {
@@ -317,8 +330,9 @@ void CPickListDlg::OnOK()
             if (m_bEffects) {
                 m_pEffect = reinterpret_cast<const EffectKind*>(data);
             } else {
-                m_bVoice = m_strSelected == kPickVoice;
-                if (!m_bVoice)
+                m_bWaveFile = item->data(kWaveFileRole).toBool();
+                m_bVoice = !m_bWaveFile && m_strSelected == kPickVoice;
+                if (!m_bVoice && !m_bWaveFile)
                     m_pSound = reinterpret_cast<const CHeaderObject*>(data);
             }
         }

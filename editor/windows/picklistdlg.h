@@ -62,6 +62,10 @@ public:
     const CHeaderObject* m_pSound = nullptr;
     // Sounds: "Voice" was chosen.
     bool m_bVoice = false;
+    // Sounds: when set before the dialog shows, the first row offers a wave file of the
+    // person's own; m_bWaveFile says it was chosen (the caller asks for the file).
+    bool m_bOfferWaveFile = false;
+    bool m_bWaveFile = false;
     // The chosen row's text in the code page (address mode: the recipients text); empty when
     // none was chosen.
     std::string m_strSelected;

@@ -2,6 +2,7 @@
 
 #include "editor/core/prompts.h"
 #include "platform/dc.h"
+#include "platform/scale.h"
 #include "platform/text.h"
 #include "playback/projectdoc.h"
 #include "resources/faces.h"
@@ -76,7 +77,7 @@ CPlacedPropertiesDlg::CPlacedPropertiesDlg(
 {
     setModal(true);
     setWindowTitle(QString::fromStdString(platform::Utf8FromCp1252(strTitle)));
-    LetterTitle();
+    m_skin.SetDecoration([this](QImage& face) { LetterTitle(face); });
 
     m_fields = {
         { IDC_PP_X, nullptr, &m_nX, kMinPlacedPos, kMaxPlacedPos, "x position" },
@@ -130,22 +131,25 @@ QLineEdit* CPlacedPropertiesDlg::Field(int nId) const
     return nullptr;
 }
 
-void CPlacedPropertiesDlg::LetterTitle()
+void CPlacedPropertiesDlg::LetterTitle(QImage& image)
 {
     const faces::WindowFace* face = faces::FindWindow(kFace);
-    QImage& image = m_skin.Face();
     if (m_strTitle.empty() || face == nullptr || image.isNull())
         return;
-    const QRect box = face->titleRect.intersected(image.rect());
+    const QRect box = face->titleRect.intersected(QRect(QPoint(0, 0), LogicalSize(image)));
     if (box.isEmpty())
         return;
     if (image.depth() != 32)
         image = image.convertToFormat(QImage::Format_ARGB32);
     // The caption the face was drawn with goes under the card's own colour, row by row (the
-    // card shades from top to bottom): the middle value of each row is the card, not ink.
-    for (int y = box.top(); y <= box.bottom(); ++y) {
+    // card shades from top to bottom): the middle value of each row is the card, not ink. The
+    // rows are the face's own pixels (twice as many on a 2x face).
+    const qreal ratio = image.devicePixelRatio();
+    const QRect cells = QRectF(box.x() * ratio, box.y() * ratio, box.width() * ratio,
+                               box.height() * ratio).toAlignedRect().intersected(image.rect());
+    for (int y = cells.top(); y <= cells.bottom(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        std::vector<QRgb> pixels(row + box.left(), row + box.right() + 1);
+        std::vector<QRgb> pixels(row + cells.left(), row + cells.right() + 1);
         std::vector<int> lightness(pixels.size());
         for (size_t i = 0; i < pixels.size(); ++i)
             lightness[i] = qRed(pixels[i]) + qGreen(pixels[i]) + qBlue(pixels[i]);
@@ -155,7 +159,7 @@ void CPlacedPropertiesDlg::LetterTitle()
         std::nth_element(order.begin(), order.begin() + static_cast<long>(order.size() / 2),
             order.end(), [&](size_t a, size_t b) { return lightness[a] < lightness[b]; });
         const QRgb card = pixels[order[order.size() / 2]];
-        std::fill(row + box.left(), row + box.right() + 1, card);
+        std::fill(row + cells.left(), row + cells.right() + 1, card);
     }
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -183,7 +187,11 @@ void CPlacedPropertiesDlg::Open()
 {
     for (const CField& field : m_fields)
         field.pEdit->setText(QString::number(*field.pValue));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
+    // Centred on its owner, the editor that covers the screen; a window system that places
+    // windows itself puts it over its owner.
+    if (const QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : nullptr)
+        move(owner->geometry().center() - QPoint(width() / 2, height() / 2));
+    else if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
     m_fields.front().pEdit->setFocus();
     m_fields.front().pEdit->selectAll();
@@ -256,12 +264,16 @@ void CPlacedPropertiesDlg::RenderPreview()
     for (size_t i = 0; i < m_fields.size(); ++i)
         if (!ReadField(m_fields[i], &typed[i]))
             typed[i] = *m_fields[i].pValue;
-    CDC target(kPreviewRect.width(), kPreviewRect.height());
+    // Composed at full size and scaled smoothly to the panel's pixels on the screen, as the
+    // stage view is.
+    CDC frame(800, 600);
     {
         CPlacementOverride placement(m_pLayer, { typed[0], typed[1] }, { typed[2], typed[3] });
-        m_pDoc->RenderStill(target, { 0, 0, kPreviewRect.width(), kPreviewRect.height() });
+        m_pDoc->RenderStill(frame, { 0, 0, 800, 600 });
     }
-    m_preview = target.Image().copy();
+    const qreal ratio = devicePixelRatioF();
+    m_preview = platform::ScaledSmooth(frame.Image(),
+                                       platform::DeviceSize(kPreviewRect.size(), ratio), ratio);
 }
 
 void CPlacedPropertiesDlg::paintEvent(QPaintEvent* event)

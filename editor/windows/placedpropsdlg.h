@@ -85,7 +85,7 @@ private:
     // Draws the stage with the object at the typed place and size; the object's own values are
     // back before this returns.
     void RenderPreview();
-    void LetterTitle();
+    void LetterTitle(QImage& image);
 
     std::string m_strTitle;
     CProjectDoc* m_pDoc;

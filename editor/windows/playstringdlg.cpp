@@ -3,6 +3,7 @@
 #include "model/sound.h"
 #include "platform/strings.h"
 #include "platform/text.h"
+#include "resources/facetexts.h"
 #include "resources/faces.h"
 
 #include <QLineEdit>
@@ -47,7 +48,7 @@ CPlayStringDlg::CPlayStringDlg(CSound* pSound, QWidget* parent)
 {
     setModal(true);
     if (const faces::WindowFace* face = faces::FindWindow(kFace))
-        setWindowTitle(face->title);
+        setWindowTitle(faces::ShownFaceText(face->title));
     if (m_pSound != nullptr) {
         if (m_pSound->m_nKind == CSound::kindMarker)
             m_strText = m_pSound->m_strRef;

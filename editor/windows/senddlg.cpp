@@ -20,6 +20,7 @@
 #include "platform/text.h"
 #include "playback/projectdoc.h"
 #include "playback/voicesound.h"
+#include "resources/facetexts.h"
 #include "resources/faces.h"
 
 #include <QDateTimeEdit>
@@ -106,7 +107,7 @@ CSendMailDlg::CSendMailDlg(CGreetingSource& source)
 {
     setModal(true);
     if (const faces::WindowFace* face = faces::FindWindow(kFace))
-        setWindowTitle(face->title);
+        setWindowTitle(faces::ShownFaceText(face->title));
     m_pText->setObjectName(QString::number(IDC_SM_TEXT));
     m_pText->setGeometry(kTextRect);
     m_pText->setFrameShape(QFrame::NoFrame);
@@ -114,7 +115,7 @@ CSendMailDlg::CSendMailDlg(CGreetingSource& source)
     m_pText->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pText->setTabChangesFocus(true);
     Dress(m_pText);
-    m_pTo->setPlaceholderText("friend@example.org, another@example.org");
+    m_pTo->setPlaceholderText(tr("friend@example.org, another@example.org"));
 
     CSkinToolTip* tips = m_skin.ToolTip();
     tips->AddTool(Bind(m_skin.AddButton("smsend", IDC_SM_SEND)), "Send the greeting");

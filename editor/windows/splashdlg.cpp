@@ -1,5 +1,6 @@
 #include "editor/windows/splashdlg.h"
 
+#include "editor/skin/placement.h"
 #include "platform/resources.h"
 
 #include <QPainter>
@@ -11,10 +12,11 @@ CSplashDlg::CSplashDlg(const QRect& rcDesktop, int nDepth) : m_nPauseMs(PauseMs(
 {
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::SplashScreen);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setGeometry(rcDesktop);
+    // The program's first window has no owner: it asks for the whole screen.
+    CoverScreen(this, rcDesktop);
     for (int i = 0; i < kFrameCount; ++i)
         if (IsShownFrame(i))
-            m_frames[static_cast<size_t>(i)] = platform::LoadResBitmap(FrameName(i));
+            m_frames[static_cast<size_t>(i)] = platform::LoadResBitmap(FrameName(i), devicePixelRatioF());
     m_pause.setSingleShot(true);
     connect(&m_pause, &QTimer::timeout, this, &CSplashDlg::Advance);
     m_hold.setSingleShot(true);
@@ -96,8 +98,13 @@ void CSplashDlg::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), Qt::black);
     // Each picture is copied in its own size: a missing one paints nothing.
     const QImage& frame = m_frames[m_nCurrent];
-    if (!frame.isNull())
-        painter.drawImage(PictureRect().topLeft(), frame,
-            QRect(0, 0, std::min(frame.width(), kPictureWidth),
-                std::min(frame.height(), kPictureHeight)));
+    if (!frame.isNull()) {
+        // The part that fits, in the picture's own pixels.
+        const qreal ratio = frame.devicePixelRatio();
+        const QSize logical = frame.deviceIndependentSize().toSize();
+        const QSize shown(std::min(logical.width(), kPictureWidth),
+            std::min(logical.height(), kPictureHeight));
+        painter.drawImage(QRectF(PictureRect().topLeft(), shown), frame,
+            QRectF(QPointF(0, 0), QSizeF(shown) * ratio));
+    }
 }

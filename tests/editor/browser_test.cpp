@@ -9,6 +9,7 @@
 #include "platform/message.h"
 #include "platform/text.h"
 #include "playback/effecttable.h"
+#include "playback/shownnames.h"
 
 #include "tests/buildpaths.h"
 #include "window_helpers.h"
@@ -91,9 +92,9 @@ protected:
         m_pBrowser->show();
         // The editor's part: a drop inside the stage view places the item there.
         QObject::connect(m_pBrowser.get(), &CLibraryBrowser::ItemDropped,
-                         [this](const CHeaderObject* item, QPoint ptGlobal) {
+                         [this](const CHeaderObject* item, QPoint ptWindow) {
                              ++m_nDrops;
-                             Editor().PlaceLibraryItem(*item, m_pEditor->mapFromGlobal(ptGlobal));
+                             Editor().PlaceLibraryItem(*item, ptWindow);
                          });
     }
     // A screen point (the editor's coordinates) of a stage point.
@@ -118,7 +119,7 @@ protected:
         ASSERT_TRUE(m_pBrowser->SetCategory(CLibraryBrowser::kAllCategories));
         const int row = Row(name);
         ASSERT_GE(row, 0) << name;
-        m_pBrowser->DropForTest(row, Global(Screen(x, y)));
+        m_pBrowser->DropForTest(row, Screen(x, y));
     }
     int LayerCount() { return Stage()->GetLayers() ? Stage()->GetLayers()->GetCount() : 0; }
     CLayer* Top() { return Stage()->GetLayers()->GetAt(0); }
@@ -165,8 +166,8 @@ TEST_P(EveryPage, its_button_shows_its_items_in_catalogue_order)
     if (c.nType == 0) {
         ASSERT_EQ(size_t(m_pBrowser->ItemCount()), EffectKinds().size());
         for (int i = 0; i < m_pBrowser->ItemCount(); ++i) {
-            EXPECT_EQ(m_pBrowser->ItemText(i).toStdString(),
-                      platform::Utf8FromCp1252(EffectKinds()[static_cast<size_t>(i)].m_strName));
+            // Each row shows its own kind's name in the program's language (English here).
+            EXPECT_EQ(m_pBrowser->ItemText(i), shown::EffectKindName(static_cast<size_t>(i)));
             EXPECT_EQ(m_pBrowser->ItemEffect(i), i);
             EXPECT_EQ(m_pBrowser->ItemRecord(i), nullptr);
         }
@@ -357,7 +358,7 @@ TEST_F(Browser, a_drag_by_the_pointer_drops_where_it_is_released)
 TEST_F(Browser, a_release_inside_the_browser_drops_nothing)
 {
     QSignalSpy dropped(m_pBrowser.get(), &CLibraryBrowser::ItemDropped);
-    m_pBrowser->DropForTest(0, m_pBrowser->mapToGlobal(QPoint(100, 100)));
+    m_pBrowser->DropForTest(0, m_pBrowser->mapTo(m_pEditor.get(), QPoint(100, 100)));
     EXPECT_EQ(dropped.count(), 0);
     EXPECT_FALSE(m_pBrowser->IsDragging());
 }
@@ -394,7 +395,7 @@ TEST_P(LostRelease, ends_the_drag_without_a_drop)
     EXPECT_FALSE(m_pBrowser->IsDragging());
     EXPECT_EQ(ended.count(), 1);
     // The release that comes late finds no drag.
-    m_pBrowser->ReleaseDrag(Global(Screen(100, 100)));
+    m_pBrowser->ReleaseDrag(Screen(100, 100));
     EXPECT_EQ(dropped.count(), 0);
     EXPECT_EQ(LayerCount(), 0);
 }
@@ -408,7 +409,7 @@ TEST_F(Browser, an_effect_is_reported_by_its_kind)
     QSignalSpy effect(m_pBrowser.get(), &CLibraryBrowser::EffectDropped);
     QSignalSpy item(m_pBrowser.get(), &CLibraryBrowser::ItemDropped);
     m_pBrowser->ShowPage(CLibraryBrowser::pageEffects);
-    const QPoint target = Global(Screen(10, 10));
+    const QPoint target = Screen(10, 10);
     m_pBrowser->DropForTest(5, target);
     ASSERT_EQ(effect.count(), 1);
     EXPECT_EQ(effect[0][0].toInt(), 5);
@@ -467,6 +468,32 @@ TEST_F(Browser, a_clipart_becomes_an_object_at_the_drop_point_and_one_undo_remov
     EXPECT_EQ(Bytes(Save("after.kel")), Bytes(before));
     ASSERT_TRUE(Editor().Redo());
     EXPECT_EQ(LayerCount(), 2);
+}
+
+// The editor's own browser: an effect let go over the empty stage with nothing selected has
+// nowhere to go; the person is told why, and the greeting stays as it was.
+TEST_F(Browser, an_effect_dropped_on_no_object_with_nothing_selected_says_why)
+{
+    Drop(CLibraryBrowser::pageCliparts, "Gold star", 200, 152);
+    ASSERT_EQ(LayerCount(), 1);
+    Editor().ClearSelection();
+    m_pBrowser.reset();
+    m_pEditor->OnCommand(ID_VIEW_EFFECTS);
+    auto* browser = m_pEditor->findChild<CLibraryBrowser*>();
+    ASSERT_NE(browser, nullptr);
+    ASSERT_EQ(browser->GetPage(), CLibraryBrowser::pageEffects);
+    const QPoint empty = Screen(20, 580);
+    ASSERT_EQ(Editor().HitTest(CPoint{ 20, 580 }), nullptr);
+    ASSERT_FALSE(browser->geometry().contains(empty));
+    const std::string before = Save("before.kel");
+    platform::CMessageRecorder messages;
+    browser->DropForTest(3, empty);
+    ASSERT_EQ(messages.m_messages.size(), 1u);
+    EXPECT_NE(messages.m_messages[0].strText.find("select"), std::string::npos)
+        << messages.m_messages[0].strText;
+    EXPECT_EQ(Top()->m_pEffects->GetCount(), 1);
+    EXPECT_FALSE(Editor().IsSelected(Top()));
+    EXPECT_EQ(Bytes(Save("after.kel")), Bytes(before));
 }
 
 TEST_F(Browser, the_first_object_and_the_first_picture_undo_to_the_new_project_byte_for_byte)

@@ -29,6 +29,8 @@ constexpr QPoint kView(240, 194);
 // Kinds the tests pick: 50 and 230 frames.
 const std::string kCircle = "3.1 Rotation dans le sens des aiguilles d'une montre";
 const std::string kLeft = "1.1 Horizontal vers la gauche";
+// How the lists show the circle (in English).
+const std::string kCircleShown = "3.1 Circle clockwise";
 
 std::vector<std::string> Rows(const QListWidget* list)
 {
@@ -59,10 +61,14 @@ protected:
                 picker.show();
                 ++m_nPickers;
                 m_bPickerEffects = picker.m_bEffects;
-                const std::vector<std::string> rows = Rows(picker.List());
-                for (size_t i = 0; i < rows.size(); ++i)
-                    if (rows[i] == m_strPick)
-                        picker.List()->setCurrentRow(static_cast<int>(i));
+                // A row by the name it stands for (its stored bytes), or by its text when it
+                // stands for no stored name (the wave file of one's own).
+                for (int i = 0; i < picker.List()->count(); ++i) {
+                    const QListWidgetItem* item = picker.List()->item(i);
+                    const std::string stored = item->data(Qt::UserRole + 1).toByteArray().toStdString();
+                    if ((stored.empty() ? item->text().toStdString() : stored) == m_strPick)
+                        picker.List()->setCurrentRow(i);
+                }
                 Click(picker.Button(m_strPick.empty() ? IDC_PL_CANCEL : IDC_PL_OK));
                 return picker.result() == QDialog::Accepted;
             });
@@ -167,9 +173,9 @@ TEST_F(LayerManager, lists_the_objects_in_stacking_order_with_the_effects_and_so
     Manage([&](CLayerManagerDlg& dlg) {
         EXPECT_EQ(dlg.windowTitle().toStdString(), "Layers");
         EXPECT_EQ(dlg.size(), QSize(532, 464));
-        EXPECT_EQ(Rows(dlg.ObjectList()), (std::vector<std::string> { "C", "B", "<Fehler>" }));
+        EXPECT_EQ(Rows(dlg.ObjectList()), (std::vector<std::string> { "C", "B", "<error>" }));
         EXPECT_EQ(dlg.PickedObject(), 0);
-        EXPECT_EQ(Rows(dlg.EffectList()), (std::vector<std::string> { "Sans" }));
+        EXPECT_EQ(Rows(dlg.EffectList()), (std::vector<std::string> { "None" }));
         EXPECT_TRUE(Rows(dlg.SoundList()).empty());
         PickObject(dlg, 1);
         EXPECT_EQ(Rows(dlg.EffectList()), (std::vector<std::string> { "E0", "E1" }));
@@ -363,7 +369,7 @@ TEST_F(LayerManager, an_added_effect_starts_where_the_object_s_effects_end_unles
             effect.Field(IDC_EP_START)->setText("300");
         };
         Press(dlg, IDC_LM_EFFECT_ADD);
-        EXPECT_EQ(Rows(dlg.EffectList()), (std::vector<std::string> { "E0", kCircle, kCircle }));
+        EXPECT_EQ(Rows(dlg.EffectList()), (std::vector<std::string> { "E0", kCircleShown, kCircleShown }));
         EXPECT_EQ(dlg.PickedEffect(), 2);
         Press(dlg, IDC_LM_OK);
     });
@@ -479,6 +485,17 @@ TEST_F(LayerManager, sounds_come_from_the_library_or_as_a_spoken_text_and_go_aga
     EXPECT_TRUE(!c->m_pSounds || c->m_pSounds->IsEmpty());
 }
 
+// A short wave file of the person's own, "beep.wav" in the test's folder.
+std::string Beep(const std::string& folder)
+{
+    const std::string wave = folder + "/beep.wav";
+    const std::vector<uint8_t> bytes = { 'R', 'I', 'F', 'F', 44, 0, 0, 0, 'W', 'A', 'V', 'E', 'f',
+        'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0, 0x22, 0x56, 0, 0, 0x44, 0xAC, 0, 0, 2, 0, 16, 0,
+        'd', 'a', 't', 'a', 8, 0, 0, 0, 1, 0, 2, 0, 3, 0, 4, 0 };
+    EXPECT_TRUE(platform::WriteWholeFile(wave, bytes));
+    return wave;
+}
+
 TEST_F(LayerManager, a_library_without_object_sounds_offers_a_wave_file)
 {
     ThreeShapes();
@@ -486,12 +503,7 @@ TEST_F(LayerManager, a_library_without_object_sounds_offers_a_wave_file)
     m_pApp->ScanDataDirectories();
     const CCatalogue* sounds = m_pApp->GetCatalogue(CHeaderObject::typeObjectSound);
     ASSERT_TRUE(sounds == nullptr || sounds->empty());
-    const std::string wave = m_strDir + "/beep.wav";
-    const std::vector<uint8_t> bytes = { 'R', 'I', 'F', 'F', 44, 0, 0, 0, 'W', 'A', 'V', 'E', 'f',
-        'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0, 0x22, 0x56, 0, 0, 0x44, 0xAC, 0, 0, 2, 0, 16, 0,
-        'd', 'a', 't', 'a', 8, 0, 0, 0, 1, 0, 2, 0, 3, 0, 4, 0 };
-    ASSERT_TRUE(platform::WriteWholeFile(wave, bytes));
-    m_answers.m_strFile = wave;
+    m_answers.m_strFile = Beep(m_strDir);
     Manage([&](CLayerManagerDlg& dlg) {
         Press(dlg, IDC_LM_SOUND_ADD);
         EXPECT_EQ(m_nPickers, 0);
@@ -499,6 +511,50 @@ TEST_F(LayerManager, a_library_without_object_sounds_offers_a_wave_file)
         Press(dlg, IDC_LM_OK);
     });
     EXPECT_EQ(m_answers.m_strExtension, "wav");
+}
+
+// With sounds in the library the picker still offers a wave file of the person's own; and a
+// MIDI tune of the object has properties too: its start frame (it plays to its own end).
+TEST_F(LayerManager, with_library_sounds_a_wave_file_still_comes_and_a_midi_tune_moves)
+{
+    ThreeShapes();
+    CLayer* c = Stage()->GetLayers()->GetAt(0);
+    SetEffects(c, { { 0, 100 } });
+    auto* tune = new CSound;
+    tune->m_nKind = CSound::kindMidi;
+    tune->SetName("Tune");
+    tune->m_nStartFrame = 5;
+    tune->m_nEndFrame = kPlayToEnd;
+    tune->m_pLayer = c;
+    c->SetSounds(std::make_unique<CSoundList>());
+    c->m_pSounds->AddTail(tune);
+    c->AttachParts();
+    Editor().MarkSaved();
+    const std::vector<uint8_t> before = Saved("before");
+    m_answers.m_strFile = Beep(m_strDir);
+    Manage([&](CLayerManagerDlg& dlg) {
+        const int pickers = m_nPickers;
+        m_strPick = "A wave file of your own...";
+        m_strStart = "30";
+        Press(dlg, IDC_LM_SOUND_ADD);
+        EXPECT_EQ(m_nPickers, pickers + 1);
+        EXPECT_EQ(Rows(dlg.SoundList()), (std::vector<std::string> { "Tune", "beep.wav" }));
+        dlg.SoundList()->setCurrentRow(0);
+        m_strStart = "40";
+        Press(dlg, IDC_LM_SOUND_PROPERTIES);
+        Press(dlg, IDC_LM_OK);
+    });
+    EXPECT_EQ(m_nResult, QDialog::Accepted);
+    EXPECT_EQ(m_answers.m_strExtension, "wav");
+    ASSERT_EQ(c->m_pSounds->GetCount(), 2);
+    EXPECT_EQ(c->m_pSounds->GetAt(0)->m_nKind, CSound::kindMidi);
+    EXPECT_EQ(c->m_pSounds->GetAt(0)->m_nStartFrame, 40);
+    EXPECT_EQ(c->m_pSounds->GetAt(0)->m_nEndFrame, kPlayToEnd);
+    EXPECT_EQ(c->m_pSounds->GetAt(1)->m_nKind, CSound::kindWave);
+    EXPECT_EQ(c->m_pSounds->GetAt(1)->m_nStartFrame, 30);
+    // The session is one step.
+    ASSERT_TRUE(Editor().Undo());
+    EXPECT_EQ(Saved("undone"), before);
 }
 
 // ---------------------------------------------------------------------------------------------

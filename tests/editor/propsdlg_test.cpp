@@ -13,6 +13,7 @@
 #include "platform/dc.h"
 #include "platform/files.h"
 #include "platform/resources.h"
+#include "platform/scale.h"
 #include "platform/strings.h"
 #include "playback/projectdoc.h"
 #include "tests/buildpaths.h"
@@ -1065,13 +1066,14 @@ TEST_F(PlacedPreview, the_timer_draws_the_stage_with_the_object_where_the_fields
     ASSERT_FALSE(dlg->PreviewImage().isNull());
     EXPECT_EQ(dlg->PreviewImage().size(), QSize(208, 156));
 
-    // The preview is the still picture scaled from 800 x 600 into the panel: the rectangle
-    // (100, 100) to (400, 300) lies at (26, 26) to (104, 78).
-    CDC still(208, 156);
-    m_pDoc->RenderStill(still, { 0, 0, 208, 156 });
-    EXPECT_EQ(dlg->PreviewImage(), still.Image());
+    // The preview is the still picture scaled smoothly from 800 x 600 into the panel: the
+    // rectangle (100, 100) to (400, 300) lies at (26, 26) to (104, 78).
+    CDC frame(800, 600);
+    m_pDoc->RenderStill(frame, { 0, 0, 800, 600 });
+    const QImage still = platform::ScaledSmooth(frame.Image(), { 208, 156 });
+    EXPECT_EQ(dlg->PreviewImage(), still);
     QImage shown = GrabPreview(*dlg);
-    EXPECT_EQ(shown, still.Image().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(shown, still);
     EXPECT_TRUE(IsRed(shown, 65, 52));
     EXPECT_FALSE(IsRed(shown, 170, 52));
 
@@ -1090,7 +1092,7 @@ TEST_F(PlacedPreview, the_timer_draws_the_stage_with_the_object_where_the_fields
     Type(*dlg, IDC_PP_HEIGHT, "0");
     ASSERT_TRUE(NextTick(*dlg));
     shown = GrabPreview(*dlg);
-    EXPECT_EQ(shown, still.Image().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(shown, still);
     ExpectLayerUnchanged();
 
     Click(dlg->Button(IDC_PP_CANCEL));
@@ -1098,9 +1100,9 @@ TEST_F(PlacedPreview, the_timer_draws_the_stage_with_the_object_where_the_fields
     EXPECT_FALSE(dlg->IsPreviewRunning());
     ExpectLayerUnchanged();
     // The project's own still is what it was.
-    CDC after(208, 156);
-    m_pDoc->RenderStill(after, { 0, 0, 208, 156 });
-    EXPECT_EQ(after.Image(), still.Image());
+    CDC after(800, 600);
+    m_pDoc->RenderStill(after, { 0, 0, 800, 600 });
+    EXPECT_EQ(after.Image(), frame.Image());
 }
 
 TEST_F(PlacedPreview, ok_gives_the_values_and_leaves_the_object_to_the_caller)

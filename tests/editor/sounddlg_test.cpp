@@ -101,7 +101,7 @@ TEST_F(MovieDialog, the_first_row_is_the_system_choice_then_one_row_per_device)
     auto dlg = Open(0);
     QListWidget* list = dlg->List();
     ASSERT_EQ(list->count(), 3);
-    EXPECT_EQ(list->item(0)->text(), "Sans");
+    EXPECT_EQ(list->item(0)->text(), "None");
     EXPECT_EQ(list->item(0)->data(Qt::UserRole).toInt(), -1);
     EXPECT_EQ(list->item(1)->text(), "Wavetable Synth");
     EXPECT_EQ(list->item(1)->data(Qt::UserRole).toInt(), 0);
@@ -217,7 +217,7 @@ TEST_F(MovieDialog, without_devices_the_list_is_disabled_and_ok_keeps_the_settin
         auto dlg = Open(nSetting, {});
         EXPECT_FALSE(dlg->List()->isEnabled());
         ASSERT_EQ(dlg->List()->count(), 1);
-        EXPECT_EQ(dlg->List()->item(0)->text(), "Sans");
+        EXPECT_EQ(dlg->List()->item(0)->text(), "None");
         EXPECT_EQ(SelectedRow(*dlg), -1);
         Click(dlg->Button(IDC_MP_OK));
         EXPECT_EQ(dlg->result(), QDialog::Accepted);

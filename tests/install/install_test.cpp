@@ -215,6 +215,46 @@ TEST_F(Installed, library_and_data_lie_in_share)
         ReadText(std::string(built::kDataDir) + "/play.dat"));
 }
 
+// The manual lies where the installed editor's F1 looks for it (PREFIX/bin/vimble ->
+// PREFIX/share/doc/vimble-email/manual/index.html): every page and picture the build made,
+// byte for byte, and every picture a page shows is there and is a picture.
+TEST_F(Installed, manual_lies_in_share_doc)
+{
+    const std::string built = std::string(built::kBuildDir) + "/manual";
+    const std::string manual = Prefix("share/doc/vimble-email/manual");
+    ASSERT_TRUE(fs::is_regular_file(manual + "/index.html"));
+    int pages = 0, pictures = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(built)) {
+        if (!entry.is_regular_file())
+            continue;
+        const std::string relative = fs::relative(entry.path(), built).string();
+        const std::string installed = manual + "/" + relative;
+        ASSERT_TRUE(fs::is_regular_file(installed)) << relative;
+        EXPECT_EQ(ReadText(installed), ReadText(entry.path().string())) << relative;
+        pages += entry.path().extension() == ".html";
+        pictures += entry.path().extension() == ".png";
+    }
+    EXPECT_GE(pages, 9);
+    EXPECT_GE(pictures, 10);
+    EXPECT_TRUE(fs::is_regular_file(manual + "/manual.css"));
+    int shown = 0;
+    for (const auto& entry : fs::directory_iterator(manual)) {
+        if (entry.path().extension() != ".html")
+            continue;
+        const std::string text = ReadText(entry.path().string());
+        EXPECT_NE(text.find("href=\"manual.css\""), std::string::npos) << entry.path();
+        for (size_t at = text.find("src=\""); at != std::string::npos;
+             at = text.find("src=\"", at + 1)) {
+            const size_t start = at + 5;
+            const std::string picture = text.substr(start, text.find('"', start) - start);
+            const QImage image(QString::fromStdString(manual + "/" + picture));
+            EXPECT_GE(image.width(), 200) << entry.path() << " shows " << picture;
+            ++shown;
+        }
+    }
+    EXPECT_GE(shown, pictures);
+}
+
 TEST_F(Installed, settings_name_the_installed_paths)
 {
     const std::string text = ReadText(Prefix("etc/xdg/Kelbrant/Vimble e-mail.conf"));

@@ -34,8 +34,9 @@ class CTable : public platform::IStringTable {
 public:
     std::string Get(int nId) const override
     {
-        return nId == 10143 ? "Sent after %D days (%%)." : std::string();
+        return nId == 10143 ? m_strSpan : std::string();
     }
+    std::string m_strSpan = "Sent after %D days (%%).";
 };
 
 // Records what the worker asks of the editor; can hold the result box open.
@@ -313,6 +314,22 @@ INSTANTIATE_TEST_SUITE_P(Cases, MailStreamTest,
         // CR LF.
         StreamCase { "party.kel", 100, 50, false, "ann@vimble.test", { "ann@vimble.test" },
             "Line one\r\n.\r\n.dot first\nlast", "Line one\r\n.\r\n.dot first\r\nlast", {} }));
+
+// The result says how long the send took, counted from when Send was pressed, through the
+// time template: days, then hours, minutes and seconds of the day.
+TEST_F(MailThreadTest, TheResultSaysHowLongTheSendTook)
+{
+    m_table.m_strSpan = "It took %D days and %H:%M:%S.";
+    CFakeSmtpServer server;
+    auto thread = MakeThread(server.Address(), Project("card.kel", "KEL"));
+    thread->m_sendPressed = std::chrono::steady_clock::now() - std::chrono::seconds(93784);
+    ASSERT_EQ(thread->Run(), 1) << thread->m_strFailure;
+    server.Join();
+    // A day, two hours, three minutes and four seconds ago, give or take the send itself.
+    EXPECT_TRUE(m_host.m_strText == "It took 1 days and 02:03:04."
+        || m_host.m_strText == "It took 1 days and 02:03:05.")
+        << m_host.m_strText;
+}
 
 TEST_F(MailThreadTest, MultiLineRepliesAreReadWhole)
 {

@@ -3,6 +3,7 @@
 // BUILD/resources and BUILD/data); and the settings still come first.
 #include "platform/settings.h"
 #include "tests/buildpaths.h"
+#include "tests/platform/scoped_env.h"
 
 #include <gtest/gtest.h>
 
@@ -168,6 +169,33 @@ TEST_F(LocationSettings, first_data_directory_from_the_settings_wins)
 {
     platform::WriteSettingString("DataFiles1", "/somewhere/else");
     EXPECT_EQ(platform::FirstDataDirectory(), "/somewhere/else");
+}
+
+// "~" at the start of the setting is the user's home, as the start-up scan reads it, so the
+// mail worker, the player export and the tool find the same folder; other tildes stay.
+TEST_F(LocationSettings, first_data_directory_expands_the_home_folder)
+{
+    const CScopedEnv home("HOME", "/home/ann");
+    const struct {
+        const char* setting;
+        const char* directory;
+    } cases[] = {
+        { "~", "/home/ann" },
+        { "~/", "/home/ann/" },
+        { "~/Vimble data", "/home/ann/Vimble data" },
+        { "~bob/data", "~bob/data" },
+        { "/srv/~/data", "/srv/~/data" },
+        { "data~", "data~" },
+    };
+    for (const auto& c : cases) {
+        platform::WriteSettingString("DataFiles1", c.setting);
+        EXPECT_EQ(platform::FirstDataDirectory(), c.directory) << c.setting;
+        EXPECT_EQ(platform::ExpandHome(c.setting), c.directory) << c.setting;
+    }
+    // Without a home to put in, the setting is taken as it stands.
+    const CScopedEnv noHome("HOME", "");
+    platform::WriteSettingString("DataFiles1", "~/data");
+    EXPECT_EQ(platform::FirstDataDirectory(), "~/data");
 }
 
 TEST_F(LocationSettings, first_data_directory_without_a_setting_is_the_default)

@@ -11,6 +11,8 @@
 
 #include <QRegion>
 
+#include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <set>
 
@@ -116,6 +118,90 @@ TEST_P(ButtonStates, four_faces_of_one_size_and_plainly_different)
 
 INSTANTIATE_TEST_SUITE_P(All, ButtonStates, testing::ValuesIn(RequiredButtonTexts()),
                          [](const testing::TestParamInfo<std::string>& info) { return info.param; });
+
+// The faces for screens at 1.5x and 2x are drawn anew at that resolution, not the 1x face
+// enlarged: their edges are sharper than the enlarged face's (an enlarged copy would be exactly
+// as sharp), and a 2x face shrunk to 1x is close to the 1x face while the 1x face enlarged is
+// much further from the 2x face. (Shrinking by 1.5 blurs small faces too much to compare.)
+struct SetCase {
+    std::string name;
+    qreal scale;
+};
+
+void PrintTo(const SetCase& c, std::ostream* os) { *os << c.name << " at " << c.scale << "x"; }
+
+// The mean difference of two images of one size over all four channels, 0 to 1020.
+double MeanDifference(const QImage& a, const QImage& b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            sum += std::abs(qRed(p[x]) - qRed(q[x])) + std::abs(qGreen(p[x]) - qGreen(q[x]))
+                   + std::abs(qBlue(p[x]) - qBlue(q[x])) + std::abs(qAlpha(p[x]) - qAlpha(q[x]));
+    }
+    return sum / (double(a.width()) * a.height());
+}
+
+// How sharp a picture's edges are: the mean of the largest step to the right or downwards.
+double Sharpness(const QImage& image)
+{
+    auto level = [](QRgb c) { return qRed(c) + qGreen(c) + qBlue(c) + qAlpha(c); };
+    double sum = 0;
+    for (int y = 0; y + 1 < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        const auto* next = reinterpret_cast<const QRgb*>(image.constScanLine(y + 1));
+        for (int x = 0; x + 1 < image.width(); ++x)
+            sum += std::max(std::abs(level(row[x]) - level(row[x + 1])),
+                            std::abs(level(row[x]) - level(next[x])));
+    }
+    return sum / (double(image.width()) * image.height());
+}
+
+class DrawnSet : public testing::TestWithParam<SetCase> {};
+
+TEST_P(DrawnSet, has_more_detail_than_the_1x_face_enlarged)
+{
+    const SetCase& c = GetParam();
+    const QImage one = Library().Bitmap(c.name);
+    QImage set = Library().Bitmap(c.name, c.scale);
+    ASSERT_FALSE(one.isNull());
+    ASSERT_TRUE(Library().HasBitmap(c.name, c.scale));
+    ASSERT_EQ(set.size(), QSize(qRound(one.width() * c.scale), qRound(one.height() * c.scale)));
+    set.setDevicePixelRatio(1);
+    const QImage shrunk = set.scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage enlarged = one.scaled(set.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_GT(Sharpness(set), (c.scale == 2 ? 1.08 : 1.04) * Sharpness(enlarged))
+        << "sharper edges";
+    if (c.scale != 2)
+        return;
+    const double near = MeanDifference(shrunk, one);
+    const double far = MeanDifference(enlarged, set);
+    EXPECT_LT(near, 30.0) << "the same picture";
+    EXPECT_GT(far, 1.4 * near) << "more than the 1x face enlarged";
+}
+
+std::vector<SetCase> SetCases()
+{
+    std::vector<SetCase> cases;
+    for (qreal scale : {1.5, 2.0}) {
+        for (const faces::WindowFace& face : faces::Windows())
+            cases.push_back({face.strName, scale});
+        for (const std::string& text : RequiredButtonTexts())
+            for (const char* state : {"U", "F"})
+                cases.push_back({text + state, scale});
+        for (const char* picture :
+             {"EFFECTIMAGELIST", "MBCAPTIONYN", "SMANI008", "SOSTATICCLIPARTS", "OSCOMBO1"})
+            cases.push_back({picture, scale});
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(All, DrawnSet, testing::ValuesIn(SetCases()),
+                         [](const testing::TestParamInfo<SetCase>& info) {
+                             return info.param.name + (info.param.scale == 2 ? "_2x" : "_1_5x");
+                         });
 
 // A window's region is the union of its outline polygons; its face must be opaque inside and
 // leave nothing painted outside, apart from the anti-aliased pixels on the line itself.

@@ -11,7 +11,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -22,8 +24,9 @@ namespace {
 
 using platform::CResourceLibrary;
 
-// Builds a small resource library of the library's layout with the given strings and one
-// 10 x 6 picture "FACE", with the same rcc tool the build uses.
+// Builds a small resource library of the library's layout with the given strings, one
+// 10 x 6 picture "FACE" in plum with its 1.5x set (15 x 9, coral) and 2x set (20 x 12, teal),
+// and a 4 x 4 "ONLY" without sets, with the same rcc tool the build uses.
 class CTestLibrary {
 public:
     explicit CTestLibrary(const std::vector<std::pair<int, std::string>>& strings)
@@ -38,10 +41,14 @@ public:
             file.write(utf8.data(), static_cast<qint64>(utf8.size()));
             qrc += QString("<file>strings/%1</file>\n").arg(id).toUtf8();
         }
-        QImage face(10, 6, QImage::Format_ARGB32);
-        face.fill(QColor(0x4A, 0x25, 0x45));
-        face.save(root + "/bitmaps/FACE.png");
-        qrc += "<file>bitmaps/FACE.png</file>\n</qresource></RCC>\n";
+        const std::pair<const char*, QImage> pictures[] = {
+            {"FACE", Filled(10, 6, kPlum)}, {"FACE@1.5x", Filled(15, 9, kCoral)},
+            {"FACE@2x", Filled(20, 12, kTeal)}, {"ONLY", Filled(4, 4, kPlum)}};
+        for (const auto& [name, picture] : pictures) {
+            picture.save(root + "/bitmaps/" + name + ".png");
+            qrc += QString("<file>bitmaps/%1.png</file>\n").arg(name).toUtf8();
+        }
+        qrc += "</qresource></RCC>\n";
         QFile list(root + "/test.qrc");
         list.open(QIODevice::WriteOnly);
         list.write(qrc);
@@ -55,7 +62,18 @@ public:
     const std::string& Path() const { return m_path; }
     bool Ok() const { return m_bOk; }
 
+    static constexpr QRgb kPlum = 0xFF4A2545;
+    static constexpr QRgb kCoral = 0xFFFF6F61;
+    static constexpr QRgb kTeal = 0xFF2EC4B6;
+
 private:
+    static QImage Filled(int width, int height, QRgb colour)
+    {
+        QImage picture(width, height, QImage::Format_ARGB32);
+        picture.fill(colour);
+        return picture;
+    }
+
     QTemporaryDir m_dir;
     std::string m_path;
     bool m_bOk = false;
@@ -184,9 +202,56 @@ TEST_P(BitmapNameRefused, gives_no_bitmap)
     EXPECT_FALSE(library->HasBitmap(GetParam()));
 }
 
+// A bitmap for a device pixel ratio: the nearest set at or above it, scaled between sets, its
+// logical size always the 1x size; the 1x picture enlarged when the library lacks the set.
+struct RatioCase {
+    const char* name;
+    qreal ratio;
+    QSize pixels;
+    qreal carried; // the device pixel ratio the image carries
+    QRgb colour;
+};
+
+void PrintTo(const RatioCase& c, std::ostream* os) { *os << c.name << " at " << c.ratio; }
+
+class BitmapAtRatio : public testing::TestWithParam<RatioCase> {};
+
+TEST_P(BitmapAtRatio, comes_from_the_nearest_set_at_or_above_it)
+{
+    const RatioCase& c = GetParam();
+    CTestLibrary built({});
+    ASSERT_TRUE(built.Ok());
+    auto library = CResourceLibrary::Load(built.Path());
+    ASSERT_NE(library, nullptr);
+    CInstalled installed(library.get());
+    const QImage picture = platform::LoadResBitmap(c.name, c.ratio);
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.size(), c.pixels);
+    EXPECT_EQ(picture.devicePixelRatio(), c.carried);
+    EXPECT_EQ(picture.deviceIndependentSize().toSize(), library->Bitmap(c.name).size());
+    EXPECT_EQ(picture.format(), QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(picture.pixel(picture.width() / 2, picture.height() / 2), c.colour);
+    EXPECT_EQ(library->HasBitmap(c.name, c.ratio), std::string(c.name) == "FACE");
+    // Only the 1x names are listed; the sets are not bitmaps of their own.
+    EXPECT_EQ(library->BitmapNames(), (std::vector<std::string>{"FACE", "ONLY"}));
+    EXPECT_TRUE(library->Bitmap("FACE@2x").isNull());
+    EXPECT_TRUE(library->Bitmap("NOFACE", c.ratio).isNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ratios, BitmapAtRatio,
+    testing::Values(RatioCase{"FACE", 0.5, {10, 6}, 1, CTestLibrary::kPlum},
+                    RatioCase{"FACE", 1, {10, 6}, 1, CTestLibrary::kPlum},
+                    RatioCase{"FACE", 1.25, {13, 8}, 1.25, CTestLibrary::kCoral},
+                    RatioCase{"FACE", 1.5, {15, 9}, 1.5, CTestLibrary::kCoral},
+                    RatioCase{"FACE", 1.75, {18, 11}, 1.75, CTestLibrary::kTeal},
+                    RatioCase{"FACE", 2, {20, 12}, 2, CTestLibrary::kTeal},
+                    RatioCase{"FACE", 3, {30, 18}, 3, CTestLibrary::kTeal},
+                    RatioCase{"ONLY", 2, {8, 8}, 2, CTestLibrary::kPlum}));
+
 INSTANTIATE_TEST_SUITE_P(Names, BitmapNameRefused,
                          testing::Values("", "../strings/1", "FACE.png", "bitmaps/FACE", "FA CE",
-                                         "/FACE", ":/FACE"));
+                                         "/FACE", ":/FACE", "FACE@2x"));
 
 struct FormatCase {
     const char* format;
@@ -263,7 +328,9 @@ TEST_F(BuiltLibrary, string_arguments_match_their_callers)
 
 TEST(OwnResources, the_program_carries_its_cursors_icons_and_tooltip_ends)
 {
-    EXPECT_TRUE(MissingOwnResources().empty());
+    // At 1x, 1.5x and 2x.
+    const std::vector<std::string> missing = MissingOwnResources();
+    EXPECT_TRUE(missing.empty()) << missing.size() << " missing, first " << missing.front();
     QPoint hot;
     QImage cursor = LoadOwnCursor(210, &hot);
     EXPECT_EQ(cursor.size(), QSize(32, 32));
@@ -276,6 +343,17 @@ TEST(OwnResources, the_program_carries_its_cursors_icons_and_tooltip_ends)
     // White is the image list's transparent colour: the corners are white, the picture is not.
     EXPECT_EQ(sound.pixel(0, 0), qRgb(255, 255, 255));
     EXPECT_NE(sound.pixel(16, 16), qRgb(255, 255, 255));
+    // For a screen at 2x: the 2x pictures, their logical size and hot spot the 1x ones, and a
+    // window icon that holds them.
+    QPoint hot2;
+    const QImage cursor2 = LoadOwnCursor(210, 2.0, &hot2);
+    EXPECT_EQ(cursor2.size(), QSize(64, 64));
+    EXPECT_EQ(cursor2.devicePixelRatio(), 2.0);
+    EXPECT_EQ(hot2, hot);
+    EXPECT_EQ(LoadOwnIcon(600, 16, 1.5).size(), QSize(24, 24));
+    EXPECT_EQ(LoadOwnBitmap("139", 2.0).deviceIndependentSize(), QSizeF(32, 32));
+    EXPECT_EQ(OwnIconSet(5).pixmap(QSize(32, 32), 2.0).size(), QSize(64, 64));
+    EXPECT_EQ(OwnIconSet(5).pixmap(QSize(16, 16), 1.5).size(), QSize(24, 24));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -312,7 +390,10 @@ TEST(ResourceVerbs, check_names_what_a_library_lacks)
     EXPECT_EQ(run.exitCode, 1);
     QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
     EXPECT_TRUE(lines.contains("bitmap MAIN_WND"));
+    EXPECT_TRUE(lines.contains("bitmap MAIN_WND at 1.5x"));
+    EXPECT_TRUE(lines.contains("bitmap MAIN_WND at 2x"));
     EXPECT_TRUE(lines.contains("bitmap mtb11U"));
+    EXPECT_TRUE(lines.contains("bitmap mtb11U at 2x"));
     EXPECT_TRUE(lines.contains("bitmap SPLASH_9") == false) << "frame 9 is never shown";
     EXPECT_TRUE(lines.contains("bitmap SPLASH_08"));
     EXPECT_TRUE(lines.contains("string 10137"));
@@ -330,7 +411,9 @@ TEST(ResourceVerbs, check_of_a_missing_library_fails_with_one_line)
               "/nonexistent/ksredfr120.rcc: cannot be opened as a resource library\n");
 }
 
-TEST(ResourceVerbs, sheet_draws_every_face_on_one_picture)
+// At 2x the sheet has the layout of the 1x sheet (logical pixels) at twice the pixels each way;
+// that the 2x faces on it are drawn anew, not enlarged, is the faces' own test.
+TEST(ResourceVerbs, sheet_draws_every_face_on_one_picture_at_1x_and_2x)
 {
     QTemporaryDir dir;
     QString out = dir.path() + "/sheet.png";
@@ -341,12 +424,23 @@ TEST(ResourceVerbs, sheet_draws_every_face_on_one_picture)
     EXPECT_EQ(sheet.width(), 1800);
     // Far more than the splash frames and the backdrop alone would need.
     EXPECT_GT(sheet.height(), 5000);
+
+    QString out2 = dir.path() + "/sheet2.png";
+    run = RunTool({"resources", "sheet", "--scale", "2", out2, built::kResourceLibrary});
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(QImageReader(out2).size(), sheet.size() * 2);
+    run = RunTool({"resources", "sheet", "--scale", "9", out2, built::kResourceLibrary});
+    EXPECT_EQ(run.exitCode, 2) << "a scale out of range is refused";
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // The window icons are pixmaps, which need the application.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,364 @@
+// The program in English, German and French: how the language is chosen, that every text has
+// its German and French translation (the translator's catalogues, the resource strings, the
+// tables of shown names and the face texts), that lupdate finds no text the catalogues lack,
+// and that names show in the chosen language while the stored bytes stay as they are.
+#include "content/library.h"
+#include "platform/language.h"
+#include "platform/message.h"
+#include "platform/resources.h"
+#include "platform/text.h"
+#include "playback/effecttable.h"
+#include "playback/shownnames.h"
+#include "resources/facetexts.h"
+#include "resources/faces.h"
+#include "tests/buildpaths.h"
+#include "translations/translator.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+#include <functional>
+#include <map>
+#include <set>
+
+namespace built {
+extern const char* const kSourceDir;
+extern const char* const kLupdate;
+} // namespace built
+
+namespace {
+
+using platform::ELanguage;
+
+const ELanguage kTranslated[] = {ELanguage::German, ELanguage::French};
+
+QString SourcePath(const QString& relative)
+{
+    return QDir(QString::fromUtf8(built::kSourceDir)).filePath(relative);
+}
+
+// ---- how the language is chosen ----
+
+TEST(LanguageChoice, the_setting_then_the_language_list_then_the_locale)
+{
+    struct Row {
+        platform::LanguageSources sources; // setting, LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+        ELanguage expected;
+    };
+    const Row rows[] = {
+        {{"", "", "", "", ""}, ELanguage::English},
+        {{"", "de_DE:en", "", "", ""}, ELanguage::German},
+        {{"", "es:fr_CA:de", "", "", "de_DE"}, ELanguage::French},  // the first it knows
+        {{"", "es:it", "de_DE.UTF-8", "", ""}, ELanguage::German},  // a list without one
+        {{"", "", "", "fr_FR.UTF-8", "de_DE.UTF-8"}, ELanguage::French}, // before LANG
+        {{"", "", "", "", "de_AT.UTF-8"}, ELanguage::German},
+        {{"", "", "", "", "FR_fr@euro"}, ELanguage::French},
+        {{"", "", "C", "fr_FR", "de_DE"}, ELanguage::English},      // LC_ALL decides
+        {{"", "", "", "", "es_ES.UTF-8"}, ELanguage::English},
+        {{"fr", "de", "de_DE", "de_DE", "de_DE"}, ELanguage::French}, // the setting first
+        {{"de", "", "", "", "en_GB"}, ELanguage::German},
+        {{"en", "fr", "", "", ""}, ELanguage::English},
+        {{"xx", "fr", "", "", ""}, ELanguage::French},               // not one: the desktop's
+    };
+    for (const Row& row : rows) {
+        const platform::LanguageSources& s = row.sources;
+        EXPECT_EQ(platform::ChooseLanguage(s), row.expected)
+            << "setting '" << s.strSetting << "' LANGUAGE '" << s.strLanguage << "' LC_ALL '"
+            << s.strLcAll << "' LC_MESSAGES '" << s.strLcMessages << "' LANG '" << s.strLang << "'";
+    }
+}
+
+// ---- the translator's catalogues ----
+
+struct TsMessage {
+    QString strSource;
+    QString strTranslation;
+    QString strType; // "unfinished", "vanished", "obsolete" or empty
+};
+using TsFile = std::map<std::pair<QString, QString>, TsMessage>; // (context, source)
+
+TsFile ReadTs(const QString& path)
+{
+    TsFile messages;
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QXmlStreamReader xml(&file);
+    QString context;
+    TsMessage message;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.isStartElement() && xml.name() == QLatin1String("message"))
+            message = {};
+        else if (xml.isStartElement() && xml.name() == QLatin1String("source"))
+            message.strSource = xml.readElementText();
+        else if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
+            message.strType = xml.attributes().value("type").toString();
+            message.strTranslation = xml.readElementText();
+        } else if (xml.isEndElement() && xml.name() == QLatin1String("message"))
+            messages[{context, message.strSource}] = message;
+    }
+    EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
+    return messages;
+}
+
+std::multiset<QString> Placeholders(const QString& text)
+{
+    std::multiset<QString> found;
+    static const QRegularExpression placeholder("%(\\d+|n)");
+    for (const QRegularExpressionMatch& match : placeholder.globalMatch(text))
+        found.insert(match.captured());
+    return found;
+}
+
+QString TsPath(ELanguage language)
+{
+    return SourcePath(QString("translations/vimble_%1.ts").arg(platform::LanguageCode(language)));
+}
+
+TEST(Catalogues, every_source_has_a_finished_translation_with_its_placeholders)
+{
+    std::set<std::pair<QString, QString>> keys[2];
+    for (int i = 0; i < 2; ++i) {
+        const TsFile messages = ReadTs(TsPath(kTranslated[i]));
+        EXPECT_GT(messages.size(), 400u);
+        for (const auto& [key, message] : messages) {
+            const std::string where = key.first.toStdString() + ": " + key.second.toStdString();
+            EXPECT_TRUE(message.strType.isEmpty()) << message.strType.toStdString() << " " << where;
+            EXPECT_FALSE(message.strTranslation.isEmpty()) << where;
+            EXPECT_EQ(Placeholders(message.strTranslation), Placeholders(message.strSource)) << where;
+            keys[i].insert(key);
+        }
+        QTranslator compiled;
+        EXPECT_TRUE(compiled.load(translations::CatalogueOf(kTranslated[i])));
+    }
+    EXPECT_EQ(keys[0], keys[1]) << "the German and French catalogues hold different texts";
+}
+
+TEST(Catalogues, lupdate_over_the_sources_finds_nothing_new_or_gone)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString copy = dir.filePath("vimble_de.ts");
+    ASSERT_TRUE(QFile::copy(TsPath(ELanguage::German), copy));
+    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    QProcess lupdate;
+    lupdate.setWorkingDirectory(QString::fromUtf8(built::kSourceDir));
+    lupdate.start(QString::fromUtf8(built::kLupdate),
+                  {"-silent", "-no-obsolete", "-locations", "none", "-extensions", "cpp,h", "app",
+                   "dialogs", "editor", "mail", "model", "platform", "playback", "resources",
+                   "content", "-ts", copy});
+    ASSERT_TRUE(lupdate.waitForFinished(120000));
+    ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
+    const TsFile before = ReadTs(TsPath(ELanguage::German));
+    const TsFile after = ReadTs(copy);
+    for (const auto& [key, message] : after) {
+        EXPECT_TRUE(before.count(key) == 1 && message.strType.isEmpty())
+            << "not translated yet: " << key.first.toStdString() << ": " << key.second.toStdString();
+    }
+    for (const auto& [key, message] : before)
+        EXPECT_EQ(after.count(key), 1u)
+            << "no longer in the sources: " << key.first.toStdString() << ": "
+            << key.second.toStdString();
+}
+
+// ---- the resource strings ----
+
+std::map<int, std::string> ReadStrings(const QString& path)
+{
+    std::map<int, std::string> strings;
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << path.toStdString();
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).chopped(1);
+        const int tab = line.indexOf('\t');
+        bool isNumber = false;
+        const int id = tab > 0 ? line.left(tab).toInt(&isNumber) : 0;
+        if (line.startsWith('#') || !isNumber)
+            continue;
+        strings[id] = line.mid(tab + 1).replace("\\n", "\n").toStdString();
+    }
+    return strings;
+}
+
+std::multiset<std::string> Conversions(const std::string& text)
+{
+    std::multiset<std::string> found;
+    for (size_t i = 0; i + 1 < text.size(); ++i)
+        if (text[i] == '%') {
+            found.insert(text.substr(i, 2));
+            ++i;
+        }
+    return found;
+}
+
+TEST(ResourceStrings, every_number_has_its_german_and_french_text_in_the_library)
+{
+    const std::map<int, std::string> english = ReadStrings(SourcePath("resources/strings.txt"));
+    ASSERT_GT(english.size(), 100u);
+    auto library = platform::CResourceLibrary::Load(built::kResourceLibrary);
+    ASSERT_NE(library, nullptr);
+    for (ELanguage language : kTranslated) {
+        const std::map<int, std::string> translated = ReadStrings(
+            SourcePath(QString("resources/strings.%1.txt").arg(platform::LanguageCode(language))));
+        for (const auto& [id, text] : english) {
+            const auto found = translated.find(id);
+            ASSERT_NE(found, translated.end()) << platform::LanguageCode(language) << " " << id;
+            EXPECT_FALSE(found->second.empty()) << id;
+            EXPECT_LE(platform::Cp1252FromUtf8(found->second).size(), 254u) << id; // read whole
+            EXPECT_EQ(Conversions(found->second), Conversions(text)) << id;
+            EXPECT_EQ(library->Get(id, language), platform::Cp1252FromUtf8(found->second)) << id;
+            EXPECT_EQ(library->Get(id, ELanguage::English), platform::Cp1252FromUtf8(text)) << id;
+        }
+        for (const auto& entry : translated)
+            EXPECT_EQ(english.count(entry.first), 1u) << "no English text for " << entry.first;
+    }
+}
+
+TEST(ResourceStrings, a_number_without_a_translation_shows_in_english)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QDir(dir.path()).mkpath("strings/de");
+    auto write = [&](const QString& name, const QByteArray& text) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    write("strings/7", "Seven");
+    write("strings/8", "Eight");
+    write("strings/de/8", "Acht");
+    write("lib.qrc", "<RCC><qresource><file>strings/7</file><file>strings/8</file>"
+                     "<file>strings/de/8</file></qresource></RCC>");
+    const QString rcc = dir.filePath("lib.rcc");
+    ASSERT_EQ(QProcess::execute(built::kRcc, {"--binary", dir.filePath("lib.qrc"), "-o", rcc}), 0);
+    auto library = platform::CResourceLibrary::Load(rcc.toStdString());
+    ASSERT_NE(library, nullptr);
+    EXPECT_EQ(library->Get(7, ELanguage::German), "Seven");
+    EXPECT_EQ(library->Get(8, ELanguage::German), "Acht");
+    EXPECT_EQ(library->Get(8, ELanguage::French), "Eight");
+    EXPECT_EQ(library->Get(8, ELanguage::English), "Eight");
+    EXPECT_EQ(library->StringIds(), (std::vector<int>{7, 8}));
+}
+
+// ---- shown names and face texts ----
+
+TEST(ShownNames, every_table_name_and_face_text_is_translated_and_the_tables_are_whole)
+{
+    struct Table {
+        const char* szContext;
+        const std::vector<shown::NameRow>& rows;
+    };
+    const Table tables[] = {{shown::kEffectContext, shown::EffectNames()},
+                            {shown::kLibraryContext, shown::LibraryNames()},
+                            {shown::kCategoryContext, shown::CategoryNames()},
+                            {shown::kObjectContext, shown::ObjectNames()}};
+    for (ELanguage language : kTranslated) {
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(translations::CatalogueOf(language)));
+        for (const Table& table : tables)
+            for (const shown::NameRow& row : table.rows)
+                EXPECT_FALSE(translator.translate(table.szContext, row.szEnglish).isEmpty())
+                    << platform::LanguageCode(language) << " " << table.szContext << ": " << row.szEnglish;
+        for (const char* text : faces::FaceTexts())
+            EXPECT_FALSE(translator.translate(faces::kFaceContext, text).isEmpty())
+                << platform::LanguageCode(language) << " face text: " << text;
+    }
+
+    // Every kind of the effect table, and "Sans", has its name.
+    EXPECT_EQ(shown::EffectNames().size(), EffectKinds().size() + 1);
+    // The sample library's items by type and number, and its categories.
+    for (const content::LibraryEntry& entry : content::LibraryEntries()) {
+        bool bFound = false;
+        for (const shown::NameRow& row : shown::LibraryNames())
+            bFound = bFound
+                     || (row.nKind == entry.nType && row.nNumber == entry.nItem
+                         && entry.strName == row.szEnglish);
+        EXPECT_TRUE(bFound) << "no shown name for item " << entry.nItem << " " << entry.strName;
+        EXPECT_NE(shown::CategoryName(entry.strCategory), QString()) << entry.strCategory;
+        bool bCategory = false;
+        for (const shown::NameRow& row : shown::CategoryNames())
+            bCategory = bCategory || entry.strCategory == row.szEnglish;
+        EXPECT_TRUE(bCategory) << "no shown name for the category " << entry.strCategory;
+    }
+    // Every text lettered on a face is in the list the translations come from.
+    std::set<QString> listed;
+    for (const char* text : faces::FaceTexts())
+        listed.insert(QString::fromUtf8(text));
+    auto expectListed = [&](const QString& text, const std::string& where) {
+        EXPECT_TRUE(text.isEmpty() || listed.count(text) == 1)
+            << where << ": \"" << text.toStdString() << "\" is not among the face texts";
+    };
+    for (const faces::WindowFace& face : faces::Windows()) {
+        expectListed(face.title, face.strName);
+        for (const faces::Zone& zone : face.zones)
+            expectListed(zone.text, face.strName);
+    }
+    for (const faces::ButtonFace& button : faces::Buttons())
+        expectListed(button.label, button.strName);
+    for (const faces::Picture& picture : faces::Pictures())
+        if (picture.kind != faces::PictureKind::MessageStrip)
+            expectListed(picture.text, picture.strName);
+}
+
+TEST(ShownNames, names_show_in_the_chosen_language_and_unknown_ones_as_stored)
+{
+    const std::string growingLeft = EffectKinds()[2].m_strName; // stored in French
+    struct Row {
+        QString shown[3]; // English, German, French
+        std::function<QString()> name;
+    };
+    const QString frenchGrowingLeft = QString::fromStdString(platform::Utf8FromCp1252(growingLeft));
+    const std::vector<Row> rows = {
+        {{"1.1.1 Across to the left, growing", "1.1.1 Quer nach links, wachsend", frenchGrowingLeft},
+         [&] { return shown::EffectName(growingLeft); }},
+        {{"1.1.1 Across to the left, growing", "1.1.1 Quer nach links, wachsend", frenchGrowingLeft},
+         [] { return shown::EffectKindName(2); }},
+        {{"None", "Ohne", "Sans"}, [] { return shown::EffectName("Sans"); }},
+        {{"Text", "Text", "Texte"}, [] { return shown::ObjectName("Texte"); }},
+        {{"Voice", "Stimme", "Voix"}, [] { return shown::ObjectName("Voice"); }},
+        {{"Red balloon", "Roter Ballon", "Ballon rouge"}, [] { return shown::ObjectName("Red balloon"); }},
+        {{"Birthday", "Geburtstag", "Anniversaire"}, [] { return shown::CategoryName("Birthday"); }},
+        {{"Red balloon", "Roter Ballon", "Ballon rouge"},
+         [] { return shown::LibraryName(2, 9, "Red balloon"); }},
+        // Another library's item 10 of the same name, a person's own names: as stored.
+        {{"Red balloon", "Red balloon", "Red balloon"},
+         [] { return shown::LibraryName(2, 10, "Red balloon"); }},
+        {{"Mein Ding", "Mein Ding", "Mein Ding"}, [] { return shown::ObjectName("Mein Ding"); }},
+        {{"Meine Bahn", "Meine Bahn", "Meine Bahn"}, [] { return shown::EffectName("Meine Bahn"); }},
+    };
+    const ELanguage languages[] = {ELanguage::English, ELanguage::German, ELanguage::French};
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(translations::InstallTranslators(languages[i]));
+        for (const Row& row : rows)
+            EXPECT_EQ(row.name(), row.shown[i]) << platform::LanguageCode(languages[i]);
+        // A fixed message of the code: the German one stands in German.
+        platform::CMessageRecorder recorder;
+        platform::ShowMessage("Arbeitsspeicher reicht nicht aus (3)!");
+        const char* memory[] = {"Not enough memory (3)!", "Arbeitsspeicher reicht nicht aus (3)!",
+                                "M\xE9moire insuffisante (3) !"};
+        ASSERT_EQ(recorder.m_messages.size(), 1u);
+        EXPECT_EQ(recorder.m_messages[0].strText, memory[i]) << platform::LanguageCode(languages[i]);
+    }
+    translations::InstallTranslators(ELanguage::English);
+    // The effect table keeps its stored bytes whatever is shown.
+    EXPECT_EQ(EffectKinds()[2].m_strName, growingLeft);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

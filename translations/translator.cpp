@@ -1,0 +1,80 @@
+#include "translations/translator.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
+
+// The catalogues are built into the program; their resources are registered here (outside any
+// namespace, as Qt asks).
+static void RegisterCatalogues()
+{
+    Q_INIT_RESOURCE(vimble_translations);
+}
+
+namespace translations {
+
+namespace {
+
+struct Installed {
+    std::unique_ptr<QTranslator> pOwn;
+    std::unique_ptr<QTranslator> pQt;
+};
+
+Installed& Current()
+{
+    static Installed installed;
+    return installed;
+}
+
+void Remove(std::unique_ptr<QTranslator>& translator)
+{
+    if (translator != nullptr && QCoreApplication::instance() != nullptr)
+        QCoreApplication::removeTranslator(translator.get());
+    translator.reset();
+}
+
+} // namespace
+
+QString CatalogueOf(platform::ELanguage language)
+{
+    return QString(":/translations/vimble_%1.qm").arg(QLatin1String(platform::LanguageCode(language)));
+}
+
+bool InstallTranslators()
+{
+    return InstallTranslators(platform::ProgramLanguage());
+}
+
+bool InstallTranslators(platform::ELanguage language)
+{
+    RegisterCatalogues();
+    Installed& installed = Current();
+    Remove(installed.pOwn);
+    Remove(installed.pQt);
+    // Dates, day and month names and numbers as the language writes them; in English as the
+    // process had them before.
+    static const QLocale original;
+    QLocale::setDefault(language == platform::ELanguage::German   ? QLocale(QLocale::German, QLocale::Germany)
+                        : language == platform::ELanguage::French ? QLocale(QLocale::French, QLocale::France)
+                                                                  : original);
+    if (language == platform::ELanguage::English || QCoreApplication::instance() == nullptr)
+        return true;
+    auto own = std::make_unique<QTranslator>();
+    if (!own->load(CatalogueOf(language)))
+        return false;
+    QCoreApplication::installTranslator(own.get());
+    installed.pOwn = std::move(own);
+    // Qt's own texts (the standard dialogs' buttons), where the system has them.
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QString("qtbase_%1").arg(QLatin1String(platform::LanguageCode(language))),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt.get());
+        installed.pQt = std::move(qt);
+    }
+    return true;
+}
+
+} // namespace translations
