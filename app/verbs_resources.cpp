@@ -91,6 +91,19 @@ int CmdCheck(const std::vector<std::string>& args)
             }
         }
     }
+    // Every face that letters text is lettered in German and French as well, at every scale.
+    using platform::ELanguage;
+    for (ELanguage language : {ELanguage::German, ELanguage::French}) {
+        for (const std::string& name : faces::LetteredFaceNames()) {
+            for (qreal scale : platform::kBitmapScales) {
+                if (!library->HasBitmap(name, scale, language)) {
+                    std::printf("bitmap %s at %gx in %s\n", name.c_str(), scale,
+                                platform::LanguageCode(language));
+                    ++missing;
+                }
+            }
+        }
+    }
     for (int id : RequiredStringIds()) {
         std::string text = library->Get(id);
         if (text.empty()) {
@@ -461,7 +474,8 @@ void AddResourceVerbs(VerbTable& verbs)
 {
     verbs["resources"] = {"resources check [LIBRARY.rcc] | "
                           "sheet [--scale 1|1.5|2] OUT.png [LIBRARY.rcc]",
-                          "check the resource library (every face at 1x, 1.5x and 2x), or draw "
+                          "check the resource library (every face at 1x, 1.5x and 2x, the "
+                          "lettered ones in de and fr too), or draw "
                           "every face on one sheet (at a screen scale)",
                           CmdResources};
     verbs["catalogue"] = {"catalogue [DATADIR...]",

@@ -112,6 +112,20 @@ void OpenHandedFile(CEditorDialog& editor, const QString& path)
     editor.OpenProjectFile(QFile::encodeName(path).toStdString());
 }
 
+// VIMBLE_OPEN_WINDOWS="library,send" opens those windows once the editor runs, for tools that
+// read the windows without a mouse (the screen reader test): the library browser, and the send
+// dialog over the greeting opened at start.
+void OpenWindowsFromEnvironment(CEditorDialog& editor)
+{
+    const QStringList windows =
+        qEnvironmentVariable("VIMBLE_OPEN_WINDOWS").split(',', Qt::SkipEmptyParts);
+    if (windows.contains("library"))
+        editor.OnCommand(ID_VIEW_LIBRARIES);
+    // The send dialog is modal: it opens from the event loop, after the start is done.
+    if (windows.contains("send"))
+        QTimer::singleShot(0, &editor, [&editor] { editor.OnCommand(ID_FILE_SENDMAIL); });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -194,6 +208,7 @@ int main(int argc, char** argv)
                 pEditor = &editor;
                 openHanded();
                 outbox.Start();
+                OpenWindowsFromEnvironment(editor);
             });
         };
         frame.m_onEditorEnded = [&](CEditorDialog& editor) {

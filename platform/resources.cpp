@@ -27,6 +27,29 @@ bool IsPlainName(const std::string& name)
     });
 }
 
+// A bitmap's picture file, by its name in a set ("NAME@2x"), in a language's folder
+// ("bitmaps/de/NAME.png"; English: "bitmaps/NAME.png").
+QString PictureFile(const std::string& root, const std::string& name, ELanguage language)
+{
+    QString folder = QString(":%1/bitmaps/").arg(QString::fromStdString(root));
+    if (language != ELanguage::English)
+        folder += QLatin1String(LanguageCode(language)) + QLatin1Char('/');
+    return folder + QString::fromStdString(name) + ".png";
+}
+
+// The picture in the program's language when the library has the face lettered in it, else
+// the English one.
+QString ShownPictureFile(const std::string& root, const std::string& name)
+{
+    const ELanguage language = ProgramLanguage();
+    if (language != ELanguage::English) {
+        QString own = PictureFile(root, name, language);
+        if (QFile::exists(own))
+            return own;
+    }
+    return PictureFile(root, name, ELanguage::English);
+}
+
 } // namespace
 
 QImage FitToRatio(QImage picture, const QSize& logical, qreal ratio)
@@ -93,8 +116,7 @@ QImage CResourceLibrary::Bitmap(const std::string& name) const
 {
     if (!IsPlainName(name))
         return {};
-    QImage image(QString(":%1/bitmaps/%2.png")
-                     .arg(QString::fromStdString(m_strRoot), QString::fromStdString(name)));
+    QImage image(ShownPictureFile(m_strRoot, name));
     if (image.isNull())
         return {};
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -118,7 +140,7 @@ QImage CResourceLibrary::Bitmap(const std::string& name, qreal ratio) const
     const QSize logical = QImageReader(folder + QString::fromStdString(name) + ".png").size();
     if (logical.isEmpty())
         return {};
-    QImage picture(folder + QString::fromStdString(ScaledName(name, ratio)) + ".png");
+    QImage picture(ShownPictureFile(m_strRoot, ScaledName(name, ratio)));
     if (picture.isNull())
         picture = Bitmap(name);
     return FitToRatio(std::move(picture), logical, ratio);
@@ -130,6 +152,12 @@ bool CResourceLibrary::HasBitmap(const std::string& name, qreal scale) const
            && QFile::exists(QString(":%1/bitmaps/%2.png")
                                 .arg(QString::fromStdString(m_strRoot),
                                      QString::fromStdString(ScaledName(name, scale))));
+}
+
+bool CResourceLibrary::HasBitmap(const std::string& name, qreal scale, ELanguage language) const
+{
+    return IsPlainName(name)
+           && QFile::exists(PictureFile(m_strRoot, ScaledName(name, scale), language));
 }
 
 std::vector<std::string> CResourceLibrary::BitmapNames() const

@@ -10,6 +10,10 @@
 // asked for at a device pixel ratio comes from the nearest set at or above the ratio, scaled
 // down smoothly to round(size x ratio) pixels when the ratio lies between sets, and carries the
 // ratio, so its logical size (deviceIndependentSize) is always the 1x size.
+//
+// A face that letters text is there in German and French as well, with the same names under
+// "bitmaps/de/" and "bitmaps/fr/": a bitmap is the one in the program's language
+// (ProgramLanguage) when the library has it, the English one otherwise.
 #pragma once
 
 #include "platform/language.h"
@@ -66,8 +70,10 @@ public:
     // the 1x bitmap. A library without the set falls back on the 1x picture, enlarged; null
     // when the 1x bitmap is missing.
     QImage Bitmap(const std::string& name, qreal ratio) const;
-    // Whether the picture of the set for that scale is there itself.
+    // Whether the picture of the set for that scale is there itself (in English; with a
+    // language, in that language's own folder).
     bool HasBitmap(const std::string& name, qreal scale) const;
+    bool HasBitmap(const std::string& name, qreal scale, ELanguage language) const;
 
     // What the library holds, sorted: bitmap names (at 1x, without the scale) and string
     // numbers.

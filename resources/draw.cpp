@@ -1,6 +1,7 @@
 #include "resources/draw.h"
 
 #include "playback/effecttable.h"
+#include "resources/facetexts.h"
 #include "resources/paths.h"
 
 #include <QFontDatabase>
@@ -34,6 +35,30 @@ QColor WithAlpha(QColor c, int alpha)
 {
     c.setAlpha(alpha);
     return c;
+}
+
+std::function<void(const LetteredText&)>& Observer()
+{
+    static std::function<void(const LetteredText&)> observer;
+    return observer;
+}
+
+// The lettering for a text in the room it has: the size asked for, or a pixel or a few
+// smaller when a longer translation needs it, so that no face ever cuts a word off.
+QFont Fitted(const QString& text, qreal room, int px, bool bold)
+{
+    QFont font = Lettering(px, bold);
+    const int smallest = 7;
+    while (px > smallest && QFontMetricsF(font).horizontalAdvance(text) > room)
+        font = Lettering(--px, bold);
+    return font;
+}
+
+void Tell(const QString& source, const QString& text, const QRectF& drawn, int flags,
+          const QFont& font, int px, const QRectF& room)
+{
+    if (Observer())
+        Observer()({source, text, drawn, flags, font, px, room});
 }
 
 // A face of logical size drawn for a screen of that scale: round(size x scale) device pixels,
@@ -697,7 +722,7 @@ void DrawButtonContent(QPainter& p, QSize size, Picto picto, const QString& labe
         p.restore();
         return;
     }
-    const bool wide = w >= 60 && !label.isEmpty();
+    const bool wide = ShowsLabel({{}, size, picto, label, role});
     if (!wide) {
         qreal inset = std::max(2.0, std::min(w, h) * 0.16);
         QRectF box(inset, inset, w - 2 * inset, h - 2 * inset);
@@ -705,32 +730,48 @@ void DrawButtonContent(QPainter& p, QSize size, Picto picto, const QString& labe
         p.restore();
         return;
     }
-    QFont font = Lettering(h >= 24 ? 13 : (h >= 20 ? 12 : 11));
-    p.setFont(font);
-    QFontMetricsF fm(font);
+    const int px = h >= 24 ? 13 : (h >= 20 ? 12 : 11);
+    const QString text = ShownFaceText(label);
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter;
     if (role == Role::MenuRow) {
         qreal icon = h - 8;
         if (picto != Picto::None)
             DrawPicto(p, picto, QRectF(8, 4, icon, icon), ink, 1.7);
+        const QRectF room(8 + icon + 8, 0, w - icon - 20, h);
+        const QFont font = Fitted(text, room.width(), px, true);
+        p.setFont(font);
         p.setPen(ink);
-        p.drawText(QRectF(8 + icon + 8, 0, w - icon - 20, h), Qt::AlignLeft | Qt::AlignVCenter,
-                   label);
+        p.drawText(room, flags, text);
+        Tell(label, text, room, flags, font, px, room);
         p.restore();
         return;
     }
     qreal icon = picto == Picto::None ? 0 : h - 10;
     qreal gap = icon > 0 ? 6 : 0;
-    qreal textWidth = fm.horizontalAdvance(label);
+    // The pictogram and the label are centred together, 6 pixels clear of either side; a label
+    // too long for both at two pixels less than its size goes without the pictogram.
+    if (icon > 0 && QFontMetricsF(Lettering(px - 2)).horizontalAdvance(text) > w - 12 - icon - gap)
+        icon = gap = 0;
+    const QRectF room(6 + icon + gap, 0, w - 12 - icon - gap, h);
+    const QFont font = Fitted(text, room.width(), px, true);
+    p.setFont(font);
+    qreal textWidth = QFontMetricsF(font).horizontalAdvance(text);
     qreal x = (w - icon - gap - textWidth) / 2;
     if (icon > 0)
         DrawPicto(p, picto, QRectF(x, 5, icon, icon), ink, h >= 24 ? 2.0 : 1.7);
     p.setPen(role == Role::Go && state != 3 ? kInk : ink);
-    p.drawText(QRectF(x + icon + gap, 0, textWidth + 2, h), Qt::AlignLeft | Qt::AlignVCenter,
-               label);
+    const QRectF drawn(x + icon + gap, 0, textWidth + 2, h);
+    p.drawText(drawn, flags, text);
+    Tell(label, text, drawn, flags, font, px, room);
     p.restore();
 }
 
 } // namespace
+
+void SetLetteringObserver(std::function<void(const LetteredText&)> observer)
+{
+    Observer() = std::move(observer);
+}
 
 bool LoadFonts()
 {
@@ -846,17 +887,26 @@ void Panel(QPainter& p, const QRect& rc)
     p.restore();
 }
 
-void Lettered(QPainter& p, const QRect& rc, const QString& text, int px, bool bold, int align,
+// Letters a face text in the language of the installed translation, fitted to the rectangle.
+void Lettered(QPainter& p, const QRect& rc, const QString& source, int px, bool bold, int align,
               const QColor& colour = kInk)
 {
-    p.setFont(Lettering(px, bold));
+    const QString text = ShownFaceText(source);
+    const QFont font = Fitted(text, rc.width(), px, bold);
+    p.setFont(font);
     p.setPen(colour);
     p.drawText(rc, align, text);
+    Tell(source, text, rc, align, font, px, rc);
 }
 
-void TitleWithStar(QPainter& p, const QRect& rc, const QString& title, int px)
+void TitleWithStar(QPainter& p, const QRect& rc, const QString& source, int px)
 {
-    QFont font = Lettering(px);
+    // The star after the title reaches 0.87 of the lettering's size past its end.
+    const QString title = ShownFaceText(source);
+    const QRectF room(rc.left(), rc.top(), rc.width() - px * 0.9, rc.height());
+    QFont font = Fitted(title, room.width(), px, true);
+    Tell(source, title, rc, Qt::AlignLeft | Qt::AlignVCenter, font, px, room);
+    px = font.pixelSize();
     p.setFont(font);
     p.setPen(kInk);
     p.drawText(rc, Qt::AlignLeft | Qt::AlignVCenter, title);
@@ -935,14 +985,19 @@ void TextPanel(QPainter& p, const QRect& rc)
     p.drawRoundedRect(QRectF(rc).adjusted(3.5, 3.5, -3.5, -3.5), 6, 6);
 }
 
-void DrawMainTitle(QPainter& p, const QRect& rc, const QString& text)
+void DrawMainTitle(QPainter& p, const QRect& rc, const QString& source)
 {
-    // "Vimble" in plum, " e-mail" in coral, with sunshine stars around.
+    // "Vimble" in plum, " e-mail" in coral, with sunshine stars around (reaching 39 pixels
+    // past the name).
+    const QString text = ShownFaceText(source);
     QString first = text.section(' ', 0, 0);
     QString rest = text.mid(first.size());
-    QFont font = Lettering(40);
+    const QRectF room(rc.left(), rc.top(), rc.width() - 39, rc.height());
+    QFont font = Fitted(text, room.width(), 40, true);
     p.setFont(font);
     QFontMetricsF fm(font);
+    Tell(source, text, QRectF(rc.left(), rc.top(), fm.horizontalAdvance(text), rc.height()),
+         Qt::AlignLeft | Qt::AlignVCenter, font, 40, room);
     qreal x = rc.left();
     qreal base = rc.top() + (rc.height() + fm.ascent() - fm.descent()) / 2;
     p.setPen(kInk);
@@ -1451,10 +1506,10 @@ void SplashFrame(QPainter& p, QSize size, int frame)
         p.restore();
     }
     // The line under the name and the maker's name fade in.
-    if (k >= 14) {
+    if (frame >= kSplashWordsFrame) {
         double fade = ramp(14, 20);
         p.setOpacity(fade);
-        Lettered(p, QRect(0, int(h / 2 + 18), int(w), 24), "Greetings that move", 17, false,
+        Lettered(p, QRect(48, int(h / 2 + 18), int(w) - 96, 24), "Greetings that move", 17, false,
                  Qt::AlignCenter, kInk.lighter(140));
         Lettered(p, QRect(0, int(h - 64), int(w), 18), "Kelbrant", 13, true, Qt::AlignCenter,
                  kEdgeDark);

@@ -11,11 +11,29 @@
 #include <QImage>
 #include <QPainter>
 
+#include <functional>
+
 namespace faces {
 
 // Loads the lettering (Liberation Sans); false when the font files are not installed.
 bool LoadFonts();
 QFont Lettering(int nPixels, bool bBold = true);
+
+// A text lettered onto a face. Face texts are lettered in the language of the translation
+// installed in the application (English without one), each fitted to the room it has: a
+// longer translation gets a smaller size, down to 7 pixels, and is never cut off.
+struct LetteredText {
+    QString source; // the English text
+    QString text;   // as lettered
+    QRectF drawn;   // the rectangle and flags it was drawn with, in the face's coordinates
+    int flags;
+    QFont font;
+    int nPixels;    // the size it asked for (the font's may be smaller)
+    QRectF room;    // where it has to stay
+};
+// Told of every text lettered from now on (an empty function stops it), for the tests that
+// look at the lettering.
+void SetLetteringObserver(std::function<void(const LetteredText&)> observer);
 
 // state: 0 "U" up, 1 "D" pressed, 2 "F" focused, 3 "X" disabled.
 QImage DrawButton(const ButtonFace& button, int nState, qreal scale = 1);

@@ -667,6 +667,34 @@ std::vector<std::string> ToolbarSetFaceNames(const std::string& strButton)
     return names;
 }
 
+std::vector<std::string> LetteredFaceNames()
+{
+    std::vector<std::string> names;
+    for (const WindowFace& face : Windows()) {
+        bool lettered = !face.title.isEmpty();
+        for (const Zone& zone : face.zones)
+            lettered = lettered
+                       || ((zone.kind == ZoneKind::Label || zone.kind == ZoneKind::SmallLabel)
+                           && !zone.text.isEmpty());
+        if (lettered)
+            names.push_back(face.strName);
+    }
+    for (const ButtonFace& button : Buttons())
+        if (ShowsLabel(button))
+            for (const char* state : kStates)
+                names.push_back(button.strName + state);
+    for (const Picture& picture : Pictures()) {
+        const bool lettered =
+            ((picture.kind == PictureKind::CaptionRibbon || picture.kind == PictureKind::PageTitle)
+             && !picture.text.isEmpty())
+            || picture.kind == PictureKind::Welcome
+            || (picture.kind == PictureKind::Splash && picture.nIndex >= kSplashWordsFrame);
+        if (lettered)
+            names.push_back(picture.strName);
+    }
+    return names;
+}
+
 const WindowFace* FindWindow(const std::string& strName)
 {
     for (const WindowFace& face : Windows())

@@ -60,6 +60,13 @@ struct ButtonFace {
 // The four states of a button face, in the order of their letters.
 constexpr const char* kStates[4] = {"U", "D", "F", "X"};
 
+// Whether a button letters its label: a plain or coloured button at least 60 pixels wide (a
+// narrower one shows its pictogram only).
+inline bool ShowsLabel(const ButtonFace& button)
+{
+    return button.role != Role::CheckBox && button.size.width() >= 60 && !button.label.isEmpty();
+}
+
 // Areas of a window face.
 enum class ZoneKind {
     Panel,     // a recessed white panel exactly where a control (list, field, view) sits
@@ -148,6 +155,16 @@ std::vector<std::string> ToolbarSetFaceNames(const std::string& strButton);
 // Frame counts of the numbered animations of the main toolbar.
 constexpr int kSwitchSpinFrames = 8;
 constexpr int kTwinkleFrames = 8;
+
+// The splash letters "Greetings that move" and the maker's name from this frame on, fading
+// them in (the program's name, which is the same in every language, comes earlier).
+constexpr int kSplashWordsFrame = 25;
+
+// Every face that letters text which a translation changes (window titles and labels, button
+// labels, caption ribbons, page titles, the welcome picture, the later splash frames), by its
+// full name ("okU" ... "okX" for a button). The library holds these once more for each
+// translated language, as "bitmaps/de/NAME.png" beside "bitmaps/NAME.png".
+std::vector<std::string> LetteredFaceNames();
 
 const WindowFace* FindWindow(const std::string& strName);
 const ButtonFace* FindButton(const std::string& strName);

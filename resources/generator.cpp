@@ -2,12 +2,15 @@
 // and writes them with the string table and the two Qt resource collection files that the
 // build packs ("library.qrc" into ksredfr120.rcc, "program.qrc" into the program). Every
 // picture is drawn three times, for screens at 1x, 1.5x and 2x: "bitmaps/NAME.png",
-// "bitmaps/NAME@1.5x.png" and "bitmaps/NAME@2x.png" (cursors and icons alike).
+// "bitmaps/NAME@1.5x.png" and "bitmaps/NAME@2x.png" (cursors and icons alike). The faces that
+// letter text are drawn once more in German and in French from the program's translations
+// (context "Faces"), under "bitmaps/de/" and "bitmaps/fr/" with the same names.
 //
 //   vimble-resgen OUTDIR STRINGS.txt
 #include "platform/resources.h"
 #include "resources/draw.h"
 #include "resources/faces.h"
+#include "translations/translator.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -18,6 +21,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <set>
 
 namespace {
 
@@ -122,41 +126,47 @@ bool AddStrings(CCollection& library, const QString& path, const QString& folder
 }
 
 // "bitmaps/NAME.png" at 1x, "bitmaps/NAME@2x.png" at 2x.
-QString Alias(const char* folder, const std::string& name, qreal scale)
+QString Alias(const QString& folder, const std::string& name, qreal scale)
 {
     return QString("%1/%2.png")
         .arg(folder, QString::fromStdString(platform::ScaledName(name, scale)));
 }
 
-bool AddFaces(CCollection& library, qreal scale)
+// Every face into the folder; with a choice, only the faces it names.
+bool AddFaces(CCollection& library, qreal scale, const QString& folder = "bitmaps",
+              const std::set<std::string>* only = nullptr)
 {
     using namespace faces;
-    auto add = [&](const std::string& name, const QImage& image) {
-        return library.AddImage(Alias("bitmaps", name, scale), image);
+    auto add = [&](const std::string& name, auto draw) {
+        if (only != nullptr && only->count(name) == 0)
+            return true;
+        return library.AddImage(Alias(folder, name, scale), draw());
     };
     bool ok = true;
     for (const WindowFace& face : Windows())
-        ok = add(face.strName, DrawWindow(face, scale)) && ok;
+        ok = add(face.strName, [&] { return DrawWindow(face, scale); }) && ok;
     for (const ButtonFace& button : Buttons())
         for (int state = 0; state < 4; ++state)
-            ok = add(button.strName + kStates[state], DrawButton(button, state, scale)) && ok;
+            ok = add(button.strName + kStates[state],
+                     [&] { return DrawButton(button, state, scale); })
+                 && ok;
     for (const ToolbarSetButton& button : ToolbarSetButtons()) {
         for (int set = 1; set <= 3; ++set)
             for (int state = 0; state < 4; ++state)
                 ok = add(button.strName + std::to_string(set) + kStates[state],
-                         DrawSetButton(button, set, state, scale))
+                         [&] { return DrawSetButton(button, set, state, scale); })
                      && ok;
         for (int set = 1; set <= 3; ++set) {
             int next = set % 3 + 1;
             for (int step : {2, 4}) {
                 std::string name = button.strName + std::to_string(set * 100 + next * 10 + step);
-                ok = add(name, DrawSetTransition(button, set, step, scale)) && ok;
+                ok = add(name, [&] { return DrawSetTransition(button, set, step, scale); }) && ok;
             }
         }
-        ok = add(button.strName + "M", DrawSetButtonBlank(scale)) && ok;
+        ok = add(button.strName + "M", [&] { return DrawSetButtonBlank(scale); }) && ok;
     }
     for (const Picture& picture : Pictures())
-        ok = add(picture.strName, DrawPicture(picture, scale)) && ok;
+        ok = add(picture.strName, [&] { return DrawPicture(picture, scale); }) && ok;
     return ok;
 }
 
@@ -211,6 +221,23 @@ int main(int argc, char** argv)
         ok = AddFaces(library, scale) && ok;
         ok = AddProgramResources(program, scale) && ok;
     }
+    // The lettered faces in each translated language, from the catalogues the program itself
+    // speaks with.
+    const std::vector<std::string> lettered = faces::LetteredFaceNames();
+    const std::set<std::string> only(lettered.begin(), lettered.end());
+    using platform::ELanguage;
+    for (ELanguage language : {ELanguage::German, ELanguage::French}) {
+        const QString code = QLatin1String(platform::LanguageCode(language));
+        if (!translations::InstallTranslators(language)) {
+            std::fprintf(stderr, "vimble-resgen: the %s translation cannot be loaded\n",
+                         qPrintable(code));
+            ok = false;
+            continue;
+        }
+        for (qreal scale : platform::kBitmapScales)
+            ok = AddFaces(library, scale, "bitmaps/" + code, &only) && ok;
+    }
+    translations::InstallTranslators(ELanguage::English);
     ok = ok && library.WriteQrc() && program.WriteQrc();
     return ok ? 0 : 1;
 }

@@ -11,6 +11,7 @@ VIMBLE_PACKAGES=(
   libsdl2-dev libfluidsynth-dev libespeak-ng-dev espeak-ng-data
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev
   libssl-dev openssl libsecret-1-dev gnome-keyring dbus-daemon
+  at-spi2-core python3-pyatspi xvfb
   desktop-file-utils appstream shared-mime-info
   qt6-wayland weston
 )

@@ -149,6 +149,18 @@
         <source>The recording cannot be written into %1.</source>
         <translation>Die Aufnahme kann nicht in %1 geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Sending has ended</source>
+        <translation>Das Senden ist beendet</translation>
+    </message>
+    <message>
+        <source>Background menu</source>
+        <translation>Hintergrundmenü</translation>
+    </message>
+    <message>
+        <source>Object menu</source>
+        <translation>Objektmenü</translation>
+    </message>
 </context>
 <context>
     <name>CExportVideoDlg</name>
@@ -229,6 +241,14 @@
         <source>Category</source>
         <translation>Kategorie</translation>
     </message>
+    <message>
+        <source>Library items</source>
+        <translation>Bibliothekseinträge</translation>
+    </message>
+    <message>
+        <source>Library browser</source>
+        <translation>Bibliotheksfenster</translation>
+    </message>
 </context>
 <context>
     <name>CMailOptionsDlg</name>
@@ -299,6 +319,13 @@
     <message>
         <source>Published at %1</source>
         <translation>Veröffentlicht unter %1</translation>
+    </message>
+</context>
+<context>
+    <name>CMainToolbar</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
     </message>
 </context>
 <context>
@@ -696,6 +723,18 @@
         <source>friend@example.org, another@example.org</source>
         <translation>freund@example.org, freundin@example.org</translation>
     </message>
+    <message>
+        <source>Recipients</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Betreff</translation>
+    </message>
+    <message>
+        <source>Message text</source>
+        <translation>Nachrichtentext</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -959,11 +998,11 @@
     </message>
     <message>
         <source>on screen</source>
-        <translation>auf dem Bildschirm</translation>
+        <translation>im Bild</translation>
     </message>
     <message>
         <source>off screen</source>
-        <translation>außerhalb des Bildschirms</translation>
+        <translation>aus dem Bild</translation>
     </message>
     <message>
         <source>Project properties</source>
@@ -1275,7 +1314,7 @@
     </message>
     <message>
         <source>Add a spoken text…</source>
-        <translation>Gesprochenen Text hinzufügen …</translation>
+        <translation>Sprechtext hinzufügen …</translation>
     </message>
     <message>
         <source>Record a sound…</source>
@@ -1872,6 +1911,45 @@
     <message>
         <source>a planned greeting waits for this password</source>
         <translation>ein geplanter Gruß wartet auf dieses Passwort</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenReader</name>
+    <message>
+        <source>Stage</source>
+        <translation>Bühne</translation>
+    </message>
+    <message>
+        <source>%1, %2, at %3, %4</source>
+        <translation>%1, %2, bei %3, %4</translation>
+    </message>
+    <message>
+        <source>clipart</source>
+        <translation>Clipart</translation>
+    </message>
+    <message>
+        <source>animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>shape</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>object</source>
+        <translation>Objekt</translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation>ohne Namen</translation>
     </message>
 </context>
 </TS>

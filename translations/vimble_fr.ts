@@ -149,6 +149,18 @@
         <source>The recording cannot be written into %1.</source>
         <translation>L’enregistrement ne peut pas être écrit dans %1.</translation>
     </message>
+    <message>
+        <source>Sending has ended</source>
+        <translation>L’envoi est terminé</translation>
+    </message>
+    <message>
+        <source>Background menu</source>
+        <translation>Menu de l’arrière-plan</translation>
+    </message>
+    <message>
+        <source>Object menu</source>
+        <translation>Menu de l’objet</translation>
+    </message>
 </context>
 <context>
     <name>CExportVideoDlg</name>
@@ -229,6 +241,14 @@
         <source>Category</source>
         <translation>Catégorie</translation>
     </message>
+    <message>
+        <source>Library items</source>
+        <translation>Éléments de la bibliothèque</translation>
+    </message>
+    <message>
+        <source>Library browser</source>
+        <translation>Fenêtre de la bibliothèque</translation>
+    </message>
 </context>
 <context>
     <name>CMailOptionsDlg</name>
@@ -299,6 +319,13 @@
     <message>
         <source>Published at %1</source>
         <translation>Publié sur %1</translation>
+    </message>
+</context>
+<context>
+    <name>CMainToolbar</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d’outils</translation>
     </message>
 </context>
 <context>
@@ -696,6 +723,18 @@
         <source>friend@example.org, another@example.org</source>
         <translation>ami@example.org, amie@example.org</translation>
     </message>
+    <message>
+        <source>Recipients</source>
+        <translation>Destinataires</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Objet</translation>
+    </message>
+    <message>
+        <source>Message text</source>
+        <translation>Texte du message</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -935,11 +974,11 @@
     </message>
     <message>
         <source>no fill</source>
-        <translation>sans remplissage</translation>
+        <translation>non rempli</translation>
     </message>
     <message>
         <source>fill</source>
-        <translation>remplissage</translation>
+        <translation>rempli</translation>
     </message>
     <message>
         <source>Effect</source>
@@ -1503,7 +1542,7 @@
     </message>
     <message>
         <source>Send now</source>
-        <translation>Envoyer maintenant</translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>Don’t send</source>
@@ -1872,6 +1911,45 @@
     <message>
         <source>a planned greeting waits for this password</source>
         <translation>une carte programmée attend ce mot de passe</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenReader</name>
+    <message>
+        <source>Stage</source>
+        <translation>Scène</translation>
+    </message>
+    <message>
+        <source>%1, %2, at %3, %4</source>
+        <translation>%1, %2, à %3, %4</translation>
+    </message>
+    <message>
+        <source>clipart</source>
+        <translation>clipart</translation>
+    </message>
+    <message>
+        <source>animation</source>
+        <translation>animation</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>image</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texte</translation>
+    </message>
+    <message>
+        <source>shape</source>
+        <translation>forme</translation>
+    </message>
+    <message>
+        <source>object</source>
+        <translation>objet</translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation>sans nom</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "editor/editing/editing.h"
 #include "editor/main/help.h"
 #include "editor/main/maintoolbar.h"
+#include "editor/main/stagereader.h"
 #include "editor/skin/ownresources.h"
 #include "editor/skin/placement.h"
 #include "editor/skin/skin.h"
@@ -21,8 +22,10 @@
 #include "platform/scale.h"
 #include "platform/strings.h"
 #include "playback/projectdoc.h"
+#include "resources/facetexts.h"
 #include "resources/faces.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -149,6 +152,8 @@ CEditorDialog::CEditorDialog(QWidget* parent)
 
     LoadFaces(devicePixelRatioF());
 
+    // A screen reader finds the stage's objects as children of the stage.
+    MakeStageReadable(*this);
     m_pToolTip = new CSkinToolTip(this);
     m_pToolTip->Activate(true);
     for (const WindowButton& def : kWindowButtons) {
@@ -166,6 +171,14 @@ CEditorDialog::CEditorDialog(QWidget* parent)
     for (int i = 0; i < 3; ++i) {
         m_menus[i] = new CDropDownMenu("FILE_MENU", *rows[i], this);
         connect(m_menus[i], &CSkinnedWidget::Command, this, [this](int nId) { OnCommand(nId); });
+        // Left and Right go from menu to menu; Escape goes back to the menu's own button.
+        connect(m_menus[i], &CDropDownMenu::StepAside, this,
+                [this, i](int nDelta) { OpenMenuFromKeys((i + nDelta + 3) % 3); });
+        connect(m_menus[i], &CDropDownMenu::Dismissed, this, [this, i] {
+            CloseMenus();
+            if (CMyBitmapButton* button = GetWindowButton(ID_WND_FILE + i))
+                button->setFocus(Qt::OtherFocusReason);
+        });
     }
     m_pBackgroundMenu = new CDropDownMenu("RIGHT_MENU", BackgroundRows(), this);
     connect(m_pBackgroundMenu, &CSkinnedWidget::Command, this,
@@ -173,6 +186,14 @@ CEditorDialog::CEditorDialog(QWidget* parent)
     m_pObjectMenu = new CDropDownMenu("RIGHT_MENU", ObjectRows(), this);
     connect(m_pObjectMenu, &CSkinnedWidget::Command, this,
             [this](int nId) { OnObjectMenuCommand(nId); });
+    for (CDropDownMenu* menu : {m_pBackgroundMenu, m_pObjectMenu})
+        connect(menu, &CDropDownMenu::Dismissed, this, [this] { CloseMenus(); });
+    // A screen reader names each menu: the three after their buttons, the others by their use.
+    for (int i = 0; i < 3; ++i)
+        if (const faces::ButtonFace* face = faces::FindButton(kWindowButtons[i].szName))
+            m_menus[i]->setAccessibleName(faces::ShownFaceText(face->label));
+    m_pBackgroundMenu->setAccessibleName(tr("Background menu"));
+    m_pObjectMenu->setAccessibleName(tr("Object menu"));
 
     // The frame clock keeps its 120 ms: a coarse timer may drift by a twentieth.
     m_playbackClock.setTimerType(Qt::PreciseTimer);
@@ -197,6 +218,7 @@ CEditorDialog::CEditorDialog(QWidget* parent)
     LayOut();
     Refresh();
     m_pToolbar->show();
+    SetReadingTabOrder(this);
     // The MIDI player's end messages come here.
     SetMidiEndReceiver(this);
 }
@@ -622,6 +644,7 @@ void CEditorDialog::OnProjectEdited()
     m_bFullRedraw = true;
     Refresh();
     update();
+    accessible::StageChanged(this);
 }
 
 void CEditorDialog::ChooseBackgroundColor()
@@ -651,20 +674,57 @@ void CEditorDialog::ImportImage()
 void CEditorDialog::ToggleMenu(int nMenu)
 {
     const bool bWasOpen = m_nOpenMenu == nMenu;
+    // A menu button pressed with the keys opens its menu for the keys.
+    const CMyBitmapButton* button = GetWindowButton(ID_WND_FILE + nMenu);
+    const bool bKeys = button != nullptr && button->ShowsFocusRing();
     CloseMenus();
     if (bWasOpen)
         return;
+    if (bKeys) {
+        OpenMenuFromKeys(nMenu);
+        return;
+    }
     m_nOpenMenu = nMenu;
     m_menus[nMenu]->Open(m_ptFrame + kMenuPlaces[nMenu]);
 }
 
+void CEditorDialog::OpenMenuFromKeys(int nMenu)
+{
+    CloseMenus();
+    m_nOpenMenu = nMenu;
+    m_menus[nMenu]->OpenFromKeys(m_ptFrame + kMenuPlaces[nMenu]);
+}
+
+void CEditorDialog::OpenContextMenuFromKeys()
+{
+    if (!IsEditing())
+        return;
+    // The object menu when objects are selected, else the background menu, over the stage's
+    // middle.
+    CDropDownMenu* menu = m_pEditing->SelectionCount() > 0 ? m_pObjectMenu : m_pBackgroundMenu;
+    CloseMenus();
+    Refresh();
+    const QPoint centre =
+        m_ptFrame + QPoint(kStageLeft + kStageWidth / 2, kStageTop + kStageHeight / 2);
+    menu->OpenFromKeys(centre - QPoint(menu->width() / 2, menu->height() / 2));
+}
+
 void CEditorDialog::CloseMenus()
 {
+    // The keys held by a menu come back to the editor when it closes.
+    QWidget* focus = QApplication::focusWidget();
+    bool bMenuHadKeys = false;
+    for (CDropDownMenu* menu :
+         {m_menus[0], m_menus[1], m_menus[2], m_pBackgroundMenu, m_pObjectMenu})
+        bMenuHadKeys = bMenuHadKeys
+                       || (focus != nullptr && (focus == menu || menu->isAncestorOf(focus)));
     for (CDropDownMenu* menu : m_menus)
         menu->hide();
     m_pBackgroundMenu->hide();
     m_pObjectMenu->hide();
     m_nOpenMenu = MENU_NONE;
+    if (bMenuHadKeys)
+        setFocus(Qt::OtherFocusReason);
 }
 
 int CEditorDialog::GetStateCode() const
@@ -1001,6 +1061,7 @@ void CEditorDialog::OnPlaybackTick()
 
 void CEditorDialog::SetActivity(bool bRunning)
 {
+    const bool bWasRunning = m_bActivityRunning;
     m_bActivityRunning = bRunning;
     if (bRunning) {
         m_activityClock.start();
@@ -1009,7 +1070,10 @@ void CEditorDialog::SetActivity(bool bRunning)
         m_nActivityFrame = 0;
     }
     m_nActivityPercent = -1;
-    setAccessibleDescription(bRunning ? tr("Sending the greeting") : QString());
+    // A screen reader hears the send start and end (its result follows in a message).
+    if (bRunning || bWasRunning)
+        accessible::AnnounceStatus(this, bRunning ? tr("Sending the greeting")
+                                                  : tr("Sending has ended"));
     update(QRect(m_ptFrame + QPoint(kActivityLeft, kActivityTop), QSize(26, 24)));
 }
 
@@ -1019,7 +1083,7 @@ void CEditorDialog::SetActivityProgress(const std::string& strStep, int nPercent
         return;
     m_nActivityPercent = nPercent;
     // Said to screen readers; the cell shows the share done as a bar along its foot.
-    setAccessibleDescription(tr("Sending the greeting: %1, %2 %")
+    accessible::AnnounceStatus(this, tr("Sending the greeting: %1, %2 %")
                                  .arg(QString::fromStdString(strStep))
                                  .arg(nPercent));
     update(QRect(m_ptFrame + QPoint(kActivityLeft, kActivityTop), QSize(26, 24)));
@@ -1175,20 +1239,73 @@ void CEditorDialog::resizeEvent(QResizeEvent* event)
 // ---------------------------------------------------------------------------------------------
 // Keys, pointer and window state
 
+int CEditorDialog::ShortcutCommand(const QKeyEvent& event) const
+{
+    const Qt::KeyboardModifiers mods =
+        event.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    const bool bPlayer = m_pPlayer && m_pPlayer->IsPlayerMode();
+    switch (event.key()) {
+    case Qt::Key_N:
+        return mods == Qt::ControlModifier ? ID_FILE_NEW : 0;
+    case Qt::Key_O:
+        return mods == Qt::ControlModifier ? ID_FILE_OPEN : 0;
+    case Qt::Key_S:
+        if (mods == Qt::ControlModifier)
+            return ID_FILE_SAVE;
+        return mods == (Qt::ControlModifier | Qt::ShiftModifier) ? ID_FILE_SAVEAS : 0;
+    case Qt::Key_W:
+        return mods == Qt::ControlModifier ? ID_FILE_CLOSE : 0;
+    case Qt::Key_Q:
+        return mods == Qt::ControlModifier ? ID_FILE_EXIT : 0;
+    case Qt::Key_Space:
+        // Play from the editor; in the player, pause and resume.
+        if (mods != Qt::NoModifier)
+            return 0;
+        if (!bPlayer)
+            return ID_FILE_PLAY;
+        return IsCommandEnabled(ID_PLAYER_PAUSE) ? ID_PLAYER_PAUSE : ID_PLAYER_PLAY;
+    default:
+        return 0;
+    }
+}
+
 void CEditorDialog::keyPressEvent(QKeyEvent* event)
 {
-    // Escape does not end the editor: it only ends a drag. Delete and F1 act on release.
+    // Escape does not end the editor: it closes a menu or ends a drag. Delete and F1 act on
+    // release.
     event->accept();
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const bool bCtrl = mods.testFlag(Qt::ControlModifier);
+    const bool bShift = mods.testFlag(Qt::ShiftModifier);
+    // Alt alone (pressed and released with nothing between) opens the File menu, as F10 does.
+    m_bAltAlone = event->key() == Qt::Key_Alt && !event->isAutoRepeat();
     // Ctrl+M silences the music, in the player too.
-    if (event->key() == Qt::Key_M && event->modifiers().testFlag(Qt::ControlModifier)) {
+    if (event->key() == Qt::Key_M && bCtrl) {
         ToggleMute();
+        return;
+    }
+    if (event->key() == Qt::Key_F10 || event->key() == Qt::Key_Menu) {
+        if (event->key() == Qt::Key_Menu || bShift)
+            OpenContextMenuFromKeys();
+        else if (m_nOpenMenu != MENU_NONE)
+            CloseMenus();
+        else
+            OpenMenuFromKeys(MENU_FILE);
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && (m_nOpenMenu != MENU_NONE
+                                           || m_pBackgroundMenu->isVisible()
+                                           || m_pObjectMenu->isVisible())) {
+        CloseMenus();
+        return;
+    }
+    if (const int command = ShortcutCommand(*event); command != 0) {
+        if (!event->isAutoRepeat())
+            OnCommand(command);
         return;
     }
     if (!IsEditing())
         return;
-    const Qt::KeyboardModifiers mods = event->modifiers();
-    const bool bCtrl = mods.testFlag(Qt::ControlModifier);
-    const bool bShift = mods.testFlag(Qt::ShiftModifier);
     const int step = bShift ? 10 : 1;
     switch (event->key()) {
     case Qt::Key_Escape:
@@ -1240,6 +1357,10 @@ void CEditorDialog::keyReleaseEvent(QKeyEvent* event)
     if (event->isAutoRepeat())
         return;
     switch (event->key()) {
+    case Qt::Key_Alt:
+        if (std::exchange(m_bAltAlone, false) && m_nOpenMenu == MENU_NONE)
+            OpenMenuFromKeys(MENU_FILE);
+        break;
     case Qt::Key_Delete:
         if (m_pDoc)
             OnCommand(ID_EDIT_DELETE);

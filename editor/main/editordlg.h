@@ -30,6 +30,7 @@ class CToolbox;
 class CMyBitmapButton;
 class CProjectDoc;
 class CSkinToolTip;
+class QKeyEvent;
 
 // File menu.
 constexpr int ID_FILE_NEW = 1003;
@@ -174,6 +175,15 @@ public:
     int GetOpenMenu() const { return m_nOpenMenu; }
     CDropDownMenu* GetMenu(int nMenu) const;
     CDropDownMenu* GetBackgroundMenu() const { return m_pBackgroundMenu; }
+    // The menus from the keys: F10 or Alt opens the File menu with its first row focused,
+    // Left and Right go to the menu beside it, Escape closes it; Shift+F10 or the menu key opens
+    // the object menu (objects selected) or the background menu over the stage.
+    void OpenMenuFromKeys(int nMenu);
+    void OpenContextMenuFromKeys();
+    // The command a key press stands for (0: none): Ctrl+N new, Ctrl+O open, Ctrl+S save,
+    // Ctrl+Shift+S save as, Ctrl+W close, Ctrl+Q quit, Space play (pause and resume in the
+    // player). Keys that a focused text field or button uses never reach the editor.
+    int ShortcutCommand(const QKeyEvent& event) const;
     CDropDownMenu* GetObjectMenu() const { return m_pObjectMenu; }
     // A command of the object menu (its 1060 is the selected object's properties).
     void OnObjectMenuCommand(int nId);
@@ -317,6 +327,8 @@ private:
     bool DropPoint(QPoint ptWindow) const; // a drop at this point of the window counts
     void DropLibraryItem(const class CHeaderObject* pItem, QPoint ptWindow);
     void DropEffect(int nKind, QPoint ptWindow);
+    // Places the library browser's row as Return on it does (no drag): see OpenLibrary.
+    void PlaceLibraryRow(int nRow);
     // Sound commands.
     void ImportMidi();
     void ImportWaveForSelected();
@@ -363,6 +375,7 @@ private:
     CSkinToolTip* m_pToolTip = nullptr;
     bool m_bMinimised = false;
     bool m_bLeaving = false;
+    bool m_bAltAlone = false; // Alt is down and no other key came since
     std::string m_strStartFolder;
 
     // Clocks.

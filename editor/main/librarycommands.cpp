@@ -11,6 +11,8 @@
 #include "playback/effecttable.h"
 #include "playback/projectdoc.h"
 
+#include <QListWidget>
+
 void CEditorDialog::OpenLibrary(int nPage)
 {
     if (m_pLibrary != nullptr) {
@@ -37,8 +39,34 @@ void CEditorDialog::OpenLibrary(int nPage)
         update();
     });
     connect(m_pLibrary, &CLibraryBrowser::CloseRequested, this, [this] { CloseLibrary(); });
+    // Return (or a double click) on a row places it without a drag: an item in the middle of
+    // the stage, an effect on the selection (or on the object in the middle).
+    connect(m_pLibrary->List(), &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { PlaceLibraryRow(m_pLibrary->List()->row(item)); });
     m_pLibrary->show();
     m_pLibrary->raise();
+    // The list takes the keys, so a browser opened from the keys is used from them.
+    m_pLibrary->List()->setFocus(Qt::OtherFocusReason);
+}
+
+void CEditorDialog::PlaceLibraryRow(int nRow)
+{
+    if (m_pLibrary == nullptr || nRow < 0 || !IsEditing())
+        return;
+    const QPoint centre =
+        m_ptFrame + QPoint(kStageLeft + kStageWidth / 2, kStageTop + kStageHeight / 2);
+    if (m_pLibrary->GetPage() != CLibraryBrowser::pageEffects) {
+        DropLibraryItem(m_pLibrary->ItemRecord(nRow), centre);
+        return;
+    }
+    const int kind = m_pLibrary->ItemEffect(nRow);
+    const std::vector<EffectKind>& kinds = EffectKinds();
+    if (m_pEditing->SelectionCount() > 0 && kind >= 0 && kind < static_cast<int>(kinds.size())) {
+        m_pEditing->AttachEffectToSelection(kinds[static_cast<size_t>(kind)]);
+        update();
+        return;
+    }
+    DropEffect(kind, centre);
 }
 
 void CEditorDialog::CloseLibrary()

@@ -64,6 +64,7 @@ constexpr int kTwinkleMs = 150;
 
 CMainToolbar::CMainToolbar(QWidget* parent) : CSkinnedWidget("MAIN_TOOLBAR", false, parent)
 {
+    setAccessibleName(tr("Toolbar"));
     const std::vector<faces::ToolbarSetButton>& places = faces::ToolbarSetButtons();
     for (int i = 0; i < kSetButtons; ++i) {
         QPoint pt(35, i < 4 ? 232 + i * 57 : 459);

@@ -1,5 +1,6 @@
 #include "editor/skin/skin.h"
 
+#include "editor/skin/accessible.h"
 #include "editor/skin/ownresources.h"
 #include "editor/skin/placement.h"
 #include "platform/resources.h"
@@ -8,9 +9,11 @@
 #include "resources/facetexts.h"
 #include "resources/faces.h"
 
+#include <QAccessible>
 #include <QBitmap>
 #include <QEnterEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -19,13 +22,19 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
+#include <utility>
+
 // ---------------------------------------------------------------------------------------------
 // Bitmap buttons
 
 CMyBitmapButton::CMyBitmapButton(const std::string& strText, int nId, QWidget* parent)
     : QAbstractButton(parent), m_strText(strText), m_nId(nId)
 {
-    setFocusPolicy(Qt::NoFocus);
+    // A screen reader reads the button through the program's own interfaces.
+    accessible::InstallAccessibleControls();
+    // Reached by Tab, not by a click: a press with the pointer leaves the keys where they were.
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_Hover);
     if (!m_strText.empty())
         LoadFaces(m_strText);
@@ -88,8 +97,16 @@ int CMyBitmapButton::FaceIndex() const
 
 void CMyBitmapButton::SetPressedLook(bool bPressed)
 {
+    const bool bChanged = bPressed != m_bPressedLook || !m_bCheckButton;
     m_bPressedLook = bPressed;
+    m_bCheckButton = true;
     update();
+    if (bChanged && QAccessible::isActive()) {
+        QAccessible::State state;
+        state.checked = true;
+        QAccessibleStateChangeEvent event(this, state);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 QSize CMyBitmapButton::sizeHint() const
@@ -97,14 +114,61 @@ QSize CMyBitmapButton::sizeHint() const
     return m_faces[0].isNull() ? size() : LogicalSize(m_faces[0]);
 }
 
+bool CMyBitmapButton::ShowsFocusRing() const
+{
+    return hasFocus() && m_bKeyFocus;
+}
+
 void CMyBitmapButton::paintEvent(QPaintEvent*)
 {
     MatchPixelRatio();
     const QImage& face = m_faces[FaceIndex()];
-    if (face.isNull())
-        return;
     QPainter painter(this);
-    painter.drawImage(0, 0, face);
+    if (!face.isNull())
+        painter.drawImage(0, 0, face);
+    if (!ShowsFocusRing())
+        return;
+    // The keys' mark: a teal ring inside the button's edge, drawn in logical pixels so it is
+    // as crisp at 2x as at 1x, and distinct from the coral ring of the face under the pointer.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor::fromRgb(kFocusRing), 2));
+    painter.setBrush(Qt::NoBrush);
+    const QRectF ring = QRectF(rect()).adjusted(1, 1, -1, -1);
+    const qreal radius = std::max<qreal>(2, ring.height() / 4);
+    painter.drawRoundedRect(ring, radius, radius);
+}
+
+void CMyBitmapButton::focusInEvent(QFocusEvent* event)
+{
+    // The pointer gives focus too (the dialogs' buttons follow it); only the keys get the ring.
+    m_bKeyFocus = event->reason() != Qt::MouseFocusReason;
+    QAbstractButton::focusInEvent(event);
+}
+
+void CMyBitmapButton::focusOutEvent(QFocusEvent* event)
+{
+    m_bKeyFocus = false;
+    QAbstractButton::focusOutEvent(event);
+}
+
+void CMyBitmapButton::keyPressEvent(QKeyEvent* event)
+{
+    // Space presses as every button does; Return and Enter press the focused button too, as
+    // the skinned windows have no default button to take them.
+    // A menu's arrows are the menu's: they go from row to row and from menu to menu.
+    const int key = event->key();
+    if ((key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right)
+        && qobject_cast<CDropDownMenu*>(parentWidget()) != nullptr) {
+        event->ignore();
+        return;
+    }
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter)
+        && event->modifiers() == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void CMyBitmapButton::enterEvent(QEnterEvent* event)
@@ -472,6 +536,71 @@ bool CSkin::MouseRelease(QMouseEvent* event)
 }
 
 // ---------------------------------------------------------------------------------------------
+// Reading order
+
+namespace {
+
+// Two places lie on one line of the face when they share at least half of the lower one's
+// height.
+bool OnOneLine(const QRect& a, const QRect& b)
+{
+    const int shared = std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top()) + 1;
+    return shared * 2 >= std::min(a.height(), b.height());
+}
+
+void CollectInReadingOrder(QWidget* container, std::vector<QWidget*>& out)
+{
+    std::vector<QWidget*> children;
+    for (QObject* object : container->children()) {
+        auto* child = qobject_cast<QWidget*>(object);
+        if (child != nullptr && !child->isWindow())
+            children.push_back(child);
+    }
+    std::stable_sort(children.begin(), children.end(), [](QWidget* a, QWidget* b) {
+        return a->geometry().top() < b->geometry().top();
+    });
+    // Line by line, each line from left to right.
+    for (size_t first = 0; first < children.size();) {
+        size_t end = first + 1;
+        while (end < children.size()
+               && OnOneLine(children[first]->geometry(), children[end]->geometry()))
+            ++end;
+        std::stable_sort(children.begin() + static_cast<std::ptrdiff_t>(first),
+                         children.begin() + static_cast<std::ptrdiff_t>(end),
+                         [](QWidget* a, QWidget* b) {
+                             const QRect ra = a->geometry(), rb = b->geometry();
+                             return ra.left() != rb.left() ? ra.left() < rb.left()
+                                                           : ra.top() < rb.top();
+                         });
+        first = end;
+    }
+    for (QWidget* child : children) {
+        // A control that takes the keys keeps its own parts (a combo box's field) to itself.
+        if ((child->focusPolicy() & Qt::TabFocus) != 0 || child->focusProxy() != nullptr)
+            out.push_back(child);
+        else
+            CollectInReadingOrder(child, out);
+    }
+}
+
+} // namespace
+
+std::vector<QWidget*> ReadingOrder(QWidget* window)
+{
+    std::vector<QWidget*> order;
+    if (window != nullptr)
+        CollectInReadingOrder(window, order);
+    return order;
+}
+
+void SetReadingTabOrder(QWidget* window)
+{
+    const std::vector<QWidget*> order = ReadingOrder(window);
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+// ---------------------------------------------------------------------------------------------
 // Skinned windows
 
 CSkinnedWidget::CSkinnedWidget(const std::string& strFace, bool bDragByBody, QWidget* parent,
@@ -490,6 +619,9 @@ bool CSkinnedWidget::event(QEvent* event)
 {
     if (IsPixelRatioChange(event))
         m_skin.MatchPixelRatio();
+    // A tool window or a menu that shows joins its window's Tab order where it sits.
+    if (event->type() == QEvent::Show)
+        SetReadingTabOrder(window());
     return QWidget::event(event);
 }
 
@@ -524,8 +656,19 @@ CSkinnedDialog::CSkinnedDialog(const std::string& strFace, bool bDragByBody, QWi
 
 void CSkinnedDialog::setVisible(bool bVisible)
 {
-    if (bVisible && !isVisible())
+    if (bVisible && !isVisible()) {
         GiveDefaultOwner(this);
+        SetReadingTabOrder(this);
+    }
+    // A dialog that held the keys gives them back to the window it belongs to when it closes:
+    // without a window manager nothing else would, and the keys would go nowhere.
+    QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    if (!bVisible && isVisible() && isActiveWindow() && owner != nullptr) {
+        QDialog::setVisible(false);
+        if (owner->isVisible())
+            owner->activateWindow();
+        return;
+    }
     QDialog::setVisible(bVisible);
 }
 
@@ -611,12 +754,93 @@ CDropDownMenu::CDropDownMenu(const std::string& strFace,
     m_timer.setSingleShot(true);
     m_timer.setInterval(kUnfoldPauseMs);
     connect(&m_timer, &QTimer::timeout, this, [this] { Advance(); });
+    // The menu holds the keys while it unfolds from the keyboard; its rows take them after.
+    setFocusPolicy(Qt::ClickFocus);
     hide();
+}
+
+void CDropDownMenu::OpenFromKeys(const QPoint& pt)
+{
+    Open(pt);
+    m_bFocusFirstRow = true;
+    setFocus(Qt::OtherFocusReason);
+}
+
+void CDropDownMenu::Unfold()
+{
+    if (IsUnfolded())
+        return;
+    m_timer.stop();
+    // The key that unfolds it chooses the row itself.
+    m_bFocusFirstRow = false;
+    m_nStep = kUnfoldSteps - 1;
+    Advance();
+}
+
+CMyBitmapButton* CDropDownMenu::FocusedRow() const
+{
+    for (CMyBitmapButton* button : m_skin.Buttons())
+        if (button->hasFocus())
+            return button;
+    return nullptr;
+}
+
+CMyBitmapButton* CDropDownMenu::FocusRow(int nDelta)
+{
+    // The keys wait for no unfolding.
+    Unfold();
+    std::vector<CMyBitmapButton*> rows;
+    for (CMyBitmapButton* button : m_skin.Buttons())
+        if (button->isVisible() && button->isEnabled())
+            rows.push_back(button);
+    if (rows.empty()) {
+        setFocus(Qt::OtherFocusReason);
+        return nullptr;
+    }
+    const auto at = std::find(rows.begin(), rows.end(), FocusedRow());
+    const int count = static_cast<int>(rows.size());
+    int index = nDelta >= 0 ? 0 : count - 1;
+    if (at != rows.end())
+        index = ((static_cast<int>(at - rows.begin()) + nDelta) % count + count) % count;
+    rows[static_cast<size_t>(index)]->setFocus(Qt::TabFocusReason);
+    return rows[static_cast<size_t>(index)];
+}
+
+void CDropDownMenu::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Down:
+        FocusRow(1);
+        break;
+    case Qt::Key_Up:
+        FocusRow(-1);
+        break;
+    case Qt::Key_Left:
+        emit StepAside(-1);
+        break;
+    case Qt::Key_Right:
+        emit StepAside(1);
+        break;
+    case Qt::Key_Escape:
+        emit Dismissed();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Before any row is chosen Return chooses the first, as Down would.
+        if (FocusedRow() == nullptr)
+            FocusRow(1);
+        break;
+    default:
+        CSkinnedWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void CDropDownMenu::Open(const QPoint& pt)
 {
     move(pt);
+    m_bFocusFirstRow = false;
     m_nStep = 0;
     for (CMyBitmapButton* button : m_skin.Buttons())
         button->hide();
@@ -638,6 +862,8 @@ void CDropDownMenu::Advance()
     update();
     if (!IsUnfolded())
         m_timer.start();
+    else if (std::exchange(m_bFocusFirstRow, false) && hasFocus())
+        FocusRow(1);
 }
 
 void CDropDownMenu::paintEvent(QPaintEvent*)

@@ -50,8 +50,15 @@ public:
     // A check button keeps its pressed look while set.
     void SetPressedLook(bool bPressed);
     bool HasPressedLook() const { return m_bPressedLook; }
+    // A button whose pressed look was ever set is a check button (a screen reader says so).
+    bool IsCheckButton() const { return m_bCheckButton; }
 
     QSize sizeHint() const override;
+    // The keys' focus mark (2 px teal #2EC4B6 rounded ring) shows while the button holds focus
+    // that the keys gave it (Tab, an arrow in a menu, a window opening); focus the pointer gave
+    // shows only the "F" face, as pointing does.
+    static constexpr QRgb kFocusRing = 0xFF2EC4B6;
+    bool ShowsFocusRing() const;
 
 signals:
     void Command(int nId);
@@ -59,6 +66,9 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
@@ -70,6 +80,8 @@ private:
     QImage m_faces[4];
     bool m_bHover = false;
     bool m_bPressedLook = false;
+    bool m_bCheckButton = false;
+    bool m_bKeyFocus = false; // the focus came from the keys
 };
 
 // The program's tooltip: the text on a pale label between the end pieces "TIP_LEFT" and
@@ -265,6 +277,15 @@ private:
     bool m_bFocusFollowsPointer = false;
 };
 
+// The window's controls that the Tab key visits, in the order a person reads the window: line
+// by line from the top (controls that share half their height share a line), each line from
+// the left; the controls inside a container (a tool window, a toolbar) follow one another
+// where the container sits. Windows of their own (tooltips, dialogs) are not part of it.
+std::vector<QWidget*> ReadingOrder(QWidget* window);
+// Makes that the window's Tab order. The skinned dialogs do it when they show, a skinned tool
+// window or menu for its window when it shows.
+void SetReadingTabOrder(QWidget* window);
+
 // A drop-down menu: a skinned window of menu rows that unfolds when it opens, painting the top
 // 0, 62, 124 and 186 rows of its face 25 ms apart and the whole face from the fifth paint on.
 class CDropDownMenu : public CSkinnedWidget {
@@ -279,15 +300,31 @@ public:
                   QWidget* parent);
     // Shows the menu at pt (parent coordinates) and starts unfolding from step 0.
     void Open(const QPoint& pt);
+    // Opens it from the keyboard: the menu takes the keys, and its first enabled row the focus
+    // once it has unfolded (an arrow before that unfolds it at once).
+    void OpenFromKeys(const QPoint& pt);
     int GetStep() const { return m_nStep; }
     bool IsUnfolded() const { return m_nStep >= kUnfoldSteps; }
+    // Keys: Down and Up move the focus from enabled row to enabled row (wrapping), Return or
+    // Space press the focused row, Left and Right ask for the menu beside it, Escape asks to
+    // close it. FocusRow moves the focus nDelta rows on (from none: the first row for
+    // nDelta >= 0, the last for a negative one) and returns the row, null when none is enabled.
+    CMyBitmapButton* FocusRow(int nDelta);
+    CMyBitmapButton* FocusedRow() const;
+
+signals:
+    void StepAside(int nDelta);
+    void Dismissed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Advance();
+    void Unfold();
     int m_nStep = kUnfoldSteps;
+    bool m_bFocusFirstRow = false;
     QTimer m_timer;
 };
 

@@ -213,6 +213,7 @@ void CBrowserScrollBar::mousePressEvent(QMouseEvent* event)
 
 CLibraryBrowser::CLibraryBrowser(QWidget* editor) : CSkinnedWidget(kFullFace, true, editor)
 {
+    setAccessibleName(tr("Library browser"));
     for (const PageEntry& page : kPages) {
         CMyBitmapButton* button = Bind(m_skin.AddButton(page.szButton, page.nId));
         m_pageButtons.push_back(button);
@@ -246,10 +247,12 @@ CLibraryBrowser::CLibraryBrowser(QWidget* editor) : CSkinnedWidget(kFullFace, tr
     m_pList->setFrameShape(QFrame::NoFrame);
     m_pList->setStyleSheet("QListWidget { background: white; color: black; }");
     m_pList->viewport()->installEventFilter(this);
+    m_pList->setAccessibleName(tr("Library items"));
 
     m_pCategories = new QComboBox(this);
     m_pCategories->setGeometry(kComboRect);
     m_pCategories->setToolTip(tr("Category"));
+    m_pCategories->setAccessibleName(tr("Category"));
 
     m_pScroll = new CBrowserScrollBar(this);
     m_pScroll->move(kScrollRect.topLeft());

@@ -116,6 +116,10 @@ CSendMailDlg::CSendMailDlg(CGreetingSource& source)
     m_pText->setTabChangesFocus(true);
     Dress(m_pText);
     m_pTo->setPlaceholderText(tr("friend@example.org, another@example.org"));
+    // The face writes the fields' labels; a screen reader hears them from here.
+    m_pTo->setAccessibleName(tr("Recipients"));
+    m_pSubject->setAccessibleName(tr("Subject"));
+    m_pText->setAccessibleName(tr("Message text"));
 
     CSkinToolTip* tips = m_skin.ToolTip();
     tips->AddTool(Bind(m_skin.AddButton("smsend", IDC_SM_SEND)), "Send the greeting");
@@ -141,6 +145,9 @@ CSendMailDlg::CSendMailDlg(CGreetingSource& source)
     tips->AddTool(yearly,
         tr("Send it again every year on each recipient's birthday, at 8 in the morning").toStdString());
     yearly->setAccessibleName(tr("Every year on their birthday"));
+    // These five keep a pressed look while set: check buttons from the start.
+    for (int nId : {IDC_SM_PLAYER, IDC_SM_VOICEMAIL, IDC_SM_MAILPROGRAM, IDC_SM_LATER, IDC_SM_YEARLY})
+        m_skin.Button(nId)->SetPressedLook(false);
     m_pWhen->setObjectName(QString::number(IDC_SM_LATER));
     m_pWhen->setGeometry(kWhenRect);
     m_pWhen->setDisplayFormat(QStringLiteral("ddd d MMM yyyy HH:mm"));
