@@ -8,7 +8,9 @@
 #include "platform/video.h"
 #include "playback/projectdoc.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QStringList>
 
 #include <algorithm>
 #include <cstdio>
@@ -90,19 +92,27 @@ std::string HumanSize(int64_t bytes)
 
 std::string DescribeMailSize(const CMailMedia& media)
 {
-    std::string text;
+    // The parts in the person's language; the line starts with a capital.
+    QStringList parts;
     const auto add = [&](const char* what, int64_t bytes) {
-        text += (text.empty() ? "" : " \u00b7 ") + std::string(what) + " " + HumanSize(bytes);
-        if (text.compare(0, 1, "v") == 0 || text.compare(0, 1, "g") == 0)
-            text[0] = static_cast<char>(text[0] - 'a' + 'A');
+        parts << QCoreApplication::translate("MailSize", what)
+                     .arg(QString::fromStdString(HumanSize(bytes)));
     };
     if (!media.media.strPicture.empty())
-        add("Picture", static_cast<int64_t>(media.media.strPicture.size()));
+        add(QT_TRANSLATE_NOOP("MailSize", "picture %1"),
+            static_cast<int64_t>(media.media.strPicture.size()));
     if (media.media.bVideo)
-        add("video with sound", media.media.nVideoBytes);
+        add(QT_TRANSLATE_NOOP("MailSize", "video with sound %1"), media.media.nVideoBytes);
     if (!media.strGreetingPath.empty())
-        add("greeting file", media.nGreetingBytes);
-    return text + (text.empty() ? "" : " \u2014 ") + "about " + HumanSize(media.nMessageBytes);
+        add(QT_TRANSLATE_NOOP("MailSize", "greeting file %1"), media.nGreetingBytes);
+    const QString total = QString::fromStdString(HumanSize(media.nMessageBytes));
+    const QString about = QCoreApplication::translate("MailSize", "about %1").arg(total);
+    QString text = parts.isEmpty()
+        ? about
+        : parts.join(QStringLiteral(" \u00b7 ")) + QStringLiteral(" \u2014 ") + about;
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text.toStdString();
 }
 
 namespace {

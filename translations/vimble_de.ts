@@ -1829,6 +1829,25 @@
     </message>
 </context>
 <context>
+    <name>MailSize</name>
+    <message>
+        <source>picture %1</source>
+        <translation>Bild %1</translation>
+    </message>
+    <message>
+        <source>video with sound %1</source>
+        <translation>Video mit Ton %1</translation>
+    </message>
+    <message>
+        <source>greeting file %1</source>
+        <translation>Grußdatei %1</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <translation>etwa %1</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Not a valid file!</source>

@@ -1829,6 +1829,25 @@
     </message>
 </context>
 <context>
+    <name>MailSize</name>
+    <message>
+        <source>picture %1</source>
+        <translation>image %1</translation>
+    </message>
+    <message>
+        <source>video with sound %1</source>
+        <translation>vidéo avec le son %1</translation>
+    </message>
+    <message>
+        <source>greeting file %1</source>
+        <translation>fichier de la carte %1</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <translation>environ %1</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Not a valid file!</source>
