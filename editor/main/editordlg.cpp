@@ -41,6 +41,9 @@ constexpr int kActivityTop = 0;
 
 // Where each drop-down menu opens, in the frame: under its button.
 constexpr QPoint kMenuPlaces[3] = {{420, 46}, {507, 46}, {595, 46}};
+// The words "File", "Edit" and "View" the face draws beside the menu buttons: a press on a word
+// is a press on its button.
+constexpr QRect kMenuWords[3] = {{459, 20, 52, 23}, {546, 20, 52, 23}, {634, 20, 52, 23}};
 
 struct WindowButton {
     const char* szName;
@@ -1375,8 +1378,15 @@ void CEditorDialog::keyReleaseEvent(QKeyEvent* event)
 
 void CEditorDialog::mousePressEvent(QMouseEvent* event)
 {
-    CloseMenus();
     const QPoint pt = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        for (int i = 0; i < 3; ++i)
+            if (kMenuWords[i].translated(m_ptFrame).contains(pt)) {
+                ToggleMenu(i);
+                return;
+            }
+    }
+    CloseMenus();
     const QRect stage(m_ptFrame + QPoint(kStageLeft, kStageTop), QSize(kStageWidth, kStageHeight));
     if (!IsEditing() || !stage.contains(pt))
         return;

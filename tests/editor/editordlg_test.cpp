@@ -190,6 +190,21 @@ TEST_F(EditorWindow, edit_button_opens_then_closes_its_menu_and_a_second_opening
     EXPECT_FALSE(edit->isVisible());
 }
 
+// The words beside the menu buttons are part of them: a click on "View" opens the View menu,
+// a second one closes it.
+TEST_F(EditorWindow, a_click_on_a_menu_word_opens_its_menu)
+{
+    const QPoint words[3] = {{485, 31}, {572, 31}, {660, 31}};
+    for (int menu : {MENU_FILE, MENU_EDIT, MENU_VIEW}) {
+        QTest::mouseClick(m_pEditor.get(), Qt::LeftButton, {},
+                          m_pEditor->GetFrameOrigin() + words[menu]);
+        EXPECT_EQ(m_pEditor->GetOpenMenu(), menu);
+        EXPECT_TRUE(m_pEditor->GetMenu(menu)->isVisible());
+    }
+    QTest::mouseClick(m_pEditor.get(), Qt::LeftButton, {}, m_pEditor->GetFrameOrigin() + words[2]);
+    EXPECT_EQ(m_pEditor->GetOpenMenu(), MENU_NONE);
+}
+
 TEST_F(EditorWindow, commands_of_later_tools_and_of_an_empty_history_are_shown_disabled)
 {
     FileCommand(ID_FILE_NEW);
