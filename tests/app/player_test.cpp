@@ -5,6 +5,7 @@
 #include "mail/bundle.h"
 #include "platform/files.h"
 #include "tests/buildpaths.h"
+#include "tests/command.h"
 #include "tests/soundcheck.h"
 #include "platform/wave.h"
 
@@ -24,11 +25,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
+using testcommand::Result;
 
 std::string Quoted(const std::string& path)
 {
@@ -65,22 +62,7 @@ protected:
 
     Result Run(const std::string& command) const
     {
-        const std::string errFile = Path("stderr.txt");
-        Result result { -1, {}, {} };
-        FILE* pipe = popen((command + " 2>" + Quoted(errFile)).c_str(), "r");
-        if (pipe == nullptr)
-            return result;
-        char buffer[4096];
-        size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            result.out.append(buffer, n);
-        const int status = pclose(pipe);
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::vector<uint8_t> err;
-        platform::ReadWholeFile(errFile, err);
-        result.err.assign(err.begin(), err.end());
-        platform::DeleteFile(errFile);
-        return result;
+        return testcommand::Run(command, Path("stderr.txt"));
     }
     Result Tool(const std::string& arguments) const
     {

@@ -4,6 +4,7 @@
 #include "platform/wave.h"
 #include "playback/recording.h"
 #include "tests/buildpaths.h"
+#include "tests/command.h"
 
 #include <gtest/gtest.h>
 
@@ -38,26 +39,15 @@ protected:
     // Runs the tool with the driver (and the file it records from) set for it alone.
     CRun Run(const std::string& driver, const std::string& arguments) const
     {
-        const std::string errFile = Path("stderr.txt");
-        const std::string command = "SDL_AUDIODRIVER=" + driver + " SDL_DISKAUDIOFILEIN='"
-            + Path("in.raw") + "' SDL_DISKAUDIODELAY=2 " + built::kTool + " " + arguments + " 2>'"
-            + errFile + "'";
-        CRun result { -1, {}, {} };
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr)
-            return result;
-        char buffer[4096];
-        size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            result.strOut.append(buffer, n);
-        const int status = pclose(pipe);
-        result.nStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::vector<uint8_t> err;
-        platform::ReadWholeFile(errFile, err);
+        const testcommand::Result ran = testcommand::Run("SDL_AUDIODRIVER=" + driver
+                + " SDL_DISKAUDIOFILEIN='" + Path("in.raw") + "' SDL_DISKAUDIODELAY=2 "
+                + built::kTool + " " + arguments,
+            Path("stderr.txt"));
+        CRun result { ran.status, ran.out, {} };
         // The disk driver announces itself on every open (SDL's own log): not the tool's.
         std::string line;
-        for (uint8_t c : err) {
-            line += char(c);
+        for (char c : ran.err) {
+            line += c;
             if (c == '\n') {
                 if (line.rfind("CRITICAL: ", 0) != 0)
                     result.strErr += line;
@@ -65,7 +55,6 @@ protected:
             }
         }
         result.strErr += line;
-        platform::DeleteFile(errFile);
         return result;
     }
     void WriteRaw(const std::vector<int16_t>& samples) const

@@ -10,6 +10,7 @@
 #include "tests/playback/sound_fixtures.h"
 #include "model/sound.h"
 #include "tests/buildpaths.h"
+#include "tests/command.h"
 #include "tests/soundcheck.h"
 
 #include <QImage>
@@ -27,11 +28,7 @@
 
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
+using testcommand::Result;
 
 class ToolTest : public testing::Test {
 protected:
@@ -44,23 +41,7 @@ protected:
 
     Result Run(const std::string& arguments) const
     {
-        std::string errFile = m_dir + "/stderr.txt";
-        std::string command = std::string(built::kTool) + " " + arguments + " 2>" + errFile;
-        Result result{-1, {}, {}};
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr)
-            return result;
-        char buffer[4096];
-        size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            result.out.append(buffer, n);
-        int status = pclose(pipe);
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::vector<uint8_t> err;
-        platform::ReadWholeFile(errFile, err);
-        result.err.assign(err.begin(), err.end());
-        platform::DeleteFile(errFile);
-        return result;
+        return testcommand::Run(std::string(built::kTool) + " " + arguments, m_dir + "/stderr.txt");
     }
     std::string Path(const std::string& name) const { return m_dir + "/" + name; }
     std::vector<uint8_t> Read(const std::string& name) const

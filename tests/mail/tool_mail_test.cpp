@@ -3,6 +3,7 @@
 #include "mail/bundle.h"
 #include "tests/mail/mail_fixtures.h"
 #include "tests/buildpaths.h"
+#include "tests/command.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +16,7 @@ using namespace mailtest;
 
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
+using testcommand::Result;
 
 class ToolMailTest : public testing::Test {
 protected:
@@ -50,21 +47,7 @@ protected:
         std::string command = "TMPDIR=" + Quote(m_strTmp) + " " + built::kTool;
         for (const std::string& arg : args)
             command += " " + Quote(arg);
-        std::string errFile = m_dir / "stderr.txt";
-        command += " 2>" + Quote(errFile);
-        Result result { -1, {}, {} };
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr)
-            return result;
-        char buffer[4096];
-        size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            result.out.append(buffer, n);
-        int status = pclose(pipe);
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.err = ReadText(errFile);
-        std::remove(errFile.c_str());
-        return result;
+        return testcommand::Run(command, m_dir / "stderr.txt");
     }
 
     std::string NewProject(const std::string& name)
