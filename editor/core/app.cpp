@@ -38,22 +38,6 @@ std::string DefaultLockPath()
     return dir + "/" + g_szAppTitle + "-" + std::to_string(getuid()) + ".lock";
 }
 
-// The program's own path; the help file lies beside it under the program's name.
-std::string HelpFilePath()
-{
-    char exe[4096];
-    ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
-    if (n <= 0)
-        return {};
-    exe[n] = '\0';
-    std::string path = exe;
-    std::string name = platform::FileNameOf(path);
-    size_t dot = name.rfind('.');
-    if (dot != std::string::npos && dot > 0)
-        name.resize(dot);
-    return platform::JoinPath(platform::DirectoryOf(path), name + ".HLP");
-}
-
 bool EndsWithHdr(const std::string& name)
 {
     return name.size() > 4 && strcasecmp(name.c_str() + name.size() - 4, ".hdr") == 0;
@@ -100,7 +84,6 @@ CEditorApp::StartResult CEditorApp::InitInstance(const CRect& rcWorkArea)
     try {
         m_strRegistryKey = std::string("Kelbrant\\") + g_szAppTitle;
         m_strProfileName = "1.00";
-        m_strHelpFilePath = HelpFilePath();
         ReadSettings();
         if (!LoadResourceLibrary())
             return startNoLibrary;

@@ -87,7 +87,6 @@ public:
     // Accessors for the windows.
     const std::string& GetRegistryKey() const { return m_strRegistryKey; }
     const std::string& GetProfileName() const { return m_strProfileName; }
-    const std::string& GetHelpFilePath() const { return m_strHelpFilePath; }
     int GetDataDirectoryCount() const { return m_nDataDirectoryCount; }
     const std::vector<std::string>& GetDataDirectories() const { return m_strDataDirectories; }
     const std::string& GetCurrentDataDirectory() const { return m_strCurrentDataDirectory; }
@@ -132,7 +131,6 @@ private:
 
     std::string m_strRegistryKey;
     std::string m_strProfileName;
-    std::string m_strHelpFilePath;
     int m_nDataDirectoryCount = 0;
     std::vector<std::string> m_strDataDirectories;
     bool m_bPlayAvi = true;

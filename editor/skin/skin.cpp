@@ -208,8 +208,7 @@ CSkinToolTip::CSkinToolTip(QWidget* owner)
     : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint)
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
-    m_left = LoadOwnBitmap("TIP_LEFT");
-    m_right = LoadOwnBitmap("TIP_RIGHT");
+    // The end pieces are loaded when the tip shows, for the screen it shows on.
     hide();
 }
 
