@@ -1442,7 +1442,8 @@ void CEditorDialog::UpdateCursor()
     if (id == m_nCursorShown)
         return;
     m_nCursorShown = id;
-    if (id == 0 || LoadOwnCursor(id).isNull())
+    // A cursor the program lacks is the arrow.
+    if (id == 0)
         unsetCursor();
     else
         setCursor(OwnCursor(id, devicePixelRatioF()));
