@@ -3,6 +3,7 @@
 #include "platform/files.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -115,12 +116,39 @@ void RemoveLockOfNoOne(const QString& settingsFile)
     }
 }
 
+// A write is made in a temporary file beside the settings ("NAME.XXXXXX") and renamed over
+// them; a writer killed before the rename leaves that file behind for good. Every writer holds
+// the settings' lock while its temporary file exists, so one who holds the lock knows any such
+// file is left over and removes it. The folder is only looked at, and the lock only taken, when
+// there is one.
+void RemoveLeftOverWrites(const QString& settingsFile)
+{
+    const QFileInfo settings(settingsFile);
+    QDir folder = settings.absoluteDir();
+    const QString pattern = settings.fileName() + ".??????";
+    auto leftOver = [&] {
+        QStringList names;
+        for (const QString& name : folder.entryList({pattern}, QDir::Files | QDir::Hidden))
+            if (name != settings.fileName() + ".lock")
+                names << name;
+        return names;
+    };
+    if (leftOver().isEmpty())
+        return;
+    QLockFile lock(settingsFile + ".lock");
+    if (!lock.tryLock(2000))
+        return; // another writer is busy: it or a later writer tidies up
+    for (const QString& name : leftOver())
+        folder.remove(name);
+}
+
 // QSettings falls back from the user's file to the system-wide one by itself.
 class CProfile {
 public:
     CProfile() : m_settings(QSettings::UserScope, "Kelbrant", "Vimble e-mail")
     {
         RemoveLockOfNoOne(m_settings.fileName());
+        RemoveLeftOverWrites(m_settings.fileName());
         m_settings.beginGroup("1.00");
     }
     QSettings& operator*() { return m_settings; }

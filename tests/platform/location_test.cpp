@@ -225,4 +225,22 @@ TEST_F(LocationSettings, a_lock_left_empty_by_a_killed_writer_holds_the_next_wri
     EXPECT_FALSE(QFile::exists(file + ".lock"));
 }
 
+// A writer killed before renaming its temporary file over the settings leaves it behind; the
+// next one to hold the lock removes it. Files that are not such a copy stay.
+TEST_F(LocationSettings, a_copy_left_by_a_killed_writer_goes_at_the_next_setting)
+{
+    const QString file = QSettings(QSettings::UserScope, "Kelbrant", "Vimble e-mail").fileName();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+    for (const QString& name : {file + ".MWZOTB", file + ".bak"}) {
+        QFile copy(name);
+        ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+        copy.write("[1.00]\nMailServer=half\n");
+    }
+    platform::WriteSettingString("MailServer", "new.example.org");
+    EXPECT_EQ(platform::ReadSettingString("MailServer"), "new.example.org");
+    EXPECT_FALSE(QFile::exists(file + ".MWZOTB"));
+    EXPECT_TRUE(QFile::exists(file + ".bak"));
+    EXPECT_FALSE(QFile::exists(file + ".lock"));
+}
+
 } // namespace
