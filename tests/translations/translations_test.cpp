@@ -154,7 +154,8 @@ TEST(Catalogues, lupdate_over_the_sources_finds_nothing_new_or_gone)
     QProcess lupdate;
     lupdate.setWorkingDirectory(QString::fromUtf8(built::kSourceDir));
     lupdate.start(QString::fromUtf8(built::kLupdate),
-                  {"-silent", "-no-obsolete", "-locations", "none", "-extensions", "cpp,h", "app",
+                  {"-silent", "-no-obsolete", "-locations", "none", "-tr-function-alias",
+                   "translate+=Tr", "-extensions", "cpp,h", "app",
                    "dialogs", "editor", "mail", "model", "platform", "playback", "resources",
                    "content", "-ts", copy});
     ASSERT_TRUE(lupdate.waitForFinished(120000));
