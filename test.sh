@@ -21,6 +21,8 @@ export XDG_CONFIG_DIRS="$VIMBLE_ROOT/build/test/etc/xdg${XDG_CONFIG_DIRS:+:$XDG_
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$VIMBLE_ROOT/tools/lsan.supp:print_suppressions=0"
+# The tests read the programs' English texts; those that try other languages set them.
+export LANGUAGE=en
 vimble_phase tests
 cd "$VIMBLE_ROOT/build/test"
 ctest --output-on-failure -j "$(vimble_test_jobs)"

@@ -10,6 +10,7 @@
 // player's data, one a line.
 #include "app/playerfiles.h"
 #include "app/playerwindow.h"
+#include "app/printed.h"
 #include "model/movie.h"
 #include "model/projectfile.h"
 #include "platform/audio.h"
@@ -17,6 +18,7 @@
 #include "platform/message.h"
 #include "platform/mixer.h"
 #include "platform/postcall.h"
+#include "platform/translate.h"
 #include "playback/projectdoc.h"
 #include "playback/soundsystem.h"
 #include "translations/translator.h"
@@ -38,6 +40,9 @@
 #include <string>
 #include <unistd.h>
 #include <vector>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -99,12 +104,23 @@ struct Options {
     bool bInfo = false;
 };
 
+// Said before the application object is made: a plain one holds the catalogue meanwhile.
 int Usage()
 {
-    std::fprintf(stderr,
-        "usage: vimble-play [FILE] [--frames N] [--screenshot OUT.png] [--info]\n"
-        "plays the greeting FILE holds (a bundle or a .kel project), or the one appended to "
-        "this program\n");
+    static int argc = 1;
+    static char name[] = "vimble-play";
+    static char* argv[] = { name, nullptr };
+    QCoreApplication app(argc, argv);
+    translations::InstallTranslators();
+    std::fprintf(stderr, "%s\n%s\n",
+        Fill(Utf8(Tr("Player", "usage: %1")),
+            { "vimble-play [FILE] [--frames N] [--screenshot OUT.png] [--info]" })
+            .c_str(),
+        Utf8(Tr("Player",
+                 "plays the greeting FILE holds (a bundle or a .kel project), or the one appended "
+                 "to this program"))
+            .c_str());
+    translations::InstallTranslators(platform::ELanguage::English);
     return 2;
 }
 
@@ -141,9 +157,10 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
 }
 
 // Tells the person: one line on standard error, and a message box when there is a screen to
-// show it on and nobody scripts the run.
-void Tell(const std::string& text, bool bBox)
+// show it on and nobody scripts the run. The text is UTF-8, or the core's code page.
+void Tell(const std::string& said, bool bBox)
 {
+    const std::string text = PrintableText(said);
     std::fprintf(stderr, "%s\n", text.c_str());
     if (bBox)
         QMessageBox::critical(nullptr, kCaption, QString::fromStdString(text));
@@ -193,10 +210,6 @@ int main(int argc, char** argv)
     Options options;
     if (!ParseOptions(argc, argv, options))
         return Usage();
-    if (!InstallSignalPipe()) {
-        std::fprintf(stderr, "vimble-play: the signal handlers cannot be installed\n");
-        return 1;
-    }
     // Without a screen the greeting is still read (and a script's run still plays), off screen.
     const bool bScreen = std::getenv("QT_QPA_PLATFORM") != nullptr
         || std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
@@ -205,6 +218,11 @@ int main(int argc, char** argv)
     qInstallMessageHandler(QuietQt);
     QApplication app(argc, argv);
     translations::InstallTranslators();
+    if (!InstallSignalPipe()) {
+        std::fprintf(stderr, "%s\n",
+            Utf8(Tr("Player", "vimble-play: the signal handlers cannot be installed")).c_str());
+        return 1;
+    }
     const QString platformName = QGuiApplication::platformName();
     const bool bBoxes
         = options.nFrames == 0 && platformName != "offscreen" && platformName != "minimal";
@@ -222,7 +240,9 @@ int main(int argc, char** argv)
 
     CPlayerFolder folder;
     if (!folder.Create()) {
-        Tell("vimble-play: no private folder can be made in the temporary directory", bBoxes);
+        Tell(Utf8(Tr("Player",
+                 "vimble-play: no private folder can be made in the temporary directory")),
+            bBoxes);
         return 1;
     }
     CGreeting greeting;
@@ -237,12 +257,16 @@ int main(int argc, char** argv)
     if (found != GreetingResult::found) {
         ReplaceAll(error, file, shownName);
         if (found == GreetingResult::noGreeting && bOwnFile)
-            error = shownName + ": this program carries no greeting; name a greeting to play";
+            error = Fill(
+                Utf8(Tr("Player", "%1: this program carries no greeting; name a greeting to play")),
+                { shownName });
         Tell(error, bBoxes);
         return 1;
     }
     if (!bScreen && options.nFrames == 0) {
-        Tell("vimble-play: there is no screen to show the greeting on (DISPLAY is not set)", false);
+        Tell(Utf8(Tr("Player",
+                 "vimble-play: there is no screen to show the greeting on (DISPLAY is not set)")),
+            false);
         return 1;
     }
 
@@ -278,13 +302,13 @@ int main(int argc, char** argv)
         if (!doc) {
             std::string text;
             for (const platform::Message& message : recorder.m_messages)
-                text += (text.empty() ? "" : "\n") + message.strText;
+                text += (text.empty() ? "" : "\n") + PrintableText(message.strText);
             ReplaceAll(text, folder.Path() + "/", "");
             if (text.empty())
-                text = "the greeting cannot be opened";
+                text = Utf8(Tr("Player", "the greeting cannot be opened"));
             if (text.rfind(shownName, 0) != 0
                 && text.rfind(platform::FileNameOf(shownName), 0) != 0)
-                text = shownName + ": " + text;
+                text = Fill(Utf8(Tr("Player", "%1: %2")), { shownName, text });
             Tell(text, bBoxes);
             return 1;
         }
@@ -308,7 +332,9 @@ int main(int argc, char** argv)
             status = 128 + g_nSignal;
         if (!options.strScreenshot.empty()
             && !window.Frame().save(QString::fromStdString(options.strScreenshot), "PNG")) {
-            std::fprintf(stderr, "%s: cannot be written\n", options.strScreenshot.c_str());
+            std::fprintf(stderr, "%s\n",
+                Fill(Utf8(Tr("Player", "%1: cannot be written")), { options.strScreenshot })
+                    .c_str());
             status = status != 0 ? status : 1;
         }
     }

@@ -1,9 +1,14 @@
 #include "app/playerdata.h"
 
 #include "platform/files.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 #include <cstring>
+
+// The reasons are in the code page of the core's texts; a name in them is the data's own bytes.
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -78,49 +83,55 @@ bool LoadPlayerData(std::span<const uint8_t> bytes, CPlayerData& data, std::stri
     };
     if (bytes.size() < kPlayerDataTagSize
         || std::memcmp(bytes.data(), kPlayerDataTag, kPlayerDataTagSize) != 0)
-        return fail(std::string("the tag is not ") + kPlayerDataTag);
+        return fail(Fill(Tr("Player", "the tag is not %1"), {kPlayerDataTag}));
     if (bytes.size() < kHeaderSize)
-        return fail("the header ends after " + std::to_string(bytes.size()) + " bytes");
+        return fail(Fill(Tr("Player", "the header ends after %1 bytes"),
+            {std::to_string(bytes.size())}));
     const uint32_t version = GetU32(bytes.data() + kPlayerDataTagSize);
     if (version != kPlayerDataVersion)
-        return fail(
-            "version " + std::to_string(version) + " is not " + std::to_string(kPlayerDataVersion));
+        return fail(Fill(Tr("Player", "version %1 is not %2"),
+            {std::to_string(version), std::to_string(kPlayerDataVersion)}));
     const uint32_t count = GetU32(bytes.data() + kPlayerDataTagSize + 4);
     size_t pos = kHeaderSize;
     // Every entry takes at least its two lengths: a count the bytes cannot hold is refused
     // before anything is kept.
     if (count > (bytes.size() - pos) / 8)
-        return fail("the header claims " + std::to_string(count) + " entries, "
-            + std::to_string(bytes.size() - pos) + " bytes remain");
+        return fail(Fill(Tr("Player", "the header claims %1 entries, %2 bytes remain"),
+            {std::to_string(count), std::to_string(bytes.size() - pos)}));
     for (uint32_t i = 0; i < count; ++i) {
-        const std::string which = "entry " + std::to_string(i + 1);
-        auto remain = [&] { return bytes.size() - pos; };
-        if (remain() < 4)
-            return fail(which + ": its name length is cut off at byte " + std::to_string(pos));
+        const std::string which = std::to_string(i + 1);
+        auto remain = [&] { return std::to_string(bytes.size() - pos); };
+        if (bytes.size() - pos < 4)
+            return fail(Fill(Tr("Player", "entry %1: its name length is cut off at byte %2"),
+                {which, std::to_string(pos)}));
         const uint32_t nameLength = GetU32(bytes.data() + pos);
         pos += 4;
         if (nameLength == 0 || nameLength > kPlayerDataMaxName)
-            return fail(which + ": a name of " + std::to_string(nameLength) + " bytes");
-        if (nameLength > remain())
-            return fail(which + ": its name claims " + std::to_string(nameLength) + " bytes, "
-                + std::to_string(remain()) + " remain");
+            return fail(Fill(Tr("Player", "entry %1: a name of %2 bytes"),
+                {which, std::to_string(nameLength)}));
+        if (nameLength > bytes.size() - pos)
+            return fail(Fill(Tr("Player", "entry %1: its name claims %2 bytes, %3 remain"),
+                {which, std::to_string(nameLength), remain()}));
         std::string name(reinterpret_cast<const char*>(bytes.data() + pos), nameLength);
         pos += nameLength;
-        if (remain() < 4)
-            return fail(which + " (" + name + "): its data length is cut off at byte "
-                + std::to_string(pos));
+        if (bytes.size() - pos < 4)
+            return fail(Fill(Tr("Player", "entry %1 (%2): its data length is cut off at byte %3"),
+                {which, name, std::to_string(pos)}));
         const uint32_t dataLength = GetU32(bytes.data() + pos);
         pos += 4;
-        if (dataLength > remain())
-            return fail(which + " (" + name + ") claims " + std::to_string(dataLength) + " bytes, "
-                + std::to_string(remain()) + " remain");
+        if (dataLength > bytes.size() - pos)
+            return fail(Fill(Tr("Player", "entry %1 (%2) claims %3 bytes, %4 remain"),
+                {which, name, std::to_string(dataLength), remain()}));
         std::vector<uint8_t> content(bytes.begin() + pos, bytes.begin() + pos + dataLength);
         pos += dataLength;
         if (!data.Add(name, std::move(content)))
-            return fail(which + ": the name \"" + name + "\" is not allowed or comes twice");
+            return fail(Fill(
+                Tr("Player", "entry %1: the name \"%2\" is not allowed or comes twice"),
+                {which, name}));
     }
     if (pos != bytes.size())
-        return fail(std::to_string(bytes.size() - pos) + " bytes follow the last entry");
+        return fail(Fill(Tr("Player", "%1 bytes follow the last entry"),
+            {std::to_string(bytes.size() - pos)}));
     return true;
 }
 
@@ -129,11 +140,11 @@ bool ReadPlayerDataFile(const std::string& path, CPlayerData& data, std::string&
     std::vector<uint8_t> bytes;
     if (!platform::ReadWholeFile(path, bytes)) {
         data = CPlayerData();
-        error = path + ": cannot be read";
+        error = Fill(Tr("Player", "%1: cannot be read"), {path});
         return false;
     }
     if (!LoadPlayerData(bytes, data, error)) {
-        error = path + ": " + error;
+        error = Fill(Tr("Player", "%1: %2"), {path, error});
         return false;
     }
     return true;
@@ -142,7 +153,7 @@ bool ReadPlayerDataFile(const std::string& path, CPlayerData& data, std::string&
 bool WritePlayerDataFile(const std::string& path, const CPlayerData& data, std::string& error)
 {
     if (!platform::ReplaceFileContent(path, StorePlayerData(data))) {
-        error = path + ": cannot be written";
+        error = Fill(Tr("Player", "%1: cannot be written"), {path});
         return false;
     }
     return true;

@@ -1,9 +1,11 @@
 #include "app/playerfiles.h"
+#include "app/printed.h"
 
 #include "mail/bundle.h"
 #include "model/projectfile.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 #include <cctype>
@@ -11,6 +13,9 @@
 #include <filesystem>
 #include <system_error>
 #include <vector>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -89,7 +94,8 @@ GreetingResult UnpackPlayerData(const std::string& file, std::span<const uint8_t
 {
     std::string reason;
     if (!LoadPlayerData(bytes, greeting.m_data, reason)) {
-        error = file + ": the player's data in this greeting is damaged: " + reason;
+        error = Fill(Utf8(Tr("Player", "%1: the player's data in this greeting is damaged: %2")),
+            { file, PrintableText(reason) });
         return GreetingResult::damaged;
     }
     const auto soundFonts = greeting.m_data.OfKind(kPlayerDataSoundFont);
@@ -98,12 +104,13 @@ GreetingResult UnpackPlayerData(const std::string& file, std::span<const uint8_t
     const CPlayerDataEntry& entry = *soundFonts.front();
     const std::string name = entry.m_strName.substr(std::strlen(kPlayerDataSoundFont));
     if (!IsPlainFileName(name)) {
-        error = file + ": the player's data names its SoundFont \"" + name + "\"";
+        error = Fill(Utf8(Tr("Player", "%1: the player's data names its SoundFont \"%2\"")),
+            { file, PrintableText(name) });
         return GreetingResult::damaged;
     }
     const std::string path = platform::JoinPath(folder, name);
     if (!platform::WriteWholeFile(path, entry.m_data)) {
-        error = path + ": cannot be written";
+        error = Fill(Utf8(Tr("Player", "%1: cannot be written")), { path });
         return GreetingResult::damaged;
     }
     greeting.m_strSoundFont = path;
@@ -146,12 +153,12 @@ GreetingResult TakeGreeting(const std::string& file, const std::string& folder,
         folder, IsPlainFileName(projectName) ? projectName : std::string("greeting.kel"));
     platform::CFile in;
     if (!in.Open(file, platform::CFile::modeRead)) {
-        error = file + ": cannot be opened";
+        error = Fill(Utf8(Tr("Player", "%1: cannot be opened")), { file });
         return GreetingResult::damaged;
     }
     const int64_t length = in.GetLength();
     if (length < 0) {
-        error = file + ": cannot be read";
+        error = Fill(Utf8(Tr("Player", "%1: cannot be read")), { file });
         return GreetingResult::damaged;
     }
 
@@ -170,7 +177,7 @@ GreetingResult TakeGreeting(const std::string& file, const std::string& folder,
             projectLength = trailer.m_nLength[2];
             std::vector<uint8_t> data;
             if (!ReadPiece(in, dataOffset, trailer.m_nLength[1], data)) {
-                error = file + ": the player's data cannot be read";
+                error = Fill(Utf8(Tr("Player", "%1: the player's data cannot be read")), { file });
                 return GreetingResult::damaged;
             }
             GreetingResult result = UnpackPlayerData(file, data, folder, greeting, error);
@@ -178,31 +185,33 @@ GreetingResult TakeGreeting(const std::string& file, const std::string& folder,
                 return result;
         }
         if (projectLength == 0) {
-            error = file + ": the greeting in this file is empty";
+            error = Fill(Utf8(Tr("Player", "%1: the greeting in this file is empty")), { file });
             return GreetingResult::damaged;
         }
         greeting.m_strProject = copy;
         if (!CopyPiece(in, projectOffset, projectLength, greeting.m_strProject)) {
-            error = file + ": the greeting cannot be copied into " + folder;
+            error = Fill(Utf8(Tr("Player", "%1: the greeting cannot be copied into %2")),
+                { file, folder });
             return GreetingResult::damaged;
         }
         return GreetingResult::found;
     }
     if (EndsWithBundleTag(in, length)) {
-        error = file
-            + ": the greeting in this file is damaged (its pieces do not add up to the "
-              "file's length)";
+        error = Fill(Utf8(Tr("Player",
+                         "%1: the greeting in this file is damaged (its pieces do not add up to "
+                         "the file's length)")),
+            { file });
         return GreetingResult::damaged;
     }
     if (StartsWithProjectTag(in) || HasKelExtension(file)) {
         greeting.m_strTitle = TitleOfPath(file); // file names are UTF-8 already
         greeting.m_strProject = copy;
         if (!CopyPiece(in, 0, static_cast<uint64_t>(length), greeting.m_strProject)) {
-            error = file + ": cannot be copied into " + folder;
+            error = Fill(Utf8(Tr("Player", "%1: cannot be copied into %2")), { file, folder });
             return GreetingResult::damaged;
         }
         return GreetingResult::found;
     }
-    error = file + ": there is no greeting in this file";
+    error = Fill(Utf8(Tr("Player", "%1: there is no greeting in this file")), { file });
     return GreetingResult::noGreeting;
 }

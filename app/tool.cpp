@@ -1,7 +1,10 @@
 // What the verbs of vimble-tool share.
 #include "app/tool.h"
 
+#include "app/printed.h"
 #include "platform/files.h"
+#include "platform/language.h"
+#include "platform/translate.h"
 #include "translations/translator.h"
 
 #include <QGuiApplication>
@@ -12,18 +15,21 @@
 #include <cstring>
 #include <strings.h>
 
+using platform::Fill;
+using platform::Tr;
+
 int CFailureLine::Fail()
 {
     std::string line;
     for (const platform::Message& message : m_messages) {
-        std::string text = message.strText;
+        std::string text = PrintableText(message.strText);
         // Literal texts do not name the file; archive failures already do.
         if (text.rfind(platform::FileNameOf(m_strFile), 0) != 0 && text.rfind(m_strFile, 0) != 0)
-            text = m_strFile + ": " + text;
-        line += (line.empty() ? "" : "; ") + text;
+            text = Fill(Utf8(Tr("Tool", "%1: %2")), {m_strFile, text});
+        line = line.empty() ? text : Fill(Utf8(Tr("Tool", "%1; %2")), {line, text});
     }
     if (line.empty())
-        line = m_strFile + ": failed";
+        line = Fill(Utf8(Tr("Tool", "%1: failed")), {m_strFile});
     std::fprintf(stderr, "%s\n", line.c_str());
     return 1;
 }
@@ -69,18 +75,58 @@ void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message)
         std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
 
+int g_argc = 1;
+char g_name[] = "vimble-tool";
+char* g_argv[] = {g_name, nullptr};
+
+// The plain application object InstallToolTranslations made, until a GUI one takes its place.
+QCoreApplication*& PlainApplication()
+{
+    static QCoreApplication* application = nullptr;
+    return application;
+}
+
 } // namespace
+
+void PrintFileLine(const std::string& file, const std::string& text)
+{
+    PrintLine(Fill(Utf8(Tr("Tool", "%1: %2")), {file, PrintableText(text)}));
+}
+
+void PrintLine(const std::string& text)
+{
+    std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+void InstallToolTranslations()
+{
+    if (QCoreApplication::instance() != nullptr
+        || platform::ProgramLanguage() == platform::ELanguage::English)
+        return;
+    qInstallMessageHandler(QuietQt);
+    PlainApplication() = new QCoreApplication(g_argc, g_argv);
+    // Made after the object, so gone at exit before what Qt made for it.
+    static struct Remover {
+        ~Remover()
+        {
+            delete PlainApplication();
+            PlainApplication() = nullptr;
+        }
+    } remover;
+    translations::InstallTranslators();
+}
 
 void EnsureGuiApplication()
 {
-    if (QGuiApplication::instance() != nullptr)
+    QCoreApplication* existing = QCoreApplication::instance();
+    if (existing != nullptr && existing != PlainApplication())
         return;
+    // Only one application object lives at a time: the plain one goes first.
+    delete PlainApplication();
+    PlainApplication() = nullptr;
     qInstallMessageHandler(QuietQt);
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "vimble-tool";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
+    static QGuiApplication app(g_argc, g_argv);
     translations::InstallTranslators();
 }

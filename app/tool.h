@@ -61,6 +61,14 @@ bool ParseSize(const std::string& text, int& width, int& height, int maxWidth, i
 
 bool EndsWith(const std::string& text, const char* suffix); // case-insensitive
 // Makes the application object that fonts need (never a window: the offscreen platform unless
-// another is asked for), with Qt's own chatter kept out of the tool's output.
+// another is asked for), with Qt's own chatter kept out of the tool's output. It takes the place
+// of the plain one InstallToolTranslations made, and the catalogue goes on speaking.
 void EnsureGuiApplication();
+// Installs the catalogue of the person's language before the tool says anything: translations
+// need an application object, so a plain one is made (quick to make; none in English).
+void InstallToolTranslations();
+// One line on standard error: "FILE: TEXT", the text a reason of the core's or the tool's own.
+void PrintFileLine(const std::string& file, const std::string& text);
+// One line on standard error, as it is.
+void PrintLine(const std::string& text);
 bool SamePath(const std::string& a, const std::string& b);

@@ -2,14 +2,19 @@
 // and CSV files, written out, and changed one contact at a time. --file names another file than
 // the person's own (for scripts and tests).
 #include "app/json.h"
+#include "app/printed.h"
 #include "app/tool.h"
 #include "mail/contacts.h"
 #include "platform/files.h"
 #include "platform/message.h"
+#include "platform/translate.h"
 
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -80,7 +85,7 @@ int CmdContacts(const std::vector<std::string>& args)
     // file is left as it is rather than written back without it.
     const bool bWhole = skipped.empty();
     for (const std::string& line : skipped)
-        std::fprintf(stderr, "%s: %s\n", file.c_str(), line.c_str());
+        PrintFileLine(file, line);
 
     if (action == "list") {
         PrintList(book);
@@ -94,7 +99,7 @@ int CmdContacts(const std::vector<std::string>& args)
         return bWhole ? 0 : failure.Fail();
     }
     if (!bWhole) {
-        platform::ShowMessage(file + ": damaged; left unchanged");
+        platform::ShowMessage(Fill(Utf8(Tr("Tool", "%1: damaged; left unchanged")), {file}));
         return failure.Fail();
     }
     if (action == "import") {
@@ -104,7 +109,7 @@ int CmdContacts(const std::vector<std::string>& args)
             return failure.Fail();
         }
         for (const std::string& line : report.m_skipped)
-            std::fprintf(stderr, "%s: %s\n", words[1].c_str(), line.c_str());
+            PrintFileLine(words[1], line);
         std::printf("%d added, %d merged, %zu skipped\n", report.m_nAdded, report.m_nMerged,
             report.m_skipped.size());
     } else if (action == "add") {
@@ -114,7 +119,8 @@ int CmdContacts(const std::vector<std::string>& args)
         if (!birthday.empty()
             && !ParseBirthday(birthday, contact.m_nBirthYear, contact.m_nBirthMonth,
                 contact.m_nBirthDay)) {
-            platform::ShowMessage("not a birthday: " + birthday + " (1990-05-17 or --05-17)");
+            platform::ShowMessage(
+                Fill(Utf8(Tr("Tool", "not a birthday: %1 (1990-05-17 or --05-17)")), {birthday}));
             return failure.Fail();
         }
         if (name.empty() && emails.empty())
@@ -127,7 +133,7 @@ int CmdContacts(const std::vector<std::string>& args)
         const long index = std::strtol(which.c_str(), &end, 10);
         const int found = *end == '\0' && !which.empty() ? static_cast<int>(index) : book.Find(which);
         if (found < 0 || !book.Remove(static_cast<size_t>(found))) {
-            platform::ShowMessage("no contact " + which);
+            platform::ShowMessage(Fill(Utf8(Tr("Tool", "no contact %1")), {which}));
             return failure.Fail();
         }
     }
@@ -145,6 +151,8 @@ void AddContactsVerbs(VerbTable& verbs)
     verbs["contacts"] = { "contacts [--file F] list | import FILE.vcf|FILE.csv | export FILE.vcf | "
                           "add [--name NAME] [--email ADDRESS]... [--birthday DATE] | "
                           "remove INDEX|ADDRESS",
-        "list the contacts as JSON, import vCard or CSV files, export vCard 4.0, add or remove one",
+        Utf8(Tr("Tool",
+            "list the contacts as JSON, import vCard or CSV files, export vCard 4.0, add or remove "
+            "one")),
         CmdContacts };
 }

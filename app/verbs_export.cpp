@@ -1,11 +1,16 @@
 // The export verb: a greeting as an animated GIF or PNG, or as a WebM or MP4 video with its
 // soundtrack.
+#include "app/printed.h"
 #include "app/tool.h"
+#include "platform/translate.h"
 #include "playback/export.h"
 #include "playback/projectdoc.h"
 
 #include <cstdio>
 #include <unistd.h>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -50,21 +55,27 @@ int CmdExport(const std::vector<std::string>& args)
     // a line every tenth otherwise.
     const bool bTerminal = isatty(STDERR_FILENO) != 0;
     int nShown = -1;
+    const std::string progress = Utf8(Tr("Tool", "%1: %2%"));
     const CExportResult result = ExportGreeting(*doc, options, out, [&](int done, int total) {
         if (total < kQuietSteps)
             return true;
         const int percent = static_cast<int>(static_cast<long long>(done) * 100 / total);
-        if (bTerminal && percent != nShown)
-            std::fprintf(stderr, "\r%s: %3d%%%s", out.c_str(), percent, done == total ? "\n" : "");
-        else if (!bTerminal && percent / 10 != nShown / 10)
-            std::fprintf(stderr, "%s: %d%%\n", out.c_str(), percent / 10 * 10);
+        char figure[16];
+        if (bTerminal && percent != nShown) {
+            std::snprintf(figure, sizeof figure, "%3d", percent);
+            std::fprintf(stderr, "\r%s%s", Fill(progress, {out, figure}).c_str(),
+                done == total ? "\n" : "");
+        } else if (!bTerminal && percent / 10 != nShown / 10) {
+            std::snprintf(figure, sizeof figure, "%d", percent / 10 * 10);
+            std::fprintf(stderr, "%s\n", Fill(progress, {out, figure}).c_str());
+        }
         nShown = percent;
         return true;
     });
     if (!result.strWarning.empty())
-        std::fprintf(stderr, "%s: %s\n", path.c_str(), result.strWarning.c_str());
+        PrintFileLine(path, result.strWarning);
     if (!result.Succeeded()) {
-        std::fprintf(stderr, "%s: %s\n", out.c_str(), result.strError.c_str());
+        PrintFileLine(out, result.strError);
         return 1;
     }
     std::printf("%s\n", out.c_str());
@@ -77,6 +88,8 @@ void AddExportVerbs(VerbTable& verbs)
 {
     verbs["export"] = {"export FILE.kel --format gif|apng|webm|mp4|avi [--frames A-B] "
                        "[--scale WxH] [--loops N] OUT",
-        "frames of continuous play from a rewind as an animated picture or a video with sound",
+        Utf8(Tr("Tool",
+            "frames of continuous play from a rewind as an animated picture or a video with "
+            "sound")),
         CmdExport};
 }

@@ -2,6 +2,7 @@
 // the address book. Each takes the data directory from the settings ("DataFiles1") unless
 // --data names another.
 #include "app/json.h"
+#include "app/printed.h"
 #include "app/tool.h"
 #include "mail/addressbook.h"
 #include "mail/base64.h"
@@ -17,6 +18,7 @@
 #include "platform/secret.h"
 #include "platform/settings.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 #include <climits>
@@ -24,6 +26,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -96,7 +101,8 @@ std::string DataDirectory(const COptions& options)
     std::string dir
         = options.Has("--data") ? options.Get("--data") : platform::FirstDataDirectory();
     if (dir.empty())
-        platform::ShowMessage("no data directory: set DataFiles1 or pass --data DIR");
+        platform::ShowMessage(
+            Utf8(Tr("Tool", "no data directory: set DataFiles1 or pass --data DIR")));
     return dir;
 }
 
@@ -138,12 +144,12 @@ std::string DisposableCopy(const std::string& project, const CWorkFolder& work)
     if (!CheckProject(project))
         return {};
     if (work.Path().empty()) {
-        platform::ShowMessage("no temporary folder can be made");
+        platform::ShowMessage(Utf8(Tr("Tool", "no temporary folder can be made")));
         return {};
     }
     std::string copy = platform::JoinPath(work.Path(), platform::FileNameOf(project));
     if (!platform::CopyFileTo(project, copy)) {
-        platform::ShowMessage("cannot be copied to " + work.Path());
+        platform::ShowMessage(Fill(Utf8(Tr("Tool", "cannot be copied to %1")), {work.Path()}));
         return {};
     }
     return copy;
@@ -260,7 +266,8 @@ int CmdSend(const std::vector<std::string>& args)
     std::string password;
     if (options.Has("--password-file")) {
         if (!ReadPasswordFile(options.Get("--password-file"), password)) {
-            platform::ShowMessage(options.Get("--password-file") + ": cannot be read");
+            platform::ShowMessage(
+                Fill(Utf8(Tr("Tool", "%1: cannot be read")), {options.Get("--password-file")}));
             return failure.Fail();
         }
     } else if (const char* fromEnvironment = std::getenv("VIMBLE_MAIL_PASSWORD")) {
@@ -294,7 +301,7 @@ int CmdSend(const std::vector<std::string>& args)
     CToolHost host;
     thread->m_pHost = &host;
     if (!StartMailThread(std::move(thread))) {
-        platform::ShowMessage("the mail worker cannot be started");
+        platform::ShowMessage(Utf8(Tr("Tool", "the mail worker cannot be started")));
         return failure.Fail();
     }
     WaitForMailThreads();
@@ -373,7 +380,7 @@ int CmdBundle(const std::vector<std::string>& args)
         return failure.Fail();
     }
     if (!platform::RenameFile(attachment, out) && !platform::CopyFileTo(attachment, out)) {
-        platform::ShowMessage(out + ": cannot be written");
+        platform::ShowMessage(Fill(Utf8(Tr("Tool", "%1: cannot be written")), {out}));
         return failure.Fail();
     }
     return 0;
@@ -415,8 +422,9 @@ int CmdUnbundle(const std::vector<std::string>& args)
     CFailureLine failure(bundle);
     CBundleTrailer trailer;
     if (!ReadBundleTrailer(bundle, trailer)) {
-        platform::ShowMessage(
-            platform::FileLength(bundle) < 0 ? "cannot be read" : "not a player bundle");
+        platform::ShowMessage(platform::FileLength(bundle) < 0
+                ? Utf8(Tr("Tool", "cannot be read"))
+                : Utf8(Tr("Tool", "not a player bundle")));
         return failure.Fail();
     }
     std::error_code ec;
@@ -427,7 +435,7 @@ int CmdUnbundle(const std::vector<std::string>& args)
     names.push_back(PieceFileName(trailer.m_strName));
     platform::CFile in;
     if (!in.Open(bundle, platform::CFile::modeRead)) {
-        platform::ShowMessage("cannot be read");
+        platform::ShowMessage(Utf8(Tr("Tool", "cannot be read")));
         return failure.Fail();
     }
     CJsonWriter json;
@@ -442,7 +450,7 @@ int CmdUnbundle(const std::vector<std::string>& args)
     for (size_t i = 0; i < names.size(); ++i) {
         std::string out = platform::JoinPath(dir, names[i]);
         if (!CopyRange(in, offset, trailer.m_nLength[i], out)) {
-            platform::ShowMessage(out + ": cannot be written");
+            platform::ShowMessage(Fill(Utf8(Tr("Tool", "%1: cannot be written")), {out}));
             return failure.Fail();
         }
         json.BeginObject();
@@ -492,28 +500,30 @@ int CmdBook(const std::vector<std::string>& args)
             std::printf("%s\n", platform::Utf8FromCp1252(entry).c_str());
         if (whole)
             return 0;
-        platform::ShowMessage(path
-            + ": damaged or unreadable; the entries before the damage are "
-              "listed");
+        platform::ShowMessage(Fill(Utf8(Tr("Tool",
+                                       "%1: damaged or unreadable; the entries before the "
+                                       "damage are listed")),
+            {path}));
         return failure.Fail();
     }
     // A damaged book is not written back short.
     if (!whole) {
-        platform::ShowMessage(path + ": damaged or unreadable; left unchanged");
+        platform::ShowMessage(
+            Fill(Utf8(Tr("Tool", "%1: damaged or unreadable; left unchanged")), {path}));
         return failure.Fail();
     }
     if (action == "add") {
         list.AddText(platform::Cp1252FromUtf8(options.positional[1]));
     } else {
         if (position >= list.GetCount()) {
-            platform::ShowMessage(path + ": has no entry " + std::to_string(position) + " (it has "
-                + std::to_string(list.GetCount()) + ")");
+            platform::ShowMessage(Fill(Utf8(Tr("Tool", "%1: has no entry %2 (it has %3)")),
+                {path, std::to_string(position), std::to_string(list.GetCount())}));
             return failure.Fail();
         }
         list.RemoveAt(position);
     }
     if (!list.Save(path)) {
-        platform::ShowMessage(path + ": cannot be written");
+        platform::ShowMessage(Fill(Utf8(Tr("Tool", "%1: cannot be written")), {path}));
         return failure.Fail();
     }
     return 0;
@@ -528,15 +538,17 @@ void AddMailVerbs(VerbTable& verbs)
                       "[--security plain|starttls|tls] [--user NAME] [--password-file F] "
                       "[--no-preview] [--attach-player | --no-player] [--no-video] "
                       "[--no-greeting] [--size-limit BYTES] PROJECT.kel",
-        "mail a project as a greeting with its picture, video and file, or hand it to the "
-        "mail program",
+        Utf8(Tr("Tool",
+            "mail a project as a greeting with its picture, video and file, or hand it to the "
+            "mail program")),
         CmdSend };
     verbs["bundle"] = { "bundle [--data DIR] [--player] PROJECT.kel OUT",
-        "write the self-playing attachment of a project", CmdBundle };
+        Utf8(Tr("Tool", "write the self-playing attachment of a project")), CmdBundle };
     verbs["unbundle"] = { "unbundle FILE DIR",
-        "write a bundle's pieces into DIR and print its trailer as JSON", CmdUnbundle };
-    verbs["mime64"] = { "mime64 -e|-d IN OUT", "encode a file as a base64 MIME part, or decode one",
-        CmdMime64 };
+        Utf8(Tr("Tool", "write a bundle's pieces into DIR and print its trailer as JSON")),
+        CmdUnbundle };
+    verbs["mime64"] = { "mime64 -e|-d IN OUT",
+        Utf8(Tr("Tool", "encode a file as a base64 MIME part, or decode one")), CmdMime64 };
     verbs["book"] = { "book [--data DIR] list | add TEXT | remove INDEX",
-        "list or change the address book", CmdBook };
+        Utf8(Tr("Tool", "list or change the address book")), CmdBook };
 }

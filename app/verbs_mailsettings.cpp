@@ -1,14 +1,18 @@
 // The verb that says which mail server an address sends through, as the mail options fill it
 // in: the providers' table of the data directory, else the domain's DNS records, else a guess.
 #include "app/json.h"
+#include "app/printed.h"
 #include "app/tool.h"
 #include "mail/discovery.h"
 #include "mail/smtp.h"
 #include "platform/message.h"
 #include "platform/settings.h"
+#include "platform/translate.h"
 
 #include <cstdio>
 #include <cstdlib>
+
+using platform::Tr;
 
 namespace {
 
@@ -59,7 +63,7 @@ int CmdMailSettings(const std::vector<std::string>& args)
     CFailureLine failure(address);
     const std::string domain = MailDomainOf(address);
     if (domain.empty()) {
-        platform::ShowMessage("not an e-mail address (NAME@DOMAIN)");
+        platform::ShowMessage(Utf8(Tr("Tool", "not an e-mail address (NAME@DOMAIN)")));
         return failure.Fail();
     }
     if (dataDir.empty())
@@ -68,7 +72,7 @@ int CmdMailSettings(const std::vector<std::string>& args)
     CMailProviderTable table;
     std::string reason;
     if (!dataDir.empty() && !table.Load(MailProviderTablePath(dataDir), reason))
-        std::fprintf(stderr, "%s\n", reason.c_str());
+        PrintLine(PrintableText(reason));
 
     const CMailServerGuess found = FindMailServer(domain, table, dns);
     CJsonWriter json;
@@ -92,6 +96,7 @@ int CmdMailSettings(const std::vector<std::string>& args)
 void AddMailSettingsVerbs(VerbTable& verbs)
 {
     verbs["mail-settings"] = { "mail-settings [--data DIR] ADDRESS",
-        "print as JSON the mail server an address sends through, and where that was found",
+        Utf8(Tr("Tool",
+            "print as JSON the mail server an address sends through, and where that was found")),
         CmdMailSettings };
 }

@@ -2,6 +2,7 @@
 // and the run that sends what is due (which the hourly timer starts). --now stands in for the
 // clock. The outbox is $XDG_DATA_HOME/vimble-email/outbox.
 #include "app/json.h"
+#include "app/printed.h"
 #include "app/tool.h"
 #include "mail/contacts.h"
 #include "mail/outbox.h"
@@ -11,10 +12,13 @@
 #include "platform/secret.h"
 #include "platform/settings.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+
+using platform::Tr;
 
 namespace {
 
@@ -103,7 +107,7 @@ int CmdOutbox(const std::vector<std::string>& args)
         const std::vector<COutboxEntry> entries = ListOutbox(outbox, damaged);
         PrintList(entries);
         for (const std::string& line : damaged)
-            std::fprintf(stderr, "%s: %s\n", outbox.c_str(), line.c_str());
+            PrintFileLine(outbox, line);
         return damaged.empty() ? 0 : failure.Fail();
     }
     if (action == "cancel" || action == "remove") {
@@ -146,7 +150,8 @@ void AddOutboxVerbs(VerbTable& verbs)
     verbs["outbox"] = { "outbox list | add (--at TIME | --yearly) [send's options] PROJECT.kel | "
                         "cancel ID | remove ID | send ID [--now TIME] | "
                         "send-due [--now TIME] [--data DIR] [--timeout S]",
-        "plan greetings for a day or every birthday, list them as JSON, cancel them, and send "
-        "what is due",
+        Utf8(Tr("Tool",
+            "plan greetings for a day or every birthday, list them as JSON, cancel them, and send "
+            "what is due")),
         CmdOutbox };
 }

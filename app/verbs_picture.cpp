@@ -1,11 +1,16 @@
 // The picture verbs: what a bitmap file says.
+#include "app/printed.h"
 #include "app/tool.h"
 #include "model/bitmap.h"
 #include "model/dib.h"
 #include "platform/files.h"
+#include "platform/translate.h"
 
 #include <cstdio>
 #include <cstring>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -16,11 +21,11 @@ int CmdBmpInfo(const std::vector<std::string>& args)
     const std::string& path = args[0];
     std::vector<uint8_t> file;
     if (!platform::ReadWholeFile(path, file)) {
-        std::fprintf(stderr, "%s: cannot be read\n", path.c_str());
+        PrintLine(Fill(Utf8(Tr("Tool", "%1: cannot be read")), {path}));
         return 1;
     }
     if (file.size() < 14 || file[0] != 'B' || file[1] != 'M') {
-        std::fprintf(stderr, "%s: not a bitmap file\n", path.c_str());
+        PrintLine(Fill(Utf8(Tr("Tool", "%1: not a bitmap file")), {path}));
         return 1;
     }
     std::vector<uint8_t> block(file.begin() + 14, file.end());
@@ -57,6 +62,6 @@ int CmdBmpInfo(const std::vector<std::string>& args)
 
 void AddPictureVerbs(VerbTable& verbs)
 {
-    verbs["bmp-info"] = {"bmp-info FILE.bmp", "what a bitmap file's header says and whether it decodes",
-                         CmdBmpInfo};
+    verbs["bmp-info"] = {"bmp-info FILE.bmp",
+        Utf8(Tr("Tool", "what a bitmap file's header says and whether it decodes")), CmdBmpInfo};
 }

@@ -1,10 +1,12 @@
 // The playback verbs: frames of continuous play as pictures, and where every object is in
 // every frame.
+#include "app/printed.h"
 #include "app/tool.h"
 #include "model/movie.h"
 #include "model/projectfile.h"
 #include "platform/dc.h"
 #include "platform/files.h"
+#include "platform/translate.h"
 #include "playback/projectdoc.h"
 
 #include <QImage>
@@ -33,6 +35,9 @@ std::unique_ptr<CProjectDoc> OpenForPlayback(const std::string& path)
     }
     return doc;
 }
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -84,7 +89,7 @@ int CmdRender(const std::vector<std::string>& args)
     const CRect rc{0, 0, width, height};
     auto save = [&](const std::string& file) {
         if (!picture.save(QString::fromStdString(file), "PNG")) {
-            std::fprintf(stderr, "%s: cannot be written\n", file.c_str());
+            PrintLine(Fill(Utf8(Tr("Tool", "%1: cannot be written")), {file}));
             return false;
         }
         return true;
@@ -153,7 +158,12 @@ void AddPlaybackVerbs(VerbTable& verbs)
 {
     verbs["render"] = {"render FILE.kel --still OUT.png | --frames A-B --out DIR"
                        " [--scale WxH | --fit N]",
-                       "the still picture, or frames of continuous play from a rewind", CmdRender};
+                       Utf8(Tr("Tool",
+                           "the still picture, or frames of continuous play from a rewind")),
+                       CmdRender};
     verbs["trace"] = {"trace FILE.kel --frames N",
-                      "CSV of every object's drawing effect, position and size, frame by frame", CmdTrace};
+                      Utf8(Tr("Tool",
+                          "CSV of every object's drawing effect, position and size, frame by "
+                          "frame")),
+                      CmdTrace};
 }

@@ -1,6 +1,7 @@
 // The project verbs: the codec, new projects, dumps and resaving.
 #include "app/dump.h"
 #include "app/json.h"
+#include "app/printed.h"
 #include "app/tool.h"
 #include "model/archive.h"
 #include "model/header.h"
@@ -10,10 +11,14 @@
 #include "model/report.h"
 #include "platform/files.h"
 #include "platform/message.h"
+#include "platform/translate.h"
 
 #include <cstdio>
 #include <dirent.h>
 #include <memory>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -103,7 +108,7 @@ std::unique_ptr<CObject> ReadItem(const std::string& path)
     }
     std::vector<uint8_t> data;
     if (!platform::ReadWholeFile(path, data)) {
-        platform::ShowMessage(path + ": cannot be read");
+        platform::ShowMessage(Fill(Utf8(Tr("Tool", "%1: cannot be read")), {path}));
         return nullptr;
     }
     for (int candidate : {1, 2, 6, 8}) {
@@ -113,7 +118,8 @@ std::unique_ptr<CObject> ReadItem(const std::string& path)
         if (!ar.IsFailed() && ar.Remaining() == 0)
             return object;
     }
-    platform::ShowMessage(path + ": not an animation, clipart, background or sound item");
+    platform::ShowMessage(
+        Fill(Utf8(Tr("Tool", "%1: not an animation, clipart, background or sound item")), {path}));
     return nullptr;
 }
 
@@ -156,8 +162,10 @@ int CmdDump(const std::vector<std::string>& args)
 
 void AddProjectVerbs(VerbTable& verbs)
 {
-    verbs["lzss"] = {"lzss e|d IN OUT", "encode or decode a file with the project codec", CmdLzss};
-    verbs["new"] = {"new OUT.kel", "write a new, empty project", CmdNew};
-    verbs["dump"] = {"dump FILE", "a .kel, .hdr or .zty file as JSON", CmdDump};
-    verbs["resave"] = {"resave IN.kel OUT.kel", "open a project and save it again", CmdResave};
+    verbs["lzss"] = {"lzss e|d IN OUT",
+        Utf8(Tr("Tool", "encode or decode a file with the project codec")), CmdLzss};
+    verbs["new"] = {"new OUT.kel", Utf8(Tr("Tool", "write a new, empty project")), CmdNew};
+    verbs["dump"] = {"dump FILE", Utf8(Tr("Tool", "a .kel, .hdr or .zty file as JSON")), CmdDump};
+    verbs["resave"] = {"resave IN.kel OUT.kel",
+        Utf8(Tr("Tool", "open a project and save it again")), CmdResave};
 }

@@ -1,14 +1,19 @@
 // The recording verb: a voice from the microphone, cleaned and written as the wave the player
 // recognises as a recorded voice, through the same capture and cleaning as the editor's.
+#include "app/printed.h"
 #include "app/tool.h"
 #include "platform/capture.h"
 #include "platform/files.h"
+#include "platform/translate.h"
 #include "playback/recording.h"
 
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <thread>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -42,7 +47,7 @@ int CmdRecord(const std::vector<std::string>& args)
     platform::CVoiceCapture capture;
     std::string reason;
     if (!capture.Start(device, reason)) {
-        std::fprintf(stderr, "%s: %s\n", out.c_str(), reason.c_str());
+        PrintFileLine(out, reason);
         return 1;
     }
     double heard = 0;
@@ -54,24 +59,27 @@ int CmdRecord(const std::vector<std::string>& args)
             heard = capture.Seconds();
             lastNews = now;
         } else if (now - lastNews > kStall) {
-            std::fprintf(stderr, "%s: the microphone sends no sound\n", out.c_str());
+            PrintLine(Fill(Utf8(Tr("Tool", "%1: the microphone sends no sound")), {out}));
             return 1;
         }
     }
     const bool bLost = capture.Lost();
     const int rate = capture.Rate();
     std::vector<int16_t> samples = capture.Take();
-    if (bLost)
-        std::fprintf(stderr,
-            "%s: the microphone went away after %.2f s; what came before is kept\n", out.c_str(),
-            double(samples.size()) / rate);
+    if (bLost) {
+        char heardSeconds[32];
+        std::snprintf(heardSeconds, sizeof heardSeconds, "%.2f", double(samples.size()) / rate);
+        PrintLine(Fill(Utf8(Tr("Tool",
+                           "%1: the microphone went away after %2 s; what came before is kept")),
+            {out, heardSeconds}));
+    }
     // The callback hands over whole buffers: what came after the asked length is not wanted.
     const auto wanted = static_cast<size_t>(std::llround(seconds * rate));
     if (samples.size() > wanted)
         samples.resize(wanted);
     const CCleanedVoice voice = CleanRecording(samples, rate);
     if (voice.samples.empty()) {
-        std::fprintf(stderr, "%s: %s\n", out.c_str(), voice.strReason.c_str());
+        PrintFileLine(out, voice.strReason);
         return 1;
     }
     // Written beside the target first, so that a failure leaves no half-written file.
@@ -79,7 +87,7 @@ int CmdRecord(const std::vector<std::string>& args)
     if (!platform::WriteWholeFile(temporary, VoiceWaveFile(voice.samples, rate))
         || !platform::RenameFile(temporary, out)) {
         platform::DeleteFile(temporary);
-        std::fprintf(stderr, "%s: cannot be written\n", out.c_str());
+        PrintLine(Fill(Utf8(Tr("Tool", "%1: cannot be written")), {out}));
         return 1;
     }
     std::printf(
@@ -92,5 +100,7 @@ int CmdRecord(const std::vector<std::string>& args)
 void AddRecordVerbs(VerbTable& verbs)
 {
     verbs["record"] = { "record [--seconds S] [--device NAME] OUT.wav",
-        "S seconds (1 to 60, 10 by default) of the microphone, cleaned, as a mono WAV", CmdRecord };
+        Utf8(Tr("Tool",
+            "S seconds (1 to 60, 10 by default) of the microphone, cleaned, as a mono WAV")),
+        CmdRecord };
 }

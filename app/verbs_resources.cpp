@@ -2,6 +2,7 @@
 // contact sheet of every face, and the catalogues the start-up builds from the data
 // directories.
 #include "app/json.h"
+#include "app/printed.h"
 #include "app/tool.h"
 #include "editor/core/app.h"
 #include "editor/core/required.h"
@@ -9,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/resources.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "resources/faces.h"
 
 #include <QFont>
@@ -20,6 +22,9 @@
 #include <cstdlib>
 #include <map>
 #include <set>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -36,7 +41,8 @@ std::unique_ptr<platform::CResourceLibrary> OpenLibrary(const std::vector<std::s
     }
     auto library = platform::CResourceLibrary::Load(path);
     if (!library)
-        std::fprintf(stderr, "%s: cannot be opened as a resource library\n", path.c_str());
+        PrintLine(
+            Fill(Utf8(Tr("Tool", "%1: cannot be opened as a resource library")), {path}));
     return library;
 }
 
@@ -278,7 +284,7 @@ int CmdSheet(std::vector<std::string> args)
         bool ok = false;
         scale = i + 1 < args.size() ? QString::fromStdString(args[i + 1]).toDouble(&ok) : 0;
         if (!ok || scale < 1 || scale > 4) {
-            std::fputs("--scale takes a ratio from 1 to 4\n", stderr);
+            PrintLine(Utf8(Tr("Tool", "--scale takes a ratio from 1 to 4")));
             return -1;
         }
         args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
@@ -363,7 +369,7 @@ int CmdSheet(std::vector<std::string> args)
 
     QImage image = sheet.Render();
     if (!image.save(QString::fromLocal8Bit(out.c_str()), "PNG")) {
-        std::fprintf(stderr, "%s: cannot be written\n", out.c_str());
+        PrintLine(Fill(Utf8(Tr("Tool", "%1: cannot be written")), {out}));
         return 1;
     }
     return 0;
@@ -422,8 +428,9 @@ int CmdCatalogue(const std::vector<std::string>& args)
     platform::SetResourceLibrary(previous);
     if (!scanned) {
         std::string dir = app.GetFailedDirectory();
-        std::fprintf(stderr, "%s: no library header files (*.hdr) can be listed there\n",
-                     dir.empty() ? "(empty data directory: /)" : dir.c_str());
+        PrintLine(
+            Fill(Utf8(Tr("Tool", "%1: no library header files (*.hdr) can be listed there")),
+                {dir.empty() ? Utf8(Tr("Tool", "(empty data directory: /)")) : dir}));
         return 1;
     }
     app.SortCatalogues();
@@ -474,11 +481,13 @@ void AddResourceVerbs(VerbTable& verbs)
 {
     verbs["resources"] = {"resources check [LIBRARY.rcc] | "
                           "sheet [--scale 1|1.5|2] OUT.png [LIBRARY.rcc]",
-                          "check the resource library (every face at 1x, 1.5x and 2x, the "
-                          "lettered ones in de and fr too), or draw "
-                          "every face on one sheet (at a screen scale)",
+                          Utf8(Tr("Tool",
+                              "check the resource library (every face at 1x, 1.5x and 2x, the "
+                              "lettered ones in de and fr too), or draw "
+                              "every face on one sheet (at a screen scale)")),
                           CmdResources};
     verbs["catalogue"] = {"catalogue [DATADIR...]",
-                          "the catalogues and categories the start-up scan builds (JSON)",
+                          Utf8(Tr("Tool",
+                              "the catalogues and categories the start-up scan builds (JSON)")),
                           CmdCatalogue};
 }

@@ -1,5 +1,6 @@
 // The sound verbs: what a greeting sounds like, rendered offline, what the MIDI reader finds
 // in a file, and a wave added to an object.
+#include "app/printed.h"
 #include "app/tool.h"
 #include "model/movie.h"
 #include "model/projectfile.h"
@@ -7,6 +8,7 @@
 #include "platform/files.h"
 #include "platform/mixer.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "platform/wave.h"
 #include "playback/midifile.h"
 #include "playback/midiplayer.h"
@@ -19,6 +21,9 @@
 #include <cmath>
 #include <cstdio>
 #include <unistd.h>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -43,12 +48,14 @@ int CmdSoundtrack(const std::vector<std::string>& args)
     if (!soundFont.empty())
         synth = platform::CreateSoundFontSynth(soundFont, error);
     else
-        error = "no SoundFont is installed";
+        error = Tr("Tool", "no SoundFont is installed");
     if (!synth)
-        std::fprintf(stderr, "%s: the music stays silent: %s\n", args[0].c_str(), error.c_str());
+        PrintLine(Fill(Utf8(Tr("Tool", "%1: the music stays silent: %2")),
+            {args[0], PrintableText(error)}));
     auto sound = CSoundSystem::CreateOffline(std::move(synth));
     if (!sound) {
-        std::fprintf(stderr, "%s: there is not enough memory for the sound\n", args[0].c_str());
+        PrintLine(
+            Fill(Utf8(Tr("Tool", "%1: there is not enough memory for the sound")), {args[0]}));
         return 1;
     }
     const size_t frames = static_cast<size_t>(std::llround(seconds * platform::kAudioRate));
@@ -66,7 +73,7 @@ int CmdSoundtrack(const std::vector<std::string>& args)
     if (!platform::WriteWholeFile(temporary, StereoWaveFile(samples))
         || !platform::RenameFile(temporary, out)) {
         platform::DeleteFile(temporary);
-        std::fprintf(stderr, "%s: cannot be written\n", out.c_str());
+        PrintLine(Fill(Utf8(Tr("Tool", "%1: cannot be written")), {out}));
         return 1;
     }
     std::printf("%s\n", out.c_str());
@@ -97,12 +104,14 @@ int CmdMidi(const std::vector<std::string>& args)
     auto sound = CSoundSystem::CreateOffline(nullptr);
     const int result = sound ? sound->Player()->Open(path) : MIDIPLAYER_NO_MEMORY;
     if (result != MIDIPLAYER_OK) {
-        std::fprintf(stderr, "%s: result %d: %s\n", path.c_str(), result, MidiResultText(result));
+        PrintLine(
+            Fill(Utf8(Tr("Tool", "%1: result %2: %3")),
+                {path, std::to_string(result), PrintableText(MidiResultText(result))}));
         return 1;
     }
     CMidiFile file;
     if (file.Open(path) != MIDI_OK) {
-        std::fprintf(stderr, "%s: cannot be read\n", path.c_str());
+        PrintLine(Fill(Utf8(Tr("Tool", "%1: cannot be read")), {path}));
         return 1;
     }
     std::vector<std::string> lines;
@@ -189,7 +198,7 @@ int CmdAddSound(const std::vector<std::string>& args)
     }
     std::string reason;
     if (!AddWaveSound(*movie, wave, frame, object, reason)) {
-        std::fprintf(stderr, "%s: %s\n", in.c_str(), reason.c_str());
+        PrintFileLine(in, reason);
         return 1;
     }
     CFailureLine failure(out);
@@ -204,11 +213,15 @@ int CmdAddSound(const std::vector<std::string>& args)
 void AddSoundVerbs(VerbTable& verbs)
 {
     verbs["soundtrack"] = { "soundtrack FILE.kel --seconds S OUT.wav",
-        "what continuous play from a rewind sounds like, as a 44.1 kHz stereo WAV", CmdSoundtrack };
+        Utf8(Tr("Tool",
+            "what continuous play from a rewind sounds like, as a 44.1 kHz stereo WAV")),
+        CmdSoundtrack };
     verbs["add-sound"] = { "add-sound FILE.kel WAVE.wav --frame N [--object I] OUT.kel",
-        "the project with the wave added to an object (from 0) at frame N; a recorded voice "
-        "plays once",
+        Utf8(Tr("Tool",
+            "the project with the wave added to an object (from 0) at frame N; a recorded voice "
+            "plays once")),
         CmdAddSound };
     verbs["midi"] = { "midi FILE.mid",
-        "what the MIDI reader finds in a file, or the player's result and why", CmdMidi };
+        Utf8(Tr("Tool", "what the MIDI reader finds in a file, or the player's result and why")),
+        CmdMidi };
 }

@@ -7,6 +7,7 @@
 // while a greeting plays a line on stderr each second with the paints and the scaled copies of
 // that second.
 // While an editor runs, a start that names a greeting hands it to that one and ends.
+#include "app/printed.h"
 #include "dialogs/prompts.h"
 #include "editor/core/app.h"
 #include "editor/core/instance.h"
@@ -17,6 +18,7 @@
 #include "editor/windows/splashdlg.h"
 #include "mail/mailthread.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "translations/translator.h"
 
 #include <QApplication>
@@ -29,6 +31,9 @@
 #include <cstring>
 #include <memory>
 #include <string>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -147,7 +152,10 @@ int main(int argc, char** argv)
         } else if (std::strcmp(argv[i], "--paint-stats") == 0) {
             bStats = true;
         } else if (argv[i][0] == '-') {
-            std::fprintf(stderr, "usage: vimble [--play] [--paint-stats] [FILE.kel]\n");
+            std::fprintf(stderr, "%s\n",
+                         Fill(Utf8(Tr("Tool", "usage: %1")),
+                              {"vimble [--play] [--paint-stats] [FILE.kel]"})
+                             .c_str());
             return 2;
         } else {
             file = argv[i];

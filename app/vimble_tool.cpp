@@ -1,15 +1,19 @@
 // vimble-tool: the command-line face of the core. Its output is read by scripts: keep it
 // stable. Failures print one line naming the file and what is wrong, and exit with status 1;
 // a misused command line prints the usage and exits with status 2.
+#include "app/printed.h"
 #include "app/tool.h"
+#include "platform/translate.h"
 
 #include <cstdio>
+
+using platform::Tr;
 
 namespace {
 
 void PrintUsage(const VerbTable& verbs)
 {
-    std::fputs("usage: vimble-tool VERB ARGUMENTS\n", stderr);
+    std::fprintf(stderr, "%s\n", Utf8(Tr("Tool", "usage: vimble-tool VERB ARGUMENTS")).c_str());
     for (const auto& [name, verb] : verbs)
         std::fprintf(stderr, "  %-40s %s\n", verb.strUsage.c_str(), verb.strSummary.c_str());
 }
@@ -18,6 +22,8 @@ void PrintUsage(const VerbTable& verbs)
 
 int main(int argc, char** argv)
 {
+    // Before the table: the verbs' summaries are in the person's language.
+    InstallToolTranslations();
     VerbTable verbs;
     AddExportVerbs(verbs);
     AddProjectVerbs(verbs);

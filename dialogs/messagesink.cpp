@@ -3,6 +3,7 @@
 #include "dialogs/messagebox.h"
 #include "platform/postcall.h"
 #include "platform/strings.h"
+#include "platform/text.h"
 
 #include <QApplication>
 #include <QThread>
@@ -43,7 +44,7 @@ std::string CMessageBoxSink::BoxText(const platform::Message& message)
 
 void CMessageBoxSink::WriteToStderr(const platform::Message& message)
 {
-    std::fprintf(stderr, "%s\n", BoxText(message).c_str());
+    std::fprintf(stderr, "%s\n", platform::PrintableUtf8(BoxText(message)).c_str());
 }
 
 void CMessageBoxSink::Show(const platform::Message& message)

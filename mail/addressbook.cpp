@@ -3,6 +3,7 @@
 #include "model/archive.h"
 #include "platform/files.h"
 #include "platform/message.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -13,6 +14,9 @@
 #include <system_error>
 #include <unistd.h>
 #include <vector>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -164,12 +168,13 @@ bool AddToAddressBook(const std::string& path, const std::string& text)
     std::lock_guard lock(g_bookMutex);
     CAddressList list;
     if (platform::FileExists(path) && !list.Load(path)) {
-        platform::ShowMessage(path + ": the address book cannot be read; it was left unchanged");
+        platform::ShowMessage(Fill(
+            Tr("Mail", "%1: the address book cannot be read; it was left unchanged"), { path }));
         return false;
     }
     list.AddText(text);
     if (!list.Save(path)) {
-        platform::ShowMessage(path + ": the address book cannot be written");
+        platform::ShowMessage(Fill(Tr("Mail", "%1: the address book cannot be written"), { path }));
         return false;
     }
     return true;

@@ -2,8 +2,12 @@
 
 #include "platform/files.h"
 #include "platform/message.h"
+#include "platform/translate.h"
 
 #include <vector>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -231,21 +235,21 @@ int mime64(int argc, const char* const argv[])
     const std::string& inputPath = paths[1];
     const std::string& outputPath = paths[2];
     if (count < 3 || inputPath.empty() || outputPath.empty()) {
-        platform::ShowMessage("mime64: an input and an output file are needed");
+        platform::ShowMessage(Tr("Mail", "mime64: an input and an output file are needed"));
         return 1;
     }
     platform::CFile input;
     if (!input.Open(inputPath, platform::CFile::modeRead)) {
-        platform::ShowMessage(inputPath + " file not found");
+        platform::ShowMessage(Fill(Tr("Mail", "%1 file not found"), { inputPath }));
         return 1;
     }
     COutput output(outputPath);
     if (!output.IsOpen()) {
-        platform::ShowMessage(outputPath + ": cannot be written");
+        platform::ShowMessage(Fill(Tr("Mail", "%1: cannot be written"), { outputPath }));
         return 1;
     }
     int result = encode ? Encode(input, inputPath, output) : Decode(input, output);
     if (result != 0)
-        platform::ShowMessage(outputPath + ": cannot be written");
+        platform::ShowMessage(Fill(Tr("Mail", "%1: cannot be written"), { outputPath }));
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "platform/message.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -11,7 +12,9 @@
 #include <unistd.h>
 #include <vector>
 
+using platform::Fill;
 using platform::ShowMessage;
+using platform::Tr;
 
 namespace {
 
@@ -140,15 +143,60 @@ enum StepError {
     errClose = 32,
 };
 
+// The sentence that says which step failed, with the step's number in it.
+std::string StepText(StepError step, bool bThreePieces)
+{
+    const std::string number = std::to_string(static_cast<int>(step));
+    switch (step) {
+    case errFirstPiece:
+        return Fill(
+            Tr("Mail", "Error %1: the player program cannot be copied into the player bundle"),
+            { number });
+    case errSecondPiece:
+        return bThreePieces
+            ? Fill(
+                Tr("Mail", "Error %1: the player's data cannot be copied into the player bundle"),
+                { number })
+            : Fill(Tr("Mail", "Error %1: the greeting cannot be copied into the player bundle"),
+                { number });
+    case errThirdPiece:
+        return Fill(Tr("Mail", "Error %1: the greeting cannot be copied into the player bundle"),
+            { number });
+    case errLengths:
+        return Fill(Tr("Mail", "Error %1: a piece is too large for the player bundle"), { number });
+    case errLengthFields:
+        return Fill(Tr("Mail",
+                        "Error %1: the lengths of the pieces cannot be written into the "
+                        "player bundle"),
+            { number });
+    case errName:
+        return Fill(Tr("Mail",
+                        "Error %1: the greeting's name cannot be written into the player "
+                        "bundle"),
+            { number });
+    case errNameLength:
+        return Fill(Tr("Mail",
+                        "Error %1: the length of the greeting's name cannot be written into "
+                        "the player bundle"),
+            { number });
+    case errTag:
+        return Fill(Tr("Mail", "Error %1: the closing mark of the player bundle cannot be written"),
+            { number });
+    case errClose:
+        return Fill(Tr("Mail", "Error %1: the player bundle cannot be closed"), { number });
+    }
+    return Fill(Tr("Mail", "Error %1: the player bundle cannot be written"), { number });
+}
+
 // Reports a failed step: what the system said about the file, then the step's own text.
-void ReportStep(StepError step, const std::string& path, int error, const std::string& first,
-    const std::string& output)
+void ReportStep(StepError step, bool bThreePieces, const std::string& path, int error,
+    const std::string& first, const std::string& output)
 {
     if (error == ENOENT)
-        ShowMessage(path + ": Error! File Not Found");
+        ShowMessage(Fill(Tr("Mail", "%1: Error! File Not Found"), { path }));
     else if (error == ETXTBSY || error == EBUSY)
-        ShowMessage(path + ": Error! Sharing Violation");
-    ShowMessage("Error " + std::to_string(static_cast<int>(step)) + " ");
+        ShowMessage(Fill(Tr("Mail", "%1: Error! Sharing Violation"), { path }));
+    ShowMessage(StepText(step, bThreePieces));
     if (step == errFirstPiece) {
         ShowMessage(first);
         ShowMessage(output);
@@ -235,8 +283,8 @@ bool BuildBundle(int nLayout, const std::string& first, const std::string& secon
     // take apart, so it is refused before anything is copied.
     for (CPieceFile* piece : pieces) {
         if (piece != nullptr && piece->Length() > static_cast<int64_t>(UINT32_MAX)) {
-            ShowMessage(piece->Path() + ": too large for a player bundle");
-            ReportStep(errLengths, piece->Path(), 0, first, output);
+            ShowMessage(Fill(Tr("Mail", "%1: too large for a player bundle"), { piece->Path() }));
+            ReportStep(errLengths, threePieces, piece->Path(), 0, first, output);
             return false;
         }
     }
@@ -248,8 +296,8 @@ bool BuildBundle(int nLayout, const std::string& first, const std::string& secon
         const CPieceFile* failed = nullptr;
         int error = 0;
         if (!Append(*pieces[i], out, lengths[i], failed, error)) {
-            ReportStep(
-                static_cast<StepError>(errFirstPiece + i), failed->Path(), error, first, output);
+            ReportStep(static_cast<StepError>(errFirstPiece + i), threePieces, failed->Path(),
+                error, first, output);
             return false;
         }
     }
@@ -257,7 +305,7 @@ bool BuildBundle(int nLayout, const std::string& first, const std::string& secon
     in2.Close();
     in3.Close();
     if (lengths[0] > UINT32_MAX || lengths[1] > UINT32_MAX || lengths[2] > UINT32_MAX) {
-        ReportStep(errLengths, output, 0, first, output);
+        ReportStep(errLengths, threePieces, output, 0, first, output);
         return false;
     }
 
@@ -266,7 +314,7 @@ bool BuildBundle(int nLayout, const std::string& first, const std::string& secon
     for (uint64_t length : lengths)
         PutU32(field, static_cast<uint32_t>(length));
     if (!WriteAll(out, field.data(), field.size(), error)) {
-        ReportStep(errLengthFields, output, error, first, output);
+        ReportStep(errLengthFields, threePieces, output, error, first, output);
         return false;
     }
 
@@ -274,22 +322,22 @@ bool BuildBundle(int nLayout, const std::string& first, const std::string& secon
     char name8[8] = {};
     std::memcpy(name8, name.data(), std::min<size_t>(name.size(), sizeof name8));
     if (!WriteAll(out, name8, sizeof name8, error)) {
-        ReportStep(errName, output, error, first, output);
+        ReportStep(errName, threePieces, output, error, first, output);
         return false;
     }
     field.clear();
     PutU32(field, static_cast<uint32_t>(name.size()));
     if (!WriteAll(out, field.data(), field.size(), error)) {
-        ReportStep(errNameLength, output, error, first, output);
+        ReportStep(errNameLength, threePieces, output, error, first, output);
         return false;
     }
     const char* tag = threePieces ? kBundleTagWithData : kBundleTagWithoutData;
     if (!WriteAll(out, tag, sizeof kBundleTagWithData, error)) {
-        ReportStep(errTag, output, error, first, output);
+        ReportStep(errTag, threePieces, output, error, first, output);
         return false;
     }
     if (!out.Close()) {
-        ReportStep(errClose, output, out.Error(), first, output);
+        ReportStep(errClose, threePieces, output, out.Error(), first, output);
         return false;
     }
     return true;

@@ -23,8 +23,9 @@ enum BundleLayout { bundleThreePieces = 0, bundleTwoPieces = 1 };
 // name comes from the output path (BundleProjectName). With bundleTwoPieces the third path is
 // not used. Copies in blocks, so memory use does not depend on the pieces' sizes.
 // Returns true when the whole bundle was written. A failure has been shown, step by step
-// ("Error 24 " when the first piece cannot be appended, and so on, after "PATH: Error! File
-// Not Found" when a file is missing), and leaves output incomplete.
+// ("Error 24: the player program cannot be copied into the player bundle" when the first piece
+// cannot be appended, and so on up to 32, after "PATH: Error! File Not Found" when a file is
+// missing), and leaves output incomplete.
 bool BuildBundle(int nLayout, const std::string& first, const std::string& second,
     const std::string& third, const std::string& output);
 

@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 #include <cctype>
@@ -9,7 +10,22 @@
 #include <filesystem>
 #include <map>
 
+using platform::Fill;
+using platform::Tr;
+
 namespace {
+
+// A text of this file in the person's language, in UTF-8 like the contacts.
+std::string Said(const std::string& cp1252)
+{
+    return platform::Utf8FromCp1252(cp1252);
+}
+
+std::string CardEndsEarly(size_t line)
+{
+    return Fill(
+        Said(Tr("Mail", "line %1: the card ends before END:VCARD")), { std::to_string(line) });
+}
 
 std::string Lower(std::string text)
 {
@@ -478,8 +494,7 @@ CContactImport CContactBook::ImportVCards(const std::string& text)
         const std::string value = parsed ? Lower(Trimmed(property.value)) : std::string();
         if (parsed && property.name == "BEGIN" && value == "vcard") {
             if (inCard)
-                report.m_skipped.push_back(
-                    "line " + std::to_string(cardLine) + ": the card ends before END:VCARD");
+                report.m_skipped.push_back(CardEndsEarly(cardLine));
             inCard = true;
             damaged = false;
             why.clear();
@@ -497,10 +512,12 @@ CContactImport CContactBook::ImportVCards(const std::string& text)
             if (contact.m_strName.empty())
                 contact.m_strName = NameFromParts(family, given);
             if (damaged)
-                report.m_skipped.push_back("line " + std::to_string(cardLine) + ": " + why);
+                report.m_skipped.push_back(
+                    Fill(Said(Tr("Mail", "line %1: %2")), { std::to_string(cardLine), why }));
             else if (contact.m_strName.empty() && contact.m_addresses.empty())
                 report.m_skipped.push_back(
-                    "line " + std::to_string(cardLine) + ": the card has neither a name nor an address");
+                    Fill(Said(Tr("Mail", "line %1: the card has neither a name nor an address")),
+                        { std::to_string(cardLine) }));
             else
                 take(contact);
             continue;
@@ -509,7 +526,8 @@ CContactImport CContactBook::ImportVCards(const std::string& text)
             continue;
         if (!parsed) {
             damaged = true;
-            why = "line " + std::to_string(line.nNumber) + " is not a vCard property";
+            why = Fill(Said(Tr("Mail", "line %1 is not a vCard property")),
+                { std::to_string(line.nNumber) });
             continue;
         }
         const std::string textValue = ValueText(property, version);
@@ -543,8 +561,7 @@ CContactImport CContactBook::ImportVCards(const std::string& text)
         }
     }
     if (inCard)
-        report.m_skipped.push_back(
-            "line " + std::to_string(cardLine) + ": the card ends before END:VCARD");
+        report.m_skipped.push_back(CardEndsEarly(cardLine));
     return report;
 }
 
@@ -588,7 +605,8 @@ CContactImport CContactBook::ImportCsv(const std::string& text)
             addressColumns.push_back(static_cast<int>(i));
     }
     if (addressColumns.empty() && fullName < 0 && firstName < 0) {
-        report.m_skipped.push_back("line 1: the header names no name and no e-mail column");
+        report.m_skipped.push_back(
+            Said(Tr("Mail", "line 1: the header names no name and no e-mail column")));
         return report;
     }
     for (size_t r = 1; r < records.size(); ++r) {
@@ -599,9 +617,10 @@ CContactImport CContactBook::ImportCsv(const std::string& text)
                 : std::string();
         };
         if (record.size() > header.size()) {
-            report.m_skipped.push_back("line " + std::to_string(lines[r]) + ": "
-                + std::to_string(record.size()) + " fields where the header has "
-                + std::to_string(header.size()));
+            report.m_skipped.push_back(
+                Fill(Said(Tr("Mail", "line %1: %2 fields where the header has %3")),
+                    { std::to_string(lines[r]), std::to_string(record.size()),
+                        std::to_string(header.size()) }));
             continue;
         }
         CContact contact;
@@ -638,7 +657,7 @@ bool CContactBook::ImportFile(
 {
     std::vector<uint8_t> bytes;
     if (!platform::ReadWholeFile(path, bytes)) {
-        reason = path + " cannot be read";
+        reason = Fill(Said(Tr("Mail", "%1 cannot be read")), { path });
         return false;
     }
     const std::string text(bytes.begin(), bytes.end());
@@ -682,7 +701,7 @@ bool CContactBook::Load(
         return true;
     std::vector<uint8_t> bytes;
     if (!platform::ReadWholeFile(path, bytes)) {
-        reason = path + " cannot be read";
+        reason = Fill(Said(Tr("Mail", "%1 cannot be read")), { path });
         return false;
     }
     skipped = ImportVCards(std::string(bytes.begin(), bytes.end())).m_skipped;
@@ -696,7 +715,7 @@ bool CContactBook::Save(const std::string& path, std::string& reason) const
     const std::string text = ExportVCards();
     if (!platform::ReplaceFileContent(path,
             std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()))) {
-        reason = path + " cannot be written";
+        reason = Fill(Said(Tr("Mail", "%1 cannot be written")), { path });
         return false;
     }
     return true;

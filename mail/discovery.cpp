@@ -1,6 +1,7 @@
 #include "mail/discovery.h"
 
 #include "platform/files.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -11,6 +12,9 @@
 #include <netinet/in.h>
 #include <resolv.h>
 #include <sstream>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -196,39 +200,43 @@ bool CMailProviderTable::Parse(const std::string& text, std::string& strReason)
         if (line.empty() || line[0] == '#')
             continue;
         const std::vector<std::string> fields = Split(line, '\t');
-        auto fail = [&](const std::string& what) {
-            strReason = "line " + std::to_string(number) + ": " + what;
+        const std::string at = std::to_string(number);
+        auto fail = [&](const std::string& why) {
+            strReason = why;
             return false;
         };
         if (fields.size() != 7)
-            return fail(
-                "7 fields separated by tabs expected, " + std::to_string(fields.size()) + " found");
+            return fail(Fill(Tr("Mail", "line %1: 7 fields separated by tabs expected, %2 found"),
+                { at, std::to_string(fields.size()) }));
         CMailProvider provider;
         provider.m_strName = fields[0];
         if (provider.m_strName.empty())
-            return fail("no name");
+            return fail(Fill(Tr("Mail", "line %1: no name"), { at }));
         for (const std::string& domain : Split(fields[1], ',')) {
             if (!IsDomainName(domain))
-                return fail("\"" + domain + "\" is not a domain in lower case");
+                return fail(Fill(
+                    Tr("Mail", "line %1: \"%2\" is not a domain in lower case"), { at, domain }));
             provider.m_domains.push_back(domain);
         }
         provider.m_strServer = Lower(fields[2]);
         if (!IsHostName(provider.m_strServer))
-            return fail("\"" + fields[2] + "\" is not a server name");
+            return fail(
+                Fill(Tr("Mail", "line %1: \"%2\" is not a server name"), { at, fields[2] }));
         char* end = nullptr;
         const long port = std::strtol(fields[3].c_str(), &end, 10);
         if (fields[3].empty() || *end != '\0' || port < 1 || port > 65535)
-            return fail("\"" + fields[3] + "\" is not a port");
+            return fail(Fill(Tr("Mail", "line %1: \"%2\" is not a port"), { at, fields[3] }));
         provider.m_nPort = static_cast<int>(port);
         provider.m_nSecurity = SecurityOfName(fields[4]);
         if (provider.m_nSecurity < 0)
-            return fail("\"" + fields[4] + "\" is neither tls nor starttls");
+            return fail(
+                Fill(Tr("Mail", "line %1: \"%2\" is neither tls nor starttls"), { at, fields[4] }));
         provider.m_strSignIn = fields[5];
         if (!IsSignInKey(provider.m_strSignIn))
-            return fail("\"" + fields[5] + "\" is no sign-in key");
+            return fail(Fill(Tr("Mail", "line %1: \"%2\" is no sign-in key"), { at, fields[5] }));
         provider.m_strHelp = fields[6];
         if (provider.m_strHelp.rfind("https://", 0) != 0)
-            return fail("the help page is no https address");
+            return fail(Fill(Tr("Mail", "line %1: the help page is no https address"), { at }));
         providers.push_back(std::move(provider));
     }
     m_providers = std::move(providers);
@@ -243,7 +251,7 @@ bool CMailProviderTable::Load(const std::string& path, std::string& strReason)
     std::vector<uint8_t> bytes;
     if (length < 0 || length > static_cast<int64_t>(kMaxTableBytes)
         || !platform::ReadWholeFile(path, bytes)) {
-        strReason = path + ": cannot be read";
+        strReason = Fill(Tr("Mail", "%1: cannot be read"), { path });
         return false;
     }
     if (!Parse(std::string(bytes.begin(), bytes.end()), strReason)) {

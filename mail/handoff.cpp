@@ -1,6 +1,7 @@
 #include "mail/handoff.h"
 
 #include "platform/files.h"
+#include "platform/translate.h"
 
 #include <cerrno>
 #include <chrono>
@@ -14,6 +15,9 @@
 #include <unistd.h>
 
 extern char** environ;
+
+using platform::Fill;
+using platform::Tr;
 
 namespace fs = std::filesystem;
 
@@ -35,13 +39,13 @@ std::string ExitReason(int status)
 {
     switch (status) {
     case 2:
-        return "the mail program was given a file that does not exist";
+        return Tr("Mail", "the mail program was given a file that does not exist");
     case 3:
-        return "no mail program is set up on this desktop (xdg-email found none)";
+        return Tr("Mail", "no mail program is set up on this desktop (xdg-email found none)");
     case 4:
-        return "the mail program could not take the greeting";
+        return Tr("Mail", "the mail program could not take the greeting");
     default:
-        return "xdg-email failed (exit status " + std::to_string(status) + ")";
+        return Fill(Tr("Mail", "xdg-email failed (exit status %1)"), { std::to_string(status) });
     }
 }
 
@@ -72,12 +76,12 @@ std::string MakeOutgoingFolder(std::string& reason)
     std::error_code ec;
     fs::create_directories(parent, ec);
     if (ec) {
-        reason = parent + " cannot be made: " + ec.message();
+        reason = Fill(Tr("Mail", "%1 cannot be made: %2"), { parent, ec.message() });
         return {};
     }
     std::string pattern = parent + "/greeting-XXXXXX";
     if (::mkdtemp(pattern.data()) == nullptr) {
-        reason = "no folder can be made in " + parent;
+        reason = Fill(Tr("Mail", "no folder can be made in %1"), { parent });
         return {};
     }
     return pattern;
@@ -104,8 +108,9 @@ bool HandToMailProgram(const CMailProgramMessage& message, std::string& reason)
     const int spawned = ::posix_spawnp(&pid, "xdg-email", nullptr, nullptr, argv.data(), environ);
     if (spawned != 0) {
         reason = spawned == ENOENT
-            ? "xdg-email is not installed (it comes with the package xdg-utils)"
-            : "xdg-email cannot be started: " + std::system_category().message(spawned);
+            ? Tr("Mail", "xdg-email is not installed (it comes with the package xdg-utils)")
+            : Fill(Tr("Mail", "xdg-email cannot be started: %1"),
+                { std::system_category().message(spawned) });
         return false;
     }
     const auto deadline = std::chrono::steady_clock::now() + kHandOffWait;
@@ -116,11 +121,11 @@ bool HandToMailProgram(const CMailProgramMessage& message, std::string& reason)
             if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
                 return true;
             reason = WIFEXITED(status) ? ExitReason(WEXITSTATUS(status))
-                                       : std::string("xdg-email ended abnormally");
+                                       : Tr("Mail", "xdg-email ended abnormally");
             return false;
         }
         if (done < 0 && errno != EINTR) {
-            reason = "xdg-email could not be waited for";
+            reason = Tr("Mail", "xdg-email could not be waited for");
             return false;
         }
         if (std::chrono::steady_clock::now() >= deadline) {

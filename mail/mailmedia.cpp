@@ -5,6 +5,7 @@
 #include "model/projectfile.h"
 #include "platform/files.h"
 #include "platform/message.h"
+#include "platform/translate.h"
 #include "platform/video.h"
 #include "playback/projectdoc.h"
 
@@ -18,9 +19,11 @@
 #include <iterator>
 #include <memory>
 
+using platform::Fill;
+using platform::Tr;
+
 namespace {
 
-constexpr char kCancelled[] = "the send was cancelled";
 // The sizes the video is made smaller through before its bit rate is lowered.
 constexpr struct {
     int nWidth, nHeight;
@@ -155,7 +158,8 @@ bool Prepare(const std::string& projectPath, const std::string& folder, const st
         const bool same = std::filesystem::equivalent(projectPath, result.strGreetingPath, ec);
         bCopied = !same;
         if (!same && !platform::CopyFileTo(projectPath, result.strGreetingPath)) {
-            reason = platform::FileNameOf(projectPath) + " cannot be copied for the message";
+            reason = Fill(Tr("Mail", "%1 cannot be copied for the message"),
+                { platform::FileNameOf(projectPath) });
             return false;
         }
         result.nGreetingBytes = platform::FileLength(result.strGreetingPath);
@@ -163,9 +167,10 @@ bool Prepare(const std::string& projectPath, const std::string& folder, const st
     // What cannot be made smaller must fit by itself.
     result.nMessageBytes = MessageBytes(plan, result);
     if (result.nMessageBytes > plan.nLimit) {
-        reason = "the greeting is " + Megabytes(result.nMessageBytes)
-            + " even with the smallest picture and video; a message may be at most "
-            + Megabytes(plan.nLimit);
+        reason = Fill(Tr("Mail",
+                          "the greeting is %1 even with the smallest picture and video; a "
+                          "message may be at most %2"),
+            { Megabytes(result.nMessageBytes), Megabytes(plan.nLimit) });
         return false;
     }
     if (!plan.bPicture && !plan.bVideo)
@@ -180,7 +185,7 @@ bool Prepare(const std::string& projectPath, const std::string& folder, const st
     std::string missing;
     if (request.bVideo && !platform::CanWriteVideo(platform::VideoFormat::mp4, missing)) {
         // The message goes without the video; the person is told why.
-        result.strVideoLeftOut = "the video is left out: " + missing;
+        result.strVideoLeftOut = Fill(Tr("Mail", "the video is left out: %1"), { missing });
         request.bVideo = false;
     }
     request.strVideoPath = platform::JoinPath(folder, stem + ".mp4");
@@ -188,18 +193,19 @@ bool Prepare(const std::string& projectPath, const std::string& folder, const st
     request.nPictureHeight = kPreviewHeight;
     size_t nVideoSize = 0;
     bool bRateSet = false;
-    std::string step = "Drawing the greeting";
+    std::string step = Tr("Mail", "Drawing the greeting");
     // Renders what request asks for into result, keeping what it does not ask for.
     const auto render = [&]() -> bool {
         CGreetingMedia made;
         const CMediaResult outcome = RenderGreetingMedia(*doc, request, made,
             [&](int nDone, int nTotal) { return !progress || progress(step, nDone, nTotal); });
         if (outcome.bCancelled) {
-            reason = kCancelled;
+            reason = Tr("Mail", "the send was cancelled");
             return false;
         }
         if (!outcome.Succeeded()) {
-            reason = "the greeting's picture and video cannot be made: " + outcome.strError;
+            reason = Fill(Tr("Mail", "the greeting's picture and video cannot be made: %1"),
+                { outcome.strError });
             return false;
         }
         if (request.bPicture)
@@ -219,7 +225,7 @@ bool Prepare(const std::string& projectPath, const std::string& folder, const st
         && request.nPictureWidth * 3 / 4 >= kMinPreviewWidth) {
         request.nPictureWidth = request.nPictureWidth * 3 / 4;
         request.nPictureHeight = request.nPictureHeight * 3 / 4;
-        step = "Making the picture smaller";
+        step = Tr("Mail", "Making the picture smaller");
         if (!render())
             return false;
     }
@@ -234,7 +240,7 @@ bool Prepare(const std::string& projectPath, const std::string& folder, const st
             ++nVideoSize;
             request.nVideoWidth = kVideoSizes[nVideoSize].nWidth;
             request.nVideoHeight = kVideoSizes[nVideoSize].nHeight;
-            step = "Making the video smaller";
+            step = Tr("Mail", "Making the video smaller");
             if (!render())
                 return false;
             continue;
@@ -253,7 +259,7 @@ bool Prepare(const std::string& projectPath, const std::string& folder, const st
                 bRateSet = true;
                 request.nVideoBitRate = wanted;
                 request.nSoundBitRate = kSmallSoundBitRate;
-                step = "Making the video smaller";
+                step = Tr("Mail", "Making the video smaller");
                 if (!render())
                     return false;
                 continue;
@@ -268,12 +274,13 @@ bool Prepare(const std::string& projectPath, const std::string& folder, const st
         } else if (request.bPicture && request.nPictureColours > kMinPictureColours) {
             request.nPictureColours /= 2;
         } else {
-            reason = "the greeting is " + Megabytes(result.nMessageBytes)
-                + " even with the smallest picture and video; a message may be at most "
-                + Megabytes(plan.nLimit);
+            reason = Fill(Tr("Mail",
+                              "the greeting is %1 even with the smallest picture and video; "
+                              "a message may be at most %2"),
+                { Megabytes(result.nMessageBytes), Megabytes(plan.nLimit) });
             return false;
         }
-        step = "Making the picture smaller";
+        step = Tr("Mail", "Making the picture smaller");
         if (!render())
             return false;
     }

@@ -16,6 +16,7 @@
 #include "platform/settings.h"
 #include "platform/strings.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 
 #include <cctype>
 #include <chrono>
@@ -28,23 +29,25 @@
 #include <unistd.h>
 #include <vector>
 
+using platform::Fill;
+using platform::Tr;
+
 std::atomic<CMailThread*> g_pMailThread { nullptr };
 
 namespace {
 
 // Resource string of the elapsed-time template shown after a successful send.
 constexpr int IDS_ELAPSED_TIME = 10143;
-constexpr char kElapsedFallback[] = "Your greeting has been sent (%H:%M:%S).";
-constexpr char kFailureFallback[] = "%s could not send your greeting.";
-constexpr char kFailureNote[] = "What failed: ";
-constexpr char kRefusedNote[] = "The mail server refused these recipients: ";
-constexpr char kBuildFailure[] = "the attachment could not be built: ";
-constexpr char kCancelledReason[] = "the send was cancelled";
 // The failure template is a short letter; anything much larger is not one.
 constexpr int64_t kMaxTemplateSize = 64 * 1024;
 constexpr size_t kDataBlock = 8192;
 constexpr size_t kHostNameSize = 80;
 constexpr int kDefaultTimeout = 60;
+
+std::string CancelledReason()
+{
+    return Tr("Mail", "the send was cancelled");
+}
 
 class CPrintingHost : public IMailHost {
 public:
@@ -135,11 +138,18 @@ std::string BundleFailure(const std::string& project, const std::string& dataDir
         if (!bSendPlayer && std::string(piece) == "play.dat")
             continue;
         if (!platform::FileExists(platform::JoinPath(dataDir, piece)))
-            return std::string(piece) + " is missing from the data directory " + dataDir;
+            return Fill(Tr("Mail",
+                            "the attachment could not be built: %1 is missing from the data "
+                            "directory %2"),
+                { piece, dataDir });
     }
     if (!platform::FileExists(copy))
-        return platform::FileNameOf(project) + " cannot be read";
-    return "the player bundle cannot be written for " + platform::FileNameOf(project);
+        return Fill(Tr("Mail", "the attachment could not be built: %1 cannot be read"),
+            { platform::FileNameOf(project) });
+    return Fill(Tr("Mail",
+                    "the attachment could not be built: the player bundle cannot be written "
+                    "for %1"),
+        { platform::FileNameOf(project) });
 }
 
 // Overwrites a text that held a password when it goes out of scope, whichever way that is.
@@ -176,15 +186,20 @@ bool LogIn(CSmtpConnection& connection, const CSmtpCapabilities& capabilities,
     bQuit = true;
     // Only the loopback address keeps a login in the clear from the network.
     if (!connection.IsTls() && !connection.IsLoopback()) {
-        reason = "the mail server " + server
-            + " offers a login only without TLS, which would let others read the password";
+        reason = Fill(Tr("Mail",
+                          "the mail server %1 offers a login only without TLS, which would "
+                          "let others read the password"),
+            { server });
         return false;
     }
     if (!capabilities.m_bAuthPlain && !capabilities.m_bAuthLogin) {
         reason = capabilities.m_bAuth
-            ? "the mail server " + server
-                + " offers no login this program can use (AUTH PLAIN or LOGIN)"
-            : "the mail server " + server + " offers no login, and the settings ask for one";
+            ? Fill(Tr("Mail",
+                       "the mail server %1 offers no login this program can use (AUTH PLAIN "
+                       "or LOGIN)"),
+                { server })
+            : Fill(Tr("Mail", "the mail server %1 offers no login, and the settings ask for one"),
+                { server });
         return false;
     }
     int code = 0;
@@ -206,10 +221,11 @@ bool LogIn(CSmtpConnection& connection, const CSmtpCapabilities& capabilities,
     }
     if (code == 235)
         return true;
-    reason = code / 100 == 4 ? "the mail server " + server
-            + " cannot check the user name and password now (" + std::to_string(code) + ")"
-                             : "the mail server " + server + " refused the user name or password ("
-            + std::to_string(code) + ")";
+    reason = code / 100 == 4
+        ? Fill(Tr("Mail", "the mail server %1 cannot check the user name and password now (%2)"),
+            { server, std::to_string(code) })
+        : Fill(Tr("Mail", "the mail server %1 refused the user name or password (%2)"),
+            { server, std::to_string(code) });
     return false;
 }
 
@@ -222,7 +238,8 @@ bool SendFilePart(CMailDataStream& data, const std::string& header, const std::s
     platform::CFile file;
     const int64_t length = platform::FileLength(path);
     if (length < 0 || !file.Open(path, platform::CFile::modeRead)) {
-        reason = kBuildFailure + platform::FileNameOf(path) + " cannot be read";
+        reason = Fill(Tr("Mail", "the attachment could not be built: %1 cannot be read"),
+            { platform::FileNameOf(path) });
         return false;
     }
     if (!data.Write(header))
@@ -238,7 +255,8 @@ bool SendFilePart(CMailDataStream& data, const std::string& header, const std::s
             break;
     }
     if (sent != length) {
-        reason = kBuildFailure + platform::FileNameOf(path) + " cannot be read";
+        reason = Fill(Tr("Mail", "the attachment could not be built: %1 cannot be read"),
+            { platform::FileNameOf(path) });
         return false;
     }
     return true;
@@ -252,8 +270,9 @@ std::string MakeAttachment(const std::string& projectPath, const std::string& da
     reason.clear();
     const std::string& project = projectPath;
     if (dataDir.empty()) {
-        reason = std::string(kBuildFailure)
-            + "no data directory is set, so the player program cannot be found";
+        reason = Tr("Mail",
+            "the attachment could not be built: no data directory is set, so the "
+            "player program cannot be found");
         platform::ShowMessage("The player program cannot be found: no data directory is set");
         return project;
     }
@@ -264,8 +283,10 @@ std::string MakeAttachment(const std::string& projectPath, const std::string& da
     if (copy.empty() || !platform::CopyFileTo(project, copy)) {
         if (!copy.empty())
             platform::DeleteFile(copy);
-        reason = kBuildFailure + platform::FileNameOf(project) + " cannot be copied";
-        platform::ShowMessage(project + ": cannot be copied for the attachment");
+        reason = Fill(Tr("Mail", "the attachment could not be built: %1 cannot be copied"),
+            { platform::FileNameOf(project) });
+        platform::ShowMessage(
+            Fill(Tr("Mail", "%1: cannot be copied for the attachment"), { project }));
         return project;
     }
     const std::string stem = AttachmentStem(project);
@@ -276,7 +297,7 @@ std::string MakeAttachment(const std::string& projectPath, const std::string& da
                      platform::JoinPath(dataDir, "play.dat"), copy, bundle)
                              : BuildBundle(bundleTwoPieces, player, copy, std::string(), bundle);
     if (!built)
-        reason = kBuildFailure + BundleFailure(project, dataDir, bSendPlayer, copy);
+        reason = BundleFailure(project, dataDir, bSendPlayer, copy);
     const std::string attachment = platform::JoinPath(folder, stem + ".exe");
     bool copied = true;
     if (attachment != bundle) {
@@ -289,7 +310,10 @@ std::string MakeAttachment(const std::string& projectPath, const std::string& da
     if (project != bundle && project != attachment)
         platform::DeleteFile(project);
     if (built && !copied)
-        reason = kBuildFailure + ("the attachment " + stem + ".exe cannot be written");
+        reason = Fill(Tr("Mail",
+                          "the attachment could not be built: the attachment %1 cannot be "
+                          "written"),
+            { stem + ".exe" });
     return attachment;
 }
 
@@ -345,7 +369,8 @@ bool CMailThread::Command(CSmtpConnection& connection, const std::string& line, 
     }
     if (code / 100 == expectedClass)
         return true;
-    Fail("the mail server " + m_strServer + " refused \"" + line + "\": " + ReplyText(code, text));
+    Fail(Fill(Tr("Mail", "the mail server %1 refused \"%2\": %3"),
+        { m_strServer, line, ReplyText(code, text) }));
     Quit(connection);
     return false;
 }
@@ -360,14 +385,15 @@ bool CMailThread::PrepareAttachment()
         return false;
     }
     if (IsCancelled()) {
-        Fail(kCancelledReason);
+        Fail(CancelledReason());
         return false;
     }
     m_strMimePath = platform::JoinPath(m_strWorkDir, "$$$.mim");
     const char* argv[] = { "mime64", "-e", m_strProjectPath.c_str(), m_strMimePath.c_str() };
     if (mime64(4, argv) != 0) {
-        Fail(kBuildFailure
-            + ("the attachment " + platform::FileNameOf(m_strProjectPath) + " cannot be encoded"));
+        Fail(Fill(
+            Tr("Mail", "the attachment could not be built: the attachment %1 cannot be encoded"),
+            { platform::FileNameOf(m_strProjectPath) }));
         return false;
     }
     return true;
@@ -394,7 +420,7 @@ bool CMailThread::PrepareMedia(
             return !IsCancelled();
         });
     if (!made) {
-        Fail(IsCancelled() ? std::string(kCancelledReason) : reason);
+        Fail(IsCancelled() ? CancelledReason() : reason);
         return false;
     }
     m_strLeftOut = media.strVideoLeftOut;
@@ -410,15 +436,19 @@ bool CMailThread::LoginPassword(std::string& password)
     platform::SecretResult found
         = platform::LookupMailPassword(m_strServer, m_strUser, password, why);
     if (IsCancelled()) {
-        Fail(kCancelledReason);
+        Fail(CancelledReason());
         return false;
     }
     if (found == platform::SecretResult::found && !password.empty())
         return true;
     platform::WipeSecret(password);
     m_bNoPassword = true;
-    Fail("no password is known for " + m_strUser + " at the mail server " + m_strServer
-        + (found == platform::SecretResult::noService && !why.empty() ? " (" + why + ")" : ""));
+    if (found == platform::SecretResult::noService && !why.empty())
+        Fail(Fill(Tr("Mail", "no password is known for %1 at the mail server %2 (%3)"),
+            { m_strUser, m_strServer, why }));
+    else
+        Fail(Fill(Tr("Mail", "no password is known for %1 at the mail server %2"),
+            { m_strUser, m_strServer }));
     return false;
 }
 
@@ -444,7 +474,8 @@ bool CMailThread::Hello(
         if (code / 100 == 5)
             return Command(connection, "HELO " + LocalHostName(), 2);
         if (code / 100 != 2) {
-            Fail("the mail server " + m_strServer + " refused \"EHLO\": " + ReplyText(code, text));
+            Fail(Fill(Tr("Mail", "the mail server %1 refused \"%2\": %3"),
+                { m_strServer, "EHLO", ReplyText(code, text) }));
             Quit(connection);
             return false;
         }
@@ -456,8 +487,9 @@ bool CMailThread::Hello(
     CSmtpCapabilities capabilities = ParseEhloReply(connection.ReplyLines());
     if (m_nSecurity == mailSecurityStartTls) {
         if (!capabilities.m_bStartTls) {
-            Fail("the mail server " + m_strServer
-                + " offers no STARTTLS, and the settings ask for it");
+            Fail(Fill(
+                Tr("Mail", "the mail server %1 offers no STARTTLS, and the settings ask for it"),
+                { m_strServer }));
             Quit(connection);
             return false;
         }
@@ -502,8 +534,8 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
         return;
     }
     if (code / 100 != 2) {
-        Fail(
-            "the mail server " + m_strServer + " refused the connection: " + ReplyText(code, text));
+        Fail(Fill(Tr("Mail", "the mail server %1 refused the connection: %2"),
+            { m_strServer, ReplyText(code, text) }));
         return;
     }
     int64_t sizeLimit = 0;
@@ -529,7 +561,8 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
             refused += (refused.empty() ? "" : ", ") + address + " (" + ReplyText(code, text) + ")";
     }
     if (!addresses.empty() && accepted == 0) {
-        Fail("the mail server " + m_strServer + " refused every recipient: " + refused);
+        Fail(Fill(Tr("Mail", "the mail server %1 refused every recipient: %2"),
+            { m_strServer, refused }));
         Quit(connection);
         return;
     }
@@ -563,7 +596,7 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
         std::error_code ec;
         std::filesystem::create_directory(parts, ec);
         if (ec) {
-            Fail("no private folder can be made for the greeting's picture and video");
+            Fail(Tr("Mail", "no private folder can be made for the greeting's picture and video"));
             Quit(connection);
             return;
         }
@@ -580,7 +613,8 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
     platform::CFile mime;
     if (!m_bFailed && m_bAttachPlayer && PrepareAttachment()
         && !mime.Open(m_strMimePath, platform::CFile::modeRead))
-        Fail(kBuildFailure + std::string("the encoded attachment cannot be read"));
+        Fail(
+            Tr("Mail", "the attachment could not be built: the encoded attachment cannot be read"));
     if (m_bFailed) {
         Quit(connection);
         return;
@@ -610,13 +644,15 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
             + Base64MessageBytes(platform::FileLength(files[i].second))
             + (i + 1 < files.size() || m_bAttachPlayer ? static_cast<int64_t>(MailPartSeparator(form).size()) : 0);
     if (sizeLimit > 0 && messageSize > sizeLimit) {
-        Fail("the greeting is " + std::to_string(messageSize) + " bytes, more than the "
-            + std::to_string(sizeLimit) + " bytes the mail server " + m_strServer + " takes");
+        Fail(Fill(Tr("Mail",
+                      "the greeting is %1 bytes, more than the %2 bytes the mail server %3 "
+                      "takes"),
+            { std::to_string(messageSize), std::to_string(sizeLimit), m_strServer }));
         Quit(connection);
         return;
     }
     if (m_beforeData && !m_beforeData()) {
-        Fail("the outbox cannot record that the greeting is being sent");
+        Fail(Tr("Mail", "the outbox cannot record that the greeting is being sent"));
         Quit(connection);
         return;
     }
@@ -656,7 +692,9 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
         // A part that came back short is not sent as a whole message: the connection is
         // dropped before the end of the data, so the server discards what it has.
         if (streamed != mimeLength) {
-            Fail(kBuildFailure + std::string("the encoded attachment cannot be read"));
+            Fail(Tr("Mail",
+                "the attachment could not be built: the encoded attachment cannot be "
+                "read"));
             return;
         }
     }
@@ -674,7 +712,8 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
     if (m_afterData)
         m_afterData(code / 100 == 2, ReplyText(code, text));
     if (code / 100 != 2)
-        Fail("the mail server " + m_strServer + " refused the message: " + ReplyText(code, text));
+        Fail(Fill(Tr("Mail", "the mail server %1 refused the message: %2"),
+            { m_strServer, ReplyText(code, text) }));
     Quit(connection);
 }
 
@@ -712,12 +751,14 @@ void CMailThread::HandOff()
             ? MakeAttachment(copy, m_strDataDir, m_bSendPlayer, m_strWorkDir, why)
             : std::string();
         if (built.empty() || !why.empty()) {
-            Fail(why.empty() ? name + " cannot be copied for the player's attachment" : why);
+            Fail(why.empty()
+                    ? Fill(Tr("Mail", "%1 cannot be copied for the player's attachment"), { name })
+                    : why);
             return;
         }
         player = platform::JoinPath(folder, platform::FileNameOf(built));
         if (!platform::RenameFile(built, player)) {
-            Fail(player + " cannot be written");
+            Fail(Fill(Tr("Mail", "%1 cannot be written"), { player }));
             return;
         }
     }
@@ -747,7 +788,7 @@ void CMailThread::HandOff()
             if (ec
                 || !(bPersonal ? PersonalProject(original, stemmed, recipient, reason)
                                : platform::CopyFileTo(original, stemmed))) {
-                Fail(name + " cannot be made ready for " + messages[i][0]);
+                Fail(Fill(Tr("Mail", "%1 cannot be made ready for %2"), { name, messages[i][0] }));
                 return;
             }
             m_strProjectPath = stemmed;
@@ -764,7 +805,7 @@ void CMailThread::HandOff()
                     = platform::JoinPath(into, AttachmentStem(original) + ".gif");
                 if (!platform::WriteWholeFile(picture,
                         std::vector<uint8_t>(media.media.strPicture.begin(), media.media.strPicture.end()))) {
-                    Fail(picture + " cannot be written");
+                    Fail(Fill(Tr("Mail", "%1 cannot be written"), { picture }));
                     return;
                 }
                 files.push_back(picture);
@@ -783,7 +824,7 @@ void CMailThread::HandOff()
         if (!player.empty())
             message.attachments.push_back(player);
         if (IsCancelled()) {
-            Fail(kCancelledReason);
+            Fail(CancelledReason());
             return;
         }
         if (!HandToMailProgram(message, reason))
@@ -807,7 +848,7 @@ void CMailThread::SendToEach(std::time_t start)
 {
     const std::vector<std::string> addresses = SplitRecipients(m_strTo);
     if (addresses.empty()) {
-        Fail("the greeting has no recipient");
+        Fail(Tr("Mail", "the greeting has no recipient"));
         return;
     }
     const std::string to = m_strTo, subject = m_strSubject, text = m_strText;
@@ -837,7 +878,7 @@ void CMailThread::SendToEach(std::time_t start)
         if (ec
             || !(bPersonal ? PersonalProject(original, m_strProjectPath, recipient, reason)
                            : platform::CopyFileTo(original, m_strProjectPath)))
-            Fail(name + " cannot be made ready for " + addresses[i]);
+            Fail(Fill(Tr("Mail", "%1 cannot be made ready for %2"), { name, addresses[i] }));
         else
             SendOnce(start);
         if (!m_strMimePath.empty())
@@ -863,29 +904,36 @@ void CMailThread::SendToEach(std::time_t start)
     m_bFailed = false;
     m_strFailure.clear();
     if (sentTo.empty())
-        Fail(IsCancelled() ? std::string(kCancelledReason)
-                           : addresses.size() == 1 ? lastFailure
-                                                   : "nobody got the greeting: " + refused);
+        Fail(IsCancelled() ? CancelledReason()
+                : addresses.size() == 1
+                ? lastFailure
+                : Fill(Tr("Mail", "nobody got the greeting: %1"), { refused }));
 }
 
 std::string CMailThread::ResultText(int64_t elapsedSeconds) const
 {
     if (!m_bFailed && m_bMailProgram)
-        return "Your mail program has the greeting, ready to send. Its files are in "
-            + m_strPreparedFolder + ".";
+        return Fill(Tr("Mail",
+                        "Your mail program has the greeting, ready to send. Its files are "
+                        "in %1."),
+            { m_strPreparedFolder });
     if (!m_bFailed) {
         std::string spanTemplate = platform::LoadResString(IDS_ELAPSED_TIME);
-        std::string text = FormatTimeSpan(
-            spanTemplate.empty() ? kElapsedFallback : spanTemplate, elapsedSeconds);
+        std::string text = FormatTimeSpan(spanTemplate.empty()
+                ? Tr("Mail", "Your greeting has been sent (%H:%M:%S).")
+                : spanTemplate,
+            elapsedSeconds);
         if (!m_strSentTo.empty())
-            text += "\nSent to: " + m_strSentTo + ".";
+            text += "\n" + Fill(Tr("Mail", "Sent to: %1."), { m_strSentTo });
         if (!m_strRefused.empty())
-            text += std::string("\n") + kRefusedNote + m_strRefused;
+            text += "\n"
+                + Fill(
+                    Tr("Mail", "The mail server refused these recipients: %1"), { m_strRefused });
         if (!m_strLeftOut.empty())
             text += "\n" + Capitalized(m_strLeftOut) + ".";
         return text;
     }
-    std::string letter = kFailureFallback;
+    std::string letter = Tr("Mail", "%s could not send your greeting.");
     if (!m_strDataDir.empty()) {
         std::string path = platform::JoinPath(m_strDataDir, "err.msg");
         int64_t length = platform::FileLength(path);
@@ -898,7 +946,7 @@ std::string CMailThread::ResultText(int64_t elapsedSeconds) const
         letter, { kApplicationTitle, kApplicationTitle, kApplicationTitle, kHelpAddress });
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
         text.pop_back();
-    return text + "\n\n" + kFailureNote + m_strFailure + ".";
+    return text + "\n\n" + Fill(Tr("Mail", "What failed: %1."), { m_strFailure });
 }
 
 int CMailThread::Run()
@@ -922,7 +970,7 @@ int CMailThread::Run()
 
     m_strWorkDir = platform::MakeTempDirectory("vimble-mail-");
     if (m_strWorkDir.empty())
-        Fail("no private temporary folder can be made for the attachment");
+        Fail(Tr("Mail", "no private temporary folder can be made for the attachment"));
     if (m_bMailProgram && !m_bFailed) {
         HandOff();
     } else if (!m_bFailed && m_bPreview && m_bEachRecipient) {
@@ -949,7 +997,7 @@ int CMailThread::Run()
     // whatever else failed on the way; one after it leaves the send a success.
     m_bCancelled = IsCancelled();
     if (m_bCancelled && m_bFailed)
-        m_strFailure = kCancelledReason;
+        m_strFailure = CancelledReason();
     if (!m_bCancelled)
         host.ShowResult(ResultText(elapsed), !m_bFailed, m_strFailure);
     CMailThread* self = this;

@@ -5,6 +5,7 @@
 #include "mail/message.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -18,6 +19,9 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -153,22 +157,22 @@ std::string ParseEntry(const std::string& text, COutboxEntry& e)
     while (start < text.size()) {
         size_t end = text.find('\n', start);
         if (end == std::string::npos)
-            return "the entry is cut short";
+            return Tr("Mail", "the entry is cut short");
         const std::string line = text.substr(start, end - start);
         start = end + 1;
         if (bFirst) {
             if (line != kEntryHeader)
-                return "it is not an outbox entry";
+                return Tr("Mail", "it is not an outbox entry");
             bFirst = false;
             continue;
         }
         const size_t eq = line.find('=');
         if (eq == std::string::npos)
-            return "the entry has a line without \"=\"";
+            return Tr("Mail", "the entry has a line without \"=\"");
         fields[line.substr(0, eq)] = Unescape(line.substr(eq + 1));
     }
     if (bFirst)
-        return "the entry is empty";
+        return Tr("Mail", "the entry is empty");
     auto field = [&](const char* key) {
         auto found = fields.find(key);
         return found == fields.end() ? std::string() : found->second;
@@ -181,36 +185,36 @@ std::string ParseEntry(const std::string& text, COutboxEntry& e)
         }
     }
     if (!bState)
-        return "the entry has no state that is known";
+        return Tr("Mail", "the entry has no state that is known");
     if (!ParseTimeField(fields, "due", true, e.m_due)
         || !ParseTimeField(fields, "next-try", false, e.m_nextTry)
         || !ParseTimeField(fields, "created", false, e.m_created)
         || !ParseTimeField(fields, "last-sent", false, e.m_lastSent)
         || !ParseTimeField(fields, "first-failure", false, e.m_firstFailure))
-        return "the entry has a time that cannot be read";
+        return Tr("Mail", "the entry has a time that cannot be read");
     long long number = 0;
     if (!ParseLong(field("attempts").empty() ? "0" : field("attempts"), 0, INT_MAX, number))
-        return "the entry's count of tries cannot be read";
+        return Tr("Mail", "the entry's count of tries cannot be read");
     e.m_nAttempts = static_cast<int>(number);
     if (!ParseLong(field("security").empty() ? "0" : field("security"), 0, 2, number))
-        return "the entry's security cannot be read";
+        return Tr("Mail", "the entry's security cannot be read");
     e.m_nSecurity = static_cast<int>(number);
     if (!ParseLong(field("size-limit").empty() ? "0" : field("size-limit"), 0, LLONG_MAX, number))
-        return "the entry's size limit cannot be read";
+        return Tr("Mail", "the entry's size limit cannot be read");
     e.m_nSizeLimit = number;
     if (!ParseFlag(fields, "yearly", e.m_bYearly) || !ParseFlag(fields, "preview", e.m_bPreview)
         || !ParseFlag(fields, "attach-player", e.m_bAttachPlayer)
         || !ParseFlag(fields, "attach-video", e.m_bAttachVideo)
         || !ParseFlag(fields, "attach-greeting", e.m_bAttachGreeting)
         || !ParseFlag(fields, "send-player", e.m_bSendPlayer))
-        return "the entry has a switch that is neither 0 nor 1";
+        return Tr("Mail", "the entry has a switch that is neither 0 nor 1");
     int month = 0, day = 0;
     if (std::sscanf(field("birthday").c_str(), "%d-%d", &month, &day) == 2 && month >= 1
         && month <= 12 && day >= 1 && day <= 31) {
         e.m_nBirthMonth = month;
         e.m_nBirthDay = day;
     } else if (e.m_bYearly)
-        return "a yearly entry has no birthday";
+        return Tr("Mail", "a yearly entry has no birthday");
     e.m_strLastReply = field("last-reply");
     e.m_strProject = field("project");
     e.m_strTo = field("to");
@@ -220,13 +224,13 @@ std::string ParseEntry(const std::string& text, COutboxEntry& e)
     e.m_strServer = field("server");
     e.m_strUser = field("user");
     if (e.m_strTo.empty())
-        return "the entry says no recipient";
+        return Tr("Mail", "the entry says no recipient");
     if (e.m_strServer.empty())
-        return "the entry says no mail server";
+        return Tr("Mail", "the entry says no mail server");
     if (e.m_strProject.empty() || e.m_strProject.find('/') != std::string::npos
         || e.m_strProject == kEntryFile || e.m_strProject == kLockFile
         || e.m_strProject[0] == '.')
-        return "the entry names no greeting file";
+        return Tr("Mail", "the entry names no greeting file");
     return {};
 }
 
@@ -331,7 +335,8 @@ COutboxReport::CLine SendLocked(
     if (copy.empty()
         || !platform::CopyFileTo(platform::JoinPath(entry.m_strFolder, entry.m_strProject), copy)) {
         CMailThread failed;
-        failed.m_strFailure = "the greeting file " + entry.m_strProject + " cannot be read";
+        failed.m_strFailure
+            = Fill(Tr("Mail", "the greeting file %1 cannot be read"), { entry.m_strProject });
         NoteFailure(entry, failed, now, line);
         WriteOutboxEntry(entry, reason);
         if (!work.empty()) {
@@ -414,7 +419,7 @@ bool AddToOutbox(const std::string& outbox, COutboxEntry& entry, const std::stri
     // Made under a hidden name and renamed when whole: a run never sees half a message.
     std::string pattern = platform::JoinPath(outbox, ".new-XXXXXX");
     if (ec || ::mkdtemp(pattern.data()) == nullptr) {
-        reason = "no folder can be made in the outbox " + outbox;
+        reason = Fill(Tr("Mail", "no folder can be made in the outbox %1"), { outbox });
         return false;
     }
     const std::string building = pattern;
@@ -436,7 +441,7 @@ bool AddToOutbox(const std::string& outbox, COutboxEntry& entry, const std::stri
         || !WriteOutboxEntry(staged, reason)
         || ::rename(building.c_str(), entry.m_strFolder.c_str()) != 0) {
         if (reason.empty())
-            reason = projectPath + " cannot be put into the outbox";
+            reason = Fill(Tr("Mail", "%1 cannot be put into the outbox"), { projectPath });
         fs::remove_all(building, ec);
         return false;
     }
@@ -493,11 +498,11 @@ bool ScheduleGreeting(const std::string& outbox, const COutboxEntry& form,
 {
     const std::vector<std::string> addresses = SplitRecipients(recipients);
     if (addresses.empty()) {
-        reason = "the greeting has no recipient";
+        reason = Tr("Mail", "the greeting has no recipient");
         return false;
     }
     if (form.m_strServer.empty()) {
-        reason = "a planned greeting needs a mail server: set one in the mail options";
+        reason = Tr("Mail", "a planned greeting needs a mail server: set one in the mail options");
         return false;
     }
     std::vector<COutboxEntry> planned;
@@ -522,7 +527,8 @@ bool ScheduleGreeting(const std::string& outbox, const COutboxEntry& form,
         planned.push_back(entry);
     }
     if (!noBirthday.empty()) {
-        reason = "no birthday is known for " + noBirthday + ": add it in the contacts";
+        reason = Fill(
+            Tr("Mail", "no birthday is known for %1: add it in the contacts"), { noBirthday });
         return false;
     }
     std::vector<std::string> added;
@@ -546,11 +552,11 @@ bool ReadOutboxEntry(const std::string& folder, COutboxEntry& entry, std::string
     const std::string path = platform::JoinPath(folder, kEntryFile);
     const int64_t length = platform::FileLength(path);
     if (length < 0) {
-        reason = "it holds no entry";
+        reason = Tr("Mail", "it holds no entry");
         return false;
     }
     if (length > 16 * 1024 * 1024 || !platform::ReadWholeFile(path, bytes)) {
-        reason = "its entry cannot be read";
+        reason = Tr("Mail", "its entry cannot be read");
         return false;
     }
     COutboxEntry read;
@@ -558,7 +564,7 @@ bool ReadOutboxEntry(const std::string& folder, COutboxEntry& entry, std::string
     if (!reason.empty())
         return false;
     if (platform::FileLength(platform::JoinPath(folder, read.m_strProject)) < 0) {
-        reason = "its greeting file " + read.m_strProject + " is missing";
+        reason = Fill(Tr("Mail", "its greeting file %1 is missing"), { read.m_strProject });
         return false;
     }
     read.m_strFolder = folder;
@@ -573,7 +579,7 @@ bool WriteOutboxEntry(const COutboxEntry& entry, std::string& reason)
     if (platform::ReplaceFileContent(platform::JoinPath(entry.m_strFolder, kEntryFile),
             std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size())))
         return true;
-    reason = "the outbox entry " + entry.m_strId + " cannot be written";
+    reason = Fill(Tr("Mail", "the outbox entry %1 cannot be written"), { entry.m_strId });
     return false;
 }
 
@@ -604,25 +610,25 @@ std::vector<COutboxEntry> ListOutbox(const std::string& outbox, std::vector<std:
 bool CancelOutboxEntry(const std::string& outbox, const std::string& id, std::string& reason)
 {
     if (!IsEntryId(id)) {
-        reason = "there is no greeting " + id + " in the outbox";
+        reason = Fill(Tr("Mail", "there is no greeting %1 in the outbox"), { id });
         return false;
     }
     const std::string folder = FolderOf(outbox, id);
     COutboxEntry entry;
     if (!ReadOutboxEntry(folder, entry, reason)) {
-        reason = "the greeting " + id + " cannot be cancelled: " + reason;
+        reason = Fill(Tr("Mail", "the greeting %1 cannot be cancelled: %2"), { id, reason });
         return false;
     }
     CEntryLock lock(folder);
     if (!lock.Held()) {
-        reason = "the greeting " + id + " is being sent right now";
+        reason = Fill(Tr("Mail", "the greeting %1 is being sent right now"), { id });
         return false;
     }
     // Read again under the lock: a run may have sent it meanwhile.
     if (!ReadOutboxEntry(folder, entry, reason))
         return false;
     if (entry.m_state == OutboxState::sent) {
-        reason = "the greeting " + id + " has been sent already";
+        reason = Fill(Tr("Mail", "the greeting %1 has been sent already"), { id });
         return false;
     }
     entry.m_state = OutboxState::cancelled;
@@ -632,7 +638,7 @@ bool CancelOutboxEntry(const std::string& outbox, const std::string& id, std::st
 bool RemoveOutboxEntry(const std::string& outbox, const std::string& id, std::string& reason)
 {
     if (!IsEntryId(id) || !fs::is_directory(FolderOf(outbox, id))) {
-        reason = "there is no greeting " + id + " in the outbox";
+        reason = Fill(Tr("Mail", "there is no greeting %1 in the outbox"), { id });
         return false;
     }
     const std::string folder = FolderOf(outbox, id);
@@ -641,18 +647,20 @@ bool RemoveOutboxEntry(const std::string& outbox, const std::string& id, std::st
     if (ReadOutboxEntry(folder, entry, why)
         && (entry.m_state == OutboxState::waiting || entry.m_state == OutboxState::needsPassword
             || entry.m_state == OutboxState::beingSent)) {
-        reason = "the greeting " + id + " is still to be sent or being sent: cancel it first";
+        reason
+            = Fill(Tr("Mail", "the greeting %1 is still to be sent or being sent: cancel it first"),
+                { id });
         return false;
     }
     CEntryLock lock(folder);
     if (!lock.Held()) {
-        reason = "the greeting " + id + " is being sent right now";
+        reason = Fill(Tr("Mail", "the greeting %1 is being sent right now"), { id });
         return false;
     }
     std::error_code ec;
     fs::remove_all(folder, ec);
     if (ec) {
-        reason = "the greeting " + id + " cannot be removed: " + ec.message();
+        reason = Fill(Tr("Mail", "the greeting %1 cannot be removed: %2"), { id, ec.message() });
         return false;
     }
     return true;
@@ -721,7 +729,7 @@ COutboxReport SendDueGreetings(
         std::string reason;
         if (!lock.Held()) {
             report.lines.push_back({ listed.m_strId, listed.m_strTo, listed.m_strSubject, "busy",
-                "another run is sending it" });
+                Tr("Mail", "another run is sending it") });
             continue;
         }
         // Read again under the lock: another run may have sent it since the list was made.
@@ -743,19 +751,21 @@ COutboxReport SendOutboxEntryNow(const std::string& outbox, const std::string& i
     const std::string folder = FolderOf(outbox, id);
     if (!IsEntryId(id) || !ReadOutboxEntry(folder, entry, reason)) {
         report.lines.push_back({ id, "", "", "failed",
-            reason.empty() ? "there is no greeting " + id + " in the outbox" : reason });
+            reason.empty() ? Fill(Tr("Mail", "there is no greeting %1 in the outbox"), { id })
+                           : reason });
         return report;
     }
     CEntryLock lock(folder);
     if (!lock.Held() || !ReadOutboxEntry(folder, entry, reason)) {
         report.lines.push_back({ id, entry.m_strTo, entry.m_strSubject, "busy",
-            reason.empty() ? "another run is sending it" : reason });
+            reason.empty() ? Tr("Mail", "another run is sending it") : reason });
         return report;
     }
     if (entry.m_state == OutboxState::cancelled || entry.m_state == OutboxState::sent) {
         report.lines.push_back({ id, entry.m_strTo, entry.m_strSubject,
             entry.m_state == OutboxState::sent ? "sent" : "cancelled",
-            std::string("it is ") + OutboxStateName(entry.m_state) + " already" });
+            entry.m_state == OutboxState::sent ? Tr("Mail", "it is sent already")
+                                               : Tr("Mail", "it is cancelled already") });
         return report;
     }
     // Sending by hand starts the retries afresh.

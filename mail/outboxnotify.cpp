@@ -3,6 +3,20 @@
 #include "mail/contacts.h"
 #include "platform/notify.h"
 #include "platform/text.h"
+#include "platform/translate.h"
+
+using platform::Fill;
+using platform::Tr;
+
+namespace {
+
+// A text of this file in the person's language, in UTF-8 as the desktop takes it.
+std::string Said(const std::string& cp1252)
+{
+    return platform::Utf8FromCp1252(cp1252);
+}
+
+} // namespace
 
 void NotifyOutboxReport(const COutboxReport& report)
 {
@@ -11,16 +25,18 @@ void NotifyOutboxReport(const COutboxReport& report)
         const std::string subject = platform::Utf8FromCp1252(line.strSubject);
         std::string summary, body;
         if (line.strOutcome == "sent") {
-            summary = "Greeting sent";
-            body = "Your greeting \u201c" + subject + "\u201d to " + to + " was sent.";
+            summary = Said(Tr("Mail", "Greeting sent"));
+            body = Fill(Said(Tr("Mail", "Your greeting “%1” to %2 was sent.")), { subject, to });
         } else if (line.strOutcome == "failed") {
-            summary = "Greeting not sent";
-            body = "Your greeting \u201c" + subject + "\u201d to " + to
-                + " could not be sent: " + platform::Utf8FromCp1252(line.strReason) + ".";
+            summary = Said(Tr("Mail", "Greeting not sent"));
+            body = Fill(Said(Tr("Mail", "Your greeting “%1” to %2 could not be sent: %3.")),
+                { subject, to, Said(line.strReason) });
         } else if (line.strOutcome == "being sent") {
-            summary = "Greeting perhaps not sent";
-            body = "The mail server did not say whether it took your greeting to " + to
-                + ". Open the outbox to send it again or let it be.";
+            summary = Said(Tr("Mail", "Greeting perhaps not sent"));
+            body = Fill(Said(Tr("Mail",
+                            "The mail server did not say whether it took your greeting "
+                            "to %1. Open the outbox to send it again or let it be.")),
+                { to });
         } else
             continue;
         std::string why;
@@ -38,8 +54,11 @@ void NotifyComingBirthdays(
         return;
     for (const std::string& name : BirthdayReminders(outbox, contacts, now)) {
         std::string why;
-        platform::NotifyDesktop("A birthday is coming",
-            name + "\u2019s birthday is in a few days, and no greeting is planned for it.", why);
+        platform::NotifyDesktop(Said(Tr("Mail", "A birthday is coming")),
+            Fill(Said(Tr(
+                     "Mail", "%1’s birthday is in a few days, and no greeting is planned for it.")),
+                { name }),
+            why);
     }
 }
 

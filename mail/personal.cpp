@@ -6,8 +6,12 @@
 #include "model/shapes.h"
 #include "platform/message.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 
 #include <functional>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -109,7 +113,7 @@ bool PersonalProject(const std::string& source, const std::string& target,
     }
     FillMovie(*movie, name);
     if (!SaveProject(*movie, target)) {
-        reason = target + " cannot be written";
+        reason = Fill(Tr("Mail", "%1 cannot be written"), { target });
         return false;
     }
     return true;

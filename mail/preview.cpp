@@ -3,6 +3,7 @@
 #include "model/movie.h"
 #include "model/projectfile.h"
 #include "platform/files.h"
+#include "platform/translate.h"
 #include "playback/greetingmedia.h"
 #include "playback/projectdoc.h"
 
@@ -12,9 +13,10 @@
 #include <memory>
 #include <vector>
 
-namespace {
+using platform::Fill;
+using platform::Tr;
 
-constexpr char kCancelled[] = "the send was cancelled";
+namespace {
 
 // The movie of a project file, read from its bytes alone: opening it the editor's way would
 // make working files beside the project, and a failure would be shown to the person, where the
@@ -38,7 +40,7 @@ std::unique_ptr<CProjectDoc> OpenMailGreeting(const std::string& projectPath, st
     reason.clear();
     // Text is drawn with Qt's fonts, which exist only under the application object.
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        reason = "the greeting cannot be drawn: the program has no fonts";
+        reason = Tr("Mail", "the greeting cannot be drawn: the program has no fonts");
         return nullptr;
     }
     std::unique_ptr<CAbstractMovie> movie = ReadMovie(projectPath, reason);
@@ -46,7 +48,7 @@ std::unique_ptr<CProjectDoc> OpenMailGreeting(const std::string& projectPath, st
         return nullptr;
     auto doc = std::make_unique<CProjectDoc>(std::move(movie));
     if (!doc->CreateBuffers()) {
-        reason = "there is not enough memory to draw the greeting";
+        reason = Tr("Mail", "there is not enough memory to draw the greeting");
         return nullptr;
     }
     return doc;
@@ -57,7 +59,7 @@ bool MakeMailPreview(const std::string& projectPath, CMailPreview& preview, std:
 {
     reason.clear();
     if (isCancelled && isCancelled()) {
-        reason = kCancelled;
+        reason = Tr("Mail", "the send was cancelled");
         return false;
     }
     std::unique_ptr<CProjectDoc> owned = OpenMailGreeting(projectPath, reason);
@@ -77,11 +79,12 @@ bool MakeMailPreview(const std::string& projectPath, CMailPreview& preview, std:
         const CMediaResult result = RenderGreetingMedia(
             doc, request, made, [&](int, int) { return !isCancelled || !isCancelled(); });
         if (result.bCancelled) {
-            reason = kCancelled;
+            reason = Tr("Mail", "the send was cancelled");
             return false;
         }
         if (!result.Succeeded()) {
-            reason = "the greeting's picture cannot be made: " + result.strError;
+            reason = Fill(
+                Tr("Mail", "the greeting's picture cannot be made: %1"), { result.strError });
             return false;
         }
         if (static_cast<int64_t>(made.strPicture.size()) <= nMaxBytes) {
@@ -97,8 +100,10 @@ bool MakeMailPreview(const std::string& projectPath, CMailPreview& preview, std:
         request.nPictureWidth = request.nPictureWidth * 3 / 4;
         request.nPictureHeight = request.nPictureHeight * 3 / 4;
     }
-    reason = "the greeting's picture is too large for the message: " + std::to_string(nLastSize)
-        + " bytes at " + std::to_string(nLastWidth) + " x " + std::to_string(nLastHeight)
-        + ", at most " + std::to_string(nMaxBytes) + " allowed";
+    reason = Fill(Tr("Mail",
+                      "the greeting's picture is too large for the message: %1 bytes at %2 x "
+                      "%3, at most %4 allowed"),
+        { std::to_string(nLastSize), std::to_string(nLastWidth), std::to_string(nLastHeight),
+            std::to_string(nMaxBytes) });
     return false;
 }

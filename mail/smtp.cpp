@@ -1,5 +1,7 @@
 #include "mail/smtp.h"
 
+#include "platform/translate.h"
+
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cctype>
@@ -17,6 +19,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+using platform::Fill;
+using platform::Tr;
+
 namespace {
 
 constexpr size_t kReceiveSize = 10000;
@@ -33,8 +38,6 @@ std::string SystemError(int error)
 {
     return std::strerror(error);
 }
-
-constexpr char kCancelled[] = "the send was cancelled";
 
 std::string LowerCase(const std::string& text)
 {
@@ -99,7 +102,7 @@ std::string OpenSslError()
 {
     unsigned long error = ERR_peek_last_error();
     if (error == 0)
-        return "no reason given";
+        return Tr("Mail", "no reason given");
     char text[256] = {};
     ERR_error_string_n(error, text, sizeof text);
     return text;
@@ -217,7 +220,7 @@ bool CSmtpConnection::Cancelled(std::string& reason) const
 {
     if (m_pCancel == nullptr || !m_pCancel->IsCancelled())
         return false;
-    reason = kCancelled;
+    reason = Tr("Mail", "the send was cancelled");
     return true;
 }
 
@@ -288,7 +291,7 @@ bool CSmtpConnection::Resolve(const std::string& server, std::string& reason)
     std::string host;
     int nPort = 25;
     if (!SplitServer(server, host, nPort)) {
-        reason = "the mail server \"" + server + "\" has no valid port number";
+        reason = Fill(Tr("Mail", "the mail server \"%1\" has no valid port number"), { server });
         return false;
     }
     m_strHost = host;
@@ -296,7 +299,7 @@ bool CSmtpConnection::Resolve(const std::string& server, std::string& reason)
     for (char c : host)
         valid = valid && IsHostNameChar(c);
     if (!valid) {
-        reason = "the mail server name \"" + server + "\" is not a host name";
+        reason = Fill(Tr("Mail", "the mail server name \"%1\" is not a host name"), { server });
         return false;
     }
     // Names under "invalid" never resolve (RFC 6761); asking the resolver would only wait.
@@ -305,7 +308,8 @@ bool CSmtpConnection::Resolve(const std::string& server, std::string& reason)
         lower.pop_back();
     if (lower == "invalid"
         || (lower.size() > 8 && lower.compare(lower.size() - 8, 8, ".invalid") == 0)) {
-        reason = "the mail server " + server + " cannot be found (a reserved, invalid name)";
+        reason = Fill(Tr("Mail", "the mail server %1 cannot be found (a reserved, invalid name)"),
+            { server });
         return false;
     }
     if (m_pAddresses != nullptr) {
@@ -320,7 +324,8 @@ bool CSmtpConnection::Resolve(const std::string& server, std::string& reason)
         hints.ai_flags = AI_NUMERICHOST;
     int result = ::getaddrinfo(host.c_str(), std::to_string(nPort).c_str(), &hints, &m_pAddresses);
     if (result != 0 || m_pAddresses == nullptr) {
-        reason = "the mail server " + server + " cannot be found (" + ::gai_strerror(result) + ")";
+        reason = Fill(Tr("Mail", "the mail server %1 cannot be found (%2)"),
+            { server, ::gai_strerror(result) });
         m_pAddresses = nullptr;
         return false;
     }
@@ -328,7 +333,7 @@ bool CSmtpConnection::Resolve(const std::string& server, std::string& reason)
     return !Cancelled(reason);
 }
 
-bool CSmtpConnection::WaitFor(short events, std::string& reason, const char* what)
+bool CSmtpConnection::WaitFor(short events, std::string& reason, WaitStep step)
 {
     const int wake = m_pCancel != nullptr ? m_pCancel->WakeDescriptor() : -1;
     pollfd entries[2] = { { m_nSocket, events, 0 }, { wake, POLLIN, 0 } };
@@ -342,9 +347,34 @@ bool CSmtpConnection::WaitFor(short events, std::string& reason, const char* wha
             return true;
         if (ready < 0 && errno == EINTR)
             continue;
-        reason = ready == 0
-            ? "the mail server " + m_strServer + " did not answer in time (" + what + ")"
-            : std::string(what) + ": " + SystemError(errno);
+        const std::string error = SystemError(errno);
+        switch (step) {
+        case WaitStep::connecting:
+            reason = ready == 0
+                ? Fill(Tr("Mail", "the mail server %1 did not answer in time (connecting)"),
+                    { m_strServer })
+                : Fill(Tr("Mail", "connecting: %1"), { error });
+            break;
+        case WaitStep::sending:
+            reason = ready == 0
+                ? Fill(Tr("Mail", "the mail server %1 did not answer in time (sending)"),
+                    { m_strServer })
+                : Fill(Tr("Mail", "sending: %1"), { error });
+            break;
+        case WaitStep::reply:
+            reason = ready == 0
+                ? Fill(
+                    Tr("Mail", "the mail server %1 did not answer in time (waiting for its reply)"),
+                    { m_strServer })
+                : Fill(Tr("Mail", "waiting for its reply: %1"), { error });
+            break;
+        case WaitStep::handshake:
+            reason = ready == 0
+                ? Fill(Tr("Mail", "the mail server %1 did not answer in time (the TLS handshake)"),
+                    { m_strServer })
+                : Fill(Tr("Mail", "the TLS handshake: %1"), { error });
+            break;
+        }
         return false;
     }
 }
@@ -369,7 +399,7 @@ bool CSmtpConnection::Connect(std::string& reason)
         int result = ::connect(m_nSocket, address->ai_addr, address->ai_addrlen);
         if (result != 0 && errno == EINPROGRESS) {
             std::string waitReason;
-            if (WaitFor(POLLOUT, waitReason, "connecting")) {
+            if (WaitFor(POLLOUT, waitReason, WaitStep::connecting)) {
                 int error = 0;
                 socklen_t length = sizeof error;
                 ::getsockopt(m_nSocket, SOL_SOCKET, SO_ERROR, &error, &length);
@@ -386,7 +416,8 @@ bool CSmtpConnection::Connect(std::string& reason)
     }
     if (Cancelled(reason))
         return false;
-    reason = "cannot connect to the mail server " + m_strServer + ": " + SystemError(lastError);
+    reason = Fill(Tr("Mail", "cannot connect to the mail server %1: %2"),
+        { m_strServer, SystemError(lastError) });
     return false;
 }
 
@@ -407,7 +438,7 @@ bool CSmtpConnection::Send(const char* data, size_t size, std::string& reason)
     if (Cancelled(reason))
         return false;
     if (m_nSocket < 0) {
-        reason = "the connection to the mail server is closed";
+        reason = Tr("Mail", "the connection to the mail server is closed");
         return false;
     }
     while (size > 0 && m_pTls != nullptr) {
@@ -422,13 +453,15 @@ bool CSmtpConnection::Send(const char* data, size_t size, std::string& reason)
             continue;
         }
         int error = 0;
-        int waited = WaitForTls(n, error, reason, "sending");
+        int waited = WaitForTls(n, error, reason, WaitStep::sending);
         if (waited == 0)
             return false;
         if (waited < 0) {
             if (Cancelled(reason))
                 return false;
-            reason = "sending to the mail server " + m_strServer + " failed: " + TlsError(error);
+            const std::string why = TlsError(error); // before anything else can touch errno
+            reason = Fill(
+                Tr("Mail", "sending to the mail server %1 failed: %2"), { m_strServer, why });
             return false;
         }
     }
@@ -437,15 +470,16 @@ bool CSmtpConnection::Send(const char* data, size_t size, std::string& reason)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            if (!WaitFor(POLLOUT, reason, "sending"))
+            if (!WaitFor(POLLOUT, reason, WaitStep::sending))
                 return false;
             continue;
         }
         if (n <= 0) {
             if (Cancelled(reason))
                 return false;
-            reason = "sending to the mail server " + m_strServer
-                + " failed: " + SystemError(n < 0 ? errno : EPIPE);
+            const std::string why = SystemError(n < 0 ? errno : EPIPE);
+            reason = Fill(
+                Tr("Mail", "sending to the mail server %1 failed: %2"), { m_strServer, why });
             return false;
         }
         data += n;
@@ -462,7 +496,7 @@ bool CSmtpConnection::ReadReply(int& code, std::string& text, std::string& reaso
     if (Cancelled(reason))
         return false;
     if (m_nSocket < 0) {
-        reason = "the connection to the mail server is closed";
+        reason = Tr("Mail", "the connection to the mail server is closed");
         return false;
     }
     size_t replySize = 0;
@@ -479,13 +513,15 @@ bool CSmtpConnection::ReadReply(int& code, std::string& text, std::string& reaso
                 && std::isdigit(static_cast<unsigned char>(line[2]))
                 && (line.size() == 3 || line[3] == ' ' || line[3] == '-');
             if (!wellFormed) {
-                reason = "the mail server " + m_strServer
-                    + " sent something that is not a reply: " + line.substr(0, 200);
+                reason
+                    = Fill(Tr("Mail", "the mail server %1 sent something that is not a reply: %2"),
+                        { m_strServer, line.substr(0, 200) });
                 return false;
             }
             int lineCode = std::stoi(line.substr(0, 3));
             if (code != 0 && lineCode != code) {
-                reason = "the mail server " + m_strServer + " mixed reply codes in one reply";
+                reason = Fill(Tr("Mail", "the mail server %1 mixed reply codes in one reply"),
+                    { m_strServer });
                 return false;
             }
             code = lineCode;
@@ -498,7 +534,8 @@ bool CSmtpConnection::ReadReply(int& code, std::string& text, std::string& reaso
             continue;
         }
         if (replySize > kMaxReply) {
-            reason = "the mail server " + m_strServer + " sent a reply too long to be one";
+            reason = Fill(
+                Tr("Mail", "the mail server %1 sent a reply too long to be one"), { m_strServer });
             return false;
         }
         long n = Receive(buffer, sizeof buffer, reason);
@@ -507,7 +544,7 @@ bool CSmtpConnection::ReadReply(int& code, std::string& text, std::string& reaso
         if (n == 0) {
             if (Cancelled(reason))
                 return false;
-            reason = "the mail server " + m_strServer + " closed the connection";
+            reason = Fill(Tr("Mail", "the mail server %1 closed the connection"), { m_strServer });
             return false;
         }
         m_strPending.append(buffer, static_cast<size_t>(n));
@@ -527,7 +564,7 @@ long CSmtpConnection::Receive(char* buffer, size_t size, std::string& reason)
             if (n > 0)
                 return n;
             int error = 0;
-            int waited = WaitForTls(n, error, reason, "waiting for its reply");
+            int waited = WaitForTls(n, error, reason, WaitStep::reply);
             if (waited == 0)
                 return -1;
             if (waited > 0)
@@ -536,13 +573,14 @@ long CSmtpConnection::Receive(char* buffer, size_t size, std::string& reason)
                 return -1;
             if (error == SSL_ERROR_ZERO_RETURN || (error == SSL_ERROR_SYSCALL && errno == 0))
                 return 0;
-            reason
-                = "receiving from the mail server " + m_strServer + " failed: " + TlsError(error);
+            const std::string why = TlsError(error);
+            reason = Fill(
+                Tr("Mail", "receiving from the mail server %1 failed: %2"), { m_strServer, why });
             return -1;
         }
     }
     for (;;) {
-        if (!WaitFor(POLLIN, reason, "waiting for its reply"))
+        if (!WaitFor(POLLIN, reason, WaitStep::reply))
             return -1;
         ssize_t n = ::recv(m_nSocket, buffer, size, 0);
         if (n < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK))
@@ -550,30 +588,31 @@ long CSmtpConnection::Receive(char* buffer, size_t size, std::string& reason)
         if (n <= 0 && Cancelled(reason))
             return -1;
         if (n < 0) {
-            reason = "receiving from the mail server " + m_strServer
-                + " failed: " + SystemError(errno);
+            const std::string why = SystemError(errno);
+            reason = Fill(
+                Tr("Mail", "receiving from the mail server %1 failed: %2"), { m_strServer, why });
             return -1;
         }
         return n;
     }
 }
 
-int CSmtpConnection::WaitForTls(int result, int& error, std::string& reason, const char* what)
+int CSmtpConnection::WaitForTls(int result, int& error, std::string& reason, WaitStep step)
 {
     error = SSL_get_error(m_pTls, result);
     if (error == SSL_ERROR_WANT_READ)
-        return WaitFor(POLLIN, reason, what) ? 1 : 0;
+        return WaitFor(POLLIN, reason, step) ? 1 : 0;
     if (error == SSL_ERROR_WANT_WRITE)
-        return WaitFor(POLLOUT, reason, what) ? 1 : 0;
+        return WaitFor(POLLOUT, reason, step) ? 1 : 0;
     return -1;
 }
 
 std::string CSmtpConnection::TlsError(int error) const
 {
     if (error == SSL_ERROR_SYSCALL)
-        return errno != 0 ? SystemError(errno) : std::string("the connection ended");
+        return errno != 0 ? SystemError(errno) : Tr("Mail", "the connection ended");
     if (error == SSL_ERROR_ZERO_RETURN)
-        return "the connection ended";
+        return Tr("Mail", "the connection ended");
     return OpenSslError();
 }
 
@@ -582,7 +621,7 @@ bool CSmtpConnection::StartTls(std::string& reason)
     if (Cancelled(reason))
         return false;
     if (m_nSocket < 0) {
-        reason = "the connection to the mail server is closed";
+        reason = Tr("Mail", "the connection to the mail server is closed");
         return false;
     }
     // Nothing the server said in the clear may be taken for what it says under TLS.
@@ -592,7 +631,8 @@ bool CSmtpConnection::StartTls(std::string& reason)
     const BIO_METHOD* method = SocketBioMethod();
     BIO* bio = method != nullptr ? BIO_new(method) : nullptr;
     if (context == nullptr || bio == nullptr) {
-        reason = "TLS cannot be set up for the mail server " + m_strServer + ": " + OpenSslError();
+        reason = Fill(Tr("Mail", "TLS cannot be set up for the mail server %1: %2"),
+            { m_strServer, OpenSslError() });
         SSL_CTX_free(context);
         BIO_free(bio);
         Close();
@@ -609,7 +649,8 @@ bool CSmtpConnection::StartTls(std::string& reason)
     SSL_CTX_free(context);
     if (m_pTls == nullptr) {
         BIO_free(bio);
-        reason = "TLS cannot be set up for the mail server " + m_strServer + ": " + OpenSslError();
+        reason = Fill(Tr("Mail", "TLS cannot be set up for the mail server %1: %2"),
+            { m_strServer, OpenSslError() });
         Close();
         return false;
     }
@@ -636,21 +677,25 @@ bool CSmtpConnection::StartTls(std::string& reason)
         if (result == 1)
             return true;
         int error = 0;
-        int waited = WaitForTls(result, error, reason, "the TLS handshake");
+        int waited = WaitForTls(result, error, reason, WaitStep::handshake);
         if (waited > 0)
             continue;
         if (waited < 0 && !Cancelled(reason)) {
             long verified = SSL_get_verify_result(m_pTls);
             if (verified != X509_V_OK)
-                reason = "the certificate of the mail server " + m_strServer
-                    + " cannot be trusted: " + X509_verify_cert_error_string(verified);
+                reason = Fill(
+                    Tr("Mail", "the certificate of the mail server %1 cannot be trusted: %2"),
+                    { m_strServer, X509_verify_cert_error_string(verified) });
             else if (error == SSL_ERROR_ZERO_RETURN
                 || (error == SSL_ERROR_SYSCALL && (errno == 0 || errno == ECONNRESET)))
-                reason = "the mail server " + m_strServer
-                    + " closed the connection during the TLS handshake";
-            else
-                reason = "the TLS handshake with the mail server " + m_strServer
-                    + " failed: " + TlsError(error);
+                reason = Fill(
+                    Tr("Mail", "the mail server %1 closed the connection during the TLS handshake"),
+                    { m_strServer });
+            else {
+                const std::string why = TlsError(error);
+                reason = Fill(Tr("Mail", "the TLS handshake with the mail server %1 failed: %2"),
+                    { m_strServer, why });
+            }
         }
         Close();
         return false;

@@ -122,7 +122,9 @@ public:
     bool IsConnected() const { return m_nSocket >= 0; }
 
 private:
-    bool WaitFor(short events, std::string& reason, const char* what);
+    // What a wait is for; the reason of a wait that fails names it.
+    enum class WaitStep { connecting, sending, reply, handshake };
+    bool WaitFor(short events, std::string& reason, WaitStep step);
     bool Cancelled(std::string& reason) const;
     // Some bytes from the connection: their count, 0 when the server closed it, -1 with the
     // reason after a failure.
@@ -130,7 +132,7 @@ private:
     // After an OpenSSL call on the session returned result: 1 when it asked to wait and the
     // wait is over (call it again), 0 when the wait failed (reason says why), -1 when the call
     // failed (error is OpenSSL's code for it).
-    int WaitForTls(int result, int& error, std::string& reason, const char* what);
+    int WaitForTls(int result, int& error, std::string& reason, WaitStep step);
     std::string TlsError(int error) const;
 
     std::shared_ptr<CMailCancel> m_pCancel;

@@ -2,9 +2,13 @@
 
 #include "platform/message.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 
 #include <bit>
 #include <cstring>
+
+using platform::Fill;
+using platform::Tr;
 
 CArchive::CArchive(std::string strName) : m_bLoading(false), m_strName(std::move(strName)) {}
 
@@ -21,7 +25,8 @@ bool CArchive::Take(void* out, size_t n)
     }
     if (n > Remaining()) {
         std::memset(out, 0, n);
-        Fail("the file ends " + std::to_string(n - Remaining()) + " bytes early");
+        Fail(
+            Fill(Tr("Files", "the file ends %1 bytes early"), { std::to_string(n - Remaining()) }));
         return false;
     }
     std::memcpy(out, m_data.data() + m_nPos, n);
@@ -71,7 +76,7 @@ uint32_t CArchive::ReadLength(bool& bWide)
     Take(&w, 2);
     if (w == 0xFFFE) {
         if (bWide) {
-            Fail("a text repeats its wide-character mark");
+            Fail(Tr("Files", "a text repeats its wide-character mark"));
             return 0;
         }
         bWide = true;
@@ -120,8 +125,8 @@ void CArchive::Text(std::string& value)
         return;
     uint64_t bytes = static_cast<uint64_t>(n) * (bWide ? 2 : 1);
     if (bytes > Remaining()) {
-        Fail("a text claims " + std::to_string(bytes) + " bytes, " + std::to_string(Remaining())
-             + " remain");
+        Fail(Fill(Tr("Files", "a text claims %1 bytes, %2 remain"),
+            { std::to_string(bytes), std::to_string(Remaining()) }));
         return;
     }
     const uint8_t* p = m_data.data() + m_nPos;
@@ -148,8 +153,8 @@ void CArchive::Raw(std::vector<uint8_t>& block, int64_t nSize)
     }
     if (nSize < 0 || static_cast<uint64_t>(nSize) > Remaining()) {
         block.clear();
-        Fail("a block claims " + std::to_string(nSize) + " bytes, " + std::to_string(Remaining())
-             + " remain");
+        Fail(Fill(Tr("Files", "a block claims %1 bytes, %2 remain"),
+            { std::to_string(nSize), std::to_string(Remaining()) }));
         return;
     }
     block.assign(m_data.begin() + static_cast<std::ptrdiff_t>(m_nPos),
@@ -171,8 +176,8 @@ bool CArchive::CheckCount(int64_t nCount, int64_t nMinBytes, const char* what)
     if (!m_bLoading)
         return true;
     if (nCount < 0 || nCount * nMinBytes > static_cast<int64_t>(Remaining())) {
-        Fail(std::string("a list claims ") + std::to_string(nCount) + " " + what + ", "
-             + std::to_string(Remaining()) + " bytes remain");
+        Fail(Fill(Tr("Files", "a list claims %1 %2, %3 bytes remain"),
+            { std::to_string(nCount), Tr("Files", what), std::to_string(Remaining()) }));
         return false;
     }
     return true;
@@ -185,10 +190,11 @@ void CArchive::Fail(const std::string& detail)
     m_bFailed = true;
     m_nFailureId = m_nFlagDepth > 0 ? platform::IDS_READ_ERROR : platform::IDS_MEMORY_ERROR;
     if (m_bLoading)
-        m_strFailure = m_strName + ": read error at byte " + std::to_string(m_nPos) + " in "
-                       + m_pWhat + " (" + detail + ")";
+        m_strFailure = Fill(Tr("Files", "%1: read error at byte %2 in %3 (%4)"),
+            { m_strName, std::to_string(m_nPos), m_pWhat, detail });
     else
-        m_strFailure = m_strName + ": write error in " + m_pWhat + " (" + detail + ")";
+        m_strFailure
+            = Fill(Tr("Files", "%1: write error in %2 (%3)"), { m_strName, m_pWhat, detail });
 }
 
 CArchive::Scope::Scope(CArchive& ar, const char* what, int32_t* pErrorFlag)

@@ -50,15 +50,19 @@ public:
     bool Presence(bool bPresent);
     // On loading, checks that a count of elements, each at least nMinBytes long, fits in what
     // remains; a count that cannot fit (or is negative) fails the read. True when it fits.
+    // what names the elements ("layers"), marked with QT_TRANSLATE_NOOP("Files", ...): the
+    // failure says it in the program's language.
     bool CheckCount(int64_t nCount, int64_t nMinBytes, const char* what);
 
-    // Marks the archive failed with the given detail (only the first failure is kept).
+    // Marks the archive failed with the given detail, in the program's language (only the
+    // first failure is kept).
     void Fail(const std::string& detail);
     bool IsFailed() const { return m_bFailed; }
     // The resource string of the failure: 10101 when it happened inside an object that keeps
     // an error flag, 10102 otherwise.
     int FailureStringId() const { return m_nFailureId; }
-    // "name: read error at byte N in a bitmap (detail)".
+    // "name: read error at byte N in a bitmap (detail)", in the program's language; the
+    // record's name ("a bitmap") stays as the code names it.
     const std::string& FailureText() const { return m_strFailure; }
 
     size_t Offset() const { return m_nPos; }

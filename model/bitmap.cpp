@@ -5,11 +5,15 @@
 #include "platform/dc.h"
 #include "platform/files.h"
 #include "platform/message.h"
+#include "platform/translate.h"
 
 #include <QBuffer>
 
 #include <cstdlib>
 #include <cstring>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -40,7 +44,8 @@ bool CHBitmap::LoadFromFile(const std::string& path)
     if (!platform::ReadWholeFile(path, file)) {
         Release();
         m_bError = 1;
-        platform::ShowMessage(platform::IDS_READ_ERROR, path + ": cannot be read");
+        platform::ShowMessage(
+            platform::IDS_READ_ERROR, Fill(Tr("Files", "%1: cannot be read"), { path }));
         return false;
     }
     return LoadFromFileBytes(file, path);
@@ -55,7 +60,8 @@ bool CHBitmap::LoadFromImage(const QImage& image, const std::string& name)
         !image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP")) {
         Release();
         m_bError = 1;
-        platform::ShowMessage(platform::IDS_MEMORY_ERROR, name + ": the picture cannot be kept");
+        platform::ShowMessage(platform::IDS_MEMORY_ERROR,
+            Fill(Tr("Files", "%1: the picture cannot be kept"), { name }));
         return false;
     }
     const bool bOk = LoadFromFileBytes({bytes.begin(), bytes.end()}, name);
@@ -66,16 +72,16 @@ bool CHBitmap::LoadFromImage(const QImage& image, const std::string& name)
 bool CHBitmap::LoadFromFileBytes(const std::vector<uint8_t>& file, const std::string& path)
 {
     Release();
-    auto fail = [&](const std::string& why) {
+    auto fail = [&](const std::string& text) {
         Release();
         m_bError = 1;
-        platform::ShowMessage(platform::IDS_READ_ERROR, path + ": " + why);
+        platform::ShowMessage(platform::IDS_READ_ERROR, text);
         return false;
     };
     if (file.size() < kFileHeaderSize || file[0] != 'B' || file[1] != 'M')
-        return fail("not a bitmap file");
+        return fail(Fill(Tr("Files", "%1: not a bitmap file"), { path }));
     if (file.size() > static_cast<size_t>(INT32_MAX))
-        return fail("too large for a bitmap");
+        return fail(Fill(Tr("Files", "%1: too large for a bitmap"), { path }));
     m_strPath = path;
     // The block is the file without its file header, followed by as many zero bytes, so
     // that its length is the file's length.
@@ -96,7 +102,7 @@ bool CHBitmap::LoadFromFileBytes(const std::vector<uint8_t>& file, const std::st
         m_nSize = static_cast<int32_t>(m_hDIB.size());
     }
     if (!BuildFromBlock(error))
-        return fail(error);
+        return fail(Fill(Tr("Files", "%1: %2"), { path, error }));
     return true;
 }
 
@@ -132,7 +138,8 @@ bool CHBitmap::BuildFromBlock(std::string& error)
     if (m_nKind == kindPacked) {
         // A packed bitmap keeps its own colour count: the header's, or what its depth implies.
         if (block.size() < sizeof(BITMAPINFOHEADER)) {
-            error = "a packed bitmap of " + std::to_string(block.size()) + " bytes has no header";
+            error = Fill(Tr("Files", "a packed bitmap of %1 bytes has no header"),
+                { std::to_string(block.size()) });
             return false;
         }
         m_bih = Load<BITMAPINFOHEADER>(block, 0);

@@ -1,7 +1,12 @@
 #include "model/dib.h"
 
+#include "platform/translate.h"
+
 #include <bit>
 #include <cstring>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -46,7 +51,8 @@ bool ParseDib(std::span<const uint8_t> block, int nColors, bool bAllowCore, DibI
 {
     info = DibInfo{};
     if (block.size() < 4) {
-        error = "a bitmap block of " + std::to_string(block.size()) + " bytes has no header";
+        error = Fill(Tr("Files", "a bitmap block of %1 bytes has no header"),
+            { std::to_string(block.size()) });
         return false;
     }
     const uint32_t headerSize = Load<uint32_t>(block, 0);
@@ -54,7 +60,7 @@ bool ParseDib(std::span<const uint8_t> block, int nColors, bool bAllowCore, DibI
     uint32_t clrUsed = 0;
     if (headerSize == 12 && bAllowCore) {
         if (block.size() < 12) {
-            error = "the bitmap header is cut short";
+            error = Tr("Files", "the bitmap header is cut short");
             return false;
         }
         info.nWidth = Load<uint16_t>(block, 4);
@@ -64,14 +70,14 @@ bool ParseDib(std::span<const uint8_t> block, int nColors, bool bAllowCore, DibI
         info.nEntrySize = 3;
     } else if (headerSize >= 40) {
         if (headerSize > block.size()) {
-            error = "the bitmap header claims " + std::to_string(headerSize) + " bytes, the block holds "
-                    + std::to_string(block.size());
+            error = Fill(Tr("Files", "the bitmap header claims %1 bytes, the block holds %2"),
+                { std::to_string(headerSize), std::to_string(block.size()) });
             return false;
         }
         info.nWidth = Load<int32_t>(block, 4);
         int32_t height = Load<int32_t>(block, 8);
         if (height == INT32_MIN) {
-            error = "the bitmap height is out of range";
+            error = Tr("Files", "the bitmap height is out of range");
             return false;
         }
         info.bTopDown = height < 0;
@@ -81,24 +87,26 @@ bool ParseDib(std::span<const uint8_t> block, int nColors, bool bAllowCore, DibI
         info.nCompression = Load<uint32_t>(block, 16);
         clrUsed = Load<uint32_t>(block, 32);
     } else {
-        error = "a bitmap header of " + std::to_string(headerSize) + " bytes is of no known kind";
+        error = Fill(Tr("Files", "a bitmap header of %1 bytes is of no known kind"),
+            { std::to_string(headerSize) });
         return false;
     }
     info.nHeaderSize = static_cast<int>(headerSize);
     if (info.nWidth <= 0 || info.nHeight <= 0 || info.nWidth > kMaxDibSide || info.nHeight > kMaxDibSide
         || static_cast<int64_t>(info.nWidth) * info.nHeight > kMaxDibPixels) {
-        error = "a bitmap of " + std::to_string(info.nWidth) + " x " + std::to_string(info.nHeight)
-                + " pixels is out of range";
+        error = Fill(Tr("Files", "a bitmap of %1 x %2 pixels is out of range"),
+            { std::to_string(info.nWidth), std::to_string(info.nHeight) });
         return false;
     }
     if (planes != 1) {
-        error = "a bitmap with " + std::to_string(planes) + " planes";
+        error = Fill(Tr("Files", "a bitmap with %1 planes"), { std::to_string(planes) });
         return false;
     }
     switch (info.nBitCount) {
     case 1: case 4: case 8: case 16: case 24: case 32: break;
     default:
-        error = "a bitmap of " + std::to_string(info.nBitCount) + " bits per pixel";
+        error = Fill(
+            Tr("Files", "a bitmap of %1 bits per pixel"), { std::to_string(info.nBitCount) });
         return false;
     }
     const uint32_t c = info.nCompression;
@@ -107,8 +115,8 @@ bool ParseDib(std::span<const uint8_t> block, int nColors, bool bAllowCore, DibI
                        || (c == BI_RLE4 && info.nBitCount == 4)
                        || (fields && (info.nBitCount == 16 || info.nBitCount == 32));
     if (!valid || ((c == BI_RLE8 || c == BI_RLE4) && info.bTopDown)) {
-        error = "a bitmap with compression " + std::to_string(c) + " at "
-                + std::to_string(info.nBitCount) + " bits per pixel";
+        error = Fill(Tr("Files", "a bitmap with compression %1 at %2 bits per pixel"),
+            { std::to_string(c), std::to_string(info.nBitCount) });
         return false;
     }
 
@@ -118,7 +126,7 @@ bool ParseDib(std::span<const uint8_t> block, int nColors, bool bAllowCore, DibI
         info.nColors = clrUsed != 0 ? static_cast<int>(std::min<uint32_t>(clrUsed, 1u << 20))
                                     : ColorsForDepth(info.nBitCount);
     if (info.nColors < 0 || info.nColors > 256) {
-        error = "a colour table of " + std::to_string(info.nColors) + " entries";
+        error = Fill(Tr("Files", "a colour table of %1 entries"), { std::to_string(info.nColors) });
         return false;
     }
 
@@ -128,7 +136,7 @@ bool ParseDib(std::span<const uint8_t> block, int nColors, bool bAllowCore, DibI
     if (fields) {
         const size_t maskBytes = c == BI_ALPHABITFIELDS ? 16 : 12;
         if (40 + maskBytes > block.size()) {
-            error = "the bit-field masks are cut short";
+            error = Tr("Files", "the bit-field masks are cut short");
             return false;
         }
         for (int i = 0; i < 3; ++i)
@@ -138,7 +146,8 @@ bool ParseDib(std::span<const uint8_t> block, int nColors, bool bAllowCore, DibI
         const uint32_t limit = info.nBitCount == 16 ? 0xFFFFu : 0xFFFFFFFFu;
         for (uint32_t m : info.masks)
             if (m == 0 || (m & ~limit) != 0) {
-                error = "a bit-field mask of 0x" + std::to_string(m) + " does not fit the pixels";
+                error = Fill(Tr("Files", "a bit-field mask of 0x%1 does not fit the pixels"),
+                    { std::to_string(m) });
                 return false;
             }
     } else if (info.nBitCount == 16) {
@@ -152,15 +161,16 @@ bool ParseDib(std::span<const uint8_t> block, int nColors, bool bAllowCore, DibI
     }
     info.nBitsOffset = info.nTableOffset + static_cast<size_t>(info.nColors) * static_cast<size_t>(info.nEntrySize);
     if (info.nBitsOffset > block.size()) {
-        error = "the colour table of " + std::to_string(info.nColors) + " entries runs past the block";
+        error = Fill(Tr("Files", "the colour table of %1 entries runs past the block"),
+            { std::to_string(info.nColors) });
         return false;
     }
     if (c == BI_RGB || fields) {
         const uint64_t stride = (static_cast<uint64_t>(info.nWidth) * info.nBitCount + 31) / 32 * 4;
         const uint64_t need = stride * static_cast<uint64_t>(info.nHeight);
         if (need > block.size() - info.nBitsOffset) {
-            error = "the pixels need " + std::to_string(need) + " bytes, "
-                    + std::to_string(block.size() - info.nBitsOffset) + " remain";
+            error = Fill(Tr("Files", "the pixels need %1 bytes, %2 remain"),
+                { std::to_string(need), std::to_string(block.size() - info.nBitsOffset) });
             return false;
         }
     }
@@ -173,7 +183,8 @@ bool DecodeDib(std::span<const uint8_t> block, const DibInfo& info, QImage& imag
     const int w = info.nWidth, h = info.nHeight;
     image = QImage(w, h, QImage::Format_RGB32);
     if (image.isNull()) {
-        error = "no memory for a picture of " + std::to_string(w) + " x " + std::to_string(h);
+        error = Fill(Tr("Files", "no memory for a picture of %1 x %2"),
+            { std::to_string(w), std::to_string(h) });
         return false;
     }
     uint32_t table[256];
@@ -194,8 +205,9 @@ bool DecodeDib(std::span<const uint8_t> block, const DibInfo& info, QImage& imag
         const bool four = info.nCompression == BI_RLE4;
         size_t i = 0;
         int x = 0, y = 0;
-        auto fail = [&](const char* what) {
-            error = std::string("a run-length ") + what + " at byte " + std::to_string(info.nBitsOffset + i);
+        // The text says what went wrong, with %1 for the byte of the block where it did.
+        auto fail = [&](const std::string& text) {
+            error = Fill(text, { std::to_string(info.nBitsOffset + i) });
             return false;
         };
         // Pixels that fall past the end of a row or below the last row are dropped: some
@@ -207,7 +219,7 @@ bool DecodeDib(std::span<const uint8_t> block, const DibInfo& info, QImage& imag
         };
         for (;;) {
             if (i + 2 > available)
-                return fail("stream ends early");
+                return fail(Tr("Files", "a run-length stream ends early at byte %1"));
             const uint8_t count = bits[i], value = bits[i + 1];
             i += 2;
             if (count > 0) {
@@ -222,7 +234,7 @@ bool DecodeDib(std::span<const uint8_t> block, const DibInfo& info, QImage& imag
                 return true;
             } else if (value == 2) { // move right and down
                 if (i + 2 > available)
-                    return fail("stream ends early");
+                    return fail(Tr("Files", "a run-length stream ends early at byte %1"));
                 x += bits[i];
                 y += bits[i + 1];
                 i += 2;
@@ -230,7 +242,7 @@ bool DecodeDib(std::span<const uint8_t> block, const DibInfo& info, QImage& imag
                 const int n = value;
                 const size_t bytes = four ? static_cast<size_t>((n + 1) / 2) : static_cast<size_t>(n);
                 if (i + bytes > available)
-                    return fail("literal run passes the data");
+                    return fail(Tr("Files", "a run-length literal run passes the data at byte %1"));
                 for (int k = 0; k < n; ++k)
                     put(four ? ((k & 1) ? bits[i + static_cast<size_t>(k / 2)] & 0x0F : bits[i + static_cast<size_t>(k / 2)] >> 4)
                              : bits[i + static_cast<size_t>(k)]);

@@ -32,7 +32,7 @@ void CEffectList::Serialize(CArchive& ar)
     CArchive::Scope scope(ar, "an effect list");
     ar.Int(m_nId);
     // An effect is ten 4-byte items and a text of at least its one-byte prefix.
-    SerializeListElements(ar, *this, 41, "effects");
+    SerializeListElements(ar, *this, 41, QT_TRANSLATE_NOOP("Files", "effects"));
 }
 
 // ------------------------------------------------------------------------------- motion

@@ -1,9 +1,12 @@
 // The stored form shared by the typed lists: a 32-bit count, then each element in place, head
 // first. Reading creates each element with its default constructor, appends it at the tail
-// and lets it read itself; a count that cannot fit in what remains is a read error.
+// and lets it read itself; a count that cannot fit in what remains is a read error. what names
+// the elements, marked with QT_TRANSLATE_NOOP("Files", ...) (see CArchive::CheckCount).
 #pragma once
 
 #include "model/archive.h"
+
+#include <QtGlobal>
 
 #include <type_traits>
 

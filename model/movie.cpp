@@ -5,8 +5,12 @@
 #include "platform/audio.h"
 #include "platform/dc.h"
 #include "platform/message.h"
+#include "platform/translate.h"
 
 #include <algorithm>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -24,7 +28,8 @@ public:
     explicit CNesting(CArchive& ar) : m_nDepth(++s_nDepth)
     {
         if (m_nDepth > kMaxNesting)
-            ar.Fail("clips nested more than " + std::to_string(kMaxNesting) + " deep");
+            ar.Fail(Fill(
+                Tr("Files", "clips nested more than %1 deep"), { std::to_string(kMaxNesting) }));
     }
     ~CNesting() { --s_nDepth; }
 
@@ -219,11 +224,12 @@ void CDrawnObject::Serialize(CArchive& ar)
         case 2: m_pShape = std::make_unique<CDrawPoly>(); break;
         default:
             m_pShape.reset();
-            ar.Fail("shape kind " + std::to_string(m_nShape) + " is not one of 0 to 2");
+            ar.Fail(Fill(
+                Tr("Files", "shape kind %1 is not one of 0 to 2"), { std::to_string(m_nShape) }));
             return;
         }
     } else if (!m_pShape) {
-        ar.Fail("a drawn object without a shape");
+        ar.Fail(Tr("Files", "a drawn object without a shape"));
         return;
     }
     m_pShape->Serialize(ar);
@@ -263,7 +269,8 @@ void CDrawingObject::Serialize(CArchive& ar)
         case CGenericDrawing::kindDrawn: m_pObject = std::make_unique<CDrawnObject>(); break;
         case CGenericDrawing::kindImage: m_pObject = std::make_unique<CImageObject>(); break;
         default:
-            ar.Fail("drawable kind " + std::to_string(kind) + " is not one of 1 to 4");
+            ar.Fail(Fill(
+                Tr("Files", "drawable kind %1 is not one of 1 to 4"), { std::to_string(kind) }));
             return;
         }
     }
@@ -507,7 +514,7 @@ void CStage::Serialize(CArchive& ar)
         if (ar.IsLoading())
             m_pLayers = std::make_unique<CLayerList>();
         CArchive::Scope listScope(ar, "a layer list");
-        SerializeListElements(ar, *m_pLayers, kMinLayerBytes, "layers");
+        SerializeListElements(ar, *m_pLayers, kMinLayerBytes, QT_TRANSLATE_NOOP("Files", "layers"));
         if (ar.IsLoading())
             for (CLayer* layer : *m_pLayers)
                 layer->SetStage(this);
@@ -567,7 +574,7 @@ void CAbstractMovie::Serialize(CArchive& ar)
     if (ar.IsLoading())
         m_pStages = std::make_unique<CStageList>();
     CArchive::Scope listScope(ar, "the stage list");
-    SerializeListElements(ar, *m_pStages, kMinStageBytes, "stages");
+    SerializeListElements(ar, *m_pStages, kMinStageBytes, QT_TRANSLATE_NOOP("Files", "stages"));
     if (ar.IsLoading())
         for (CStage* stage : *m_pStages)
             stage->SetMovie(this);
@@ -581,10 +588,11 @@ bool CLayer::CanStep()
         return true;
     if (!m_bReported) {
         m_bReported = true;
+        const std::string name = m_pDrawing ? m_pDrawing->m_strName : std::string();
         platform::ShowMessage(platform::IDS_MISSING_RESOURCE,
-                              "object \"" + (m_pDrawing ? m_pDrawing->m_strName : std::string())
-                                  + "\" has no " + (m_pEffects ? "stage" : "effect list")
-                                  + " and is not drawn");
+            Fill(m_pEffects ? Tr("Files", "object \"%1\" has no stage and is not drawn")
+                            : Tr("Files", "object \"%1\" has no effect list and is not drawn"),
+                { name }));
     }
     return false;
 }
@@ -663,8 +671,8 @@ int CStage::PlayFrame(int32_t frame, bool bForward)
                 if (!m_bBufferReported) {
                     m_bBufferReported = true;
                     platform::ShowMessage(platform::IDS_MISSING_RESOURCE,
-                                          "no stage buffer of " + std::to_string(rc.Width()) + " x "
-                                              + std::to_string(rc.Height()) + " pixels can be made");
+                        Fill(Tr("Files", "no stage buffer of %1 x %2 pixels can be made"),
+                            { std::to_string(rc.Width()), std::to_string(rc.Height()) }));
                 }
                 return 0;
             }

@@ -6,6 +6,7 @@
 #include "model/report.h"
 #include "platform/files.h"
 #include "platform/message.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 #include <cstring>
@@ -14,7 +15,9 @@
 #include <mutex>
 #include <new>
 
+using platform::Fill;
 using platform::ShowMessage;
+using platform::Tr;
 
 namespace {
 
@@ -117,7 +120,7 @@ std::unique_ptr<CAbstractMovie> BuildMovie(std::vector<uint8_t> archive, const s
     try {
         movie->Serialize(ar);
     } catch (const std::bad_alloc&) {
-        ar.Fail("out of memory");
+        ar.Fail(Tr("Files", "out of memory"));
     }
     if (ar.IsFailed()) {
         failure = {ar.FailureStringId(), ar.FailureText()};
@@ -261,7 +264,7 @@ bool OpenProject(const std::string& path, std::unique_ptr<CAbstractMovie>& movie
     std::vector<uint8_t> file;
     bool bOpened = false;
     if (!ReadInPieces(path, file, progress, bOpened) || file.size() < kProjectTagSize) {
-        ShowMessage(platform::IDS_READ_ERROR, path + ": cannot be read");
+        ShowMessage(platform::IDS_READ_ERROR, Fill(Tr("Files", "%1: cannot be read"), { path }));
         return false;
     }
     const std::span<const uint8_t> compressed = std::span(file).subspan(kProjectTagSize);
@@ -280,25 +283,25 @@ bool OpenProject(const std::string& path, std::unique_ptr<CAbstractMovie>& movie
         platform::DeleteFile(besideW3);
         const std::string folder = platform::MakeTempDirectory("vimble-open-");
         if (folder.empty())
-            return fail(path + ": no working files can be made beside it or in "
-                        + platform::TempDirectory());
+            return fail(Fill(Tr("Files", "%1: no working files can be made beside it or in %2"),
+                { path, platform::TempDirectory() }));
         {
             std::lock_guard lock(g_privateMutex);
             g_privateFolders[path] = folder;
         }
         if (!platform::WriteWholeFile(WorkingFilePath(path, WorkingFile::W3), compressed))
-            return fail(path + ": the working files cannot be made");
+            return fail(Fill(Tr("Files", "%1: the working files cannot be made"), { path }));
     }
 
     Report(progress, FileStep::unpacking, 0, 0);
     std::vector<uint8_t> archive;
     if (!DecodeInto(compressed, archive, progress))
-        return fail(path + ": there is not enough memory to unpack it");
+        return fail(Fill(Tr("Files", "%1: there is not enough memory to unpack it"), { path }));
     file = {};
     const std::string w1 = WorkingFilePath(path, WorkingFile::W1);
     const std::string w2 = WorkingFilePath(path, WorkingFile::W2);
     if (!platform::WriteWholeFile(w2, archive) || !platform::RenameFile(w2, w1))
-        return fail(path + ": the working files cannot be made");
+        return fail(Fill(Tr("Files", "%1: the working files cannot be made"), { path }));
 
     Report(progress, FileStep::building, 0, 0);
     platform::Message failure;
@@ -330,16 +333,19 @@ std::unique_ptr<CAbstractMovie> ReadProjectFile(const std::string& path,
             ShowMessage("some other error occured");
             return fail(0, "Not a valid file!");
         }
-        return fail(platform::IDS_READ_ERROR, path + ": cannot be read");
+        return fail(platform::IDS_READ_ERROR, Fill(Tr("Files", "%1: cannot be read"), { path }));
     }
     if (file.size() < kProjectTagSize
         || std::memcmp(file.data(), kProjectTag, kProjectTagSize) != 0)
-        return fail(0, pFailure != nullptr ? path + ": not a project file (no header tag)"
-                                           : std::string("Not a valid file!"));
+        return fail(0,
+            pFailure != nullptr
+                ? Fill(Tr("Files", "%1: not a project file (no header tag)"), { path })
+                : std::string("Not a valid file!"));
     Report(progress, FileStep::unpacking, 0, 0);
     std::vector<uint8_t> archive;
     if (!DecodeInto(std::span(file).subspan(kProjectTagSize), archive, progress))
-        return fail(platform::IDS_MEMORY_ERROR, path + ": there is not enough memory to unpack it");
+        return fail(platform::IDS_MEMORY_ERROR,
+            Fill(Tr("Files", "%1: there is not enough memory to unpack it"), { path }));
     file = {};
     Report(progress, FileStep::building, 0, 0);
     platform::Message failure;
@@ -396,7 +402,8 @@ bool SaveProject(CAbstractMovie& movie, const std::string& path, const FileProgr
     });
     archive = {};
     if (!WriteInPieces(path, TagBytes(), compressed, progress)) {
-        ShowMessage(platform::IDS_MEMORY_ERROR, path + ": cannot be written");
+        ShowMessage(
+            platform::IDS_MEMORY_ERROR, Fill(Tr("Files", "%1: cannot be written"), { path }));
         return false;
     }
     // A project saved over its opened file: what was saved is what a later "do not keep the

@@ -4,8 +4,12 @@
 #include "model/object.h"
 #include "platform/files.h"
 #include "platform/message.h"
+#include "platform/translate.h"
 
 #include <new>
+
+using platform::Fill;
+using platform::Tr;
 
 void ReportArchiveFailure(const CArchive& ar)
 {
@@ -16,7 +20,8 @@ bool LoadObject(const std::string& path, CObject& object, CAbstractMovie* pMovie
 {
     std::vector<uint8_t> data;
     if (!platform::ReadWholeFile(path, data)) {
-        platform::ShowMessage(platform::IDS_READ_ERROR, path + ": cannot be read");
+        platform::ShowMessage(
+            platform::IDS_READ_ERROR, Fill(Tr("Files", "%1: cannot be read"), { path }));
         return false;
     }
     CArchive ar(std::move(data), path);
@@ -24,7 +29,7 @@ bool LoadObject(const std::string& path, CObject& object, CAbstractMovie* pMovie
     try {
         object.Serialize(ar);
     } catch (const std::bad_alloc&) {
-        ar.Fail("out of memory");
+        ar.Fail(Tr("Files", "out of memory"));
     }
     if (ar.IsFailed()) {
         ReportArchiveFailure(ar);
@@ -42,7 +47,8 @@ bool StoreObject(const std::string& path, CObject& object)
         return false;
     }
     if (!platform::ReplaceFileContent(path, ar.Buffer())) {
-        platform::ShowMessage(platform::IDS_MEMORY_ERROR, path + ": cannot be written");
+        platform::ShowMessage(
+            platform::IDS_MEMORY_ERROR, Fill(Tr("Files", "%1: cannot be written"), { path }));
         return false;
     }
     return true;

@@ -4,6 +4,7 @@
 #include "platform/dc.h"
 
 #include <QPolygon>
+#include <QtGlobal>
 #include <QRegion>
 
 #include <algorithm>
@@ -89,7 +90,7 @@ void CDrawPoly::Serialize(CArchive& ar)
     ar.Int(m_nPolyParam1);
     if (ar.IsLoading()) {
         m_pPoints.clear();
-        if (!ar.CheckCount(m_nPoints, sizeof(CPoint), "points"))
+        if (!ar.CheckCount(m_nPoints, sizeof(CPoint), QT_TRANSLATE_NOOP("Files", "points")))
             return;
         m_pPoints.reserve(static_cast<size_t>(std::max(m_nPoints, m_nAllocPoints)));
         m_pPoints.resize(static_cast<size_t>(m_nPoints));

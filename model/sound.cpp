@@ -6,10 +6,14 @@
 #include "model/listio.h"
 #include "platform/audio.h"
 #include "platform/files.h"
+#include "platform/translate.h"
 
 #include <atomic>
 #include <mutex>
 #include <set>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 // At most one MIDI sound plays at a time, program-wide.
@@ -176,7 +180,7 @@ void CSound::Serialize(CArchive& ar)
         std::vector<uint8_t> content;
         if (ar.IsStoring() && !m_strPath.empty()
             && !platform::ReadWholeFile(m_strPath, content)) {
-            ar.Fail("cannot read the sound file " + m_strPath);
+            ar.Fail(Fill(Tr("Files", "cannot read the sound file %1"), { m_strPath }));
             return;
         }
         int32_t n = static_cast<int32_t>(content.size());
@@ -188,8 +192,8 @@ void CSound::Serialize(CArchive& ar)
             if (path.empty() || !platform::WriteWholeFile(path, content)) {
                 if (!path.empty())
                     platform::DeleteFile(path);
-                ar.Fail("cannot write the sound's private file in "
-                        + platform::TempDirectory());
+                ar.Fail(Fill(Tr("Files", "cannot write the sound's private file in %1"),
+                    { platform::TempDirectory() }));
                 return;
             }
             m_strPath = path;
@@ -214,7 +218,7 @@ void CSoundList::Serialize(CArchive& ar)
     CArchive::Scope scope(ar, "a sound list");
     ar.Int(m_nId);
     // A sound is at least its name's prefix, its kind and its start frame.
-    SerializeListElements(ar, *this, 9, "sounds");
+    SerializeListElements(ar, *this, 9, QT_TRANSLATE_NOOP("Files", "sounds"));
 }
 
 bool CSoundList::NoOverlaps() const

@@ -7,6 +7,7 @@
 #include "model/sound.h"
 #include "platform/files.h"
 #include "platform/message.h"
+#include "platform/translate.h"
 
 #include <cerrno>
 #include <csignal>
@@ -18,6 +19,8 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -146,7 +149,8 @@ CUndoStore::~CUndoStore()
 void CUndoStore::OutOfMemory()
 {
     m_bUsable = false;
-    platform::ShowMessage(platform::IDS_MEMORY_ERROR, "out of memory in the undo history");
+    platform::ShowMessage(
+        platform::IDS_MEMORY_ERROR, Tr("Files", "out of memory in the undo history"));
 }
 
 bool CUndoStore::EnsureFolder()
@@ -158,7 +162,7 @@ bool CUndoStore::EnsureFolder()
     m_strFolder = platform::MakeTempDirectory(FolderPrefix());
     if (m_strFolder.empty()) {
         platform::ShowMessage(platform::IDS_MEMORY_ERROR,
-                              "cannot make the undo folder in " + platform::TempDirectory());
+            Fill(Tr("Files", "cannot make the undo folder in %1"), { platform::TempDirectory() }));
         return false;
     }
     ::chmod(m_strFolder.c_str(), 0700);
@@ -186,11 +190,12 @@ std::string CUndoStore::WriteStateFile(const std::vector<uint8_t>& bytes, int32_
         if (bWritten)
             return path;
         ::unlink(path.c_str());
-        platform::ShowMessage(platform::IDS_MEMORY_ERROR, path + ": cannot be written");
+        platform::ShowMessage(
+            platform::IDS_MEMORY_ERROR, Fill(Tr("Files", "%1: cannot be written"), { path }));
         return {};
     }
     platform::ShowMessage(platform::IDS_MEMORY_ERROR,
-                          "cannot make an undo state file in " + m_strFolder);
+        Fill(Tr("Files", "cannot make an undo state file in %1"), { m_strFolder }));
     return {};
 }
 
@@ -199,11 +204,11 @@ bool CUndoStore::SaveState(CUndoRecord& record, CObject& object)
     if (!m_bUsable || !IsOfType(record.m_nType, object))
         return false;
     try {
-        CArchive ar("undo state");
+        CArchive ar(Tr("Files", "undo state"));
         try {
             object.Serialize(ar);
         } catch (const std::bad_alloc&) {
-            ar.Fail("out of memory");
+            ar.Fail(Tr("Files", "out of memory"));
         }
         if (ar.IsFailed()) {
             ReportArchiveFailure(ar);
@@ -226,7 +231,8 @@ bool CUndoStore::SaveState(CUndoRecord& record, CObject& object)
         record.m_nSerial = nSerial;
         return true;
     } catch (const std::bad_alloc&) {
-        platform::ShowMessage(platform::IDS_MEMORY_ERROR, "out of memory saving an undo state");
+        platform::ShowMessage(
+            platform::IDS_MEMORY_ERROR, Tr("Files", "out of memory saving an undo state"));
         return false;
     }
 }
@@ -237,19 +243,19 @@ CUndoObjectPtr CUndoStore::LoadState(const CUndoRecord& record)
         return nullptr;
     try {
         if (!record.m_pFile || !platform::FileExists(record.m_pFile->Path())) {
+            const std::string key = std::to_string(record.m_nKey);
             platform::ShowMessage(platform::IDS_MISSING_RESOURCE,
-                                  "the undo state of object " + std::to_string(record.m_nKey)
-                                      + " is missing"
-                                      + (record.m_pFile ? " (" + record.m_pFile->Path() + ")"
-                                                        : std::string()));
+                record.m_pFile
+                    ? Fill(Tr("Files", "the undo state of object %1 is missing (%2)"),
+                        { key, record.m_pFile->Path() })
+                    : Fill(Tr("Files", "the undo state of object %1 is missing"), { key }));
             return nullptr;
         }
         CUndoObjectPtr object = CreateUndoObject(record.m_nType);
         if (!object) {
             platform::ShowMessage(platform::IDS_MISSING_RESOURCE,
-                                  "the undo state " + record.m_pFile->Path() + " has type "
-                                      + std::to_string(record.m_nType)
-                                      + ", which names no class");
+                Fill(Tr("Files", "the undo state %1 has type %2, which names no class"),
+                    { record.m_pFile->Path(), std::to_string(record.m_nType) }));
             return nullptr;
         }
         // LoadObject reports a file that cannot be read or does not read back whole.
@@ -259,7 +265,8 @@ CUndoObjectPtr CUndoStore::LoadState(const CUndoRecord& record)
             layer->AttachParts();
         return object;
     } catch (const std::bad_alloc&) {
-        platform::ShowMessage(platform::IDS_MEMORY_ERROR, "out of memory loading an undo state");
+        platform::ShowMessage(
+            platform::IDS_MEMORY_ERROR, Tr("Files", "out of memory loading an undo state"));
         return nullptr;
     }
 }

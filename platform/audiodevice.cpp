@@ -1,5 +1,7 @@
 #include "platform/audiodevice.h"
 
+#include "platform/translate.h"
+
 #include <SDL.h>
 
 #include <cstring>
@@ -54,7 +56,7 @@ CAudioDevice::CAudioDevice(CAudioMixer& mixer)
     m_bReal = m_nDevice != 0;
     if (!m_bReal) {
         if (m_strFailure.empty())
-            m_strFailure = "no audio device could be opened";
+            m_strFailure = Tr("Sound", "no audio device could be opened");
         // The stand-in must win over SDL_AUDIODRIVER too, which outranks an ordinary hint;
         // the hint is cleared again so that the next device tries the real driver first.
         SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);

@@ -1,5 +1,7 @@
 #include "platform/capture.h"
 
+#include "platform/translate.h"
+
 #include <SDL.h>
 
 #include <algorithm>
@@ -22,7 +24,7 @@ bool InitAudio(std::string& reason)
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0)
         return true;
-    reason = std::string("the sound system did not start: ") + SDL_GetError();
+    reason = Fill(Tr("Sound", "the sound system did not start: %1"), { SDL_GetError() });
     return false;
 }
 
@@ -56,7 +58,7 @@ std::vector<std::string> CVoiceCapture::InputDevices(std::string& reason)
     }
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     if (names.empty())
-        reason = "no microphone was found";
+        reason = Tr("Sound", "no microphone was found");
     return names;
 }
 
@@ -77,7 +79,7 @@ bool CVoiceCapture::Start(const std::string& device, std::string& reason)
     // A count of -1 means SDL cannot list the devices; the default one may still open.
     if (IsDummyDriver() || (device.empty() && SDL_GetNumAudioDevices(1) == 0)) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        reason = "no microphone was found";
+        reason = Tr("Sound", "no microphone was found");
         return false;
     }
     SDL_AudioSpec want;
@@ -93,7 +95,7 @@ bool CVoiceCapture::Start(const std::string& device, std::string& reason)
     m_nDevice = SDL_OpenAudioDevice(device.empty() ? nullptr : device.c_str(), 1, &want, &have,
         SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
     if (m_nDevice == 0) {
-        reason = std::string("the microphone could not be opened: ") + SDL_GetError();
+        reason = Fill(Tr("Sound", "the microphone could not be opened: %1"), { SDL_GetError() });
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }

@@ -15,7 +15,7 @@ class CStderrSink : public IMessageSink {
 public:
     void Show(const Message& message) override
     {
-        std::fprintf(stderr, "%s\n", message.strText.c_str());
+        std::fprintf(stderr, "%s\n", PrintableUtf8(message.strText).c_str());
     }
 };
 

@@ -1,5 +1,8 @@
 #include "platform/notify.h"
 
+#include "platform/text.h"
+#include "platform/translate.h"
+
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -173,7 +176,9 @@ bool BusAnswers(const std::string& address, std::string& reason)
         const bool answered = AnswersHandshake(fd, kCallTimeoutMs);
         ::close(fd);
         if (!answered)
-            reason = "the session bus at " + address + " takes connections but does not answer";
+            reason
+                = Fill(Tr("Desktop", "the session bus at %1 takes connections but does not answer"),
+                    { address });
         return answered;
     }
     return true; // nobody listens anywhere: libdbus says so in its own words
@@ -200,9 +205,10 @@ QDBusMessage NotifyMessage(
     return message;
 }
 
+// In the code page of the reasons it goes into.
 std::string ErrorText(const QDBusError& error)
 {
-    return (error.name() + QStringLiteral(": ") + error.message()).toStdString();
+    return Cp1252FromUtf8((error.name() + QStringLiteral(": ") + error.message()).toStdString());
 }
 
 // Sends the call over connection and waits for the service's answer, at most kCallTimeoutMs.
@@ -211,9 +217,10 @@ bool CallNotify(QDBusConnection& connection, const QDBusMessage& message, std::s
     const QDBusMessage reply = connection.call(message, QDBus::Block, kCallTimeoutMs);
     if (reply.type() == QDBusMessage::ReplyMessage)
         return true;
-    reason = "no desktop notification service answers on the session bus: "
-        + (reply.type() == QDBusMessage::ErrorMessage ? ErrorText(QDBusError(reply))
-                                                      : std::string("no answer"));
+    reason = reply.type() == QDBusMessage::ErrorMessage
+        ? Fill(Tr("Desktop", "no desktop notification service answers on the session bus: %1"),
+            { ErrorText(QDBusError(reply)) })
+        : Tr("Desktop", "no desktop notification service answers on the session bus: no answer");
     return false;
 }
 
@@ -226,8 +233,8 @@ bool NotifyOver(const std::string& address, const QString& name, const QDBusMess
     QDBusConnection connection
         = QDBusConnection::connectToBus(QString::fromStdString(address), name);
     if (!connection.isConnected()) {
-        reason = "the session bus at " + address
-            + " does not answer: " + ErrorText(connection.lastError());
+        reason = Fill(Tr("Desktop", "the session bus at %1 does not answer: %2"),
+            { address, ErrorText(connection.lastError()) });
         return false;
     }
     return CallNotify(connection, message, reason);
@@ -241,8 +248,9 @@ bool NotifyDesktop(const std::string& summary, const std::string& body, std::str
     reason.clear();
     const std::string address = SessionBusAddress();
     if (address.empty()) {
-        reason = "no session bus runs (DBUS_SESSION_BUS_ADDRESS is not set and there is no "
-                 "$XDG_RUNTIME_DIR/bus), so no desktop notification can be shown";
+        reason = Tr("Desktop",
+            "no session bus runs (DBUS_SESSION_BUS_ADDRESS is not set and there is no "
+            "$XDG_RUNTIME_DIR/bus), so no desktop notification can be shown");
         return false;
     }
     if (!BusAnswers(address, reason))

@@ -1,5 +1,8 @@
 #include "platform/secret.h"
 
+#include "platform/text.h"
+#include "platform/translate.h"
+
 #include <libsecret/secret.h>
 
 #include <cstdlib>
@@ -41,15 +44,20 @@ bool HasSessionBus()
 }
 
 // The library's error as a result: an unknown service or a bus that does not answer means
-// there is no service to keep passwords in.
+// there is no service to keep passwords in. Its message (UTF-8, perhaps in the desktop's
+// language) becomes a reason in the reasons' code page.
 SecretResult FromError(GError* error, std::string& reason)
 {
-    reason = error->message != nullptr ? error->message : "the secret service failed";
+    reason = error->message != nullptr ? Cp1252FromUtf8(error->message)
+                                       : Tr("Desktop", "the secret service failed");
     g_error_free(error);
     return SecretResult::noService;
 }
 
-constexpr char kNoBus[] = "no session bus runs, so no secret service can keep the password";
+std::string NoBusReason()
+{
+    return Tr("Desktop", "no session bus runs, so no secret service can keep the password");
+}
 
 } // namespace
 
@@ -73,7 +81,7 @@ SecretResult LookupMailPassword(
     WipeSecret(password);
     reason.clear();
     if (!HasSessionBus()) {
-        reason = kNoBus;
+        reason = NoBusReason();
         return SecretResult::noService;
     }
     GError* error = nullptr;
@@ -96,7 +104,7 @@ SecretResult StoreMailPassword(const std::string& server, const std::string& use
 {
     reason.clear();
     if (!HasSessionBus()) {
-        reason = kNoBus;
+        reason = NoBusReason();
         return SecretResult::noService;
     }
     const std::string label = "Vimble e-mail: " + user + " at " + server;
@@ -107,7 +115,7 @@ SecretResult StoreMailPassword(const std::string& server, const std::string& use
     if (error != nullptr)
         return FromError(error, reason);
     if (!stored) {
-        reason = "the secret service did not keep the password";
+        reason = Tr("Desktop", "the secret service did not keep the password");
         return SecretResult::noService;
     }
     return SecretResult::found;
@@ -117,7 +125,7 @@ SecretResult ClearMailPassword(const std::string& server, const std::string& use
 {
     reason.clear();
     if (!HasSessionBus()) {
-        reason = kNoBus;
+        reason = NoBusReason();
         return SecretResult::noService;
     }
     GError* error = nullptr;

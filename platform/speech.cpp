@@ -1,9 +1,12 @@
 #include "platform/speech.h"
 
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "platform/wave.h"
 
 #include <espeak-ng/speak_lib.h>
+
+#include <QtGlobal>
 
 #include <algorithm>
 #include <mutex>
@@ -78,7 +81,7 @@ private:
     {
         if (m_bTried) {
             if (m_nRate <= 0)
-                error = m_strFailure;
+                error = Tr("Sound", m_szFailure); // in the language of the moment
             return m_nRate > 0;
         }
         m_bTried = true;
@@ -86,17 +89,19 @@ private:
             = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
         m_bInitialized = true;
         if (rate <= 0) {
-            m_strFailure = "the speech synthesizer cannot be started: espeak-ng did not start";
-            error = m_strFailure;
+            m_szFailure = QT_TRANSLATE_NOOP(
+                "Sound", "the speech synthesizer cannot be started: espeak-ng did not start");
+            error = Tr("Sound", m_szFailure);
             return false;
         }
         espeak_SetSynthCallback(&CSynthesizer::OnSamples);
         // Without its data files espeak-ng still starts but has no voice; finding that out
         // here gives one clear reason instead of a failure at every text.
         if (!SelectVoice(kGenderMale)) {
-            m_strFailure = "the speech synthesizer cannot be started: espeak-ng has no English "
-                           "voice (is espeak-ng-data installed?)";
-            error = m_strFailure;
+            m_szFailure = QT_TRANSLATE_NOOP("Sound",
+                "the speech synthesizer cannot be started: espeak-ng has no English "
+                "voice (is espeak-ng-data installed?)");
+            error = Tr("Sound", m_szFailure);
             return false;
         }
         m_nRate = rate;
@@ -120,8 +125,8 @@ private:
         const std::string& text, bool bFemale, std::string& error)
     {
         if (!SelectVoice(bFemale ? kGenderFemale : kGenderMale)) {
-            error = std::string("the speech synthesizer has no ") + (bFemale ? "female" : "male")
-                + " English voice";
+            error = bFemale ? Tr("Sound", "the speech synthesizer has no female English voice")
+                            : Tr("Sound", "the speech synthesizer has no male English voice");
             return nullptr;
         }
         const std::string utf8 = Utf8FromCp1252(text);
@@ -133,12 +138,12 @@ private:
             utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
         s_pSamples = nullptr;
         if (s_bTooLong) {
-            error = "the text is too long to be spoken (over "
-                + std::to_string(kMaxSpeechSeconds / 60) + " minutes)";
+            error = Fill(Tr("Sound", "the text is too long to be spoken (over %1 minutes)"),
+                { std::to_string(kMaxSpeechSeconds / 60) });
             return nullptr;
         }
         if (result != EE_OK) {
-            error = "the speech synthesizer could not say the text";
+            error = Tr("Sound", "the speech synthesizer could not say the text");
             return nullptr;
         }
         return ConvertToMixer(samples, 1, m_nRate);
@@ -161,7 +166,7 @@ private:
     bool m_bInitialized = false;
     int m_nRate = 0; // espeak-ng's sample rate once started; 0 until then or after a failure
     unsigned char m_nGender = 0; // the voice selected in espeak-ng, 0 for none yet
-    std::string m_strFailure;
+    const char* m_szFailure = nullptr; // why espeak-ng did not start, in English
     std::vector<CEntry> m_cache;
     uint64_t m_nClock = 0;
 

@@ -1,5 +1,6 @@
 #include "platform/mixer.h"
 #include "platform/settings.h"
+#include "platform/translate.h"
 
 #include <fluidsynth.h>
 
@@ -170,7 +171,7 @@ std::unique_ptr<ISynth> CreateSoundFontSynth(const std::string& soundFont, std::
     error.clear();
     std::error_code ec;
     if (soundFont.empty() || !std::filesystem::is_regular_file(soundFont, ec)) {
-        error = "the SoundFont \"" + soundFont + "\" does not exist";
+        error = Fill(Tr("Sound", "the SoundFont \"%1\" does not exist"), { soundFont });
         return nullptr;
     }
     InstallLog();
@@ -181,12 +182,12 @@ std::unique_ptr<ISynth> CreateSoundFontSynth(const std::string& soundFont, std::
         bSoundFont = fluid_is_soundfont(soundFont.c_str());
     }
     if (!bSoundFont) {
-        error = "\"" + soundFont + "\" is not a SoundFont";
+        error = Fill(Tr("Sound", "\"%1\" is not a SoundFont"), { soundFont });
         return nullptr;
     }
     fluid_settings_t* pSettings = new_fluid_settings();
     if (pSettings == nullptr) {
-        error = "the synthesizer cannot be started";
+        error = Tr("Sound", "the synthesizer cannot be started");
         return nullptr;
     }
     fluid_settings_setnum(pSettings, "synth.sample-rate", kAudioRate);
@@ -198,7 +199,7 @@ std::unique_ptr<ISynth> CreateSoundFontSynth(const std::string& soundFont, std::
     fluid_synth_t* pSynth = new_fluid_synth(pSettings);
     if (pSynth == nullptr) {
         delete_fluid_settings(pSettings);
-        error = "the synthesizer cannot be started";
+        error = Tr("Sound", "the synthesizer cannot be started");
         return nullptr;
     }
     int id;
@@ -209,9 +210,10 @@ std::unique_ptr<ISynth> CreateSoundFontSynth(const std::string& soundFont, std::
     if (id == FLUID_FAILED) {
         delete_fluid_synth(pSynth);
         delete_fluid_settings(pSettings);
-        error = "the SoundFont \"" + soundFont + "\" cannot be loaded";
-        if (!reason.empty())
-            error += ": " + reason;
+        // FluidSynth's own words, when it gave any, say why.
+        error = reason.empty()
+            ? Fill(Tr("Sound", "the SoundFont \"%1\" cannot be loaded"), { soundFont })
+            : Fill(Tr("Sound", "the SoundFont \"%1\" cannot be loaded: %2"), { soundFont, reason });
         return nullptr;
     }
     return std::make_unique<CFluidSynth>(pSettings, pSynth);

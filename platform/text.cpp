@@ -101,4 +101,23 @@ char Cp1252FromUtf16Unit(uint16_t unit)
     return FromCodePoint(unit);
 }
 
+std::string PrintableUtf8(const std::string& text)
+{
+    for (size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const size_t length = lead < 0x80                               ? 1
+                              : (lead & 0xE0) == 0xC0 && lead >= 0xC2   ? 2
+                              : (lead & 0xF0) == 0xE0                   ? 3
+                              : (lead & 0xF8) == 0xF0 && lead <= 0xF4   ? 4
+                                                                        : 0;
+        if (length == 0 || i + length > text.size())
+            return Utf8FromCp1252(text);
+        for (size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return Utf8FromCp1252(text);
+        i += length;
+    }
+    return text;
+}
+
 } // namespace platform

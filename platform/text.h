@@ -14,5 +14,8 @@ std::string Cp1252FromUtf8(const std::string& text);
 char Cp1252FromUtf16Unit(uint16_t unit);
 // The Unicode code point of a code-page byte.
 uint32_t UnicodeFromCp1252(uint8_t byte);
+// A message as a terminal shows it: a text that is valid UTF-8 already (one that names a path)
+// as it is, any other read as the code page (the core's reports, in the person's language).
+std::string PrintableUtf8(const std::string& text);
 
 } // namespace platform

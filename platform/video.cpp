@@ -1,5 +1,7 @@
 #include "platform/video.h"
 
+#include "platform/translate.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -22,6 +24,8 @@ extern "C" {
 #include <fstream>
 #include <mutex>
 #include <vector>
+
+#include <QtGlobal>
 
 namespace platform {
 
@@ -180,9 +184,9 @@ bool CheckClaimedSize(const AVCodecParameters* par, std::string& strError)
 {
     if (par->width < 0 || par->height < 0 || par->width > kMaxVideoSide
         || par->height > kMaxVideoSide) {
-        strError = "the video's frames claim a size of " + std::to_string(par->width) + " x "
-            + std::to_string(par->height) + " (at most " + std::to_string(kMaxVideoSide) + " x "
-            + std::to_string(kMaxVideoSide) + ")";
+        strError = Fill(Tr("Video", "the video's frames claim a size of %1 x %2 (at most %3 x %4)"),
+            { std::to_string(par->width), std::to_string(par->height),
+                std::to_string(kMaxVideoSide), std::to_string(kMaxVideoSide) });
         return false;
     }
     return true;
@@ -253,15 +257,16 @@ bool ConvertPending(CReadState& state, std::string& strError)
 {
     const AVFrame* frame = state.pFrame;
     if (!IsValidSide(frame->width) || !IsValidSide(frame->height)) {
-        strError = "frame " + std::to_string(state.nDecoded) + " has a size of "
-            + std::to_string(frame->width) + " x " + std::to_string(frame->height);
+        strError = Fill(Tr("Video", "frame %1 has a size of %2 x %3"),
+            { std::to_string(state.nDecoded), std::to_string(frame->width),
+                std::to_string(frame->height) });
         return false;
     }
     state.pScaler = sws_getCachedContext(state.pScaler, frame->width, frame->height,
         AVPixelFormat(frame->format), state.nWidth, state.nHeight, AV_PIX_FMT_RGB32, SWS_BILINEAR,
         nullptr, nullptr, nullptr);
     if (state.pScaler == nullptr) {
-        strError = "the video's pictures cannot be converted to RGB";
+        strError = Tr("Video", "the video's pictures cannot be converted to RGB");
         return false;
     }
     int result = av_frame_make_writable(state.pRgb);
@@ -269,13 +274,15 @@ bool ConvertPending(CReadState& state, std::string& strError)
         result = sws_scale(state.pScaler, frame->data, frame->linesize, 0, frame->height,
             state.pRgb->data, state.pRgb->linesize);
     if (result <= 0) {
-        strError = "frame " + std::to_string(state.nDecoded) + " cannot be converted to RGB"
-            + (result < 0 ? ": " + AvError(result) : std::string());
+        strError = result < 0 ? Fill(Tr("Video", "frame %1 cannot be converted to RGB: %2"),
+                       { std::to_string(state.nDecoded), AvError(result) })
+                              : Fill(Tr("Video", "frame %1 cannot be converted to RGB"),
+                                  { std::to_string(state.nDecoded) });
         return false;
     }
     QImage image(state.nWidth, state.nHeight, QImage::Format_RGB32);
     if (image.isNull()) {
-        strError = "there is no memory for a frame of the video";
+        strError = Tr("Video", "there is no memory for a frame of the video");
         return false;
     }
     const size_t rowBytes = size_t(state.nWidth) * 4;
@@ -292,7 +299,8 @@ bool Rewind(CReadState& state, std::string& strError)
 {
     const int result = av_seek_frame(state.pFormat, 0, state.nStartPts, AVSEEK_FLAG_BACKWARD);
     if (result < 0) {
-        strError = "the video cannot go back to its start: " + AvError(result);
+        strError
+            = Fill(Tr("Video", "the video cannot go back to its start: %1"), { AvError(result) });
         return false;
     }
     avcodec_flush_buffers(state.pCodec);
@@ -316,11 +324,11 @@ bool CVideoFile::Open(const std::string& path, std::string& strError)
     QuietLibraries();
     std::error_code code;
     if (!std::filesystem::exists(path, code)) {
-        strError = "the file does not exist";
+        strError = Tr("Video", "the file does not exist");
         return false;
     }
     if (!std::filesystem::is_regular_file(path, code)) {
-        strError = "it is not a file (a folder or a device)";
+        strError = Tr("Video", "it is not a file (a folder or a device)");
         return false;
     }
     auto state = std::make_unique<CState>();
@@ -329,19 +337,19 @@ bool CVideoFile::Open(const std::string& path, std::string& strError)
     int result = avformat_open_input(&state->pFormat, FileUrl(path).c_str(), nullptr, &options);
     av_dict_free(&options);
     if (result < 0) {
-        strError = "the file cannot be read as a video: " + AvError(result);
+        strError = Fill(Tr("Video", "the file cannot be read as a video: %1"), { AvError(result) });
         return false;
     }
     AVFormatContext* format = state->pFormat;
     if (format->nb_streams < 1 || format->streams[0]->codecpar->codec_type != AVMEDIA_TYPE_VIDEO) {
-        strError = "the file holds no video (its first stream is not a video stream)";
+        strError = Tr("Video", "the file holds no video (its first stream is not a video stream)");
         return false;
     }
     // A header claiming a huge picture must fail before anything decodes one.
     if (!CheckClaimedSize(format->streams[0]->codecpar, strError))
         return false;
     if (std::strcmp(format->iformat->name, "avi") == 0 && !AviRateIsSet(path)) {
-        strError = "the video's rate or scale is 0";
+        strError = Tr("Video", "the video's rate or scale is 0");
         return false;
     }
     std::vector<AVDictionary*> streamOptions(format->nb_streams, nullptr);
@@ -353,7 +361,7 @@ bool CVideoFile::Open(const std::string& path, std::string& strError)
     for (AVDictionary*& entry : streamOptions)
         av_dict_free(&entry);
     if (result < 0) {
-        strError = "the file's streams cannot be read: " + AvError(result);
+        strError = Fill(Tr("Video", "the file's streams cannot be read: %1"), { AvError(result) });
         return false;
     }
     AVStream* stream = format->streams[0];
@@ -363,7 +371,7 @@ bool CVideoFile::Open(const std::string& path, std::string& strError)
     if (!CheckClaimedSize(par, strError))
         return false;
     if (par->width == 0 || par->height == 0) {
-        strError = "the video does not say the size of its frames";
+        strError = Tr("Video", "the video does not say the size of its frames");
         return false;
     }
 
@@ -373,15 +381,16 @@ bool CVideoFile::Open(const std::string& path, std::string& strError)
     if (rate.num <= 0 || rate.den <= 0)
         rate = AVRational { stream->time_base.den, stream->time_base.num };
     if (rate.num <= 0 || rate.den <= 0) {
-        strError = "the video's rate (" + std::to_string(rate.num) + ") or scale ("
-            + std::to_string(rate.den) + ") is 0 or less";
+        strError = Fill(Tr("Video", "the video's rate (%1) or scale (%2) is 0 or less"),
+            { std::to_string(rate.num), std::to_string(rate.den) });
         return false;
     }
     const double framesPerSecond = double(rate.num) / rate.den;
     if (framesPerSecond < kMinFramesPerSecond || framesPerSecond > kMaxFramesPerSecond) {
         char text[64];
         std::snprintf(text, sizeof text, "%g", framesPerSecond);
-        strError = std::string("the video claims ") + text + " frames a second (0.1 to 1000 play)";
+        strError
+            = Fill(Tr("Video", "the video claims %1 frames a second (0.1 to 1000 play)"), { text });
         return false;
     }
     const AVRational frameTime { rate.den, rate.num };
@@ -394,20 +403,20 @@ bool CVideoFile::Open(const std::string& path, std::string& strError)
     if (length <= 0)
         length = CountFirstStreamPackets(path);
     if (length <= 0 || length > kMaxVideoFrames) {
-        strError = "the video claims a length of " + std::to_string(length)
-            + " frames (1 to 10000000 play)";
+        strError = Fill(Tr("Video", "the video claims a length of %1 frames (1 to 10000000 play)"),
+            { std::to_string(length) });
         return false;
     }
 
     const AVCodec* codec = avcodec_find_decoder(par->codec_id);
     if (codec == nullptr) {
-        strError = std::string("the video libraries have no decoder for ")
-            + avcodec_get_name(par->codec_id) + " video";
+        strError = Fill(Tr("Video", "the video libraries have no decoder for %1 video"),
+            { avcodec_get_name(par->codec_id) });
         return false;
     }
     state->pCodec = avcodec_alloc_context3(codec);
     if (state->pCodec == nullptr) {
-        strError = "there is no memory for the video decoder";
+        strError = Tr("Video", "there is no memory for the video decoder");
         return false;
     }
     result = avcodec_parameters_to_context(state->pCodec, par);
@@ -420,8 +429,8 @@ bool CVideoFile::Open(const std::string& path, std::string& strError)
         av_dict_free(&codecOptions);
     }
     if (result < 0) {
-        strError = std::string("the ") + avcodec_get_name(par->codec_id)
-            + " decoder could not be opened: " + AvError(result);
+        strError = Fill(Tr("Video", "the %1 decoder could not be opened: %2"),
+            { avcodec_get_name(par->codec_id), AvError(result) });
         return false;
     }
 
@@ -429,7 +438,7 @@ bool CVideoFile::Open(const std::string& path, std::string& strError)
     state->pFrame = av_frame_alloc();
     state->pRgb = av_frame_alloc();
     if (state->pPacket == nullptr || state->pFrame == nullptr || state->pRgb == nullptr) {
-        strError = "there is no memory for the video's frames";
+        strError = Tr("Video", "there is no memory for the video's frames");
         return false;
     }
     state->nWidth = par->width;
@@ -439,7 +448,8 @@ bool CVideoFile::Open(const std::string& path, std::string& strError)
     state->pRgb->height = state->nHeight;
     result = av_frame_get_buffer(state->pRgb, 0);
     if (result < 0) {
-        strError = "there is no memory for the video's frames: " + AvError(result);
+        strError = Fill(
+            Tr("Video", "there is no memory for the video's frames: %1"), { AvError(result) });
         return false;
     }
     state->nRate = rate.num;
@@ -496,13 +506,13 @@ int64_t CVideoFile::FrameAt(int64_t nMs) const
 bool CVideoFile::ReadFrame(int64_t n, QImage& out, std::string& strError)
 {
     if (!m_pState) {
-        strError = "no video is open";
+        strError = Tr("Video", "no video is open");
         return false;
     }
     CState& state = *m_pState;
     if (n < 0 || n >= state.nLength) {
-        strError = "frame " + std::to_string(n) + " is not in the video (0 to "
-            + std::to_string(state.nLength - 1) + ")";
+        strError = Fill(Tr("Video", "frame %1 is not in the video (0 to %2)"),
+            { std::to_string(n), std::to_string(state.nLength - 1) });
         return false;
     }
     // The first picture also stands for any frames before it.
@@ -530,14 +540,15 @@ bool CVideoFile::ReadFrame(int64_t n, QImage& out, std::string& strError)
         }
         const int result = DecodeNext(state);
         if (result == AVERROR_EOF) {
-            strError = "the file ends before frame " + std::to_string(n);
-            if (state.nReadError != 0)
-                strError += " (" + AvError(state.nReadError) + ")";
+            strError = state.nReadError != 0
+                ? Fill(Tr("Video", "the file ends before frame %1 (%2)"),
+                    { std::to_string(n), AvError(state.nReadError) })
+                : Fill(Tr("Video", "the file ends before frame %1"), { std::to_string(n) });
             return false;
         }
         if (result < 0) {
-            strError = "frame " + std::to_string(state.nDecoded + 1)
-                + " cannot be decoded: " + AvError(result);
+            strError = Fill(Tr("Video", "frame %1 cannot be decoded: %2"),
+                { std::to_string(state.nDecoded + 1), AvError(result) });
             return false;
         }
         state.nDecoded = IndexOf(state, state.pFrame);
@@ -565,12 +576,14 @@ const char* VideoFormatExtension(VideoFormat format)
 
 namespace {
 
+// The texts for the person are in English here and go through Tr("Video", ...) where they are
+// said; only the names that are words ("animated PNG") have translations.
 struct CFormatChoice {
     const char* szMuxer;
     const char* szMuxerName; // for the person
     const char* szVideo[2]; // encoders by name, the first one found is used
     const char* szVideoName[2];
-    const char* szVideoMissing;
+    const char* szVideoMissing; // the whole reason when no video encoder is installed
     const char* szSound[2];
     const char* szSoundName[2];
     const char* szSoundMissing;
@@ -579,15 +592,24 @@ struct CFormatChoice {
 const CFormatChoice& ChoiceOf(VideoFormat format)
 {
     static const CFormatChoice kAvi = { "avi", "AVI", { "mpeg4", nullptr }, { "MPEG-4", nullptr },
-        "an MPEG-4 encoder", { nullptr, nullptr }, { nullptr, nullptr }, nullptr };
-    static const CFormatChoice kWebm = { "webm", "WebM", { "libvpx-vp9", "libvpx" },
-        { "VP9", "VP8" }, "an encoder for VP9 or VP8 (libvpx)", { "libopus", "libvorbis" },
-        { "Opus", "Vorbis" }, "an encoder for Opus or Vorbis (libopus, libvorbis)" };
+        QT_TRANSLATE_NOOP("Video", "the installed video libraries lack an MPEG-4 encoder"),
+        { nullptr, nullptr }, { nullptr, nullptr }, nullptr };
+    static const CFormatChoice kWebm
+        = { "webm", "WebM", { "libvpx-vp9", "libvpx" }, { "VP9", "VP8" },
+              QT_TRANSLATE_NOOP(
+                  "Video", "the installed video libraries lack an encoder for VP9 or VP8 (libvpx)"),
+              { "libopus", "libvorbis" }, { "Opus", "Vorbis" },
+              QT_TRANSLATE_NOOP("Video",
+                  "the installed video libraries lack an encoder for Opus or Vorbis "
+                  "(libopus, libvorbis)") };
     static const CFormatChoice kMp4 = { "mp4", "MP4", { "libx264", nullptr }, { "H.264", nullptr },
-        "an H.264 encoder (libx264)", { "aac", nullptr }, { "AAC", nullptr }, "an AAC encoder" };
-    static const CFormatChoice kApng
-        = { "apng", "animated PNG", { "apng", nullptr }, { "animated PNG", nullptr },
-              "an animated PNG encoder", { nullptr, nullptr }, { nullptr, nullptr }, nullptr };
+        QT_TRANSLATE_NOOP("Video", "the installed video libraries lack an H.264 encoder (libx264)"),
+        { "aac", nullptr }, { "AAC", nullptr },
+        QT_TRANSLATE_NOOP("Video", "the installed video libraries lack an AAC encoder") };
+    static const CFormatChoice kApng = { "apng", QT_TRANSLATE_NOOP("Video", "animated PNG"),
+        { "apng", nullptr }, { QT_TRANSLATE_NOOP("Video", "animated PNG"), nullptr },
+        QT_TRANSLATE_NOOP("Video", "the installed video libraries lack an animated PNG encoder"),
+        { nullptr, nullptr }, { nullptr, nullptr }, nullptr };
     switch (format) {
     case VideoFormat::webm:
         return kWebm;
@@ -631,16 +653,16 @@ bool CanWriteVideo(VideoFormat format, std::string& strMissing)
     const CFormatChoice& choice = ChoiceOf(format);
     int nIndex = 0;
     if (av_guess_format(choice.szMuxer, nullptr, nullptr) == nullptr) {
-        strMissing = std::string("the installed video libraries cannot write ") + choice.szMuxerName
-            + " files";
+        strMissing = Fill(Tr("Video", "the installed video libraries cannot write %1 files"),
+            { Tr("Video", choice.szMuxerName) });
         return false;
     }
     if (FindEncoder(choice.szVideo, nIndex) == nullptr) {
-        strMissing = std::string("the installed video libraries lack ") + choice.szVideoMissing;
+        strMissing = Tr("Video", choice.szVideoMissing);
         return false;
     }
     if (HasSound(format) && FindEncoder(choice.szSound, nIndex) == nullptr) {
-        strMissing = std::string("the installed video libraries lack ") + choice.szSoundMissing;
+        strMissing = Tr("Video", choice.szSoundMissing);
         return false;
     }
     strMissing.clear();
@@ -705,8 +727,9 @@ bool Encode(CWriteState& state, AVCodecContext* codec, AVStream* stream, const A
 {
     int result = avcodec_send_frame(codec, frame);
     if (result < 0) {
-        strError = "the " + strName + " encoder refused " + (frame ? "a frame" : "to finish") + ": "
-            + AvError(result);
+        strError = Fill(frame != nullptr ? Tr("Video", "the %1 encoder refused a frame: %2")
+                                         : Tr("Video", "the %1 encoder refused to finish: %2"),
+            { strName, AvError(result) });
         return false;
     }
     for (;;) {
@@ -714,7 +737,7 @@ bool Encode(CWriteState& state, AVCodecContext* codec, AVStream* stream, const A
         if (result == AVERROR(EAGAIN) || result == AVERROR_EOF)
             return true;
         if (result < 0) {
-            strError = "the " + strName + " encoder failed: " + AvError(result);
+            strError = Fill(Tr("Video", "the %1 encoder failed: %2"), { strName, AvError(result) });
             return false;
         }
         // Every picture lasts one frame; the muxers need it for the last one.
@@ -724,7 +747,8 @@ bool Encode(CWriteState& state, AVCodecContext* codec, AVStream* stream, const A
         state.pPacket->stream_index = stream->index;
         result = av_interleaved_write_frame(state.pFormat, state.pPacket);
         if (result < 0) {
-            strError = "the video file could not be written: " + AvError(result);
+            strError
+                = Fill(Tr("Video", "the video file could not be written: %1"), { AvError(result) });
             return false;
         }
     }
@@ -797,14 +821,15 @@ bool OpenVideo(CWriteState& state, std::string& strError)
     int nIndex = 0;
     const AVCodec* encoder = FindEncoder(choice.szVideo, nIndex);
     if (encoder == nullptr) {
-        strError = std::string("the installed video libraries lack ") + choice.szVideoMissing;
+        strError = Tr("Video", choice.szVideoMissing);
         return false;
     }
-    state.strVideoName = choice.szVideoName[nIndex];
+    state.strVideoName = Tr("Video", choice.szVideoName[nIndex]);
     state.pVideoStream = avformat_new_stream(state.pFormat, nullptr);
     state.pVideo = avcodec_alloc_context3(encoder);
     if (state.pVideoStream == nullptr || state.pVideo == nullptr) {
-        strError = "there is no memory for the " + state.strVideoName + " encoder";
+        strError
+            = Fill(Tr("Video", "there is no memory for the %1 encoder"), { state.strVideoName });
         return false;
     }
     AVCodecContext* codec = state.pVideo;
@@ -821,12 +846,14 @@ bool OpenVideo(CWriteState& state, std::string& strError)
         codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     int result = avcodec_open2(codec, encoder, nullptr);
     if (result < 0) {
-        strError = "the " + state.strVideoName + " encoder could not be opened: " + AvError(result);
+        strError = Fill(Tr("Video", "the %1 encoder could not be opened: %2"),
+            { state.strVideoName, AvError(result) });
         return false;
     }
     result = avcodec_parameters_from_context(state.pVideoStream->codecpar, codec);
     if (result < 0) {
-        strError = "the " + state.strVideoName + " stream could not be set up: " + AvError(result);
+        strError = Fill(Tr("Video", "the %1 stream could not be set up: %2"),
+            { state.strVideoName, AvError(result) });
         return false;
     }
     state.pVideoStream->time_base = codec->time_base;
@@ -837,7 +864,7 @@ bool OpenVideo(CWriteState& state, std::string& strError)
     state.pPicture = av_frame_alloc();
     state.pPacket = av_packet_alloc();
     if (state.pSource == nullptr || state.pPicture == nullptr || state.pPacket == nullptr) {
-        strError = "there is no memory for the video's frames";
+        strError = Tr("Video", "there is no memory for the video's frames");
         return false;
     }
     state.pPicture->format = codec->pix_fmt;
@@ -847,7 +874,8 @@ bool OpenVideo(CWriteState& state, std::string& strError)
     state.pPicture->color_range = codec->color_range;
     result = av_frame_get_buffer(state.pPicture, 0);
     if (result < 0) {
-        strError = "there is no memory for the video's frames: " + AvError(result);
+        strError = Fill(
+            Tr("Video", "there is no memory for the video's frames: %1"), { AvError(result) });
         return false;
     }
     return true;
@@ -874,14 +902,15 @@ bool OpenSound(CWriteState& state, std::string& strError)
     int nIndex = 0;
     const AVCodec* encoder = FindEncoder(choice.szSound, nIndex);
     if (encoder == nullptr) {
-        strError = std::string("the installed video libraries lack ") + choice.szSoundMissing;
+        strError = Tr("Video", choice.szSoundMissing);
         return false;
     }
-    state.strSoundName = choice.szSoundName[nIndex];
+    state.strSoundName = Tr("Video", choice.szSoundName[nIndex]);
     state.pSoundStream = avformat_new_stream(state.pFormat, nullptr);
     state.pSound = avcodec_alloc_context3(encoder);
     if (state.pSoundStream == nullptr || state.pSound == nullptr) {
-        strError = "there is no memory for the " + state.strSoundName + " encoder";
+        strError
+            = Fill(Tr("Video", "there is no memory for the %1 encoder"), { state.strSoundName });
         return false;
     }
     AVCodecContext* codec = state.pSound;
@@ -900,12 +929,14 @@ bool OpenSound(CWriteState& state, std::string& strError)
     if (result >= 0)
         result = avcodec_open2(codec, encoder, nullptr);
     if (result < 0) {
-        strError = "the " + state.strSoundName + " encoder could not be opened: " + AvError(result);
+        strError = Fill(Tr("Video", "the %1 encoder could not be opened: %2"),
+            { state.strSoundName, AvError(result) });
         return false;
     }
     result = avcodec_parameters_from_context(state.pSoundStream->codecpar, codec);
     if (result < 0) {
-        strError = "the " + state.strSoundName + " stream could not be set up: " + AvError(result);
+        strError = Fill(Tr("Video", "the %1 stream could not be set up: %2"),
+            { state.strSoundName, AvError(result) });
         return false;
     }
     state.pSoundStream->time_base = codec->time_base;
@@ -918,8 +949,8 @@ bool OpenSound(CWriteState& state, std::string& strError)
     if (result >= 0)
         result = swr_init(state.pResampler);
     if (result < 0) {
-        strError = "the sound cannot be converted for the " + state.strSoundName
-            + " encoder: " + AvError(result);
+        strError = Fill(Tr("Video", "the sound cannot be converted for the %1 encoder: %2"),
+            { state.strSoundName, AvError(result) });
         return false;
     }
     state.nConvertedCapacity
@@ -929,7 +960,7 @@ bool OpenSound(CWriteState& state, std::string& strError)
     state.pFifo = av_audio_fifo_alloc(codec->sample_fmt, kSoundChannels, state.nSoundFrameSize);
     state.pSoundFrame = av_frame_alloc();
     if (result < 0 || state.pFifo == nullptr || state.pSoundFrame == nullptr) {
-        strError = "there is no memory for the sound";
+        strError = Tr("Video", "there is no memory for the sound");
         return false;
     }
     state.pSoundFrame->format = codec->sample_fmt;
@@ -939,7 +970,7 @@ bool OpenSound(CWriteState& state, std::string& strError)
     if (result >= 0)
         result = av_frame_get_buffer(state.pSoundFrame, 0);
     if (result < 0) {
-        strError = "there is no memory for the sound: " + AvError(result);
+        strError = Fill(Tr("Video", "there is no memory for the sound: %1"), { AvError(result) });
         return false;
     }
     return true;
@@ -957,13 +988,14 @@ bool EncodeQueuedSound(CWriteState& state, bool bEnd, std::string& strError)
         state.pSoundFrame->nb_samples = state.nSoundFrameSize;
         int result = av_frame_make_writable(state.pSoundFrame);
         if (result < 0) {
-            strError = "there is no memory for the sound: " + AvError(result);
+            strError
+                = Fill(Tr("Video", "there is no memory for the sound: %1"), { AvError(result) });
             return false;
         }
         state.pSoundFrame->nb_samples = n;
         if (av_audio_fifo_read(state.pFifo, reinterpret_cast<void**>(state.pSoundFrame->data), n)
             != n) {
-            strError = "the sound queue lost samples";
+            strError = Tr("Video", "the sound queue lost samples");
             return false;
         }
         state.pSoundFrame->pts = state.nSamples;
@@ -982,13 +1014,13 @@ bool QueueSound(CWriteState& state, const int16_t* samples, int nFrames, std::st
         const int n = swr_convert(state.pResampler, state.ppConverted, state.nConvertedCapacity,
             samples != nullptr ? input : nullptr, nFrames);
         if (n < 0) {
-            strError = "the sound could not be converted: " + AvError(n);
+            strError = Fill(Tr("Video", "the sound could not be converted: %1"), { AvError(n) });
             return false;
         }
         if (n > 0
             && av_audio_fifo_write(state.pFifo, reinterpret_cast<void**>(state.ppConverted), n)
                 != n) {
-            strError = "there is no memory for the sound";
+            strError = Tr("Video", "there is no memory for the sound");
             return false;
         }
         // Input is taken whole; the resampler's own remainder comes out over as many calls as
@@ -1012,21 +1044,21 @@ bool CVideoWriter::Open(
     QuietLibraries();
     if (settings.nWidth < 2 || settings.nHeight < 2 || settings.nWidth > kMaxVideoSide
         || settings.nHeight > kMaxVideoSide) {
-        strError = "a video's size must be from 2 x 2 to " + std::to_string(kMaxVideoSide) + " x "
-            + std::to_string(kMaxVideoSide);
+        strError = Fill(Tr("Video", "a video's size must be from 2 x 2 to %1 x %2"),
+            { std::to_string(kMaxVideoSide), std::to_string(kMaxVideoSide) });
         return false;
     }
     if (settings.nFrameMs < 1 || settings.nFrameMs > 10000) {
-        strError = "a video frame must last from 1 to 10000 ms";
+        strError = Tr("Video", "a video frame must last from 1 to 10000 ms");
         return false;
     }
     if (settings.nLoops < 0) {
-        strError = "the number of plays cannot be negative";
+        strError = Tr("Video", "the number of plays cannot be negative");
         return false;
     }
     if (settings.nHold < 1 || settings.nHold > 10 || settings.nVideoBitRate < 0
         || settings.nSoundBitRate < 32'000 || settings.nSoundBitRate > 320'000) {
-        strError = "the video's frame hold or bit rates are out of range";
+        strError = Tr("Video", "the video's frame hold or bit rates are out of range");
         return false;
     }
     auto state = std::make_unique<CState>();
@@ -1044,8 +1076,11 @@ bool CVideoWriter::Open(
     int result
         = avformat_alloc_output_context2(&state->pFormat, nullptr, choice.szMuxer, url.c_str());
     if (result < 0 || state->pFormat == nullptr) {
-        strError = std::string("the installed video libraries cannot write ") + choice.szMuxerName
-            + " files" + (result < 0 ? ": " + AvError(result) : std::string());
+        strError = result < 0
+            ? Fill(Tr("Video", "the installed video libraries cannot write %1 files: %2"),
+                { Tr("Video", choice.szMuxerName), AvError(result) })
+            : Fill(Tr("Video", "the installed video libraries cannot write %1 files"),
+                { Tr("Video", choice.szMuxerName) });
         return false;
     }
     // The video comes first: the reader takes the first stream.
@@ -1056,7 +1091,7 @@ bool CVideoWriter::Open(
     if (!(state->pFormat->oformat->flags & AVFMT_NOFILE)) {
         result = avio_open(&state->pFormat->pb, url.c_str(), AVIO_FLAG_WRITE);
         if (result < 0) {
-            strError = "the file cannot be created: " + AvError(result);
+            strError = Fill(Tr("Video", "the file cannot be created: %1"), { AvError(result) });
             return false;
         }
     }
@@ -1068,8 +1103,8 @@ bool CVideoWriter::Open(
     result = avformat_write_header(state->pFormat, &options);
     av_dict_free(&options);
     if (result < 0) {
-        strError = std::string("the ") + choice.szMuxerName
-            + " file's header could not be written: " + AvError(result);
+        strError = Fill(Tr("Video", "the %1 file's header could not be written: %2"),
+            { Tr("Video", choice.szMuxerName), AvError(result) });
         return false;
     }
     m_pState = std::move(state);
@@ -1079,11 +1114,11 @@ bool CVideoWriter::Open(
 bool CVideoWriter::AddFrame(const QImage& frame, std::string& strError)
 {
     if (!m_pState || m_pState->bFinished) {
-        strError = "no video is open for writing";
+        strError = Tr("Video", "no video is open for writing");
         return false;
     }
     if (frame.isNull()) {
-        strError = "the frame is empty";
+        strError = Tr("Video", "the frame is empty");
         return false;
     }
     CState& state = *m_pState;
@@ -1091,7 +1126,7 @@ bool CVideoWriter::AddFrame(const QImage& frame, std::string& strError)
         ? frame
         : frame.convertToFormat(QImage::Format_RGB32);
     if (rgb.isNull()) {
-        strError = "there is no memory for the frame";
+        strError = Tr("Video", "there is no memory for the frame");
         return false;
     }
     AVFrame* source = state.pSource;
@@ -1105,7 +1140,7 @@ bool CVideoWriter::AddFrame(const QImage& frame, std::string& strError)
     }
     if (result < 0) {
         av_frame_unref(source);
-        strError = "there is no memory for the frame: " + AvError(result);
+        strError = Fill(Tr("Video", "there is no memory for the frame: %1"), { AvError(result) });
         return false;
     }
     const size_t rowBytes = size_t(rgb.width()) * 4;
@@ -1121,7 +1156,8 @@ bool CVideoWriter::AddFrame(const QImage& frame, std::string& strError)
         AV_PIX_FMT_RGB32, state.nWidth, state.nHeight, codec->pix_fmt,
         bSameSize ? SWS_FAST_BILINEAR : SWS_BICUBIC, nullptr, nullptr, nullptr);
     if (state.pScaler == nullptr) {
-        strError = "the frame cannot be converted for the " + state.strVideoName + " encoder";
+        strError = Fill(Tr("Video", "the frame cannot be converted for the %1 encoder"),
+            { state.strVideoName });
         return false;
     }
     // The encoder may still hold the last picture.
@@ -1130,8 +1166,11 @@ bool CVideoWriter::AddFrame(const QImage& frame, std::string& strError)
         result = sws_scale(state.pScaler, source->data, source->linesize, 0, source->height,
             state.pPicture->data, state.pPicture->linesize);
     if (result <= 0) {
-        strError = "the frame cannot be converted for the " + state.strVideoName + " encoder"
-            + (result < 0 ? ": " + AvError(result) : std::string());
+        strError = result < 0
+            ? Fill(Tr("Video", "the frame cannot be converted for the %1 encoder: %2"),
+                { state.strVideoName, AvError(result) })
+            : Fill(Tr("Video", "the frame cannot be converted for the %1 encoder"),
+                { state.strVideoName });
         return false;
     }
     state.pPicture->quality = codec->global_quality;
@@ -1149,16 +1188,16 @@ bool CVideoWriter::AddFrame(const QImage& frame, std::string& strError)
 bool CVideoWriter::AddSound(std::span<const int16_t> samples, std::string& strError)
 {
     if (!m_pState || m_pState->bFinished) {
-        strError = "no video is open for writing";
+        strError = Tr("Video", "no video is open for writing");
         return false;
     }
     CState& state = *m_pState;
     if (!state.settings.bSound) {
-        strError = "this video has no soundtrack";
+        strError = Tr("Video", "this video has no soundtrack");
         return false;
     }
     if (samples.size() % kSoundChannels != 0) {
-        strError = "stereo sound needs an even number of samples";
+        strError = Tr("Video", "stereo sound needs an even number of samples");
         return false;
     }
     const size_t nFrames = samples.size() / kSoundChannels;
@@ -1174,7 +1213,7 @@ bool CVideoWriter::AddSound(std::span<const int16_t> samples, std::string& strEr
 bool CVideoWriter::Finish(std::string& strError)
 {
     if (!m_pState || m_pState->bFinished) {
-        strError = "no video is open for writing";
+        strError = Tr("Video", "no video is open for writing");
         return false;
     }
     CState& state = *m_pState;
@@ -1188,13 +1227,15 @@ bool CVideoWriter::Finish(std::string& strError)
         return false;
     int result = av_write_trailer(state.pFormat);
     if (result < 0) {
-        strError = "the end of the video file could not be written: " + AvError(result);
+        strError = Fill(
+            Tr("Video", "the end of the video file could not be written: %1"), { AvError(result) });
         return false;
     }
     if (!(state.pFormat->oformat->flags & AVFMT_NOFILE)) {
         result = avio_closep(&state.pFormat->pb);
         if (result < 0) {
-            strError = "the video file could not be closed: " + AvError(result);
+            strError
+                = Fill(Tr("Video", "the video file could not be closed: %1"), { AvError(result) });
             return false;
         }
     }
@@ -1207,7 +1248,7 @@ bool ProbeVideoFile(const std::string& path, CVideoProbe& probe, std::string& st
     probe = CVideoProbe();
     std::error_code code;
     if (!std::filesystem::is_regular_file(path, code)) {
-        strError = "it is not a file";
+        strError = Tr("Video", "it is not a file");
         return false;
     }
     AVFormatContext* format = nullptr;
@@ -1216,13 +1257,13 @@ bool ProbeVideoFile(const std::string& path, CVideoProbe& probe, std::string& st
     int result = avformat_open_input(&format, FileUrl(path).c_str(), nullptr, &options);
     av_dict_free(&options);
     if (result < 0) {
-        strError = "the file cannot be read as a video: " + AvError(result);
+        strError = Fill(Tr("Video", "the file cannot be read as a video: %1"), { AvError(result) });
         return false;
     }
     result = avformat_find_stream_info(format, nullptr);
     if (result < 0) {
         avformat_close_input(&format);
-        strError = "the file's streams cannot be read: " + AvError(result);
+        strError = Fill(Tr("Video", "the file's streams cannot be read: %1"), { AvError(result) });
         return false;
     }
     probe.nStreams = static_cast<int>(format->nb_streams);

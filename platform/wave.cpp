@@ -1,6 +1,7 @@
 #include "platform/wave.h"
 
 #include "platform/files.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -143,7 +144,7 @@ struct CWaveFormat {
 bool ParseFormat(std::span<const uint8_t> chunk, CWaveFormat& format, std::string& error)
 {
     if (chunk.size() < 16) {
-        error = "the wave's format chunk is too short";
+        error = Tr("Sound", "the wave's format chunk is too short");
         return false;
     }
     const uint8_t* p = chunk.data();
@@ -156,23 +157,24 @@ bool ParseFormat(std::span<const uint8_t> chunk, CWaveFormat& format, std::strin
         // cbSize, valid bits, channel mask, then the sub-format GUID whose first two bytes
         // are the format tag proper.
         if (chunk.size() < 40 || Get16(p + 16) < 22) {
-            error = "the wave's extended format chunk is too short";
+            error = Tr("Sound", "the wave's extended format chunk is too short");
             return false;
         }
         tag = Get16(p + 24);
     }
     if (tag != kFormatPcm && tag != kFormatFloat) {
-        error = "compressed waves (format " + std::to_string(tag) + ") are not supported";
+        error = Fill(
+            Tr("Sound", "compressed waves (format %1) are not supported"), { std::to_string(tag) });
         return false;
     }
     if (channels < 1 || channels > kMaxChannels) {
-        error = "the wave has " + std::to_string(channels) + " channels; 1 to "
-            + std::to_string(kMaxChannels) + " can be played";
+        error = Fill(Tr("Sound", "the wave has %1 channels; 1 to %2 can be played"),
+            { std::to_string(channels), std::to_string(kMaxChannels) });
         return false;
     }
     if (rate < uint32_t(kMinRate) || rate > uint32_t(kMaxRate)) {
-        error = "the wave's rate of " + std::to_string(rate) + " Hz is outside "
-            + std::to_string(kMinRate) + " to " + std::to_string(kMaxRate) + " Hz";
+        error = Fill(Tr("Sound", "the wave's rate of %1 Hz is outside %2 to %3 Hz"),
+            { std::to_string(rate), std::to_string(kMinRate), std::to_string(kMaxRate) });
         return false;
     }
     // Samples narrower than their container (12 bits in 2 bytes) sit in its top bits.
@@ -180,14 +182,17 @@ bool ParseFormat(std::span<const uint8_t> chunk, CWaveFormat& format, std::strin
     const bool bPcmSize = tag == kFormatPcm && bytes >= 1 && bytes <= 4;
     const bool bFloatSize = tag == kFormatFloat && (bits == 32 || bits == 64);
     if (!bPcmSize && !bFloatSize) {
-        error = std::string(tag == kFormatFloat ? "float" : "PCM") + " waves with "
-            + std::to_string(bits) + " bits per sample are not supported";
+        error = Fill(tag == kFormatFloat
+                ? Tr("Sound", "float waves with %1 bits per sample are not supported")
+                : Tr("Sound", "PCM waves with %1 bits per sample are not supported"),
+            { std::to_string(bits) });
         return false;
     }
     if (blockAlign != channels * bytes) {
-        error = "the wave's block size (" + std::to_string(blockAlign)
-            + " bytes) does not match its " + std::to_string(channels) + " channels of "
-            + std::to_string(bytes) + " bytes";
+        error = Fill(
+            Tr("Sound",
+                "the wave's block size (%1 bytes) does not match its %2 channels of %3 bytes"),
+            { std::to_string(blockAlign), std::to_string(channels), std::to_string(bytes) });
         return false;
     }
     format.nTag = tag;
@@ -259,7 +264,7 @@ bool HasVoiceMark(std::span<const uint8_t> list)
 std::shared_ptr<CPcm> DecodeWave(std::span<const uint8_t> file, std::string& error)
 {
     if (file.size() < 12 || !IsTag(file.data(), "RIFF") || !IsTag(file.data() + 8, "WAVE")) {
-        error = "not a RIFF/WAVE file";
+        error = Tr("Sound", "not a RIFF/WAVE file");
         return nullptr;
     }
     // The RIFF length is not trusted: writers that stream often never fill it in. The chunks
@@ -285,7 +290,7 @@ std::shared_ptr<CPcm> DecodeWave(std::span<const uint8_t> file, std::string& err
                 dataChunk = file.subspan(pos, left);
                 bData = true;
             } else if (!bFmt || !bData) {
-                error = "the wave file is cut short";
+                error = Tr("Sound", "the wave file is cut short");
                 return nullptr;
             }
             break;
@@ -306,21 +311,20 @@ std::shared_ptr<CPcm> DecodeWave(std::span<const uint8_t> file, std::string& err
             ++pos;
     }
     if (!bFmt) {
-        error = "the wave's format chunk is missing";
+        error = Tr("Sound", "the wave's format chunk is missing");
         return nullptr;
     }
     CWaveFormat format;
     if (!ParseFormat(fmtChunk, format, error))
         return nullptr;
     if (!bData) {
-        error = "the wave's sound data is missing";
+        error = Tr("Sound", "the wave's sound data is missing");
         return nullptr;
     }
     const uint64_t frames = dataChunk.size() / size_t(format.nBlockAlign);
     if (ConvertedFrames(frames, format.nRate) > kMaxConvertedBytes / kBytesPerMixerFrame) {
-        error = "the wave is too long to play (over "
-            + std::to_string(kMaxConvertedBytes / kBytesPerMixerFrame / kAudioRate / 60)
-            + " minutes)";
+        error = Fill(Tr("Sound", "the wave is too long to play (over %1 minutes)"),
+            { std::to_string(kMaxConvertedBytes / kBytesPerMixerFrame / kAudioRate / 60) });
         return nullptr;
     }
     const uint8_t* data = dataChunk.data();
@@ -354,16 +358,16 @@ std::shared_ptr<CPcm> LoadWaveFile(const std::string& path, std::string& error)
 {
     const int64_t length = FileLength(path);
     if (length < 0) {
-        error = "the wave file cannot be found";
+        error = Tr("Sound", "the wave file cannot be found");
         return nullptr;
     }
     if (length > kMaxFileBytes) {
-        error = "the wave file is too large (over 2 GB)";
+        error = Tr("Sound", "the wave file is too large (over 2 GB)");
         return nullptr;
     }
     std::vector<uint8_t> file;
     if (!ReadWholeFile(path, file)) {
-        error = "the wave file cannot be read";
+        error = Tr("Sound", "the wave file cannot be read");
         return nullptr;
     }
     return DecodeWave(file, error);

@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/gif.h"
 #include "platform/mixer.h"
+#include "platform/translate.h"
 #include "platform/video.h"
 #include "playback/playpass.h"
 #include "playback/projectdoc.h"
@@ -18,6 +19,9 @@
 #include <cstdio>
 #include <memory>
 #include <vector>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -92,7 +96,7 @@ bool WriteGif(CProjectDoc& doc, CSoundSystem& sound, const CExportOptions& optio
         }
     }
     if (!platform::WriteWholeFile(strPart, writer.Finish())) {
-        result.strError = strPart + " cannot be written";
+        result.strError = Fill(Tr("Video", "%1 cannot be written"), { strPart });
         return false;
     }
     return true;
@@ -161,20 +165,20 @@ const char* ExportFormatExtension(ExportFormat format)
 std::string CheckExportOptions(const CProjectDoc& doc, const CExportOptions& options)
 {
     if (doc.GetMovie() == nullptr || doc.GetFrameBuffer() == nullptr)
-        return "there is no greeting to export";
+        return Tr("Video", "there is no greeting to export");
     if (options.nWidth < 2 || options.nHeight < 2 || options.nWidth > kMaxExportWidth
         || options.nHeight > kMaxExportHeight)
-        return "the size must be from 2 x 2 to 4096 x 4096";
+        return Tr("Video", "the size must be from 2 x 2 to 4096 x 4096");
     const int nLast = LastFrameOf(doc, options);
     if (options.nFirstFrame < 0 || nLast < options.nFirstFrame)
-        return "the first frame must come before the last";
+        return Tr("Video", "the first frame must come before the last");
     if (nLast >= kMaxExportFrames)
-        return "an export holds at most 30000 frames (an hour)";
+        return Tr("Video", "an export holds at most 30000 frames (an hour)");
     if (options.nLoops < 0 || options.nLoops > 1000)
-        return "the number of plays must be from 0 (for ever) to 1000";
+        return Tr("Video", "the number of plays must be from 0 (for ever) to 1000");
     if (IsVideo(options.format) && std::max(1, options.nLoops) * (nLast - options.nFirstFrame + 1)
         > kMaxExportFrames)
-        return "an export holds at most 30000 frames (an hour)";
+        return Tr("Video", "an export holds at most 30000 frames (an hour)");
     if (options.format != ExportFormat::gif) {
         std::string missing;
         if (!platform::CanWriteVideo(VideoFormatOf(options.format), missing))
@@ -192,9 +196,9 @@ CExportResult ExportGreeting(CProjectDoc& doc, const CExportOptions& options,
         return result;
     auto sound = MakeOfflineSound(IsVideo(options.format), result.strWarning);
     if (!result.strWarning.empty())
-        result.strWarning = "the music stays silent: " + result.strWarning;
+        result.strWarning = Fill(Tr("Video", "the music stays silent: %1"), { result.strWarning });
     if (!sound) {
-        result.strError = "there is not enough memory for the sound";
+        result.strError = Tr("Video", "there is not enough memory for the sound");
         return result;
     }
     // The greeting's sounds reach only this thread's mixer, never the program's sound card.
@@ -210,7 +214,7 @@ CExportResult ExportGreeting(CProjectDoc& doc, const CExportOptions& options,
         ? WriteGif(doc, *sound, options, nLast, part, work, result)
         : WriteVideo(doc, *sound, options, nLast, part, work, result);
     if (bDone && !platform::RenameFile(part, strPath))
-        result.strError = strPath + " cannot be written";
+        result.strError = Fill(Tr("Video", "%1 cannot be written"), { strPath });
     if (!bDone || !result.strError.empty()) {
         if (result.strError.empty())
             result.bCancelled = true;

@@ -4,6 +4,7 @@
 #include "platform/audio.h"
 #include "platform/files.h"
 #include "platform/gif.h"
+#include "platform/translate.h"
 #include "platform/video.h"
 #include "playback/playpass.h"
 #include "playback/projectdoc.h"
@@ -19,6 +20,9 @@
 #include <mutex>
 #include <thread>
 #include <vector>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -207,7 +211,7 @@ void Render(CProjectDoc& doc, const CMediaRequest& request, CGreetingMedia& medi
     media = CGreetingMedia();
     const CAbstractMovie* movie = doc.GetMovie();
     if (movie == nullptr || doc.GetFrameBuffer() == nullptr) {
-        result.strError = "there is no greeting to draw";
+        result.strError = Tr("Video", "there is no greeting to draw");
         return;
     }
     if (!request.bPicture && !request.bVideo)
@@ -217,7 +221,8 @@ void Render(CProjectDoc& doc, const CMediaRequest& request, CGreetingMedia& medi
                 || request.nPictureWidth > platform::kMaxVideoSide
                 || request.nPictureHeight > platform::kMaxVideoSide))
         || (request.bVideo && request.strVideoPath.empty())) {
-        result.strError = "the picture's or the video's size is not one that can be made";
+        result.strError
+            = Tr("Video", "the picture's or the video's size is not one that can be made");
         return;
     }
     const int nGreeting = std::max(1, movie->GetFrameCount());
@@ -231,9 +236,9 @@ void Render(CProjectDoc& doc, const CMediaRequest& request, CGreetingMedia& medi
     }
     auto sound = MakeOfflineSound(request.bVideo, media.strWarning);
     if (!media.strWarning.empty())
-        media.strWarning = "the music stays silent: " + media.strWarning;
+        media.strWarning = Fill(Tr("Video", "the music stays silent: %1"), { media.strWarning });
     if (!sound) {
-        result.strError = "there is not enough memory for the sound";
+        result.strError = Tr("Video", "there is not enough memory for the sound");
         return;
     }
     platform::CThreadAudioOutput ownSound(sound.get());
@@ -342,7 +347,8 @@ void Render(CProjectDoc& doc, const CMediaRequest& request, CGreetingMedia& medi
     const bool bVideoDone = !request.bVideo
         || (videoLine->Finish() && writer.Finish(error)
             && (platform::RenameFile(part, request.strVideoPath)
-                || (error = request.strVideoPath + " cannot be written", false)));
+                || (error = Fill(Tr("Video", "%1 cannot be written"), { request.strVideoPath }),
+                    false)));
     if (pictureWriter.joinable())
         pictureWriter.join();
     if (!bVideoDone)

@@ -1,6 +1,9 @@
 #include "playback/midiplayer.h"
 
 #include "platform/mixer.h"
+#include "platform/translate.h"
+
+#include <QtGlobal>
 
 #include <algorithm>
 #include <array>
@@ -46,18 +49,23 @@ const char* MidiResultText(int nResult)
 {
     switch (nResult) {
     case MIDIPLAYER_OK:
-        return "played";
+        return QT_TRANSLATE_NOOP("Sound", "played");
     case MIDIPLAYER_NO_MEMORY:
-        return "there is not enough memory";
+        return QT_TRANSLATE_NOOP("Sound", "there is not enough memory");
     case MIDIPLAYER_WRONG_STATE:
-        return "the player cannot do that now";
+        return QT_TRANSLATE_NOOP("Sound", "the player cannot do that now");
     case MIDIPLAYER_NOT_READY:
-        return "the MIDI output is not ready";
+        return QT_TRANSLATE_NOOP("Sound", "the MIDI output is not ready");
     case MIDIPLAYER_INVALID_FILE:
-        return "the file is not a MIDI file that can be played";
+        return QT_TRANSLATE_NOOP("Sound", "the file is not a MIDI file that can be played");
     default:
-        return "the MIDI output refused";
+        return QT_TRANSLATE_NOOP("Sound", "the MIDI output refused");
     }
+}
+
+std::string MidiResultReason(int nResult)
+{
+    return platform::Tr("Sound", MidiResultText(nResult));
 }
 
 std::unique_ptr<CMidiStreamPlayer> CMidiStreamPlayer::Create(

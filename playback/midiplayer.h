@@ -35,8 +35,10 @@ constexpr int32_t MIDI_MAPPER = -1;
 // The result a reader's code stands for: 0 stays 0, no memory is 264, bad data and a file
 // that cannot be opened are 296, anything else 274.
 int MidiResultOf(int nReaderCode);
-// Why a result came, in a few words ("the file is not a MIDI file it can read").
+// Why a result came, in a few words ("the file is not a MIDI file it can read"), in English
+// (for logs); MidiResultReason says it in the program's language, in the model's code page.
 const char* MidiResultText(int nResult);
+std::string MidiResultReason(int nResult);
 
 class CMidiStreamPlayer : public platform::IMidiStreamClient {
 public:

@@ -2,8 +2,11 @@
 
 #include "model/movie.h"
 #include "platform/mixer.h"
+#include "platform/translate.h"
 #include "playback/projectdoc.h"
 #include "playback/soundtrack.h"
+
+using platform::Tr;
 
 CPlayPass::CPlayPass(CProjectDoc& doc, CSoundSystem& sound, int nWidth, int nHeight)
     : m_doc(doc)
@@ -49,7 +52,7 @@ std::unique_ptr<CSoundSystem> MakeOfflineSound(bool bMusic, std::string& strWarn
         if (!soundFont.empty())
             synth = platform::CreateSoundFontSynth(soundFont, strWarning);
         else
-            strWarning = "no SoundFont is installed";
+            strWarning = Tr("Sound", "no SoundFont is installed");
     }
     return CSoundSystem::CreateOffline(std::move(synth));
 }

@@ -1,9 +1,12 @@
 #include "playback/recording.h"
 
+#include "platform/translate.h"
 #include "platform/wave.h"
 
 #include <algorithm>
 #include <cmath>
+
+using platform::Tr;
 
 namespace {
 
@@ -24,7 +27,7 @@ CCleanedVoice CleanRecording(std::span<const int16_t> mono, int nRate)
 {
     CCleanedVoice result;
     if (mono.empty() || nRate <= 0) {
-        result.strReason = "nothing was recorded";
+        result.strReason = Tr("Sound", "nothing was recorded");
         return result;
     }
     const size_t n = mono.size();
@@ -51,7 +54,8 @@ CCleanedVoice CleanRecording(std::span<const int16_t> mono, int nRate)
     }
     const double loudest = *std::max_element(levels.begin(), levels.end());
     if (loudest < kSilenceLevel) {
-        result.strReason = "the recording is silent: is the microphone muted or turned down?";
+        result.strReason
+            = Tr("Sound", "the recording is silent: is the microphone muted or turned down?");
         return result;
     }
     // The noise floor: what the quietest tenth of the blocks hold, however short the pauses.
@@ -113,7 +117,8 @@ CCleanedVoice CleanRecording(std::span<const int16_t> mono, int nRate)
     for (double x : kept)
         peak = std::max(peak, std::abs(x));
     if (peak == 0) {
-        result.strReason = "the recording is silent: is the microphone muted or turned down?";
+        result.strReason
+            = Tr("Sound", "the recording is silent: is the microphone muted or turned down?");
         return result;
     }
     const double gain = kFullScale * std::pow(10.0, kVoicePeakDb / 20.0) / peak;

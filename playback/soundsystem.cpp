@@ -3,11 +3,15 @@
 #include "model/sound.h"
 #include "platform/audiodevice.h"
 #include "platform/speech.h"
+#include "platform/translate.h"
 #include "platform/wave.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -79,10 +83,10 @@ bool CSoundSystem::Init(std::unique_ptr<platform::ISynth> synth, bool bDevice, E
     if (bDevice) {
         m_pDevice = std::make_unique<platform::CAudioDevice>(*m_pMixer);
         if (!m_pDevice->IsOpen())
-            m_strNoSound = "no audio output";
+            m_strNoSound = Tr("Sound", "no audio output");
     }
     if (m_strNoSound.empty() && !m_bHasSynth)
-        m_strNoSound = "no SoundFont";
+        m_strNoSound = Tr("Sound", "no SoundFont");
     return true;
 }
 
@@ -109,9 +113,8 @@ std::vector<std::string> CSoundSystem::MidiDeviceNames() const
 {
     if (MidiDeviceCount() == 0)
         return {};
-    return { "Synthesizer ("
-        + (m_strSoundFont.empty() ? std::string("SoundFont") : SoundFontName(m_strSoundFont))
-        + ")" };
+    return { Fill(Tr("Sound", "Synthesizer (%1)"),
+        { m_strSoundFont.empty() ? std::string("SoundFont") : SoundFontName(m_strSoundFont) }) };
 }
 
 std::string CSoundSystem::WhyNoSound() const

@@ -7,10 +7,14 @@
 
 class CAbstractMovie;
 
-// Gives the object at index nObject (from 0) of the movie's first stage the wave at strWave
-// as a sound from nFrame. False, with the reason, when the wave cannot be read, the frame lies
-// past the greeting's end, there is no such object, or the sound would play at the same time
-// as another of that object's; the movie is then unchanged.
+// An object index that stands for the first object, in the stage's order, whose sounds leave
+// room for the wave.
+constexpr int32_t kFirstObjectFree = -1;
+
+// Gives the object at index nObject (from 0, or kFirstObjectFree) of the movie's first stage
+// the wave at strWave as a sound from nFrame. False, with the reason, when the wave cannot be
+// read, the frame lies past the greeting's end, there is no such object, or the sound would play
+// at the same time as another of that object's (of every object's); the movie is then unchanged.
 bool AddWaveSound(CAbstractMovie& movie, const std::string& strWave, int32_t nFrame,
     int32_t nObject, std::string& reason);
 

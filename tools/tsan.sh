@@ -28,6 +28,8 @@ cmake --build "$BUILD" --target "${TARGETS[@]}"
 
 # The build's installed settings; the tests that read settings make their own folders.
 export XDG_CONFIG_DIRS="$BUILD/etc/xdg${XDG_CONFIG_DIRS:+:$XDG_CONFIG_DIRS}"
+# The tests read the programs' English texts.
+export LANGUAGE=en
 
 LOGS="$BUILD/tsan-logs"
 rm -rf "$LOGS"

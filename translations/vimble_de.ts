@@ -23,6 +23,10 @@
         <source>The stop must be empty or a whole number of %1 or more.</source>
         <translation>Das Ende muss leer sein oder eine ganze Zahl ab %1.</translation>
     </message>
+    <message>
+        <source>Leave the stop empty to play until the pause or the end of the greeting.</source>
+        <translation>Lassen Sie das Ende leer, damit der Klang bis zur Pause oder zum Ende des Grußes spielt.</translation>
+    </message>
 </context>
 <context>
     <name>CContactsDlg</name>
@@ -161,6 +165,22 @@
         <source>Object menu</source>
         <translation>Objektmenü</translation>
     </message>
+    <message>
+        <source>Animated GIF picture</source>
+        <translation>Animiertes GIF-Bild</translation>
+    </message>
+    <message>
+        <source>Animated PNG picture</source>
+        <translation>Animiertes PNG-Bild</translation>
+    </message>
+    <message>
+        <source>WebM video</source>
+        <translation>WebM-Video</translation>
+    </message>
+    <message>
+        <source>MP4 video</source>
+        <translation>MP4-Video</translation>
+    </message>
 </context>
 <context>
     <name>CExportVideoDlg</name>
@@ -233,6 +253,14 @@
     <message>
         <source>%1: from frame %2</source>
         <translation>%1: ab Bild %2</translation>
+    </message>
+    <message>
+        <source>Page up</source>
+        <translation>Seite nach oben</translation>
+    </message>
+    <message>
+        <source>Page down</source>
+        <translation>Seite nach unten</translation>
     </message>
 </context>
 <context>
@@ -320,6 +348,26 @@
         <source>Published at %1</source>
         <translation>Veröffentlicht unter %1</translation>
     </message>
+    <message>
+        <source>Talk to the server as mail always went: no protection, no login (port 25)</source>
+        <translation>Mit dem Server sprechen, wie Mail es immer tat: ohne Schutz, ohne Anmeldung (Port 25)</translation>
+    </message>
+    <message>
+        <source>Protect the talk after it begins (submission, port 587)</source>
+        <translation>Das Gespräch nach seinem Beginn schützen (Einlieferung, Port 587)</translation>
+    </message>
+    <message>
+        <source>Protect the talk from its first byte (port 465)</source>
+        <translation>Das Gespräch ab dem ersten Byte schützen (Port 465)</translation>
+    </message>
+    <message>
+        <source>The greeting moves inside the message, in every mail reader</source>
+        <translation>Der Gruß bewegt sich in der Nachricht selbst, in jedem Mailprogramm</translation>
+    </message>
+    <message>
+        <source>Send the self-playing attachment too (some mail services refuse programs)</source>
+        <translation>Auch den selbst abspielenden Anhang senden (manche Maildienste lehnen Programme ab)</translation>
+    </message>
 </context>
 <context>
     <name>CMainToolbar</name>
@@ -366,6 +414,26 @@
     <message>
         <source>Shapes and lines have no text.</source>
         <translation>Formen und Linien haben keinen Text.</translation>
+    </message>
+    <message>
+        <source>its name has characters that a greeting cannot store</source>
+        <translation>ihr Name enthält Zeichen, die ein Gruß nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>its name is longer than 31 characters</source>
+        <translation>ihr Name ist länger als 31 Zeichen</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; cannot be used: %2.</source>
+        <translation>Die Schrift „%1“ kann nicht verwendet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The text keeps its font.</source>
+        <translation>Der Text behält seine Schrift.</translation>
+    </message>
+    <message>
+        <source>The text keeps the font &quot;%1&quot;.</source>
+        <translation>Der Text behält die Schrift „%1“.</translation>
     </message>
 </context>
 <context>
@@ -528,6 +596,26 @@
     <message>
         <source>This is one of your contacts, not an entry of the address book: it stays.</source>
         <translation>Das ist einer Ihrer Kontakte, kein Eintrag im Adressbuch: Er bleibt.</translation>
+    </message>
+    <message>
+        <source>%1: the address book cannot be read; it was left unchanged</source>
+        <translation>%1: Das Adressbuch kann nicht gelesen werden; es bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>%1: the address book cannot be written</source>
+        <translation>%1: Das Adressbuch kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>
@@ -735,6 +823,78 @@
         <source>Message text</source>
         <translation>Nachrichtentext</translation>
     </message>
+    <message>
+        <source>no keyring: type it for this session</source>
+        <translation>kein Schlüsselbund: für diese Sitzung eingeben</translation>
+    </message>
+    <message>
+        <source>Type whom the greeting goes to.</source>
+        <translation>Geben Sie ein, an wen der Gruß geht.</translation>
+    </message>
+    <message>
+        <source>The address &quot;%1&quot; cannot be used: it holds &quot;&lt;&quot;, &quot;&gt;&quot; or a control character.</source>
+        <translation>Die Adresse „%1“ kann nicht verwendet werden: Sie enthält „&lt;“, „&gt;“ oder ein Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>Give the mail server in the options first.</source>
+        <translation>Geben Sie zuerst in den Mail-Optionen den Mailserver an.</translation>
+    </message>
+    <message>
+        <source>Give your e-mail address in the options first.</source>
+        <translation>Geben Sie zuerst in den Mail-Optionen Ihre E-Mail-Adresse an.</translation>
+    </message>
+    <message>
+        <source>Your address &quot;%1&quot; cannot be used as a sender.</source>
+        <translation>Ihre Adresse „%1“ kann nicht als Absender verwendet werden.</translation>
+    </message>
+    <message>
+        <source>There is no greeting to send.</source>
+        <translation>Es gibt keinen Gruß zum Senden.</translation>
+    </message>
+    <message>
+        <source>A greeting is still being sent. Send this one when its result has been shown.</source>
+        <translation>Ein Gruß wird noch gesendet. Senden Sie diesen, wenn dessen Ergebnis angezeigt wurde.</translation>
+    </message>
+    <message>
+        <source>The greeting was not sent: the mail server&apos;s login needs its password.</source>
+        <translation>Der Gruß wurde nicht gesendet: Die Anmeldung am Mailserver braucht ihr Passwort.</translation>
+    </message>
+    <message>
+        <source>No private folder can be made in %1 for the greeting&apos;s copy.</source>
+        <translation>In %1 kann kein eigener Ordner für die Kopie des Grußes angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The greeting&apos;s copy cannot be written into %1.</source>
+        <translation>Die Kopie des Grußes kann nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The greeting cannot be sent now: the mail worker did not start.</source>
+        <translation>Der Gruß kann jetzt nicht gesendet werden: Der Versand ist nicht angelaufen.</translation>
+    </message>
+    <message>
+        <source>The voice message cannot be written beside the greeting&apos;s copy.</source>
+        <translation>Die Sprachnachricht kann nicht neben die Kopie des Grußes geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Send the greeting</source>
+        <translation>Den Gruß senden</translation>
+    </message>
+    <message>
+        <source>Close without sending</source>
+        <translation>Schließen, ohne zu senden</translation>
+    </message>
+    <message>
+        <source>The mail server and your address</source>
+        <translation>Der Mailserver und Ihre Adresse</translation>
+    </message>
+    <message>
+        <source>Send the player&apos;s sounds and fonts with the greeting</source>
+        <translation>Die Klänge und Schriften des Players mit dem Gruß senden</translation>
+    </message>
+    <message>
+        <source>Choose from the people you have sent to</source>
+        <translation>Aus den Menschen wählen, denen Sie schon geschrieben haben</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -757,6 +917,60 @@
     <message>
         <source>Party</source>
         <translation>Party</translation>
+    </message>
+</context>
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>the session bus at %1 takes connections but does not answer</source>
+        <translation>der Sitzungsbus unter %1 nimmt Verbindungen an, antwortet aber nicht</translation>
+    </message>
+    <message>
+        <source>no desktop notification service answers on the session bus: %1</source>
+        <translation>auf dem Sitzungsbus antwortet kein Benachrichtigungsdienst des Desktops: %1</translation>
+    </message>
+    <message>
+        <source>no desktop notification service answers on the session bus: no answer</source>
+        <translation>auf dem Sitzungsbus antwortet kein Benachrichtigungsdienst des Desktops: keine Antwort</translation>
+    </message>
+    <message>
+        <source>the session bus at %1 does not answer: %2</source>
+        <translation>der Sitzungsbus unter %1 antwortet nicht: %2</translation>
+    </message>
+    <message>
+        <source>no session bus runs (DBUS_SESSION_BUS_ADDRESS is not set and there is no $XDG_RUNTIME_DIR/bus), so no desktop notification can be shown</source>
+        <translation>es läuft kein Sitzungsbus (DBUS_SESSION_BUS_ADDRESS ist nicht gesetzt und $XDG_RUNTIME_DIR/bus gibt es nicht), daher kann keine Desktop-Benachrichtigung erscheinen</translation>
+    </message>
+    <message>
+        <source>the secret service failed</source>
+        <translation>der Schlüsselbunddienst ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>no session bus runs, so no secret service can keep the password</source>
+        <translation>es läuft kein Sitzungsbus, daher kann kein Schlüsselbund das Passwort aufbewahren</translation>
+    </message>
+    <message>
+        <source>the secret service did not keep the password</source>
+        <translation>der Schlüsselbund hat das Passwort nicht gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>Editing</name>
+    <message>
+        <source>This change cannot be undone: the undo history could not keep it.</source>
+        <translation>Diese Änderung lässt sich nicht rückgängig machen: Der Verlauf konnte sie nicht aufnehmen.</translation>
+    </message>
+    <message>
+        <source>The objects were kept: the undo history could not keep a copy of them.</source>
+        <translation>Die Objekte bleiben: Der Verlauf konnte keine Kopie von ihnen aufnehmen.</translation>
+    </message>
+    <message>
+        <source>It would play at the same time as another sound of the object.</source>
+        <translation>Er würde gleichzeitig mit einem anderen Klang des Objekts spielen.</translation>
+    </message>
+    <message>
+        <source>%1: the picture is too large</source>
+        <translation>%1: Das Bild ist zu groß</translation>
     </message>
 </context>
 <context>
@@ -1618,6 +1832,245 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>the file ends %1 bytes early</source>
+        <translation>die Datei endet %1 Bytes zu früh</translation>
+    </message>
+    <message>
+        <source>a text repeats its wide-character mark</source>
+        <translation>ein Text wiederholt seine Markierung für Breitzeichen</translation>
+    </message>
+    <message>
+        <source>a text claims %1 bytes, %2 remain</source>
+        <translation>ein Text gibt %1 Bytes an, übrig sind %2</translation>
+    </message>
+    <message>
+        <source>a block claims %1 bytes, %2 remain</source>
+        <translation>ein Block gibt %1 Bytes an, übrig sind %2</translation>
+    </message>
+    <message>
+        <source>a list claims %1 %2, %3 bytes remain</source>
+        <translation>eine Liste gibt %1 %2 an, übrig sind %3 Bytes</translation>
+    </message>
+    <message>
+        <source>%1: read error at byte %2 in %3 (%4)</source>
+        <translation>%1: Lesefehler bei Byte %2 in „%3“ (%4)</translation>
+    </message>
+    <message>
+        <source>%1: write error in %2 (%3)</source>
+        <translation>%1: Schreibfehler in „%2“ (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written</source>
+        <translation>%1: lässt sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>%1: the picture cannot be kept</source>
+        <translation>%1: Das Bild lässt sich nicht übernehmen</translation>
+    </message>
+    <message>
+        <source>%1: not a bitmap file</source>
+        <translation>%1: keine Bitmap-Datei</translation>
+    </message>
+    <message>
+        <source>%1: too large for a bitmap</source>
+        <translation>%1: zu groß für eine Bitmap</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>a packed bitmap of %1 bytes has no header</source>
+        <translation>eine gepackte Bitmap mit %1 Bytes hat keinen Header</translation>
+    </message>
+    <message>
+        <source>a bitmap block of %1 bytes has no header</source>
+        <translation>ein Bitmap-Block mit %1 Bytes hat keinen Header</translation>
+    </message>
+    <message>
+        <source>the bitmap header is cut short</source>
+        <translation>der Bitmap-Header ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the bitmap header claims %1 bytes, the block holds %2</source>
+        <translation>der Bitmap-Header gibt %1 Bytes an, der Block enthält %2</translation>
+    </message>
+    <message>
+        <source>the bitmap height is out of range</source>
+        <translation>die Höhe der Bitmap liegt außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>a bitmap header of %1 bytes is of no known kind</source>
+        <translation>ein Bitmap-Header mit %1 Bytes ist von keiner bekannten Art</translation>
+    </message>
+    <message>
+        <source>a bitmap of %1 x %2 pixels is out of range</source>
+        <translation>eine Bitmap mit %1 x %2 Pixeln liegt außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>a bitmap with %1 planes</source>
+        <translation>eine Bitmap mit %1 Ebenen</translation>
+    </message>
+    <message>
+        <source>a bitmap of %1 bits per pixel</source>
+        <translation>eine Bitmap mit %1 Bit pro Pixel</translation>
+    </message>
+    <message>
+        <source>a bitmap with compression %1 at %2 bits per pixel</source>
+        <translation>eine Bitmap mit Kompression %1 bei %2 Bit pro Pixel</translation>
+    </message>
+    <message>
+        <source>a colour table of %1 entries</source>
+        <translation>eine Farbtabelle mit %1 Einträgen</translation>
+    </message>
+    <message>
+        <source>the bit-field masks are cut short</source>
+        <translation>die Bitfeld-Masken sind abgeschnitten</translation>
+    </message>
+    <message>
+        <source>a bit-field mask of 0x%1 does not fit the pixels</source>
+        <translation>die Bitfeld-Maske 0x%1 passt nicht zu den Pixeln</translation>
+    </message>
+    <message>
+        <source>the colour table of %1 entries runs past the block</source>
+        <translation>die Farbtabelle mit %1 Einträgen reicht über das Ende des Blocks hinaus</translation>
+    </message>
+    <message>
+        <source>the pixels need %1 bytes, %2 remain</source>
+        <translation>die Pixel brauchen %1 Bytes, übrig sind %2</translation>
+    </message>
+    <message>
+        <source>no memory for a picture of %1 x %2</source>
+        <translation>kein Arbeitsspeicher für ein Bild von %1 x %2</translation>
+    </message>
+    <message>
+        <source>a run-length stream ends early at byte %1</source>
+        <translation>ein lauflängenkodierter Datenstrom endet zu früh, bei Byte %1</translation>
+    </message>
+    <message>
+        <source>a run-length literal run passes the data at byte %1</source>
+        <translation>ein unkodierter Abschnitt der Lauflängenkodierung reicht bei Byte %1 über die Daten hinaus</translation>
+    </message>
+    <message>
+        <source>effects</source>
+        <translation>Effekte</translation>
+    </message>
+    <message>
+        <source>layers</source>
+        <translation>Ebenen</translation>
+    </message>
+    <message>
+        <source>stages</source>
+        <translation>Bühnen</translation>
+    </message>
+    <message>
+        <source>sounds</source>
+        <translation>Klänge</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>clips nested more than %1 deep</source>
+        <translation>Clips mehr als %1 Ebenen tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>shape kind %1 is not one of 0 to 2</source>
+        <translation>die Formart %1 liegt nicht zwischen 0 und 2</translation>
+    </message>
+    <message>
+        <source>a drawn object without a shape</source>
+        <translation>ein gezeichnetes Objekt ohne Form</translation>
+    </message>
+    <message>
+        <source>drawable kind %1 is not one of 1 to 4</source>
+        <translation>die Zeichnungsart %1 liegt nicht zwischen 1 und 4</translation>
+    </message>
+    <message>
+        <source>object &quot;%1&quot; has no stage and is not drawn</source>
+        <translation>Objekt „%1“ hat keine Bühne und wird nicht gezeichnet</translation>
+    </message>
+    <message>
+        <source>object &quot;%1&quot; has no effect list and is not drawn</source>
+        <translation>Objekt „%1“ hat keine Effektliste und wird nicht gezeichnet</translation>
+    </message>
+    <message>
+        <source>no stage buffer of %1 x %2 pixels can be made</source>
+        <translation>ein Bühnenpuffer mit %1 x %2 Pixeln lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genug Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>%1: no working files can be made beside it or in %2</source>
+        <translation>%1: Weder daneben noch in %2 lassen sich Arbeitsdateien anlegen</translation>
+    </message>
+    <message>
+        <source>%1: the working files cannot be made</source>
+        <translation>%1: Die Arbeitsdateien lassen sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>%1: there is not enough memory to unpack it</source>
+        <translation>%1: Der Arbeitsspeicher reicht nicht zum Entpacken</translation>
+    </message>
+    <message>
+        <source>%1: not a project file (no header tag)</source>
+        <translation>%1: keine Grußdatei (die Kennung am Anfang fehlt)</translation>
+    </message>
+    <message>
+        <source>cannot read the sound file %1</source>
+        <translation>die Klangdatei %1 lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>cannot write the sound&apos;s private file in %1</source>
+        <translation>die eigene Datei des Klangs lässt sich nicht in %1 schreiben</translation>
+    </message>
+    <message>
+        <source>out of memory in the undo history</source>
+        <translation>nicht genug Arbeitsspeicher für den Verlauf</translation>
+    </message>
+    <message>
+        <source>cannot make the undo folder in %1</source>
+        <translation>der Ordner für den Verlauf lässt sich nicht in %1 anlegen</translation>
+    </message>
+    <message>
+        <source>cannot make an undo state file in %1</source>
+        <translation>in %1 lässt sich keine Datei für den Verlauf anlegen</translation>
+    </message>
+    <message>
+        <source>undo state</source>
+        <translation>Stand im Verlauf</translation>
+    </message>
+    <message>
+        <source>out of memory saving an undo state</source>
+        <translation>nicht genug Arbeitsspeicher, um einen Stand im Verlauf zu sichern</translation>
+    </message>
+    <message>
+        <source>out of memory loading an undo state</source>
+        <translation>nicht genug Arbeitsspeicher, um einen Stand aus dem Verlauf zu laden</translation>
+    </message>
+    <message>
+        <source>the undo state of object %1 is missing (%2)</source>
+        <translation>der Stand von Objekt %1 im Verlauf fehlt (%2)</translation>
+    </message>
+    <message>
+        <source>the undo state of object %1 is missing</source>
+        <translation>der Stand von Objekt %1 im Verlauf fehlt</translation>
+    </message>
+    <message>
+        <source>the undo state %1 has type %2, which names no class</source>
+        <translation>der Stand %1 im Verlauf hat den Typ %2, der keine Klasse bezeichnet</translation>
+    </message>
+</context>
+<context>
     <name>Library</name>
     <message>
         <source>Balloon sky</source>
@@ -1829,6 +2282,641 @@
     </message>
 </context>
 <context>
+    <name>Mail</name>
+    <message>
+        <source>%1: the address book cannot be read; it was left unchanged</source>
+        <translation>%1: Das Adressbuch kann nicht gelesen werden; es bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>%1: the address book cannot be written</source>
+        <translation>%1: Das Adressbuch kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>mime64: an input and an output file are needed</source>
+        <translation>mime64: Es werden eine Eingabe- und eine Ausgabedatei gebraucht</translation>
+    </message>
+    <message>
+        <source>%1 file not found</source>
+        <translation>Die Datei %1 wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written</source>
+        <translation>%1: kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Error %1: the player program cannot be copied into the player bundle</source>
+        <translation>Fehler %1: Das Abspielprogramm kann nicht in die Player-Datei kopiert werden</translation>
+    </message>
+    <message>
+        <source>Error %1: the player&apos;s data cannot be copied into the player bundle</source>
+        <translation>Fehler %1: Die Daten des Players können nicht in die Player-Datei kopiert werden</translation>
+    </message>
+    <message>
+        <source>Error %1: the greeting cannot be copied into the player bundle</source>
+        <translation>Fehler %1: Der Gruß kann nicht in die Player-Datei kopiert werden</translation>
+    </message>
+    <message>
+        <source>Error %1: a piece is too large for the player bundle</source>
+        <translation>Fehler %1: Ein Teil ist zu groß für die Player-Datei</translation>
+    </message>
+    <message>
+        <source>Error %1: the lengths of the pieces cannot be written into the player bundle</source>
+        <translation>Fehler %1: Die Längen der Teile können nicht in die Player-Datei geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Error %1: the greeting&apos;s name cannot be written into the player bundle</source>
+        <translation>Fehler %1: Der Name des Grußes kann nicht in die Player-Datei geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Error %1: the length of the greeting&apos;s name cannot be written into the player bundle</source>
+        <translation>Fehler %1: Die Länge des Grußnamens kann nicht in die Player-Datei geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Error %1: the closing mark of the player bundle cannot be written</source>
+        <translation>Fehler %1: Die Schlussmarke der Player-Datei kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Error %1: the player bundle cannot be closed</source>
+        <translation>Fehler %1: Die Player-Datei kann nicht abgeschlossen werden</translation>
+    </message>
+    <message>
+        <source>Error %1: the player bundle cannot be written</source>
+        <translation>Fehler %1: Die Player-Datei kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1: Error! File Not Found</source>
+        <translation>%1: Fehler! Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1: Error! Sharing Violation</source>
+        <translation>%1: Fehler! Die Datei wird gerade von einem anderen Programm benutzt</translation>
+    </message>
+    <message>
+        <source>%1: too large for a player bundle</source>
+        <translation>%1: zu groß für eine Player-Datei</translation>
+    </message>
+    <message>
+        <source>line %1: the card ends before END:VCARD</source>
+        <translation>Zeile %1: Die Karte endet vor END:VCARD</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1: the card has neither a name nor an address</source>
+        <translation>Zeile %1: Die Karte hat weder einen Namen noch eine Adresse</translation>
+    </message>
+    <message>
+        <source>line %1 is not a vCard property</source>
+        <translation>Zeile %1 ist keine vCard-Eigenschaft</translation>
+    </message>
+    <message>
+        <source>line 1: the header names no name and no e-mail column</source>
+        <translation>Zeile 1: Die Kopfzeile nennt weder eine Namens- noch eine E-Mail-Spalte</translation>
+    </message>
+    <message>
+        <source>line %1: %2 fields where the header has %3</source>
+        <translation>Zeile %1: %2 Felder, wo die Kopfzeile %3 hat</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>line %1: 7 fields separated by tabs expected, %2 found</source>
+        <translation>Zeile %1: 7 durch Tabulatoren getrennte Felder erwartet, %2 gefunden</translation>
+    </message>
+    <message>
+        <source>line %1: no name</source>
+        <translation>Zeile %1: kein Name</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%2&quot; is not a domain in lower case</source>
+        <translation>Zeile %1: „%2“ ist keine Domain in Kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%2&quot; is not a server name</source>
+        <translation>Zeile %1: „%2“ ist kein Servername</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%2&quot; is not a port</source>
+        <translation>Zeile %1: „%2“ ist kein Port</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%2&quot; is neither tls nor starttls</source>
+        <translation>Zeile %1: „%2“ ist weder tls noch starttls</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%2&quot; is no sign-in key</source>
+        <translation>Zeile %1: „%2“ ist kein Schlüssel für eine Anmeldeart</translation>
+    </message>
+    <message>
+        <source>line %1: the help page is no https address</source>
+        <translation>Zeile %1: Die Hilfeseite ist keine https-Adresse</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the mail program was given a file that does not exist</source>
+        <translation>das Mailprogramm hat eine Datei bekommen, die es nicht gibt</translation>
+    </message>
+    <message>
+        <source>no mail program is set up on this desktop (xdg-email found none)</source>
+        <translation>auf diesem Desktop ist kein Mailprogramm eingerichtet (xdg-email hat keines gefunden)</translation>
+    </message>
+    <message>
+        <source>the mail program could not take the greeting</source>
+        <translation>das Mailprogramm konnte den Gruß nicht übernehmen</translation>
+    </message>
+    <message>
+        <source>xdg-email failed (exit status %1)</source>
+        <translation>xdg-email ist fehlgeschlagen (Exit-Status %1)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>no folder can be made in %1</source>
+        <translation>in %1 kann kein Ordner angelegt werden</translation>
+    </message>
+    <message>
+        <source>xdg-email is not installed (it comes with the package xdg-utils)</source>
+        <translation>xdg-email ist nicht installiert (es gehört zum Paket xdg-utils)</translation>
+    </message>
+    <message>
+        <source>xdg-email cannot be started: %1</source>
+        <translation>xdg-email kann nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>xdg-email ended abnormally</source>
+        <translation>xdg-email wurde unerwartet beendet</translation>
+    </message>
+    <message>
+        <source>xdg-email could not be waited for</source>
+        <translation>auf xdg-email konnte nicht gewartet werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be copied for the message</source>
+        <translation>%1 kann nicht für die Nachricht kopiert werden</translation>
+    </message>
+    <message>
+        <source>the greeting is %1 even with the smallest picture and video; a message may be at most %2</source>
+        <translation>der Gruß ist selbst mit dem kleinsten Bild und Video %1 groß; eine Nachricht darf höchstens %2 groß sein</translation>
+    </message>
+    <message>
+        <source>the video is left out: %1</source>
+        <translation>das Video wird weggelassen: %1</translation>
+    </message>
+    <message>
+        <source>Drawing the greeting</source>
+        <translation>Der Gruß wird gezeichnet</translation>
+    </message>
+    <message>
+        <source>the send was cancelled</source>
+        <translation>das Senden wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>the greeting&apos;s picture and video cannot be made: %1</source>
+        <translation>Bild und Video des Grußes können nicht erstellt werden: %1</translation>
+    </message>
+    <message>
+        <source>Making the picture smaller</source>
+        <translation>Das Bild wird verkleinert</translation>
+    </message>
+    <message>
+        <source>Making the video smaller</source>
+        <translation>Das Video wird verkleinert</translation>
+    </message>
+    <message>
+        <source>the attachment could not be built: %1 is missing from the data directory %2</source>
+        <translation>der Anhang konnte nicht erstellt werden: %1 fehlt im Datenordner %2</translation>
+    </message>
+    <message>
+        <source>the attachment could not be built: %1 cannot be read</source>
+        <translation>der Anhang konnte nicht erstellt werden: %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the attachment could not be built: the player bundle cannot be written for %1</source>
+        <translation>der Anhang konnte nicht erstellt werden: Die Player-Datei für %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the mail server %1 offers a login only without TLS, which would let others read the password</source>
+        <translation>der Mailserver %1 bietet eine Anmeldung nur ohne TLS an, sodass andere das Passwort mitlesen könnten</translation>
+    </message>
+    <message>
+        <source>the mail server %1 offers no login this program can use (AUTH PLAIN or LOGIN)</source>
+        <translation>der Mailserver %1 bietet keine Anmeldung an, die dieses Programm nutzen kann (AUTH PLAIN oder LOGIN)</translation>
+    </message>
+    <message>
+        <source>the mail server %1 offers no login, and the settings ask for one</source>
+        <translation>der Mailserver %1 bietet keine Anmeldung an, die Einstellungen verlangen aber eine</translation>
+    </message>
+    <message>
+        <source>the mail server %1 cannot check the user name and password now (%2)</source>
+        <translation>der Mailserver %1 kann Benutzername und Passwort gerade nicht prüfen (%2)</translation>
+    </message>
+    <message>
+        <source>the mail server %1 refused the user name or password (%2)</source>
+        <translation>der Mailserver %1 hat den Benutzernamen oder das Passwort abgelehnt (%2)</translation>
+    </message>
+    <message>
+        <source>the attachment could not be built: no data directory is set, so the player program cannot be found</source>
+        <translation>der Anhang konnte nicht erstellt werden: Es ist kein Datenordner eingestellt, daher wird das Abspielprogramm nicht gefunden</translation>
+    </message>
+    <message>
+        <source>the attachment could not be built: %1 cannot be copied</source>
+        <translation>der Anhang konnte nicht erstellt werden: %1 kann nicht kopiert werden</translation>
+    </message>
+    <message>
+        <source>%1: cannot be copied for the attachment</source>
+        <translation>%1: kann nicht für den Anhang kopiert werden</translation>
+    </message>
+    <message>
+        <source>the attachment could not be built: the attachment %1 cannot be written</source>
+        <translation>der Anhang konnte nicht erstellt werden: Der Anhang %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the mail server %1 refused &quot;%2&quot;: %3</source>
+        <translation>der Mailserver %1 hat „%2“ abgelehnt: %3</translation>
+    </message>
+    <message>
+        <source>the attachment could not be built: the attachment %1 cannot be encoded</source>
+        <translation>der Anhang konnte nicht erstellt werden: Der Anhang %1 kann nicht codiert werden</translation>
+    </message>
+    <message>
+        <source>no password is known for %1 at the mail server %2 (%3)</source>
+        <translation>für %1 am Mailserver %2 ist kein Passwort bekannt (%3)</translation>
+    </message>
+    <message>
+        <source>no password is known for %1 at the mail server %2</source>
+        <translation>für %1 am Mailserver %2 ist kein Passwort bekannt</translation>
+    </message>
+    <message>
+        <source>the mail server %1 offers no STARTTLS, and the settings ask for it</source>
+        <translation>der Mailserver %1 bietet kein STARTTLS an, die Einstellungen verlangen es aber</translation>
+    </message>
+    <message>
+        <source>the mail server %1 refused the connection: %2</source>
+        <translation>der Mailserver %1 hat die Verbindung abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>the mail server %1 refused every recipient: %2</source>
+        <translation>der Mailserver %1 hat alle Empfänger abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>no private folder can be made for the greeting&apos;s picture and video</source>
+        <translation>für Bild und Video des Grußes kann kein eigener Ordner angelegt werden</translation>
+    </message>
+    <message>
+        <source>the attachment could not be built: the encoded attachment cannot be read</source>
+        <translation>der Anhang konnte nicht erstellt werden: Der codierte Anhang kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the greeting is %1 bytes, more than the %2 bytes the mail server %3 takes</source>
+        <translation>der Gruß hat %1 Bytes, mehr als die %2 Bytes, die der Mailserver %3 annimmt</translation>
+    </message>
+    <message>
+        <source>the outbox cannot record that the greeting is being sent</source>
+        <translation>der Postausgang kann nicht festhalten, dass der Gruß gerade gesendet wird</translation>
+    </message>
+    <message>
+        <source>the mail server %1 refused the message: %2</source>
+        <translation>der Mailserver %1 hat die Nachricht abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be copied for the player&apos;s attachment</source>
+        <translation>%1 kann nicht für den Anhang mit dem Player kopiert werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made ready for %2</source>
+        <translation>%1 kann nicht für %2 vorbereitet werden</translation>
+    </message>
+    <message>
+        <source>the greeting has no recipient</source>
+        <translation>der Gruß hat keinen Empfänger</translation>
+    </message>
+    <message>
+        <source>nobody got the greeting: %1</source>
+        <translation>niemand hat den Gruß bekommen: %1</translation>
+    </message>
+    <message>
+        <source>Your mail program has the greeting, ready to send. Its files are in %1.</source>
+        <translation>Ihr Mailprogramm hat den Gruß, bereit zum Senden. Seine Dateien liegen in %1.</translation>
+    </message>
+    <message>
+        <source>Your greeting has been sent (%H:%M:%S).</source>
+        <translation>Ihr Gruß wurde gesendet (%H:%M:%S).</translation>
+    </message>
+    <message>
+        <source>Sent to: %1.</source>
+        <translation>Gesendet an: %1.</translation>
+    </message>
+    <message>
+        <source>The mail server refused these recipients: %1</source>
+        <translation>Der Mailserver hat diese Empfänger abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>%s could not send your greeting.</source>
+        <translation>%s konnte Ihren Gruß nicht senden.</translation>
+    </message>
+    <message>
+        <source>What failed: %1.</source>
+        <translation>Was nicht geklappt hat: %1.</translation>
+    </message>
+    <message>
+        <source>no private temporary folder can be made for the attachment</source>
+        <translation>für den Anhang kann kein eigener temporärer Ordner angelegt werden</translation>
+    </message>
+    <message>
+        <source>the entry is cut short</source>
+        <translation>der Eintrag ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>it is not an outbox entry</source>
+        <translation>das ist kein Eintrag des Postausgangs</translation>
+    </message>
+    <message>
+        <source>the entry has a line without &quot;=&quot;</source>
+        <translation>der Eintrag hat eine Zeile ohne „=“</translation>
+    </message>
+    <message>
+        <source>the entry is empty</source>
+        <translation>der Eintrag ist leer</translation>
+    </message>
+    <message>
+        <source>the entry has no state that is known</source>
+        <translation>der Eintrag hat keinen bekannten Zustand</translation>
+    </message>
+    <message>
+        <source>the entry has a time that cannot be read</source>
+        <translation>der Eintrag hat eine Zeitangabe, die sich nicht lesen lässt</translation>
+    </message>
+    <message>
+        <source>the entry&apos;s count of tries cannot be read</source>
+        <translation>die Zahl der Versuche im Eintrag lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>the entry&apos;s security cannot be read</source>
+        <translation>die Sicherheitsangabe im Eintrag lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>the entry&apos;s size limit cannot be read</source>
+        <translation>die Größengrenze im Eintrag lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>the entry has a switch that is neither 0 nor 1</source>
+        <translation>der Eintrag hat einen Schalter, der weder 0 noch 1 ist</translation>
+    </message>
+    <message>
+        <source>a yearly entry has no birthday</source>
+        <translation>ein jährlicher Eintrag hat keinen Geburtstag</translation>
+    </message>
+    <message>
+        <source>the entry says no recipient</source>
+        <translation>der Eintrag nennt keinen Empfänger</translation>
+    </message>
+    <message>
+        <source>the entry says no mail server</source>
+        <translation>der Eintrag nennt keinen Mailserver</translation>
+    </message>
+    <message>
+        <source>the entry names no greeting file</source>
+        <translation>der Eintrag nennt keine Grußdatei</translation>
+    </message>
+    <message>
+        <source>the greeting file %1 cannot be read</source>
+        <translation>die Grußdatei %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>no folder can be made in the outbox %1</source>
+        <translation>im Postausgang %1 kann kein Ordner angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be put into the outbox</source>
+        <translation>%1 kann nicht in den Postausgang gelegt werden</translation>
+    </message>
+    <message>
+        <source>a planned greeting needs a mail server: set one in the mail options</source>
+        <translation>ein geplanter Gruß braucht einen Mailserver: Stellen Sie einen in den Mail-Optionen ein</translation>
+    </message>
+    <message>
+        <source>no birthday is known for %1: add it in the contacts</source>
+        <translation>für %1 ist kein Geburtstag bekannt: Tragen Sie ihn in den Kontakten ein</translation>
+    </message>
+    <message>
+        <source>it holds no entry</source>
+        <translation>darin liegt kein Eintrag</translation>
+    </message>
+    <message>
+        <source>its entry cannot be read</source>
+        <translation>der Eintrag darin kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>its greeting file %1 is missing</source>
+        <translation>die Grußdatei %1 darin fehlt</translation>
+    </message>
+    <message>
+        <source>the outbox entry %1 cannot be written</source>
+        <translation>der Eintrag %1 im Postausgang kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>there is no greeting %1 in the outbox</source>
+        <translation>im Postausgang gibt es keinen Gruß %1</translation>
+    </message>
+    <message>
+        <source>the greeting %1 cannot be cancelled: %2</source>
+        <translation>der Gruß %1 kann nicht zurückgehalten werden: %2</translation>
+    </message>
+    <message>
+        <source>the greeting %1 is being sent right now</source>
+        <translation>der Gruß %1 wird gerade gesendet</translation>
+    </message>
+    <message>
+        <source>the greeting %1 has been sent already</source>
+        <translation>der Gruß %1 wurde schon gesendet</translation>
+    </message>
+    <message>
+        <source>the greeting %1 is still to be sent or being sent: cancel it first</source>
+        <translation>der Gruß %1 wartet noch auf das Senden oder wird gerade gesendet: Halten Sie ihn zuerst zurück</translation>
+    </message>
+    <message>
+        <source>the greeting %1 cannot be removed: %2</source>
+        <translation>der Gruß %1 kann nicht entfernt werden: %2</translation>
+    </message>
+    <message>
+        <source>another run is sending it</source>
+        <translation>ein anderer Lauf sendet ihn gerade</translation>
+    </message>
+    <message>
+        <source>it is sent already</source>
+        <translation>er ist schon gesendet</translation>
+    </message>
+    <message>
+        <source>it is cancelled already</source>
+        <translation>er ist schon zurückgehalten</translation>
+    </message>
+    <message>
+        <source>Greeting sent</source>
+        <translation>Gruß gesendet</translation>
+    </message>
+    <message>
+        <source>Your greeting “%1” to %2 was sent.</source>
+        <translation>Ihr Gruß „%1“ an %2 wurde gesendet.</translation>
+    </message>
+    <message>
+        <source>Greeting not sent</source>
+        <translation>Gruß nicht gesendet</translation>
+    </message>
+    <message>
+        <source>Your greeting “%1” to %2 could not be sent: %3.</source>
+        <translation>Ihr Gruß „%1“ an %2 konnte nicht gesendet werden: %3.</translation>
+    </message>
+    <message>
+        <source>Greeting perhaps not sent</source>
+        <translation>Gruß vielleicht nicht gesendet</translation>
+    </message>
+    <message>
+        <source>The mail server did not say whether it took your greeting to %1. Open the outbox to send it again or let it be.</source>
+        <translation>Der Mailserver hat nicht gesagt, ob er Ihren Gruß an %1 angenommen hat. Öffnen Sie den Postausgang, um ihn noch einmal zu senden oder es dabei zu belassen.</translation>
+    </message>
+    <message>
+        <source>A birthday is coming</source>
+        <translation>Ein Geburtstag steht bevor</translation>
+    </message>
+    <message>
+        <source>%1’s birthday is in a few days, and no greeting is planned for it.</source>
+        <translation>%1 hat in ein paar Tagen Geburtstag, und es ist noch kein Gruß dafür geplant.</translation>
+    </message>
+    <message>
+        <source>the greeting cannot be drawn: the program has no fonts</source>
+        <translation>der Gruß kann nicht gezeichnet werden: Das Programm hat keine Schriften</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to draw the greeting</source>
+        <translation>es ist nicht genug Arbeitsspeicher da, um den Gruß zu zeichnen</translation>
+    </message>
+    <message>
+        <source>the greeting&apos;s picture cannot be made: %1</source>
+        <translation>das Bild des Grußes kann nicht erstellt werden: %1</translation>
+    </message>
+    <message>
+        <source>the greeting&apos;s picture is too large for the message: %1 bytes at %2 x %3, at most %4 allowed</source>
+        <translation>das Bild des Grußes ist zu groß für die Nachricht: %1 Bytes bei %2 × %3, höchstens %4 erlaubt</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>kein Grund angegeben</translation>
+    </message>
+    <message>
+        <source>the mail server &quot;%1&quot; has no valid port number</source>
+        <translation>der Mailserver „%1“ hat keine gültige Portnummer</translation>
+    </message>
+    <message>
+        <source>the mail server name &quot;%1&quot; is not a host name</source>
+        <translation>der Mailservername „%1“ ist kein Hostname</translation>
+    </message>
+    <message>
+        <source>the mail server %1 cannot be found (a reserved, invalid name)</source>
+        <translation>der Mailserver %1 wird nicht gefunden (ein reservierter, ungültiger Name)</translation>
+    </message>
+    <message>
+        <source>the mail server %1 cannot be found (%2)</source>
+        <translation>der Mailserver %1 wird nicht gefunden (%2)</translation>
+    </message>
+    <message>
+        <source>the mail server %1 did not answer in time (connecting)</source>
+        <translation>der Mailserver %1 hat nicht rechtzeitig geantwortet (beim Verbinden)</translation>
+    </message>
+    <message>
+        <source>connecting: %1</source>
+        <translation>beim Verbinden: %1</translation>
+    </message>
+    <message>
+        <source>the mail server %1 did not answer in time (sending)</source>
+        <translation>der Mailserver %1 hat nicht rechtzeitig geantwortet (beim Senden)</translation>
+    </message>
+    <message>
+        <source>sending: %1</source>
+        <translation>beim Senden: %1</translation>
+    </message>
+    <message>
+        <source>the mail server %1 did not answer in time (waiting for its reply)</source>
+        <translation>der Mailserver %1 hat nicht rechtzeitig geantwortet (beim Warten auf seine Antwort)</translation>
+    </message>
+    <message>
+        <source>waiting for its reply: %1</source>
+        <translation>beim Warten auf seine Antwort: %1</translation>
+    </message>
+    <message>
+        <source>the mail server %1 did not answer in time (the TLS handshake)</source>
+        <translation>der Mailserver %1 hat nicht rechtzeitig geantwortet (beim TLS-Handshake)</translation>
+    </message>
+    <message>
+        <source>the TLS handshake: %1</source>
+        <translation>beim TLS-Handshake: %1</translation>
+    </message>
+    <message>
+        <source>cannot connect to the mail server %1: %2</source>
+        <translation>keine Verbindung zum Mailserver %1 möglich: %2</translation>
+    </message>
+    <message>
+        <source>the connection to the mail server is closed</source>
+        <translation>die Verbindung zum Mailserver ist geschlossen</translation>
+    </message>
+    <message>
+        <source>sending to the mail server %1 failed: %2</source>
+        <translation>das Senden an den Mailserver %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>the mail server %1 sent something that is not a reply: %2</source>
+        <translation>der Mailserver %1 hat etwas geschickt, das keine Antwort ist: %2</translation>
+    </message>
+    <message>
+        <source>the mail server %1 mixed reply codes in one reply</source>
+        <translation>der Mailserver %1 hat in einer Antwort verschiedene Antwortcodes gemischt</translation>
+    </message>
+    <message>
+        <source>the mail server %1 sent a reply too long to be one</source>
+        <translation>der Mailserver %1 hat eine Antwort geschickt, die zu lang für eine Antwort ist</translation>
+    </message>
+    <message>
+        <source>the mail server %1 closed the connection</source>
+        <translation>der Mailserver %1 hat die Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>receiving from the mail server %1 failed: %2</source>
+        <translation>das Empfangen vom Mailserver %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>the connection ended</source>
+        <translation>die Verbindung wurde beendet</translation>
+    </message>
+    <message>
+        <source>TLS cannot be set up for the mail server %1: %2</source>
+        <translation>TLS kann für den Mailserver %1 nicht eingerichtet werden: %2</translation>
+    </message>
+    <message>
+        <source>the certificate of the mail server %1 cannot be trusted: %2</source>
+        <translation>dem Zertifikat des Mailservers %1 kann nicht vertraut werden: %2</translation>
+    </message>
+    <message>
+        <source>the mail server %1 closed the connection during the TLS handshake</source>
+        <translation>der Mailserver %1 hat die Verbindung während des TLS-Handshakes geschlossen</translation>
+    </message>
+    <message>
+        <source>the TLS handshake with the mail server %1 failed: %2</source>
+        <translation>der TLS-Handshake mit dem Mailserver %1 ist fehlgeschlagen: %2</translation>
+    </message>
+</context>
+<context>
     <name>MailSize</name>
     <message>
         <source>picture %1</source>
@@ -1922,6 +3010,129 @@
     </message>
 </context>
 <context>
+    <name>Player</name>
+    <message>
+        <source>usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>plays the greeting FILE holds (a bundle or a .kel project), or the one appended to this program</source>
+        <translation>spielt den Gruß ab, den FILE enthält (eine Player-Datei oder ein .kel-Projekt), oder den an dieses Programm angehängten</translation>
+    </message>
+    <message>
+        <source>vimble-play: the signal handlers cannot be installed</source>
+        <translation>vimble-play: die Signalbehandlung lässt sich nicht einrichten</translation>
+    </message>
+    <message>
+        <source>vimble-play: no private folder can be made in the temporary directory</source>
+        <translation>vimble-play: im temporären Ordner lässt sich kein eigener Ordner anlegen</translation>
+    </message>
+    <message>
+        <source>%1: this program carries no greeting; name a greeting to play</source>
+        <translation>%1: dieses Programm enthält keinen Gruß; geben Sie einen Gruß zum Abspielen an</translation>
+    </message>
+    <message>
+        <source>vimble-play: there is no screen to show the greeting on (DISPLAY is not set)</source>
+        <translation>vimble-play: es gibt keinen Bildschirm, auf dem der Gruß erscheinen kann (DISPLAY ist nicht gesetzt)</translation>
+    </message>
+    <message>
+        <source>the greeting cannot be opened</source>
+        <translation>der Gruß lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written</source>
+        <translation>%1: kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened</source>
+        <translation>%1: kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: the player&apos;s data in this greeting is damaged: %2</source>
+        <translation>%1: die Daten des Players in diesem Gruß sind beschädigt: %2</translation>
+    </message>
+    <message>
+        <source>%1: the player&apos;s data names its SoundFont &quot;%2&quot;</source>
+        <translation>%1: die Daten des Players nennen ihren SoundFont „%2“</translation>
+    </message>
+    <message>
+        <source>%1: the player&apos;s data cannot be read</source>
+        <translation>%1: die Daten des Players können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: the greeting in this file is empty</source>
+        <translation>%1: der Gruß in dieser Datei ist leer</translation>
+    </message>
+    <message>
+        <source>%1: the greeting cannot be copied into %2</source>
+        <translation>%1: der Gruß lässt sich nicht nach %2 kopieren</translation>
+    </message>
+    <message>
+        <source>%1: the greeting in this file is damaged (its pieces do not add up to the file&apos;s length)</source>
+        <translation>%1: der Gruß in dieser Datei ist beschädigt (seine Teile ergeben zusammen nicht die Länge der Datei)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be copied into %2</source>
+        <translation>%1: kann nicht nach %2 kopiert werden</translation>
+    </message>
+    <message>
+        <source>%1: there is no greeting in this file</source>
+        <translation>%1: in dieser Datei ist kein Gruß</translation>
+    </message>
+    <message>
+        <source>the tag is not %1</source>
+        <translation>die Kennung ist nicht %1</translation>
+    </message>
+    <message>
+        <source>the header ends after %1 bytes</source>
+        <translation>der Kopf endet nach %1 Bytes</translation>
+    </message>
+    <message>
+        <source>version %1 is not %2</source>
+        <translation>Version %1 ist nicht %2</translation>
+    </message>
+    <message>
+        <source>the header claims %1 entries, %2 bytes remain</source>
+        <translation>der Kopf nennt %1 Einträge, es bleiben %2 Bytes</translation>
+    </message>
+    <message>
+        <source>entry %1: its name length is cut off at byte %2</source>
+        <translation>Eintrag %1: die Länge seines Namens bricht bei Byte %2 ab</translation>
+    </message>
+    <message>
+        <source>entry %1: a name of %2 bytes</source>
+        <translation>Eintrag %1: ein Name von %2 Bytes</translation>
+    </message>
+    <message>
+        <source>entry %1: its name claims %2 bytes, %3 remain</source>
+        <translation>Eintrag %1: sein Name nennt %2 Bytes, es bleiben %3</translation>
+    </message>
+    <message>
+        <source>entry %1 (%2): its data length is cut off at byte %3</source>
+        <translation>Eintrag %1 (%2): die Länge seiner Daten bricht bei Byte %3 ab</translation>
+    </message>
+    <message>
+        <source>entry %1 (%2) claims %3 bytes, %4 remain</source>
+        <translation>Eintrag %1 (%2) nennt %3 Bytes, es bleiben %4</translation>
+    </message>
+    <message>
+        <source>entry %1: the name &quot;%2&quot; is not allowed or comes twice</source>
+        <translation>Eintrag %1: der Name „%2“ ist nicht erlaubt oder kommt doppelt vor</translation>
+    </message>
+    <message>
+        <source>%1 bytes follow the last entry</source>
+        <translation>nach dem letzten Eintrag folgen noch %1 Bytes</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Colour</source>
@@ -1969,6 +3180,758 @@
     <message>
         <source>no name</source>
         <translation>ohne Namen</translation>
+    </message>
+</context>
+<context>
+    <name>Sending</name>
+    <message>
+        <source>The greeting cannot be exported: the player &quot;%1&quot; is missing.</source>
+        <translation>Der Gruß kann nicht exportiert werden: Der Player „%1“ fehlt.</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>played</source>
+        <translation>abgespielt</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>der Arbeitsspeicher reicht nicht aus</translation>
+    </message>
+    <message>
+        <source>the player cannot do that now</source>
+        <translation>der Player kann das gerade nicht</translation>
+    </message>
+    <message>
+        <source>the MIDI output is not ready</source>
+        <translation>die MIDI-Ausgabe ist nicht bereit</translation>
+    </message>
+    <message>
+        <source>the file is not a MIDI file that can be played</source>
+        <translation>die Datei ist keine MIDI-Datei, die sich abspielen lässt</translation>
+    </message>
+    <message>
+        <source>the MIDI output refused</source>
+        <translation>die MIDI-Ausgabe hat abgelehnt</translation>
+    </message>
+    <message>
+        <source>no SoundFont is installed</source>
+        <translation>es ist kein SoundFont installiert</translation>
+    </message>
+    <message>
+        <source>no SoundFont</source>
+        <translation>kein SoundFont</translation>
+    </message>
+    <message>
+        <source>no audio output</source>
+        <translation>keine Tonausgabe</translation>
+    </message>
+    <message>
+        <source>Synthesizer (%1)</source>
+        <translation>Synthesizer (%1)</translation>
+    </message>
+    <message>
+        <source>nothing was recorded</source>
+        <translation>es wurde nichts aufgenommen</translation>
+    </message>
+    <message>
+        <source>the recording is silent: is the microphone muted or turned down?</source>
+        <translation>die Aufnahme ist stumm: Ist das Mikrofon stummgeschaltet oder zu leise eingestellt?</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>frame %1 is past the end of the animation (%2 frames)</source>
+        <translation>Bild %1 liegt hinter dem Ende der Animation (%2 Bilder)</translation>
+    </message>
+    <message>
+        <source>%1: no private copy can be made in %2</source>
+        <translation>%1: In %2 lässt sich keine eigene Kopie anlegen</translation>
+    </message>
+    <message>
+        <source>the sound would play at the same time as another sound of object %1</source>
+        <translation>der Klang würde gleichzeitig mit einem anderen Klang von Objekt %1 spielen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 lässt sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>no audio device could be opened</source>
+        <translation>es ließ sich kein Audiogerät öffnen</translation>
+    </message>
+    <message>
+        <source>the sound system did not start: %1</source>
+        <translation>das Audiosystem ist nicht gestartet: %1</translation>
+    </message>
+    <message>
+        <source>no microphone was found</source>
+        <translation>es wurde kein Mikrofon gefunden</translation>
+    </message>
+    <message>
+        <source>the microphone could not be opened: %1</source>
+        <translation>das Mikrofon ließ sich nicht öffnen: %1</translation>
+    </message>
+    <message>
+        <source>the speech synthesizer cannot be started: espeak-ng did not start</source>
+        <translation>die Sprachausgabe lässt sich nicht starten: espeak-ng ist nicht gestartet</translation>
+    </message>
+    <message>
+        <source>the speech synthesizer cannot be started: espeak-ng has no English voice (is espeak-ng-data installed?)</source>
+        <translation>die Sprachausgabe lässt sich nicht starten: espeak-ng hat keine englische Stimme (ist espeak-ng-data installiert?)</translation>
+    </message>
+    <message>
+        <source>the speech synthesizer has no female English voice</source>
+        <translation>die Sprachausgabe hat keine englische Frauenstimme</translation>
+    </message>
+    <message>
+        <source>the speech synthesizer has no male English voice</source>
+        <translation>die Sprachausgabe hat keine englische Männerstimme</translation>
+    </message>
+    <message>
+        <source>the text is too long to be spoken (over %1 minutes)</source>
+        <translation>der Text ist zu lang zum Sprechen (über %1 Minuten)</translation>
+    </message>
+    <message>
+        <source>the speech synthesizer could not say the text</source>
+        <translation>die Sprachausgabe konnte den Text nicht sprechen</translation>
+    </message>
+    <message>
+        <source>the SoundFont &quot;%1&quot; does not exist</source>
+        <translation>den SoundFont „%1“ gibt es nicht</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a SoundFont</source>
+        <translation>„%1“ ist kein SoundFont</translation>
+    </message>
+    <message>
+        <source>the synthesizer cannot be started</source>
+        <translation>der Synthesizer lässt sich nicht starten</translation>
+    </message>
+    <message>
+        <source>the SoundFont &quot;%1&quot; cannot be loaded</source>
+        <translation>der SoundFont „%1“ lässt sich nicht laden</translation>
+    </message>
+    <message>
+        <source>the SoundFont &quot;%1&quot; cannot be loaded: %2</source>
+        <translation>der SoundFont „%1“ lässt sich nicht laden: %2</translation>
+    </message>
+    <message>
+        <source>the wave&apos;s format chunk is too short</source>
+        <translation>der Formatblock der Wave-Datei ist zu kurz</translation>
+    </message>
+    <message>
+        <source>the wave&apos;s extended format chunk is too short</source>
+        <translation>der erweiterte Formatblock der Wave-Datei ist zu kurz</translation>
+    </message>
+    <message>
+        <source>compressed waves (format %1) are not supported</source>
+        <translation>komprimierte Wave-Dateien (Format %1) werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the wave has %1 channels; 1 to %2 can be played</source>
+        <translation>die Wave-Datei hat %1 Kanäle; abspielen lassen sich 1 bis %2</translation>
+    </message>
+    <message>
+        <source>the wave&apos;s rate of %1 Hz is outside %2 to %3 Hz</source>
+        <translation>die Abtastrate der Wave-Datei von %1 Hz liegt außerhalb von %2 bis %3 Hz</translation>
+    </message>
+    <message>
+        <source>float waves with %1 bits per sample are not supported</source>
+        <translation>Gleitkomma-Wave-Dateien mit %1 Bit pro Sample werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>PCM waves with %1 bits per sample are not supported</source>
+        <translation>PCM-Wave-Dateien mit %1 Bit pro Sample werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the wave&apos;s block size (%1 bytes) does not match its %2 channels of %3 bytes</source>
+        <translation>die Blockgröße der Wave-Datei (%1 Bytes) passt nicht zu ihren %2 Kanälen mit je %3 Bytes</translation>
+    </message>
+    <message>
+        <source>not a RIFF/WAVE file</source>
+        <translation>keine RIFF/WAVE-Datei</translation>
+    </message>
+    <message>
+        <source>the wave file is cut short</source>
+        <translation>die Wave-Datei ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the wave&apos;s format chunk is missing</source>
+        <translation>der Formatblock der Wave-Datei fehlt</translation>
+    </message>
+    <message>
+        <source>the wave&apos;s sound data is missing</source>
+        <translation>die Tondaten der Wave-Datei fehlen</translation>
+    </message>
+    <message>
+        <source>the wave is too long to play (over %1 minutes)</source>
+        <translation>die Wave-Datei ist zu lang zum Abspielen (über %1 Minuten)</translation>
+    </message>
+    <message>
+        <source>the wave file cannot be found</source>
+        <translation>die Wave-Datei wird nicht gefunden</translation>
+    </message>
+    <message>
+        <source>the wave file is too large (over 2 GB)</source>
+        <translation>die Wave-Datei ist zu groß (über 2 GB)</translation>
+    </message>
+    <message>
+        <source>the wave file cannot be read</source>
+        <translation>die Wave-Datei lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>the greeting has no object to give a sound</source>
+        <translation>der Gruß hat kein Objekt, dem ein Klang gegeben werden kann</translation>
+    </message>
+    <message>
+        <source>there is no object %1 (the greeting has %2, from 0)</source>
+        <translation>es gibt kein Objekt %1 (der Gruß hat %2, ab 0 gezählt)</translation>
+    </message>
+    <message>
+        <source>every object of the greeting already has a sound playing then</source>
+        <translation>jedes Objekt des Grußes spielt zu dieser Zeit schon einen Klang</translation>
+    </message>
+</context>
+<context>
+    <name>Tool</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: failed</source>
+        <translation>%1: fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>usage: vimble-tool VERB ARGUMENTS</source>
+        <translation>Aufruf: vimble-tool VERB ARGUMENTE</translation>
+    </message>
+    <message>
+        <source>usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written</source>
+        <translation>%1: kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1: not an animation, clipart, background or sound item</source>
+        <translation>%1: weder Animation noch Clipart, Hintergrund oder Klang</translation>
+    </message>
+    <message>
+        <source>encode or decode a file with the project codec</source>
+        <translation>eine Datei mit dem Codec der Projekte kodieren oder dekodieren</translation>
+    </message>
+    <message>
+        <source>write a new, empty project</source>
+        <translation>ein neues, leeres Projekt schreiben</translation>
+    </message>
+    <message>
+        <source>a .kel, .hdr or .zty file as JSON</source>
+        <translation>eine .kel-, .hdr- oder .zty-Datei als JSON</translation>
+    </message>
+    <message>
+        <source>open a project and save it again</source>
+        <translation>ein Projekt öffnen und wieder speichern</translation>
+    </message>
+    <message>
+        <source>%1: %2%</source>
+        <translation>%1: %2 %</translation>
+    </message>
+    <message>
+        <source>frames of continuous play from a rewind as an animated picture or a video with sound</source>
+        <translation>Bilder des fortlaufenden Abspielens vom Anfang an, als bewegtes Bild oder als Video mit Ton</translation>
+    </message>
+    <message>
+        <source>no data directory: set DataFiles1 or pass --data DIR</source>
+        <translation>kein Datenordner: DataFiles1 einstellen oder --data DIR angeben</translation>
+    </message>
+    <message>
+        <source>no temporary folder can be made</source>
+        <translation>es lässt sich kein temporärer Ordner anlegen</translation>
+    </message>
+    <message>
+        <source>cannot be copied to %1</source>
+        <translation>kann nicht nach %1 kopiert werden</translation>
+    </message>
+    <message>
+        <source>the mail worker cannot be started</source>
+        <translation>das Senden im Hintergrund lässt sich nicht starten</translation>
+    </message>
+    <message>
+        <source>not a player bundle</source>
+        <translation>keine Player-Datei</translation>
+    </message>
+    <message>
+        <source>%1: damaged or unreadable; the entries before the damage are listed</source>
+        <translation>%1: beschädigt oder unlesbar; die Einträge vor der beschädigten Stelle sind aufgelistet</translation>
+    </message>
+    <message>
+        <source>%1: damaged or unreadable; left unchanged</source>
+        <translation>%1: beschädigt oder unlesbar; bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>%1: has no entry %2 (it has %3)</source>
+        <translation>%1: hat keinen Eintrag %2 (es gibt %3)</translation>
+    </message>
+    <message>
+        <source>mail a project as a greeting with its picture, video and file, or hand it to the mail program</source>
+        <translation>ein Projekt als Gruß mit Bild, Video und Datei per Mail senden oder dem Mailprogramm übergeben</translation>
+    </message>
+    <message>
+        <source>write the self-playing attachment of a project</source>
+        <translation>den selbst abspielenden Anhang eines Projekts schreiben</translation>
+    </message>
+    <message>
+        <source>write a bundle&apos;s pieces into DIR and print its trailer as JSON</source>
+        <translation>die Teile einer Player-Datei nach DIR schreiben und ihren Schlussblock als JSON ausgeben</translation>
+    </message>
+    <message>
+        <source>encode a file as a base64 MIME part, or decode one</source>
+        <translation>eine Datei als Base64-MIME-Teil kodieren oder einen solchen Teil dekodieren</translation>
+    </message>
+    <message>
+        <source>list or change the address book</source>
+        <translation>das Adressbuch auflisten oder ändern</translation>
+    </message>
+    <message>
+        <source>%1: damaged; left unchanged</source>
+        <translation>%1: beschädigt; bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>not a birthday: %1 (1990-05-17 or --05-17)</source>
+        <translation>kein Geburtstag: %1 (1990-05-17 oder --05-17)</translation>
+    </message>
+    <message>
+        <source>no contact %1</source>
+        <translation>kein Kontakt %1</translation>
+    </message>
+    <message>
+        <source>list the contacts as JSON, import vCard or CSV files, export vCard 4.0, add or remove one</source>
+        <translation>die Kontakte als JSON auflisten, vCard- oder CSV-Dateien importieren, als vCard 4.0 exportieren, einen Kontakt hinzufügen oder entfernen</translation>
+    </message>
+    <message>
+        <source>plan greetings for a day or every birthday, list them as JSON, cancel them, and send what is due</source>
+        <translation>Grüße für einen Tag oder jeden Geburtstag planen, als JSON auflisten, zurückhalten und senden, was fällig ist</translation>
+    </message>
+    <message>
+        <source>not an e-mail address (NAME@DOMAIN)</source>
+        <translation>keine E-Mail-Adresse (NAME@DOMAIN)</translation>
+    </message>
+    <message>
+        <source>print as JSON the mail server an address sends through, and where that was found</source>
+        <translation>als JSON ausgeben, über welchen Mailserver eine Adresse sendet und wo er gefunden wurde</translation>
+    </message>
+    <message>
+        <source>%1: not a bitmap file</source>
+        <translation>%1: keine Bitmap-Datei</translation>
+    </message>
+    <message>
+        <source>what a bitmap file&apos;s header says and whether it decodes</source>
+        <translation>was der Kopf einer Bitmap-Datei angibt und ob sie sich dekodieren lässt</translation>
+    </message>
+    <message>
+        <source>the still picture, or frames of continuous play from a rewind</source>
+        <translation>das Standbild oder Bilder des fortlaufenden Abspielens vom Anfang an</translation>
+    </message>
+    <message>
+        <source>CSV of every object&apos;s drawing effect, position and size, frame by frame</source>
+        <translation>Zeicheneffekt, Position und Größe jedes Objekts als CSV, Bild für Bild</translation>
+    </message>
+    <message>
+        <source>%1: the microphone sends no sound</source>
+        <translation>%1: das Mikrofon liefert keinen Ton</translation>
+    </message>
+    <message>
+        <source>%1: the microphone went away after %2 s; what came before is kept</source>
+        <translation>%1: das Mikrofon ist nach %2 s verschwunden; was bis dahin aufgenommen wurde, bleibt erhalten</translation>
+    </message>
+    <message>
+        <source>S seconds (1 to 60, 10 by default) of the microphone, cleaned, as a mono WAV</source>
+        <translation>S Sekunden (1 bis 60, sonst 10) vom Mikrofon, bereinigt, als Mono-WAV</translation>
+    </message>
+    <message>
+        <source>no SoundFont is installed</source>
+        <translation>es ist kein SoundFont installiert</translation>
+    </message>
+    <message>
+        <source>%1: the music stays silent: %2</source>
+        <translation>%1: die Musik bleibt stumm: %2</translation>
+    </message>
+    <message>
+        <source>%1: there is not enough memory for the sound</source>
+        <translation>%1: der Speicher reicht für den Ton nicht aus</translation>
+    </message>
+    <message>
+        <source>%1: result %2: %3</source>
+        <translation>%1: Ergebnis %2: %3</translation>
+    </message>
+    <message>
+        <source>what continuous play from a rewind sounds like, as a 44.1 kHz stereo WAV</source>
+        <translation>wie das fortlaufende Abspielen vom Anfang an klingt, als Stereo-WAV mit 44,1 kHz</translation>
+    </message>
+    <message>
+        <source>the project with the wave added to an object (from 0) at frame N; a recorded voice plays once</source>
+        <translation>das Projekt mit der Wave-Datei an einem Objekt (ab 0 gezählt) bei Bild N; eine aufgenommene Stimme erklingt einmal</translation>
+    </message>
+    <message>
+        <source>what the MIDI reader finds in a file, or the player&apos;s result and why</source>
+        <translation>was das Lesen einer MIDI-Datei findet, oder das Ergebnis des MIDI-Players und warum</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened as a resource library</source>
+        <translation>%1: lässt sich nicht als Ressourcenbibliothek öffnen</translation>
+    </message>
+    <message>
+        <source>--scale takes a ratio from 1 to 4</source>
+        <translation>--scale nimmt einen Faktor von 1 bis 4</translation>
+    </message>
+    <message>
+        <source>%1: no library header files (*.hdr) can be listed there</source>
+        <translation>%1: dort lassen sich keine Kopfdateien der Bibliothek (*.hdr) auflisten</translation>
+    </message>
+    <message>
+        <source>(empty data directory: /)</source>
+        <translation>(leerer Datenordner: /)</translation>
+    </message>
+    <message>
+        <source>check the resource library (every face at 1x, 1.5x and 2x, the lettered ones in de and fr too), or draw every face on one sheet (at a screen scale)</source>
+        <translation>die Ressourcenbibliothek prüfen (jedes Bild der Oberfläche in 1x, 1,5x und 2x, die beschrifteten auch in de und fr) oder alle auf ein Blatt zeichnen (in einem Bildschirmmaßstab)</translation>
+    </message>
+    <message>
+        <source>the catalogues and categories the start-up scan builds (JSON)</source>
+        <translation>die Kataloge und Kategorien, die die Suche beim Start anlegt (JSON)</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>Video</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 lässt sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>there is no greeting to export</source>
+        <translation>es gibt keinen Gruß zum Exportieren</translation>
+    </message>
+    <message>
+        <source>the size must be from 2 x 2 to 4096 x 4096</source>
+        <translation>die Größe muss zwischen 2 x 2 und 4096 x 4096 liegen</translation>
+    </message>
+    <message>
+        <source>the first frame must come before the last</source>
+        <translation>das erste Bild muss vor dem letzten liegen</translation>
+    </message>
+    <message>
+        <source>an export holds at most 30000 frames (an hour)</source>
+        <translation>ein Export umfasst höchstens 30000 Bilder (eine Stunde)</translation>
+    </message>
+    <message>
+        <source>the number of plays must be from 0 (for ever) to 1000</source>
+        <translation>die Zahl der Durchläufe muss zwischen 0 (endlos) und 1000 liegen</translation>
+    </message>
+    <message>
+        <source>the music stays silent: %1</source>
+        <translation>die Musik bleibt stumm: %1</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for the sound</source>
+        <translation>für den Ton reicht der Arbeitsspeicher nicht</translation>
+    </message>
+    <message>
+        <source>there is no greeting to draw</source>
+        <translation>es gibt keinen Gruß zum Zeichnen</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s or the video&apos;s size is not one that can be made</source>
+        <translation>ein Bild oder Video in dieser Größe lässt sich nicht erzeugen</translation>
+    </message>
+    <message>
+        <source>the greeting&apos;s copy cannot be read</source>
+        <translation>die Kopie des Grußes kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to compose the frames</source>
+        <translation>es gibt nicht genug Speicher, um die Bilder zusammenzusetzen</translation>
+    </message>
+    <message>
+        <source>the video&apos;s frames claim a size of %1 x %2 (at most %3 x %4)</source>
+        <translation>die Bilder des Videos geben eine Größe von %1 x %2 an (höchstens %3 x %4)</translation>
+    </message>
+    <message>
+        <source>frame %1 has a size of %2 x %3</source>
+        <translation>Bild %1 hat eine Größe von %2 x %3</translation>
+    </message>
+    <message>
+        <source>the video&apos;s pictures cannot be converted to RGB</source>
+        <translation>die Bilder des Videos lassen sich nicht in RGB umwandeln</translation>
+    </message>
+    <message>
+        <source>frame %1 cannot be converted to RGB: %2</source>
+        <translation>Bild %1 lässt sich nicht in RGB umwandeln: %2</translation>
+    </message>
+    <message>
+        <source>frame %1 cannot be converted to RGB</source>
+        <translation>Bild %1 lässt sich nicht in RGB umwandeln</translation>
+    </message>
+    <message>
+        <source>there is no memory for a frame of the video</source>
+        <translation>für ein Bild des Videos reicht der Arbeitsspeicher nicht</translation>
+    </message>
+    <message>
+        <source>the video cannot go back to its start: %1</source>
+        <translation>das Video lässt sich nicht an seinen Anfang zurücksetzen: %1</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>it is not a file (a folder or a device)</source>
+        <translation>es ist keine Datei (sondern ein Ordner oder ein Gerät)</translation>
+    </message>
+    <message>
+        <source>the file cannot be read as a video: %1</source>
+        <translation>die Datei lässt sich nicht als Video lesen: %1</translation>
+    </message>
+    <message>
+        <source>the file holds no video (its first stream is not a video stream)</source>
+        <translation>die Datei enthält kein Video (ihr erster Datenstrom ist kein Videostrom)</translation>
+    </message>
+    <message>
+        <source>the video&apos;s rate or scale is 0</source>
+        <translation>Zähler oder Nenner der Bildrate des Videos ist 0</translation>
+    </message>
+    <message>
+        <source>the file&apos;s streams cannot be read: %1</source>
+        <translation>die Datenströme der Datei lassen sich nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>the video does not say the size of its frames</source>
+        <translation>das Video gibt die Größe seiner Bilder nicht an</translation>
+    </message>
+    <message>
+        <source>the video&apos;s rate (%1) or scale (%2) is 0 or less</source>
+        <translation>Zähler (%1) oder Nenner (%2) der Bildrate des Videos ist 0 oder kleiner</translation>
+    </message>
+    <message>
+        <source>the video claims %1 frames a second (0.1 to 1000 play)</source>
+        <translation>das Video gibt %1 Bilder pro Sekunde an (abspielen lassen sich 0,1 bis 1000)</translation>
+    </message>
+    <message>
+        <source>the video claims a length of %1 frames (1 to 10000000 play)</source>
+        <translation>das Video gibt eine Länge von %1 Bildern an (abspielen lassen sich 1 bis 10000000)</translation>
+    </message>
+    <message>
+        <source>the video libraries have no decoder for %1 video</source>
+        <translation>den Videobibliotheken fehlt ein Decoder für Videos im Format %1</translation>
+    </message>
+    <message>
+        <source>there is no memory for the video decoder</source>
+        <translation>für den Video-Decoder reicht der Arbeitsspeicher nicht</translation>
+    </message>
+    <message>
+        <source>the %1 decoder could not be opened: %2</source>
+        <translation>der Decoder für %1 ließ sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>there is no memory for the video&apos;s frames</source>
+        <translation>für die Bilder des Videos reicht der Arbeitsspeicher nicht</translation>
+    </message>
+    <message>
+        <source>there is no memory for the video&apos;s frames: %1</source>
+        <translation>für die Bilder des Videos reicht der Arbeitsspeicher nicht: %1</translation>
+    </message>
+    <message>
+        <source>no video is open</source>
+        <translation>es ist kein Video geöffnet</translation>
+    </message>
+    <message>
+        <source>frame %1 is not in the video (0 to %2)</source>
+        <translation>Bild %1 gehört nicht zum Video (0 bis %2)</translation>
+    </message>
+    <message>
+        <source>the file ends before frame %1 (%2)</source>
+        <translation>die Datei endet vor Bild %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the file ends before frame %1</source>
+        <translation>die Datei endet vor Bild %1</translation>
+    </message>
+    <message>
+        <source>frame %1 cannot be decoded: %2</source>
+        <translation>Bild %1 lässt sich nicht dekodieren: %2</translation>
+    </message>
+    <message>
+        <source>the installed video libraries lack an MPEG-4 encoder</source>
+        <translation>den installierten Videobibliotheken fehlt ein MPEG-4-Encoder</translation>
+    </message>
+    <message>
+        <source>the installed video libraries lack an encoder for VP9 or VP8 (libvpx)</source>
+        <translation>den installierten Videobibliotheken fehlt ein Encoder für VP9 oder VP8 (libvpx)</translation>
+    </message>
+    <message>
+        <source>the installed video libraries lack an encoder for Opus or Vorbis (libopus, libvorbis)</source>
+        <translation>den installierten Videobibliotheken fehlt ein Encoder für Opus oder Vorbis (libopus, libvorbis)</translation>
+    </message>
+    <message>
+        <source>the installed video libraries lack an H.264 encoder (libx264)</source>
+        <translation>den installierten Videobibliotheken fehlt ein H.264-Encoder (libx264)</translation>
+    </message>
+    <message>
+        <source>the installed video libraries lack an AAC encoder</source>
+        <translation>den installierten Videobibliotheken fehlt ein AAC-Encoder</translation>
+    </message>
+    <message>
+        <source>animated PNG</source>
+        <translation>animiertes PNG</translation>
+    </message>
+    <message>
+        <source>the installed video libraries lack an animated PNG encoder</source>
+        <translation>den installierten Videobibliotheken fehlt ein Encoder für animiertes PNG</translation>
+    </message>
+    <message>
+        <source>the installed video libraries cannot write %1 files</source>
+        <translation>die installierten Videobibliotheken können keine Dateien im Format %1 schreiben</translation>
+    </message>
+    <message>
+        <source>the installed video libraries cannot write %1 files: %2</source>
+        <translation>die installierten Videobibliotheken können keine Dateien im Format %1 schreiben: %2</translation>
+    </message>
+    <message>
+        <source>the %1 encoder refused a frame: %2</source>
+        <translation>der Encoder für %1 hat einen Datenblock abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>the %1 encoder refused to finish: %2</source>
+        <translation>der Encoder für %1 ließ sich nicht abschließen: %2</translation>
+    </message>
+    <message>
+        <source>the %1 encoder failed: %2</source>
+        <translation>der Encoder für %1 ist gescheitert: %2</translation>
+    </message>
+    <message>
+        <source>the video file could not be written: %1</source>
+        <translation>die Videodatei ließ sich nicht schreiben: %1</translation>
+    </message>
+    <message>
+        <source>there is no memory for the %1 encoder</source>
+        <translation>der Arbeitsspeicher reicht nicht für den Encoder für %1</translation>
+    </message>
+    <message>
+        <source>the %1 encoder could not be opened: %2</source>
+        <translation>der Encoder für %1 ließ sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>the %1 stream could not be set up: %2</source>
+        <translation>der Datenstrom für %1 ließ sich nicht einrichten: %2</translation>
+    </message>
+    <message>
+        <source>the sound cannot be converted for the %1 encoder: %2</source>
+        <translation>der Ton lässt sich nicht für den Encoder für %1 umwandeln: %2</translation>
+    </message>
+    <message>
+        <source>there is no memory for the sound</source>
+        <translation>für den Ton reicht der Arbeitsspeicher nicht</translation>
+    </message>
+    <message>
+        <source>there is no memory for the sound: %1</source>
+        <translation>für den Ton reicht der Arbeitsspeicher nicht: %1</translation>
+    </message>
+    <message>
+        <source>the sound queue lost samples</source>
+        <translation>in der Warteschlange für den Ton sind Samples verloren gegangen</translation>
+    </message>
+    <message>
+        <source>the sound could not be converted: %1</source>
+        <translation>der Ton ließ sich nicht umwandeln: %1</translation>
+    </message>
+    <message>
+        <source>a video&apos;s size must be from 2 x 2 to %1 x %2</source>
+        <translation>die Größe eines Videos muss zwischen 2 x 2 und %1 x %2 liegen</translation>
+    </message>
+    <message>
+        <source>a video frame must last from 1 to 10000 ms</source>
+        <translation>ein Videobild muss zwischen 1 und 10000 ms dauern</translation>
+    </message>
+    <message>
+        <source>the number of plays cannot be negative</source>
+        <translation>die Zahl der Durchläufe darf nicht negativ sein</translation>
+    </message>
+    <message>
+        <source>the video&apos;s frame hold or bit rates are out of range</source>
+        <translation>die Haltedauer der Bilder oder die Bitraten des Videos liegen außerhalb des zulässigen Bereichs</translation>
+    </message>
+    <message>
+        <source>the file cannot be created: %1</source>
+        <translation>die Datei lässt sich nicht anlegen: %1</translation>
+    </message>
+    <message>
+        <source>the %1 file&apos;s header could not be written: %2</source>
+        <translation>der Dateikopf (%1) ließ sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>no video is open for writing</source>
+        <translation>es ist kein Video zum Schreiben geöffnet</translation>
+    </message>
+    <message>
+        <source>the frame is empty</source>
+        <translation>das Bild ist leer</translation>
+    </message>
+    <message>
+        <source>there is no memory for the frame</source>
+        <translation>für das Bild reicht der Arbeitsspeicher nicht</translation>
+    </message>
+    <message>
+        <source>there is no memory for the frame: %1</source>
+        <translation>für das Bild reicht der Arbeitsspeicher nicht: %1</translation>
+    </message>
+    <message>
+        <source>the frame cannot be converted for the %1 encoder</source>
+        <translation>das Bild lässt sich nicht für den Encoder für %1 umwandeln</translation>
+    </message>
+    <message>
+        <source>the frame cannot be converted for the %1 encoder: %2</source>
+        <translation>das Bild lässt sich nicht für den Encoder für %1 umwandeln: %2</translation>
+    </message>
+    <message>
+        <source>this video has no soundtrack</source>
+        <translation>dieses Video hat keine Tonspur</translation>
+    </message>
+    <message>
+        <source>stereo sound needs an even number of samples</source>
+        <translation>Stereoton braucht eine gerade Zahl von Samples</translation>
+    </message>
+    <message>
+        <source>the end of the video file could not be written: %1</source>
+        <translation>das Ende der Videodatei ließ sich nicht schreiben: %1</translation>
+    </message>
+    <message>
+        <source>the video file could not be closed: %1</source>
+        <translation>die Videodatei ließ sich nicht schließen: %1</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>es ist keine Datei</translation>
     </message>
 </context>
 </TS>

@@ -23,6 +23,10 @@
         <source>The stop must be empty or a whole number of %1 or more.</source>
         <translation>La fin doit être vide ou un nombre entier d’au moins %1.</translation>
     </message>
+    <message>
+        <source>Leave the stop empty to play until the pause or the end of the greeting.</source>
+        <translation>Laissez la fin vide pour jouer jusqu’à la pause ou à la fin de la carte.</translation>
+    </message>
 </context>
 <context>
     <name>CContactsDlg</name>
@@ -161,6 +165,22 @@
         <source>Object menu</source>
         <translation>Menu de l’objet</translation>
     </message>
+    <message>
+        <source>Animated GIF picture</source>
+        <translation>Image GIF animée</translation>
+    </message>
+    <message>
+        <source>Animated PNG picture</source>
+        <translation>Image PNG animée</translation>
+    </message>
+    <message>
+        <source>WebM video</source>
+        <translation>Vidéo WebM</translation>
+    </message>
+    <message>
+        <source>MP4 video</source>
+        <translation>Vidéo MP4</translation>
+    </message>
 </context>
 <context>
     <name>CExportVideoDlg</name>
@@ -233,6 +253,14 @@
     <message>
         <source>%1: from frame %2</source>
         <translation>%1 : à partir de l’image %2</translation>
+    </message>
+    <message>
+        <source>Page up</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Page down</source>
+        <translation>Page suivante</translation>
     </message>
 </context>
 <context>
@@ -320,6 +348,26 @@
         <source>Published at %1</source>
         <translation>Publié sur %1</translation>
     </message>
+    <message>
+        <source>Talk to the server as mail always went: no protection, no login (port 25)</source>
+        <translation>Parler au serveur comme le courrier l’a toujours fait : sans protection, sans connexion (port 25)</translation>
+    </message>
+    <message>
+        <source>Protect the talk after it begins (submission, port 587)</source>
+        <translation>Protéger l’échange une fois commencé (soumission, port 587)</translation>
+    </message>
+    <message>
+        <source>Protect the talk from its first byte (port 465)</source>
+        <translation>Protéger l’échange dès son premier octet (port 465)</translation>
+    </message>
+    <message>
+        <source>The greeting moves inside the message, in every mail reader</source>
+        <translation>La carte s’anime dans le message même, dans tous les logiciels de messagerie</translation>
+    </message>
+    <message>
+        <source>Send the self-playing attachment too (some mail services refuse programs)</source>
+        <translation>Envoyer aussi la pièce jointe qui se lit toute seule (certains services de messagerie refusent les programmes)</translation>
+    </message>
 </context>
 <context>
     <name>CMainToolbar</name>
@@ -366,6 +414,26 @@
     <message>
         <source>Shapes and lines have no text.</source>
         <translation>Les formes et les traits n’ont pas de texte.</translation>
+    </message>
+    <message>
+        <source>its name has characters that a greeting cannot store</source>
+        <translation>son nom contient des caractères qu’une carte ne peut pas enregistrer</translation>
+    </message>
+    <message>
+        <source>its name is longer than 31 characters</source>
+        <translation>son nom dépasse 31 caractères</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; cannot be used: %2.</source>
+        <translation>La police « %1 » ne peut pas être utilisée : %2.</translation>
+    </message>
+    <message>
+        <source>The text keeps its font.</source>
+        <translation>Le texte garde sa police.</translation>
+    </message>
+    <message>
+        <source>The text keeps the font &quot;%1&quot;.</source>
+        <translation>Le texte garde la police « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -528,6 +596,26 @@
     <message>
         <source>This is one of your contacts, not an entry of the address book: it stays.</source>
         <translation>C’est l’un de vos contacts, pas une entrée du carnet d’adresses : il reste.</translation>
+    </message>
+    <message>
+        <source>%1: the address book cannot be read; it was left unchanged</source>
+        <translation>%1 : le carnet d’adresses est illisible ; il n’a pas été modifié</translation>
+    </message>
+    <message>
+        <source>%1: the address book cannot be written</source>
+        <translation>%1 : le carnet d’adresses ne peut pas être enregistré</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
     </message>
 </context>
 <context>
@@ -735,6 +823,78 @@
         <source>Message text</source>
         <translation>Texte du message</translation>
     </message>
+    <message>
+        <source>no keyring: type it for this session</source>
+        <translation>pas de trousseau : saisissez-le pour cette session</translation>
+    </message>
+    <message>
+        <source>Type whom the greeting goes to.</source>
+        <translation>Indiquez à qui la carte est destinée.</translation>
+    </message>
+    <message>
+        <source>The address &quot;%1&quot; cannot be used: it holds &quot;&lt;&quot;, &quot;&gt;&quot; or a control character.</source>
+        <translation>L’adresse « %1 » ne peut pas être utilisée : elle contient « &lt; », « &gt; » ou un caractère de contrôle.</translation>
+    </message>
+    <message>
+        <source>Give the mail server in the options first.</source>
+        <translation>Indiquez d’abord le serveur de messagerie dans les options.</translation>
+    </message>
+    <message>
+        <source>Give your e-mail address in the options first.</source>
+        <translation>Indiquez d’abord votre adresse électronique dans les options.</translation>
+    </message>
+    <message>
+        <source>Your address &quot;%1&quot; cannot be used as a sender.</source>
+        <translation>Votre adresse « %1 » ne peut pas servir d’expéditeur.</translation>
+    </message>
+    <message>
+        <source>There is no greeting to send.</source>
+        <translation>Il n’y a aucune carte à envoyer.</translation>
+    </message>
+    <message>
+        <source>A greeting is still being sent. Send this one when its result has been shown.</source>
+        <translation>Une carte est encore en cours d’envoi. Envoyez celle-ci quand son résultat aura été affiché.</translation>
+    </message>
+    <message>
+        <source>The greeting was not sent: the mail server&apos;s login needs its password.</source>
+        <translation>La carte n’a pas été envoyée : la connexion au serveur de messagerie demande son mot de passe.</translation>
+    </message>
+    <message>
+        <source>No private folder can be made in %1 for the greeting&apos;s copy.</source>
+        <translation>Aucun dossier privé ne peut être créé dans %1 pour la copie de la carte.</translation>
+    </message>
+    <message>
+        <source>The greeting&apos;s copy cannot be written into %1.</source>
+        <translation>La copie de la carte ne peut pas être écrite dans %1.</translation>
+    </message>
+    <message>
+        <source>The greeting cannot be sent now: the mail worker did not start.</source>
+        <translation>La carte ne peut pas être envoyée maintenant : l’envoi n’a pas démarré.</translation>
+    </message>
+    <message>
+        <source>The voice message cannot be written beside the greeting&apos;s copy.</source>
+        <translation>Le message vocal ne peut pas être écrit à côté de la copie de la carte.</translation>
+    </message>
+    <message>
+        <source>Send the greeting</source>
+        <translation>Envoyer la carte</translation>
+    </message>
+    <message>
+        <source>Close without sending</source>
+        <translation>Fermer sans envoyer</translation>
+    </message>
+    <message>
+        <source>The mail server and your address</source>
+        <translation>Le serveur de messagerie et votre adresse</translation>
+    </message>
+    <message>
+        <source>Send the player&apos;s sounds and fonts with the greeting</source>
+        <translation>Envoyer les sons et les polices du lecteur avec la carte</translation>
+    </message>
+    <message>
+        <source>Choose from the people you have sent to</source>
+        <translation>Choisir parmi les personnes à qui vous avez déjà écrit</translation>
+    </message>
 </context>
 <context>
     <name>Categories</name>
@@ -757,6 +917,60 @@
     <message>
         <source>Party</source>
         <translation>Fête</translation>
+    </message>
+</context>
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>the session bus at %1 takes connections but does not answer</source>
+        <translation>le bus de session à l’adresse %1 accepte les connexions mais ne répond pas</translation>
+    </message>
+    <message>
+        <source>no desktop notification service answers on the session bus: %1</source>
+        <translation>aucun service de notifications du bureau ne répond sur le bus de session : %1</translation>
+    </message>
+    <message>
+        <source>no desktop notification service answers on the session bus: no answer</source>
+        <translation>aucun service de notifications du bureau ne répond sur le bus de session : pas de réponse</translation>
+    </message>
+    <message>
+        <source>the session bus at %1 does not answer: %2</source>
+        <translation>le bus de session à l’adresse %1 ne répond pas : %2</translation>
+    </message>
+    <message>
+        <source>no session bus runs (DBUS_SESSION_BUS_ADDRESS is not set and there is no $XDG_RUNTIME_DIR/bus), so no desktop notification can be shown</source>
+        <translation>aucun bus de session ne tourne (DBUS_SESSION_BUS_ADDRESS n’est pas défini et $XDG_RUNTIME_DIR/bus n’existe pas), aucune notification du bureau ne peut donc être affichée</translation>
+    </message>
+    <message>
+        <source>the secret service failed</source>
+        <translation>le service de trousseau a échoué</translation>
+    </message>
+    <message>
+        <source>no session bus runs, so no secret service can keep the password</source>
+        <translation>aucun bus de session ne tourne, aucun trousseau ne peut donc garder le mot de passe</translation>
+    </message>
+    <message>
+        <source>the secret service did not keep the password</source>
+        <translation>le trousseau n’a pas gardé le mot de passe</translation>
+    </message>
+</context>
+<context>
+    <name>Editing</name>
+    <message>
+        <source>This change cannot be undone: the undo history could not keep it.</source>
+        <translation>Cette modification ne pourra pas être annulée : l’historique n’a pas pu la garder.</translation>
+    </message>
+    <message>
+        <source>The objects were kept: the undo history could not keep a copy of them.</source>
+        <translation>Les objets sont conservés : l’historique n’a pas pu en garder une copie.</translation>
+    </message>
+    <message>
+        <source>It would play at the same time as another sound of the object.</source>
+        <translation>Il serait joué en même temps qu’un autre son de l’objet.</translation>
+    </message>
+    <message>
+        <source>%1: the picture is too large</source>
+        <translation>%1 : l’image est trop grande</translation>
     </message>
 </context>
 <context>
@@ -1618,6 +1832,245 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>the file ends %1 bytes early</source>
+        <translation>le fichier se termine %1 octets trop tôt</translation>
+    </message>
+    <message>
+        <source>a text repeats its wide-character mark</source>
+        <translation>un texte répète sa marque de caractères larges</translation>
+    </message>
+    <message>
+        <source>a text claims %1 bytes, %2 remain</source>
+        <translation>un texte annonce %1 octets, il en reste %2</translation>
+    </message>
+    <message>
+        <source>a block claims %1 bytes, %2 remain</source>
+        <translation>un bloc annonce %1 octets, il en reste %2</translation>
+    </message>
+    <message>
+        <source>a list claims %1 %2, %3 bytes remain</source>
+        <translation>une liste annonce %1 %2, il reste %3 octets</translation>
+    </message>
+    <message>
+        <source>%1: read error at byte %2 in %3 (%4)</source>
+        <translation>%1 : erreur de lecture à l’octet %2 dans « %3 » (%4)</translation>
+    </message>
+    <message>
+        <source>%1: write error in %2 (%3)</source>
+        <translation>%1 : erreur d’écriture dans « %2 » (%3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1 : lecture impossible</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written</source>
+        <translation>%1 : écriture impossible</translation>
+    </message>
+    <message>
+        <source>%1: the picture cannot be kept</source>
+        <translation>%1 : l’image ne peut pas être conservée</translation>
+    </message>
+    <message>
+        <source>%1: not a bitmap file</source>
+        <translation>%1 : ce n’est pas un fichier bitmap</translation>
+    </message>
+    <message>
+        <source>%1: too large for a bitmap</source>
+        <translation>%1 : trop volumineux pour une image bitmap</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>a packed bitmap of %1 bytes has no header</source>
+        <translation>une image bitmap compactée de %1 octets n’a pas d’en-tête</translation>
+    </message>
+    <message>
+        <source>a bitmap block of %1 bytes has no header</source>
+        <translation>un bloc bitmap de %1 octets n’a pas d’en-tête</translation>
+    </message>
+    <message>
+        <source>the bitmap header is cut short</source>
+        <translation>l’en-tête de l’image bitmap est tronqué</translation>
+    </message>
+    <message>
+        <source>the bitmap header claims %1 bytes, the block holds %2</source>
+        <translation>l’en-tête de l’image bitmap annonce %1 octets, le bloc en contient %2</translation>
+    </message>
+    <message>
+        <source>the bitmap height is out of range</source>
+        <translation>la hauteur de l’image bitmap est hors limites</translation>
+    </message>
+    <message>
+        <source>a bitmap header of %1 bytes is of no known kind</source>
+        <translation>un en-tête bitmap de %1 octets est d’un type inconnu</translation>
+    </message>
+    <message>
+        <source>a bitmap of %1 x %2 pixels is out of range</source>
+        <translation>une image bitmap de %1 x %2 pixels est hors limites</translation>
+    </message>
+    <message>
+        <source>a bitmap with %1 planes</source>
+        <translation>une image bitmap à %1 plans</translation>
+    </message>
+    <message>
+        <source>a bitmap of %1 bits per pixel</source>
+        <translation>une image bitmap de %1 bits par pixel</translation>
+    </message>
+    <message>
+        <source>a bitmap with compression %1 at %2 bits per pixel</source>
+        <translation>une image bitmap en compression %1 à %2 bits par pixel</translation>
+    </message>
+    <message>
+        <source>a colour table of %1 entries</source>
+        <translation>une table de couleurs de %1 entrées</translation>
+    </message>
+    <message>
+        <source>the bit-field masks are cut short</source>
+        <translation>les masques de champs de bits sont tronqués</translation>
+    </message>
+    <message>
+        <source>a bit-field mask of 0x%1 does not fit the pixels</source>
+        <translation>le masque de champ de bits 0x%1 ne convient pas aux pixels</translation>
+    </message>
+    <message>
+        <source>the colour table of %1 entries runs past the block</source>
+        <translation>la table de couleurs de %1 entrées dépasse la fin du bloc</translation>
+    </message>
+    <message>
+        <source>the pixels need %1 bytes, %2 remain</source>
+        <translation>les pixels demandent %1 octets, il en reste %2</translation>
+    </message>
+    <message>
+        <source>no memory for a picture of %1 x %2</source>
+        <translation>pas assez de mémoire pour une image de %1 x %2</translation>
+    </message>
+    <message>
+        <source>a run-length stream ends early at byte %1</source>
+        <translation>un flux codé par plages se termine trop tôt, à l’octet %1</translation>
+    </message>
+    <message>
+        <source>a run-length literal run passes the data at byte %1</source>
+        <translation>une suite littérale du codage par plages dépasse les données à l’octet %1</translation>
+    </message>
+    <message>
+        <source>effects</source>
+        <translation>effets</translation>
+    </message>
+    <message>
+        <source>layers</source>
+        <translation>calques</translation>
+    </message>
+    <message>
+        <source>stages</source>
+        <translation>scènes</translation>
+    </message>
+    <message>
+        <source>sounds</source>
+        <translation>sons</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>points</translation>
+    </message>
+    <message>
+        <source>clips nested more than %1 deep</source>
+        <translation>des clips imbriqués sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+        <source>shape kind %1 is not one of 0 to 2</source>
+        <translation>le type de forme %1 n’est pas compris entre 0 et 2</translation>
+    </message>
+    <message>
+        <source>a drawn object without a shape</source>
+        <translation>un objet dessiné sans forme</translation>
+    </message>
+    <message>
+        <source>drawable kind %1 is not one of 1 to 4</source>
+        <translation>le type de dessin %1 n’est pas compris entre 1 et 4</translation>
+    </message>
+    <message>
+        <source>object &quot;%1&quot; has no stage and is not drawn</source>
+        <translation>l’objet « %1 » n’a pas de scène et n’est pas dessiné</translation>
+    </message>
+    <message>
+        <source>object &quot;%1&quot; has no effect list and is not drawn</source>
+        <translation>l’objet « %1 » n’a pas de liste d’effets et n’est pas dessiné</translation>
+    </message>
+    <message>
+        <source>no stage buffer of %1 x %2 pixels can be made</source>
+        <translation>impossible de créer un tampon de scène de %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>%1: no working files can be made beside it or in %2</source>
+        <translation>%1 : aucun fichier de travail ne peut être créé à côté, ni dans %2</translation>
+    </message>
+    <message>
+        <source>%1: the working files cannot be made</source>
+        <translation>%1 : les fichiers de travail ne peuvent pas être créés</translation>
+    </message>
+    <message>
+        <source>%1: there is not enough memory to unpack it</source>
+        <translation>%1 : pas assez de mémoire pour le décompresser</translation>
+    </message>
+    <message>
+        <source>%1: not a project file (no header tag)</source>
+        <translation>%1 : ce n’est pas un fichier de carte (l’en-tête d’identification manque)</translation>
+    </message>
+    <message>
+        <source>cannot read the sound file %1</source>
+        <translation>impossible de lire le fichier son %1</translation>
+    </message>
+    <message>
+        <source>cannot write the sound&apos;s private file in %1</source>
+        <translation>impossible d’écrire le fichier privé du son dans %1</translation>
+    </message>
+    <message>
+        <source>out of memory in the undo history</source>
+        <translation>mémoire insuffisante pour l’historique</translation>
+    </message>
+    <message>
+        <source>cannot make the undo folder in %1</source>
+        <translation>impossible de créer le dossier de l’historique dans %1</translation>
+    </message>
+    <message>
+        <source>cannot make an undo state file in %1</source>
+        <translation>impossible de créer un fichier de l’historique dans %1</translation>
+    </message>
+    <message>
+        <source>undo state</source>
+        <translation>état de l’historique</translation>
+    </message>
+    <message>
+        <source>out of memory saving an undo state</source>
+        <translation>mémoire insuffisante pour enregistrer un état de l’historique</translation>
+    </message>
+    <message>
+        <source>out of memory loading an undo state</source>
+        <translation>mémoire insuffisante pour charger un état de l’historique</translation>
+    </message>
+    <message>
+        <source>the undo state of object %1 is missing (%2)</source>
+        <translation>l’état de l’objet %1 dans l’historique est introuvable (%2)</translation>
+    </message>
+    <message>
+        <source>the undo state of object %1 is missing</source>
+        <translation>l’état de l’objet %1 dans l’historique est introuvable</translation>
+    </message>
+    <message>
+        <source>the undo state %1 has type %2, which names no class</source>
+        <translation>l’état de l’historique %1 est de type %2, qui ne désigne aucune classe</translation>
+    </message>
+</context>
+<context>
     <name>Library</name>
     <message>
         <source>Balloon sky</source>
@@ -1829,6 +2282,641 @@
     </message>
 </context>
 <context>
+    <name>Mail</name>
+    <message>
+        <source>%1: the address book cannot be read; it was left unchanged</source>
+        <translation>%1 : le carnet d’adresses est illisible ; il n’a pas été modifié</translation>
+    </message>
+    <message>
+        <source>%1: the address book cannot be written</source>
+        <translation>%1 : le carnet d’adresses ne peut pas être enregistré</translation>
+    </message>
+    <message>
+        <source>mime64: an input and an output file are needed</source>
+        <translation>mime64 : il faut un fichier d’entrée et un fichier de sortie</translation>
+    </message>
+    <message>
+        <source>%1 file not found</source>
+        <translation>Fichier %1 introuvable</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written</source>
+        <translation>%1 : écriture impossible</translation>
+    </message>
+    <message>
+        <source>Error %1: the player program cannot be copied into the player bundle</source>
+        <translation>Erreur %1 : le programme de lecture ne peut pas être copié dans le fichier du lecteur</translation>
+    </message>
+    <message>
+        <source>Error %1: the player&apos;s data cannot be copied into the player bundle</source>
+        <translation>Erreur %1 : les données du lecteur ne peuvent pas être copiées dans le fichier du lecteur</translation>
+    </message>
+    <message>
+        <source>Error %1: the greeting cannot be copied into the player bundle</source>
+        <translation>Erreur %1 : la carte ne peut pas être copiée dans le fichier du lecteur</translation>
+    </message>
+    <message>
+        <source>Error %1: a piece is too large for the player bundle</source>
+        <translation>Erreur %1 : une des parties est trop grande pour le fichier du lecteur</translation>
+    </message>
+    <message>
+        <source>Error %1: the lengths of the pieces cannot be written into the player bundle</source>
+        <translation>Erreur %1 : la longueur des parties ne peut pas être écrite dans le fichier du lecteur</translation>
+    </message>
+    <message>
+        <source>Error %1: the greeting&apos;s name cannot be written into the player bundle</source>
+        <translation>Erreur %1 : le nom de la carte ne peut pas être écrit dans le fichier du lecteur</translation>
+    </message>
+    <message>
+        <source>Error %1: the length of the greeting&apos;s name cannot be written into the player bundle</source>
+        <translation>Erreur %1 : la longueur du nom de la carte ne peut pas être écrite dans le fichier du lecteur</translation>
+    </message>
+    <message>
+        <source>Error %1: the closing mark of the player bundle cannot be written</source>
+        <translation>Erreur %1 : la marque de fin du fichier du lecteur ne peut pas être écrite</translation>
+    </message>
+    <message>
+        <source>Error %1: the player bundle cannot be closed</source>
+        <translation>Erreur %1 : le fichier du lecteur ne peut pas être fermé</translation>
+    </message>
+    <message>
+        <source>Error %1: the player bundle cannot be written</source>
+        <translation>Erreur %1 : le fichier du lecteur ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>%1: Error! File Not Found</source>
+        <translation>%1 : Erreur ! Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>%1: Error! Sharing Violation</source>
+        <translation>%1 : Erreur ! Le fichier est utilisé par un autre programme</translation>
+    </message>
+    <message>
+        <source>%1: too large for a player bundle</source>
+        <translation>%1 : trop grand pour un fichier du lecteur</translation>
+    </message>
+    <message>
+        <source>line %1: the card ends before END:VCARD</source>
+        <translation>ligne %1 : la fiche se termine avant END:VCARD</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>line %1: the card has neither a name nor an address</source>
+        <translation>ligne %1 : la fiche n’a ni nom ni adresse</translation>
+    </message>
+    <message>
+        <source>line %1 is not a vCard property</source>
+        <translation>la ligne %1 n’est pas une propriété vCard</translation>
+    </message>
+    <message>
+        <source>line 1: the header names no name and no e-mail column</source>
+        <translation>ligne 1 : l’en-tête n’indique ni colonne de nom ni colonne d’adresse e-mail</translation>
+    </message>
+    <message>
+        <source>line %1: %2 fields where the header has %3</source>
+        <translation>ligne %1 : %2 champs alors que l’en-tête en a %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 est illisible</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>line %1: 7 fields separated by tabs expected, %2 found</source>
+        <translation>ligne %1 : 7 champs séparés par des tabulations attendus, %2 trouvés</translation>
+    </message>
+    <message>
+        <source>line %1: no name</source>
+        <translation>ligne %1 : aucun nom</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%2&quot; is not a domain in lower case</source>
+        <translation>ligne %1 : « %2 » n’est pas un domaine en minuscules</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%2&quot; is not a server name</source>
+        <translation>ligne %1 : « %2 » n’est pas un nom de serveur</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%2&quot; is not a port</source>
+        <translation>ligne %1 : « %2 » n’est pas un port</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%2&quot; is neither tls nor starttls</source>
+        <translation>ligne %1 : « %2 » n’est ni tls ni starttls</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%2&quot; is no sign-in key</source>
+        <translation>ligne %1 : « %2 » n’est pas une clé de mode de connexion</translation>
+    </message>
+    <message>
+        <source>line %1: the help page is no https address</source>
+        <translation>ligne %1 : la page d’aide n’est pas une adresse https</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1 : lecture impossible</translation>
+    </message>
+    <message>
+        <source>the mail program was given a file that does not exist</source>
+        <translation>le logiciel de messagerie a reçu un fichier qui n’existe pas</translation>
+    </message>
+    <message>
+        <source>no mail program is set up on this desktop (xdg-email found none)</source>
+        <translation>aucun logiciel de messagerie n’est configuré sur ce bureau (xdg-email n’en a trouvé aucun)</translation>
+    </message>
+    <message>
+        <source>the mail program could not take the greeting</source>
+        <translation>le logiciel de messagerie n’a pas pu prendre la carte</translation>
+    </message>
+    <message>
+        <source>xdg-email failed (exit status %1)</source>
+        <translation>xdg-email a échoué (code de sortie %1)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>%1 ne peut pas être créé : %2</translation>
+    </message>
+    <message>
+        <source>no folder can be made in %1</source>
+        <translation>aucun dossier ne peut être créé dans %1</translation>
+    </message>
+    <message>
+        <source>xdg-email is not installed (it comes with the package xdg-utils)</source>
+        <translation>xdg-email n’est pas installé (il fait partie du paquet xdg-utils)</translation>
+    </message>
+    <message>
+        <source>xdg-email cannot be started: %1</source>
+        <translation>xdg-email ne peut pas être lancé : %1</translation>
+    </message>
+    <message>
+        <source>xdg-email ended abnormally</source>
+        <translation>xdg-email s’est arrêté anormalement</translation>
+    </message>
+    <message>
+        <source>xdg-email could not be waited for</source>
+        <translation>impossible d’attendre la fin de xdg-email</translation>
+    </message>
+    <message>
+        <source>%1 cannot be copied for the message</source>
+        <translation>%1 ne peut pas être copié pour le message</translation>
+    </message>
+    <message>
+        <source>the greeting is %1 even with the smallest picture and video; a message may be at most %2</source>
+        <translation>la carte fait %1 même avec l’image et la vidéo les plus petites ; un message ne peut pas dépasser %2</translation>
+    </message>
+    <message>
+        <source>the video is left out: %1</source>
+        <translation>la vidéo n’est pas jointe : %1</translation>
+    </message>
+    <message>
+        <source>Drawing the greeting</source>
+        <translation>Dessin de la carte</translation>
+    </message>
+    <message>
+        <source>the send was cancelled</source>
+        <translation>l’envoi a été annulé</translation>
+    </message>
+    <message>
+        <source>the greeting&apos;s picture and video cannot be made: %1</source>
+        <translation>l’image et la vidéo de la carte ne peuvent pas être créées : %1</translation>
+    </message>
+    <message>
+        <source>Making the picture smaller</source>
+        <translation>Réduction de l’image</translation>
+    </message>
+    <message>
+        <source>Making the video smaller</source>
+        <translation>Réduction de la vidéo</translation>
+    </message>
+    <message>
+        <source>the attachment could not be built: %1 is missing from the data directory %2</source>
+        <translation>la pièce jointe n’a pas pu être construite : %1 manque dans le dossier de données %2</translation>
+    </message>
+    <message>
+        <source>the attachment could not be built: %1 cannot be read</source>
+        <translation>la pièce jointe n’a pas pu être construite : %1 est illisible</translation>
+    </message>
+    <message>
+        <source>the attachment could not be built: the player bundle cannot be written for %1</source>
+        <translation>la pièce jointe n’a pas pu être construite : le fichier du lecteur ne peut pas être écrit pour %1</translation>
+    </message>
+    <message>
+        <source>the mail server %1 offers a login only without TLS, which would let others read the password</source>
+        <translation>le serveur de messagerie %1 ne propose la connexion que sans TLS, ce qui permettrait à d’autres de lire le mot de passe</translation>
+    </message>
+    <message>
+        <source>the mail server %1 offers no login this program can use (AUTH PLAIN or LOGIN)</source>
+        <translation>le serveur de messagerie %1 ne propose aucune connexion que ce programme sache utiliser (AUTH PLAIN ou LOGIN)</translation>
+    </message>
+    <message>
+        <source>the mail server %1 offers no login, and the settings ask for one</source>
+        <translation>le serveur de messagerie %1 ne propose pas de connexion, alors que les réglages en demandent une</translation>
+    </message>
+    <message>
+        <source>the mail server %1 cannot check the user name and password now (%2)</source>
+        <translation>le serveur de messagerie %1 ne peut pas vérifier le nom d’utilisateur et le mot de passe pour le moment (%2)</translation>
+    </message>
+    <message>
+        <source>the mail server %1 refused the user name or password (%2)</source>
+        <translation>le serveur de messagerie %1 a refusé le nom d’utilisateur ou le mot de passe (%2)</translation>
+    </message>
+    <message>
+        <source>the attachment could not be built: no data directory is set, so the player program cannot be found</source>
+        <translation>la pièce jointe n’a pas pu être construite : aucun dossier de données n’est défini, le programme de lecture est donc introuvable</translation>
+    </message>
+    <message>
+        <source>the attachment could not be built: %1 cannot be copied</source>
+        <translation>la pièce jointe n’a pas pu être construite : %1 ne peut pas être copié</translation>
+    </message>
+    <message>
+        <source>%1: cannot be copied for the attachment</source>
+        <translation>%1 : copie impossible pour la pièce jointe</translation>
+    </message>
+    <message>
+        <source>the attachment could not be built: the attachment %1 cannot be written</source>
+        <translation>la pièce jointe n’a pas pu être construite : la pièce jointe %1 ne peut pas être écrite</translation>
+    </message>
+    <message>
+        <source>the mail server %1 refused &quot;%2&quot;: %3</source>
+        <translation>le serveur de messagerie %1 a refusé « %2 » : %3</translation>
+    </message>
+    <message>
+        <source>the attachment could not be built: the attachment %1 cannot be encoded</source>
+        <translation>la pièce jointe n’a pas pu être construite : la pièce jointe %1 ne peut pas être encodée</translation>
+    </message>
+    <message>
+        <source>no password is known for %1 at the mail server %2 (%3)</source>
+        <translation>aucun mot de passe n’est connu pour %1 sur le serveur de messagerie %2 (%3)</translation>
+    </message>
+    <message>
+        <source>no password is known for %1 at the mail server %2</source>
+        <translation>aucun mot de passe n’est connu pour %1 sur le serveur de messagerie %2</translation>
+    </message>
+    <message>
+        <source>the mail server %1 offers no STARTTLS, and the settings ask for it</source>
+        <translation>le serveur de messagerie %1 ne propose pas STARTTLS, alors que les réglages le demandent</translation>
+    </message>
+    <message>
+        <source>the mail server %1 refused the connection: %2</source>
+        <translation>le serveur de messagerie %1 a refusé la connexion : %2</translation>
+    </message>
+    <message>
+        <source>the mail server %1 refused every recipient: %2</source>
+        <translation>le serveur de messagerie %1 a refusé tous les destinataires : %2</translation>
+    </message>
+    <message>
+        <source>no private folder can be made for the greeting&apos;s picture and video</source>
+        <translation>aucun dossier privé ne peut être créé pour l’image et la vidéo de la carte</translation>
+    </message>
+    <message>
+        <source>the attachment could not be built: the encoded attachment cannot be read</source>
+        <translation>la pièce jointe n’a pas pu être construite : la pièce jointe encodée est illisible</translation>
+    </message>
+    <message>
+        <source>the greeting is %1 bytes, more than the %2 bytes the mail server %3 takes</source>
+        <translation>la carte fait %1 octets, plus que les %2 octets qu’accepte le serveur de messagerie %3</translation>
+    </message>
+    <message>
+        <source>the outbox cannot record that the greeting is being sent</source>
+        <translation>la boîte d’envoi ne peut pas noter que la carte est en cours d’envoi</translation>
+    </message>
+    <message>
+        <source>the mail server %1 refused the message: %2</source>
+        <translation>le serveur de messagerie %1 a refusé le message : %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be copied for the player&apos;s attachment</source>
+        <translation>%1 ne peut pas être copié pour la pièce jointe du lecteur</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made ready for %2</source>
+        <translation>%1 ne peut pas être préparé pour %2</translation>
+    </message>
+    <message>
+        <source>the greeting has no recipient</source>
+        <translation>la carte n’a aucun destinataire</translation>
+    </message>
+    <message>
+        <source>nobody got the greeting: %1</source>
+        <translation>personne n’a reçu la carte : %1</translation>
+    </message>
+    <message>
+        <source>Your mail program has the greeting, ready to send. Its files are in %1.</source>
+        <translation>Votre logiciel de messagerie a la carte, prête à partir. Ses fichiers sont dans %1.</translation>
+    </message>
+    <message>
+        <source>Your greeting has been sent (%H:%M:%S).</source>
+        <translation>Votre carte a été envoyée (%H:%M:%S).</translation>
+    </message>
+    <message>
+        <source>Sent to: %1.</source>
+        <translation>Envoyée à : %1.</translation>
+    </message>
+    <message>
+        <source>The mail server refused these recipients: %1</source>
+        <translation>Le serveur de messagerie a refusé ces destinataires : %1</translation>
+    </message>
+    <message>
+        <source>%s could not send your greeting.</source>
+        <translation>%s n’a pas pu envoyer votre carte.</translation>
+    </message>
+    <message>
+        <source>What failed: %1.</source>
+        <translation>Ce qui a échoué : %1.</translation>
+    </message>
+    <message>
+        <source>no private temporary folder can be made for the attachment</source>
+        <translation>aucun dossier temporaire privé ne peut être créé pour la pièce jointe</translation>
+    </message>
+    <message>
+        <source>the entry is cut short</source>
+        <translation>l’entrée est tronquée</translation>
+    </message>
+    <message>
+        <source>it is not an outbox entry</source>
+        <translation>ce n’est pas une entrée de la boîte d’envoi</translation>
+    </message>
+    <message>
+        <source>the entry has a line without &quot;=&quot;</source>
+        <translation>l’entrée a une ligne sans « = »</translation>
+    </message>
+    <message>
+        <source>the entry is empty</source>
+        <translation>l’entrée est vide</translation>
+    </message>
+    <message>
+        <source>the entry has no state that is known</source>
+        <translation>l’entrée n’a aucun état connu</translation>
+    </message>
+    <message>
+        <source>the entry has a time that cannot be read</source>
+        <translation>l’entrée contient une heure illisible</translation>
+    </message>
+    <message>
+        <source>the entry&apos;s count of tries cannot be read</source>
+        <translation>le nombre d’essais de l’entrée est illisible</translation>
+    </message>
+    <message>
+        <source>the entry&apos;s security cannot be read</source>
+        <translation>la sécurité indiquée dans l’entrée est illisible</translation>
+    </message>
+    <message>
+        <source>the entry&apos;s size limit cannot be read</source>
+        <translation>la taille maximale indiquée dans l’entrée est illisible</translation>
+    </message>
+    <message>
+        <source>the entry has a switch that is neither 0 nor 1</source>
+        <translation>l’entrée contient un réglage qui ne vaut ni 0 ni 1</translation>
+    </message>
+    <message>
+        <source>a yearly entry has no birthday</source>
+        <translation>une entrée annuelle n’a pas d’anniversaire</translation>
+    </message>
+    <message>
+        <source>the entry says no recipient</source>
+        <translation>l’entrée n’indique aucun destinataire</translation>
+    </message>
+    <message>
+        <source>the entry says no mail server</source>
+        <translation>l’entrée n’indique aucun serveur de messagerie</translation>
+    </message>
+    <message>
+        <source>the entry names no greeting file</source>
+        <translation>l’entrée n’indique aucun fichier de carte</translation>
+    </message>
+    <message>
+        <source>the greeting file %1 cannot be read</source>
+        <translation>le fichier de la carte %1 est illisible</translation>
+    </message>
+    <message>
+        <source>no folder can be made in the outbox %1</source>
+        <translation>aucun dossier ne peut être créé dans la boîte d’envoi %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be put into the outbox</source>
+        <translation>%1 ne peut pas être mis dans la boîte d’envoi</translation>
+    </message>
+    <message>
+        <source>a planned greeting needs a mail server: set one in the mail options</source>
+        <translation>une carte programmée a besoin d’un serveur de messagerie : indiquez-en un dans les options de messagerie</translation>
+    </message>
+    <message>
+        <source>no birthday is known for %1: add it in the contacts</source>
+        <translation>aucun anniversaire n’est connu pour %1 : ajoutez-le dans les contacts</translation>
+    </message>
+    <message>
+        <source>it holds no entry</source>
+        <translation>aucune entrée ne s’y trouve</translation>
+    </message>
+    <message>
+        <source>its entry cannot be read</source>
+        <translation>son entrée est illisible</translation>
+    </message>
+    <message>
+        <source>its greeting file %1 is missing</source>
+        <translation>son fichier de carte %1 est manquant</translation>
+    </message>
+    <message>
+        <source>the outbox entry %1 cannot be written</source>
+        <translation>l’entrée %1 de la boîte d’envoi ne peut pas être écrite</translation>
+    </message>
+    <message>
+        <source>there is no greeting %1 in the outbox</source>
+        <translation>il n’y a pas de carte %1 dans la boîte d’envoi</translation>
+    </message>
+    <message>
+        <source>the greeting %1 cannot be cancelled: %2</source>
+        <translation>la carte %1 ne peut pas être retenue : %2</translation>
+    </message>
+    <message>
+        <source>the greeting %1 is being sent right now</source>
+        <translation>la carte %1 est en cours d’envoi</translation>
+    </message>
+    <message>
+        <source>the greeting %1 has been sent already</source>
+        <translation>la carte %1 a déjà été envoyée</translation>
+    </message>
+    <message>
+        <source>the greeting %1 is still to be sent or being sent: cancel it first</source>
+        <translation>la carte %1 doit encore être envoyée ou est en cours d’envoi : retenez-la d’abord</translation>
+    </message>
+    <message>
+        <source>the greeting %1 cannot be removed: %2</source>
+        <translation>la carte %1 ne peut pas être retirée : %2</translation>
+    </message>
+    <message>
+        <source>another run is sending it</source>
+        <translation>une autre instance est en train de l’envoyer</translation>
+    </message>
+    <message>
+        <source>it is sent already</source>
+        <translation>elle est déjà envoyée</translation>
+    </message>
+    <message>
+        <source>it is cancelled already</source>
+        <translation>elle est déjà retenue</translation>
+    </message>
+    <message>
+        <source>Greeting sent</source>
+        <translation>Carte envoyée</translation>
+    </message>
+    <message>
+        <source>Your greeting “%1” to %2 was sent.</source>
+        <translation>Votre carte « %1 » pour %2 a été envoyée.</translation>
+    </message>
+    <message>
+        <source>Greeting not sent</source>
+        <translation>Carte non envoyée</translation>
+    </message>
+    <message>
+        <source>Your greeting “%1” to %2 could not be sent: %3.</source>
+        <translation>Votre carte « %1 » pour %2 n’a pas pu être envoyée : %3.</translation>
+    </message>
+    <message>
+        <source>Greeting perhaps not sent</source>
+        <translation>Carte peut-être non envoyée</translation>
+    </message>
+    <message>
+        <source>The mail server did not say whether it took your greeting to %1. Open the outbox to send it again or let it be.</source>
+        <translation>Le serveur de messagerie n’a pas dit s’il avait accepté votre carte pour %1. Ouvrez la boîte d’envoi pour la renvoyer ou en rester là.</translation>
+    </message>
+    <message>
+        <source>A birthday is coming</source>
+        <translation>Un anniversaire approche</translation>
+    </message>
+    <message>
+        <source>%1’s birthday is in a few days, and no greeting is planned for it.</source>
+        <translation>L’anniversaire de %1 est dans quelques jours, et aucune carte n’est prévue.</translation>
+    </message>
+    <message>
+        <source>the greeting cannot be drawn: the program has no fonts</source>
+        <translation>la carte ne peut pas être dessinée : le programme n’a pas de polices</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to draw the greeting</source>
+        <translation>la mémoire ne suffit pas pour dessiner la carte</translation>
+    </message>
+    <message>
+        <source>the greeting&apos;s picture cannot be made: %1</source>
+        <translation>l’image de la carte ne peut pas être créée : %1</translation>
+    </message>
+    <message>
+        <source>the greeting&apos;s picture is too large for the message: %1 bytes at %2 x %3, at most %4 allowed</source>
+        <translation>l’image de la carte est trop grande pour le message : %1 octets en %2 × %3, %4 au plus autorisés</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>aucune raison indiquée</translation>
+    </message>
+    <message>
+        <source>the mail server &quot;%1&quot; has no valid port number</source>
+        <translation>le serveur de messagerie « %1 » n’a pas de numéro de port valable</translation>
+    </message>
+    <message>
+        <source>the mail server name &quot;%1&quot; is not a host name</source>
+        <translation>le nom de serveur de messagerie « %1 » n’est pas un nom d’hôte</translation>
+    </message>
+    <message>
+        <source>the mail server %1 cannot be found (a reserved, invalid name)</source>
+        <translation>le serveur de messagerie %1 est introuvable (nom réservé et non valable)</translation>
+    </message>
+    <message>
+        <source>the mail server %1 cannot be found (%2)</source>
+        <translation>le serveur de messagerie %1 est introuvable (%2)</translation>
+    </message>
+    <message>
+        <source>the mail server %1 did not answer in time (connecting)</source>
+        <translation>le serveur de messagerie %1 n’a pas répondu à temps (à la connexion)</translation>
+    </message>
+    <message>
+        <source>connecting: %1</source>
+        <translation>à la connexion : %1</translation>
+    </message>
+    <message>
+        <source>the mail server %1 did not answer in time (sending)</source>
+        <translation>le serveur de messagerie %1 n’a pas répondu à temps (pendant l’envoi)</translation>
+    </message>
+    <message>
+        <source>sending: %1</source>
+        <translation>pendant l’envoi : %1</translation>
+    </message>
+    <message>
+        <source>the mail server %1 did not answer in time (waiting for its reply)</source>
+        <translation>le serveur de messagerie %1 n’a pas répondu à temps (en attendant sa réponse)</translation>
+    </message>
+    <message>
+        <source>waiting for its reply: %1</source>
+        <translation>en attendant sa réponse : %1</translation>
+    </message>
+    <message>
+        <source>the mail server %1 did not answer in time (the TLS handshake)</source>
+        <translation>le serveur de messagerie %1 n’a pas répondu à temps (pendant la négociation TLS)</translation>
+    </message>
+    <message>
+        <source>the TLS handshake: %1</source>
+        <translation>pendant la négociation TLS : %1</translation>
+    </message>
+    <message>
+        <source>cannot connect to the mail server %1: %2</source>
+        <translation>connexion impossible au serveur de messagerie %1 : %2</translation>
+    </message>
+    <message>
+        <source>the connection to the mail server is closed</source>
+        <translation>la connexion au serveur de messagerie est fermée</translation>
+    </message>
+    <message>
+        <source>sending to the mail server %1 failed: %2</source>
+        <translation>l’envoi au serveur de messagerie %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>the mail server %1 sent something that is not a reply: %2</source>
+        <translation>le serveur de messagerie %1 a envoyé autre chose qu’une réponse : %2</translation>
+    </message>
+    <message>
+        <source>the mail server %1 mixed reply codes in one reply</source>
+        <translation>le serveur de messagerie %1 a mélangé plusieurs codes dans une même réponse</translation>
+    </message>
+    <message>
+        <source>the mail server %1 sent a reply too long to be one</source>
+        <translation>le serveur de messagerie %1 a envoyé une réponse trop longue pour en être une</translation>
+    </message>
+    <message>
+        <source>the mail server %1 closed the connection</source>
+        <translation>le serveur de messagerie %1 a fermé la connexion</translation>
+    </message>
+    <message>
+        <source>receiving from the mail server %1 failed: %2</source>
+        <translation>la réception depuis le serveur de messagerie %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>the connection ended</source>
+        <translation>la connexion a pris fin</translation>
+    </message>
+    <message>
+        <source>TLS cannot be set up for the mail server %1: %2</source>
+        <translation>TLS ne peut pas être mis en place pour le serveur de messagerie %1 : %2</translation>
+    </message>
+    <message>
+        <source>the certificate of the mail server %1 cannot be trusted: %2</source>
+        <translation>le certificat du serveur de messagerie %1 n’est pas digne de confiance : %2</translation>
+    </message>
+    <message>
+        <source>the mail server %1 closed the connection during the TLS handshake</source>
+        <translation>le serveur de messagerie %1 a fermé la connexion pendant la négociation TLS</translation>
+    </message>
+    <message>
+        <source>the TLS handshake with the mail server %1 failed: %2</source>
+        <translation>la négociation TLS avec le serveur de messagerie %1 a échoué : %2</translation>
+    </message>
+</context>
+<context>
     <name>MailSize</name>
     <message>
         <source>picture %1</source>
@@ -1922,6 +3010,129 @@
     </message>
 </context>
 <context>
+    <name>Player</name>
+    <message>
+        <source>usage: %1</source>
+        <translation>usage : %1</translation>
+    </message>
+    <message>
+        <source>plays the greeting FILE holds (a bundle or a .kel project), or the one appended to this program</source>
+        <translation>lit la carte que contient FILE (un fichier du lecteur ou un projet .kel), ou celle jointe à ce programme</translation>
+    </message>
+    <message>
+        <source>vimble-play: the signal handlers cannot be installed</source>
+        <translation>vimble-play : impossible d’installer les gestionnaires de signaux</translation>
+    </message>
+    <message>
+        <source>vimble-play: no private folder can be made in the temporary directory</source>
+        <translation>vimble-play : impossible de créer un dossier privé dans le dossier temporaire</translation>
+    </message>
+    <message>
+        <source>%1: this program carries no greeting; name a greeting to play</source>
+        <translation>%1 : ce programme ne contient aucune carte ; indiquez une carte à lire</translation>
+    </message>
+    <message>
+        <source>vimble-play: there is no screen to show the greeting on (DISPLAY is not set)</source>
+        <translation>vimble-play : aucun écran où afficher la carte (DISPLAY n’est pas défini)</translation>
+    </message>
+    <message>
+        <source>the greeting cannot be opened</source>
+        <translation>la carte ne peut pas être ouverte</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written</source>
+        <translation>%1 : écriture impossible</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened</source>
+        <translation>%1 : ouverture impossible</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1 : lecture impossible</translation>
+    </message>
+    <message>
+        <source>%1: the player&apos;s data in this greeting is damaged: %2</source>
+        <translation>%1 : les données du lecteur dans cette carte sont endommagées : %2</translation>
+    </message>
+    <message>
+        <source>%1: the player&apos;s data names its SoundFont &quot;%2&quot;</source>
+        <translation>%1 : les données du lecteur nomment leur SoundFont « %2 »</translation>
+    </message>
+    <message>
+        <source>%1: the player&apos;s data cannot be read</source>
+        <translation>%1 : les données du lecteur sont illisibles</translation>
+    </message>
+    <message>
+        <source>%1: the greeting in this file is empty</source>
+        <translation>%1 : la carte de ce fichier est vide</translation>
+    </message>
+    <message>
+        <source>%1: the greeting cannot be copied into %2</source>
+        <translation>%1 : impossible de copier la carte dans %2</translation>
+    </message>
+    <message>
+        <source>%1: the greeting in this file is damaged (its pieces do not add up to the file&apos;s length)</source>
+        <translation>%1 : la carte de ce fichier est endommagée (ses parties ne correspondent pas à la longueur du fichier)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be copied into %2</source>
+        <translation>%1 : copie impossible dans %2</translation>
+    </message>
+    <message>
+        <source>%1: there is no greeting in this file</source>
+        <translation>%1 : ce fichier ne contient aucune carte</translation>
+    </message>
+    <message>
+        <source>the tag is not %1</source>
+        <translation>la marque n’est pas %1</translation>
+    </message>
+    <message>
+        <source>the header ends after %1 bytes</source>
+        <translation>l’en-tête s’arrête après %1 octets</translation>
+    </message>
+    <message>
+        <source>version %1 is not %2</source>
+        <translation>la version %1 n’est pas la %2</translation>
+    </message>
+    <message>
+        <source>the header claims %1 entries, %2 bytes remain</source>
+        <translation>l’en-tête annonce %1 entrées, il reste %2 octets</translation>
+    </message>
+    <message>
+        <source>entry %1: its name length is cut off at byte %2</source>
+        <translation>entrée %1 : la longueur de son nom est coupée à l’octet %2</translation>
+    </message>
+    <message>
+        <source>entry %1: a name of %2 bytes</source>
+        <translation>entrée %1 : un nom de %2 octets</translation>
+    </message>
+    <message>
+        <source>entry %1: its name claims %2 bytes, %3 remain</source>
+        <translation>entrée %1 : son nom annonce %2 octets, il en reste %3</translation>
+    </message>
+    <message>
+        <source>entry %1 (%2): its data length is cut off at byte %3</source>
+        <translation>entrée %1 (%2) : la longueur de ses données est coupée à l’octet %3</translation>
+    </message>
+    <message>
+        <source>entry %1 (%2) claims %3 bytes, %4 remain</source>
+        <translation>entrée %1 (%2) : elle annonce %3 octets, il en reste %4</translation>
+    </message>
+    <message>
+        <source>entry %1: the name &quot;%2&quot; is not allowed or comes twice</source>
+        <translation>entrée %1 : le nom « %2 » n’est pas permis ou apparaît deux fois</translation>
+    </message>
+    <message>
+        <source>%1 bytes follow the last entry</source>
+        <translation>%1 octets suivent la dernière entrée</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Colour</source>
@@ -1969,6 +3180,758 @@
     <message>
         <source>no name</source>
         <translation>sans nom</translation>
+    </message>
+</context>
+<context>
+    <name>Sending</name>
+    <message>
+        <source>The greeting cannot be exported: the player &quot;%1&quot; is missing.</source>
+        <translation>La carte ne peut pas être exportée : le lecteur « %1 » est introuvable.</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>played</source>
+        <translation>joué</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>la mémoire est insuffisante</translation>
+    </message>
+    <message>
+        <source>the player cannot do that now</source>
+        <translation>le lecteur ne peut pas le faire maintenant</translation>
+    </message>
+    <message>
+        <source>the MIDI output is not ready</source>
+        <translation>la sortie MIDI n’est pas prête</translation>
+    </message>
+    <message>
+        <source>the file is not a MIDI file that can be played</source>
+        <translation>le fichier n’est pas un fichier MIDI qui peut être lu</translation>
+    </message>
+    <message>
+        <source>the MIDI output refused</source>
+        <translation>la sortie MIDI a refusé</translation>
+    </message>
+    <message>
+        <source>no SoundFont is installed</source>
+        <translation>aucun SoundFont n’est installé</translation>
+    </message>
+    <message>
+        <source>no SoundFont</source>
+        <translation>aucun SoundFont</translation>
+    </message>
+    <message>
+        <source>no audio output</source>
+        <translation>aucune sortie son</translation>
+    </message>
+    <message>
+        <source>Synthesizer (%1)</source>
+        <translation>Synthétiseur (%1)</translation>
+    </message>
+    <message>
+        <source>nothing was recorded</source>
+        <translation>rien n’a été enregistré</translation>
+    </message>
+    <message>
+        <source>the recording is silent: is the microphone muted or turned down?</source>
+        <translation>l’enregistrement est muet : le micro est-il coupé ou réglé trop bas ?</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>frame %1 is past the end of the animation (%2 frames)</source>
+        <translation>l’image %1 est au-delà de la fin de l’animation (%2 images)</translation>
+    </message>
+    <message>
+        <source>%1: no private copy can be made in %2</source>
+        <translation>%1 : impossible d’en créer une copie privée dans %2</translation>
+    </message>
+    <message>
+        <source>the sound would play at the same time as another sound of object %1</source>
+        <translation>le son serait joué en même temps qu’un autre son de l’objet %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>impossible d’écrire %1</translation>
+    </message>
+    <message>
+        <source>no audio device could be opened</source>
+        <translation>aucun périphérique audio n’a pu être ouvert</translation>
+    </message>
+    <message>
+        <source>the sound system did not start: %1</source>
+        <translation>le système audio n’a pas démarré : %1</translation>
+    </message>
+    <message>
+        <source>no microphone was found</source>
+        <translation>aucun micro n’a été trouvé</translation>
+    </message>
+    <message>
+        <source>the microphone could not be opened: %1</source>
+        <translation>le micro n’a pas pu être ouvert : %1</translation>
+    </message>
+    <message>
+        <source>the speech synthesizer cannot be started: espeak-ng did not start</source>
+        <translation>la synthèse vocale ne peut pas démarrer : espeak-ng n’a pas démarré</translation>
+    </message>
+    <message>
+        <source>the speech synthesizer cannot be started: espeak-ng has no English voice (is espeak-ng-data installed?)</source>
+        <translation>la synthèse vocale ne peut pas démarrer : espeak-ng n’a pas de voix anglaise (espeak-ng-data est-il installé ?)</translation>
+    </message>
+    <message>
+        <source>the speech synthesizer has no female English voice</source>
+        <translation>la synthèse vocale n’a pas de voix anglaise féminine</translation>
+    </message>
+    <message>
+        <source>the speech synthesizer has no male English voice</source>
+        <translation>la synthèse vocale n’a pas de voix anglaise masculine</translation>
+    </message>
+    <message>
+        <source>the text is too long to be spoken (over %1 minutes)</source>
+        <translation>le texte est trop long pour être prononcé (plus de %1 minutes)</translation>
+    </message>
+    <message>
+        <source>the speech synthesizer could not say the text</source>
+        <translation>la synthèse vocale n’a pas pu prononcer le texte</translation>
+    </message>
+    <message>
+        <source>the SoundFont &quot;%1&quot; does not exist</source>
+        <translation>le SoundFont « %1 » n’existe pas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a SoundFont</source>
+        <translation>« %1 » n’est pas un SoundFont</translation>
+    </message>
+    <message>
+        <source>the synthesizer cannot be started</source>
+        <translation>le synthétiseur ne peut pas démarrer</translation>
+    </message>
+    <message>
+        <source>the SoundFont &quot;%1&quot; cannot be loaded</source>
+        <translation>le SoundFont « %1 » ne peut pas être chargé</translation>
+    </message>
+    <message>
+        <source>the SoundFont &quot;%1&quot; cannot be loaded: %2</source>
+        <translation>le SoundFont « %1 » ne peut pas être chargé : %2</translation>
+    </message>
+    <message>
+        <source>the wave&apos;s format chunk is too short</source>
+        <translation>le bloc de format du fichier wave est trop court</translation>
+    </message>
+    <message>
+        <source>the wave&apos;s extended format chunk is too short</source>
+        <translation>le bloc de format étendu du fichier wave est trop court</translation>
+    </message>
+    <message>
+        <source>compressed waves (format %1) are not supported</source>
+        <translation>les fichiers wave compressés (format %1) ne sont pas pris en charge</translation>
+    </message>
+    <message>
+        <source>the wave has %1 channels; 1 to %2 can be played</source>
+        <translation>le fichier wave a %1 canaux ; de 1 à %2 peuvent être lus</translation>
+    </message>
+    <message>
+        <source>the wave&apos;s rate of %1 Hz is outside %2 to %3 Hz</source>
+        <translation>la fréquence d’échantillonnage du fichier wave, %1 Hz, est hors de la plage de %2 à %3 Hz</translation>
+    </message>
+    <message>
+        <source>float waves with %1 bits per sample are not supported</source>
+        <translation>les fichiers wave en virgule flottante à %1 bits par échantillon ne sont pas pris en charge</translation>
+    </message>
+    <message>
+        <source>PCM waves with %1 bits per sample are not supported</source>
+        <translation>les fichiers wave PCM à %1 bits par échantillon ne sont pas pris en charge</translation>
+    </message>
+    <message>
+        <source>the wave&apos;s block size (%1 bytes) does not match its %2 channels of %3 bytes</source>
+        <translation>la taille de bloc du fichier wave (%1 octets) ne correspond pas à ses %2 canaux de %3 octets</translation>
+    </message>
+    <message>
+        <source>not a RIFF/WAVE file</source>
+        <translation>ce n’est pas un fichier RIFF/WAVE</translation>
+    </message>
+    <message>
+        <source>the wave file is cut short</source>
+        <translation>le fichier wave est tronqué</translation>
+    </message>
+    <message>
+        <source>the wave&apos;s format chunk is missing</source>
+        <translation>le bloc de format du fichier wave manque</translation>
+    </message>
+    <message>
+        <source>the wave&apos;s sound data is missing</source>
+        <translation>les données sonores du fichier wave manquent</translation>
+    </message>
+    <message>
+        <source>the wave is too long to play (over %1 minutes)</source>
+        <translation>le fichier wave est trop long pour être lu (plus de %1 minutes)</translation>
+    </message>
+    <message>
+        <source>the wave file cannot be found</source>
+        <translation>le fichier wave est introuvable</translation>
+    </message>
+    <message>
+        <source>the wave file is too large (over 2 GB)</source>
+        <translation>le fichier wave est trop volumineux (plus de 2 Go)</translation>
+    </message>
+    <message>
+        <source>the wave file cannot be read</source>
+        <translation>impossible de lire le fichier wave</translation>
+    </message>
+    <message>
+        <source>the greeting has no object to give a sound</source>
+        <translation>la carte n’a aucun objet auquel donner un son</translation>
+    </message>
+    <message>
+        <source>there is no object %1 (the greeting has %2, from 0)</source>
+        <translation>il n’y a pas d’objet %1 (la carte en a %2, comptés à partir de 0)</translation>
+    </message>
+    <message>
+        <source>every object of the greeting already has a sound playing then</source>
+        <translation>chaque objet de la carte joue déjà un son à ce moment-là</translation>
+    </message>
+</context>
+<context>
+    <name>Tool</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: failed</source>
+        <translation>%1 : échec</translation>
+    </message>
+    <message>
+        <source>usage: vimble-tool VERB ARGUMENTS</source>
+        <translation>usage : vimble-tool VERBE ARGUMENTS</translation>
+    </message>
+    <message>
+        <source>usage: %1</source>
+        <translation>usage : %1</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1 : lecture impossible</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>lecture impossible</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written</source>
+        <translation>%1 : écriture impossible</translation>
+    </message>
+    <message>
+        <source>%1: not an animation, clipart, background or sound item</source>
+        <translation>%1 : ni une animation, ni un clipart, ni un fond, ni un son</translation>
+    </message>
+    <message>
+        <source>encode or decode a file with the project codec</source>
+        <translation>encoder ou décoder un fichier avec le codec des projets</translation>
+    </message>
+    <message>
+        <source>write a new, empty project</source>
+        <translation>écrire un nouveau projet vide</translation>
+    </message>
+    <message>
+        <source>a .kel, .hdr or .zty file as JSON</source>
+        <translation>un fichier .kel, .hdr ou .zty en JSON</translation>
+    </message>
+    <message>
+        <source>open a project and save it again</source>
+        <translation>ouvrir un projet et l’enregistrer de nouveau</translation>
+    </message>
+    <message>
+        <source>%1: %2%</source>
+        <translation>%1 : %2 %</translation>
+    </message>
+    <message>
+        <source>frames of continuous play from a rewind as an animated picture or a video with sound</source>
+        <translation>les images de la lecture continue depuis le début, en image animée ou en vidéo avec le son</translation>
+    </message>
+    <message>
+        <source>no data directory: set DataFiles1 or pass --data DIR</source>
+        <translation>aucun dossier de données : définissez DataFiles1 ou indiquez --data DIR</translation>
+    </message>
+    <message>
+        <source>no temporary folder can be made</source>
+        <translation>impossible de créer un dossier temporaire</translation>
+    </message>
+    <message>
+        <source>cannot be copied to %1</source>
+        <translation>copie impossible vers %1</translation>
+    </message>
+    <message>
+        <source>the mail worker cannot be started</source>
+        <translation>l’envoi en arrière-plan ne peut pas démarrer</translation>
+    </message>
+    <message>
+        <source>not a player bundle</source>
+        <translation>pas un fichier du lecteur</translation>
+    </message>
+    <message>
+        <source>%1: damaged or unreadable; the entries before the damage are listed</source>
+        <translation>%1 : endommagé ou illisible ; les entrées situées avant le dommage sont listées</translation>
+    </message>
+    <message>
+        <source>%1: damaged or unreadable; left unchanged</source>
+        <translation>%1 : endommagé ou illisible ; laissé tel quel</translation>
+    </message>
+    <message>
+        <source>%1: has no entry %2 (it has %3)</source>
+        <translation>%1 : pas d’entrée %2 (il y en a %3)</translation>
+    </message>
+    <message>
+        <source>mail a project as a greeting with its picture, video and file, or hand it to the mail program</source>
+        <translation>envoyer un projet comme carte avec son image, sa vidéo et son fichier, ou le confier au logiciel de messagerie</translation>
+    </message>
+    <message>
+        <source>write the self-playing attachment of a project</source>
+        <translation>écrire la pièce jointe autonome d’un projet</translation>
+    </message>
+    <message>
+        <source>write a bundle&apos;s pieces into DIR and print its trailer as JSON</source>
+        <translation>écrire les parties d’un fichier du lecteur dans DIR et afficher son bloc de fin en JSON</translation>
+    </message>
+    <message>
+        <source>encode a file as a base64 MIME part, or decode one</source>
+        <translation>encoder un fichier en partie MIME base64, ou décoder une telle partie</translation>
+    </message>
+    <message>
+        <source>list or change the address book</source>
+        <translation>lister ou modifier le carnet d’adresses</translation>
+    </message>
+    <message>
+        <source>%1: damaged; left unchanged</source>
+        <translation>%1 : endommagé ; laissé tel quel</translation>
+    </message>
+    <message>
+        <source>not a birthday: %1 (1990-05-17 or --05-17)</source>
+        <translation>pas une date d’anniversaire : %1 (1990-05-17 ou --05-17)</translation>
+    </message>
+    <message>
+        <source>no contact %1</source>
+        <translation>aucun contact %1</translation>
+    </message>
+    <message>
+        <source>list the contacts as JSON, import vCard or CSV files, export vCard 4.0, add or remove one</source>
+        <translation>lister les contacts en JSON, importer des fichiers vCard ou CSV, exporter en vCard 4.0, ajouter ou supprimer un contact</translation>
+    </message>
+    <message>
+        <source>plan greetings for a day or every birthday, list them as JSON, cancel them, and send what is due</source>
+        <translation>programmer des cartes pour un jour ou pour chaque anniversaire, les lister en JSON, les retenir, et envoyer ce qui est dû</translation>
+    </message>
+    <message>
+        <source>not an e-mail address (NAME@DOMAIN)</source>
+        <translation>pas une adresse e-mail (NOM@DOMAINE)</translation>
+    </message>
+    <message>
+        <source>print as JSON the mail server an address sends through, and where that was found</source>
+        <translation>afficher en JSON le serveur de messagerie par lequel une adresse envoie, et où il a été trouvé</translation>
+    </message>
+    <message>
+        <source>%1: not a bitmap file</source>
+        <translation>%1 : pas un fichier bitmap</translation>
+    </message>
+    <message>
+        <source>what a bitmap file&apos;s header says and whether it decodes</source>
+        <translation>ce que dit l’en-tête d’un fichier bitmap, et s’il se décode</translation>
+    </message>
+    <message>
+        <source>the still picture, or frames of continuous play from a rewind</source>
+        <translation>l’image fixe, ou les images de la lecture continue depuis le début</translation>
+    </message>
+    <message>
+        <source>CSV of every object&apos;s drawing effect, position and size, frame by frame</source>
+        <translation>l’effet de dessin, la position et la taille de chaque objet en CSV, image par image</translation>
+    </message>
+    <message>
+        <source>%1: the microphone sends no sound</source>
+        <translation>%1 : le micro n’envoie aucun son</translation>
+    </message>
+    <message>
+        <source>%1: the microphone went away after %2 s; what came before is kept</source>
+        <translation>%1 : le micro a disparu après %2 s ; ce qui a été enregistré avant est gardé</translation>
+    </message>
+    <message>
+        <source>S seconds (1 to 60, 10 by default) of the microphone, cleaned, as a mono WAV</source>
+        <translation>S secondes (de 1 à 60, 10 par défaut) du micro, nettoyées, en WAV mono</translation>
+    </message>
+    <message>
+        <source>no SoundFont is installed</source>
+        <translation>aucun SoundFont n’est installé</translation>
+    </message>
+    <message>
+        <source>%1: the music stays silent: %2</source>
+        <translation>%1 : la musique reste muette : %2</translation>
+    </message>
+    <message>
+        <source>%1: there is not enough memory for the sound</source>
+        <translation>%1 : pas assez de mémoire pour le son</translation>
+    </message>
+    <message>
+        <source>%1: result %2: %3</source>
+        <translation>%1 : résultat %2 : %3</translation>
+    </message>
+    <message>
+        <source>what continuous play from a rewind sounds like, as a 44.1 kHz stereo WAV</source>
+        <translation>le son de la lecture continue depuis le début, en WAV stéréo à 44,1 kHz</translation>
+    </message>
+    <message>
+        <source>the project with the wave added to an object (from 0) at frame N; a recorded voice plays once</source>
+        <translation>le projet avec le fichier wave ajouté à un objet (compté depuis 0) à l’image N ; une voix enregistrée ne joue qu’une fois</translation>
+    </message>
+    <message>
+        <source>what the MIDI reader finds in a file, or the player&apos;s result and why</source>
+        <translation>ce que la lecture d’un fichier MIDI y trouve, ou la réponse du lecteur MIDI et pourquoi</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened as a resource library</source>
+        <translation>%1 : impossible d’ouvrir ce fichier comme bibliothèque de ressources</translation>
+    </message>
+    <message>
+        <source>--scale takes a ratio from 1 to 4</source>
+        <translation>--scale prend un facteur de 1 à 4</translation>
+    </message>
+    <message>
+        <source>%1: no library header files (*.hdr) can be listed there</source>
+        <translation>%1 : impossible d’y lister les fichiers d’en-tête de la bibliothèque (*.hdr)</translation>
+    </message>
+    <message>
+        <source>(empty data directory: /)</source>
+        <translation>(dossier de données vide : /)</translation>
+    </message>
+    <message>
+        <source>check the resource library (every face at 1x, 1.5x and 2x, the lettered ones in de and fr too), or draw every face on one sheet (at a screen scale)</source>
+        <translation>vérifier la bibliothèque de ressources (chaque image de l’interface en 1x, 1,5x et 2x, celles avec du texte aussi en de et fr), ou les dessiner toutes sur une planche (à une échelle d’écran)</translation>
+    </message>
+    <message>
+        <source>the catalogues and categories the start-up scan builds (JSON)</source>
+        <translation>les catalogues et catégories que construit l’analyse au démarrage (JSON)</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1 ; %2</translation>
+    </message>
+</context>
+<context>
+    <name>Video</name>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>impossible d’écrire %1</translation>
+    </message>
+    <message>
+        <source>there is no greeting to export</source>
+        <translation>il n’y a pas de carte à exporter</translation>
+    </message>
+    <message>
+        <source>the size must be from 2 x 2 to 4096 x 4096</source>
+        <translation>la taille doit être comprise entre 2 x 2 et 4096 x 4096</translation>
+    </message>
+    <message>
+        <source>the first frame must come before the last</source>
+        <translation>la première image doit précéder la dernière</translation>
+    </message>
+    <message>
+        <source>an export holds at most 30000 frames (an hour)</source>
+        <translation>un export contient au plus 30000 images (une heure)</translation>
+    </message>
+    <message>
+        <source>the number of plays must be from 0 (for ever) to 1000</source>
+        <translation>le nombre de lectures doit être compris entre 0 (sans fin) et 1000</translation>
+    </message>
+    <message>
+        <source>the music stays silent: %1</source>
+        <translation>la musique reste muette : %1</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for the sound</source>
+        <translation>la mémoire est insuffisante pour le son</translation>
+    </message>
+    <message>
+        <source>there is no greeting to draw</source>
+        <translation>il n’y a pas de carte à dessiner</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s or the video&apos;s size is not one that can be made</source>
+        <translation>une image ou une vidéo de cette taille ne peut pas être produite</translation>
+    </message>
+    <message>
+        <source>the greeting&apos;s copy cannot be read</source>
+        <translation>la copie de la carte est illisible</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to compose the frames</source>
+        <translation>la mémoire ne suffit pas pour composer les images</translation>
+    </message>
+    <message>
+        <source>the video&apos;s frames claim a size of %1 x %2 (at most %3 x %4)</source>
+        <translation>les images de la vidéo annoncent une taille de %1 x %2 (au plus %3 x %4)</translation>
+    </message>
+    <message>
+        <source>frame %1 has a size of %2 x %3</source>
+        <translation>l’image %1 a une taille de %2 x %3</translation>
+    </message>
+    <message>
+        <source>the video&apos;s pictures cannot be converted to RGB</source>
+        <translation>les images de la vidéo ne peuvent pas être converties en RGB</translation>
+    </message>
+    <message>
+        <source>frame %1 cannot be converted to RGB: %2</source>
+        <translation>l’image %1 ne peut pas être convertie en RGB : %2</translation>
+    </message>
+    <message>
+        <source>frame %1 cannot be converted to RGB</source>
+        <translation>l’image %1 ne peut pas être convertie en RGB</translation>
+    </message>
+    <message>
+        <source>there is no memory for a frame of the video</source>
+        <translation>la mémoire est insuffisante pour une image de la vidéo</translation>
+    </message>
+    <message>
+        <source>the video cannot go back to its start: %1</source>
+        <translation>la vidéo ne peut pas revenir à son début : %1</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>it is not a file (a folder or a device)</source>
+        <translation>ce n’est pas un fichier (mais un dossier ou un périphérique)</translation>
+    </message>
+    <message>
+        <source>the file cannot be read as a video: %1</source>
+        <translation>le fichier ne peut pas être lu comme une vidéo : %1</translation>
+    </message>
+    <message>
+        <source>the file holds no video (its first stream is not a video stream)</source>
+        <translation>le fichier ne contient pas de vidéo (son premier flux n’est pas un flux vidéo)</translation>
+    </message>
+    <message>
+        <source>the video&apos;s rate or scale is 0</source>
+        <translation>le numérateur ou le dénominateur de la cadence de la vidéo vaut 0</translation>
+    </message>
+    <message>
+        <source>the file&apos;s streams cannot be read: %1</source>
+        <translation>les flux du fichier ne peuvent pas être lus : %1</translation>
+    </message>
+    <message>
+        <source>the video does not say the size of its frames</source>
+        <translation>la vidéo n’indique pas la taille de ses images</translation>
+    </message>
+    <message>
+        <source>the video&apos;s rate (%1) or scale (%2) is 0 or less</source>
+        <translation>le numérateur (%1) ou le dénominateur (%2) de la cadence de la vidéo vaut 0 ou moins</translation>
+    </message>
+    <message>
+        <source>the video claims %1 frames a second (0.1 to 1000 play)</source>
+        <translation>la vidéo annonce %1 images par seconde (de 0,1 à 1000 peuvent être lues)</translation>
+    </message>
+    <message>
+        <source>the video claims a length of %1 frames (1 to 10000000 play)</source>
+        <translation>la vidéo annonce une longueur de %1 images (de 1 à 10000000 peuvent être lues)</translation>
+    </message>
+    <message>
+        <source>the video libraries have no decoder for %1 video</source>
+        <translation>les bibliothèques vidéo n’ont pas de décodeur pour la vidéo %1</translation>
+    </message>
+    <message>
+        <source>there is no memory for the video decoder</source>
+        <translation>la mémoire est insuffisante pour le décodeur vidéo</translation>
+    </message>
+    <message>
+        <source>the %1 decoder could not be opened: %2</source>
+        <translation>le décodeur %1 n’a pas pu être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>there is no memory for the video&apos;s frames</source>
+        <translation>la mémoire est insuffisante pour les images de la vidéo</translation>
+    </message>
+    <message>
+        <source>there is no memory for the video&apos;s frames: %1</source>
+        <translation>la mémoire est insuffisante pour les images de la vidéo : %1</translation>
+    </message>
+    <message>
+        <source>no video is open</source>
+        <translation>aucune vidéo n’est ouverte</translation>
+    </message>
+    <message>
+        <source>frame %1 is not in the video (0 to %2)</source>
+        <translation>l’image %1 n’est pas dans la vidéo (de 0 à %2)</translation>
+    </message>
+    <message>
+        <source>the file ends before frame %1 (%2)</source>
+        <translation>le fichier se termine avant l’image %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the file ends before frame %1</source>
+        <translation>le fichier se termine avant l’image %1</translation>
+    </message>
+    <message>
+        <source>frame %1 cannot be decoded: %2</source>
+        <translation>l’image %1 ne peut pas être décodée : %2</translation>
+    </message>
+    <message>
+        <source>the installed video libraries lack an MPEG-4 encoder</source>
+        <translation>il manque aux bibliothèques vidéo installées un encodeur MPEG-4</translation>
+    </message>
+    <message>
+        <source>the installed video libraries lack an encoder for VP9 or VP8 (libvpx)</source>
+        <translation>il manque aux bibliothèques vidéo installées un encodeur VP9 ou VP8 (libvpx)</translation>
+    </message>
+    <message>
+        <source>the installed video libraries lack an encoder for Opus or Vorbis (libopus, libvorbis)</source>
+        <translation>il manque aux bibliothèques vidéo installées un encodeur Opus ou Vorbis (libopus, libvorbis)</translation>
+    </message>
+    <message>
+        <source>the installed video libraries lack an H.264 encoder (libx264)</source>
+        <translation>il manque aux bibliothèques vidéo installées un encodeur H.264 (libx264)</translation>
+    </message>
+    <message>
+        <source>the installed video libraries lack an AAC encoder</source>
+        <translation>il manque aux bibliothèques vidéo installées un encodeur AAC</translation>
+    </message>
+    <message>
+        <source>animated PNG</source>
+        <translation>PNG animé</translation>
+    </message>
+    <message>
+        <source>the installed video libraries lack an animated PNG encoder</source>
+        <translation>il manque aux bibliothèques vidéo installées un encodeur PNG animé</translation>
+    </message>
+    <message>
+        <source>the installed video libraries cannot write %1 files</source>
+        <translation>les bibliothèques vidéo installées ne savent pas écrire de fichiers %1</translation>
+    </message>
+    <message>
+        <source>the installed video libraries cannot write %1 files: %2</source>
+        <translation>les bibliothèques vidéo installées ne savent pas écrire de fichiers %1 : %2</translation>
+    </message>
+    <message>
+        <source>the %1 encoder refused a frame: %2</source>
+        <translation>l’encodeur %1 a refusé un bloc de données : %2</translation>
+    </message>
+    <message>
+        <source>the %1 encoder refused to finish: %2</source>
+        <translation>l’encodeur %1 a refusé de terminer : %2</translation>
+    </message>
+    <message>
+        <source>the %1 encoder failed: %2</source>
+        <translation>l’encodeur %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>the video file could not be written: %1</source>
+        <translation>le fichier vidéo n’a pas pu être écrit : %1</translation>
+    </message>
+    <message>
+        <source>there is no memory for the %1 encoder</source>
+        <translation>la mémoire est insuffisante pour l’encodeur %1</translation>
+    </message>
+    <message>
+        <source>the %1 encoder could not be opened: %2</source>
+        <translation>l’encodeur %1 n’a pas pu être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>the %1 stream could not be set up: %2</source>
+        <translation>le flux %1 n’a pas pu être configuré : %2</translation>
+    </message>
+    <message>
+        <source>the sound cannot be converted for the %1 encoder: %2</source>
+        <translation>le son ne peut pas être converti pour l’encodeur %1 : %2</translation>
+    </message>
+    <message>
+        <source>there is no memory for the sound</source>
+        <translation>la mémoire est insuffisante pour le son</translation>
+    </message>
+    <message>
+        <source>there is no memory for the sound: %1</source>
+        <translation>la mémoire est insuffisante pour le son : %1</translation>
+    </message>
+    <message>
+        <source>the sound queue lost samples</source>
+        <translation>la file d’attente du son a perdu des échantillons</translation>
+    </message>
+    <message>
+        <source>the sound could not be converted: %1</source>
+        <translation>le son n’a pas pu être converti : %1</translation>
+    </message>
+    <message>
+        <source>a video&apos;s size must be from 2 x 2 to %1 x %2</source>
+        <translation>la taille d’une vidéo doit être comprise entre 2 x 2 et %1 x %2</translation>
+    </message>
+    <message>
+        <source>a video frame must last from 1 to 10000 ms</source>
+        <translation>une image vidéo doit durer entre 1 et 10000 ms</translation>
+    </message>
+    <message>
+        <source>the number of plays cannot be negative</source>
+        <translation>le nombre de lectures ne peut pas être négatif</translation>
+    </message>
+    <message>
+        <source>the video&apos;s frame hold or bit rates are out of range</source>
+        <translation>la durée de maintien des images ou les débits de la vidéo sont hors limites</translation>
+    </message>
+    <message>
+        <source>the file cannot be created: %1</source>
+        <translation>le fichier ne peut pas être créé : %1</translation>
+    </message>
+    <message>
+        <source>the %1 file&apos;s header could not be written: %2</source>
+        <translation>l’en-tête du fichier %1 n’a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>no video is open for writing</source>
+        <translation>aucune vidéo n’est ouverte en écriture</translation>
+    </message>
+    <message>
+        <source>the frame is empty</source>
+        <translation>l’image est vide</translation>
+    </message>
+    <message>
+        <source>there is no memory for the frame</source>
+        <translation>la mémoire est insuffisante pour l’image</translation>
+    </message>
+    <message>
+        <source>there is no memory for the frame: %1</source>
+        <translation>la mémoire est insuffisante pour l’image : %1</translation>
+    </message>
+    <message>
+        <source>the frame cannot be converted for the %1 encoder</source>
+        <translation>l’image ne peut pas être convertie pour l’encodeur %1</translation>
+    </message>
+    <message>
+        <source>the frame cannot be converted for the %1 encoder: %2</source>
+        <translation>l’image ne peut pas être convertie pour l’encodeur %1 : %2</translation>
+    </message>
+    <message>
+        <source>this video has no soundtrack</source>
+        <translation>cette vidéo n’a pas de piste son</translation>
+    </message>
+    <message>
+        <source>stereo sound needs an even number of samples</source>
+        <translation>le son stéréo demande un nombre pair d’échantillons</translation>
+    </message>
+    <message>
+        <source>the end of the video file could not be written: %1</source>
+        <translation>la fin du fichier vidéo n’a pas pu être écrite : %1</translation>
+    </message>
+    <message>
+        <source>the video file could not be closed: %1</source>
+        <translation>le fichier vidéo n’a pas pu être fermé : %1</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>ce n’est pas un fichier</translation>
     </message>
 </context>
 </TS>

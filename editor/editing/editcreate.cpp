@@ -8,12 +8,16 @@
 #include "platform/files.h"
 #include "platform/message.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "playback/projectdoc.h"
 
 #include <QImageReader>
 
 #include <algorithm>
 #include <limits>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -225,7 +229,8 @@ bool CObjectEditor::ImportImage(const std::string& strPath)
             return false;
         }
         if (int64_t(image.width()) * image.height() > kMaxDibPixels) {
-            platform::ShowMessage(platform::IDS_READ_ERROR, strPath + ": the picture is too large");
+            platform::ShowMessage(platform::IDS_READ_ERROR,
+                Fill(Tr("Editing", "%1: the picture is too large"), {strPath}));
             return false;
         }
         if (!bitmap->LoadFromImage(image, strPath))

@@ -8,6 +8,7 @@
 #include "model/effect.h"
 #include "model/movie.h"
 #include "platform/message.h"
+#include "platform/translate.h"
 #include "playback/effecttable.h"
 #include "playback/projectdoc.h"
 
@@ -135,7 +136,7 @@ public:
         m_before = std::make_shared<CUndoRecord>(UNDO_EFFECTS, UNDO_BEFORE, list.m_nId, m_layer.m_nId);
         if (m_store.SaveState(*m_before, list))
             return true;
-        platform::ShowMessage(kNotRecorded);
+        platform::ShowMessage(platform::Tr("Editing", kNotRecorded));
         return false;
     }
     // False when the step could not be pushed (the change stays, unrecorded).
@@ -213,7 +214,7 @@ bool CObjectEditor::AttachEffect(const std::vector<CLayer*>& layers, const Effec
         auto record
             = std::make_shared<CUndoRecord>(UNDO_EFFECTS, UNDO_BEFORE, list.m_nId, layer->m_nId);
         if (!m_store.SaveState(*record, list)) {
-            platform::ShowMessage(kNotRecorded);
+            platform::ShowMessage(platform::Tr("Editing", kNotRecorded));
             return false;
         }
         before.push_back(record);

@@ -8,12 +8,15 @@
 #include "platform/message.h"
 #include "platform/strings.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "playback/projectdoc.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <limits>
+
+using platform::Tr;
 
 namespace {
 
@@ -99,7 +102,7 @@ void CObjectEditor::NotRecorded()
 {
     m_bDirty = true;
     ++m_nUnrecorded;
-    platform::ShowMessage(kNotRecorded);
+    platform::ShowMessage(platform::Tr("Editing", kNotRecorded));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -221,7 +224,7 @@ bool CObjectEditor::ReplaceDrawing(CLayer& layer, const std::function<void(CLaye
     if (layer.m_pSize)
         step.Save(UNDO_SIZE, UNDO_BEFORE, *layer.m_pSize, layer.m_pSize->m_nId, layer.m_nId);
     if (!step.IsOk()) {
-        platform::ShowMessage(kNotRecorded);
+        platform::ShowMessage(platform::Tr("Editing", kNotRecorded));
         return false;
     }
     change(layer);
@@ -415,8 +418,8 @@ bool CObjectEditor::RemoveLayers(const std::vector<CLayer*>& layers, bool bRecor
         }
         if (!m_store.RecordStep(entries)) {
             // Nothing is deleted that could not be brought back.
-            platform::ShowMessage(
-                "The objects were kept: the undo history could not keep a copy of them.");
+            platform::ShowMessage(Tr("Editing",
+                "The objects were kept: the undo history could not keep a copy of them."));
             return false;
         }
     }
@@ -479,8 +482,8 @@ bool CObjectEditor::Cut()
     }
     if (!m_store.SaveAll(entries)) {
         m_bClipboardFilled = !m_store.Working().empty();
-        platform::ShowMessage(
-            "The objects were kept: the undo history could not keep a copy of them.");
+        platform::ShowMessage(Tr("Editing",
+            "The objects were kept: the undo history could not keep a copy of them."));
         m_host.RefreshCommands();
         return false;
     }
@@ -543,7 +546,7 @@ bool CObjectEditor::MoveLayer(CLayer& layer, int nMode)
     CStepBuilder step(m_store);
     step.Save(UNDO_LAYER, UNDO_BEFORE, layer, layer.m_nId, stage->m_nId, from);
     if (!step.IsOk()) {
-        platform::ShowMessage(kNotRecorded);
+        platform::ShowMessage(platform::Tr("Editing", kNotRecorded));
         return false;
     }
     if (!stage->ReorderLayer(from, nMode))

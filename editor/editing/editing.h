@@ -16,6 +16,7 @@
 #include "platform/types.h"
 
 #include <QPoint>
+#include <QtGlobal>
 #include <QRect>
 
 #include <array>
@@ -31,8 +32,9 @@ class CEffect;
 // The flag of a record whose state stands for nothing there (a stage without a picture).
 inline constexpr uint8_t UNDO_FLAG_NONE = 1;
 
+// Shown through platform::Tr("Editing", kNotRecorded).
 inline constexpr char kNotRecorded[]
-    = "This change cannot be undone: the undo history could not keep it.";
+    = QT_TRANSLATE_NOOP("Editing", "This change cannot be undone: the undo history could not keep it.");
 
 // The default movement of a newly placed object: "Sans" (type -1), from frame 0, for nDuration
 // frames (an animation's frame count, 1 otherwise), staying on screen.

@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/message.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "platform/wave.h"
 #include "playback/midifile.h"
 #include "playback/midiplayer.h"
@@ -17,6 +18,8 @@
 #include <QLineEdit>
 
 #include <memory>
+
+using platform::Tr;
 
 namespace {
 
@@ -45,7 +48,7 @@ std::string WhyNotSound(const std::string& strPath, int nKind)
         CMidiFile file;
         const int result = file.Open(strPath);
         if (result != MIDI_OK)
-            return strPath + ": " + MidiResultText(MidiResultOf(result));
+            return strPath + ": " + MidiResultReason(MidiResultOf(result));
         return {};
     }
     std::string error;
@@ -131,7 +134,7 @@ bool CObjectEditor::ChangeSounds(CLayer& layer, const std::function<bool(CSoundL
         before->m_nFlag = UNDO_FLAG_NONE;
     const bool bSaved = m_store.SaveState(*before, list);
     if (!bSaved)
-        platform::ShowMessage(kNotRecorded);
+        platform::ShowMessage(platform::Tr("Editing", kNotRecorded));
     if (!bSaved || !change(list)) {
         if (bHadNone)
             layer.SetSounds(nullptr);
@@ -192,7 +195,8 @@ bool CObjectEditor::AddSoundToLayer(CLayer& layer, std::unique_ptr<CSound> sound
         // It would share frames with another wave: the list stays as it was.
         list.RemoveAt(list.FindIndex(list.IndexOf(added)));
         platform::ShowMessage(
-            IDS_SOUND_NOT_ADDED, "It would play at the same time as another sound of the object.");
+            IDS_SOUND_NOT_ADDED,
+            Tr("Editing", "It would play at the same time as another sound of the object."));
         return false;
     });
 }
@@ -279,7 +283,8 @@ bool CObjectEditor::EditWave(CLayer& layer, CSound& wave)
         wave.m_nStartFrame = nStart;
         wave.m_nEndFrame = nEnd;
         platform::ShowMessage(
-            IDS_SOUND_NOT_ADDED, "It would play at the same time as another sound of the object.");
+            IDS_SOUND_NOT_ADDED,
+            Tr("Editing", "It would play at the same time as another sound of the object."));
         return false;
     });
 }

@@ -133,8 +133,8 @@ CLayerManagerDlg::CLayerManagerDlg(CObjectEditor& editing)
         if (b.nTip == 0)
             tips->AddTool(button,
                 b.nId == IDC_LM_OBJECTS_UP || b.nId == IDC_LM_EFFECTS_UP || b.nId == IDC_LM_SOUNDS_UP
-                    ? "Page up"
-                    : "Page down");
+                    ? tr("Page up")
+                    : tr("Page down"));
     }
     tips->Activate(true);
 

@@ -21,6 +21,7 @@
 #include "platform/resources.h"
 #include "platform/scale.h"
 #include "platform/strings.h"
+#include "platform/text.h"
 #include "playback/projectdoc.h"
 #include "resources/facetexts.h"
 #include "resources/faces.h"
@@ -1087,7 +1088,7 @@ void CEditorDialog::SetActivityProgress(const std::string& strStep, int nPercent
     m_nActivityPercent = nPercent;
     // Said to screen readers; the cell shows the share done as a bar along its foot.
     accessible::AnnounceStatus(this, tr("Sending the greeting: %1, %2 %")
-                                 .arg(QString::fromStdString(strStep))
+                                 .arg(QString::fromStdString(platform::Utf8FromCp1252(strStep)))
                                  .arg(nPercent));
     update(QRect(m_ptFrame + QPoint(kActivityLeft, kActivityTop), QSize(26, 24)));
 }

@@ -10,7 +10,10 @@
 #include "platform/files.h"
 #include "platform/message.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "playback/projectdoc.h"
+
+#include <QtGlobal>
 
 #include <filesystem>
 #include <iterator>
@@ -25,9 +28,11 @@ struct CExportType {
     ExportFormat format;
 };
 // The types the front offers, the first current.
-constexpr CExportType kExportTypes[] = {{"Animated GIF picture", ExportFormat::gif},
-    {"Animated PNG picture", ExportFormat::apng}, {"WebM video", ExportFormat::webm},
-    {"MP4 video", ExportFormat::mp4}};
+constexpr CExportType kExportTypes[] = {
+    {QT_TRANSLATE_NOOP("CEditorDialog", "Animated GIF picture"), ExportFormat::gif},
+    {QT_TRANSLATE_NOOP("CEditorDialog", "Animated PNG picture"), ExportFormat::apng},
+    {QT_TRANSLATE_NOOP("CEditorDialog", "WebM video"), ExportFormat::webm},
+    {QT_TRANSLATE_NOOP("CEditorDialog", "MP4 video"), ExportFormat::mp4}};
 
 // The size an export from the editor has: the greeting's own.
 constexpr int kExportWidth = 800;
@@ -42,7 +47,7 @@ std::string CEditorDialog::ExportVideo()
     m_pEditing->CancelDrag();
     std::vector<CPromptFileType> types;
     for (const CExportType& type : kExportTypes)
-        types.push_back({type.szDescription, ExportFormatExtension(type.format)});
+        types.push_back({platform::Tr("CEditorDialog", type.szDescription), ExportFormatExtension(type.format)});
     std::string folder = StartFolder();
     if (CEditorApp* app = CEditorApp::Get(); app != nullptr && !app->GetExportDirectory().empty())
         folder = app->GetExportDirectory();
@@ -104,7 +109,8 @@ std::string CEditorDialog::ExportVideo()
         forgetTarget();
         platform::ShowMessage(platform::Cp1252FromUtf8(
             tr("The greeting cannot be exported to %1: %2.")
-                .arg(QString::fromStdString(target), QString::fromStdString(result.strError))
+                .arg(QString::fromStdString(target),
+                    QString::fromStdString(platform::Utf8FromCp1252(result.strError)))
                 .toStdString()));
         return {};
     }
@@ -112,7 +118,7 @@ std::string CEditorDialog::ExportVideo()
         tr("The greeting was exported to %1.").arg(QString::fromStdString(target)).toStdString());
     if (!result.strWarning.empty()) {
         text += '\n';
-        text += platform::Cp1252FromUtf8(result.strWarning);
+        text += result.strWarning;
         text += '.';
     }
     AskMessageBox(this, MB_KIND_OK, text);

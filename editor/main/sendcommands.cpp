@@ -14,10 +14,14 @@
 #include "platform/message.h"
 #include "platform/settings.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "playback/projectdoc.h"
 
 #include <filesystem>
 #include <system_error>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace fs = std::filesystem;
 
@@ -74,8 +78,8 @@ std::string CEditorDialog::ExportPlayer()
     const std::string player = platform::JoinPath(dataDir, "play.exe");
     const std::string playerData = platform::JoinPath(dataDir, "play.dat");
     if (dataDir.empty() || !platform::FileExists(player)) {
-        platform::ShowMessage(
-            "The greeting cannot be exported: the player \"" + player + "\" is missing.");
+        platform::ShowMessage(Fill(
+            Tr("Sending", "The greeting cannot be exported: the player \"%1\" is missing."), {player}));
         return {};
     }
     const std::string own = platform::FileNameOf(m_strPath);

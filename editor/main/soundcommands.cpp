@@ -12,9 +12,12 @@
 #include "platform/files.h"
 #include "platform/message.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "playback/soundsystem.h"
 
 #include <QDir>
+
+using platform::Tr;
 
 namespace {
 
@@ -83,7 +86,7 @@ void CEditorDialog::OpenProjectProperties()
     CSoundSystem* sound = ProgramSound();
     const std::vector<std::string> devices
         = sound != nullptr ? sound->MidiDeviceNames() : std::vector<std::string>();
-    const std::string why = sound != nullptr ? sound->WhyNoSound() : std::string("no audio output");
+    const std::string why = sound != nullptr ? sound->WhyNoSound() : Tr("Sound", "no audio output");
     CMoviePropertiesDlg dlg(devices, g_nMidiDevice, why, this);
     if (dlg.exec() == QDialog::Accepted) {
         g_nMidiDevice = dlg.m_nSetting;

@@ -263,6 +263,11 @@ void CSkinToolTip::AddTool(QWidget* tool, const std::string& strText)
     tool->installEventFilter(this);
 }
 
+void CSkinToolTip::AddTool(QWidget* tool, const QString& text)
+{
+    AddTool(tool, platform::Cp1252FromUtf8(text.toStdString()));
+}
+
 void CSkinToolTip::UpdateTipText(QWidget* tool, const std::string& strText)
 {
     for (Tool& entry : m_tools)

@@ -95,7 +95,8 @@ public:
     ~CSkinToolTip() override;
 
     // Registers a tool with its text in the code page (a resource string).
-    void AddTool(QWidget* tool, const std::string& strText);
+    void AddTool(QWidget* tool, const std::string& strText); // in the model's code page
+    void AddTool(QWidget* tool, const QString& text);
     void UpdateTipText(QWidget* tool, const std::string& strText);
     void Activate(bool bActive) { m_bActive = bActive; }
     bool IsActive() const { return m_bActive; }

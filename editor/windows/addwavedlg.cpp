@@ -28,8 +28,8 @@ const QColor kInk = QColor::fromRgb(faces::colour::ink);
 const QColor kSoftInk = kInk.lighter(130);
 const QColor kCoral = QColor::fromRgb(faces::colour::coral).darker(115);
 
-const QString kEndHint = QStringLiteral(
-    "Leave the stop empty to play until the pause or the end of the greeting.");
+const char* const kEndHint
+    = QT_TRANSLATE_NOOP("CAddWaveDlg", "Leave the stop empty to play until the pause or the end of the greeting.");
 
 QLineEdit* NewField(QWidget* parent, int nId, const QRect& rc)
 {
@@ -84,7 +84,7 @@ CAddWaveDlg::CAddWaveDlg(const std::string& strName, int32_t nLength, QWidget* p
     m_pHint->setWordWrap(true);
     m_pHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_pEnd->setPlaceholderText(tr("end"));
-    ShowHint(kEndHint, false);
+    ShowHint(tr(kEndHint), false);
 
     for (QLineEdit* field : { m_pStart, m_pEnd })
         connect(field, &QLineEdit::returnPressed, this, [this] { OnOK(); });
@@ -113,7 +113,7 @@ void CAddWaveDlg::Open()
 {
     m_pStart->setText(QString::number(m_nStartFrame));
     m_pEnd->setText(m_nEndFrame == kPlayToEnd ? QString() : QString::number(m_nEndFrame));
-    ShowHint(kEndHint, false);
+    ShowHint(tr(kEndHint), false);
     m_pStart->setFocus();
     m_pStart->selectAll();
 }

@@ -4,6 +4,7 @@
 #include "model/projectfile.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "playback/projectdoc.h"
 #include "resources/facetexts.h"
 #include "resources/faces.h"
@@ -15,6 +16,8 @@
 
 #include <algorithm>
 #include <memory>
+
+using platform::Tr;
 
 namespace {
 
@@ -81,12 +84,12 @@ void CExportVideoDlg::Work()
     // The copy is only read: nothing is made beside it.
     std::unique_ptr<CAbstractMovie> movie = ReadProjectFile(m_strProject);
     if (movie == nullptr) {
-        result.strError = "the greeting's copy cannot be read";
+        result.strError = Tr("Video", "the greeting's copy cannot be read");
     } else {
         movie->m_rcStage = {0, 0, 800, 600};
         CProjectDoc doc(std::move(movie));
         if (!doc.CreateBuffers())
-            result.strError = "there is not enough memory to compose the frames";
+            result.strError = Tr("Video", "there is not enough memory to compose the frames");
         else
             result = ExportGreeting(doc, m_options, m_strTarget, [this](int done, int total) {
                 m_nTotal = total;

@@ -131,15 +131,15 @@ CMailOptionsDlg::CMailOptionsDlg(uint8_t nStartMode, QWidget* parent)
     Bind(m_skin.AddButton("mocancel", IDC_MO_CANCEL, IDS_TIP_CANCEL));
     CSkinToolTip* tips = m_skin.ToolTip();
     tips->AddTool(Bind(m_skin.AddButton("mosecplain", IDC_MO_SEC_PLAIN)),
-        "Talk to the server as mail always went: no protection, no login (port 25)");
+        tr("Talk to the server as mail always went: no protection, no login (port 25)"));
     tips->AddTool(Bind(m_skin.AddButton("mosecstarttls", IDC_MO_SEC_STARTTLS)),
-        "Protect the talk after it begins (submission, port 587)");
+        tr("Protect the talk after it begins (submission, port 587)"));
     tips->AddTool(Bind(m_skin.AddButton("mosectls", IDC_MO_SEC_TLS)),
-        "Protect the talk from its first byte (port 465)");
+        tr("Protect the talk from its first byte (port 465)"));
     tips->AddTool(Bind(m_skin.AddButton("mopreview", IDC_MO_PREVIEW)),
-        "The greeting moves inside the message, in every mail reader");
+        tr("The greeting moves inside the message, in every mail reader"));
     tips->AddTool(Bind(m_skin.AddButton("moplayer", IDC_MO_PLAYER)),
-        "Send the self-playing attachment too (some mail services refuse programs)");
+        tr("Send the self-playing attachment too (some mail services refuse programs)"));
     CMyBitmapButton* video = Bind(m_skin.AddButton("movideo", IDC_MO_VIDEO));
     video->setAccessibleName(tr("Attach the video with sound"));
     tips->AddTool(video,

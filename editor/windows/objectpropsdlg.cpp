@@ -4,6 +4,7 @@
 #include "platform/dc.h"
 #include "platform/strings.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 
 #include <QFontMetricsF>
 #include <QLineEdit>
@@ -15,6 +16,9 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+
+using platform::Fill;
+using platform::Tr;
 
 namespace {
 
@@ -182,19 +186,19 @@ std::string SetFaceName(LOGFONT& lf, const std::string& strFace)
     const std::string bytes = platform::Cp1252FromUtf8(strFace);
     std::string reason;
     if (platform::Utf8FromCp1252(bytes) != strFace)
-        reason = "its name has characters that a greeting cannot store";
+        reason = Tr("CObjectPropertiesDlg", "its name has characters that a greeting cannot store");
     else if (bytes.size() > static_cast<size_t>(kMaxFaceBytes))
-        reason = "its name is longer than 31 characters";
+        reason = Tr("CObjectPropertiesDlg", "its name is longer than 31 characters");
     if (reason.empty()) {
         std::memset(lf.lfFaceName, 0, sizeof lf.lfFaceName);
         std::memcpy(lf.lfFaceName, bytes.data(), bytes.size());
         return {};
     }
     const std::string old = FaceOf(lf);
-    std::string message = "The font \"" + bytes + "\" cannot be used: " + reason + ".";
-    message
-        += old.empty() ? " The text keeps its font." : " The text keeps the font \"" + old + "\".";
-    return message;
+    return Fill(Tr("CObjectPropertiesDlg", "The font \"%1\" cannot be used: %2."), {bytes, reason})
+        + " "
+        + (old.empty() ? Tr("CObjectPropertiesDlg", "The text keeps its font.")
+                       : Fill(Tr("CObjectPropertiesDlg", "The text keeps the font \"%1\"."), {old}));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include "platform/message.h"
 #include "platform/resources.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "playback/effecttable.h"
 #include "playback/shownnames.h"
 #include "resources/faces.h"
@@ -21,6 +22,8 @@
 #include <algorithm>
 #include <mutex>
 #include <vector>
+
+using platform::Tr;
 
 namespace {
 
@@ -89,12 +92,12 @@ CPickListDlg::CPickListDlg(int nMode, QWidget* parent)
     connect(m_pList, &QListWidget::itemDoubleClicked, this, [this] { OnOK(); });
 
     CSkinToolTip* tips = m_skin.ToolTip();
-    tips->AddTool(Bind(m_skin.AddButton("aeok", IDC_PL_OK)), "OK");
-    tips->AddTool(Bind(m_skin.AddButton("aecancel", IDC_PL_CANCEL)), "Annuler");
+    tips->AddTool(Bind(m_skin.AddButton("aeok", IDC_PL_OK)), tr("OK"));
+    tips->AddTool(Bind(m_skin.AddButton("aecancel", IDC_PL_CANCEL)), tr("Cancel"));
     Bind(m_skin.AddButton("aesu", IDC_PL_PAGE_UP));
     Bind(m_skin.AddButton("aesd", IDC_PL_PAGE_DOWN));
     CMyBitmapButton* remove = Bind(m_skin.AddButton("aedelete", IDC_PL_DELETE));
-    tips->AddTool(remove, "Supprimer");
+    tips->AddTool(remove, tr("Delete"));
     if (m_nMode != PICK_MODE_ADDRESS)
         remove->hide();
     tips->Activate(true);
@@ -364,8 +367,9 @@ void CPickListDlg::OnDelete()
         std::lock_guard lock(AddressBookMutex());
         if (m_bBookDamaged || (platform::FileExists(m_strBookPath) && !book.Load(m_strBookPath))) {
             m_bBookDamaged = true;
-            platform::ShowMessage(
-                m_strBookPath + ": the address book cannot be read; it was left unchanged");
+            platform::ShowMessage(platform::Fill(
+                Tr("CPickListDlg", "%1: the address book cannot be read; it was left unchanged"),
+                {m_strBookPath}));
             return;
         }
         const std::list<std::string>& entries = book.Entries();
@@ -373,7 +377,8 @@ void CPickListDlg::OnDelete()
         if (found != entries.end()) {
             book.RemoveAt(static_cast<int>(std::distance(entries.begin(), found)));
             if (!book.Save(m_strBookPath)) {
-                platform::ShowMessage(m_strBookPath + ": the address book cannot be written");
+                platform::ShowMessage(
+                    platform::Fill(Tr("CPickListDlg", "%1: the address book cannot be written"), {m_strBookPath}));
                 return;
             }
         }

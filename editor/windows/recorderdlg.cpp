@@ -217,7 +217,7 @@ void CRecorderDlg::Finish()
     m_pMeter->update();
     m_cleaned = CleanRecording(samples, m_nRate);
     if (m_cleaned.samples.empty()) {
-        Say(QString::fromStdString(m_cleaned.strReason) + QStringLiteral("."));
+        Say(QString::fromStdString(platform::Utf8FromCp1252(m_cleaned.strReason)) + QStringLiteral("."));
     } else {
         QString said = tr("%1 s kept. Listen to it, keep it, or record again.")
                            .arg(KeptSeconds(), 0, 'f', 1);

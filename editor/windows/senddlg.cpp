@@ -122,16 +122,16 @@ CSendMailDlg::CSendMailDlg(CGreetingSource& source)
     m_pText->setAccessibleName(tr("Message text"));
 
     CSkinToolTip* tips = m_skin.ToolTip();
-    tips->AddTool(Bind(m_skin.AddButton("smsend", IDC_SM_SEND)), "Send the greeting");
-    tips->AddTool(Bind(m_skin.AddButton("smcancel", IDC_SM_CANCEL)), "Close without sending");
+    tips->AddTool(Bind(m_skin.AddButton("smsend", IDC_SM_SEND)), tr("Send the greeting"));
+    tips->AddTool(Bind(m_skin.AddButton("smcancel", IDC_SM_CANCEL)), tr("Close without sending"));
     tips->AddTool(Bind(m_skin.AddButton("smoptions", IDC_SM_OPTIONS)),
-        "The mail server and your address");
+        tr("The mail server and your address"));
     tips->AddTool(Bind(m_skin.AddButton("smsendplayer", IDC_SM_PLAYER)),
-        "Send the player's sounds and fonts with the greeting");
+        tr("Send the player's sounds and fonts with the greeting"));
     tips->AddTool(Bind(m_skin.AddButton("smaddresslist", IDC_SM_ADDRESSES)),
-        "Choose from the people you have sent to");
+        tr("Choose from the people you have sent to"));
     tips->AddTool(Bind(m_skin.AddButton("smvoicemail", IDC_SM_VOICEMAIL)),
-        tr("Record a message in your own voice that plays as the greeting starts").toStdString());
+        tr("Record a message in your own voice that plays as the greeting starts"));
     CMyBitmapButton* program = Bind(m_skin.AddButton("smmailprogram", IDC_SM_MAILPROGRAM));
     tips->AddTool(program,
         tr("Hand the greeting to your own mail program instead of sending it from here")
@@ -246,7 +246,7 @@ void CSendMailDlg::StartEstimate()
                             : tr("Too large to send: %1.")
                                   .arg(QString::fromStdString(platform::Utf8FromCp1252(reason)));
         if (made && !media.strVideoLeftOut.empty())
-            text += QStringLiteral("\n") + QString::fromStdString(media.strVideoLeftOut);
+            text += QStringLiteral("\n") + QString::fromStdString(platform::Utf8FromCp1252(media.strVideoLeftOut));
         platform::PostCall(this, [this, generation, text] {
             if (generation != m_nEstimate)
                 return;
@@ -350,7 +350,7 @@ bool CSendMailDlg::PasswordForSend(std::string& password)
     password = SessionMailPassword(m_settings.m_strServer, m_settings.m_strUser);
     if (!password.empty() || platform::SecretServiceAvailable())
         return true; // the worker asks the keyring
-    if (!OpenOptions("no keyring: type it for this session"))
+    if (!OpenOptions(tr("no keyring: type it for this session").toStdString()))
         return false;
     // The options may have changed the login; the password asked for is the new one's.
     password = SessionMailPassword(m_settings.m_strServer, m_settings.m_strUser);
@@ -367,39 +367,41 @@ void CSendMailDlg::PickAddress()
     m_pTo->setFocus();
 }
 
-std::string CSendMailDlg::WhyNotSendable() const
+QString CSendMailDlg::WhyNotSendable() const
 {
     const std::string to = CodePage(m_pTo->text());
     const std::vector<std::string> recipients = SplitRecipients(to);
     if (recipients.empty())
-        return "Type whom the greeting goes to.";
+        return tr("Type whom the greeting goes to.");
     for (const std::string& address : recipients)
         if (IsUnsafeAddress(address))
-            return "The address \"" + address + "\" cannot be used: it holds \"<\", \">\" or a "
-                   "control character.";
+            return tr("The address \"%1\" cannot be used: it holds \"<\", \">\" or a control "
+                      "character.").arg(FromCodePage(address));
     // The mail program sends with the account it keeps.
     if (m_bMailProgram)
         return NoGreetingReason();
     const std::string& address = m_settings.m_strAddress;
     if (m_settings.m_strServer.empty())
-        return "Give the mail server in the options first.";
+        return tr("Give the mail server in the options first.");
     if (address.empty())
-        return "Give your e-mail address in the options first.";
+        return tr("Give your e-mail address in the options first.");
     if (IsUnsafeAddress(address) || SplitRecipients(address).size() != 1)
-        return "Your address \"" + address + "\" cannot be used as a sender.";
+        return tr("Your address \"%1\" cannot be used as a sender.").arg(FromCodePage(address));
     return NoGreetingReason();
 }
 
-std::string CSendMailDlg::NoGreetingReason() const
+QString CSendMailDlg::NoGreetingReason() const
 {
     const CProjectDoc* doc = m_source.GetDoc();
-    return doc == nullptr || doc->GetMovie() == nullptr ? "There is no greeting to send." : "";
+    return doc == nullptr || doc->GetMovie() == nullptr ? tr("There is no greeting to send.")
+                                                        : QString();
 }
 
-void CSendMailDlg::Refuse(const std::string& why)
+// The refusal is kept as UTF-8 and shown in the model's code page.
+void CSendMailDlg::Refuse(const QString& why)
 {
-    m_strRefusal = why;
-    platform::ShowMessage(why);
+    m_strRefusal = why.toStdString();
+    platform::ShowMessage(platform::Cp1252FromUtf8(m_strRefusal));
 }
 
 void CSendMailDlg::OnSend()
@@ -413,31 +415,31 @@ void CSendMailDlg::OnSend()
     }
     // One send at a time: the worker's files have fixed names.
     if (IsSendInProgress() || g_pMailThread.load() != nullptr) {
-        Refuse("A greeting is still being sent. Send this one when its result has been shown.");
+        Refuse(tr("A greeting is still being sent. Send this one when its result has been shown."));
         return;
     }
-    if (const std::string why = WhyNotSendable(); !why.empty()) {
+    if (const QString why = WhyNotSendable(); !why.isEmpty()) {
         Refuse(why);
         return;
     }
     std::string password;
     if (!m_bMailProgram && !m_settings.m_strUser.empty() && !PasswordForSend(password)) {
-        Refuse("The greeting was not sent: the mail server's login needs its password.");
+        Refuse(tr("The greeting was not sent: the mail server's login needs its password."));
         return;
     }
     // The greeting as it is in the editor, changes not yet saved included, in a folder of its
     // own: the worker consumes the copy and removes the folder when it is done.
     const std::string folder = platform::MakeTempDirectory("vimble-send-");
     if (folder.empty()) {
-        Refuse("No private folder can be made in " + platform::TempDirectory()
-            + " for the greeting's copy.");
+        Refuse(tr("No private folder can be made in %1 for the greeting's copy.")
+                   .arg(QString::fromStdString(platform::TempDirectory())));
         return;
     }
     const std::string own = platform::FileNameOf(m_source.GetPath());
     const std::string copy = platform::JoinPath(folder, own.empty() ? kNewGreetingName : own);
     if (!m_source.SaveCopyTo(copy, this) || !IsProjectFile(copy)) {
         RemoveFolder(folder);
-        Refuse("The greeting's copy cannot be written into " + folder + ".");
+        Refuse(tr("The greeting's copy cannot be written into %1.").arg(QString::fromStdString(folder)));
         return;
     }
     if (!AddVoiceTo(copy)) {
@@ -456,7 +458,7 @@ void CSendMailDlg::OnSend()
     const bool bStarted = m_start ? m_start(std::move(thread)) : StartMailThread(std::move(thread));
     if (!bStarted) {
         RemoveFolder(folder);
-        Refuse("The greeting cannot be sent now: the mail worker did not start.");
+        Refuse(tr("The greeting cannot be sent now: the mail worker did not start."));
         return;
     }
     accept();
@@ -530,18 +532,17 @@ void CSendMailDlg::Plan()
     // A mail program sends when the person presses its own Send; it cannot wait for a day.
     if (m_bMailProgram) {
         Refuse(tr("A greeting planned for a day is sent from here: turn off \"send with my mail "
-                  "program\" first.")
-                   .toStdString());
+                  "program\" first."));
         return;
     }
-    if (const std::string why = WhyNotSendable(); !why.empty()) {
+    if (const QString why = WhyNotSendable(); !why.isEmpty()) {
         Refuse(why);
         return;
     }
     const std::time_t now = Now();
     const std::time_t at = m_pWhen->dateTime().toSecsSinceEpoch();
     if (!m_bYearly && at <= now) {
-        Refuse(tr("Choose a day and hour still to come for the greeting.").toStdString());
+        Refuse(tr("Choose a day and hour still to come for the greeting."));
         return;
     }
     // The outbox keeps a copy of its own of the greeting as it is in the editor now.
@@ -549,7 +550,8 @@ void CSendMailDlg::Plan()
     const std::string own = platform::FileNameOf(m_source.GetPath());
     const std::string copy = platform::JoinPath(folder.Path(), own.empty() ? kNewGreetingName : own);
     if (folder.Path().empty() || !m_source.SaveCopyTo(copy, this) || !IsProjectFile(copy)) {
-        Refuse("The greeting's copy cannot be written into " + platform::TempDirectory() + ".");
+        Refuse(tr("The greeting's copy cannot be written into %1.")
+                   .arg(QString::fromStdString(platform::TempDirectory())));
         return;
     }
     if (!AddVoiceTo(copy))
@@ -563,8 +565,7 @@ void CSendMailDlg::Plan()
     if (!ScheduleGreeting(m_strOutbox.empty() ? OutboxPath() : m_strOutbox, OutboxFormOf(*worker),
             worker->m_strTo, copy, at, m_bYearly, contacts, now, ids, reason)) {
         Refuse(tr("The greeting cannot be planned: %1.")
-                   .arg(QString::fromStdString(platform::Utf8FromCp1252(reason)))
-                   .toStdString());
+                   .arg(QString::fromStdString(platform::Utf8FromCp1252(reason))));
         return;
     }
     m_planned = ids;
@@ -619,21 +620,15 @@ bool CSendMailDlg::AddVoiceTo(const std::string& strCopy)
     const std::string wave
         = platform::JoinPath(platform::DirectoryOf(strCopy), "Voice message.wav");
     if (!platform::WriteWholeFile(wave, m_voice)) {
-        Refuse("The voice message cannot be written beside the greeting's copy.");
+        Refuse(tr("The voice message cannot be written beside the greeting's copy."));
         return false;
     }
     // It plays from the first frame, carried by the first object that has no sound then.
     std::string reason;
-    bool bAdded = false;
-    for (int32_t object = 0; object < 64 && !bAdded; ++object) {
-        bAdded = AddWaveSoundToFile(strCopy, wave, 0, object, strCopy, reason);
-        if (reason.rfind("there is no object", 0) == 0 || reason.find("no object to") != std::string::npos)
-            break;
-    }
+    const bool bAdded = AddWaveSoundToFile(strCopy, wave, 0, kFirstObjectFree, strCopy, reason);
     platform::DeleteFile(wave);
     if (!bAdded)
         Refuse(tr("The voice message cannot go with this greeting: %1.")
-                   .arg(QString::fromStdString(reason))
-                   .toStdString());
+                   .arg(QString::fromStdString(platform::Utf8FromCp1252(reason))));
     return bAdded;
 }

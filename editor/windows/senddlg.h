@@ -114,11 +114,11 @@ private:
     void OfferTime();
     std::time_t Now() const;
     // Says why the send does not start and keeps the dialog.
-    void Refuse(const std::string& why);
+    void Refuse(const QString& why);
     // Why the typed texts and settings cannot be sent, or empty.
-    std::string WhyNotSendable() const;
+    QString WhyNotSendable() const;
     // "There is no greeting to send." when the editor holds none; else empty.
-    std::string NoGreetingReason() const;
+    QString NoGreetingReason() const;
     // Makes the greeting's picture, video and file from a copy, on a thread of its own, to say
     // before sending what goes in the message and about how large it is. A running estimate is
     // stopped first.

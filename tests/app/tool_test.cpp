@@ -274,6 +274,63 @@ TEST_F(ToolTest, MisusedCommandLinesShowUsage)
                      "'lzss d file2 file1' decodes file2 into file1.\n");
 }
 
+// A person reads the failures in the desktop's language; scripts read the same standard output
+// and exit status in every language.
+TEST_F(ToolTest, FailuresAreSaidInThePersonsLanguageWhileScriptsSeeNoDifference)
+{
+    ASSERT_EQ(Run("new " + Path("a.kel")).status, 0);
+    std::filesystem::create_directories(Path("data"));
+    std::filesystem::create_directories(Path("damaged"));
+    platform::WriteWholeFile(Path("damaged/book.dat"), std::vector<uint8_t>{5, 0, 0, 0, 'a'});
+    const std::string bitmap = Path("missing.bmp");
+    const std::string book = Path("data/book.dat");
+    const std::string picture = Path("no/such/folder/a.png");
+    const std::string greeting = Path("missing.kel");
+    struct Case {
+        std::string command, english, german;
+    };
+    const Case cases[] = {
+        {std::string(built::kTool) + " bmp-info " + bitmap, bitmap + ": cannot be read\n",
+         bitmap + ": kann nicht gelesen werden\n"},
+        // Through the core's message road, the numbers put in as pieces.
+        {std::string(built::kTool) + " book --data " + Path("data") + " remove 3",
+         book + ": has no entry 3 (it has 0)\n", book + ": hat keinen Eintrag 3 (es gibt 0)\n"},
+        {std::string(built::kTool) + " book --data " + Path("damaged") + " add x",
+         Path("damaged/book.dat") + ": damaged or unreadable; left unchanged\n",
+         Path("damaged/book.dat") + ": beschädigt oder unlesbar; bleibt unverändert\n"},
+        // After the application object that fonts need took the place of the plain one.
+        {std::string(built::kTool) + " render " + Path("a.kel") + " --still " + picture,
+         picture + ": cannot be written\n", picture + ": kann nicht geschrieben werden\n"},
+        {std::string(built::kPlay) + " --frames 1 " + greeting, greeting + ": cannot be opened\n",
+         greeting + ": kann nicht geöffnet werden\n"},
+    };
+    auto run = [&](const char* language, const std::string& command) {
+        return testcommand::Run(std::string("LANGUAGE=") + language + " " + command,
+                                Path("stderr.txt"));
+    };
+    for (const Case& c : cases) {
+        const Result english = run("en", c.command);
+        const Result german = run("de", c.command);
+        EXPECT_EQ(english.err, c.english) << c.command;
+        EXPECT_EQ(german.err, c.german) << c.command;
+        EXPECT_EQ(english.status, 1) << c.command;
+        EXPECT_EQ(german.status, 1) << c.command;
+        EXPECT_EQ(german.out, english.out) << c.command;
+    }
+    // The usage: the verbs' summaries are translated too, their own syntax stays.
+    const std::string tool = std::string(built::kTool) + " frobnicate";
+    const Result english = run("en", tool);
+    const Result german = run("de", tool);
+    EXPECT_EQ(english.status, 2);
+    EXPECT_EQ(german.status, 2);
+    EXPECT_EQ(english.err.rfind("usage: vimble-tool VERB ARGUMENTS\n", 0), 0u) << english.err;
+    EXPECT_EQ(german.err.rfind("Aufruf: vimble-tool VERB ARGUMENTE\n", 0), 0u) << german.err;
+    const std::string verb = "  new OUT.kel" + std::string(30, ' ');
+    EXPECT_NE(english.err.find(verb + "write a new, empty project\n"), std::string::npos);
+    EXPECT_NE(german.err.find(verb + "ein neues, leeres Projekt schreiben\n"), std::string::npos)
+        << german.err;
+}
+
 // ---- The sound verbs: a greeting's soundtrack and what the MIDI reader finds ----
 
 std::string Quoted(const std::string& path)

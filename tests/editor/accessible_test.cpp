@@ -64,8 +64,8 @@ TEST_F(Accessible, skinned_controls_say_their_role_name_and_state)
     CSkinnedWidget window("TOOLBOX", false, m_pEditor.get());
     auto* check = new CMyBitmapButton("", 7, &window);
     auto* push = new CMyBitmapButton("", 8, &window);
-    window.Skin().ToolTip()->AddTool(check, "Send the player along");
-    window.Skin().ToolTip()->AddTool(push, "Pick a colour");
+    window.Skin().ToolTip()->AddTool(check, std::string("Send the player along"));
+    window.Skin().ToolTip()->AddTool(push, std::string("Pick a colour"));
     check->SetPressedLook(true);
     auto* unset = new CMyBitmapButton("", 9, &window);
     unset->setAccessibleName("Voice mail");

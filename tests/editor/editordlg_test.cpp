@@ -596,7 +596,7 @@ TEST(SkinnedWindow, tooltip_shows_its_tools_text_between_its_end_pieces)
 {
     QWidget tool;
     CSkinToolTip tip(nullptr);
-    tip.AddTool(&tool, "Open a greeting");
+    tip.AddTool(&tool, std::string("Open a greeting"));
     tip.ShowFor(&tool, {100, 100});
     EXPECT_FALSE(tip.isVisible()); // not active yet
     tip.Activate(true);

@@ -178,8 +178,8 @@ TEST_F(PickList, buttons_sit_where_the_face_puts_them_with_their_tips)
     EXPECT_EQ(dlg->List()->geometry(), QRect(12, 9, 279, 129));
     CSkinToolTip* tips = dlg->Skin().ToolTip();
     EXPECT_EQ(tips->GetText(dlg->Button(IDC_PL_OK)), "OK");
-    EXPECT_EQ(tips->GetText(dlg->Button(IDC_PL_CANCEL)), "Annuler");
-    EXPECT_EQ(tips->GetText(dlg->Button(IDC_PL_DELETE)), "Supprimer");
+    EXPECT_EQ(tips->GetText(dlg->Button(IDC_PL_CANCEL)), "Cancel");
+    EXPECT_EQ(tips->GetText(dlg->Button(IDC_PL_DELETE)), "Delete");
     EXPECT_TRUE(dlg->Button(IDC_PL_DELETE)->isVisible());
 }
 

@@ -5,8 +5,10 @@
 #include "dialogs/prompts.h"
 #include "editor/core/prompts.h"
 #include "editor/skin/skin.h"
+#include "editor/main/maintoolbar.h"
 #include "editor/windows/librarybrowser.h"
 #include "model/movie.h"
+#include "playback/controller.h"
 #include "tests/buildpaths.h"
 #include "window_helpers.h"
 
@@ -310,6 +312,48 @@ TEST_F(LibraryDrag, the_picture_follows_the_pointer_inside_the_editor_and_drops_
     EXPECT_EQ(home.x, expected.x);
     EXPECT_EQ(home.y, expected.y);
     EXPECT_EQ(expected.x, 200 * 800 / CEditorDialog::kStageWidth);
+}
+
+// Events that come through the window, as the window system delivers them, go where a grab
+// sends them: a drag or a play that kept hold of the pointer would swallow the next click on a
+// menu's word. After each, one click opens the menu.
+TEST_F(LibraryDrag, after_a_drop_and_after_a_play_the_first_click_on_a_menu_word_opens_it)
+{
+    QWindow* window = m_pEditor->windowHandle();
+    ASSERT_NE(window, nullptr);
+    const QPoint fileWord = m_pEditor->GetFrameOrigin() + QPoint(485, 31);
+    auto clickFileWord = [&] {
+        QTest::mouseClick(window, Qt::LeftButton, {}, fileWord);
+        return m_pEditor->GetOpenMenu() == MENU_FILE && m_pEditor->GetMenu(MENU_FILE)->isVisible();
+    };
+
+    QListWidget* list = m_pBrowser->List();
+    const QPoint cell = list->viewport()->mapTo(
+        m_pEditor.get(), list->visualItemRect(list->item(0)).center());
+    const QPoint target = m_pEditor->GetFrameOrigin()
+        + QPoint(CEditorDialog::kStageLeft + 200, CEditorDialog::kStageTop + 150);
+    QTest::mousePress(window, Qt::LeftButton, {}, cell);
+    QTest::mouseMove(window, cell + QPoint(0, 20));
+    ASSERT_TRUE(m_pBrowser->IsDragging());
+    QTest::mouseMove(window, target);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, target);
+    ASSERT_FALSE(m_pBrowser->IsDragging());
+    ASSERT_EQ(m_pEditor->GetDoc()->GetMovie()->GetFirstStage()->GetLayers()->GetCount(), 1);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);
+    EXPECT_TRUE(clickFileWord()) << "after a drop from the library";
+    QTest::mouseClick(window, Qt::LeftButton, {}, fileWord);
+    ASSERT_EQ(m_pEditor->GetOpenMenu(), MENU_NONE);
+
+    QTest::keyClick(window, Qt::Key_Space);
+    CPlaybackController* player = m_pEditor->GetPlayer();
+    ASSERT_TRUE(player->IsPlayerMode());
+    QTest::qWait(300);
+    CMyBitmapButton* close = FindButton(m_pEditor->GetToolbar(), ID_PLAYER_CLOSE);
+    QTest::mouseClick(window, Qt::LeftButton, {}, close->mapTo(m_pEditor.get(), close->rect().center()));
+    ASSERT_FALSE(player->IsPlayerMode());
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_TRUE(clickFileWord()) << "after a play";
 }
 
 } // namespace

@@ -179,7 +179,7 @@ TEST(ScreenRatioTip, tooltip_and_cursor_follow_the_ratio)
     const qreal ratio = ExpectedRatio();
     QWidget tool;
     CSkinToolTip tip(nullptr);
-    tip.AddTool(&tool, "Open a greeting");
+    tip.AddTool(&tool, std::string("Open a greeting"));
     tip.Activate(true);
     tip.ShowFor(&tool, {100, 100});
     ASSERT_TRUE(tip.isVisible());

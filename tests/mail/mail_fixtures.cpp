@@ -3,6 +3,8 @@
 #include "platform/files.h"
 #include "tests/buildpaths.h"
 
+#include <QGuiApplication>
+
 #include <algorithm>
 #include <arpa/inet.h>
 #include <chrono>
@@ -376,6 +378,17 @@ void CFakeSmtpServer::Serve()
         pending.append(buffer, static_cast<size_t>(n));
     }
     ::close(client);
+}
+
+void EnsureGuiApplication()
+{
+    if (QCoreApplication::instance() != nullptr)
+        return;
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "mail_tests";
+    static char* argv[] = { name, nullptr };
+    static QGuiApplication app(argc, argv);
 }
 
 } // namespace mailtest

@@ -124,4 +124,8 @@ private:
     std::thread m_thread;
 };
 
+// The fonts of the greetings' texts and the installed translations need the application
+// object; no window opens.
+void EnsureGuiApplication();
+
 } // namespace mailtest

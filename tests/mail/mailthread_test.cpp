@@ -5,7 +5,9 @@
 #include "platform/files.h"
 #include "platform/message.h"
 #include "platform/strings.h"
+#include "platform/text.h"
 #include "tests/mail/mail_fixtures.h"
+#include "translations/translator.h"
 
 #include <gtest/gtest.h>
 
@@ -501,7 +503,8 @@ TEST_F(MailThreadTest, AMissingPlayerIsSaidAsSuchAndNoMessageIsBegun)
     EXPECT_EQ(m_host.m_strText.find("server"), std::string::npos) << m_host.m_strText;
     ASSERT_GE(recorder.m_messages.size(), 2u);
     EXPECT_EQ(recorder.m_messages[0].strText, m_strData + "/play.exe: Error! File Not Found");
-    EXPECT_EQ(recorder.m_messages[1].strText, "Error 24 ");
+    EXPECT_EQ(recorder.m_messages[1].strText,
+        "Error 24: the player program cannot be copied into the player bundle");
 }
 
 TEST_F(MailThreadTest, AMissingPlayerDataIsSaidAsSuch)
@@ -560,6 +563,68 @@ TEST_F(MailThreadTest, AnUnreachableServerIsSaidAsSuch)
     EXPECT_EQ(thread->m_strFailure.rfind("the mail server nowhere.invalid cannot be found", 0), 0u)
         << thread->m_strFailure;
 }
+
+struct GermanCase {
+    const char* name;
+    CServerScript script;
+    bool bReachable; // false: the server's name is under "invalid" and nothing is asked
+    const char* failure; // UTF-8; "SERVER" stands for the server's address
+};
+
+void PrintTo(const GermanCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class GermanMailTest : public MailThreadTest, public testing::WithParamInterface<GermanCase> {
+protected:
+    void SetUp() override
+    {
+        EnsureGuiApplication(); // before the test's own temporary folder is set
+        MailThreadTest::SetUp();
+        ASSERT_TRUE(translations::InstallTranslators(platform::ELanguage::German));
+    }
+    void TearDown() override
+    {
+        translations::InstallTranslators(platform::ELanguage::English);
+        MailThreadTest::TearDown();
+    }
+};
+
+TEST_P(GermanMailTest, TheFailureIsSaidInGermanWithItsPiecesInPlace)
+{
+    const GermanCase& c = GetParam();
+    std::unique_ptr<CFakeSmtpServer> server;
+    if (c.bReachable)
+        server = std::make_unique<CFakeSmtpServer>(c.script);
+    const std::string address = server ? server->Address() : "nowhere.invalid";
+    ASSERT_TRUE(platform::DeleteFile(m_strData + "/err.msg"));
+    auto thread = MakeThread(address, Project("card.kel", "KEL"));
+    EXPECT_EQ(thread->Run(), 0);
+    if (server)
+        server->Join();
+    std::string expected = c.failure;
+    expected.replace(expected.find("SERVER"), 6, address);
+    // The reason and the whole result in the code page, with the umlauts and quotes as its bytes.
+    EXPECT_EQ(thread->m_strFailure, platform::Cp1252FromUtf8(expected));
+    EXPECT_EQ(m_host.m_strText,
+        platform::Cp1252FromUtf8("Vimble e-mail konnte Ihren Gruß nicht senden.\n\nWas nicht "
+                                 "geklappt hat: "
+            + expected + "."));
+    ExpectCleanedUp();
+}
+
+INSTANTIATE_TEST_SUITE_P(Failures, GermanMailTest,
+    testing::Values(
+        GermanCase { "RefusedSender", Script("MAIL", "550 5.7.1 relaying denied\r\n"), true,
+            "der Mailserver SERVER hat „MAIL FROM:<me@vimble.test>“ abgelehnt: 550 5.7.1 "
+            "relaying denied" },
+        GermanCase { "EveryRecipientRefused", RefuseEveryRecipient(), true,
+            "der Mailserver SERVER hat alle Empfänger abgelehnt: ann@vimble.test (550 unknown "
+            "user)" },
+        GermanCase { "UnknownServer", {}, false,
+            "der Mailserver SERVER wird nicht gefunden (ein reservierter, ungültiger Name)" }),
+    [](const testing::TestParamInfo<GermanCase>& info) { return info.param.name; });
 
 TEST_F(MailThreadTest, WithoutErrMsgTheResultStillSaysWhatHappened)
 {

@@ -32,6 +32,7 @@
 namespace {
 
 using mailtest::CTempDir;
+using mailtest::EnsureGuiApplication;
 using mailtest::Exists;
 using mailtest::ListDir;
 using mailtest::PatternBytes;
@@ -41,18 +42,6 @@ using mailtest::WriteText;
 constexpr char kTo[] = "ann@vimble.test";
 constexpr char kFrom[] = "me@vimble.test";
 constexpr std::time_t kStart = 1765000000;
-
-// The fonts of the greetings' texts need the application object; no window opens.
-void EnsureGuiApplication()
-{
-    if (QCoreApplication::instance() != nullptr)
-        return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "mail_tests";
-    static char* argv[] = { name, nullptr };
-    static QGuiApplication app(argc, argv);
-}
 
 // A GIF of frames 40 x 30 pixels, each a box further right, shown 120 ms each.
 std::string SmallGif(int frames)

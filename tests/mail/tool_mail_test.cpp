@@ -165,7 +165,8 @@ TEST_F(ToolMailTest, BundleFailuresNameTheFile)
     std::remove((m_strData + "/play.exe").c_str());
     Result noPlayer = Run({ "bundle", "--data", m_strData, project, m_dir / "o.exe" });
     EXPECT_EQ(noPlayer.status, 1);
-    EXPECT_NE(noPlayer.err.find("Error 24 "), std::string::npos);
+    EXPECT_NE(
+        noPlayer.err.find("Error 24: the player program cannot be copied"), std::string::npos);
     EXPECT_FALSE(Exists(m_dir / "o.exe"));
     EXPECT_EQ(ListDir(m_strTmp), std::vector<std::string> {});
 

@@ -1,11 +1,14 @@
 // Project files: the tag, the working files beside an opened project, putting it back, and
 // what a damaged file does.
+#include "model/bitmap.h"
 #include "model/lzss.h"
 #include "model/movie.h"
 #include "model/projectfile.h"
 #include "platform/files.h"
 #include "platform/message.h"
+#include "platform/text.h"
 #include "tests/model/fixtures.h"
+#include "translations/translator.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +17,7 @@
 namespace {
 
 using fixtures::ProjectFileBytes;
+using platform::Cp1252FromUtf8;
 
 class ProjectFileTest : public testing::Test {
 protected:
@@ -175,6 +179,62 @@ TEST_F(ProjectFileTest, AFailedSaveLeavesTheOldFileWhole)
     EXPECT_EQ(Files(), std::vector<std::string>{"keep.kel"});
     ASSERT_EQ(recorder.m_messages.size(), 1u);
     EXPECT_NE(recorder.m_messages[0].strText.find("vanished.wav"), std::string::npos);
+}
+
+// The failures people meet most, in German with their pieces in place: a project cut short,
+// a file that is no project, a picture that is no picture, a save whose sound has vanished.
+TEST_F(ProjectFileTest, FailuresAreGivenInTheProgramsLanguage)
+{
+    std::vector<uint8_t> archive = fixtures::FullProjectArchive();
+    archive.resize(3);
+    platform::WriteWholeFile(Path("cut.kel"), ProjectFileBytes(archive));
+    const std::string notes = "shopping list";
+    platform::WriteWholeFile(
+        Path("notes.kel"), std::span(reinterpret_cast<const uint8_t*>(notes.data()), notes.size()));
+    // A 1 x 1 bitmap of two planes.
+    std::vector<uint8_t> bmp = { 'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0,
+        0, 0, 1, 0, 0, 0, 2, 0, 24, 0 };
+    bmp.resize(58, 0);
+    platform::WriteWholeFile(Path("planes.bmp"), bmp);
+    auto movie = CAbstractMovie::NewProject();
+    auto sound = std::make_unique<CSound>();
+    sound->m_nKind = CSound::kindWave;
+    sound->m_strPath = Path("vanished.wav");
+    movie->GetFirstStage()->SetSound(std::move(sound));
+
+    const auto failures = [&] {
+        std::vector<std::string> texts;
+        platform::Message failure;
+        EXPECT_FALSE(ReadProjectFile(Path("cut.kel"), &failure));
+        texts.push_back(failure.strText);
+        EXPECT_FALSE(ReadProjectFile(Path("notes.kel"), &failure));
+        texts.push_back(failure.strText);
+        platform::CMessageRecorder recorder;
+        CHBitmap bitmap;
+        EXPECT_FALSE(bitmap.LoadFromFile(Path("planes.bmp")));
+        EXPECT_FALSE(SaveProject(*movie, Path("keep.kel")));
+        for (const platform::Message& message : recorder.m_messages)
+            texts.push_back(message.strText);
+        return texts;
+    };
+    const std::vector<std::string> english = failures();
+    ASSERT_TRUE(translations::InstallTranslators(platform::ELanguage::German));
+    const std::vector<std::string> german = failures();
+    translations::InstallTranslators(platform::ELanguage::English);
+
+    ASSERT_EQ(english.size(), 4u);
+    EXPECT_EQ(
+        english[0], "cut.kel: read error at byte 0 in the movie (the file ends 1 bytes early)");
+    // In the model's code page.
+    const std::vector<std::string> expected = {
+        Cp1252FromUtf8(
+            "cut.kel: Lesefehler bei Byte 0 in „the movie“ (die Datei endet 1 Bytes zu früh)"),
+        Cp1252FromUtf8(Path("notes.kel") + ": keine Grußdatei (die Kennung am Anfang fehlt)"),
+        Path("planes.bmp") + ": eine Bitmap mit 2 Ebenen",
+        Cp1252FromUtf8("keep.kel: Schreibfehler in „a sound“ (die Klangdatei "
+            + Path("vanished.wav") + " lässt sich nicht lesen)"),
+    };
+    EXPECT_EQ(german, expected);
 }
 
 TEST_F(ProjectFileTest, TruncatedProjectFilesFailCleanly)

@@ -1,8 +1,15 @@
 #include "platform/wave.h"
 
 #include "platform/files.h"
+#include "platform/mixer.h"
+#include "platform/text.h"
+#include "platform/video.h"
+#include "translations/translator.h"
 
+#include <QCoreApplication>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include <cmath>
 #include <cstring>
@@ -566,6 +573,58 @@ TEST_F(WaveFiles, MissingFileIsRefused)
     std::string error;
     EXPECT_EQ(platform::LoadWaveFile(platform::JoinPath(m_strDir, "none.wav"), error), nullptr);
     EXPECT_EQ(error, "the wave file cannot be found");
+}
+
+// The reasons people meet most, from the readers themselves: English without a catalogue, the
+// person's language with one, the pieces (a number, a path) in their places either way.
+TEST_F(WaveFiles, CommonFailuresAreSaidInThePersonsLanguage)
+{
+    if (QCoreApplication::instance() == nullptr) {
+        static int argc = 1;
+        static char name[] = "platform_tests";
+        static char* argv[] = { name, nullptr };
+        static QCoreApplication app(argc, argv);
+    }
+    const std::string missing = platform::JoinPath(m_strDir, "none.wav");
+    const std::string mp3 = platform::JoinPath(m_strDir, "mp3.wav");
+    ASSERT_TRUE(platform::WriteWholeFile(mp3, Wave(Fmt(0x55, 2, 44100, 0, 1), { 0, 0 })));
+    struct CCase {
+        std::function<bool(std::string&)> fail; // false with the reason
+        std::string strEnglish;
+        std::string strGerman; // UTF-8 here; the reason is in the code page
+    };
+    const std::vector<CCase> cases = {
+        { [&](std::string& e) { return platform::LoadWaveFile(missing, e) != nullptr; },
+            "the wave file cannot be found", "die Wave-Datei wird nicht gefunden" },
+        { [&](std::string& e) { return platform::LoadWaveFile(mp3, e) != nullptr; },
+            "compressed waves (format 85) are not supported",
+            "komprimierte Wave-Dateien (Format 85) werden nicht unterstützt" },
+        { [&](std::string& e) { return platform::CreateSoundFontSynth(missing, e) != nullptr; },
+            "the SoundFont \"" + missing + "\" does not exist",
+            "den SoundFont „" + missing + "“ gibt es nicht" },
+        { [&](std::string& e) {
+             platform::CVideoFile video;
+             return video.Open(missing, e);
+         },
+            "the file does not exist", "die Datei gibt es nicht" },
+    };
+    const auto reasons = [&] {
+        std::vector<std::string> said;
+        for (const CCase& c : cases) {
+            std::string reason;
+            EXPECT_FALSE(c.fail(reason));
+            said.push_back(reason);
+        }
+        return said;
+    };
+    const std::vector<std::string> english = reasons();
+    ASSERT_TRUE(translations::InstallTranslators(platform::ELanguage::German));
+    const std::vector<std::string> german = reasons();
+    translations::InstallTranslators(platform::ELanguage::English);
+    for (size_t i = 0; i < cases.size(); ++i) {
+        EXPECT_EQ(english[i], cases[i].strEnglish);
+        EXPECT_EQ(german[i], platform::Cp1252FromUtf8(cases[i].strGerman));
+    }
 }
 
 TEST_F(WaveFiles, FileOverTwoGigabytesIsRefusedUnread)

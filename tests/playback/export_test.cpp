@@ -8,8 +8,11 @@
 #include "platform/audio.h"
 #include "platform/dc.h"
 #include "platform/files.h"
+#include "platform/text.h"
 #include "platform/video.h"
 #include "playback/export.h"
+#include "playback/voicesound.h"
+#include "translations/translator.h"
 
 #include <gtest/gtest.h>
 
@@ -307,6 +310,40 @@ TEST_F(Export, a_place_that_cannot_be_written_is_a_failure_that_says_so)
         EXPECT_FALSE(result.strError.empty());
     }
     EXPECT_FALSE(std::filesystem::exists(Path("no")));
+}
+
+// The reasons people meet most, in German with their pieces in place.
+TEST_F(Export, reasons_are_given_in_the_programs_language)
+{
+    auto doc = MovingGreeting();
+    const std::string wave = Path("voice.wav");
+    ASSERT_TRUE(
+        platform::WriteWholeFile(wave, soundtest::MonoWave22k(std::vector<int16_t>(2205, 0))));
+    CExportOptions tiny = Options(ExportFormat::gif);
+    tiny.nWidth = 1;
+    struct CGerman {
+        CGerman() { EXPECT_TRUE(translations::InstallTranslators(platform::ELanguage::German)); }
+        ~CGerman() { translations::InstallTranslators(platform::ELanguage::English); }
+    };
+    std::string late;
+    std::string size;
+    CExportResult unwritable;
+    {
+        CGerman german;
+        EXPECT_FALSE(AddWaveSound(*doc->GetMovie(), wave, 500, 0, late));
+        size = CheckExportOptions(*doc, tiny);
+        unwritable
+            = ExportGreeting(*doc, Options(ExportFormat::gif), Path("no/such/folder/out.gif"));
+    }
+    // In the model's code page.
+    EXPECT_EQ(late, "Bild 500 liegt hinter dem Ende der Animation (12 Bilder)");
+    EXPECT_EQ(
+        size, platform::Cp1252FromUtf8("die Größe muss zwischen 2 x 2 und 4096 x 4096 liegen"));
+    EXPECT_EQ(unwritable.strError,
+        platform::Cp1252FromUtf8(
+            Path("no/such/folder/out.gif.part") + " lässt sich nicht schreiben"));
+    // And English again once the language is back.
+    EXPECT_EQ(CheckExportOptions(*doc, tiny), "the size must be from 2 x 2 to 4096 x 4096");
 }
 
 TEST_F(Export, the_sounds_of_an_export_never_reach_the_programs_output)

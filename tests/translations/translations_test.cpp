@@ -7,6 +7,7 @@
 #include "platform/message.h"
 #include "platform/resources.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "playback/effecttable.h"
 #include "playback/shownnames.h"
 #include "resources/facetexts.h"
@@ -353,6 +354,37 @@ TEST(ShownNames, names_show_in_the_chosen_language_and_unknown_ones_as_stored)
     translations::InstallTranslators(ELanguage::English);
     // The effect table keeps its stored bytes whatever is shown.
     EXPECT_EQ(EffectKinds()[2].m_strName, growingLeft);
+}
+
+// A text the core composes is translated whole, in the model's code page, and its pieces go into
+// their places once: a piece that holds a placeholder itself stays as it is.
+TEST(CoreTexts, a_composed_text_is_translated_whole_and_its_pieces_go_in_once)
+{
+    struct Row {
+        const char* text;
+        std::initializer_list<std::string> pieces;
+        const char* filled;
+    };
+    const Row rows[] = {
+        {"%2 before %1", {"a", "b"}, "b before a"},
+        {"%1: %2", {"%2", "50%"}, "%2: 50%"},
+        {"100% of %3 and %1", {"x"}, "100% of %3 and x"},
+        {"%%1 %", {"y"}, "%y %"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(platform::Fill(row.text, row.pieces), row.filled) << row.text;
+
+    const char* tooLarge[] = {"b\xE4r.png: the picture is too large",
+                              "b\xE4r.png: Das Bild ist zu gro\xDF",
+                              "b\xE4r.png : l\x92image est trop grande"};
+    const ELanguage languages[] = {ELanguage::English, ELanguage::German, ELanguage::French};
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(translations::InstallTranslators(languages[i]));
+        EXPECT_EQ(platform::Fill(platform::Tr("Editing", "%1: the picture is too large"),
+                                 {"b\xE4r.png"}),
+                  tooLarge[i]);
+    }
+    translations::InstallTranslators(ELanguage::English);
 }
 
 } // namespace
