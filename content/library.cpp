@@ -7,6 +7,7 @@
 #include "model/movie.h"
 #include "model/projectfile.h"
 #include "model/report.h"
+#include "platform/text.h"
 #include "playback/effecttable.h"
 #include "playback/projectdoc.h"
 
@@ -711,10 +712,37 @@ std::vector<std::string> SampleFileNames()
     return { "Happy Birthday.kel", "With love.kel", "Season's Greetings.kel" };
 }
 
-std::string FailureTemplate()
+std::string FailureTemplateName(platform::ELanguage language)
+{
+    return language == platform::ELanguage::English
+        ? std::string("err.msg")
+        : "err." + std::string(platform::LanguageCode(language)) + ".msg";
+}
+
+std::string FailureTemplate(platform::ELanguage language)
 {
     // The arguments: the program's title three times, then the address to write to for help.
     // What failed is said after this letter, so the letter names no cause of its own.
+    if (language == platform::ELanguage::German)
+        return platform::Cp1252FromUtf8(
+            "Leider konnte %s Ihren Gruß nicht senden.\n\n"
+            "Was nicht geklappt hat, steht am Ende dieser Nachricht. Wenn der Mailserver nicht "
+            "erreichbar war oder den Gruß abgelehnt hat, prüfen Sie, ob dieser Computer mit dem "
+            "Internet verbunden ist und ob der Mailserver und Ihre eigene E-Mail-Adresse in den "
+            "Mail-Optionen von %s richtig eingetragen sind.\n\n"
+            "Ihr Gruß ist sicher: Er ist noch in %s geöffnet, Sie können es also gleich noch "
+            "einmal versuchen.\n\n"
+            "Hilfe bekommen Sie unter %s\n");
+    if (language == platform::ELanguage::French)
+        return platform::Cp1252FromUtf8(
+            "Désolé, %s n’a pas pu envoyer votre carte.\n\n"
+            "Ce qui a échoué est indiqué à la fin de ce message. Si le serveur de messagerie n’a "
+            "pas pu être joint ou a refusé la carte, vérifiez que cet ordinateur est connecté à "
+            "Internet, et que le serveur de messagerie et votre propre adresse électronique sont "
+            "correctement indiqués dans les options de messagerie de %s.\n\n"
+            "Votre carte ne risque rien : elle est toujours ouverte dans %s, vous pouvez donc "
+            "simplement réessayer dans un instant.\n\n"
+            "Pour obtenir de l’aide, écrivez à %s\n");
     return "Sorry, %s could not send your greeting.\n\n"
            "What failed is said at the end of this message. When the mail server could not be "
            "reached or refused the greeting, check that this computer is connected to the "
@@ -804,11 +832,18 @@ bool WriteLibrary(const std::string& dataDir, std::string& error)
         }
     }
 
-    const std::string message = FailureTemplate();
+    for (platform::ELanguage language :
+        { platform::ELanguage::English, platform::ELanguage::German, platform::ELanguage::French }) {
+        const std::string message = FailureTemplate(language);
+        const std::string path = dataDir + "/" + FailureTemplateName(language);
+        if (!WriteBytes(path, std::vector<uint8_t>(message.begin(), message.end()))) {
+            error = path + ": cannot be written";
+            return false;
+        }
+    }
     // An empty address book: its archive is the entry count 0 as a 16-bit word.
-    if (!WriteBytes(dataDir + "/err.msg", std::vector<uint8_t>(message.begin(), message.end()))
-        || !WriteBytes(dataDir + "/book.dat", { 0x00, 0x00 })) {
-        error = dataDir + ": cannot write err.msg or book.dat";
+    if (!WriteBytes(dataDir + "/book.dat", { 0x00, 0x00 })) {
+        error = dataDir + "/book.dat: cannot be written";
         return false;
     }
 

@@ -3,8 +3,13 @@
 #include "platform/resources.h"
 #include "platform/text.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPolygon>
+#include <QWheelEvent>
+
+#include <algorithm>
 
 namespace {
 
@@ -84,23 +89,97 @@ void CMessageBoxBase::keyPressEvent(QKeyEvent* event)
             OnOK();
             return;
         }
+        // A text that scrolls takes the keys that move through it.
+        if (MaxScroll() > 0) {
+            const int line = TextPixelSize() + 2;
+            const int page = std::max(line, m_rcText.height() - line);
+            switch (event->key()) {
+            case Qt::Key_Down: ScrollTo(m_nScroll + line); return;
+            case Qt::Key_Up: ScrollTo(m_nScroll - line); return;
+            case Qt::Key_PageDown: ScrollTo(m_nScroll + page); return;
+            case Qt::Key_PageUp: ScrollTo(m_nScroll - page); return;
+            case Qt::Key_End: ScrollTo(MaxScroll()); return;
+            case Qt::Key_Home: ScrollTo(0); return;
+            default: break;
+            }
+        }
     }
     CSkinnedDialog::keyPressEvent(event);
+}
+
+void CMessageBoxBase::wheelEvent(QWheelEvent* event)
+{
+    // One notch (120) is three lines, as lists scroll.
+    const int lines = -event->angleDelta().y() * 3 / 120;
+    ScrollTo(m_nScroll + lines * (TextPixelSize() + 2));
+    event->accept();
+}
+
+QFont CMessageBoxBase::TextFont(int nPixelSize) const
+{
+    QFont font("Arial");
+    font.setPixelSize(nPixelSize);
+    return font;
+}
+
+int CMessageBoxBase::TextHeight(int nPixelSize) const
+{
+    const QFontMetrics metrics(TextFont(nPixelSize));
+    return metrics
+        .boundingRect(QRect(0, 0, m_rcText.width(), 1 << 20),
+            Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+            QString::fromStdString(platform::Utf8FromCp1252(m_strText)))
+        .height();
+}
+
+int CMessageBoxBase::TextPixelSize() const
+{
+    for (int size : {11, 10})
+        if (TextHeight(size) <= m_rcText.height())
+            return size;
+    return 9;
+}
+
+int CMessageBoxBase::MaxScroll() const
+{
+    return std::max(0, TextHeight(TextPixelSize()) - m_rcText.height());
+}
+
+void CMessageBoxBase::ScrollTo(int nOffset)
+{
+    const int offset = std::clamp(nOffset, 0, MaxScroll());
+    if (offset == m_nScroll)
+        return;
+    m_nScroll = offset;
+    update(m_rcText);
 }
 
 void CMessageBoxBase::paintEvent(QPaintEvent* event)
 {
     CSkinnedDialog::paintEvent(event);
     QPainter painter(this);
-    QFont font("Arial");
-    font.setPixelSize(11);
-    painter.setFont(font);
+    const int size = TextPixelSize();
+    painter.setFont(TextFont(size));
     painter.setPen(Qt::white);
     painter.setBackgroundMode(Qt::TransparentMode);
-    // Whatever does not fit is cut at the rectangle's edges; the box never scrolls.
     painter.setClipRect(m_rcText);
-    painter.drawText(m_rcText, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+    const QRect area(m_rcText.left(), m_rcText.top() - m_nScroll, m_rcText.width(),
+        m_rcText.height() + MaxScroll());
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
         QString::fromStdString(platform::Utf8FromCp1252(m_strText)));
+    // Where more of the text lies above or below, a small white triangle at that edge says so.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    const int x = m_rcText.right() - 4;
+    if (m_nScroll > 0) {
+        const int y = m_rcText.top() + 1;
+        painter.drawPolygon(QPolygon({QPoint(x - 4, y + 4), QPoint(x + 4, y + 4), QPoint(x, y)}));
+    }
+    if (m_nScroll < MaxScroll()) {
+        const int y = m_rcText.bottom() - 1;
+        painter.drawPolygon(QPolygon({QPoint(x - 4, y - 4), QPoint(x + 4, y - 4), QPoint(x, y)}));
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

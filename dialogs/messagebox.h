@@ -39,9 +39,14 @@ public:
     // True: the box paints with the colours of its own bitmap (before the editor window exists).
     // Every surface is true colour, so the flag changes nothing in the painting.
     bool HasOwnPalette() const { return m_bOwnPalette; }
-    // Where the text is written, in window coordinates; it is wrapped inside and cut at its
-    // bottom.
+    // Where the text is written, in window coordinates; it is wrapped inside. A text too long
+    // for it at 11 pixels is written smaller, down to 9; one too long even then scrolls with the
+    // wheel and the arrow, page, Home and End keys, and a mark at the edge says there is more.
     QRect TextRect() const { return m_rcText; }
+    int TextPixelSize() const;
+    // How far the text is scrolled up, in pixels, and how far it can be.
+    int ScrollOffset() const { return m_nScroll; }
+    int MaxScroll() const;
 
     void reject() override;
 
@@ -54,6 +59,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
     std::string m_strText;
     int m_nKind;
@@ -62,7 +68,12 @@ protected:
     QRect m_rcText;
 
 private:
+    QFont TextFont(int nPixelSize) const;
+    int TextHeight(int nPixelSize) const;
+    void ScrollTo(int nOffset);
+
     bool m_bOpened = false;
+    int m_nScroll = 0;
 };
 
 // The standard box, 176 x 208. Kind 0 (MB_KIND_OK) shows OK, kind 2 Yes and No, kind 3 Yes, No

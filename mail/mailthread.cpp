@@ -11,6 +11,7 @@
 #include "mail/preview.h"
 #include "mail/smtp.h"
 #include "platform/files.h"
+#include "platform/language.h"
 #include "platform/message.h"
 #include "platform/secret.h"
 #include "platform/settings.h"
@@ -935,11 +936,22 @@ std::string CMailThread::ResultText(int64_t elapsedSeconds) const
     }
     std::string letter = Tr("Mail", "%s could not send your greeting.");
     if (!m_strDataDir.empty()) {
-        std::string path = platform::JoinPath(m_strDataDir, "err.msg");
-        int64_t length = platform::FileLength(path);
-        std::vector<uint8_t> bytes;
-        if (length > 0 && length <= kMaxTemplateSize && platform::ReadWholeFile(path, bytes))
-            letter.assign(bytes.begin(), bytes.end());
+        // The letter in the person's language where the data directory has it, else the
+        // English one.
+        const platform::ELanguage language = platform::ProgramLanguage();
+        std::vector<std::string> names { "err.msg" };
+        if (language != platform::ELanguage::English)
+            names.insert(names.begin(),
+                "err." + std::string(platform::LanguageCode(language)) + ".msg");
+        for (const std::string& name : names) {
+            const std::string path = platform::JoinPath(m_strDataDir, name);
+            const int64_t length = platform::FileLength(path);
+            std::vector<uint8_t> bytes;
+            if (length > 0 && length <= kMaxTemplateSize && platform::ReadWholeFile(path, bytes)) {
+                letter.assign(bytes.begin(), bytes.end());
+                break;
+            }
+        }
     }
     // The letter is the same for every failure; the paragraph after it says which one this is.
     std::string text = FillTemplate(

@@ -1,5 +1,6 @@
 #include "mail/smtp.h"
 
+#include "platform/text.h"
 #include "platform/translate.h"
 
 #include <algorithm>
@@ -34,9 +35,10 @@ bool IsHostNameChar(char c)
         || c == '-' || c == '_' || c == ':';
 }
 
+// The system's words, in the desktop's language and UTF-8, as the code page of the reasons.
 std::string SystemError(int error)
 {
-    return std::strerror(error);
+    return platform::Cp1252FromUtf8(std::strerror(error));
 }
 
 std::string LowerCase(const std::string& text)
@@ -325,7 +327,7 @@ bool CSmtpConnection::Resolve(const std::string& server, std::string& reason)
     int result = ::getaddrinfo(host.c_str(), std::to_string(nPort).c_str(), &hints, &m_pAddresses);
     if (result != 0 || m_pAddresses == nullptr) {
         reason = Fill(Tr("Mail", "the mail server %1 cannot be found (%2)"),
-            { server, ::gai_strerror(result) });
+            { server, platform::Cp1252FromUtf8(::gai_strerror(result)) });
         m_pAddresses = nullptr;
         return false;
     }

@@ -51,6 +51,8 @@ bool InstallTranslators()
 bool InstallTranslators(platform::ELanguage language)
 {
     RegisterCatalogues();
+    // What reads the language rather than the catalogue (the mail's letter) follows too.
+    platform::SetProgramLanguage(language);
     Installed& installed = Current();
     Remove(installed.pOwn);
     Remove(installed.pQt);

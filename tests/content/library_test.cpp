@@ -5,6 +5,7 @@
 #include "model/movie.h"
 #include "model/projectfile.h"
 #include "model/report.h"
+#include "platform/text.h"
 #include "tests/buildpaths.h"
 
 #include <QDir>
@@ -272,26 +273,34 @@ TEST_F(Library, backgrounds_keep_their_look_in_256_colours)
     }
 }
 
-TEST_F(Library, the_failure_text_takes_exactly_four_texts)
+TEST_F(Library, the_failure_text_in_each_language_takes_exactly_four_texts)
 {
-    std::vector<uint8_t> bytes = ReadAll(s_strDir + "/err.msg");
-    std::string text(bytes.begin(), bytes.end());
-    EXPECT_EQ(text, FailureTemplate());
-    int conversions = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '%')
-            continue;
-        ASSERT_LT(i + 1, text.size());
-        EXPECT_EQ(text[i + 1], 's') << "at " << i;
-        ++conversions;
-        ++i;
+    for (platform::ELanguage language :
+        { platform::ELanguage::English, platform::ELanguage::German, platform::ELanguage::French }) {
+        const std::string name = FailureTemplateName(language);
+        SCOPED_TRACE(name);
+        std::vector<uint8_t> bytes = ReadAll(s_strDir + "/" + name);
+        std::string text(bytes.begin(), bytes.end());
+        EXPECT_EQ(text, FailureTemplate(language));
+        int conversions = 0;
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (text[i] != '%')
+                continue;
+            ASSERT_LT(i + 1, text.size());
+            EXPECT_EQ(text[i + 1], 's') << "at " << i;
+            ++conversions;
+            ++i;
+        }
+        EXPECT_EQ(conversions, 4);
+        char buffer[2048];
+        int n = std::snprintf(buffer, sizeof buffer, text.c_str(), "Vimble e-mail", "Vimble e-mail",
+            "Vimble e-mail", "greetings@example.com");
+        ASSERT_GT(n, 0);
+        EXPECT_NE(std::string(buffer).find("greetings@example.com"), std::string::npos);
     }
-    EXPECT_EQ(conversions, 4);
-    char buffer[2048];
-    int n = std::snprintf(buffer, sizeof buffer, text.c_str(), "Vimble e-mail", "Vimble e-mail",
-        "Vimble e-mail", "greetings@example.com");
-    ASSERT_GT(n, 0);
-    EXPECT_NE(std::string(buffer).find("greetings@example.com"), std::string::npos);
+    // In the code page, as every text the mail shows: "Gruß" with its one byte.
+    EXPECT_NE(FailureTemplate(platform::ELanguage::German).find("Gru\xDF"), std::string::npos);
+    EXPECT_NE(FailureTemplate(platform::ELanguage::French), FailureTemplate());
 }
 
 TEST_F(Library, the_address_book_is_empty)

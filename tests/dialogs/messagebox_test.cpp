@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -214,8 +216,8 @@ TEST(MessageBoxText, ThreeBlanksGoInFrontWhenTheBoxOpens)
     EXPECT_EQ(box.GetText(), "   Saved.") << "the blanks go in once";
 }
 
-// A text longer than the rectangle is cut at its bottom: the box painted with it differs from
-// the box without text only inside the rectangle, down to its last rows, and the text there is
+// A text longer than the rectangle stays inside it: the box painted with it differs from the
+// box without text only inside the rectangle, down to its last rows, and the text there is
 // white.
 class MessageBoxCut : public testing::TestWithParam<Box> { };
 
@@ -247,6 +249,43 @@ TEST_P(MessageBoxCut, LongTextStaysInsideTheRectangle)
         }
     EXPECT_GT(whiteInside, 100);
     EXPECT_GE(lowestChanged, rc.bottom() - 12) << "the text fills the rectangle to its bottom";
+}
+
+
+// A text a little too long for the rectangle is written smaller and whole; one far too long
+// scrolls to its end with the keys and the wheel, and back.
+TEST_P(MessageBoxCut, AnOverlongTextShrinksThenScrolls)
+{
+    auto box = MakeBox(GetParam(), 0);
+    std::string text;
+    while (box->TextPixelSize() == 11) {
+        text += "Happy birthday to you and yours ";
+        box->SetText(text);
+    }
+    EXPECT_EQ(box->TextPixelSize(), 10);
+    EXPECT_EQ(box->MaxScroll(), 0);
+
+    for (int i = 0; i < 120; ++i)
+        text += "Happy birthday to you and yours ";
+    box->SetText(text);
+    box->show();
+    EXPECT_EQ(box->TextPixelSize(), 9);
+    ASSERT_GT(box->MaxScroll(), 0);
+    EXPECT_EQ(box->ScrollOffset(), 0);
+    QTest::keyClick(box.get(), Qt::Key_Down);
+    EXPECT_EQ(box->ScrollOffset(), 11);
+    QTest::keyClick(box.get(), Qt::Key_End);
+    EXPECT_EQ(box->ScrollOffset(), box->MaxScroll());
+    QTest::keyClick(box.get(), Qt::Key_Down);
+    EXPECT_EQ(box->ScrollOffset(), box->MaxScroll()) << "no further than the end";
+    QTest::keyClick(box.get(), Qt::Key_Home);
+    EXPECT_EQ(box->ScrollOffset(), 0);
+    const QPoint inside = box->TextRect().center();
+    QWheelEvent notchDown(inside, box->mapToGlobal(inside), QPoint(), QPoint(0, -120), Qt::NoButton,
+        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box.get(), &notchDown);
+    EXPECT_EQ(box->ScrollOffset(), 33);
+    EXPECT_TRUE(box->isVisible()) << "the keys that scroll do not close the box";
 }
 
 INSTANTIATE_TEST_SUITE_P(

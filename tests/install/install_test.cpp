@@ -193,8 +193,8 @@ TEST_F(Installed, programs_lie_in_bin)
 TEST_F(Installed, library_and_data_lie_in_share)
 {
     for (const char* name :
-        { "ksredfr120.rcc", "play.dat", "Demo.avi", "err.msg", "book.dat", "mailproviders.tsv",
-            "1.hdr", "1.zty" })
+        { "ksredfr120.rcc", "play.dat", "Demo.avi", "err.msg", "err.de.msg", "err.fr.msg",
+            "book.dat", "mailproviders.tsv", "1.hdr", "1.zty" })
         EXPECT_TRUE(fs::is_regular_file(Prefix(kShare + "/" + name))) << name;
     EXPECT_TRUE(IsExecutableFile(Prefix(kShare + "/play.exe")));
     // The whole sample library, and the sample greetings.

@@ -626,6 +626,26 @@ INSTANTIATE_TEST_SUITE_P(Failures, GermanMailTest,
             "der Mailserver SERVER wird nicht gefunden (ein reservierter, ungültiger Name)" }),
     [](const testing::TestParamInfo<GermanCase>& info) { return info.param.name; });
 
+// The letter comes in the person's language where the data directory has it, else in English.
+class GermanLetterTest : public GermanMailTest { };
+
+TEST_F(GermanLetterTest, TheLetterIsTheGermanOneWhereTheDataHasIt)
+{
+    WriteText(m_strData + "/err.de.msg", "%s: es tut uns leid (%s, %s, %s).");
+    auto thread = MakeThread("nowhere.invalid", Project("card.kel", "KEL"));
+    EXPECT_EQ(thread->Run(), 0);
+    EXPECT_EQ(m_host.m_strText.rfind("Vimble e-mail: es tut uns leid (Vimble e-mail, Vimble e-mail, "
+                                     "greetings@vimble-email.example).\n\nWas nicht geklappt hat: ",
+                  0),
+        0u)
+        << m_host.m_strText;
+    platform::DeleteFile(m_strData + "/err.de.msg");
+    auto english = MakeThread("nowhere.invalid", Project("card2.kel", "KEL"));
+    translations::InstallTranslators(platform::ELanguage::English);
+    EXPECT_EQ(english->Run(), 0);
+    EXPECT_EQ(m_host.m_strText.rfind("Vimble e-mail could not send it.", 0), 0u) << m_host.m_strText;
+}
+
 TEST_F(MailThreadTest, WithoutErrMsgTheResultStillSaysWhatHappened)
 {
     ASSERT_TRUE(platform::DeleteFile(m_strData + "/err.msg"));
