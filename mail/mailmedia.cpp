@@ -5,16 +5,17 @@
 #include "model/projectfile.h"
 #include "platform/files.h"
 #include "platform/message.h"
+#include "platform/text.h"
 #include "platform/translate.h"
 #include "platform/video.h"
 #include "playback/projectdoc.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QStringList>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <iterator>
 #include <memory>
@@ -69,11 +70,16 @@ int64_t MessageBytes(const CMailMediaPlan& plan, const CMailMedia& media)
     return total;
 }
 
+// Megabytes with one decimal, as the person's language writes them: "1.8 MB", "1,8 Mo".
+QString MegabyteText(int64_t bytes)
+{
+    return QCoreApplication::translate("MailSize", "%1 MB")
+        .arg(QLocale().toString(static_cast<double>(bytes) / (1024.0 * 1024.0), 'f', 1));
+}
+
 std::string Megabytes(int64_t bytes)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / (1024.0 * 1024.0));
-    return text;
+    return platform::Cp1252FromUtf8(MegabyteText(bytes).toStdString());
 }
 
 } // namespace
@@ -89,8 +95,10 @@ int64_t Base64MessageBytes(int64_t bytes)
 std::string HumanSize(int64_t bytes)
 {
     if (bytes >= 1024 * 1024)
-        return Megabytes(bytes);
-    return std::to_string((std::max<int64_t>(bytes, 0) + 1023) / 1024) + " KB";
+        return MegabyteText(bytes).toStdString();
+    return QCoreApplication::translate("MailSize", "%1 KB")
+        .arg((std::max<int64_t>(bytes, 0) + 1023) / 1024)
+        .toStdString();
 }
 
 std::string DescribeMailSize(const CMailMedia& media)

@@ -45,7 +45,8 @@ struct CMailMedia {
 // "Picture 0.8 MB · video with sound 1.1 MB · greeting file 0.3 MB — about 2.9 MB" (UTF-8),
 // naming only what the message carries.
 std::string DescribeMailSize(const CMailMedia& media);
-// "2.9 MB", "120 KB": a size as people read it.
+// "2.9 MB", "120 KB": a size as people read it, in their language and its decimal mark
+// ("2,9 Mo" in French), UTF-8.
 std::string HumanSize(int64_t bytes);
 
 // Makes what plan asks for from the project file at projectPath into folder, the files named

@@ -347,6 +347,17 @@ void DrawPicto(QPainter& p, Picto picto, const QRectF& box, const QColor& ink, q
         d.Poly({{16, 4}, {21, 7}}, false);
         d.Ellipse(12.5, 17, 3.8, 2.8, d.Fill());
         break;
+    case Picto::Help: {
+        // A question mark in a ring.
+        d.Ellipse(12, 12, 9.5, 9.5);
+        QPainterPath mark;
+        mark.moveTo(9, 9.5);
+        mark.cubicTo(9, 5.5, 15, 5.5, 15, 9.5);
+        mark.cubicTo(15, 12, 12, 12, 12, 14.5);
+        d.Path(mark);
+        d.Ellipse(12, 17.8, 1.3, 1.3, d.Fill());
+        break;
+    }
     case Picto::Toolbox:
         d.Poly({{7, 3}, {11.5, 10.5}, {2.5, 10.5}}, true);
         d.Ellipse(17, 7, 4, 4);

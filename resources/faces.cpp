@@ -57,7 +57,7 @@ std::vector<ButtonFace> MakeButtons()
         {"layermanager", menuRow, P::Layers, "Layer manager", R::MenuRow},
         {"importimage", menuRow, P::ImportImage, "Import image\u2026", R::MenuRow},
         {"importmidi", menuRow, P::ImportMidi, "Import MIDI\u2026", R::MenuRow},
-        {"help", menuRow, P::None, "Help (F1)", R::MenuRow},
+        {"help", menuRow, P::Help, "Help (F1)", R::MenuRow},
         // Background menu.
         {"bmncolor", rightRow, P::Colour, "Background colour\u2026", R::MenuRow},
         {"bmndeletebkgnd", rightRow, P::RemoveBackground, "Remove background", R::MenuRow},
@@ -270,6 +270,17 @@ std::vector<WindowFace> MakeWindows()
                            "fmkesendmail", "fmkecontacts", "fmkeoutbox", "fmkeexe", "fmkevideo",
                            "fmkeplay",
                            "fmkeexit"},
+                          10)});
+
+    // The edit and view menus: the same face, only as long as their own rows.
+    w.push_back({"EDIT_MENU", {164, 226}, "", {}, {Box(0, 0, 164, 226)}, 10, {},
+                 MenuRows({"undo", "redo", "cut", "copy", "paste", "delete", "selectall",
+                           "properties"},
+                          10)});
+
+    w.push_back({"VIEW_MENU", {164, 200}, "", {}, {Box(0, 0, 164, 200)}, 10, {},
+                 MenuRows({"libraries", "effects", "drawnobjects", "layermanager", "importimage",
+                           "importmidi", "help"},
                           10)});
 
     w.push_back({"RIGHT_MENU", {184, 278}, "", {}, {Box(0, 0, 184, 278)}, 10, {},

@@ -2934,6 +2934,14 @@
         <source>about %1</source>
         <translation>environ %1</translation>
     </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 Ko</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

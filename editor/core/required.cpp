@@ -80,7 +80,8 @@ std::string Numbered(const char* prefix, int n, size_t width)
 std::vector<std::string> RequiredBitmapNames()
 {
     std::vector<std::string> names = {
-        "MAIN_WND", "MODUL_TABLA", "SMANISTOP", "MAIN_TOOLBAR", "FILE_MENU", "RIGHT_MENU",
+        "MAIN_WND", "MODUL_TABLA", "SMANISTOP", "MAIN_TOOLBAR", "FILE_MENU", "EDIT_MENU",
+        "VIEW_MENU", "RIGHT_MENU",
         "TOOLBOX", "TOOLBOX_MINIMIZED", "OBJECT_PROPERTIES", "LAYER_MANAGER", "ADD_WAVE", "EXPORT_VIDEO",
         "FILE_PROGRESS",
         "RAMA", "SOCOMBO", "SOSCROLLBAR", "EFFECTIMAGELIST", "SOSTATICANIMATIONS",

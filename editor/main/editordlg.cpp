@@ -172,8 +172,9 @@ CEditorDialog::CEditorDialog(QWidget* parent)
     connect(m_pToolbar, &CSkinnedWidget::Command, this, [this](int nId) { OnCommand(nId); });
 
     const Rows* rows[3] = {&FileRows(), &EditRows(), &ViewRows()};
+    const char* menuFaces[3] = {"FILE_MENU", "EDIT_MENU", "VIEW_MENU"};
     for (int i = 0; i < 3; ++i) {
-        m_menus[i] = new CDropDownMenu("FILE_MENU", *rows[i], this);
+        m_menus[i] = new CDropDownMenu(menuFaces[i], *rows[i], this);
         connect(m_menus[i], &CSkinnedWidget::Command, this, [this](int nId) { OnCommand(nId); });
         // Left and Right go from menu to menu; Escape goes back to the menu's own button.
         connect(m_menus[i], &CDropDownMenu::StepAside, this,

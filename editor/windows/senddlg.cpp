@@ -24,8 +24,10 @@
 #include "resources/faces.h"
 
 #include <QDateTimeEdit>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 
 #include <algorithm>
@@ -57,6 +59,30 @@ void Dress(QWidget* field)
     palette.setColor(QPalette::Base, Qt::white);
     palette.setColor(QPalette::Text, QColor::fromRgb(faces::colour::ink));
     field->setPalette(palette);
+}
+
+// The day and hour keep their place in the face: where the language's longest day and month
+// names do not fit beside the calendar button, the field's text is drawn smaller (down to 9 px).
+void FitDayAndHour(QDateTimeEdit* field)
+{
+    constexpr int kButtonAndMargins = 26;
+    const int room = field->width() - kButtonAndMargins;
+    const QLocale locale = field->locale();
+    QFont font = field->font();
+    for (int size = font.pixelSize(); size >= 9; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        // Every month, and every day of the week with a two-digit day.
+        for (int month = 1; month <= 12; ++month)
+            for (int day = 22; day <= 28; ++day)
+                widest = std::max(widest,
+                    metrics.horizontalAdvance(locale.toString(
+                        QDateTime(QDate(2026, month, day), QTime(20, 58)), field->displayFormat())));
+        if (widest <= room)
+            break;
+    }
+    field->setFont(font);
 }
 
 QLineEdit* MakeLine(QWidget* parent, int nId, const QRect& rc)
@@ -156,6 +182,7 @@ CSendMailDlg::CSendMailDlg(CGreetingSource& source)
     m_pWhen->setAccessibleName(tr("Day and hour to send on"));
     m_pWhen->setEnabled(false);
     Dress(m_pWhen);
+    FitDayAndHour(m_pWhen);
     OfferTime(); // tomorrow at 8:00 until "send on" offers better
 
     QFont small("Liberation Sans");

@@ -13,6 +13,8 @@
 #include "window_helpers.h"
 
 #include <QComboBox>
+#include <QDateTimeEdit>
+#include <QFontMetrics>
 #include <QListWidget>
 
 namespace {
@@ -114,6 +116,13 @@ TEST_P(LanguageEditor, menus_titles_names_and_strings_speak_the_language)
     QString sendTitle;
     m_pEditor->SetSendDialogRunner([&](CSendMailDlg& dlg) {
         sendTitle = dlg.windowTitle();
+        // A long day and month of the language show whole beside the calendar button.
+        auto* when = dlg.findChild<QDateTimeEdit*>();
+        ASSERT_NE(when, nullptr);
+        when->setEnabled(true);
+        when->setDateTime(QDateTime(QDate(2026, 12, 23), QTime(20, 58)));
+        EXPECT_LE(QFontMetrics(when->font()).horizontalAdvance(when->text()), when->width() - 26)
+            << when->text().toStdString();
         dlg.show();
         Shoot(&dlg, ShotName("send"));
     });

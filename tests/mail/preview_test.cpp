@@ -11,9 +11,11 @@
 #include "model/projectfile.h"
 #include "platform/files.h"
 #include "platform/gif.h"
+#include "platform/language.h"
 #include "platform/settings.h"
 #include "tests/mail/mail_fixtures.h"
 #include "tests/buildpaths.h"
+#include "translations/translator.h"
 
 #include <gtest/gtest.h>
 
@@ -805,3 +807,38 @@ TEST_F(MailPreviewTest, TheMessagesMediaComeFromOnePass)
 }
 
 } // namespace
+
+namespace {
+
+struct SizeCase {
+    platform::ELanguage language;
+    const char* szMegabytes; // 1.5 MiB
+    const char* szKilobytes; // 2000 bytes
+};
+
+class MailSizeText : public testing::TestWithParam<SizeCase> {
+protected:
+    void SetUp() override
+    {
+        EnsureGuiApplication();
+        ASSERT_TRUE(translations::InstallTranslators(GetParam().language));
+    }
+    void TearDown() override { translations::InstallTranslators(platform::ELanguage::English); }
+};
+
+} // namespace
+
+// Sizes come with the language's own units and decimal mark.
+TEST_P(MailSizeText, SizesAreWrittenAsTheLanguageWritesThem)
+{
+    EXPECT_EQ(HumanSize(3 * 512 * 1024), GetParam().szMegabytes);
+    EXPECT_EQ(HumanSize(2000), GetParam().szKilobytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, MailSizeText,
+    testing::Values(SizeCase{platform::ELanguage::English, "1.5 MB", "2 KB"},
+        SizeCase{platform::ELanguage::German, "1,5 MB", "2 KB"},
+        SizeCase{platform::ELanguage::French, "1,5 Mo", "2 Ko"}),
+    [](const testing::TestParamInfo<SizeCase>& info) {
+        return std::string(platform::LanguageCode(info.param.language));
+    });
