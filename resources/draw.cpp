@@ -989,11 +989,11 @@ void TextPanel(QPainter& p, const QRect& rc)
     p.setPen(QPen(kInk.darker(130), 1));
     p.setBrush(g);
     p.drawRoundedRect(QRectF(rc).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
-    // A thin sunshine stitch line inside the card.
+    // A thin sunshine stitch line inside the card, clear of the text the box writes in it.
     QPen stitch(WithAlpha(kSun, 120), 1, Qt::DashLine);
     p.setPen(stitch);
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(rc).adjusted(3.5, 3.5, -3.5, -3.5), 6, 6);
+    p.drawRoundedRect(QRectF(rc).adjusted(2.5, 2.5, -2.5, -2.5), 6, 6);
 }
 
 void DrawMainTitle(QPainter& p, const QRect& rc, const QString& source)

@@ -524,15 +524,15 @@ std::vector<WindowFace> MakeWindows()
     // Message boxes: the program writes white text into the plum panel.
     w.push_back({"MESSAGE_BOXKEL", {176, 208}, "Vimble e-mail", Box(10, 4, 156, 22),
                  {Box(0, 0, 176, 208)}, 10,
-                 {{Z::TextPanel, Span(6, 27, 170, 168)}, {Z::Slot, Box(0, 176, 176, 32)}},
+                 {{Z::TextPanel, Span(4, 26, 172, 170)}, {Z::Slot, Box(0, 176, 176, 32)}},
                  {{"mbok", {52, 186}}, {"mbyes", {52, 186}}, {"mbno", {84, 186}},
                   {"mbcancel", {155, 186}}}});
     w.push_back({"MESSAGEBOX_KEL_BIG", {300, 300}, "Vimble e-mail", Box(10, 4, 280, 22),
-                 {Box(0, 0, 300, 300)}, 14, {{Z::TextPanel, Span(6, 27, 294, 260)}},
+                 {Box(0, 0, 300, 300)}, 14, {{Z::TextPanel, Span(4, 26, 296, 262)}},
                  {{"mbok", {101, 278}}}});
     w.push_back({"PLAY_AVI_MEM", {176, 240}, "Vimble e-mail", Box(10, 4, 156, 22),
                  {Box(0, 0, 176, 240)}, 10,
-                 {{Z::TextPanel, Span(6, 27, 170, 168)},
+                 {{Z::TextPanel, Span(4, 26, 172, 170)},
                   {Z::SmallLabel, Box(50, 217, 122, 16), "do not ask again"}},
                  {{"mbyes", {52, 186}}, {"mbno", {84, 186}}, {"pacheck", {31, 217}}}});
 
