@@ -1269,6 +1269,9 @@ int CEditorDialog::ShortcutCommand(const QKeyEvent& event) const
         if (!bPlayer)
             return ID_FILE_PLAY;
         return IsCommandEnabled(ID_PLAYER_PAUSE) ? ID_PLAYER_PAUSE : ID_PLAYER_PLAY;
+    case Qt::Key_Escape:
+        // The player closes as its eject button closes it.
+        return bPlayer && mods == Qt::NoModifier ? ID_PLAYER_CLOSE : 0;
     default:
         return 0;
     }
@@ -1276,8 +1279,8 @@ int CEditorDialog::ShortcutCommand(const QKeyEvent& event) const
 
 void CEditorDialog::keyPressEvent(QKeyEvent* event)
 {
-    // Escape does not end the editor: it closes a menu or ends a drag. Delete and F1 act on
-    // release.
+    // Escape does not end the editor: it closes a menu, leaves the player or ends a drag.
+    // Delete and F1 act on release.
     event->accept();
     const Qt::KeyboardModifiers mods = event->modifiers();
     const bool bCtrl = mods.testFlag(Qt::ControlModifier);

@@ -11,6 +11,7 @@
 #include "playback/effecttable.h"
 #include "playback/projectdoc.h"
 
+#include <QApplication>
 #include <QListWidget>
 
 void CEditorDialog::OpenLibrary(int nPage)
@@ -18,6 +19,7 @@ void CEditorDialog::OpenLibrary(int nPage)
     if (m_pLibrary != nullptr) {
         m_pLibrary->ShowPage(nPage);
         m_pLibrary->raise();
+        m_pLibrary->List()->setFocus(Qt::OtherFocusReason);
         return;
     }
     m_pLibrary = new CLibraryBrowser(this);
@@ -73,11 +75,15 @@ void CEditorDialog::CloseLibrary()
 {
     if (m_pLibrary == nullptr)
         return;
+    // Keys the browser held come back to the editor, so that Space plays at once.
+    const bool bHadKeys = m_pLibrary->isAncestorOf(QApplication::focusWidget());
     m_pLibrary->CancelDrag();
     m_pLibrary->hide();
     m_pLibrary->deleteLater();
     m_pLibrary = nullptr;
     SuspendPainting(false);
+    if (bHadKeys)
+        setFocus(Qt::OtherFocusReason);
     update();
 }
 

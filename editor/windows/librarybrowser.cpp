@@ -681,8 +681,12 @@ void CLibraryBrowser::mouseReleaseEvent(QMouseEvent* event)
 
 void CLibraryBrowser::keyPressEvent(QKeyEvent* event)
 {
-    if (m_bDragging && event->key() == Qt::Key_Escape) {
-        CancelDrag();
+    // Escape cancels a drag; without one it closes the browser, as it closes the other windows.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (m_bDragging)
+            CancelDrag();
+        else
+            emit CloseRequested();
         return;
     }
     CSkinnedWidget::keyPressEvent(event);

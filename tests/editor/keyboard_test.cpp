@@ -145,13 +145,16 @@ TEST_P(Shortcut, key_reaches_its_command)
               c.bPlaying);
     EXPECT_EQ(m_pEditor->isVisible(), !c.bEnded);
     if (c.bPlaying) {
-        // In the player Space pauses and resumes.
+        // In the player Space pauses and resumes, and Escape ends it.
         CPlaybackController* player = m_pEditor->GetPlayer();
         ASSERT_EQ(player->GetPlayState(), CPlaybackController::statePlaying);
         Key(Qt::Key_Space);
         EXPECT_EQ(player->GetPlayState(), CPlaybackController::statePaused);
         Key(Qt::Key_Space);
         EXPECT_EQ(player->GetPlayState(), CPlaybackController::statePlaying);
+        // Escape leaves the player for the editor.
+        Key(Qt::Key_Escape);
+        EXPECT_FALSE(player->IsPlayerMode());
     }
 }
 

@@ -4,6 +4,7 @@
 #include "dialogs/messagebox.h"
 #include "dialogs/prompts.h"
 #include "editor/core/prompts.h"
+#include "editor/editing/editing.h"
 #include "editor/skin/skin.h"
 #include "editor/main/maintoolbar.h"
 #include "editor/windows/librarybrowser.h"
@@ -317,6 +318,49 @@ TEST_F(LibraryDrag, the_picture_follows_the_pointer_inside_the_editor_and_drops_
 // Events that come through the window, as the window system delivers them, go where a grab
 // sends them: a drag or a play that kept hold of the pointer would swallow the next click on a
 // menu's word. After each, one click opens the menu.
+// The library opened from the View menu takes the keys, and again when the menu switches the
+// open library to another page: Return places the chosen clipart, then puts an effect on it;
+// Escape closes it and the editor has the keys again.
+TEST_F(LibraryDrag, the_library_takes_the_keys_on_every_page_the_view_menu_opens)
+{
+    m_pEditor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_pEditor.get()));
+    const auto key = [](Qt::Key k) {
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        QTest::keyClick(QApplication::focusWidget(), k);
+    };
+    m_pEditor->setFocus(Qt::OtherFocusReason); // where a closing menu leaves the keys
+    m_pEditor->OnCommand(ID_VIEW_LIBRARIES);
+    ASSERT_TRUE(m_pBrowser->List()->hasFocus());
+    m_pBrowser->ShowPage(CLibraryBrowser::pageCliparts);
+    m_pBrowser->List()->setCurrentRow(0);
+    key(Qt::Key_Return);
+    CLayer* placed = m_pEditor->GetDoc()->GetMovie()->GetFirstStage()->GetLayers()->GetHead();
+    ASSERT_NE(placed, nullptr);
+    const int effects = placed->m_pEffects->GetCount();
+
+    // The effect's dialog is answered with OK as it opens.
+    bool asked = false;
+    Editor().SetEffectDialogRunner([&](CEffectPropertiesDlg&) { return asked = true; });
+    m_pEditor->setFocus(Qt::OtherFocusReason);
+    m_pEditor->OnCommand(ID_VIEW_EFFECTS);
+    EXPECT_EQ(m_pBrowser->GetPage(), CLibraryBrowser::pageEffects);
+    ASSERT_TRUE(m_pBrowser->List()->hasFocus());
+    m_pBrowser->List()->setCurrentRow(1);
+    key(Qt::Key_Return);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(placed->m_pEffects->GetCount(), effects + 1);
+
+    // Escape closes the library and gives the keys back to the editor, where Space plays.
+    key(Qt::Key_Escape);
+    m_pBrowser = nullptr;
+    EXPECT_EQ(QApplication::focusWidget(), m_pEditor.get());
+    key(Qt::Key_Space);
+    EXPECT_TRUE(m_pEditor->GetPlayer()->IsPlayerMode());
+    m_pEditor->OnCommand(ID_PLAYER_CLOSE);
+    EXPECT_FALSE(m_pEditor->GetPlayer()->IsPlayerMode());
+}
+
 TEST_F(LibraryDrag, after_a_drop_and_after_a_play_the_first_click_on_a_menu_word_opens_it)
 {
     QWindow* window = m_pEditor->windowHandle();
