@@ -15,6 +15,7 @@
 #include "editor/main/editordlg.h"
 #include "editor/main/mainframe.h"
 #include "editor/main/outboxrunner.h"
+#include "editor/skin/skin.h"
 #include "editor/windows/splashdlg.h"
 #include "mail/mailthread.h"
 #include "platform/text.h"
@@ -139,6 +140,7 @@ int main(int argc, char** argv)
     // them under the program's icon and entry.
     QCoreApplication::setApplicationName("vimble-email");
     QApplication application(argc, argv);
+    UseLookPalette();
     translations::InstallTranslators();
     QGuiApplication::setDesktopFileName("vimble-email");
     // The desktop names every window of the program after it ("Mail options — Vimble e-mail").

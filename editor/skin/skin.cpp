@@ -876,6 +876,18 @@ void CDropDownMenu::paintEvent(QPaintEvent*)
     m_skin.Paint(painter, IsUnfolded() ? -1 : m_nStep * kUnfoldRows);
 }
 
+void UseLookPalette()
+{
+    QPalette palette = QGuiApplication::palette();
+    // Coral darkened until white text on it reads at a contrast above 4.5 to 1.
+    const QColor selection = QColor::fromRgb(faces::colour::coral).darker(130);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Highlight, selection);
+        palette.setColor(group, QPalette::HighlightedText, Qt::white);
+    }
+    QGuiApplication::setPalette(palette);
+}
+
 QFont Lettering(int nPixels, bool bBold)
 {
     QFont font("Liberation Sans");

@@ -329,6 +329,11 @@ private:
     QTimer m_timer;
 };
 
+// The program's palette in the look's colours: what is selected in a list or a field, and Qt's
+// own focus frames, in a deep coral with white text (clear contrast), instead of the desktop's
+// blue.
+void UseLookPalette();
+
 // The lettering the dialogs write on their faces, and a label of it: transparent, placed at
 // rc, in the colour given.
 QFont Lettering(int nPixels, bool bBold = false);
