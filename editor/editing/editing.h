@@ -236,12 +236,12 @@ public:
     static constexpr int kMaxObjects = 99;
     // Puts a library item dropped at ptScreen (the editor window's coordinates, a point of the
     // stage view) into the project as one undoable step: an animation or clipart becomes a new
-    // topmost selected object with its top-left corner at the point, kept on the stage, with
-    // the default movement; a background replaces the stage's picture; a sound (type 8)
+    // topmost selected object with its top-left corner (its middle when bCentred) at the
+    // point, kept on the stage, with the default movement; a background replaces the stage's picture; a sound (type 8)
     // becomes the stage's music; an object sound (type 7) goes to the one selected object.
     // An item file that is missing or damaged, a clipart without a picture, a clip of size 0
     // or a full stage is reported and changes nothing. True when the project changed.
-    bool PlaceLibraryItem(const class CHeaderObject& item, QPoint ptScreen);
+    bool PlaceLibraryItem(const class CHeaderObject& item, QPoint ptScreen, bool bCentred = false);
     // ---- end of library drops ----
 
     bool CanUndo() const { return m_store.CanUndo(); }

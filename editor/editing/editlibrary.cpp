@@ -69,7 +69,7 @@ bool CObjectEditor::AddLibrarySoundToLayer(CLayer& layer, const CHeaderObject& i
     return AskAndAddSound(layer, std::move(sound));
 }
 
-bool CObjectEditor::PlaceLibraryItem(const CHeaderObject& item, QPoint ptScreen)
+bool CObjectEditor::PlaceLibraryItem(const CHeaderObject& item, QPoint ptScreen, bool bCentred)
 {
     CStage* stage = Stage();
     if (stage == nullptr || m_pDoc == nullptr || m_pDoc->GetMovie() == nullptr)
@@ -119,7 +119,12 @@ bool CObjectEditor::PlaceLibraryItem(const CHeaderObject& item, QPoint ptScreen)
         const QRect view = StageViewRect();
         // A point left of or above the stage view counts as its edge.
         const QPoint inView(std::max(ptScreen.x(), view.left()), std::max(ptScreen.y(), view.top()));
-        const CPoint at = KeepOnStage(ScreenToStage(inView), size);
+        CPoint at = ScreenToStage(inView);
+        if (bCentred) {
+            at.x -= size.cx / 2;
+            at.y -= size.cy / 2;
+        }
+        at = KeepOnStage(at, size);
         CLayer* layer = stage->AddObject(nKind, at.x, at.y, size.cx, size.cy);
         if (layer == nullptr)
             return false;

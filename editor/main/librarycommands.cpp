@@ -58,7 +58,12 @@ void CEditorDialog::PlaceLibraryRow(int nRow)
     const QPoint centre =
         m_ptFrame + QPoint(kStageLeft + kStageWidth / 2, kStageTop + kStageHeight / 2);
     if (m_pLibrary->GetPage() != CLibraryBrowser::pageEffects) {
-        DropLibraryItem(m_pLibrary->ItemRecord(nRow), centre);
+        // A picture goes with its middle on the stage's middle.
+        const CHeaderObject* record = m_pLibrary->ItemRecord(nRow);
+        if (record != nullptr && DropPoint(centre)) {
+            m_pEditing->PlaceLibraryItem(*record, centre, true);
+            update();
+        }
         return;
     }
     const int kind = m_pLibrary->ItemEffect(nRow);

@@ -319,7 +319,8 @@ TEST_F(LibraryDrag, the_picture_follows_the_pointer_inside_the_editor_and_drops_
 // sends them: a drag or a play that kept hold of the pointer would swallow the next click on a
 // menu's word. After each, one click opens the menu.
 // The library opened from the View menu takes the keys, and again when the menu switches the
-// open library to another page: Return places the chosen clipart, then puts an effect on it;
+// open library to another page: Return places the chosen clipart in the middle of the stage,
+// then puts an effect on it;
 // Escape closes it and the editor has the keys again.
 TEST_F(LibraryDrag, the_library_takes_the_keys_on_every_page_the_view_menu_opens)
 {
@@ -337,6 +338,11 @@ TEST_F(LibraryDrag, the_library_takes_the_keys_on_every_page_the_view_menu_opens
     key(Qt::Key_Return);
     CLayer* placed = m_pEditor->GetDoc()->GetMovie()->GetFirstStage()->GetLayers()->GetHead();
     ASSERT_NE(placed, nullptr);
+    // With its middle on the stage's middle.
+    const CPoint at = placed->m_pPos->m_ptHome;
+    const CSize size = placed->m_pSize->m_szDesign;
+    EXPECT_NEAR(at.x + size.cx / 2, 400, 2);
+    EXPECT_NEAR(at.y + size.cy / 2, 300, 2);
     const int effects = placed->m_pEffects->GetCount();
 
     // The effect's dialog is answered with OK as it opens.
