@@ -35,10 +35,32 @@ bool IsHostNameChar(char c)
         || c == '-' || c == '_' || c == ':';
 }
 
-// The system's words, in the desktop's language and UTF-8, as the code page of the reasons.
+// The system's words for what went wrong: those a send meets in the program's language (in
+// English the system's own), the rest as the system says them, in the reasons' code page.
 std::string SystemError(int error)
 {
-    return platform::Cp1252FromUtf8(std::strerror(error));
+    switch (error) {
+    case ECONNREFUSED: return Tr("Mail", "Connection refused");
+    case ETIMEDOUT: return Tr("Mail", "Connection timed out");
+    case EHOSTUNREACH: return Tr("Mail", "No route to host");
+    case ENETUNREACH: return Tr("Mail", "Network is unreachable");
+    case ECONNRESET: return Tr("Mail", "Connection reset by peer");
+    case ECONNABORTED: return Tr("Mail", "Software caused connection abort");
+    case EPIPE: return Tr("Mail", "Broken pipe");
+    default: return platform::Cp1252FromUtf8(std::strerror(error));
+    }
+}
+
+// The name service's words, as SystemError gives the system's.
+std::string LookupError(int result)
+{
+    switch (result) {
+    case 0: // an answer without addresses
+    case EAI_NONAME: return Tr("Mail", "Name or service not known");
+    case EAI_AGAIN: return Tr("Mail", "Temporary failure in name resolution");
+    case EAI_FAIL: return Tr("Mail", "Non-recoverable failure in name resolution");
+    default: return platform::Cp1252FromUtf8(::gai_strerror(result));
+    }
 }
 
 std::string LowerCase(const std::string& text)
@@ -327,7 +349,7 @@ bool CSmtpConnection::Resolve(const std::string& server, std::string& reason)
     int result = ::getaddrinfo(host.c_str(), std::to_string(nPort).c_str(), &hints, &m_pAddresses);
     if (result != 0 || m_pAddresses == nullptr) {
         reason = Fill(Tr("Mail", "the mail server %1 cannot be found (%2)"),
-            { server, platform::Cp1252FromUtf8(::gai_strerror(result)) });
+            { server, LookupError(result) });
         m_pAddresses = nullptr;
         return false;
     }

@@ -2915,6 +2915,46 @@
         <source>the TLS handshake with the mail server %1 failed: %2</source>
         <translation>der TLS-Handshake mit dem Mailserver %1 ist fehlgeschlagen: %2</translation>
     </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Zeitüberschreitung bei der Verbindung</translation>
+    </message>
+    <message>
+        <source>No route to host</source>
+        <translation>Keine Route zum Zielrechner</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>Netzwerk ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer</source>
+        <translation>Die Verbindung wurde vom Kommunikationspartner zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Software caused connection abort</source>
+        <translation>Die Verbindung wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>Die Verbindung wurde vom Server geschlossen</translation>
+    </message>
+    <message>
+        <source>Name or service not known</source>
+        <translation>Name oder Dienst nicht bekannt</translation>
+    </message>
+    <message>
+        <source>Temporary failure in name resolution</source>
+        <translation>Vorübergehender Fehler bei der Namensauflösung</translation>
+    </message>
+    <message>
+        <source>Non-recoverable failure in name resolution</source>
+        <translation>Dauerhafter Fehler bei der Namensauflösung</translation>
+    </message>
 </context>
 <context>
     <name>MailSize</name>

@@ -2915,6 +2915,46 @@
         <source>the TLS handshake with the mail server %1 failed: %2</source>
         <translation>la négociation TLS avec le serveur de messagerie %1 a échoué : %2</translation>
     </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Connexion refusée</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Délai de connexion dépassé</translation>
+    </message>
+    <message>
+        <source>No route to host</source>
+        <translation>Aucune route vers l’hôte</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>Le réseau n’est pas accessible</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer</source>
+        <translation>Connexion réinitialisée par le correspondant</translation>
+    </message>
+    <message>
+        <source>Software caused connection abort</source>
+        <translation>La connexion a été interrompue</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>La connexion a été fermée par le serveur</translation>
+    </message>
+    <message>
+        <source>Name or service not known</source>
+        <translation>Nom ou service inconnu</translation>
+    </message>
+    <message>
+        <source>Temporary failure in name resolution</source>
+        <translation>Échec temporaire dans la résolution du nom</translation>
+    </message>
+    <message>
+        <source>Non-recoverable failure in name resolution</source>
+        <translation>Échec irrécupérable dans la résolution du nom</translation>
+    </message>
 </context>
 <context>
     <name>MailSize</name>

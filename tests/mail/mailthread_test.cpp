@@ -629,6 +629,28 @@ INSTANTIATE_TEST_SUITE_P(Failures, GermanMailTest,
 // The letter comes in the person's language where the data directory has it, else in English.
 class GermanLetterTest : public GermanMailTest { };
 
+// The system's words for a refused connection are said in the program's language too, whatever
+// the desktop's (the tests run with LANGUAGE=en).
+TEST_F(GermanLetterTest, ARefusedConnectionIsSaidInTheProgramsLanguage)
+{
+    // A port that was free a moment ago: nothing listens there.
+    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
+    ASSERT_GE(probe, 0);
+    sockaddr_in address {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(::bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    ::close(probe);
+    const std::string server = "127.0.0.1:" + std::to_string(ntohs(address.sin_port));
+    auto thread = MakeThread(server, Project("card.kel", "KEL"));
+    EXPECT_EQ(thread->Run(), 0);
+    EXPECT_EQ(thread->m_strFailure,
+        platform::Cp1252FromUtf8("keine Verbindung zum Mailserver " + server
+            + " möglich: Verbindung abgelehnt"));
+}
+
 TEST_F(GermanLetterTest, TheLetterIsTheGermanOneWhereTheDataHasIt)
 {
     WriteText(m_strData + "/err.de.msg", "%s: es tut uns leid (%s, %s, %s).");
