@@ -1,8 +1,13 @@
 #include "platform/scale.h"
 
+#include <QSemaphore>
+#include <QThread>
+#include <QThreadPool>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -278,35 +283,20 @@ private:
 
 } // namespace
 
-void ScaleSmooth(const QImage& source, QImage& out)
+namespace {
+
+// Output rows [y0, y1) of one scaling: each row is made from the source alone, so parts of
+// the picture can be made at the same time.
+void ScaleRows(const QImage& src, QImage& out, const CRowScaler& alongX, const Taps& alongY,
+    int nMostTaps, int y0, int y1)
 {
-    if (source.isNull() || out.isNull())
-        return;
-    QImage converted;
-    const QImage* src = &source;
-    QImage::Format format = source.format();
-    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32
-        && format != QImage::Format_ARGB32_Premultiplied) {
-        format
-            = source.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
-        converted = source.convertToFormat(format);
-        src = &converted;
-    }
-    if (out.format() != format) {
-        const qreal ratio = out.devicePixelRatio();
-        out = QImage(out.size(), format);
-        out.setDevicePixelRatio(ratio);
-    }
-    const int sw = src->width(), sh = src->height();
+    const int sw = src.width(), sh = src.height();
     const int dw = out.width(), dh = out.height();
-    auto srcRow = [src](int y) { return reinterpret_cast<const uint8_t*>(src->constScanLine(y)); };
-    auto outRow = [&out](int y) { return reinterpret_cast<uint32_t*>(out.scanLine(y)); };
-    const CRowScaler alongX(sw, dw);
-    const Taps alongY = MakeTaps(sh, dh);
-    int nMostTaps = 1;
-    for (int y = 0; y < dh; ++y)
-        nMostTaps = std::max(nMostTaps,
-            alongY.offset[static_cast<size_t>(y) + 1] - alongY.offset[static_cast<size_t>(y)]);
+    auto srcRow = [&src](int y) { return reinterpret_cast<const uint8_t*>(src.constScanLine(y)); };
+    // scanLine of a const reference: no detach, the rows of each part are its own.
+    auto outRow = [&out](int y) {
+        return reinterpret_cast<uint32_t*>(const_cast<uchar*>(std::as_const(out).constScanLine(y)));
+    };
     // Row by row, so what is in between stays in the cache: the pass along x, the dearer one,
     // runs on the shorter of the two heights.
     thread_local std::vector<uint32_t> between;
@@ -317,7 +307,7 @@ void ScaleSmooth(const QImage& source, QImage& out)
         // blend is scaled along x.
         between.resize(static_cast<size_t>(sw));
         acc.resize(static_cast<size_t>(sw) * 4);
-        for (int y = 0; y < dh; ++y) {
+        for (int y = y0; y < y1; ++y) {
             const int begin = alongY.offset[static_cast<size_t>(y)];
             const int n = alongY.offset[static_cast<size_t>(y) + 1] - begin;
             const int first = alongY.first[static_cast<size_t>(y)];
@@ -340,7 +330,7 @@ void ScaleSmooth(const QImage& source, QImage& out)
     between.resize(ring * static_cast<size_t>(dw));
     acc.resize(static_cast<size_t>(dw) * 4);
     std::vector<int> held(ring, -1);
-    for (int y = 0; y < dh; ++y) {
+    for (int y = y0; y < y1; ++y) {
         const int begin = alongY.offset[static_cast<size_t>(y)];
         const int n = alongY.offset[static_cast<size_t>(y) + 1] - begin;
         const int first = alongY.first[static_cast<size_t>(y)];
@@ -357,6 +347,72 @@ void ScaleSmooth(const QImage& source, QImage& out)
         BlendRows(reinterpret_cast<uint8_t*>(outRow(y)), rows.data(), alongY.weights.data() + begin,
             n, dw * 4, acc.data());
     }
+}
+
+// The helpers that make the lower parts of a large picture while the caller makes the first.
+QThreadPool& ScalingPool()
+{
+    static QThreadPool* pool = [] {
+        auto* made = new QThreadPool;
+        made->setMaxThreadCount(std::clamp(QThread::idealThreadCount() - 1, 1, 3));
+        made->setExpiryTimeout(-1);
+        return made;
+    }();
+    return *pool;
+}
+
+// Below this many output pixels one thread is quicker than handing parts out.
+constexpr int kPartsFrom = 400000;
+
+} // namespace
+
+void ScaleSmooth(const QImage& source, QImage& out)
+{
+    if (source.isNull() || out.isNull())
+        return;
+    QImage converted;
+    const QImage* src = &source;
+    QImage::Format format = source.format();
+    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32
+        && format != QImage::Format_ARGB32_Premultiplied) {
+        format
+            = source.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+        converted = source.convertToFormat(format);
+        src = &converted;
+    }
+    if (out.format() != format) {
+        const qreal ratio = out.devicePixelRatio();
+        out = QImage(out.size(), format);
+        out.setDevicePixelRatio(ratio);
+    }
+    // The picture's own bytes, detached once here, before any part writes its rows.
+    out.bits();
+    const int sw = src->width(), sh = src->height();
+    const int dw = out.width(), dh = out.height();
+    const CRowScaler alongX(sw, dw);
+    const Taps alongY = MakeTaps(sh, dh);
+    int nMostTaps = 1;
+    for (int y = 0; y < dh; ++y)
+        nMostTaps = std::max(nMostTaps,
+            alongY.offset[static_cast<size_t>(y) + 1] - alongY.offset[static_cast<size_t>(y)]);
+    const int nParts = static_cast<int64_t>(dw) * dh >= kPartsFrom && dh >= 8
+        ? std::min(QThread::idealThreadCount(), 4)
+        : 1;
+    if (nParts <= 1) {
+        ScaleRows(*src, out, alongX, alongY, nMostTaps, 0, dh);
+        return;
+    }
+    // Parts of whole rows; the caller makes the first and waits for the others.
+    QSemaphore done;
+    for (int part = 1; part < nParts; ++part) {
+        const int y0 = dh * part / nParts, y1 = dh * (part + 1) / nParts;
+        ScalingPool().start([&, y0, y1] {
+            ScaleRows(*src, out, alongX, alongY, nMostTaps, y0, y1);
+            done.release();
+        });
+    }
+    ScaleRows(*src, out, alongX, alongY, nMostTaps, 0, dh / nParts);
+    done.acquire(nParts - 1);
 }
 
 QImage ScaledSmooth(const QImage& src, QSize size, qreal ratio)

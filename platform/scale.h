@@ -12,7 +12,8 @@ namespace platform {
 
 // Scales src (any format; RGB32 and ARGB32 go without a conversion) into out, which keeps its
 // size and device pixel ratio; out is made RGB32 (or ARGB32 from ARGB32) when it is not one of
-// them. Nothing happens when either is empty.
+// them. Nothing happens when either is empty. A large picture (a view at 200 %) is made in
+// parts of rows at once, on the cores there are; the result is the same.
 void ScaleSmooth(const QImage& src, QImage& out);
 
 // A new image of size device pixels scaled smoothly from src, carrying the device pixel ratio

@@ -1,7 +1,8 @@
 // The smooth scaler against the definition it follows, computed slowly in floating point:
 // each output pixel is the mean of the source pixels under it, weighted by the area each one
-// covers. Sizes that shrink, enlarge, keep one side, end in a part pixel, or are too narrow for
-// the four-tap path, on noise that reaches every channel's extremes.
+// covers. Sizes that shrink, enlarge, keep one side, end in a part pixel, are too narrow for
+// the four-tap path, or large enough to be made in parts at once, on noise that reaches every
+// channel's extremes.
 #include "platform/scale.h"
 
 #include <gtest/gtest.h>
@@ -100,6 +101,9 @@ INSTANTIATE_TEST_SUITE_P(Sizes, SmoothScale,
         Case { { 37, 23 }, { 37, 11 } }, // one side kept
         Case { { 3, 5 }, { 7, 2 } }, // narrower than four taps
         Case { { 97, 61 }, { 1, 1 } }, // everything into one pixel
-        Case { { 13, 9 }, { 13, 9 } })); // the same size
+        Case { { 13, 9 }, { 13, 9 } }, // the same size
+        // Large enough to be made in parts at once: the rows where parts meet too.
+        Case { { 800, 600 }, { 1232, 924 } }, // the stage view at 200 %
+        Case { { 1600, 1000 }, { 800, 520 } })); // a shrink in parts
 
 } // namespace
