@@ -2,9 +2,10 @@
 // screen on a copy of a sample greeting, in a private home with a few made-up contacts and
 // planned greetings, each grabbed as the person would see it.
 //
-//     vimble-manualpics RESOURCE_DIR DATA_DIR OUT_DIR
+//     vimble-manualpics RESOURCE_DIR DATA_DIR OUT_DIR [en|de|fr]
 //
-// writes OUT_DIR/NAME.png for every picture the manual shows. Nothing outside the private
+// writes OUT_DIR/NAME.png for every picture the manual shows, with the program speaking the
+// language named (English when none is). Nothing outside the private
 // home it makes (and removes) is read or written but the two directories and OUT_DIR.
 #include "editor/core/app.h"
 #include "editor/core/prompts.h"
@@ -21,9 +22,12 @@
 #include "mail/contacts.h"
 #include "mail/outbox.h"
 #include "platform/files.h"
+#include "platform/language.h"
 #include "playback/effecttable.h"
+#include "translations/translator.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QImage>
@@ -43,6 +47,20 @@
 #include <string>
 
 namespace {
+
+// What the made-up person types, in the pictures' language.
+struct PersonTexts {
+    const char* szSubject;
+    const char* szPlanned; // the planned greetings' message
+    const char* szMessage; // the send window's message (UTF-8)
+};
+constexpr PersonTexts kEnglishTexts{"Happy birthday, {first}!", "With love from all of us.",
+    "Dear {first},\n\nall the best for your day!\n\nWith love"};
+constexpr PersonTexts kGermanTexts{"Alles Gute zum Geburtstag, {first}!",
+    "Herzlich, von uns allen.", "Hallo {first},\n\nalles Liebe zu deinem Tag!\n\nHerzlich"};
+constexpr PersonTexts kFrenchTexts{"Joyeux anniversaire, {first} !", "Avec toute notre affection.",
+    "Bonjour {first},\n\ntous mes v\u0153ux pour ton anniversaire\u00a0!\n\nBien affectueusement"};
+const PersonTexts* g_pTexts = &kEnglishTexts;
 
 // The person's questions never come up here; were one to, it is answered No.
 class CNoPrompts : public IEditorPrompts {
@@ -132,8 +150,8 @@ void PlanGreetings(const std::string& greeting)
     form.m_strFrom = "you@example.org";
     form.m_strServer = "smtp.example.org:587";
     form.m_nSecurity = 1;
-    form.m_strSubject = "Happy birthday, {first}!";
-    form.m_strText = "With love from all of us.";
+    form.m_strSubject = g_pTexts->szSubject;
+    form.m_strText = g_pTexts->szPlanned;
     // Nine days from now at six in the evening.
     std::tm day{};
     const std::time_t later = now + 9 * 86400;
@@ -157,8 +175,14 @@ void PlanGreetings(const std::string& greeting)
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: vimble-manualpics RESOURCE_DIR DATA_DIR OUT_DIR\n");
+    const std::string code = argc == 5 ? argv[4] : "en";
+    platform::ELanguage language = platform::ELanguage::English;
+    for (platform::ELanguage each :
+        {platform::ELanguage::English, platform::ELanguage::German, platform::ELanguage::French})
+        if (code == platform::LanguageCode(each))
+            language = each;
+    if ((argc != 4 && argc != 5) || code != platform::LanguageCode(language)) {
+        std::fprintf(stderr, "usage: vimble-manualpics RESOURCE_DIR DATA_DIR OUT_DIR [en|de|fr]\n");
         return 2;
     }
     const QString resources = QString::fromLocal8Bit(argv[1]);
@@ -175,6 +199,10 @@ int main(int argc, char** argv)
     }
     MakeHome(root.path(), resources, data);
     QApplication application(argc, argv);
+    translations::InstallTranslators(language);
+    g_pTexts = language == platform::ELanguage::German ? &kGermanTexts
+        : language == platform::ELanguage::French      ? &kFrenchTexts
+                                                       : &kEnglishTexts;
 
     CEditorApp app(root.path().toStdString() + "/runtime/lock");
     if (app.InitInstance(CRect{0, 0, 1024, 768}) != CEditorApp::startRunning) {
@@ -257,12 +285,13 @@ int main(int argc, char** argv)
         editor.SetSendDialogRunner([&](CSendMailDlg& dlg) {
             dlg.show();
             dlg.Field(IDC_SM_TO)->setText("Mia Sommer <mia@example.org>, tom@example.net");
-            dlg.Field(IDC_SM_SUBJECT)->setText("Happy birthday, {first}!");
+            dlg.Field(IDC_SM_SUBJECT)->setText(QString::fromUtf8(g_pTexts->szSubject));
             if (auto* text = dlg.findChild<QPlainTextEdit*>())
-                text->setPlainText("Dear {first},\n\nall the best for your day!\n\nWith love");
+                text->setPlainText(QString::fromUtf8(g_pTexts->szMessage));
             // The line under the message says its size once it has been worked out.
             for (QLabel* line : dlg.findChildren<QLabel*>())
-                if (line->accessibleName() == QStringLiteral("Size of the message"))
+                if (line->accessibleName()
+                    == QCoreApplication::translate("CSendMailDlg", "Size of the message"))
                     if (!QTest::qWaitFor(
                             [line] { return !line->text().endsWith(QChar(0x2026)); }, 60000))
                         std::fprintf(stderr, "vimble-manualpics: the size stays unknown\n");

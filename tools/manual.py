@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
 """Turns the user manual's Markdown pages into HTML pages that read well in any browser.
 
-    manual.py SOURCE_DIR PICTURE_DIR OUT_DIR PAGE...
+    manual.py [--lang en|de|fr] SOURCE_DIR PICTURE_DIR OUT_DIR PAGE...
 
 Each PAGE (a name such as "start", in reading order, "index" first) is SOURCE_DIR/PAGE.md;
 it becomes OUT_DIR/PAGE.html with the shared style, a line of links to the contents and to the
 pages before and after it, and links between pages ("sending.md#anchor") turned into links
 to their HTML pages. Pictures are named "pictures/NAME.png" in the pages; they are copied from
 PICTURE_DIR into OUT_DIR/pictures.
+
+The pages say which language they are in (English unless --lang names another), and the
+links the script adds (to the contents, before, after) are in that language.
 
 A link to a page that is not in the list, an anchor that its page does not have, or a picture
 that PICTURE_DIR lacks stops the build with a line naming the page and what is missing, so the
@@ -43,7 +46,7 @@ pre { padding: .6em; border-left: 4px solid #2EC4B6; overflow-x: auto; }
 """
 
 TEMPLATE = """<!DOCTYPE html>
-<html lang="en">
+<html lang="{lang}">
 <head>
 <meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1">
@@ -51,14 +54,22 @@ TEMPLATE = """<!DOCTYPE html>
 <link rel="stylesheet" href="manual.css">
 </head>
 <body>
-<nav aria-label="Manual">{nav}</nav>
+<nav aria-label="{manual}">{nav}</nav>
 <main>
 {body}
 </main>
-<nav aria-label="Manual, at the end">{nav}</nav>
+<nav aria-label="{manual_end}">{nav}</nav>
 </body>
 </html>
 """
+
+# The words the script writes itself: the link to the contents, and the names of the two rows
+# of links.
+WORDS = {
+    "en": ("Contents", "Manual", "Manual, at the end"),
+    "de": ("Inhalt", "Handbuch", "Handbuch, am Ende"),
+    "fr": ("Sommaire", "Manuel", "Manuel, \u00e0 la fin"),
+}
 
 LINK = re.compile(r'href="([A-Za-z0-9_-]+)\.md(#[^"]*)?"')
 PICTURE = re.compile(r'src="(pictures/[^"]+)"')
@@ -78,10 +89,10 @@ def title_of(text, page):
     return ""
 
 
-def navigation(pages, titles, i):
+def navigation(pages, titles, i, contents):
     links = []
     if pages[i] != "index":
-        links.append('<a href="index.html">Contents</a>')
+        links.append('<a href="index.html">%s</a>' % html.escape(contents))
     if i > 0 and pages[i - 1] != "index":
         links.append('<a href="%s.html" rel="prev">\u2190 %s</a>'
                      % (pages[i - 1], html.escape(titles[i - 1])))
@@ -92,9 +103,14 @@ def navigation(pages, titles, i):
 
 
 def main(argv):
-    if len(argv) < 5:
+    lang = "en"
+    if len(argv) > 2 and argv[1] == "--lang":
+        lang = argv[2]
+        argv = argv[:1] + argv[3:]
+    if len(argv) < 5 or lang not in WORDS:
         print(__doc__, file=sys.stderr)
         return 2
+    contents, manual, manual_end = WORDS[lang]
     source, pictures, out, pages = argv[1], argv[2], argv[3], argv[4:]
     os.makedirs(os.path.join(out, "pictures"), exist_ok=True)
 
@@ -127,8 +143,10 @@ def main(argv):
                 fail("%s.md shows %s, which was not made" % (page, picture))
             used_pictures.add(os.path.basename(picture))
         with open(os.path.join(out, page + ".html"), "w", encoding="utf-8") as f:
-            f.write(TEMPLATE.format(title=html.escape(titles[i]),
-                                    nav=navigation(pages, titles, i), body=body))
+            f.write(TEMPLATE.format(title=html.escape(titles[i]), lang=lang,
+                                    manual=html.escape(manual),
+                                    manual_end=html.escape(manual_end),
+                                    nav=navigation(pages, titles, i, contents), body=body))
 
     for name in sorted(used_pictures):
         shutil.copyfile(os.path.join(pictures, name), os.path.join(out, "pictures", name))

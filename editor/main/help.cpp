@@ -1,6 +1,7 @@
 #include "editor/main/help.h"
 
 #include "editor/core/prompts.h"
+#include "platform/language.h"
 #include "platform/settings.h"
 #include "platform/text.h"
 
@@ -15,8 +16,8 @@
 
 namespace {
 
-constexpr char kInstalledManual[] = "/../share/doc/vimble-email/manual/index.html";
-constexpr char kBuiltManual[] = "/../manual/index.html";
+constexpr char kInstalledManual[] = "/../share/doc/vimble-email/manual";
+constexpr char kBuiltManual[] = "/../manual";
 
 bool IsFile(const std::string& path)
 {
@@ -30,13 +31,21 @@ std::string Canonical(const std::string& path)
 
 } // namespace
 
-std::string ManualIndexPathFor(const std::string& programDirectory)
+std::string ManualIndexPathFor(const std::string& programDirectory, platform::ELanguage language)
 {
     if (programDirectory.empty())
         return {};
-    for (const char* place : {kInstalledManual, kBuiltManual})
-        if (const std::string path = programDirectory + place; IsFile(path))
+    for (const char* place : {kInstalledManual, kBuiltManual}) {
+        const std::string manual = programDirectory + place;
+        // The manual in the person's language where there is one, else the English one.
+        if (language != platform::ELanguage::English)
+            if (const std::string path =
+                    manual + "/" + platform::LanguageCode(language) + "/index.html";
+                IsFile(path))
+                return Canonical(path);
+        if (const std::string path = manual + "/index.html"; IsFile(path))
             return Canonical(path);
+    }
     return {};
 }
 
@@ -50,7 +59,7 @@ std::string ManualIndexPath()
     }
     if (!setting.empty())
         return IsFile(setting) ? setting : std::string();
-    return ManualIndexPathFor(platform::ProgramDirectory());
+    return ManualIndexPathFor(platform::ProgramDirectory(), platform::ProgramLanguage());
 }
 
 bool OpenManual(QWidget* parent)

@@ -1,6 +1,8 @@
 // The manual: where it lies, and opening its first page in the person's web browser.
 #pragma once
 
+#include "platform/language.h"
+
 #include <string>
 
 class QWidget;
@@ -12,7 +14,9 @@ std::string ManualIndexPath();
 // The first page beside a program that lies in programDirectory, or empty when it is not there:
 //   installed   PREFIX/bin/PROGRAM  ->  PREFIX/share/doc/vimble-email/manual/index.html
 //   build tree  BUILD/app/PROGRAM   ->  BUILD/manual/index.html
-std::string ManualIndexPathFor(const std::string& programDirectory);
+// In German and French the page of the manual's "de" or "fr" folder where it has one.
+std::string ManualIndexPathFor(const std::string& programDirectory,
+    platform::ELanguage language = platform::ELanguage::English);
 
 // Opens the manual's first page in the browser: the desktop's own way first, then xdg-open
 // (which is all there is under a platform that has no desktop services, such as off screen).

@@ -143,10 +143,26 @@ TEST(ManualPlace, is_found_from_the_programs_own_place)
               QFileInfo(built).canonicalFilePath().toStdString());
     EXPECT_EQ(ManualIndexPathFor(dir.filePath("elsewhere/bin").toStdString()), "");
     EXPECT_EQ(ManualIndexPathFor(""), "");
+    // In the person's language where the manual has it, else in English.
+    const QString german = dir.filePath("usr/share/doc/vimble-email/manual/de/index.html");
+    WriteFile(german, "x");
+    EXPECT_EQ(ManualIndexPathFor(dir.filePath("usr/bin").toStdString(), platform::ELanguage::German),
+              QFileInfo(german).canonicalFilePath().toStdString());
+    EXPECT_EQ(ManualIndexPathFor(dir.filePath("usr/bin").toStdString(), platform::ELanguage::French),
+              QFileInfo(installed).canonicalFilePath().toStdString());
 
-    const std::string ours = std::string(built::kBuildDir) + "/manual/index.html";
-    EXPECT_EQ(ManualIndexPathFor(std::string(built::kBuildDir) + "/app"),
-              QFileInfo(QString::fromStdString(ours)).canonicalFilePath().toStdString());
+    // This build's own, in each of its languages.
+    for (platform::ELanguage language :
+        {platform::ELanguage::English, platform::ELanguage::German, platform::ELanguage::French}) {
+        const std::string ours = std::string(built::kBuildDir) + "/manual/"
+            + (language == platform::ELanguage::English
+                    ? std::string()
+                    : std::string(platform::LanguageCode(language)) + "/")
+            + "index.html";
+        EXPECT_EQ(ManualIndexPathFor(std::string(built::kBuildDir) + "/app", language),
+                  QFileInfo(QString::fromStdString(ours)).canonicalFilePath().toStdString())
+            << platform::LanguageCode(language);
+    }
 }
 
 } // namespace

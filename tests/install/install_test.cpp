@@ -216,8 +216,9 @@ TEST_F(Installed, library_and_data_lie_in_share)
 }
 
 // The manual lies where the installed editor's F1 looks for it (PREFIX/bin/vimble ->
-// PREFIX/share/doc/vimble-email/manual/index.html): every page and picture the build made,
-// byte for byte, and every picture a page shows is there and is a picture.
+// PREFIX/share/doc/vimble-email/manual/index.html, and de/ and fr/ beside it): every page and
+// picture the build made, byte for byte, and every picture a page shows is there and is a
+// picture.
 TEST_F(Installed, manual_lies_in_share_doc)
 {
     const std::string built = std::string(built::kBuildDir) + "/manual";
@@ -234,11 +235,15 @@ TEST_F(Installed, manual_lies_in_share_doc)
         pages += entry.path().extension() == ".html";
         pictures += entry.path().extension() == ".png";
     }
-    EXPECT_GE(pages, 9);
-    EXPECT_GE(pictures, 10);
-    EXPECT_TRUE(fs::is_regular_file(manual + "/manual.css"));
+    // In English, German and French.
+    EXPECT_GE(pages, 3 * 9);
+    EXPECT_GE(pictures, 3 * 10);
+    for (const char* folder : {"", "/de", "/fr"}) {
+        EXPECT_TRUE(fs::is_regular_file(manual + folder + "/index.html")) << folder;
+        EXPECT_TRUE(fs::is_regular_file(manual + folder + "/manual.css")) << folder;
+    }
     int shown = 0;
-    for (const auto& entry : fs::directory_iterator(manual)) {
+    for (const auto& entry : fs::recursive_directory_iterator(manual)) {
         if (entry.path().extension() != ".html")
             continue;
         const std::string text = ReadText(entry.path().string());
@@ -247,7 +252,8 @@ TEST_F(Installed, manual_lies_in_share_doc)
              at = text.find("src=\"", at + 1)) {
             const size_t start = at + 5;
             const std::string picture = text.substr(start, text.find('"', start) - start);
-            const QImage image(QString::fromStdString(manual + "/" + picture));
+            const QImage image(
+                QString::fromStdString(entry.path().parent_path().string() + "/" + picture));
             EXPECT_GE(image.width(), 200) << entry.path() << " shows " << picture;
             ++shown;
         }
