@@ -452,7 +452,7 @@
     </message>
     <message>
         <source>Send now</source>
-        <translation>Envoyer maintenant</translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>Send the chosen greeting now</source>
@@ -476,7 +476,7 @@
     </message>
     <message>
         <source>Remove</source>
-        <translation>Supprimer</translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Remove the chosen greeting from the outbox</source>
@@ -564,7 +564,7 @@
     </message>
     <message>
         <source>The greeting to %1 waits for the password of the mail server&apos;s login: type it in the mail options, then choose Send now again.</source>
-        <translation>La carte pour %1 attend le mot de passe du serveur de messagerie : saisissez-le dans les options de messagerie, puis choisissez de nouveau « Envoyer maintenant ».</translation>
+        <translation>La carte pour %1 attend le mot de passe du serveur de messagerie : saisissez-le dans les options de messagerie, puis choisissez de nouveau « Envoyer ».</translation>
     </message>
     <message>
         <source>The mail server had the whole greeting to %1 but did not say whether it took it (%2). Decide in the outbox whether to send it again.</source>
