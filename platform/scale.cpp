@@ -1,12 +1,10 @@
 #include "platform/scale.h"
 
-#include <QSemaphore>
-#include <QThread>
-#include <QThreadPool>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <system_error>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -349,18 +347,6 @@ void ScaleRows(const QImage& src, QImage& out, const CRowScaler& alongX, const T
     }
 }
 
-// The helpers that make the lower parts of a large picture while the caller makes the first.
-QThreadPool& ScalingPool()
-{
-    static QThreadPool* pool = [] {
-        auto* made = new QThreadPool;
-        made->setMaxThreadCount(std::clamp(QThread::idealThreadCount() - 1, 1, 3));
-        made->setExpiryTimeout(-1);
-        return made;
-    }();
-    return *pool;
-}
-
 // Below this many output pixels one thread is quicker than handing parts out.
 constexpr int kPartsFrom = 400000;
 
@@ -396,23 +382,28 @@ void ScaleSmooth(const QImage& source, QImage& out)
         nMostTaps = std::max(nMostTaps,
             alongY.offset[static_cast<size_t>(y) + 1] - alongY.offset[static_cast<size_t>(y)]);
     const int nParts = static_cast<int64_t>(dw) * dh >= kPartsFrom && dh >= 8
-        ? std::min(QThread::idealThreadCount(), 4)
+        ? static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 4u))
         : 1;
-    if (nParts <= 1) {
-        ScaleRows(*src, out, alongX, alongY, nMostTaps, 0, dh);
-        return;
-    }
-    // Parts of whole rows; the caller makes the first and waits for the others.
-    QSemaphore done;
+    // Parts of whole rows: the caller makes the first while a thread of its own makes each of
+    // the others (starting one costs some tens of microseconds, a part a millisecond).
+    // Where no thread can be started, the caller makes the rest too.
+    std::vector<std::thread> helpers;
+    int yMine = dh;
     for (int part = 1; part < nParts; ++part) {
         const int y0 = dh * part / nParts, y1 = dh * (part + 1) / nParts;
-        ScalingPool().start([&, y0, y1] {
-            ScaleRows(*src, out, alongX, alongY, nMostTaps, y0, y1);
-            done.release();
-        });
+        try {
+            helpers.emplace_back(
+                [&, y0, y1] { ScaleRows(*src, out, alongX, alongY, nMostTaps, y0, y1); });
+        } catch (const std::system_error&) {
+            yMine = y0;
+            break;
+        }
     }
     ScaleRows(*src, out, alongX, alongY, nMostTaps, 0, dh / nParts);
-    done.acquire(nParts - 1);
+    if (yMine < dh)
+        ScaleRows(*src, out, alongX, alongY, nMostTaps, yMine, dh);
+    for (std::thread& helper : helpers)
+        helper.join();
 }
 
 QImage ScaledSmooth(const QImage& src, QSize size, qreal ratio)

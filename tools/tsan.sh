@@ -62,6 +62,7 @@ run mail "$T/mail/mail_tests" \
   'MailThreadTest.*:MailCancelTest.*:MailPreviewTest.*:*MailStreamTest.*:*MailFailureTest.*:SmtpTlsTest.*:AddressBookUpdate.*:OutboxTest.*-OutboxTest.TheDesktopIsToldThatAPlannedGreetingWasSent'
 run mixer "$T/platform/platform_tests" \
   'PostCallTest.*:Mixer*:*MixerTuneTest.*:*MixerDivisionTest.*:AudioDeviceTest.*:SoundFontSynthTest.*:BadSoundFontTest.*:FindSoundFontTest.*'
+run scale "$T/platform/platform_tests" '*SmoothScale*'
 run midi "$T/playback/playback_tests" 'SoundSystemTest.*:MidiResults.*:SoundCard.*:Soundtrack.*:VoiceCapture.*'
 run send "$T/editor/editor_tests" 'SendDialog.*:MailOptions.*:OutboxWindow.*'
 run files "$T/editor/editor_tests" 'EditorFiles.*:FileProgressWindow.*:ExportVideo.*'
