@@ -1,8 +1,11 @@
 #include "platform/scale.h"
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstdint>
 #include <cstring>
+#include <functional>
+#include <mutex>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -347,6 +350,87 @@ void ScaleRows(const QImage& src, QImage& out, const CRowScaler& alongX, const T
     }
 }
 
+// Threads kept for the parts of large pictures, started when the first one comes: each waits
+// for a part, makes it and says so. The caller makes parts too, and waits for the rest. Only
+// one caller hands out parts at a time; another one meanwhile makes its picture alone.
+class CPartWorkers {
+public:
+    static CPartWorkers& Instance()
+    {
+        // Never destroyed: its threads wait for work until the process ends.
+        static CPartWorkers* workers = new CPartWorkers(
+            static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 4u)) - 1);
+        return *workers;
+    }
+
+    int Count() const { return static_cast<int>(m_threads.size()); }
+
+    // work(part) for every part in [0, nParts), on the workers and the caller; returns when
+    // all are made.
+    void Run(int nParts, const std::function<void(int)>& work)
+    {
+        std::unique_lock<std::mutex> running(m_running, std::try_to_lock);
+        if (!running.owns_lock() || m_threads.empty()) {
+            for (int part = 0; part < nParts; ++part)
+                work(part);
+            return;
+        }
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_pWork = &work;
+        m_nNext = 0;
+        m_nParts = nParts;
+        m_nPending = nParts;
+        m_wake.notify_all();
+        while (m_nNext < m_nParts)
+            MakeOne(lock);
+        m_done.wait(lock, [this] { return m_nPending == 0; });
+        m_pWork = nullptr;
+    }
+
+private:
+    explicit CPartWorkers(int nThreads)
+    {
+        for (int i = 0; i < nThreads; ++i) {
+            try {
+                m_threads.emplace_back([this] { Loop(); });
+            } catch (const std::system_error&) {
+                break; // fewer helpers; the caller makes the rest
+            }
+        }
+    }
+
+    // Takes the next part and makes it with the lock let go; the lock is held again after.
+    void MakeOne(std::unique_lock<std::mutex>& lock)
+    {
+        const int part = m_nNext++;
+        const std::function<void(int)>& work = *m_pWork;
+        lock.unlock();
+        work(part);
+        lock.lock();
+        if (--m_nPending == 0)
+            m_done.notify_all();
+    }
+
+    void Loop()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        for (;;) {
+            m_wake.wait(lock, [this] { return m_nNext < m_nParts; });
+            MakeOne(lock);
+        }
+    }
+
+    std::mutex m_running;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::condition_variable m_done;
+    const std::function<void(int)>* m_pWork = nullptr;
+    int m_nNext = 0;
+    int m_nParts = 0;
+    int m_nPending = 0;
+    std::vector<std::thread> m_threads;
+};
+
 // Below this many output pixels one thread is quicker than handing parts out.
 constexpr int kPartsFrom = 400000;
 
@@ -381,29 +465,17 @@ void ScaleSmooth(const QImage& source, QImage& out)
     for (int y = 0; y < dh; ++y)
         nMostTaps = std::max(nMostTaps,
             alongY.offset[static_cast<size_t>(y) + 1] - alongY.offset[static_cast<size_t>(y)]);
-    const int nParts = static_cast<int64_t>(dw) * dh >= kPartsFrom && dh >= 8
-        ? static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 4u))
-        : 1;
-    // Parts of whole rows: the caller makes the first while a thread of its own makes each of
-    // the others (starting one costs some tens of microseconds, a part a millisecond).
-    // Where no thread can be started, the caller makes the rest too.
-    std::vector<std::thread> helpers;
-    int yMine = dh;
-    for (int part = 1; part < nParts; ++part) {
-        const int y0 = dh * part / nParts, y1 = dh * (part + 1) / nParts;
-        try {
-            helpers.emplace_back(
-                [&, y0, y1] { ScaleRows(*src, out, alongX, alongY, nMostTaps, y0, y1); });
-        } catch (const std::system_error&) {
-            yMine = y0;
-            break;
-        }
+    // Large pictures in parts of whole rows, one more than there are workers.
+    const bool bLarge = static_cast<int64_t>(dw) * dh >= kPartsFrom && dh >= 8;
+    const int nParts = bLarge ? CPartWorkers::Instance().Count() + 1 : 1;
+    if (nParts == 1) {
+        ScaleRows(*src, out, alongX, alongY, nMostTaps, 0, dh);
+        return;
     }
-    ScaleRows(*src, out, alongX, alongY, nMostTaps, 0, dh / nParts);
-    if (yMine < dh)
-        ScaleRows(*src, out, alongX, alongY, nMostTaps, yMine, dh);
-    for (std::thread& helper : helpers)
-        helper.join();
+    CPartWorkers::Instance().Run(nParts, [&](int part) {
+        ScaleRows(*src, out, alongX, alongY, nMostTaps, dh * part / nParts,
+            dh * (part + 1) / nParts);
+    });
 }
 
 QImage ScaledSmooth(const QImage& src, QSize size, qreal ratio)

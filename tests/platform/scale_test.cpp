@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdint>
 #include <random>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -105,5 +106,27 @@ INSTANTIATE_TEST_SUITE_P(Sizes, SmoothScale,
         // Large enough to be made in parts at once: the rows where parts meet too.
         Case { { 800, 600 }, { 1232, 924 } }, // the stage view at 200 %
         Case { { 1600, 1000 }, { 800, 520 } })); // a shrink in parts
+
+// Two threads scaling large pictures at once (the stage view and a video being written) get
+// what each would get alone.
+TEST(SmoothScaleTogether, two_callers_at_once_each_get_their_own_picture)
+{
+    std::mt19937 random(7);
+    QImage a(800, 600, QImage::Format_RGB32), b(800, 600, QImage::Format_RGB32);
+    for (QImage* image : {&a, &b})
+        for (int y = 0; y < image->height(); ++y)
+            for (int x = 0; x < image->width(); ++x)
+                reinterpret_cast<QRgb*>(image->scanLine(y))[x] = random() | 0xFF000000u;
+    const QImage aloneA = platform::ScaledSmooth(a, {1232, 924});
+    const QImage aloneB = platform::ScaledSmooth(b, {1024, 768});
+    for (int round = 0; round < 4; ++round) {
+        QImage togetherA, togetherB;
+        std::thread other([&] { togetherB = platform::ScaledSmooth(b, {1024, 768}); });
+        togetherA = platform::ScaledSmooth(a, {1232, 924});
+        other.join();
+        EXPECT_EQ(togetherA, aloneA) << "round " << round;
+        EXPECT_EQ(togetherB, aloneB) << "round " << round;
+    }
+}
 
 } // namespace
