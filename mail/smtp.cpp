@@ -3,6 +3,8 @@
 #include "platform/text.h"
 #include "platform/translate.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cctype>
@@ -371,34 +373,27 @@ bool CSmtpConnection::WaitFor(short events, std::string& reason, WaitStep step)
             return true;
         if (ready < 0 && errno == EINTR)
             continue;
-        const std::string error = SystemError(errno);
-        switch (step) {
-        case WaitStep::connecting:
-            reason = ready == 0
-                ? Fill(Tr("Mail", "the mail server %1 did not answer in time (connecting)"),
-                    { m_strServer })
-                : Fill(Tr("Mail", "connecting: %1"), { error });
-            break;
-        case WaitStep::sending:
-            reason = ready == 0
-                ? Fill(Tr("Mail", "the mail server %1 did not answer in time (sending)"),
-                    { m_strServer })
-                : Fill(Tr("Mail", "sending: %1"), { error });
-            break;
-        case WaitStep::reply:
-            reason = ready == 0
-                ? Fill(
-                    Tr("Mail", "the mail server %1 did not answer in time (waiting for its reply)"),
-                    { m_strServer })
-                : Fill(Tr("Mail", "waiting for its reply: %1"), { error });
-            break;
-        case WaitStep::handshake:
-            reason = ready == 0
-                ? Fill(Tr("Mail", "the mail server %1 did not answer in time (the TLS handshake)"),
-                    { m_strServer })
-                : Fill(Tr("Mail", "the TLS handshake: %1"), { error });
-            break;
-        }
+        const int error = errno;
+        // Whole sentences for each step, so that each language words them as it needs.
+        struct StepTexts {
+            const char* szTimedOut; // %1: the server
+            const char* szFailed;   // %1: the system's words
+        };
+        static constexpr StepTexts kTexts[] = {
+            { QT_TRANSLATE_NOOP("Mail", "the mail server %1 did not answer in time (connecting)"),
+                QT_TRANSLATE_NOOP("Mail", "connecting: %1") },
+            { QT_TRANSLATE_NOOP("Mail", "the mail server %1 did not answer in time (sending)"),
+                QT_TRANSLATE_NOOP("Mail", "sending: %1") },
+            { QT_TRANSLATE_NOOP(
+                  "Mail", "the mail server %1 did not answer in time (waiting for its reply)"),
+                QT_TRANSLATE_NOOP("Mail", "waiting for its reply: %1") },
+            { QT_TRANSLATE_NOOP(
+                  "Mail", "the mail server %1 did not answer in time (the TLS handshake)"),
+                QT_TRANSLATE_NOOP("Mail", "the TLS handshake: %1") },
+        };
+        const StepTexts& texts = kTexts[static_cast<int>(step)];
+        reason = ready == 0 ? Fill(Tr("Mail", texts.szTimedOut), { m_strServer })
+                            : Fill(Tr("Mail", texts.szFailed), { SystemError(error) });
         return false;
     }
 }
