@@ -4,6 +4,8 @@
 #include "platform/message.h"
 #include "platform/translate.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -143,49 +145,48 @@ enum StepError {
     errClose = 32,
 };
 
-// The sentence that says which step failed, with the step's number in it.
-std::string StepText(StepError step, bool bThreePieces)
+// The English sentence that says which step failed; %1 is the step's number.
+const char* StepSentence(StepError step, bool bThreePieces)
 {
-    const std::string number = std::to_string(static_cast<int>(step));
     switch (step) {
     case errFirstPiece:
-        return Fill(
-            Tr("Mail", "Error %1: the player program cannot be copied into the player bundle"),
-            { number });
+        return QT_TRANSLATE_NOOP(
+            "Mail", "Error %1: the player program cannot be copied into the player bundle");
     case errSecondPiece:
         return bThreePieces
-            ? Fill(
-                Tr("Mail", "Error %1: the player's data cannot be copied into the player bundle"),
-                { number })
-            : Fill(Tr("Mail", "Error %1: the greeting cannot be copied into the player bundle"),
-                { number });
+            ? QT_TRANSLATE_NOOP(
+                "Mail", "Error %1: the player's data cannot be copied into the player bundle")
+            : QT_TRANSLATE_NOOP(
+                "Mail", "Error %1: the greeting cannot be copied into the player bundle");
     case errThirdPiece:
-        return Fill(Tr("Mail", "Error %1: the greeting cannot be copied into the player bundle"),
-            { number });
+        return QT_TRANSLATE_NOOP(
+            "Mail", "Error %1: the greeting cannot be copied into the player bundle");
     case errLengths:
-        return Fill(Tr("Mail", "Error %1: a piece is too large for the player bundle"), { number });
+        return QT_TRANSLATE_NOOP("Mail", "Error %1: a piece is too large for the player bundle");
     case errLengthFields:
-        return Fill(Tr("Mail",
-                        "Error %1: the lengths of the pieces cannot be written into the "
-                        "player bundle"),
-            { number });
+        return QT_TRANSLATE_NOOP("Mail",
+            "Error %1: the lengths of the pieces cannot be written into the player bundle");
     case errName:
-        return Fill(Tr("Mail",
-                        "Error %1: the greeting's name cannot be written into the player "
-                        "bundle"),
-            { number });
+        return QT_TRANSLATE_NOOP(
+            "Mail", "Error %1: the greeting's name cannot be written into the player bundle");
     case errNameLength:
-        return Fill(Tr("Mail",
-                        "Error %1: the length of the greeting's name cannot be written into "
-                        "the player bundle"),
-            { number });
+        return QT_TRANSLATE_NOOP("Mail",
+            "Error %1: the length of the greeting's name cannot be written into the player "
+            "bundle");
     case errTag:
-        return Fill(Tr("Mail", "Error %1: the closing mark of the player bundle cannot be written"),
-            { number });
+        return QT_TRANSLATE_NOOP(
+            "Mail", "Error %1: the closing mark of the player bundle cannot be written");
     case errClose:
-        return Fill(Tr("Mail", "Error %1: the player bundle cannot be closed"), { number });
+        return QT_TRANSLATE_NOOP("Mail", "Error %1: the player bundle cannot be closed");
     }
-    return Fill(Tr("Mail", "Error %1: the player bundle cannot be written"), { number });
+    return QT_TRANSLATE_NOOP("Mail", "Error %1: the player bundle cannot be written");
+}
+
+// The sentence that says which step failed, in the person's language, with the step's number.
+std::string StepText(StepError step, bool bThreePieces)
+{
+    return Fill(Tr("Mail", StepSentence(step, bThreePieces)),
+        { std::to_string(static_cast<int>(step)) });
 }
 
 // Reports a failed step: what the system said about the file, then the step's own text.
