@@ -90,15 +90,15 @@ void CMessageBoxBase::keyPressEvent(QKeyEvent* event)
             return;
         }
         // A text that scrolls takes the keys that move through it.
-        if (MaxScroll() > 0) {
-            const int line = TextPixelSize() + 2;
+        if (const TextFit fit = Fit(); fit.nMaxScroll > 0) {
+            const int line = fit.nPixelSize + 2;
             const int page = std::max(line, m_rcText.height() - line);
             switch (event->key()) {
             case Qt::Key_Down: ScrollTo(m_nScroll + line); return;
             case Qt::Key_Up: ScrollTo(m_nScroll - line); return;
             case Qt::Key_PageDown: ScrollTo(m_nScroll + page); return;
             case Qt::Key_PageUp: ScrollTo(m_nScroll - page); return;
-            case Qt::Key_End: ScrollTo(MaxScroll()); return;
+            case Qt::Key_End: ScrollTo(fit.nMaxScroll); return;
             case Qt::Key_Home: ScrollTo(0); return;
             default: break;
             }
@@ -115,34 +115,26 @@ void CMessageBoxBase::wheelEvent(QWheelEvent* event)
     event->accept();
 }
 
-QFont CMessageBoxBase::TextFont(int nPixelSize) const
+QFont CMessageBoxBase::TextFont(int nPixelSize)
 {
     QFont font("Arial");
     font.setPixelSize(nPixelSize);
     return font;
 }
 
-int CMessageBoxBase::TextHeight(int nPixelSize) const
+CMessageBoxBase::TextFit CMessageBoxBase::Fit() const
 {
-    const QFontMetrics metrics(TextFont(nPixelSize));
-    return metrics
-        .boundingRect(QRect(0, 0, m_rcText.width(), 1 << 20),
-            Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-            QString::fromStdString(platform::Utf8FromCp1252(m_strText)))
-        .height();
-}
-
-int CMessageBoxBase::TextPixelSize() const
-{
-    for (int size : {11, 10})
-        if (TextHeight(size) <= m_rcText.height())
-            return size;
-    return 9;
-}
-
-int CMessageBoxBase::MaxScroll() const
-{
-    return std::max(0, TextHeight(TextPixelSize()) - m_rcText.height());
+    const QString text = QString::fromStdString(platform::Utf8FromCp1252(m_strText));
+    int height = 0;
+    for (int size : {11, 10, 9}) {
+        height = QFontMetrics(TextFont(size))
+                     .boundingRect(QRect(0, 0, m_rcText.width(), 1 << 20),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text)
+                     .height();
+        if (height <= m_rcText.height())
+            return {size, 0};
+    }
+    return {9, height - m_rcText.height()};
 }
 
 void CMessageBoxBase::ScrollTo(int nOffset)
@@ -158,13 +150,13 @@ void CMessageBoxBase::paintEvent(QPaintEvent* event)
 {
     CSkinnedDialog::paintEvent(event);
     QPainter painter(this);
-    const int size = TextPixelSize();
-    painter.setFont(TextFont(size));
+    const TextFit fit = Fit();
+    painter.setFont(TextFont(fit.nPixelSize));
     painter.setPen(Qt::white);
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setClipRect(m_rcText);
     const QRect area(m_rcText.left(), m_rcText.top() - m_nScroll, m_rcText.width(),
-        m_rcText.height() + MaxScroll());
+        m_rcText.height() + fit.nMaxScroll);
     painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
         QString::fromStdString(platform::Utf8FromCp1252(m_strText)));
     // Where more of the text lies above or below, a small white triangle at that edge says so.
@@ -176,7 +168,7 @@ void CMessageBoxBase::paintEvent(QPaintEvent* event)
         const int y = m_rcText.top() + 1;
         painter.drawPolygon(QPolygon({QPoint(x - 4, y + 4), QPoint(x + 4, y + 4), QPoint(x, y)}));
     }
-    if (m_nScroll < MaxScroll()) {
+    if (m_nScroll < fit.nMaxScroll) {
         const int y = m_rcText.bottom() - 1;
         painter.drawPolygon(QPolygon({QPoint(x - 4, y - 4), QPoint(x + 4, y - 4), QPoint(x, y)}));
     }

@@ -43,10 +43,10 @@ public:
     // for it at 11 pixels is written smaller, down to 9; one too long even then scrolls with the
     // wheel and the arrow, page, Home and End keys, and a mark at the edge says there is more.
     QRect TextRect() const { return m_rcText; }
-    int TextPixelSize() const;
+    int TextPixelSize() const { return Fit().nPixelSize; }
     // How far the text is scrolled up, in pixels, and how far it can be.
     int ScrollOffset() const { return m_nScroll; }
-    int MaxScroll() const;
+    int MaxScroll() const { return Fit().nMaxScroll; }
 
     void reject() override;
 
@@ -68,8 +68,13 @@ protected:
     QRect m_rcText;
 
 private:
-    QFont TextFont(int nPixelSize) const;
-    int TextHeight(int nPixelSize) const;
+    // The size the text is written at, and how far it can scroll there.
+    struct TextFit {
+        int nPixelSize;
+        int nMaxScroll;
+    };
+    TextFit Fit() const;
+    static QFont TextFont(int nPixelSize);
     void ScrollTo(int nOffset);
 
     bool m_bOpened = false;
