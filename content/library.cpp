@@ -714,9 +714,7 @@ std::vector<std::string> SampleFileNames()
 
 std::string FailureTemplateName(platform::ELanguage language)
 {
-    return language == platform::ELanguage::English
-        ? std::string("err.msg")
-        : "err." + std::string(platform::LanguageCode(language)) + ".msg";
+    return platform::LanguageFileName("err", "msg", language);
 }
 
 std::string FailureTemplate(platform::ELanguage language)

@@ -938,12 +938,9 @@ std::string CMailThread::ResultText(int64_t elapsedSeconds) const
     if (!m_strDataDir.empty()) {
         // The letter in the person's language where the data directory has it, else the
         // English one.
-        const platform::ELanguage language = platform::ProgramLanguage();
-        std::vector<std::string> names { "err.msg" };
-        if (language != platform::ELanguage::English)
-            names.insert(names.begin(),
-                "err." + std::string(platform::LanguageCode(language)) + ".msg");
-        for (const std::string& name : names) {
+        for (platform::ELanguage language :
+            {platform::ProgramLanguage(), platform::ELanguage::English}) {
+            const std::string name = platform::LanguageFileName("err", "msg", language);
             const std::string path = platform::JoinPath(m_strDataDir, name);
             const int64_t length = platform::FileLength(path);
             std::vector<uint8_t> bytes;

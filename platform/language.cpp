@@ -87,4 +87,12 @@ const char* LanguageCode(ELanguage language)
     return "en";
 }
 
+std::string LanguageFileName(const std::string& stem, const std::string& extension,
+    ELanguage language)
+{
+    if (language == ELanguage::English)
+        return stem + "." + extension;
+    return stem + "." + LanguageCode(language) + "." + extension;
+}
+
 } // namespace platform

@@ -28,4 +28,9 @@ void SetProgramLanguage(ELanguage language);
 // "en", "de", "fr".
 const char* LanguageCode(ELanguage language);
 
+// The name of a data file's version in a language: "err.msg" itself in English, "err.de.msg"
+// and "err.fr.msg" in German and French.
+std::string LanguageFileName(const std::string& stem, const std::string& extension,
+    ELanguage language);
+
 } // namespace platform
