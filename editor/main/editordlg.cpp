@@ -171,10 +171,12 @@ CEditorDialog::CEditorDialog(QWidget* parent)
     m_pToolbar = new CMainToolbar(this);
     connect(m_pToolbar, &CSkinnedWidget::Command, this, [this](int nId) { OnCommand(nId); });
 
-    const Rows* rows[3] = {&FileRows(), &EditRows(), &ViewRows()};
-    const char* menuFaces[3] = {"FILE_MENU", "EDIT_MENU", "VIEW_MENU"};
+    const struct {
+        const char* szFace;
+        const Rows& rows;
+    } menus[3] = {{"FILE_MENU", FileRows()}, {"EDIT_MENU", EditRows()}, {"VIEW_MENU", ViewRows()}};
     for (int i = 0; i < 3; ++i) {
-        m_menus[i] = new CDropDownMenu(menuFaces[i], *rows[i], this);
+        m_menus[i] = new CDropDownMenu(menus[i].szFace, menus[i].rows, this);
         connect(m_menus[i], &CSkinnedWidget::Command, this, [this](int nId) { OnCommand(nId); });
         // Left and Right go from menu to menu; Escape goes back to the menu's own button.
         connect(m_menus[i], &CDropDownMenu::StepAside, this,

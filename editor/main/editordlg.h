@@ -325,7 +325,8 @@ private:
     void OpenLibrary(int nPage);
     void CloseLibrary();
     bool DropPoint(QPoint ptWindow) const; // a drop at this point of the window counts
-    void DropLibraryItem(const class CHeaderObject* pItem, QPoint ptWindow);
+    // bCentred: the item's middle goes to the point rather than its top-left corner.
+    void DropLibraryItem(const class CHeaderObject* pItem, QPoint ptWindow, bool bCentred = false);
     void DropEffect(int nKind, QPoint ptWindow);
     // Places the library browser's row as Return on it does (no drag): see OpenLibrary.
     void PlaceLibraryRow(int nRow);

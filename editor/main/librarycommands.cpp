@@ -59,11 +59,7 @@ void CEditorDialog::PlaceLibraryRow(int nRow)
         m_ptFrame + QPoint(kStageLeft + kStageWidth / 2, kStageTop + kStageHeight / 2);
     if (m_pLibrary->GetPage() != CLibraryBrowser::pageEffects) {
         // A picture goes with its middle on the stage's middle.
-        const CHeaderObject* record = m_pLibrary->ItemRecord(nRow);
-        if (record != nullptr && DropPoint(centre)) {
-            m_pEditing->PlaceLibraryItem(*record, centre, true);
-            update();
-        }
+        DropLibraryItem(m_pLibrary->ItemRecord(nRow), centre, true);
         return;
     }
     const int kind = m_pLibrary->ItemEffect(nRow);
@@ -98,11 +94,11 @@ bool CEditorDialog::DropPoint(QPoint ptWindow) const
     return IsEditing() && QRect(m_ptFrame, QSize(kFrameWidth, kFrameHeight)).contains(ptWindow);
 }
 
-void CEditorDialog::DropLibraryItem(const CHeaderObject* pItem, QPoint pt)
+void CEditorDialog::DropLibraryItem(const CHeaderObject* pItem, QPoint pt, bool bCentred)
 {
     if (pItem == nullptr || !DropPoint(pt))
         return;
-    m_pEditing->PlaceLibraryItem(*pItem, pt);
+    m_pEditing->PlaceLibraryItem(*pItem, pt, bCentred);
     update();
 }
 
