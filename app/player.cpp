@@ -160,7 +160,7 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
 // show it on and nobody scripts the run. The text is UTF-8, or the core's code page.
 void Tell(const std::string& said, bool bBox)
 {
-    const std::string text = PrintableText(said);
+    const std::string text = platform::PrintableUtf8(said);
     std::fprintf(stderr, "%s\n", text.c_str());
     if (bBox)
         QMessageBox::critical(nullptr, kCaption, QString::fromStdString(text));
@@ -301,8 +301,11 @@ int main(int argc, char** argv)
         }
         if (!doc) {
             std::string text;
-            for (const platform::Message& message : recorder.m_messages)
-                text += (text.empty() ? "" : "\n") + PrintableText(message.strText);
+            for (const platform::Message& message : recorder.m_messages) {
+                if (!text.empty())
+                    text += '\n';
+                text += platform::PrintableUtf8(message.strText);
+            }
             ReplaceAll(text, folder.Path() + "/", "");
             if (text.empty())
                 text = Utf8(Tr("Player", "the greeting cannot be opened"));

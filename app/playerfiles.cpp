@@ -95,7 +95,7 @@ GreetingResult UnpackPlayerData(const std::string& file, std::span<const uint8_t
     std::string reason;
     if (!LoadPlayerData(bytes, greeting.m_data, reason)) {
         error = Fill(Utf8(Tr("Player", "%1: the player's data in this greeting is damaged: %2")),
-            { file, PrintableText(reason) });
+            { file, platform::PrintableUtf8(reason) });
         return GreetingResult::damaged;
     }
     const auto soundFonts = greeting.m_data.OfKind(kPlayerDataSoundFont);
@@ -105,7 +105,7 @@ GreetingResult UnpackPlayerData(const std::string& file, std::span<const uint8_t
     const std::string name = entry.m_strName.substr(std::strlen(kPlayerDataSoundFont));
     if (!IsPlainFileName(name)) {
         error = Fill(Utf8(Tr("Player", "%1: the player's data names its SoundFont \"%2\"")),
-            { file, PrintableText(name) });
+            { file, platform::PrintableUtf8(name) });
         return GreetingResult::damaged;
     }
     const std::string path = platform::JoinPath(folder, name);

@@ -11,9 +11,3 @@ inline std::string Utf8(const std::string& codePageText)
 {
     return platform::Utf8FromCp1252(codePageText);
 }
-
-// A message as it is printed: see platform::PrintableUtf8.
-inline std::string PrintableText(const std::string& text)
-{
-    return platform::PrintableUtf8(text);
-}

@@ -22,7 +22,7 @@ int CFailureLine::Fail()
 {
     std::string line;
     for (const platform::Message& message : m_messages) {
-        std::string text = PrintableText(message.strText);
+        std::string text = platform::PrintableUtf8(message.strText);
         // Literal texts do not name the file; archive failures already do.
         if (text.rfind(platform::FileNameOf(m_strFile), 0) != 0 && text.rfind(m_strFile, 0) != 0)
             text = Fill(Utf8(Tr("Tool", "%1: %2")), {m_strFile, text});
@@ -90,7 +90,7 @@ QCoreApplication*& PlainApplication()
 
 void PrintFileLine(const std::string& file, const std::string& text)
 {
-    PrintLine(Fill(Utf8(Tr("Tool", "%1: %2")), {file, PrintableText(text)}));
+    PrintLine(Fill(Utf8(Tr("Tool", "%1: %2")), {file, platform::PrintableUtf8(text)}));
 }
 
 void PrintLine(const std::string& text)

@@ -72,7 +72,7 @@ int CmdMailSettings(const std::vector<std::string>& args)
     CMailProviderTable table;
     std::string reason;
     if (!dataDir.empty() && !table.Load(MailProviderTablePath(dataDir), reason))
-        PrintLine(PrintableText(reason));
+        PrintLine(platform::PrintableUtf8(reason));
 
     const CMailServerGuess found = FindMailServer(domain, table, dns);
     CJsonWriter json;

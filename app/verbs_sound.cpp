@@ -51,7 +51,7 @@ int CmdSoundtrack(const std::vector<std::string>& args)
         error = Tr("Tool", "no SoundFont is installed");
     if (!synth)
         PrintLine(Fill(Utf8(Tr("Tool", "%1: the music stays silent: %2")),
-            {args[0], PrintableText(error)}));
+            {args[0], platform::PrintableUtf8(error)}));
     auto sound = CSoundSystem::CreateOffline(std::move(synth));
     if (!sound) {
         PrintLine(
@@ -106,7 +106,7 @@ int CmdMidi(const std::vector<std::string>& args)
     if (result != MIDIPLAYER_OK) {
         PrintLine(
             Fill(Utf8(Tr("Tool", "%1: result %2: %3")),
-                {path, std::to_string(result), PrintableText(MidiResultText(result))}));
+                {path, std::to_string(result), platform::PrintableUtf8(MidiResultText(result))}));
         return 1;
     }
     CMidiFile file;
