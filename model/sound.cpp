@@ -123,6 +123,11 @@ void CSound::OnFrame(int32_t frame)
         Stop();
 }
 
+bool CSound::MidiPlaying()
+{
+    return g_bMidiPlaying.load();
+}
+
 void CSound::OnStreamEnded()
 {
     if (m_nKind == kindMidi && m_nState == statePlaying) {

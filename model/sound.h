@@ -20,6 +20,10 @@ public:
     CSound(const CSound&) = delete;
     CSound& operator=(const CSound&) = delete;
 
+    // Whether a MIDI sound plays now: at most one does, program-wide, and none other starts
+    // until it stops.
+    static bool MidiPlaying();
+
     // Gives a sound without data its source: kind 3 keeps path as the marker's text; kinds 1
     // and 2 copy the file at path to a new private file. False when the copy fails (the sound
     // then has no data and kind 0) or when the sound already has data.

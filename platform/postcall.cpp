@@ -49,6 +49,15 @@ public:
         }
     }
 
+    // The calls that will still run: one whose object is gone is dropped here, as Drain
+    // would drop it. Called on the main thread, where the objects die.
+    size_t Waiting()
+    {
+        std::lock_guard lock(m_mutex);
+        std::erase_if(m_entries, [](const Entry& entry) { return entry.context.isNull(); });
+        return m_entries.size();
+    }
+
 private:
     std::mutex m_mutex;
     std::deque<Entry> m_entries;
@@ -89,6 +98,11 @@ void PostCall(QObject* context, std::function<void()> call)
         return;
     }
     Queue()->Post(context, std::move(call));
+}
+
+size_t PostedCallsWaiting()
+{
+    return QCoreApplication::instance() != nullptr ? Queue()->Waiting() : 0;
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 // Calls handed from any thread to the program's main thread, to run from its event loop.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 
 class QObject;
@@ -14,5 +15,9 @@ namespace platform {
 // lock of ours, so that a thread checker sees the hand-over, which Qt's own event queue hides
 // from it. The caller must make sure context outlives this call itself.
 void PostCall(QObject* context, std::function<void()> call);
+
+// How many posted calls wait for the event loop and will run, their objects still alive (0
+// without an application object). Called on the main thread.
+size_t PostedCallsWaiting();
 
 } // namespace platform

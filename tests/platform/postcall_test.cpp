@@ -90,8 +90,12 @@ TEST_F(PostCallTest, a_call_whose_context_has_gone_does_not_run)
         platform::PostCall(&stays, [&] { ran.push_back("stays"); });
     });
     poster.join();
+    EXPECT_EQ(platform::PostedCallsWaiting(), 2u);
     gone.reset();
+    // The call whose object has gone no longer counts as waiting.
+    EXPECT_EQ(platform::PostedCallsWaiting(), 1u);
     ASSERT_TRUE(ProcessUntil([&] { return !ran.empty(); }));
+    EXPECT_EQ(platform::PostedCallsWaiting(), 0u);
     QCoreApplication::processEvents();
     EXPECT_EQ(ran, std::vector<std::string>{"stays"});
     // Nothing is posted for no object or no call.
