@@ -124,7 +124,10 @@ TEST_F(ToolFilesTest, AProjectInAReadOnlyFolderRendersForAUserWithoutWritePermis
     const FileIdentity before = IdentityOf(project);
     std::string prefix;
     if (::geteuid() == 0)
-        prefix = "setpriv --reuid=nobody --regid=nogroup --clear-groups ";
+        // Qt makes the other user a runtime folder of its own in the temporary folder, which
+        // is this test's, not the process's.
+        prefix = "setpriv --reuid=nobody --regid=nogroup --clear-groups env TMPDIR=" + Path("out")
+                 + " ";
     else if (::access(Path("in").c_str(), W_OK) == 0)
         GTEST_SKIP() << "this user can write into a folder without write permission";
     // The one who runs it may not write there.

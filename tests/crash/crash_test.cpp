@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "tests/model/fixtures.h"
 #include "tests/buildpaths.h"
+#include "tests/platform/scoped_env.h"
 
 #include <gtest/gtest.h>
 
@@ -206,11 +207,21 @@ protected:
         ASSERT_FALSE(m_strDir.empty());
         m_strWork = platform::JoinPath(m_strDir, "work");
         std::filesystem::create_directory(m_strWork);
+        // A child killed in its write leaves its temporary files behind; here they go with
+        // the fixture.
+        const std::string tmp = platform::JoinPath(m_strDir, "tmp");
+        std::filesystem::create_directory(tmp);
+        m_tmp = std::make_unique<CScopedEnv>("TMPDIR", tmp);
     }
-    void TearDown() override { std::filesystem::remove_all(m_strDir); }
+    void TearDown() override
+    {
+        m_tmp.reset();
+        std::filesystem::remove_all(m_strDir);
+    }
 
     std::string m_strDir;  // sources of the fixture
     std::string m_strWork; // the folder the child writes in, holding nothing but its file
+    std::unique_ptr<CScopedEnv> m_tmp;
 };
 
 // A project of two megabytes: a picture with noise and a wave. Its save sends some 35 reports

@@ -5,6 +5,8 @@
 #include "editor/core/app.h"
 #include "platform/files.h"
 #include "tests/buildpaths.h"
+#include "tests/guard/process_guard.h"
+#include "tests/platform/scoped_env.h"
 
 #include <gtest/gtest.h>
 
@@ -489,8 +491,9 @@ TEST_F(Installed, greetings_are_known_by_name_and_by_their_tag)
     const Result r = RunProgram({ updater, mime + "/mime" });
     ASSERT_EQ(r.status, 0) << r.out << r.err;
     // Only this installation's types and the system's: the database is read at its first use.
-    setenv("XDG_DATA_DIRS", (mime + ":/usr/share").c_str(), 1);
-    setenv("XDG_DATA_HOME", (s_root + "/no data").c_str(), 1);
+    // (Qt's type database is made once per process: no other test of this program uses it.)
+    const CScopedEnv dataDirs("XDG_DATA_DIRS", mime + ":/usr/share");
+    const CScopedEnv dataHome("XDG_DATA_HOME", s_root + "/no data");
     QMimeDatabase types;
     // By name, whatever it holds; by the tag at the start, whatever it is called.
     const QString named = QString::fromStdString(s_root + "/empty.kel");
@@ -626,6 +629,7 @@ TEST_F(Installed, first_start_copies_the_samples_out_of_a_read_only_installation
 
 int main(int argc, char** argv)
 {
+    testguard::GuardProcess();
     QCoreApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

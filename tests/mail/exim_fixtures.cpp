@@ -33,7 +33,13 @@ int Spawn(const std::vector<std::string>& args, const std::string& outFile, pid_
     posix_spawn_file_actions_addopen(
         &actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    // A group of its own, so that the server's children can be ended with it.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    int spawned = posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     return spawned;
 }
@@ -114,9 +120,18 @@ CPrivateExim::CPrivateExim(const CTempDir& dir)
 CPrivateExim::~CPrivateExim()
 {
     if (m_nServer > 0) {
-        kill(m_nServer, SIGTERM);
+        // The server and the children it forked for a connection or a delivery, which would
+        // otherwise still write its log into a folder the test has removed.
+        kill(-m_nServer, SIGTERM);
         int status = 0;
         waitpid(m_nServer, &status, 0);
+        for (int waited = 0; kill(-m_nServer, 0) == 0; ++waited) {
+            if (waited == 100) {
+                kill(-m_nServer, SIGKILL);
+                break;
+            }
+            usleep(20000);
+        }
     }
 }
 

@@ -384,11 +384,16 @@ void EnsureGuiApplication()
 {
     if (QCoreApplication::instance() != nullptr)
         return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Off screen unless told another; the environment is left as it was.
+    const bool bTold = std::getenv("QT_QPA_PLATFORM") != nullptr;
+    if (!bTold)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static int argc = 1;
     static char name[] = "mail_tests";
     static char* argv[] = { name, nullptr };
     static QGuiApplication app(argc, argv);
+    if (!bTold)
+        unsetenv("QT_QPA_PLATFORM");
 }
 
 } // namespace mailtest

@@ -7,6 +7,7 @@
 #include "platform/strings.h"
 #include "platform/text.h"
 #include "tests/mail/mail_fixtures.h"
+#include "tests/platform/scoped_env.h"
 #include "translations/translator.h"
 
 #include <gtest/gtest.h>
@@ -132,9 +133,6 @@ class MailThreadTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        const char* tmp = std::getenv("TMPDIR");
-        m_bHadTmp = tmp != nullptr;
-        m_strOldTmp = tmp != nullptr ? tmp : "";
         m_pRoot = std::make_unique<CTempDir>();
         m_strTmp = *m_pRoot / "tmp";
         m_strData = *m_pRoot / "data";
@@ -142,9 +140,8 @@ protected:
         for (const std::string& dir : { m_strTmp, m_strData, m_strCards })
             ASSERT_EQ(mkdir(dir.c_str(), 0700), 0);
         // The worker's temporary files go where the test can see that they are gone.
-        setenv("TMPDIR", m_strTmp.c_str(), 1);
-        setenv("TZ", "XST-1", 1); // one hour east of UTC, no summer time
-        tzset();
+        m_tmp = std::make_unique<CScopedEnv>("TMPDIR", m_strTmp);
+        m_tz = std::make_unique<CScopedEnv>("TZ", "XST-1"); // one hour east of UTC, no summer time
         m_player = PatternBytes(5000, 11);
         m_data = PatternBytes(3000, 12);
         WriteText(m_strData + "/play.exe", m_player);
@@ -155,10 +152,8 @@ protected:
     void TearDown() override
     {
         platform::SetStringTable(m_pPrevious);
-        if (m_bHadTmp)
-            setenv("TMPDIR", m_strOldTmp.c_str(), 1);
-        else
-            unsetenv("TMPDIR");
+        m_tz.reset();
+        m_tmp.reset();
         m_pRoot.reset();
     }
 
@@ -206,8 +201,8 @@ protected:
     }
 
     std::unique_ptr<CTempDir> m_pRoot;
-    std::string m_strTmp, m_strData, m_strCards, m_strOldTmp;
-    bool m_bHadTmp = false;
+    std::string m_strTmp, m_strData, m_strCards;
+    std::unique_ptr<CScopedEnv> m_tmp, m_tz;
     std::string m_player, m_data;
     CTable m_table;
     platform::IStringTable* m_pPrevious = nullptr;

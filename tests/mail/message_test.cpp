@@ -2,6 +2,7 @@
 // the failure letter's template, line ends and the doubling of full stops.
 #include "mail/message.h"
 #include "mail/smtp.h"
+#include "tests/platform/scoped_env.h"
 
 #include <gtest/gtest.h>
 
@@ -125,8 +126,7 @@ INSTANTIATE_TEST_SUITE_P(Templates, TemplateTest,
 
 TEST(MessageRows, HeaderRowsAsGiven)
 {
-    setenv("TZ", "UTC0", 1);
-    tzset();
+    const CScopedEnv tz("TZ", "UTC0");
     std::time_t start = 1796738709; // Tue, 08 Dec 2026 14:05:09 UTC
     EXPECT_EQ(MailHeaderRows("ann@x, bob@y", "me@z", start, "Happy birthday!"),
         "To:ann@x, bob@y\r\n"
@@ -416,8 +416,7 @@ TEST(MailForm, TheBoundaryLineInTheTextOrSubjectGivesABoundaryOfItsOwn)
 
 TEST(MailForm, TheMessageIdStandsBesideTheFixedOne)
 {
-    setenv("TZ", "UTC0", 1);
-    tzset();
+    const CScopedEnv tz("TZ", "UTC0");
     CMailForm form;
     form.m_strMessageId = "<0123456789abcdef.1796738709@x.test>";
     EXPECT_EQ(MailHeaderRows("ann@x", "me@z", 1796738709, "Hi", form),

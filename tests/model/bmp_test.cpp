@@ -302,7 +302,9 @@ TEST(HandMadeFiles, GapBeforeTheBitsIsClosedUp)
     std::string path = testing::TempDir() + "/gap.bmp";
     platform::WriteWholeFile(path, file);
     CHBitmap bitmap;
-    ASSERT_TRUE(bitmap.LoadFromFile(path));
+    const bool bLoaded = bitmap.LoadFromFile(path);
+    std::remove(path.c_str());
+    ASSERT_TRUE(bLoaded);
     EXPECT_EQ(bitmap.GetImage().pixel(0, 0), 0xFF302010u);
 }
 
@@ -313,6 +315,7 @@ TEST(HandMadeFiles, NotABitmapFileLeavesTheBitmapEmpty)
     CHBitmap bitmap;
     platform::CMessageRecorder recorder;
     EXPECT_FALSE(bitmap.LoadFromFile(path));
+    std::remove(path.c_str());
     EXPECT_FALSE(bitmap.HasData());
     EXPECT_EQ(bitmap.m_nKind, 0);
     ASSERT_EQ(recorder.m_messages.size(), 1u);

@@ -198,6 +198,7 @@ std::unique_ptr<CHBitmap> Picture(bool withMask)
         std::fwrite(file.data(), 1, file.size(), f);
         std::fclose(f);
         EXPECT_TRUE(bitmap->LoadFromFile(path));
+        std::remove(path.c_str());
         return bitmap;
     };
     auto picture = make([](int) { return COLORREF{0x0000FF}; });

@@ -2,10 +2,12 @@
 #pragma once
 
 #include <cstdlib>
+#include <ctime>
 #include <optional>
 #include <string>
 
-// Sets an environment variable for the scope, then puts back what was there.
+// Sets an environment variable for the scope, then puts back what was there. TZ takes effect
+// at once, both ways.
 class CScopedEnv {
 public:
     CScopedEnv(const char* name, const std::string& value)
@@ -14,6 +16,8 @@ public:
         if (const char* old = std::getenv(name))
             m_old = old;
         ::setenv(name, value.c_str(), 1);
+        if (m_name == "TZ")
+            ::tzset();
     }
     ~CScopedEnv()
     {
@@ -21,6 +25,8 @@ public:
             ::setenv(m_name.c_str(), m_old->c_str(), 1);
         else
             ::unsetenv(m_name.c_str());
+        if (m_name == "TZ")
+            ::tzset();
     }
     CScopedEnv(const CScopedEnv&) = delete;
     CScopedEnv& operator=(const CScopedEnv&) = delete;
