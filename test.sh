@@ -10,6 +10,13 @@ source "$VIMBLE_ROOT/tools/setup.sh"
 if [ "${1:-}" = "--tsan" ]; then
   exec "$VIMBLE_ROOT/tools/tsan.sh"
 fi
+# ./test.sh --shuffle: the suites in a random order, and each suite's cases shuffled as well
+# (GoogleTest prints the seed, which --gtest_random_seed takes to repeat an order).
+shuffle=()
+if [ "${1:-}" = "--shuffle" ]; then
+  export GTEST_SHUFFLE=1
+  shuffle=(--schedule-random)
+fi
 
 vimble_phase setup
 vimble_install_packages
@@ -25,4 +32,10 @@ export LSAN_OPTIONS="suppressions=$VIMBLE_ROOT/tools/lsan.supp:print_suppression
 export LANGUAGE=en
 vimble_phase tests
 cd "$VIMBLE_ROOT/build/test"
-ctest --output-on-failure -j "$(vimble_test_jobs)"
+# Each entry is a test suite, run as one process (cmake/TestSuites.cmake); each writes its
+# cases' results to test-results/, and the last line counts the cases themselves.
+rm -rf test-results
+status=0
+ctest --output-on-failure -j "$(vimble_test_jobs)" "${shuffle[@]}" || status=$?
+python3 "$VIMBLE_ROOT/tools/test-count.py" test-results || status=1
+exit $status

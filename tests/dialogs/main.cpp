@@ -3,6 +3,7 @@
 // settings are moved to folders of this run first, so the real ones are never touched.
 #include "platform/resources.h"
 #include "tests/buildpaths.h"
+#include "tests/guard/process_guard.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 
 int main(int argc, char** argv)
 {
+    testguard::GuardProcess();
     QTemporaryDir root;
     if (!root.isValid())
         return 1;

@@ -1,6 +1,8 @@
-// The editor's tests run its windows off screen. The start-up tests read and write settings: before anything else, the user's and the
-// installed settings are moved to folders of this run, so the real ones are never touched.
+// The editor's tests run its windows off screen. The start-up tests read and write settings: before
+// anything else, the user's and the installed settings are moved to folders of this run, so the
+// real ones are never touched.
 #include "tests/editor/settings_env.h"
+#include "tests/guard/process_guard.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +23,7 @@ const std::string& SettingsRoot()
 
 int main(int argc, char** argv)
 {
+    testguard::GuardProcess();
     QTemporaryDir root;
     if (!root.isValid())
         return 1;

@@ -2,6 +2,7 @@
 // once crashed, hung or leaked must not do so again. One test per target.
 #include "tests/fuzz/targets.h"
 #include "tests/buildpaths.h"
+#include "tests/guard/process_guard.h"
 
 #include <gtest/gtest.h>
 
@@ -73,6 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Targets, Replay, testing::ValuesIn(TargetNames()),
 
 int main(int argc, char** argv)
 {
+    testguard::GuardProcess();
     fuzz::PrepareProcess(&argc, &argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QProcess>
@@ -434,13 +433,3 @@ TEST(ResourceVerbs, sheet_draws_every_face_on_one_picture_at_1x_and_2x)
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // The window icons are pixmaps, which need the application.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -13,6 +13,7 @@
 #include "resources/facetexts.h"
 #include "resources/faces.h"
 #include "tests/buildpaths.h"
+#include "tests/guard/process_guard.h"
 #include "translations/translator.h"
 
 #include <gtest/gtest.h>
@@ -391,6 +392,7 @@ TEST(CoreTexts, a_composed_text_is_translated_whole_and_its_pieces_go_in_once)
 
 int main(int argc, char** argv)
 {
+    testguard::GuardProcess();
     QCoreApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

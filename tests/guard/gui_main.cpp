@@ -1,5 +1,7 @@
-// The library's pictures draw text and shapes, and fonts need the application object; no
-// window opens.
+// The main of the test programs whose tests draw text or pictures: fonts and pixmaps need the
+// application object. No window opens.
+#include "tests/guard/process_guard.h"
+
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>
@@ -8,6 +10,7 @@
 
 int main(int argc, char** argv)
 {
+    testguard::GuardProcess();
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
