@@ -103,12 +103,7 @@ void CJsonWriter::Ints(const char* key, std::initializer_list<int64_t> values)
     m_out += ']';
 }
 
-void CJsonWriter::Text(const char* key, const std::string& cp1252)
-{
-    Utf8Text(key, platform::Utf8FromCp1252(cp1252));
-}
-
-void CJsonWriter::Utf8Text(const char* key, const std::string& utf8)
+void CJsonWriter::Text(const char* key, const std::string& utf8)
 {
     Key(key);
     m_out += '"';

@@ -1,5 +1,5 @@
-// A small writer of indented JSON, enough for the tool's dumps. Texts given to it are in the
-// model's code page and come out as UTF-8.
+// A small writer of indented JSON, enough for the tool's dumps. Texts are UTF-8 and come out
+// as they are, only the characters JSON gives meaning escaped.
 #pragma once
 
 #include <cstdint>
@@ -14,9 +14,7 @@ public:
     void EndArray();
     void Int(const char* key, int64_t value);
     void Real(const char* key, float value);
-    void Text(const char* key, const std::string& cp1252);
-    // A text that is UTF-8 already (the contacts).
-    void Utf8Text(const char* key, const std::string& utf8);
+    void Text(const char* key, const std::string& utf8);
     void Null(const char* key);
     void Ints(const char* key, std::initializer_list<int64_t> values);
     const std::string& Result() const { return m_out; }

@@ -10,7 +10,6 @@
 // player's data, one a line.
 #include "app/playerfiles.h"
 #include "app/playerwindow.h"
-#include "app/printed.h"
 #include "model/movie.h"
 #include "model/projectfile.h"
 #include "platform/audio.h"
@@ -18,6 +17,7 @@
 #include "platform/message.h"
 #include "platform/mixer.h"
 #include "platform/postcall.h"
+#include "platform/text.h"
 #include "platform/translate.h"
 #include "playback/projectdoc.h"
 #include "playback/soundsystem.h"
@@ -113,12 +113,12 @@ int Usage()
     QCoreApplication app(argc, argv);
     translations::InstallTranslators();
     std::fprintf(stderr, "%s\n%s\n",
-        Fill(Utf8(Tr("Player", "usage: %1")),
+        Fill(Tr("Player", "usage: %1"),
             { "vimble-play [FILE] [--frames N] [--screenshot OUT.png] [--info]" })
             .c_str(),
-        Utf8(Tr("Player",
+        Tr("Player",
                  "plays the greeting FILE holds (a bundle or a .kel project), or the one appended "
-                 "to this program"))
+                 "to this program")
             .c_str());
     translations::InstallTranslators(platform::ELanguage::English);
     return 2;
@@ -157,7 +157,7 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
 }
 
 // Tells the person: one line on standard error, and a message box when there is a screen to
-// show it on and nobody scripts the run. The text is UTF-8, or the core's code page.
+// show it on and nobody scripts the run. The text is UTF-8 (or bytes of unknown origin).
 void Tell(const std::string& said, bool bBox)
 {
     const std::string text = platform::PrintableUtf8(said);
@@ -220,7 +220,7 @@ int main(int argc, char** argv)
     translations::InstallTranslators();
     if (!InstallSignalPipe()) {
         std::fprintf(stderr, "%s\n",
-            Utf8(Tr("Player", "vimble-play: the signal handlers cannot be installed")).c_str());
+            Tr("Player", "vimble-play: the signal handlers cannot be installed").c_str());
         return 1;
     }
     const QString platformName = QGuiApplication::platformName();
@@ -240,8 +240,8 @@ int main(int argc, char** argv)
 
     CPlayerFolder folder;
     if (!folder.Create()) {
-        Tell(Utf8(Tr("Player",
-                 "vimble-play: no private folder can be made in the temporary directory")),
+        Tell(Tr("Player",
+                 "vimble-play: no private folder can be made in the temporary directory"),
             bBoxes);
         return 1;
     }
@@ -258,14 +258,14 @@ int main(int argc, char** argv)
         ReplaceAll(error, file, shownName);
         if (found == GreetingResult::noGreeting && bOwnFile)
             error = Fill(
-                Utf8(Tr("Player", "%1: this program carries no greeting; name a greeting to play")),
+                Tr("Player", "%1: this program carries no greeting; name a greeting to play"),
                 { shownName });
         Tell(error, bBoxes);
         return 1;
     }
     if (!bScreen && options.nFrames == 0) {
-        Tell(Utf8(Tr("Player",
-                 "vimble-play: there is no screen to show the greeting on (DISPLAY is not set)")),
+        Tell(Tr("Player",
+                 "vimble-play: there is no screen to show the greeting on (DISPLAY is not set)"),
             false);
         return 1;
     }
@@ -308,10 +308,10 @@ int main(int argc, char** argv)
             }
             ReplaceAll(text, folder.Path() + "/", "");
             if (text.empty())
-                text = Utf8(Tr("Player", "the greeting cannot be opened"));
+                text = Tr("Player", "the greeting cannot be opened");
             if (text.rfind(shownName, 0) != 0
                 && text.rfind(platform::FileNameOf(shownName), 0) != 0)
-                text = Fill(Utf8(Tr("Player", "%1: %2")), { shownName, text });
+                text = Fill(Tr("Player", "%1: %2"), { shownName, text });
             Tell(text, bBoxes);
             return 1;
         }
@@ -336,7 +336,7 @@ int main(int argc, char** argv)
         if (!options.strScreenshot.empty()
             && !window.Frame().save(QString::fromStdString(options.strScreenshot), "PNG")) {
             std::fprintf(stderr, "%s\n",
-                Fill(Utf8(Tr("Player", "%1: cannot be written")), { options.strScreenshot })
+                Fill(Tr("Player", "%1: cannot be written"), { options.strScreenshot })
                     .c_str());
             status = status != 0 ? status : 1;
         }

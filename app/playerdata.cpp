@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
-// The reasons are in the code page of the core's texts; a name in them is the data's own bytes.
+// A name in the reasons is the data's own bytes.
 using platform::Fill;
 using platform::Tr;
 

@@ -1,5 +1,4 @@
 #include "app/playerfiles.h"
-#include "app/printed.h"
 
 #include "mail/bundle.h"
 #include "model/projectfile.h"
@@ -94,7 +93,7 @@ GreetingResult UnpackPlayerData(const std::string& file, std::span<const uint8_t
 {
     std::string reason;
     if (!LoadPlayerData(bytes, greeting.m_data, reason)) {
-        error = Fill(Utf8(Tr("Player", "%1: the player's data in this greeting is damaged: %2")),
+        error = Fill(Tr("Player", "%1: the player's data in this greeting is damaged: %2"),
             { file, platform::PrintableUtf8(reason) });
         return GreetingResult::damaged;
     }
@@ -104,13 +103,13 @@ GreetingResult UnpackPlayerData(const std::string& file, std::span<const uint8_t
     const CPlayerDataEntry& entry = *soundFonts.front();
     const std::string name = entry.m_strName.substr(std::strlen(kPlayerDataSoundFont));
     if (!IsPlainFileName(name)) {
-        error = Fill(Utf8(Tr("Player", "%1: the player's data names its SoundFont \"%2\"")),
+        error = Fill(Tr("Player", "%1: the player's data names its SoundFont \"%2\""),
             { file, platform::PrintableUtf8(name) });
         return GreetingResult::damaged;
     }
     const std::string path = platform::JoinPath(folder, name);
     if (!platform::WriteWholeFile(path, entry.m_data)) {
-        error = Fill(Utf8(Tr("Player", "%1: cannot be written")), { path });
+        error = Fill(Tr("Player", "%1: cannot be written"), { path });
         return GreetingResult::damaged;
     }
     greeting.m_strSoundFont = path;
@@ -153,12 +152,12 @@ GreetingResult TakeGreeting(const std::string& file, const std::string& folder,
         folder, IsPlainFileName(projectName) ? projectName : std::string("greeting.kel"));
     platform::CFile in;
     if (!in.Open(file, platform::CFile::modeRead)) {
-        error = Fill(Utf8(Tr("Player", "%1: cannot be opened")), { file });
+        error = Fill(Tr("Player", "%1: cannot be opened"), { file });
         return GreetingResult::damaged;
     }
     const int64_t length = in.GetLength();
     if (length < 0) {
-        error = Fill(Utf8(Tr("Player", "%1: cannot be read")), { file });
+        error = Fill(Tr("Player", "%1: cannot be read"), { file });
         return GreetingResult::damaged;
     }
 
@@ -177,7 +176,7 @@ GreetingResult TakeGreeting(const std::string& file, const std::string& folder,
             projectLength = trailer.m_nLength[2];
             std::vector<uint8_t> data;
             if (!ReadPiece(in, dataOffset, trailer.m_nLength[1], data)) {
-                error = Fill(Utf8(Tr("Player", "%1: the player's data cannot be read")), { file });
+                error = Fill(Tr("Player", "%1: the player's data cannot be read"), { file });
                 return GreetingResult::damaged;
             }
             GreetingResult result = UnpackPlayerData(file, data, folder, greeting, error);
@@ -185,21 +184,21 @@ GreetingResult TakeGreeting(const std::string& file, const std::string& folder,
                 return result;
         }
         if (projectLength == 0) {
-            error = Fill(Utf8(Tr("Player", "%1: the greeting in this file is empty")), { file });
+            error = Fill(Tr("Player", "%1: the greeting in this file is empty"), { file });
             return GreetingResult::damaged;
         }
         greeting.m_strProject = copy;
         if (!CopyPiece(in, projectOffset, projectLength, greeting.m_strProject)) {
-            error = Fill(Utf8(Tr("Player", "%1: the greeting cannot be copied into %2")),
+            error = Fill(Tr("Player", "%1: the greeting cannot be copied into %2"),
                 { file, folder });
             return GreetingResult::damaged;
         }
         return GreetingResult::found;
     }
     if (EndsWithBundleTag(in, length)) {
-        error = Fill(Utf8(Tr("Player",
+        error = Fill(Tr("Player",
                          "%1: the greeting in this file is damaged (its pieces do not add up to "
-                         "the file's length)")),
+                         "the file's length)"),
             { file });
         return GreetingResult::damaged;
     }
@@ -207,11 +206,11 @@ GreetingResult TakeGreeting(const std::string& file, const std::string& folder,
         greeting.m_strTitle = TitleOfPath(file); // file names are UTF-8 already
         greeting.m_strProject = copy;
         if (!CopyPiece(in, 0, static_cast<uint64_t>(length), greeting.m_strProject)) {
-            error = Fill(Utf8(Tr("Player", "%1: cannot be copied into %2")), { file, folder });
+            error = Fill(Tr("Player", "%1: cannot be copied into %2"), { file, folder });
             return GreetingResult::damaged;
         }
         return GreetingResult::found;
     }
-    error = Fill(Utf8(Tr("Player", "%1: there is no greeting in this file")), { file });
+    error = Fill(Tr("Player", "%1: there is no greeting in this file"), { file });
     return GreetingResult::noGreeting;
 }

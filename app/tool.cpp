@@ -1,9 +1,9 @@
 // What the verbs of vimble-tool share.
 #include "app/tool.h"
 
-#include "app/printed.h"
 #include "platform/files.h"
 #include "platform/language.h"
+#include "platform/text.h"
 #include "platform/translate.h"
 #include "translations/translator.h"
 
@@ -25,11 +25,11 @@ int CFailureLine::Fail()
         std::string text = platform::PrintableUtf8(message.strText);
         // Literal texts do not name the file; archive failures already do.
         if (text.rfind(platform::FileNameOf(m_strFile), 0) != 0 && text.rfind(m_strFile, 0) != 0)
-            text = Fill(Utf8(Tr("Tool", "%1: %2")), {m_strFile, text});
-        line = line.empty() ? text : Fill(Utf8(Tr("Tool", "%1; %2")), {line, text});
+            text = Fill(Tr("Tool", "%1: %2"), {m_strFile, text});
+        line = line.empty() ? text : Fill(Tr("Tool", "%1; %2"), {line, text});
     }
     if (line.empty())
-        line = Fill(Utf8(Tr("Tool", "%1: failed")), {m_strFile});
+        line = Fill(Tr("Tool", "%1: failed"), {m_strFile});
     std::fprintf(stderr, "%s\n", line.c_str());
     return 1;
 }
@@ -90,7 +90,7 @@ QCoreApplication*& PlainApplication()
 
 void PrintFileLine(const std::string& file, const std::string& text)
 {
-    PrintLine(Fill(Utf8(Tr("Tool", "%1: %2")), {file, platform::PrintableUtf8(text)}));
+    PrintLine(Fill(Tr("Tool", "%1: %2"), {file, platform::PrintableUtf8(text)}));
 }
 
 void PrintLine(const std::string& text)

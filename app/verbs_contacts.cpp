@@ -2,7 +2,6 @@
 // and CSV files, written out, and changed one contact at a time. --file names another file than
 // the person's own (for scripts and tests).
 #include "app/json.h"
-#include "app/printed.h"
 #include "app/tool.h"
 #include "mail/contacts.h"
 #include "platform/files.h"
@@ -24,12 +23,12 @@ void PrintList(const CContactBook& book)
     json.BeginArray();
     for (const CContact& contact : book.Contacts()) {
         json.BeginObject();
-        json.Utf8Text("name", contact.m_strName);
+        json.Text("name", contact.m_strName);
         json.BeginArray("emails");
         for (const std::string& address : contact.m_addresses)
-            json.Utf8Text(nullptr, address);
+            json.Text(nullptr, address);
         json.EndArray();
-        json.Utf8Text("birthday", contact.BirthdayText());
+        json.Text("birthday", contact.BirthdayText());
         json.EndObject();
     }
     json.EndArray();
@@ -99,7 +98,7 @@ int CmdContacts(const std::vector<std::string>& args)
         return bWhole ? 0 : failure.Fail();
     }
     if (!bWhole) {
-        platform::ShowMessage(Fill(Utf8(Tr("Tool", "%1: damaged; left unchanged")), {file}));
+        platform::ShowMessage(Fill(Tr("Tool", "%1: damaged; left unchanged"), {file}));
         return failure.Fail();
     }
     if (action == "import") {
@@ -120,7 +119,7 @@ int CmdContacts(const std::vector<std::string>& args)
             && !ParseBirthday(birthday, contact.m_nBirthYear, contact.m_nBirthMonth,
                 contact.m_nBirthDay)) {
             platform::ShowMessage(
-                Fill(Utf8(Tr("Tool", "not a birthday: %1 (1990-05-17 or --05-17)")), {birthday}));
+                Fill(Tr("Tool", "not a birthday: %1 (1990-05-17 or --05-17)"), {birthday}));
             return failure.Fail();
         }
         if (name.empty() && emails.empty())
@@ -133,7 +132,7 @@ int CmdContacts(const std::vector<std::string>& args)
         const long index = std::strtol(which.c_str(), &end, 10);
         const int found = *end == '\0' && !which.empty() ? static_cast<int>(index) : book.Find(which);
         if (found < 0 || !book.Remove(static_cast<size_t>(found))) {
-            platform::ShowMessage(Fill(Utf8(Tr("Tool", "no contact %1")), {which}));
+            platform::ShowMessage(Fill(Tr("Tool", "no contact %1"), {which}));
             return failure.Fail();
         }
     }
@@ -151,8 +150,8 @@ void AddContactsVerbs(VerbTable& verbs)
     verbs["contacts"] = { "contacts [--file F] list | import FILE.vcf|FILE.csv | export FILE.vcf | "
                           "add [--name NAME] [--email ADDRESS]... [--birthday DATE] | "
                           "remove INDEX|ADDRESS",
-        Utf8(Tr("Tool",
+        Tr("Tool",
             "list the contacts as JSON, import vCard or CSV files, export vCard 4.0, add or remove "
-            "one")),
+            "one"),
         CmdContacts };
 }

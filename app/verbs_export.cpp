@@ -1,6 +1,5 @@
 // The export verb: a greeting as an animated GIF or PNG, or as a WebM or MP4 video with its
 // soundtrack.
-#include "app/printed.h"
 #include "app/tool.h"
 #include "platform/translate.h"
 #include "playback/export.h"
@@ -55,7 +54,7 @@ int CmdExport(const std::vector<std::string>& args)
     // a line every tenth otherwise.
     const bool bTerminal = isatty(STDERR_FILENO) != 0;
     int nShown = -1;
-    const std::string progress = Utf8(Tr("Tool", "%1: %2%"));
+    const std::string progress = Tr("Tool", "%1: %2%");
     const CExportResult result = ExportGreeting(*doc, options, out, [&](int done, int total) {
         if (total < kQuietSteps)
             return true;
@@ -88,8 +87,8 @@ void AddExportVerbs(VerbTable& verbs)
 {
     verbs["export"] = {"export FILE.kel --format gif|apng|webm|mp4|avi [--frames A-B] "
                        "[--scale WxH] [--loops N] OUT",
-        Utf8(Tr("Tool",
+        Tr("Tool",
             "frames of continuous play from a rewind as an animated picture or a video with "
-            "sound")),
+            "sound"),
         CmdExport};
 }

@@ -2,7 +2,6 @@
 // the address book. Each takes the data directory from the settings ("DataFiles1") unless
 // --data names another.
 #include "app/json.h"
-#include "app/printed.h"
 #include "app/tool.h"
 #include "mail/addressbook.h"
 #include "mail/base64.h"
@@ -102,7 +101,7 @@ std::string DataDirectory(const COptions& options)
         = options.Has("--data") ? options.Get("--data") : platform::FirstDataDirectory();
     if (dir.empty())
         platform::ShowMessage(
-            Utf8(Tr("Tool", "no data directory: set DataFiles1 or pass --data DIR")));
+            Tr("Tool", "no data directory: set DataFiles1 or pass --data DIR"));
     return dir;
 }
 
@@ -144,12 +143,12 @@ std::string DisposableCopy(const std::string& project, const CWorkFolder& work)
     if (!CheckProject(project))
         return {};
     if (work.Path().empty()) {
-        platform::ShowMessage(Utf8(Tr("Tool", "no temporary folder can be made")));
+        platform::ShowMessage(Tr("Tool", "no temporary folder can be made"));
         return {};
     }
     std::string copy = platform::JoinPath(work.Path(), platform::FileNameOf(project));
     if (!platform::CopyFileTo(project, copy)) {
-        platform::ShowMessage(Fill(Utf8(Tr("Tool", "cannot be copied to %1")), {work.Path()}));
+        platform::ShowMessage(Fill(Tr("Tool", "cannot be copied to %1"), {work.Path()}));
         return {};
     }
     return copy;
@@ -161,7 +160,7 @@ public:
     void ShowResult(
         const std::string& strText, bool bSucceeded, const std::string& strReason) override
     {
-        std::printf("%s\n", platform::Utf8FromCp1252(strText).c_str());
+        std::printf("%s\n", strText.c_str());
         std::fflush(stdout);
         m_bSucceeded = bSucceeded;
         m_strReason = strReason;
@@ -223,10 +222,10 @@ bool SizeAndSecurityValid(const COptions& options, int& sizeLimit)
 void ConfigureSend(const COptions& options, CMailThread& thread)
 {
     thread.m_strServer = options.Get("--server");
-    thread.m_strFrom = platform::Cp1252FromUtf8(options.Get("--from"));
-    thread.m_strTo = platform::Cp1252FromUtf8(options.Get("--to"));
-    thread.m_strSubject = platform::Cp1252FromUtf8(options.Get("--subject"));
-    thread.m_strText = platform::Cp1252FromUtf8(options.Get("--text"));
+    thread.m_strFrom = options.Get("--from");
+    thread.m_strTo = options.Get("--to");
+    thread.m_strSubject = options.Get("--subject");
+    thread.m_strText = options.Get("--text");
     thread.m_bSendPlayer = options.bPlayer;
     thread.m_nSecurity = SendSecurity(options);
     thread.m_strUser
@@ -267,7 +266,7 @@ int CmdSend(const std::vector<std::string>& args)
     if (options.Has("--password-file")) {
         if (!ReadPasswordFile(options.Get("--password-file"), password)) {
             platform::ShowMessage(
-                Fill(Utf8(Tr("Tool", "%1: cannot be read")), {options.Get("--password-file")}));
+                Fill(Tr("Tool", "%1: cannot be read"), {options.Get("--password-file")}));
             return failure.Fail();
         }
     } else if (const char* fromEnvironment = std::getenv("VIMBLE_MAIL_PASSWORD")) {
@@ -301,13 +300,13 @@ int CmdSend(const std::vector<std::string>& args)
     CToolHost host;
     thread->m_pHost = &host;
     if (!StartMailThread(std::move(thread))) {
-        platform::ShowMessage(Utf8(Tr("Tool", "the mail worker cannot be started")));
+        platform::ShowMessage(Tr("Tool", "the mail worker cannot be started"));
         return failure.Fail();
     }
     WaitForMailThreads();
     if (host.m_bSucceeded)
         return 0;
-    platform::ShowMessage(platform::Utf8FromCp1252(host.m_strReason));
+    platform::ShowMessage(host.m_strReason);
     return failure.Fail();
 }
 
@@ -348,7 +347,7 @@ int CmdOutboxAdd(const std::vector<std::string>& args)
     }
     if (!ScheduleGreeting(OutboxPath(), OutboxFormOf(thread), thread.m_strTo, project, at,
             options.HasFlag("--yearly"), contacts, now, ids, reason)) {
-        platform::ShowMessage(platform::Utf8FromCp1252(reason));
+        platform::ShowMessage(reason);
         return failure.Fail();
     }
     for (const std::string& id : ids)
@@ -380,7 +379,7 @@ int CmdBundle(const std::vector<std::string>& args)
         return failure.Fail();
     }
     if (!platform::RenameFile(attachment, out) && !platform::CopyFileTo(attachment, out)) {
-        platform::ShowMessage(Fill(Utf8(Tr("Tool", "%1: cannot be written")), {out}));
+        platform::ShowMessage(Fill(Tr("Tool", "%1: cannot be written"), {out}));
         return failure.Fail();
     }
     return 0;
@@ -423,8 +422,8 @@ int CmdUnbundle(const std::vector<std::string>& args)
     CBundleTrailer trailer;
     if (!ReadBundleTrailer(bundle, trailer)) {
         platform::ShowMessage(platform::FileLength(bundle) < 0
-                ? Utf8(Tr("Tool", "cannot be read"))
-                : Utf8(Tr("Tool", "not a player bundle")));
+                ? Tr("Tool", "cannot be read")
+                : Tr("Tool", "not a player bundle"));
         return failure.Fail();
     }
     std::error_code ec;
@@ -435,7 +434,7 @@ int CmdUnbundle(const std::vector<std::string>& args)
     names.push_back(PieceFileName(trailer.m_strName));
     platform::CFile in;
     if (!in.Open(bundle, platform::CFile::modeRead)) {
-        platform::ShowMessage(Utf8(Tr("Tool", "cannot be read")));
+        platform::ShowMessage(Tr("Tool", "cannot be read"));
         return failure.Fail();
     }
     CJsonWriter json;
@@ -450,7 +449,7 @@ int CmdUnbundle(const std::vector<std::string>& args)
     for (size_t i = 0; i < names.size(); ++i) {
         std::string out = platform::JoinPath(dir, names[i]);
         if (!CopyRange(in, offset, trailer.m_nLength[i], out)) {
-            platform::ShowMessage(Fill(Utf8(Tr("Tool", "%1: cannot be written")), {out}));
+            platform::ShowMessage(Fill(Tr("Tool", "%1: cannot be written"), {out}));
             return failure.Fail();
         }
         json.BeginObject();
@@ -497,33 +496,33 @@ int CmdBook(const std::vector<std::string>& args)
     bool whole = !exists || list.Load(path);
     if (action == "list") {
         for (const std::string& entry : list.Entries())
-            std::printf("%s\n", platform::Utf8FromCp1252(entry).c_str());
+            std::printf("%s\n", entry.c_str());
         if (whole)
             return 0;
-        platform::ShowMessage(Fill(Utf8(Tr("Tool",
+        platform::ShowMessage(Fill(Tr("Tool",
                                        "%1: damaged or unreadable; the entries before the "
-                                       "damage are listed")),
+                                       "damage are listed"),
             {path}));
         return failure.Fail();
     }
     // A damaged book is not written back short.
     if (!whole) {
         platform::ShowMessage(
-            Fill(Utf8(Tr("Tool", "%1: damaged or unreadable; left unchanged")), {path}));
+            Fill(Tr("Tool", "%1: damaged or unreadable; left unchanged"), {path}));
         return failure.Fail();
     }
     if (action == "add") {
-        list.AddText(platform::Cp1252FromUtf8(options.positional[1]));
+        list.AddText(options.positional[1]);
     } else {
         if (position >= list.GetCount()) {
-            platform::ShowMessage(Fill(Utf8(Tr("Tool", "%1: has no entry %2 (it has %3)")),
+            platform::ShowMessage(Fill(Tr("Tool", "%1: has no entry %2 (it has %3)"),
                 {path, std::to_string(position), std::to_string(list.GetCount())}));
             return failure.Fail();
         }
         list.RemoveAt(position);
     }
     if (!list.Save(path)) {
-        platform::ShowMessage(Fill(Utf8(Tr("Tool", "%1: cannot be written")), {path}));
+        platform::ShowMessage(Fill(Tr("Tool", "%1: cannot be written"), {path}));
         return failure.Fail();
     }
     return 0;
@@ -538,17 +537,17 @@ void AddMailVerbs(VerbTable& verbs)
                       "[--security plain|starttls|tls] [--user NAME] [--password-file F] "
                       "[--no-preview] [--attach-player | --no-player] [--no-video] "
                       "[--no-greeting] [--size-limit BYTES] PROJECT.kel",
-        Utf8(Tr("Tool",
+        Tr("Tool",
             "mail a project as a greeting with its picture, video and file, or hand it to the "
-            "mail program")),
+            "mail program"),
         CmdSend };
     verbs["bundle"] = { "bundle [--data DIR] [--player] PROJECT.kel OUT",
-        Utf8(Tr("Tool", "write the self-playing attachment of a project")), CmdBundle };
+        Tr("Tool", "write the self-playing attachment of a project"), CmdBundle };
     verbs["unbundle"] = { "unbundle FILE DIR",
-        Utf8(Tr("Tool", "write a bundle's pieces into DIR and print its trailer as JSON")),
+        Tr("Tool", "write a bundle's pieces into DIR and print its trailer as JSON"),
         CmdUnbundle };
     verbs["mime64"] = { "mime64 -e|-d IN OUT",
-        Utf8(Tr("Tool", "encode a file as a base64 MIME part, or decode one")), CmdMime64 };
+        Tr("Tool", "encode a file as a base64 MIME part, or decode one"), CmdMime64 };
     verbs["book"] = { "book [--data DIR] list | add TEXT | remove INDEX",
-        Utf8(Tr("Tool", "list or change the address book")), CmdBook };
+        Tr("Tool", "list or change the address book"), CmdBook };
 }

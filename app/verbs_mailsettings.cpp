@@ -1,12 +1,12 @@
 // The verb that says which mail server an address sends through, as the mail options fill it
 // in: the providers' table of the data directory, else the domain's DNS records, else a guess.
 #include "app/json.h"
-#include "app/printed.h"
 #include "app/tool.h"
 #include "mail/discovery.h"
 #include "mail/smtp.h"
 #include "platform/message.h"
 #include "platform/settings.h"
+#include "platform/text.h"
 #include "platform/translate.h"
 
 #include <cstdio>
@@ -63,7 +63,7 @@ int CmdMailSettings(const std::vector<std::string>& args)
     CFailureLine failure(address);
     const std::string domain = MailDomainOf(address);
     if (domain.empty()) {
-        platform::ShowMessage(Utf8(Tr("Tool", "not an e-mail address (NAME@DOMAIN)")));
+        platform::ShowMessage(Tr("Tool", "not an e-mail address (NAME@DOMAIN)"));
         return failure.Fail();
     }
     if (dataDir.empty())
@@ -96,7 +96,7 @@ int CmdMailSettings(const std::vector<std::string>& args)
 void AddMailSettingsVerbs(VerbTable& verbs)
 {
     verbs["mail-settings"] = { "mail-settings [--data DIR] ADDRESS",
-        Utf8(Tr("Tool",
-            "print as JSON the mail server an address sends through, and where that was found")),
+        Tr("Tool",
+            "print as JSON the mail server an address sends through, and where that was found"),
         CmdMailSettings };
 }

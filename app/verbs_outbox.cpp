@@ -2,7 +2,6 @@
 // and the run that sends what is due (which the hourly timer starts). --now stands in for the
 // clock. The outbox is $XDG_DATA_HOME/vimble-email/outbox.
 #include "app/json.h"
-#include "app/printed.h"
 #include "app/tool.h"
 #include "mail/contacts.h"
 #include "mail/outbox.h"
@@ -28,17 +27,17 @@ void PrintList(const std::vector<COutboxEntry>& entries)
     json.BeginArray();
     for (const COutboxEntry& entry : entries) {
         json.BeginObject();
-        json.Utf8Text("id", entry.m_strId);
-        json.Utf8Text("state", OutboxStateName(entry.m_state));
-        json.Utf8Text("due", IsoTimeUtc(entry.m_due));
-        json.Utf8Text("next_try", entry.m_nextTry != 0 ? IsoTimeUtc(entry.m_nextTry) : "");
-        json.Utf8Text("yearly", entry.m_bYearly ? "yes" : "no");
-        json.Utf8Text("to", platform::Utf8FromCp1252(entry.m_strTo));
-        json.Utf8Text("subject", platform::Utf8FromCp1252(entry.m_strSubject));
-        json.Utf8Text("greeting", platform::Utf8FromCp1252(entry.m_strProject));
-        json.Utf8Text("last_sent", entry.m_lastSent != 0 ? IsoTimeUtc(entry.m_lastSent) : "");
-        json.Utf8Text("attempts", std::to_string(entry.m_nAttempts));
-        json.Utf8Text("last_reply", platform::Utf8FromCp1252(entry.m_strLastReply));
+        json.Text("id", entry.m_strId);
+        json.Text("state", OutboxStateName(entry.m_state));
+        json.Text("due", IsoTimeUtc(entry.m_due));
+        json.Text("next_try", entry.m_nextTry != 0 ? IsoTimeUtc(entry.m_nextTry) : "");
+        json.Text("yearly", entry.m_bYearly ? "yes" : "no");
+        json.Text("to", entry.m_strTo);
+        json.Text("subject", entry.m_strSubject);
+        json.Text("greeting", entry.m_strProject);
+        json.Text("last_sent", entry.m_lastSent != 0 ? IsoTimeUtc(entry.m_lastSent) : "");
+        json.Text("attempts", std::to_string(entry.m_nAttempts));
+        json.Text("last_reply", entry.m_strLastReply);
         json.EndObject();
     }
     json.EndArray();
@@ -51,7 +50,7 @@ void PrintReport(const COutboxReport& report)
         std::string text = line.strId + " " + line.strOutcome + " " + line.strTo;
         if (!line.strReason.empty() && line.strOutcome != "sent")
             text += ": " + line.strReason;
-        std::printf("%s\n", platform::Utf8FromCp1252(text).c_str());
+        std::printf("%s\n", text.c_str());
     }
     std::fflush(stdout);
 }
@@ -117,7 +116,7 @@ int CmdOutbox(const std::vector<std::string>& args)
                                               : RemoveOutboxEntry(outbox, args[1], reason);
         if (bDone)
             return 0;
-        platform::ShowMessage(platform::Utf8FromCp1252(reason));
+        platform::ShowMessage(reason);
         return failure.Fail();
     }
     std::time_t now = std::time(nullptr);
@@ -150,8 +149,8 @@ void AddOutboxVerbs(VerbTable& verbs)
     verbs["outbox"] = { "outbox list | add (--at TIME | --yearly) [send's options] PROJECT.kel | "
                         "cancel ID | remove ID | send ID [--now TIME] | "
                         "send-due [--now TIME] [--data DIR] [--timeout S]",
-        Utf8(Tr("Tool",
+        Tr("Tool",
             "plan greetings for a day or every birthday, list them as JSON, cancel them, and send "
-            "what is due")),
+            "what is due"),
         CmdOutbox };
 }

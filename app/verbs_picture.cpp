@@ -1,5 +1,4 @@
 // The picture verbs: what a bitmap file says.
-#include "app/printed.h"
 #include "app/tool.h"
 #include "model/bitmap.h"
 #include "model/dib.h"
@@ -21,11 +20,11 @@ int CmdBmpInfo(const std::vector<std::string>& args)
     const std::string& path = args[0];
     std::vector<uint8_t> file;
     if (!platform::ReadWholeFile(path, file)) {
-        PrintLine(Fill(Utf8(Tr("Tool", "%1: cannot be read")), {path}));
+        PrintLine(Fill(Tr("Tool", "%1: cannot be read"), {path}));
         return 1;
     }
     if (file.size() < 14 || file[0] != 'B' || file[1] != 'M') {
-        PrintLine(Fill(Utf8(Tr("Tool", "%1: not a bitmap file")), {path}));
+        PrintLine(Fill(Tr("Tool", "%1: not a bitmap file"), {path}));
         return 1;
     }
     std::vector<uint8_t> block(file.begin() + 14, file.end());
@@ -63,5 +62,5 @@ int CmdBmpInfo(const std::vector<std::string>& args)
 void AddPictureVerbs(VerbTable& verbs)
 {
     verbs["bmp-info"] = {"bmp-info FILE.bmp",
-        Utf8(Tr("Tool", "what a bitmap file's header says and whether it decodes")), CmdBmpInfo};
+        Tr("Tool", "what a bitmap file's header says and whether it decodes"), CmdBmpInfo};
 }

@@ -1,6 +1,5 @@
 // The playback verbs: frames of continuous play as pictures, and where every object is in
 // every frame.
-#include "app/printed.h"
 #include "app/tool.h"
 #include "model/movie.h"
 #include "model/projectfile.h"
@@ -89,7 +88,7 @@ int CmdRender(const std::vector<std::string>& args)
     const CRect rc{0, 0, width, height};
     auto save = [&](const std::string& file) {
         if (!picture.save(QString::fromStdString(file), "PNG")) {
-            PrintLine(Fill(Utf8(Tr("Tool", "%1: cannot be written")), {file}));
+            PrintLine(Fill(Tr("Tool", "%1: cannot be written"), {file}));
             return false;
         }
         return true;
@@ -158,12 +157,12 @@ void AddPlaybackVerbs(VerbTable& verbs)
 {
     verbs["render"] = {"render FILE.kel --still OUT.png | --frames A-B --out DIR"
                        " [--scale WxH | --fit N]",
-                       Utf8(Tr("Tool",
-                           "the still picture, or frames of continuous play from a rewind")),
+                       Tr("Tool",
+                           "the still picture, or frames of continuous play from a rewind"),
                        CmdRender};
     verbs["trace"] = {"trace FILE.kel --frames N",
-                      Utf8(Tr("Tool",
+                      Tr("Tool",
                           "CSV of every object's drawing effect, position and size, frame by "
-                          "frame")),
+                          "frame"),
                       CmdTrace};
 }

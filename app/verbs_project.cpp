@@ -1,7 +1,6 @@
 // The project verbs: the codec, new projects, dumps and resaving.
 #include "app/dump.h"
 #include "app/json.h"
-#include "app/printed.h"
 #include "app/tool.h"
 #include "model/archive.h"
 #include "model/header.h"
@@ -9,8 +8,10 @@
 #include "model/movie.h"
 #include "model/projectfile.h"
 #include "model/report.h"
+#include "model/shapes.h"
 #include "platform/files.h"
 #include "platform/message.h"
+#include "platform/text.h"
 #include "platform/translate.h"
 
 #include <cstdio>
@@ -108,7 +109,7 @@ std::unique_ptr<CObject> ReadItem(const std::string& path)
     }
     std::vector<uint8_t> data;
     if (!platform::ReadWholeFile(path, data)) {
-        platform::ShowMessage(Fill(Utf8(Tr("Tool", "%1: cannot be read")), {path}));
+        platform::ShowMessage(Fill(Tr("Tool", "%1: cannot be read"), {path}));
         return nullptr;
     }
     for (int candidate : {1, 2, 6, 8}) {
@@ -119,7 +120,7 @@ std::unique_ptr<CObject> ReadItem(const std::string& path)
             return object;
     }
     platform::ShowMessage(
-        Fill(Utf8(Tr("Tool", "%1: not an animation, clipart, background or sound item")), {path}));
+        Fill(Tr("Tool", "%1: not an animation, clipart, background or sound item"), {path}));
     return nullptr;
 }
 
@@ -158,14 +159,80 @@ int CmdDump(const std::vector<std::string>& args)
     return 0;
 }
 
+// text PROJECT.kel --object I "TEXT" OUT.kel: the first stage's object I (counted from 0), a
+// text object, gets TEXT as its text, and the project is written as OUT.kel.
+int CmdText(const std::vector<std::string>& args)
+{
+    std::vector<std::string> rest;
+    int object = -1;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--object") {
+            if (i + 1 == args.size() || args[i + 1].empty()
+                || args[i + 1].find_first_not_of("0123456789") != std::string::npos
+                || args[i + 1].size() > 9)
+                return -1;
+            object = std::stoi(args[++i]);
+        } else if (args[i] == "--") {
+            rest.insert(rest.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+            break;
+        } else if (args[i].starts_with("--")) {
+            return -1;
+        } else {
+            rest.push_back(args[i]);
+        }
+    }
+    if (rest.size() != 3 || object < 0)
+        return -1;
+    const std::string& in = rest[0];
+    const std::string& text = rest[1];
+    const std::string& out = rest[2];
+    if (!platform::IsValidUtf8(text)) {
+        PrintFileLine(in, Tr("Tool", "the text is not UTF-8"));
+        return 1;
+    }
+    std::unique_ptr<CAbstractMovie> movie;
+    {
+        CFailureLine failure(in);
+        movie = ReadProjectFile(in);
+        if (!movie)
+            return failure.Fail();
+    }
+    CStage* stage = movie->GetFirstStage();
+    CLayerList* layers = stage != nullptr ? stage->GetLayers() : nullptr;
+    const int count = layers != nullptr ? layers->GetCount() : 0;
+    CLayer* layer = object < count ? layers->GetAt(object) : nullptr;
+    if (layer == nullptr) {
+        PrintFileLine(in, Fill(Tr("Tool", "there is no object %1 (the greeting has %2, from 0)"),
+            { std::to_string(object), std::to_string(count) }));
+        return 1;
+    }
+    auto* drawn = layer->m_pDrawing != nullptr
+        ? dynamic_cast<CDrawnObject*>(layer->m_pDrawing->GetObject())
+        : nullptr;
+    auto* shape = drawn != nullptr ? dynamic_cast<CDrawTextRect*>(drawn->m_pShape.get()) : nullptr;
+    if (shape == nullptr) {
+        PrintFileLine(in, Fill(Tr("Tool", "object %1 is not a text"), { std::to_string(object) }));
+        return 1;
+    }
+    shape->m_strText = text;
+    CFailureLine failure(out);
+    if (!SaveProject(*movie, out))
+        return failure.Fail();
+    std::printf("%s\n", out.c_str());
+    return 0;
+}
+
 } // namespace
 
 void AddProjectVerbs(VerbTable& verbs)
 {
     verbs["lzss"] = {"lzss e|d IN OUT",
-        Utf8(Tr("Tool", "encode or decode a file with the project codec")), CmdLzss};
-    verbs["new"] = {"new OUT.kel", Utf8(Tr("Tool", "write a new, empty project")), CmdNew};
-    verbs["dump"] = {"dump FILE", Utf8(Tr("Tool", "a .kel, .hdr or .zty file as JSON")), CmdDump};
+        Tr("Tool", "encode or decode a file with the project codec"), CmdLzss};
+    verbs["new"] = {"new OUT.kel", Tr("Tool", "write a new, empty project"), CmdNew};
+    verbs["dump"] = {"dump FILE", Tr("Tool", "a .kel, .hdr or .zty file as JSON"), CmdDump};
+    verbs["text"] = {"text FILE.kel --object I TEXT OUT.kel",
+        Tr("Tool", "the project with the text of its object I (a text, from 0) replaced"),
+        CmdText};
     verbs["resave"] = {"resave IN.kel OUT.kel",
-        Utf8(Tr("Tool", "open a project and save it again")), CmdResave};
+        Tr("Tool", "open a project and save it again"), CmdResave};
 }

@@ -1,6 +1,5 @@
 // The recording verb: a voice from the microphone, cleaned and written as the wave the player
 // recognises as a recorded voice, through the same capture and cleaning as the editor's.
-#include "app/printed.h"
 #include "app/tool.h"
 #include "platform/capture.h"
 #include "platform/files.h"
@@ -59,7 +58,7 @@ int CmdRecord(const std::vector<std::string>& args)
             heard = capture.Seconds();
             lastNews = now;
         } else if (now - lastNews > kStall) {
-            PrintLine(Fill(Utf8(Tr("Tool", "%1: the microphone sends no sound")), {out}));
+            PrintLine(Fill(Tr("Tool", "%1: the microphone sends no sound"), {out}));
             return 1;
         }
     }
@@ -69,8 +68,8 @@ int CmdRecord(const std::vector<std::string>& args)
     if (bLost) {
         char heardSeconds[32];
         std::snprintf(heardSeconds, sizeof heardSeconds, "%.2f", double(samples.size()) / rate);
-        PrintLine(Fill(Utf8(Tr("Tool",
-                           "%1: the microphone went away after %2 s; what came before is kept")),
+        PrintLine(Fill(Tr("Tool",
+                           "%1: the microphone went away after %2 s; what came before is kept"),
             {out, heardSeconds}));
     }
     // The callback hands over whole buffers: what came after the asked length is not wanted.
@@ -87,7 +86,7 @@ int CmdRecord(const std::vector<std::string>& args)
     if (!platform::WriteWholeFile(temporary, VoiceWaveFile(voice.samples, rate))
         || !platform::RenameFile(temporary, out)) {
         platform::DeleteFile(temporary);
-        PrintLine(Fill(Utf8(Tr("Tool", "%1: cannot be written")), {out}));
+        PrintLine(Fill(Tr("Tool", "%1: cannot be written"), {out}));
         return 1;
     }
     std::printf(
@@ -100,7 +99,7 @@ int CmdRecord(const std::vector<std::string>& args)
 void AddRecordVerbs(VerbTable& verbs)
 {
     verbs["record"] = { "record [--seconds S] [--device NAME] OUT.wav",
-        Utf8(Tr("Tool",
-            "S seconds (1 to 60, 10 by default) of the microphone, cleaned, as a mono WAV")),
+        Tr("Tool",
+            "S seconds (1 to 60, 10 by default) of the microphone, cleaned, as a mono WAV"),
         CmdRecord };
 }

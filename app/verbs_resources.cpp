@@ -2,7 +2,6 @@
 // contact sheet of every face, and the catalogues the start-up builds from the data
 // directories.
 #include "app/json.h"
-#include "app/printed.h"
 #include "app/tool.h"
 #include "editor/core/app.h"
 #include "editor/core/required.h"
@@ -42,7 +41,7 @@ std::unique_ptr<platform::CResourceLibrary> OpenLibrary(const std::vector<std::s
     auto library = platform::CResourceLibrary::Load(path);
     if (!library)
         PrintLine(
-            Fill(Utf8(Tr("Tool", "%1: cannot be opened as a resource library")), {path}));
+            Fill(Tr("Tool", "%1: cannot be opened as a resource library"), {path}));
     return library;
 }
 
@@ -284,7 +283,7 @@ int CmdSheet(std::vector<std::string> args)
         bool ok = false;
         scale = i + 1 < args.size() ? QString::fromStdString(args[i + 1]).toDouble(&ok) : 0;
         if (!ok || scale < 1 || scale > 4) {
-            PrintLine(Utf8(Tr("Tool", "--scale takes a ratio from 1 to 4")));
+            PrintLine(Tr("Tool", "--scale takes a ratio from 1 to 4"));
             return -1;
         }
         args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
@@ -369,7 +368,7 @@ int CmdSheet(std::vector<std::string> args)
 
     QImage image = sheet.Render();
     if (!image.save(QString::fromLocal8Bit(out.c_str()), "PNG")) {
-        PrintLine(Fill(Utf8(Tr("Tool", "%1: cannot be written")), {out}));
+        PrintLine(Fill(Tr("Tool", "%1: cannot be written"), {out}));
         return 1;
     }
     return 0;
@@ -429,13 +428,13 @@ int CmdCatalogue(const std::vector<std::string>& args)
     if (!scanned) {
         std::string dir = app.GetFailedDirectory();
         PrintLine(
-            Fill(Utf8(Tr("Tool", "%1: no library header files (*.hdr) can be listed there")),
-                {dir.empty() ? Utf8(Tr("Tool", "(empty data directory: /)")) : dir}));
+            Fill(Tr("Tool", "%1: no library header files (*.hdr) can be listed there"),
+                {dir.empty() ? Tr("Tool", "(empty data directory: /)") : dir}));
         return 1;
     }
     app.SortCatalogues();
 
-    auto text = [](const std::string& bytes) { return platform::Cp1252FromUtf8(bytes); };
+    auto text = [](const std::string& bytes) { return bytes; };
     CJsonWriter json;
     json.BeginObject();
     json.BeginArray("data directories");
@@ -481,13 +480,13 @@ void AddResourceVerbs(VerbTable& verbs)
 {
     verbs["resources"] = {"resources check [LIBRARY.rcc] | "
                           "sheet [--scale 1|1.5|2] OUT.png [LIBRARY.rcc]",
-                          Utf8(Tr("Tool",
+                          Tr("Tool",
                               "check the resource library (every face at 1x, 1.5x and 2x, the "
                               "lettered ones in de and fr too), or draw "
-                              "every face on one sheet (at a screen scale)")),
+                              "every face on one sheet (at a screen scale)"),
                           CmdResources};
     verbs["catalogue"] = {"catalogue [DATADIR...]",
-                          Utf8(Tr("Tool",
-                              "the catalogues and categories the start-up scan builds (JSON)")),
+                          Tr("Tool",
+                              "the catalogues and categories the start-up scan builds (JSON)"),
                           CmdCatalogue};
 }

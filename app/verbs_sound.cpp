@@ -1,6 +1,5 @@
 // The sound verbs: what a greeting sounds like, rendered offline, what the MIDI reader finds
 // in a file, and a wave added to an object.
-#include "app/printed.h"
 #include "app/tool.h"
 #include "model/movie.h"
 #include "model/projectfile.h"
@@ -50,12 +49,12 @@ int CmdSoundtrack(const std::vector<std::string>& args)
     else
         error = Tr("Tool", "no SoundFont is installed");
     if (!synth)
-        PrintLine(Fill(Utf8(Tr("Tool", "%1: the music stays silent: %2")),
+        PrintLine(Fill(Tr("Tool", "%1: the music stays silent: %2"),
             {args[0], platform::PrintableUtf8(error)}));
     auto sound = CSoundSystem::CreateOffline(std::move(synth));
     if (!sound) {
         PrintLine(
-            Fill(Utf8(Tr("Tool", "%1: there is not enough memory for the sound")), {args[0]}));
+            Fill(Tr("Tool", "%1: there is not enough memory for the sound"), {args[0]}));
         return 1;
     }
     const size_t frames = static_cast<size_t>(std::llround(seconds * platform::kAudioRate));
@@ -73,7 +72,7 @@ int CmdSoundtrack(const std::vector<std::string>& args)
     if (!platform::WriteWholeFile(temporary, StereoWaveFile(samples))
         || !platform::RenameFile(temporary, out)) {
         platform::DeleteFile(temporary);
-        PrintLine(Fill(Utf8(Tr("Tool", "%1: cannot be written")), {out}));
+        PrintLine(Fill(Tr("Tool", "%1: cannot be written"), {out}));
         return 1;
     }
     std::printf("%s\n", out.c_str());
@@ -105,13 +104,13 @@ int CmdMidi(const std::vector<std::string>& args)
     const int result = sound ? sound->Player()->Open(path) : MIDIPLAYER_NO_MEMORY;
     if (result != MIDIPLAYER_OK) {
         PrintLine(
-            Fill(Utf8(Tr("Tool", "%1: result %2: %3")),
+            Fill(Tr("Tool", "%1: result %2: %3"),
                 {path, std::to_string(result), platform::PrintableUtf8(MidiResultText(result))}));
         return 1;
     }
     CMidiFile file;
     if (file.Open(path) != MIDI_OK) {
-        PrintLine(Fill(Utf8(Tr("Tool", "%1: cannot be read")), {path}));
+        PrintLine(Fill(Tr("Tool", "%1: cannot be read"), {path}));
         return 1;
     }
     std::vector<std::string> lines;
@@ -213,15 +212,15 @@ int CmdAddSound(const std::vector<std::string>& args)
 void AddSoundVerbs(VerbTable& verbs)
 {
     verbs["soundtrack"] = { "soundtrack FILE.kel --seconds S OUT.wav",
-        Utf8(Tr("Tool",
-            "what continuous play from a rewind sounds like, as a 44.1 kHz stereo WAV")),
+        Tr("Tool",
+            "what continuous play from a rewind sounds like, as a 44.1 kHz stereo WAV"),
         CmdSoundtrack };
     verbs["add-sound"] = { "add-sound FILE.kel WAVE.wav --frame N [--object I] OUT.kel",
-        Utf8(Tr("Tool",
+        Tr("Tool",
             "the project with the wave added to an object (from 0) at frame N; a recorded voice "
-            "plays once")),
+            "plays once"),
         CmdAddSound };
     verbs["midi"] = { "midi FILE.mid",
-        Utf8(Tr("Tool", "what the MIDI reader finds in a file, or the player's result and why")),
+        Tr("Tool", "what the MIDI reader finds in a file, or the player's result and why"),
         CmdMidi };
 }

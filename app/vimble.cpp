@@ -7,7 +7,6 @@
 // while a greeting plays a line on stderr each second with the paints and the scaled copies of
 // that second.
 // While an editor runs, a start that names a greeting hands it to that one and ends.
-#include "app/printed.h"
 #include "dialogs/prompts.h"
 #include "editor/core/app.h"
 #include "editor/core/instance.h"
@@ -47,8 +46,8 @@ protected:
         // While the splash shows, the box is its own and opens over it.
         QWidget* owner = m_pSplash && m_pSplash->isVisible() ? m_pSplash.get() : nullptr;
         QMessageBox box(QMessageBox::Warning, QString::fromStdString(
-                                                  platform::Utf8FromCp1252(caption)),
-                        QString::fromStdString(platform::Utf8FromCp1252(text)),
+                                                  caption),
+                        QString::fromStdString(text),
                         QMessageBox::NoButton, owner);
         box.exec();
     }
@@ -155,7 +154,7 @@ int main(int argc, char** argv)
             bStats = true;
         } else if (argv[i][0] == '-') {
             std::fprintf(stderr, "%s\n",
-                         Fill(Utf8(Tr("Tool", "usage: %1")),
+                         Fill(Tr("Tool", "usage: %1"),
                               {"vimble [--play] [--paint-stats] [FILE.kel]"})
                              .c_str());
             return 2;

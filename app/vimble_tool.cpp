@@ -1,7 +1,6 @@
 // vimble-tool: the command-line face of the core. Its output is read by scripts: keep it
 // stable. Failures print one line naming the file and what is wrong, and exit with status 1;
 // a misused command line prints the usage and exits with status 2.
-#include "app/printed.h"
 #include "app/tool.h"
 #include "platform/translate.h"
 
@@ -13,7 +12,7 @@ namespace {
 
 void PrintUsage(const VerbTable& verbs)
 {
-    std::fprintf(stderr, "%s\n", Utf8(Tr("Tool", "usage: vimble-tool VERB ARGUMENTS")).c_str());
+    std::fprintf(stderr, "%s\n", Tr("Tool", "usage: vimble-tool VERB ARGUMENTS").c_str());
     for (const auto& [name, verb] : verbs)
         std::fprintf(stderr, "  %-40s %s\n", verb.strUsage.c_str(), verb.strSummary.c_str());
 }

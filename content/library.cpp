@@ -722,7 +722,7 @@ std::string FailureTemplate(platform::ELanguage language)
     // The arguments: the program's title three times, then the address to write to for help.
     // What failed is said after this letter, so the letter names no cause of its own.
     if (language == platform::ELanguage::German)
-        return platform::Cp1252FromUtf8(
+        return 
             "Leider konnte %s Ihren Gruß nicht senden.\n\n"
             "Was nicht geklappt hat, steht am Ende dieser Nachricht. Wenn der Mailserver nicht "
             "erreichbar war oder den Gruß abgelehnt hat, prüfen Sie, ob dieser Computer mit dem "
@@ -730,9 +730,9 @@ std::string FailureTemplate(platform::ELanguage language)
             "Mail-Optionen von %s richtig eingetragen sind.\n\n"
             "Ihr Gruß ist sicher: Er ist noch in %s geöffnet, Sie können es also gleich noch "
             "einmal versuchen.\n\n"
-            "Hilfe bekommen Sie unter %s\n");
+            "Hilfe bekommen Sie unter %s\n";
     if (language == platform::ELanguage::French)
-        return platform::Cp1252FromUtf8(
+        return 
             "Désolé, %s n’a pas pu envoyer votre carte.\n\n"
             "Ce qui a échoué est indiqué à la fin de ce message. Si le serveur de messagerie n’a "
             "pas pu être joint ou a refusé la carte, vérifiez que cet ordinateur est connecté à "
@@ -740,7 +740,7 @@ std::string FailureTemplate(platform::ELanguage language)
             "correctement indiqués dans les options de messagerie de %s.\n\n"
             "Votre carte ne risque rien : elle est toujours ouverte dans %s, vous pouvez donc "
             "simplement réessayer dans un instant.\n\n"
-            "Pour obtenir de l’aide, écrivez à %s\n");
+            "Pour obtenir de l’aide, écrivez à %s\n";
     return "Sorry, %s could not send your greeting.\n\n"
            "What failed is said at the end of this message. When the mail server could not be "
            "reached or refused the greeting, check that this computer is connected to the "

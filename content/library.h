@@ -35,8 +35,7 @@ const std::vector<LibraryEntry>& LibraryEntries();
 // The sample greetings' file names (".kel", in the samples folder).
 std::vector<std::string> SampleFileNames();
 
-// The text of "err.msg" ("err.de.msg", "err.fr.msg" in German and French, in the Windows-1252
-// code page): a printf template with exactly four "%s" (the program's title three times, then
+// The text of "err.msg" ("err.de.msg", "err.fr.msg" in German and French, UTF-8): a printf template with exactly four "%s" (the program's title three times, then
 // the program's help address) and no other conversion.
 std::string FailureTemplate(platform::ELanguage language = platform::ELanguage::English);
 // The name of the letter's file in a language: "err.msg" for English.

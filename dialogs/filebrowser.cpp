@@ -135,7 +135,7 @@ std::string ShownText(int nId)
 void ShowListingError(const std::string& folder, int nError)
 {
     platform::ShowMessage(
-        platform::Cp1252FromUtf8(folder) + "\n" + platform::Cp1252FromUtf8(std::strerror(nError)));
+        folder + "\n" + std::strerror(nError));
 }
 
 // 1: the folder holds something besides "." and ".."; 0: empty; -1: it cannot be read.
@@ -362,7 +362,7 @@ bool CFileBrowserDlg::InitDialog()
         const QSignalBlocker block(m_pTypes);
         for (const CFileType& type : m_types)
             m_pTypes->addItem(
-                QString::fromStdString(platform::Utf8FromCp1252(type.strDescription)));
+                QString::fromStdString(type.strDescription));
         m_pTypes->setCurrentIndex(m_types.empty() ? -1 : 0);
     }
 
@@ -745,7 +745,7 @@ void CFileBrowserDlg::AcceptChoice()
         return;
     }
     RunMessageBox(this, MB_KIND_OK,
-        platform::FormatResText(ShownText(IDS_NOT_FOUND), { platform::Cp1252FromUtf8(path) }));
+        platform::FormatResText(ShownText(IDS_NOT_FOUND), { path }));
 }
 
 // ---------------------------------------------------------------------------------------------

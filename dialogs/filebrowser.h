@@ -5,8 +5,7 @@
 // place. CFileBrowserDlg is a base: a front derives from it, supplies the preparation hook and
 // reads the chosen folder and name afterwards (COpenSaveDlg, dialogs/opensave.h).
 //
-// Paths are native byte strings joined with "/"; a folder path ends with "/". Type
-// descriptions are in the code page.
+// Paths are native byte strings joined with "/"; a folder path ends with "/".
 #pragma once
 
 #include "dialogs/drives.h"
@@ -43,7 +42,7 @@ struct CFolderEntry {
 
 // One entry of the type selector.
 struct CFileType {
-    std::string strDescription; // code page
+    std::string strDescription;
     std::string strMask; // "*.kel"; "*.*" is every file
     bool operator==(const CFileType&) const = default;
 };

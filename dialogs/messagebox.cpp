@@ -124,7 +124,7 @@ QFont CMessageBoxBase::TextFont(int nPixelSize)
 
 CMessageBoxBase::TextFit CMessageBoxBase::Fit() const
 {
-    const QString text = QString::fromStdString(platform::Utf8FromCp1252(m_strText));
+    const QString text = QString::fromStdString(m_strText);
     int height = 0;
     for (int size : {11, 10, 9}) {
         height = QFontMetrics(TextFont(size))
@@ -158,7 +158,7 @@ void CMessageBoxBase::paintEvent(QPaintEvent* event)
     const QRect area(m_rcText.left(), m_rcText.top() - m_nScroll, m_rcText.width(),
         m_rcText.height() + fit.nMaxScroll);
     painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-        QString::fromStdString(platform::Utf8FromCp1252(m_strText)));
+        QString::fromStdString(m_strText));
     // Where more of the text lies above or below, a small white triangle at that edge says so.
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);

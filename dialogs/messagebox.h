@@ -30,7 +30,7 @@ constexpr int IDC_QC_CHECK = 1282;
 class CMessageBoxBase : public CSkinnedDialog {
     Q_OBJECT
 public:
-    // The text is in the code page. The box puts three blanks in front of it when it opens.
+    // The box puts three blanks in front of it when it opens.
     void SetText(const std::string& strText) { m_strText = strText; }
     const std::string& GetText() const { return m_strText; }
     int GetKind() const { return m_nKind; }
@@ -117,6 +117,6 @@ private:
     bool m_bCheck = false;
 };
 
-// Runs a standard box of that kind over parent with the text (code page) and returns its
+// Runs a standard box of that kind over parent with the text and returns its
 // result byte.
 uint8_t RunMessageBox(QWidget* parent, int nKind, const std::string& strText);

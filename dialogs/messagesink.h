@@ -26,7 +26,7 @@ public:
     // box itself failing) goes to standard error instead of opening another box.
     void Show(const platform::Message& message) override;
 
-    // The text that the box shows for a message, in the code page.
+    // The text that the box shows for a message.
     static std::string BoxText(const platform::Message& message);
 
     // How many boxes this sink has opened.

@@ -181,8 +181,8 @@ void COpenSaveDlg::SaveOK()
         if (file == nullptr || std::fclose(file) != 0) {
             const int error = errno;
             RunMessageBox(this, MB_KIND_OK,
-                platform::Cp1252FromUtf8(path) + "\n"
-                    + platform::Cp1252FromUtf8(std::strerror(error)));
+                path + "\n"
+                    + std::strerror(error));
             return;
         }
     }

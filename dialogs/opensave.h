@@ -13,7 +13,7 @@
 class COpenSaveDlg : public CFileBrowserDlg {
     Q_OBJECT
 public:
-    // strFolder: where it opens; strDescription: the type's description (code page);
+    // strFolder: where it opens; strDescription: the type's description;
     // strExtension: the type's extension without the dot; nMode: OS_MODE_OPEN, OS_MODE_SAVE,
     // OS_MODE_EXPORT or OS_MODE_IMPORT (editor/prompts.h); another value is taken as opening.
     COpenSaveDlg(const std::string& strFolder, const std::string& strDescription,

@@ -38,7 +38,7 @@ protected:
 // (negative lfHeight; a size in points counts 96 pixels to the inch), no width, the weight,
 // italic, underline and strike-out, and the face the program's files name the family by (Arial
 // for the family that stands for it). When that face cannot be stored, the description keeps
-// old's face and *pWhy (when given) says why, in the code page; otherwise *pWhy is emptied.
+// old's face and *pWhy (when given) says why; otherwise *pWhy is emptied.
 LOGFONT LogFontFromChosenFont(const QFont& font, const LOGFONT& old, std::string* pWhy);
 
 // Installs the dialogs' prompts and the message-box sink for the process; the program calls it

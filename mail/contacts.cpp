@@ -15,16 +15,11 @@ using platform::Tr;
 
 namespace {
 
-// A text of this file in the person's language, in UTF-8 like the contacts.
-std::string Said(const std::string& cp1252)
-{
-    return platform::Utf8FromCp1252(cp1252);
-}
 
 std::string CardEndsEarly(size_t line)
 {
     return Fill(
-        Said(Tr("Mail", "line %1: the card ends before END:VCARD")), { std::to_string(line) });
+        (Tr("Mail", "line %1: the card ends before END:VCARD")), { std::to_string(line) });
 }
 
 std::string Lower(std::string text)
@@ -513,10 +508,10 @@ CContactImport CContactBook::ImportVCards(const std::string& text)
                 contact.m_strName = NameFromParts(family, given);
             if (damaged)
                 report.m_skipped.push_back(
-                    Fill(Said(Tr("Mail", "line %1: %2")), { std::to_string(cardLine), why }));
+                    Fill((Tr("Mail", "line %1: %2")), { std::to_string(cardLine), why }));
             else if (contact.m_strName.empty() && contact.m_addresses.empty())
                 report.m_skipped.push_back(
-                    Fill(Said(Tr("Mail", "line %1: the card has neither a name nor an address")),
+                    Fill((Tr("Mail", "line %1: the card has neither a name nor an address")),
                         { std::to_string(cardLine) }));
             else
                 take(contact);
@@ -526,7 +521,7 @@ CContactImport CContactBook::ImportVCards(const std::string& text)
             continue;
         if (!parsed) {
             damaged = true;
-            why = Fill(Said(Tr("Mail", "line %1 is not a vCard property")),
+            why = Fill((Tr("Mail", "line %1 is not a vCard property")),
                 { std::to_string(line.nNumber) });
             continue;
         }
@@ -606,7 +601,7 @@ CContactImport CContactBook::ImportCsv(const std::string& text)
     }
     if (addressColumns.empty() && fullName < 0 && firstName < 0) {
         report.m_skipped.push_back(
-            Said(Tr("Mail", "line 1: the header names no name and no e-mail column")));
+            (Tr("Mail", "line 1: the header names no name and no e-mail column")));
         return report;
     }
     for (size_t r = 1; r < records.size(); ++r) {
@@ -618,7 +613,7 @@ CContactImport CContactBook::ImportCsv(const std::string& text)
         };
         if (record.size() > header.size()) {
             report.m_skipped.push_back(
-                Fill(Said(Tr("Mail", "line %1: %2 fields where the header has %3")),
+                Fill((Tr("Mail", "line %1: %2 fields where the header has %3")),
                     { std::to_string(lines[r]), std::to_string(record.size()),
                         std::to_string(header.size()) }));
             continue;
@@ -657,7 +652,7 @@ bool CContactBook::ImportFile(
 {
     std::vector<uint8_t> bytes;
     if (!platform::ReadWholeFile(path, bytes)) {
-        reason = Fill(Said(Tr("Mail", "%1 cannot be read")), { path });
+        reason = Fill((Tr("Mail", "%1 cannot be read")), { path });
         return false;
     }
     const std::string text(bytes.begin(), bytes.end());
@@ -701,7 +696,7 @@ bool CContactBook::Load(
         return true;
     std::vector<uint8_t> bytes;
     if (!platform::ReadWholeFile(path, bytes)) {
-        reason = Fill(Said(Tr("Mail", "%1 cannot be read")), { path });
+        reason = Fill((Tr("Mail", "%1 cannot be read")), { path });
         return false;
     }
     skipped = ImportVCards(std::string(bytes.begin(), bytes.end())).m_skipped;
@@ -715,7 +710,7 @@ bool CContactBook::Save(const std::string& path, std::string& reason) const
     const std::string text = ExportVCards();
     if (!platform::ReplaceFileContent(path,
             std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()))) {
-        reason = Fill(Said(Tr("Mail", "%1 cannot be written")), { path });
+        reason = Fill((Tr("Mail", "%1 cannot be written")), { path });
         return false;
     }
     return true;

@@ -79,7 +79,7 @@ QString MegabyteText(int64_t bytes)
 
 std::string Megabytes(int64_t bytes)
 {
-    return platform::Cp1252FromUtf8(MegabyteText(bytes).toStdString());
+    return MegabyteText(bytes).toStdString();
 }
 
 } // namespace

@@ -36,7 +36,7 @@ struct CMailMedia {
     std::string strGreetingPath; // "NAME.kel" in the folder, a copy of the project's bytes
     int64_t nGreetingBytes = 0;
     // Why the video is not there although it was asked for (no H.264 encoder installed), in
-    // the person's language and the code page, like the reasons.
+    // the person's language, like the reasons.
     std::string strVideoLeftOut;
     // The whole message's size as it will be sent, about.
     int64_t nMessageBytes = 0;

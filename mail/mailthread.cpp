@@ -55,10 +55,10 @@ public:
     void ShowResult(
         const std::string& strText, bool bSucceeded, const std::string& strReason) override
     {
-        std::printf("%s\n", platform::Utf8FromCp1252(strText).c_str());
+        std::printf("%s\n", strText.c_str());
         std::fflush(stdout);
         if (!bSucceeded && !strReason.empty())
-            std::fprintf(stderr, "%s\n", platform::Utf8FromCp1252(strReason).c_str());
+            std::fprintf(stderr, "%s\n", strReason.c_str());
     }
 };
 
@@ -766,17 +766,17 @@ void CMailThread::HandOff()
     std::vector<std::string> shared; // the picture, the video and the file when made for all
     for (size_t i = 0; i < messages.size() && !m_bFailed; ++i) {
         const CRecipientName recipient = m_bEachRecipient
-            ? NameOf(platform::Utf8FromCp1252(messages[i][0]), contacts)
+            ? NameOf(messages[i][0], contacts)
             : CRecipientName {};
         CMailProgramMessage message;
         for (const std::string& address : messages[i])
-            message.recipients.push_back(platform::Utf8FromCp1252(address));
+            message.recipients.push_back(address);
         const std::string subject
-            = m_bEachRecipient ? FillPlaceholders(m_strSubject, recipient, true) : m_strSubject;
+            = m_bEachRecipient ? FillPlaceholders(m_strSubject, recipient) : m_strSubject;
         const std::string text
-            = m_bEachRecipient ? FillPlaceholders(m_strText, recipient, true) : m_strText;
-        message.strSubject = platform::Utf8FromCp1252(SingleLine(subject));
-        message.strText = platform::Utf8FromCp1252(text);
+            = m_bEachRecipient ? FillPlaceholders(m_strText, recipient) : m_strText;
+        message.strSubject = SingleLine(subject);
+        message.strText = text;
         if (bPersonal || shared.empty()) {
             // A personal greeting's files go into a folder of the recipient's own, under the
             // greeting's name.
@@ -865,10 +865,10 @@ void CMailThread::SendToEach(std::time_t start)
     m_bShareMedia = !bPersonal;
     std::string sentTo, refused, lastFailure;
     for (size_t i = 0; i < addresses.size() && !IsCancelled(); ++i) {
-        const CRecipientName recipient = NameOf(platform::Utf8FromCp1252(addresses[i]), contacts);
+        const CRecipientName recipient = NameOf(addresses[i], contacts);
         m_strTo = addresses[i];
-        m_strSubject = FillPlaceholders(subject, recipient, true);
-        m_strText = FillPlaceholders(text, recipient, true);
+        m_strSubject = FillPlaceholders(subject, recipient);
+        m_strText = FillPlaceholders(text, recipient);
         const std::string folder = platform::JoinPath(m_strWorkDir, "to" + std::to_string(i));
         m_strPartsFolder = "parts" + std::to_string(bPersonal ? i : 0);
         std::error_code ec;
@@ -945,7 +945,8 @@ std::string CMailThread::ResultText(int64_t elapsedSeconds) const
             const int64_t length = platform::FileLength(path);
             std::vector<uint8_t> bytes;
             if (length > 0 && length <= kMaxTemplateSize && platform::ReadWholeFile(path, bytes)) {
-                letter.assign(bytes.begin(), bytes.end());
+                // Older data directories keep the letter in the Windows-1252 code page.
+                letter = platform::PrintableUtf8(std::string(bytes.begin(), bytes.end()));
                 break;
             }
         }

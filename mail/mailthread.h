@@ -34,7 +34,7 @@ public:
         const std::string& strText, bool bSucceeded, const std::string& strReason)
         = 0;
     // How far the making of the message has come: what is being done ("Drawing the
-    // greeting", in the person's language and, like the texts above, in the code page) and
+    // greeting", in the person's language) and
     // the work done of the whole. Called on the worker's thread.
     virtual void ShowProgress(const std::string& /*strStep*/, int /*nDone*/, int /*nTotal*/) { }
 };

@@ -169,7 +169,8 @@ std::string ParseEntry(const std::string& text, COutboxEntry& e)
         const size_t eq = line.find('=');
         if (eq == std::string::npos)
             return Tr("Mail", "the entry has a line without \"=\"");
-        fields[line.substr(0, eq)] = Unescape(line.substr(eq + 1));
+        // Entries of older versions hold their texts in the Windows-1252 code page.
+        fields[line.substr(0, eq)] = platform::PrintableUtf8(Unescape(line.substr(eq + 1)));
     }
     if (bFirst)
         return Tr("Mail", "the entry is empty");
@@ -514,7 +515,7 @@ bool ScheduleGreeting(const std::string& outbox, const COutboxEntry& form,
         entry.m_bYearly = bYearly;
         entry.m_due = at;
         if (bYearly) {
-            const int found = contacts.Find(platform::Utf8FromCp1252(address));
+            const int found = contacts.Find(address);
             if (found < 0 || !contacts.Contacts()[static_cast<size_t>(found)].HasBirthday()) {
                 noBirthday += (noBirthday.empty() ? "" : ", ") + address;
                 continue;
@@ -797,7 +798,7 @@ std::vector<std::string> BirthdayReminders(
             if (e.m_state != OutboxState::waiting && e.m_state != OutboxState::needsPassword)
                 return false;
             for (const std::string& address : contact.m_addresses) {
-                if (platform::Utf8FromCp1252(e.m_strTo) == address)
+                if (e.m_strTo == address)
                     return true;
             }
             return false;

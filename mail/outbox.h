@@ -4,7 +4,7 @@
 // state it is. A message is delivered at most once: it is marked "being sent" before the mail
 // server is given its data and "sent" after the server's reply, and one found "being sent" is
 // never sent again by itself. The entry file is replaced whole, never written in place.
-// Texts are Windows-1252 byte strings, as in the rest of the mail.
+// Texts are UTF-8; an entry of an older version, in Windows-1252, reads as well.
 #pragma once
 
 #include <ctime>

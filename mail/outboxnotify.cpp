@@ -8,34 +8,24 @@
 using platform::Fill;
 using platform::Tr;
 
-namespace {
-
-// A text of this file in the person's language, in UTF-8 as the desktop takes it.
-std::string Said(const std::string& cp1252)
-{
-    return platform::Utf8FromCp1252(cp1252);
-}
-
-} // namespace
-
 void NotifyOutboxReport(const COutboxReport& report)
 {
     for (const COutboxReport::CLine& line : report.lines) {
-        const std::string to = platform::Utf8FromCp1252(line.strTo);
-        const std::string subject = platform::Utf8FromCp1252(line.strSubject);
+        const std::string to = line.strTo;
+        const std::string subject = line.strSubject;
         std::string summary, body;
         if (line.strOutcome == "sent") {
-            summary = Said(Tr("Mail", "Greeting sent"));
-            body = Fill(Said(Tr("Mail", "Your greeting “%1” to %2 was sent.")), { subject, to });
+            summary = Tr("Mail", "Greeting sent");
+            body = Fill(Tr("Mail", "Your greeting “%1” to %2 was sent."), { subject, to });
         } else if (line.strOutcome == "failed") {
-            summary = Said(Tr("Mail", "Greeting not sent"));
-            body = Fill(Said(Tr("Mail", "Your greeting “%1” to %2 could not be sent: %3.")),
-                { subject, to, Said(line.strReason) });
+            summary = Tr("Mail", "Greeting not sent");
+            body = Fill(Tr("Mail", "Your greeting “%1” to %2 could not be sent: %3."),
+                { subject, to, line.strReason });
         } else if (line.strOutcome == "being sent") {
-            summary = Said(Tr("Mail", "Greeting perhaps not sent"));
-            body = Fill(Said(Tr("Mail",
+            summary = Tr("Mail", "Greeting perhaps not sent");
+            body = Fill(Tr("Mail",
                             "The mail server did not say whether it took your greeting "
-                            "to %1. Open the outbox to send it again or let it be.")),
+                            "to %1. Open the outbox to send it again or let it be."),
                 { to });
         } else
             continue;
@@ -54,9 +44,9 @@ void NotifyComingBirthdays(
         return;
     for (const std::string& name : BirthdayReminders(outbox, contacts, now)) {
         std::string why;
-        platform::NotifyDesktop(Said(Tr("Mail", "A birthday is coming")),
-            Fill(Said(Tr(
-                     "Mail", "%1’s birthday is in a few days, and no greeting is planned for it.")),
+        platform::NotifyDesktop(Tr("Mail", "A birthday is coming"),
+            Fill(Tr(
+                     "Mail", "%1’s birthday is in a few days, and no greeting is planned for it."),
                 { name }),
             why);
     }

@@ -73,13 +73,11 @@ bool HasPlaceholder(const std::string& text)
         || text.find(kFirstPlaceholder) != std::string::npos;
 }
 
-std::string FillPlaceholders(const std::string& text, const CRecipientName& name, bool bCodePage)
+std::string FillPlaceholders(const std::string& text, const CRecipientName& name)
 {
     std::string filled = text;
-    Replace(filled, kNamePlaceholder,
-        bCodePage ? platform::Cp1252FromUtf8(name.m_strName) : name.m_strName);
-    Replace(filled, kFirstPlaceholder,
-        bCodePage ? platform::Cp1252FromUtf8(name.m_strFirst) : name.m_strFirst);
+    Replace(filled, kNamePlaceholder, name.m_strName);
+    Replace(filled, kFirstPlaceholder, name.m_strFirst);
     return filled;
 }
 
@@ -96,7 +94,7 @@ int FillMovie(CAbstractMovie& movie, const CRecipientName& name)
     ForEachText(movie, [&](std::string& text) {
         if (!HasPlaceholder(text))
             return;
-        text = FillPlaceholders(text, name, true);
+        text = FillPlaceholders(text, name);
         ++changed;
     });
     return changed;

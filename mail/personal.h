@@ -20,9 +20,8 @@ struct CRecipientName {
 CRecipientName NameOf(const std::string& address, const CContactBook& contacts);
 
 bool HasPlaceholder(const std::string& text);
-// The text with both placeholders filled; the names are UTF-8, the text and the result bytes
-// in the code page when bCodePage, else UTF-8.
-std::string FillPlaceholders(const std::string& text, const CRecipientName& name, bool bCodePage);
+// The text with both placeholders filled with the names, every character kept.
+std::string FillPlaceholders(const std::string& text, const CRecipientName& name);
 
 // Whether a text of the movie (a text object's, on any stage or inside a clip) holds a
 // placeholder; FillMovie fills them all and returns how many texts changed.

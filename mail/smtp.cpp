@@ -38,7 +38,7 @@ bool IsHostNameChar(char c)
 }
 
 // The system's words for what went wrong: those a send meets in the program's language (in
-// English the system's own), the rest as the system says them, in the reasons' code page.
+// English the system's own), the rest as the system says them.
 std::string SystemError(int error)
 {
     switch (error) {
@@ -49,7 +49,7 @@ std::string SystemError(int error)
     case ECONNRESET: return Tr("Mail", "Connection reset by peer");
     case ECONNABORTED: return Tr("Mail", "Software caused connection abort");
     case EPIPE: return Tr("Mail", "Broken pipe");
-    default: return platform::Cp1252FromUtf8(std::strerror(error));
+    default: return std::strerror(error);
     }
 }
 
@@ -61,7 +61,7 @@ std::string LookupError(int result)
     case EAI_NONAME: return Tr("Mail", "Name or service not known");
     case EAI_AGAIN: return Tr("Mail", "Temporary failure in name resolution");
     case EAI_FAIL: return Tr("Mail", "Non-recoverable failure in name resolution");
-    default: return platform::Cp1252FromUtf8(::gai_strerror(result));
+    default: return ::gai_strerror(result);
     }
 }
 

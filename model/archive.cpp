@@ -89,6 +89,27 @@ uint32_t CArchive::ReadLength(bool& bWide)
     return n;
 }
 
+void CArchive::WriteLength(size_t n)
+{
+    uint8_t b;
+    if (n <= 254) {
+        b = static_cast<uint8_t>(n);
+        Put(&b, 1);
+        return;
+    }
+    b = 0xFF;
+    Put(&b, 1);
+    if (n <= 65533) {
+        uint16_t w = static_cast<uint16_t>(n);
+        Put(&w, 2);
+    } else {
+        uint16_t w = 0xFFFF;
+        uint32_t n32 = static_cast<uint32_t>(n);
+        Put(&w, 2);
+        Put(&n32, 4);
+    }
+}
+
 void CArchive::Text(std::string& value)
 {
     if (m_bFailed) {
@@ -97,25 +118,25 @@ void CArchive::Text(std::string& value)
         return;
     }
     if (!m_bLoading) {
-        size_t n = value.size();
-        uint8_t b;
-        if (n <= 254) {
-            b = static_cast<uint8_t>(n);
-            Put(&b, 1);
-        } else {
-            b = 0xFF;
-            Put(&b, 1);
-            if (n <= 65533) {
-                uint16_t w = static_cast<uint16_t>(n);
-                Put(&w, 2);
-            } else {
-                uint16_t w = 0xFFFF;
-                uint32_t n32 = static_cast<uint32_t>(n);
-                Put(&w, 2);
-                Put(&n32, 4);
-            }
+        // A text the code page holds whole is written as single bytes, as it always was; any
+        // other in the 2-byte form, so that no character is lost.
+        if (platform::FitsCp1252(value)) {
+            const std::string bytes = platform::Cp1252FromUtf8(value);
+            WriteLength(bytes.size());
+            Put(bytes.data(), bytes.size());
+            return;
         }
-        Put(value.data(), n);
+        const std::u16string units = platform::Utf16FromUtf8(value);
+        const uint8_t mark = 0xFF;
+        const uint16_t wide = 0xFFFE;
+        Put(&mark, 1);
+        Put(&wide, 2);
+        WriteLength(units.size());
+        for (char16_t unit : units) {
+            const uint8_t pair[2] = { static_cast<uint8_t>(unit & 0xFF),
+                static_cast<uint8_t>(unit >> 8) };
+            Put(pair, 2);
+        }
         return;
     }
     bool bWide = false;
@@ -131,11 +152,15 @@ void CArchive::Text(std::string& value)
     }
     const uint8_t* p = m_data.data() + m_nPos;
     if (bWide) {
-        value.reserve(n);
+        std::u16string units(n, u'\0');
         for (uint32_t i = 0; i < n; ++i)
-            value.push_back(platform::Cp1252FromUtf16Unit(static_cast<uint16_t>(p[2 * i] | (p[2 * i + 1] << 8))));
+            units[i] = static_cast<char16_t>(p[2 * i] | (p[2 * i + 1] << 8));
+        if (!platform::Utf8FromUtf16(units, value)) {
+            Fail(Tr("Files", "a text of 2-byte characters holds half of a character pair"));
+            return;
+        }
     } else {
-        value.assign(reinterpret_cast<const char*>(p), n);
+        value = platform::Utf8FromCp1252(std::string(reinterpret_cast<const char*>(p), n));
     }
     m_nPos += bytes;
 }

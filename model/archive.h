@@ -40,8 +40,10 @@ public:
     void Pen(LOGPEN& value);
     void Brush(LOGBRUSH& value);
     void Font(LOGFONT& value);
-    // Text with its length prefix; on loading the wide (2-byte character) form is accepted and
-    // converted to the single-byte code page.
+    // A UTF-8 text with its length prefix. Written as single Windows-1252 bytes when the code
+    // page holds every character (byte for byte what older versions wrote), else in the 2-byte
+    // character form (0xFF, 0xFFFE, the prefix again, UTF-16 little-endian units). Loading
+    // takes both; a 2-byte text with half of a surrogate pair is a read error.
     void Text(std::string& value);
     // A raw block whose size the caller has already stored or read. On loading the block is
     // resized to nSize first, unless nSize is more than remains (a read error).
@@ -97,6 +99,7 @@ private:
     void Put(const void* in, size_t n);
     template <class T> void Fixed(T& value);
     uint32_t ReadLength(bool& bWide);
+    void WriteLength(size_t n);
 
     bool m_bLoading;
     bool m_bFailed = false;

@@ -23,7 +23,7 @@ public:
     // reported to the program's window later.
     virtual bool StartMidi(const std::string& path) = 0;
     virtual void StopMidi() = 0;
-    // Says the text (code page) in a female or a male voice, replacing any text being said.
+    // Says the text in a female or a male voice, replacing any text being said.
     virtual void Speak(const std::string&, bool /*bFemale*/) {}
     virtual void StopSpeech() {}
 };

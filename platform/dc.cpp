@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <cmath>
@@ -528,10 +529,13 @@ namespace {
 struct Line {
     QString text;
     double width;
+    bool bRightToLeft; // the line's paragraph starts with a right-to-left letter
 };
 
 // Breaks the text into lines: at line ends always, and with word breaking also where the next
-// word would pass the right edge (a word wider than the line keeps a line of its own).
+// piece would pass the right edge (a piece wider than the line keeps a line of its own). The
+// pieces end where the Unicode line-breaking rules allow a break: after the spaces between
+// words, and between the characters of scripts that write no spaces (Chinese, Japanese, Thai).
 std::vector<Line> Layout(const QString& text, const QFontMetricsF& metrics, double maxWidth,
                          bool wordBreak, bool expandTabs)
 {
@@ -548,25 +552,40 @@ std::vector<Line> Layout(const QString& text, const QFontMetricsF& metrics, doub
         }
         return x;
     };
+    auto trimmed = [](QString s) {
+        while (!s.isEmpty() && s.back() == ' ')
+            s.chop(1);
+        return s;
+    };
     std::vector<Line> lines;
     QString normal = text;
     normal.replace("\r\n", "\n").replace('\r', '\n');
     for (const QString& paragraph : normal.split('\n')) {
+        const bool rtl = paragraph.isRightToLeft();
         if (!wordBreak) {
-            lines.push_back({paragraph, measure(paragraph)});
+            lines.push_back({paragraph, measure(paragraph), rtl});
             continue;
         }
         QString current;
-        for (const QString& word : paragraph.split(' ')) {
-            QString candidate = current.isEmpty() ? word : current + ' ' + word;
-            if (!current.isEmpty() && measure(candidate) > maxWidth) {
-                lines.push_back({current, measure(current)});
-                current = word;
+        QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, paragraph);
+        qsizetype start = 0;
+        while (start < paragraph.size()) {
+            qsizetype end = breaks.toNextBoundary();
+            if (end <= start)
+                end = paragraph.size();
+            const QString piece = paragraph.mid(start, end - start);
+            start = end;
+            const QString candidate = current + piece;
+            if (!current.isEmpty() && measure(trimmed(candidate)) > maxWidth) {
+                const QString line = trimmed(current);
+                lines.push_back({line, measure(line), rtl});
+                current = piece;
             } else {
                 current = candidate;
             }
         }
-        lines.push_back({current, measure(current)});
+        const QString line = trimmed(current);
+        lines.push_back({line, measure(line), rtl});
     }
     return lines;
 }
@@ -581,7 +600,7 @@ int CDC::DrawText(const std::string& text, CRect& rc, unsigned format)
         std::strcpy(lf.lfFaceName, "System");
     QFont font = FontOfLogFont(lf, std::abs(ScaleY()));
     QFontMetricsF metrics(font);
-    QString qtext = QString::fromStdString(platform::Utf8FromCp1252(text));
+    QString qtext = QString::fromStdString(text);
     // Control characters (a NUL from a damaged project, say) have no glyph: they are left out
     // rather than drawn as boxes and looked for in every fallback font. Tabs and line ends
     // stay for the layout.
@@ -615,7 +634,11 @@ int CDC::DrawText(const std::string& text, CRect& rc, unsigned format)
         painter.setPen(ToQColor(m_state.textColor));
         double y = d.top;
         for (const Line& line : lines) {
-            double x = (format & DT_CENTER) ? d.left + (d.right - d.left - line.width) / 2.0 : d.left;
+            // A right-to-left paragraph (Arabic, Hebrew) runs from the right edge, as it is read.
+            painter.setLayoutDirection(line.bRightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+            double x = (format & DT_CENTER) ? d.left + (d.right - d.left - line.width) / 2.0
+                       : line.bRightToLeft  ? d.right - line.width
+                                            : d.left;
             if (m_state.bkMode == OPAQUE)
                 painter.fillRect(QRectF(x, y, line.width, lineHeight), ToQColor(m_state.bkColor));
             if (expandTabs && line.text.contains('\t')) {

@@ -105,7 +105,8 @@ public:
     // True when logical and device coordinates are the same.
     bool IsIdentityMapping() const;
 
-    // Text in the code page. With DT_CALCRECT nothing is drawn: rc's bottom becomes the top
+    // A UTF-8 text, drawn with fallback fonts for characters the chosen font lacks (emoji in
+    // colour), right-to-left paragraphs from the right edge. With DT_CALCRECT nothing is drawn: rc's bottom becomes the top
     // plus the height the text needs (and, without DT_WORDBREAK, its right the widest line).
     // Returns the height of the text.
     int DrawText(const std::string& text, CRect& rc, unsigned format);

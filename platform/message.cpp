@@ -47,8 +47,8 @@ std::string Shown(const std::string& text)
 {
     for (const LiteralMessage& literal : kLiteralMessages)
         if (text == (literal.szLiteral != nullptr ? literal.szLiteral : literal.szEnglish))
-            return Cp1252FromUtf8(
-                QCoreApplication::translate("Messages", literal.szEnglish).toStdString());
+            return 
+                QCoreApplication::translate("Messages", literal.szEnglish).toStdString();
     return text;
 }
 

@@ -205,10 +205,9 @@ QDBusMessage NotifyMessage(
     return message;
 }
 
-// In the code page of the reasons it goes into.
 std::string ErrorText(const QDBusError& error)
 {
-    return Cp1252FromUtf8((error.name() + QStringLiteral(": ") + error.message()).toStdString());
+    return (error.name() + QStringLiteral(": ") + error.message()).toStdString();
 }
 
 // Sends the call over connection and waits for the service's answer, at most kCallTimeoutMs.

@@ -9,7 +9,7 @@ namespace platform {
 // Shows a desktop notification through the session bus's org.freedesktop.Notifications
 // service. Texts are UTF-8. Returns false with `reason` set when there is no session bus or no
 // notification service (that is not an error for callers: they go on without); the reason is
-// in the program's language and, like every reason, in the Windows-1252 code page.
+// in the program's language.
 //
 // The bus is the one DBUS_SESSION_BUS_ADDRESS names at the time of the call (else the user
 // bus at $XDG_RUNTIME_DIR/bus), reached over a connection of the call's own that is closed

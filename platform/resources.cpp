@@ -104,7 +104,7 @@ std::string CResourceLibrary::Get(int nId, ELanguage language) const
         file.setFileName(root + QString::number(nId));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return Cp1252FromUtf8(file.readAll().toStdString());
+    return file.readAll().toStdString();
 }
 
 bool CResourceLibrary::HasString(int nId) const

@@ -55,7 +55,7 @@ public:
     CResourceLibrary(const CResourceLibrary&) = delete;
     CResourceLibrary& operator=(const CResourceLibrary&) = delete;
 
-    // The string in the code page, whole; empty when the library has none by that number.
+    // The string, whole; empty when the library has none by that number.
     // In the program's language (ProgramLanguage), English where the library has no
     // translation of it.
     std::string Get(int nId) const override;

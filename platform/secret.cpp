@@ -45,10 +45,10 @@ bool HasSessionBus()
 
 // The library's error as a result: an unknown service or a bus that does not answer means
 // there is no service to keep passwords in. Its message (UTF-8, perhaps in the desktop's
-// language) becomes a reason in the reasons' code page.
+// language) becomes the reason.
 SecretResult FromError(GError* error, std::string& reason)
 {
-    reason = error->message != nullptr ? Cp1252FromUtf8(error->message)
+    reason = error->message != nullptr ? error->message
                                        : Tr("Desktop", "the secret service failed");
     g_error_free(error);
     return SecretResult::noService;

@@ -1,5 +1,7 @@
 #include "platform/strings.h"
 
+#include "platform/text.h"
+
 #include <atomic>
 
 namespace platform {
@@ -19,10 +21,7 @@ std::string LoadResString(int nId)
     IStringTable* table = g_pTable.load();
     if (table == nullptr)
         return {};
-    std::string text = table->Get(nId);
-    if (text.size() > kMaxLength)
-        text.resize(kMaxLength);
-    return text;
+    return FirstCharacters(table->Get(nId), kMaxLength);
 }
 
 } // namespace platform

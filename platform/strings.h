@@ -17,7 +17,7 @@ public:
 // keeps ownership and uninstalls the table before destroying it.
 IStringTable* SetStringTable(IStringTable* table);
 
-// The string of that number in the code page, cut to at most 254 characters; empty when
+// The string of that number, cut to at most 254 characters; empty when
 // missing. Looked up afresh every time.
 std::string LoadResString(int nId);
 

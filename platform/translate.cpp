@@ -27,7 +27,7 @@ std::string Fill(const std::string& text, std::initializer_list<std::string> pie
 
 std::string Tr(const char* context, const char* english)
 {
-    return Cp1252FromUtf8(QCoreApplication::translate(context, english).toStdString());
+    return QCoreApplication::translate(context, english).toStdString();
 }
 
 } // namespace platform

@@ -7,7 +7,7 @@
 #include <vector>
 
 struct EffectKind {
-    std::string m_strName; // in the code page
+    std::string m_strName;
     int32_t m_nType;
     float m_fParam1;
     float m_fParam2;

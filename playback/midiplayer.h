@@ -36,7 +36,7 @@ constexpr int32_t MIDI_MAPPER = -1;
 // that cannot be opened are 296, anything else 274.
 int MidiResultOf(int nReaderCode);
 // Why a result came, in a few words ("the file is not a MIDI file it can read"), in English
-// (for logs); MidiResultReason says it in the program's language, in the model's code page.
+// (for logs); MidiResultReason says it in the program's language.
 const char* MidiResultText(int nResult);
 std::string MidiResultReason(int nResult);
 

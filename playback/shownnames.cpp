@@ -9,11 +9,6 @@ namespace shown {
 
 namespace {
 
-QString FromCodePage(const std::string& text)
-{
-    return QString::fromStdString(platform::Utf8FromCp1252(text));
-}
-
 QString Translated(const char* context, const char* english)
 {
     return QCoreApplication::translate(context, english);
@@ -173,7 +168,7 @@ QString EffectName(const std::string& strStored)
     for (const NameRow& row : EffectNames())
         if (StoredOf(row) == strStored)
             return Translated(kEffectContext, row.szEnglish);
-    return FromCodePage(strStored);
+    return QString::fromStdString(strStored);
 }
 
 QString LibraryName(int nType, int nNumber, const std::string& strStored)
@@ -181,7 +176,7 @@ QString LibraryName(int nType, int nNumber, const std::string& strStored)
     for (const NameRow& row : LibraryNames())
         if (row.nKind == nType && row.nNumber == nNumber && StoredOf(row) == strStored)
             return Translated(kLibraryContext, row.szEnglish);
-    return FromCodePage(strStored);
+    return QString::fromStdString(strStored);
 }
 
 QString CategoryName(const std::string& strStored)
@@ -189,7 +184,7 @@ QString CategoryName(const std::string& strStored)
     for (const NameRow& row : CategoryNames())
         if (StoredOf(row) == strStored)
             return Translated(kCategoryContext, row.szEnglish);
-    return FromCodePage(strStored);
+    return QString::fromStdString(strStored);
 }
 
 QString ObjectName(const std::string& strStored)
@@ -201,7 +196,7 @@ QString ObjectName(const std::string& strStored)
     for (const NameRow& row : LibraryNames())
         if (StoredOf(row) == strStored)
             return Translated(kLibraryContext, row.szEnglish);
-    return FromCodePage(strStored);
+    return QString::fromStdString(strStored);
 }
 
 } // namespace shown

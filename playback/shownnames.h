@@ -17,7 +17,7 @@ namespace shown {
 struct NameRow {
     int nKind;          // effect kind index, library type or tool number
     int nNumber;        // library item number; 0 elsewhere
-    const char* szStored; // the bytes files keep (code page); nullptr: the English text
+    const char* szStored; // the text files keep; nullptr: the English text
     const char* szEnglish;
 };
 
@@ -34,7 +34,7 @@ inline constexpr char kObjectContext[] = "Objects";
 
 // The effect kind's name (index into the effect table).
 QString EffectKindName(std::size_t nKind);
-// An effect's stored name (code page): a kind's name or "Sans" shows translated.
+// An effect's stored name: a kind's name or "Sans" shows translated.
 QString EffectName(const std::string& strStored);
 // A library item's name by its type and item number, when the stored name is the sample
 // library's for that item.

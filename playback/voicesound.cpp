@@ -52,7 +52,7 @@ bool AddWaveSound(CAbstractMovie& movie, const std::string& strWave, int32_t nFr
                 { strWave, platform::TempDirectory() });
             return false;
         }
-        sound->SetName(platform::Cp1252FromUtf8(platform::FileNameOf(strWave)));
+        sound->SetName(platform::FileNameOf(strWave));
         sound->m_nStartFrame = nFrame;
         sound->m_nEndFrame = pcm->bVoice ? VoiceEndFrame(nFrame, pcm->Frames()) : -1;
         const bool bHadNone = !layer->m_pSounds;

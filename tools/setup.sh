@@ -6,6 +6,7 @@ VIMBLE_PACKAGES=(
   build-essential cmake ninja-build pkg-config git ccache mold
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n qt6-qpa-plugins libgl-dev fonts-liberation2 imagemagick
+  fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji
   exim4-daemon-light python3 python3-vobject python3-markdown dnsmasq-base ffmpeg xdg-utils
   fluidsynth timgm6mb-soundfont
   libsdl2-dev libfluidsynth-dev libespeak-ng-dev espeak-ng-data

@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "platform/message.h"
 #include "platform/settings.h"
+#include "platform/text.h"
 #include "playback/effecttable.h"
 
 #include <QDir>
@@ -209,10 +210,7 @@ std::string CEditorApp::ResString(int nId) const
 {
     if (!m_pResourceLibrary)
         return platform::LoadResString(nId);
-    std::string text = m_pResourceLibrary->Get(nId);
-    if (text.size() > 254)
-        text.resize(254);
-    return text;
+    return platform::FirstCharacters(m_pResourceLibrary->Get(nId), 254);
 }
 
 bool CEditorApp::CheckWorkArea(const CRect& rcWorkArea)

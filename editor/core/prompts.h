@@ -32,7 +32,7 @@ constexpr int OS_MODE_SAVE = 1;
 constexpr int OS_MODE_EXPORT = 2;
 constexpr int OS_MODE_IMPORT = 3;
 
-// One file type of the open/save front: its description (code page) and its extension
+// One file type of the open/save front: its description and its extension
 // without the dot.
 struct CPromptFileType {
     std::string strDescription;
@@ -42,11 +42,11 @@ struct CPromptFileType {
 class IEditorPrompts {
 public:
     virtual ~IEditorPrompts() = default;
-    // Shows strText (code page) in the standard box of that kind, modal over parent, and
+    // Shows strText in the standard box of that kind, modal over parent, and
     // returns its result byte.
     virtual uint8_t MessageBox(QWidget* parent, int nKind, const std::string& strText) = 0;
     // Runs the open/save front on strFolder for files of strExtension (without the dot),
-    // described by strDescription (code page). True with the chosen full path.
+    // described by strDescription. True with the chosen full path.
     virtual bool ChooseFile(QWidget* parent, const std::string& strFolder,
                             const std::string& strDescription, const std::string& strExtension,
                             int nMode, std::string* pPath) = 0;
@@ -64,7 +64,7 @@ public:
         (void)pType;
         return false;
     }
-    // The question box: strText (code page) with Yes, No and a check button that turns the
+    // The question box: strText with Yes, No and a check button that turns the
     // question off. Returns its result byte (MB_RESULT_YES or MB_RESULT_NO, MB_RESULT_NONE when
     // closed otherwise); *pCheck says whether the check button was left on.
     virtual uint8_t QuestionWithCheck(QWidget* parent, const std::string& strText, bool* pCheck)
@@ -84,7 +84,7 @@ public:
         return false;
     }
     // The system's font chooser on *pFont (lfHeight in pixels, negative for the character
-    // height; face in the code page). True with the choice in *pFont; false (and *pFont
+    // height). True with the choice in *pFont; false (and *pFont
     // unchanged) when cancelled.
     virtual bool ChooseFont(QWidget* parent, LOGFONT* pFont)
     {

@@ -266,7 +266,7 @@ bool CObjectEditor::ImportImage(const std::string& strPath)
     auto image = std::make_unique<CImageObject>();
     image->m_pBitmap = std::move(bitmap);
     layer->m_pDrawing->SetObject(std::move(image));
-    layer->m_pDrawing->m_strName = platform::Cp1252FromUtf8(platform::FileNameOf(strPath));
+    layer->m_pDrawing->m_strName = platform::FileNameOf(strPath);
     layer->m_pEffects->AddTail(NewDefaultEffect(1));
     layer->AttachParts();
     RecordAdded({ layer });

@@ -257,7 +257,7 @@ bool CObjectEditor::EditProperties(CLayer& layer)
             : object->Kind() == CGenericDrawing::kindAnimation
             ? QCoreApplication::translate("CObjectEditor", "Animation properties")
             : QCoreApplication::translate("CObjectEditor", "Clipart properties");
-        CPlacedPropertiesDlg dlg(platform::Cp1252FromUtf8(title.toStdString()), m_pDoc, &layer,
+        CPlacedPropertiesDlg dlg(title.toStdString(), m_pDoc, &layer,
                                  m_host.DialogParent());
         dlg.m_nX = layer.m_pPos ? layer.m_pPos->m_ptHome.x : 0;
         dlg.m_nY = layer.m_pPos ? layer.m_pPos->m_ptHome.y : 0;

@@ -29,10 +29,10 @@ constexpr int IDS_SOUND_TOO_LATE = 10149;
 // Sound files larger than this are not taken into a project.
 constexpr int64_t kMaxSoundFile = int64_t(2) << 30;
 
-// The name a sound is shown with: its file's name, in the code page.
+// The name a sound is shown with: its file's name.
 std::string SoundName(const std::string& strPath)
 {
-    return platform::Cp1252FromUtf8(platform::FileNameOf(strPath));
+    return platform::FileNameOf(strPath);
 }
 
 // Why the sound file cannot be taken, or empty when it can: too large, unreadable, or not of

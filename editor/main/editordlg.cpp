@@ -1091,7 +1091,7 @@ void CEditorDialog::SetActivityProgress(const std::string& strStep, int nPercent
     m_nActivityPercent = nPercent;
     // Said to screen readers; the cell shows the share done as a bar along its foot.
     accessible::AnnounceStatus(this, tr("Sending the greeting: %1, %2 %")
-                                 .arg(QString::fromStdString(platform::Utf8FromCp1252(strStep)))
+                                 .arg(QString::fromStdString(strStep))
                                  .arg(nPercent));
     update(QRect(m_ptFrame + QPoint(kActivityLeft, kActivityTop), QSize(26, 24)));
 }

@@ -69,10 +69,10 @@ std::string CEditorDialog::ExportVideo()
     options.nLoops = 0;
     if (const std::string why = CheckExportOptions(*m_pDoc, options); !why.empty()) {
         forgetTarget();
-        platform::ShowMessage(platform::Cp1252FromUtf8(
+        platform::ShowMessage(
             tr("The greeting cannot be exported to %1: %2.")
-                .arg(QString::fromStdString(target), QString::fromStdString(platform::Utf8FromCp1252(why)))
-                .toStdString()));
+                .arg(QString::fromStdString(target), QString::fromStdString(why))
+                .toStdString());
         return {};
     }
 
@@ -84,9 +84,9 @@ std::string CEditorDialog::ExportVideo()
         if (!scratch.empty())
             fs::remove_all(scratch, ec);
         forgetTarget();
-        platform::ShowMessage(platform::Cp1252FromUtf8(
+        platform::ShowMessage(
             tr("The greeting cannot be exported: no private copy of it can be written into %1.")
-                .arg(QString::fromStdString(platform::TempDirectory())).toStdString()));
+                .arg(QString::fromStdString(platform::TempDirectory())).toStdString());
         return {};
     }
     CExportResult result;
@@ -107,15 +107,15 @@ std::string CEditorDialog::ExportVideo()
     }
     if (!result.Succeeded()) {
         forgetTarget();
-        platform::ShowMessage(platform::Cp1252FromUtf8(
+        platform::ShowMessage(
             tr("The greeting cannot be exported to %1: %2.")
                 .arg(QString::fromStdString(target),
-                    QString::fromStdString(platform::Utf8FromCp1252(result.strError)))
-                .toStdString()));
+                    QString::fromStdString(result.strError))
+                .toStdString());
         return {};
     }
-    std::string text = platform::Cp1252FromUtf8(
-        tr("The greeting was exported to %1.").arg(QString::fromStdString(target)).toStdString());
+    std::string text = 
+        tr("The greeting was exported to %1.").arg(QString::fromStdString(target)).toStdString();
     if (!result.strWarning.empty()) {
         text += '\n';
         text += result.strWarning;

@@ -70,7 +70,7 @@ bool OpenManual(QWidget* parent)
             "The manual is not installed. Vimble e-mail's manual belongs in "
             "share/doc/vimble-email/manual beside the program; installing the program again "
             "puts it there.");
-        AskMessageBox(parent, MB_KIND_OK, platform::Cp1252FromUtf8(text.toStdString()));
+        AskMessageBox(parent, MB_KIND_OK, text.toStdString());
         return false;
     }
     const QUrl url = QUrl::fromLocalFile(QString::fromStdString(path));
@@ -83,6 +83,6 @@ bool OpenManual(QWidget* parent)
     const QString text = QCoreApplication::translate("CManual",
         "No web browser could be started to show the manual. Open %1 in your browser.");
     AskMessageBox(parent, MB_KIND_OK,
-                  platform::Cp1252FromUtf8(text.arg(QString::fromStdString(path)).toStdString()));
+                  text.arg(QString::fromStdString(path)).toStdString());
     return false;
 }

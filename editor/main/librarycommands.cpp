@@ -112,10 +112,10 @@ void CEditorDialog::DropEffect(int nKind, QPoint pt)
     // told so, and nothing changes.
     CLayer* target = m_pEditing->HitTest(StagePointFromScreen(pt, size()));
     if (target == nullptr && m_pEditing->SelectionCount() == 0) {
-        platform::ShowMessage(platform::Cp1252FromUtf8(
+        platform::ShowMessage(
             tr("The effect was not added: there is no object where it was dropped, and no "
                "object is selected. Drop it on an object, or select objects first.")
-                .toStdString()));
+                .toStdString());
         return;
     }
     if (target != nullptr && !m_pEditing->IsSelected(target))

@@ -73,7 +73,7 @@ void CMainFrameWnd::OfferIntro()
             platform::ExpandHome(platform::ReadSettingString("AviPath")),
             app->GetCurrentDataDirectory());
         if (!platform::FileExists(path)) {
-            AskMessageBox(m_pEditor, MB_KIND_OK, platform::Cp1252FromUtf8(path) + " not found!");
+            AskMessageBox(m_pEditor, MB_KIND_OK, path + " not found!");
         } else {
             const QScreen* screen = QGuiApplication::primaryScreen();
             CIntroVideoDlg video(path, screen != nullptr ? screen->geometry() : QRect(), m_pEditor);

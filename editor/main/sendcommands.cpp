@@ -103,9 +103,9 @@ std::string CEditorDialog::ExportPlayer()
     if (scratch.Path().empty() || !SaveCopyTo(copy)
         || !BuildBundle(bWithData ? bundleThreePieces : bundleTwoPieces, player,
             bWithData ? playerData : copy, bWithData ? copy : std::string(), bundle)) {
-        platform::ShowMessage(platform::Cp1252FromUtf8(
+        platform::ShowMessage(
             tr("The greeting cannot be exported to %1.")
-                .arg(QString::fromStdString(platform::Utf8FromCp1252(target))).toStdString()));
+                .arg(QString::fromStdString(target)).toStdString());
         return {};
     }
     std::error_code ec;
@@ -115,17 +115,17 @@ std::string CEditorDialog::ExportPlayer()
     const std::string staged = target + ".part";
     if (ec || !platform::CopyFileTo(bundle, staged)) {
         platform::DeleteFile(staged);
-        platform::ShowMessage(platform::Cp1252FromUtf8(
+        platform::ShowMessage(
             tr("The greeting cannot be written to %1.")
-                .arg(QString::fromStdString(platform::Utf8FromCp1252(target))).toStdString()));
+                .arg(QString::fromStdString(target)).toStdString());
         return {};
     }
     fs::permissions(staged, fs::status(bundle).permissions(), ec);
     if (ec || !platform::RenameFile(staged, target)) {
         platform::DeleteFile(staged);
-        platform::ShowMessage(platform::Cp1252FromUtf8(
+        platform::ShowMessage(
             tr("The greeting cannot be written to %1.")
-                .arg(QString::fromStdString(platform::Utf8FromCp1252(target))).toStdString()));
+                .arg(QString::fromStdString(target)).toStdString());
         return {};
     }
     return target;

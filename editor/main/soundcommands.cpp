@@ -72,9 +72,9 @@ void CEditorDialog::RecordWaveForSelected()
     platform::CTempFolder folder("vimble-recorded-");
     const std::string path = platform::JoinPath(folder.Path(), "Recorded sound.wav");
     if (folder.Path().empty() || !platform::WriteWholeFile(path, recorder.KeptWave())) {
-        platform::ShowMessage(platform::Cp1252FromUtf8(
+        platform::ShowMessage(
             tr("The recording cannot be written into %1.")
-                .arg(QString::fromStdString(platform::TempDirectory())).toStdString()));
+                .arg(QString::fromStdString(platform::TempDirectory())).toStdString());
         return;
     }
     m_pEditing->AddWaveToSelected(path);

@@ -25,7 +25,7 @@ QString ToolTipText(QWidget* tool)
              owner->findChildren<CSkinToolTip*>(QString(), Qt::FindDirectChildrenOnly)) {
             const std::string text = tip->GetText(tool);
             if (!text.empty())
-                return FromCodePage(text);
+                return QString::fromStdString(text);
         }
     return {};
 }

@@ -265,7 +265,7 @@ void CSkinToolTip::AddTool(QWidget* tool, const std::string& strText)
 
 void CSkinToolTip::AddTool(QWidget* tool, const QString& text)
 {
-    AddTool(tool, platform::Cp1252FromUtf8(text.toStdString()));
+    AddTool(tool, text.toStdString());
 }
 
 void CSkinToolTip::UpdateTipText(QWidget* tool, const std::string& strText)
@@ -293,7 +293,7 @@ void CSkinToolTip::ShowFor(QWidget* tool, const QPoint& ptGlobal)
         hide();
         return;
     }
-    m_strShown = QString::fromStdString(platform::Utf8FromCp1252(text));
+    m_strShown = QString::fromStdString(text);
     // The end pieces for the pixel ratio of the screen the tip shows on.
     const QScreen* at = QGuiApplication::screenAt(ptGlobal);
     m_ratio = at != nullptr ? at->devicePixelRatio() : devicePixelRatioF();

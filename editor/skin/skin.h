@@ -94,8 +94,8 @@ public:
     explicit CSkinToolTip(QWidget* owner);
     ~CSkinToolTip() override;
 
-    // Registers a tool with its text in the code page (a resource string).
-    void AddTool(QWidget* tool, const std::string& strText); // in the model's code page
+    // Registers a tool with its text (a resource string).
+    void AddTool(QWidget* tool, const std::string& strText);
     void AddTool(QWidget* tool, const QString& text);
     void UpdateTipText(QWidget* tool, const std::string& strText);
     void Activate(bool bActive) { m_bActive = bActive; }

@@ -7,11 +7,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-QString FromCodePage(const std::string& text)
-{
-    return QString::fromStdString(platform::Utf8FromCp1252(text));
-}
-
 QString SkinListStyle(int nRowHeight, int nPadding)
 {
     const QColor ink = QColor::fromRgb(faces::colour::ink);

@@ -1,6 +1,5 @@
 // The lists of the editor's dialogs: dark cards in their faces' panels, white rows, the chosen
-// row in ink on sunshine (white on coral reads poorly at this size), and texts that the
-// project keeps in the code page.
+// row in ink on sunshine (white on coral reads poorly at this size).
 #pragma once
 
 #include <QRect>
@@ -11,9 +10,6 @@
 class QLineEdit;
 class QListWidget;
 class QWidget;
-
-// A code-page text as the window shows it.
-QString FromCodePage(const std::string& text);
 
 // The style of such a list: rows of nRowHeight pixels, nPadding pixels above and below the
 // rows, and a greyed card when the list is disabled.

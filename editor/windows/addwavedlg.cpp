@@ -72,7 +72,7 @@ CAddWaveDlg::CAddWaveDlg(const std::string& strName, int32_t nLength, QWidget* p
     , m_pHint(NewFaceLabel(this, "hint", kHintRect, Lettering(11), kSoftInk))
 {
     setModal(true);
-    const QString name = QString::fromStdString(platform::Utf8FromCp1252(strName));
+    const QString name = QString::fromStdString(strName);
     if (const faces::WindowFace* face = faces::FindWindow(kFace))
         setWindowTitle(faces::ShownFaceText(face->title));
 

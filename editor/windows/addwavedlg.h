@@ -25,7 +25,7 @@ constexpr int32_t kPlayToEnd = -1;
 class CAddWaveDlg : public CSkinnedDialog {
     Q_OBJECT
 public:
-    // strName: the sound's name (code page), shown under the title. nLength: the animation's
+    // strName: the sound's name, shown under the title. nLength: the animation's
     // length in frames, shown beside the start field.
     CAddWaveDlg(const std::string& strName, int32_t nLength, QWidget* parent);
 

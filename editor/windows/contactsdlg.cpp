@@ -61,7 +61,7 @@ CContactsDlg::CContactsDlg(QWidget* parent, std::string strPath)
     const auto add = [&](const char* face, int nId, const QString& tip) {
         CMyBitmapButton* button = Bind(m_skin.AddButton(face, nId));
         button->setAccessibleName(tip);
-        tips->AddTool(button, platform::Cp1252FromUtf8(tip.toStdString()));
+        tips->AddTool(button, tip.toStdString());
     };
     add("ctadd", IDC_CT_ADD, tr("Add a contact from the fields"));
     add("ctchange", IDC_CT_CHANGE, tr("Change the chosen contact to the fields"));

@@ -307,7 +307,7 @@ void CLibraryBrowser::FillCategories()
             if (category == app->GetCurrentCategory())
                 current = m_pCategories->count();
             m_pCategories->addItem(shown::CategoryName(category),
-                                   QString::fromStdString(platform::Utf8FromCp1252(category)));
+                                   QString::fromStdString(category));
         }
     }
     m_pCategories->setCurrentIndex(current);

@@ -33,10 +33,9 @@ const QRect kSourceRect(13, 171, 262, 40);
 constexpr int kLookUpDelayMs = 400;
 constexpr int kPollMs = 50;
 
-// A tooltip's text in the code page the tooltips take.
 std::string TipText(const QString& text)
 {
-    return platform::Cp1252FromUtf8(text.toStdString());
+    return text.toStdString();
 }
 
 // The table's sign-in advice in the person's language.

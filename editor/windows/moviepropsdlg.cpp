@@ -41,7 +41,7 @@ CMoviePropertiesDlg::CMoviePropertiesDlg(const std::vector<std::string>& devices
     auto* mapper = new QListWidgetItem(QCoreApplication::translate("CMoviePropertiesDlg", "None"), m_pList);
     mapper->setData(Qt::UserRole, kMidiMapper);
     for (size_t i = 0; i < devices.size(); ++i) {
-        auto* row = new QListWidgetItem(FromCodePage(devices[i]), m_pList);
+        auto* row = new QListWidgetItem(QString::fromStdString(devices[i]), m_pList);
         row->setData(Qt::UserRole, static_cast<int>(i));
         row->setToolTip(row->text());
     }
@@ -67,7 +67,7 @@ CMoviePropertiesDlg::CMoviePropertiesDlg(const std::vector<std::string>& devices
     QPalette palette = m_pNoSound->palette();
     palette.setColor(QPalette::WindowText, QColor::fromRgb(faces::colour::ink).lighter(130));
     m_pNoSound->setPalette(palette);
-    m_pNoSound->setText(FromCodePage(strNoSound));
+    m_pNoSound->setText(QString::fromStdString(strNoSound));
     m_pNoSound->setVisible(!strNoSound.empty());
 
     Bind(m_skin.AddButton("mpok", IDC_MP_OK, IDS_TIP_OK));

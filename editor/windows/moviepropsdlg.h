@@ -23,9 +23,9 @@ constexpr int32_t kMidiMapper = -1;
 class CMoviePropertiesDlg : public CSkinnedDialog {
     Q_OBJECT
 public:
-    // devices: the product names of the MIDI output devices in device order (code page).
+    // devices: the product names of the MIDI output devices in device order.
     // nSetting: the device setting, -1 for the system's choice. strNoSound: empty when sound
-    // works, otherwise a short reason (code page) shown under the list.
+    // works, otherwise a short reason shown under the list.
     CMoviePropertiesDlg(const std::vector<std::string>& devices, int32_t nSetting,
         const std::string& strNoSound, QWidget* parent);
 

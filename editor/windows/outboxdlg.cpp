@@ -41,14 +41,9 @@ constexpr int kToneRole = Qt::UserRole + 4;
 constexpr int kToneQuiet = 1;
 constexpr int kToneAttention = 2;
 
-QString Utf8(const std::string& codePage)
+std::string StdText(const QString& text)
 {
-    return FromCodePage(codePage);
-}
-
-std::string CodePage(const QString& text)
-{
-    return platform::Cp1252FromUtf8(text.toStdString());
+    return text.toStdString();
 }
 
 QString TimeText(std::time_t time)
@@ -153,7 +148,7 @@ COutboxDlg::COutboxDlg(std::string strOutbox, QWidget* parent)
         CMyBitmapButton* button = Bind(m_skin.AddButton(face, nId));
         button->setAccessibleName(name);
         button->setAccessibleDescription(tip);
-        tips->AddTool(button, CodePage(tip));
+        tips->AddTool(button, StdText(tip));
     };
     add("obsendnow", IDC_OB_SENDNOW, tr("Send now"), tr("Send the chosen greeting now"));
     add("obcancel", IDC_OB_CANCEL, tr("Don't send"),
@@ -188,7 +183,7 @@ std::time_t COutboxDlg::Now() const
 void COutboxDlg::Say(const QString& text)
 {
     m_strMessage = text.toStdString();
-    platform::ShowMessage(platform::Cp1252FromUtf8(m_strMessage));
+    platform::ShowMessage(m_strMessage);
 }
 
 void COutboxDlg::showEvent(QShowEvent* event)
@@ -239,15 +234,15 @@ void COutboxDlg::Refresh()
         QString when = TimeText(bWaiting ? entry.NextTime() : entry.m_due);
         if (entry.m_bYearly)
             when += QStringLiteral(" \u00b7 ") + tr("every year");
-        QString to = Utf8(entry.m_strTo);
+        QString to = QString::fromStdString(entry.m_strTo);
         const int known = contacts.Find(to.toStdString());
         if (known >= 0 && !contacts.Contacts()[static_cast<size_t>(known)].m_strName.empty())
             to = QStringLiteral("%1 <%2>").arg(
                 QString::fromStdString(contacts.Contacts()[static_cast<size_t>(known)].m_strName),
                 to);
         const QString subject
-            = entry.m_strSubject.empty() ? tr("(no subject)") : Utf8(entry.m_strSubject);
-        const QString reply = Utf8(entry.m_strLastReply);
+            = entry.m_strSubject.empty() ? tr("(no subject)") : QString::fromStdString(entry.m_strSubject);
+        const QString reply = QString::fromStdString(entry.m_strLastReply);
         QString state;
         switch (entry.m_state) {
         case OutboxState::waiting:
@@ -296,7 +291,7 @@ void COutboxDlg::Refresh()
         row.kind = RowKind::damaged;
         // "ID: why"
         row.strId = line.substr(0, line.find(": "));
-        const QString text = tr("damaged: %1").arg(Utf8(line));
+        const QString text = tr("damaged: %1").arg(QString::fromStdString(line));
         addRow(std::move(row), text, {}, text, kToneAttention);
     }
     if (m_rows.empty()) {
@@ -416,18 +411,17 @@ void COutboxDlg::SendNow()
         return;
     if (row->entry.m_state == OutboxState::beingSent
         && AskMessageBox(this, MB_KIND_YESNO,
-               CodePage(tr("The mail server may have this greeting already. Send it again?")))
+               StdText(tr("The mail server may have this greeting already. Send it again?")))
             != MB_RESULT_YES)
         return;
     const std::string id = row->strId;
     COutboxSendOptions options;
     options.strDataDir = platform::FirstDataDirectory();
     options.password = [](const std::string& server, const std::string& user) {
-        // The session keeps the settings' texts; the entry has the code page's.
         std::string password = SessionMailPassword(server, user);
         if (password.empty())
             password = SessionMailPassword(
-                platform::Utf8FromCp1252(server), platform::Utf8FromCp1252(user));
+                server, user);
         return password;
     };
     const std::string outbox = m_strOutbox;
@@ -453,7 +447,7 @@ void COutboxDlg::SendEnded(const COutboxReport& report)
     if (report.lines.empty())
         return;
     const COutboxReport::CLine& line = report.lines.front();
-    QString to = Utf8(line.strTo);
+    QString to = QString::fromStdString(line.strTo);
     QString next;
     if (Choose(line.strId)) {
         const CRow* row = Chosen();
@@ -464,7 +458,7 @@ void COutboxDlg::SendEnded(const COutboxReport& report)
             next = TimeText(row->entry.NextTime());
         }
     }
-    const QString why = Utf8(line.strReason);
+    const QString why = QString::fromStdString(line.strReason);
     if (line.strOutcome == "sent" && why.isEmpty())
         Say(tr("The greeting to %1 was sent.").arg(to));
     else if (line.strOutcome == "sent")
@@ -494,7 +488,7 @@ void COutboxDlg::CancelChosen()
         return;
     std::string reason;
     if (!CancelOutboxEntry(m_strOutbox, row->strId, reason))
-        Say(tr("The greeting cannot be held back: %1.").arg(Utf8(reason)));
+        Say(tr("The greeting cannot be held back: %1.").arg(QString::fromStdString(reason)));
     Refresh();
 }
 
@@ -516,6 +510,6 @@ void COutboxDlg::RemoveChosen()
         return;
     std::string reason;
     if (!RemoveOutboxEntry(m_strOutbox, row->strId, reason))
-        Say(tr("The greeting cannot be removed: %1.").arg(Utf8(reason)));
+        Say(tr("The greeting cannot be removed: %1.").arg(QString::fromStdString(reason)));
     Refresh();
 }

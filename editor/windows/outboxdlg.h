@@ -1,8 +1,7 @@
 // The outbox window: the greetings planned for a day, the soonest first, each with its time,
 // recipient, subject and state, and Send now, Don't send, Open and Remove for the one chosen.
 // A send now runs on a thread of its own while the window stays usable; the list is read again
-// after each command and every 30 seconds while the window is open. Texts are UTF-8; the
-// outbox's own are code-page bytes and are converted here.
+// after each command and every 30 seconds while the window is open. Texts are UTF-8.
 #pragma once
 
 #include "editor/skin/skin.h"

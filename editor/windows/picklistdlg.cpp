@@ -37,7 +37,7 @@ constexpr int kTextRole = Qt::UserRole + 1;
 
 struct Row {
     QString strShown;
-    std::string strText; // code page
+    std::string strText;
     quintptr nData;
 };
 
@@ -53,14 +53,14 @@ void SortRows(std::vector<Row>& rows)
 QListWidgetItem* AddRow(QListWidget* list, const std::string& text, quintptr nData,
                         const QString& shown = {})
 {
-    auto* item = new QListWidgetItem(shown.isEmpty() ? FromCodePage(text) : shown, list);
+    auto* item = new QListWidgetItem(shown.isEmpty() ? QString::fromStdString(text) : shown, list);
     item->setData(kTextRole, QByteArray::fromStdString(text));
     item->setData(Qt::UserRole, QVariant::fromValue(nData));
     item->setToolTip(item->text());
     return item;
 }
 
-std::string CodePageText(const QListWidgetItem* item)
+std::string StoredText(const QListWidgetItem* item)
 {
     return item->data(kTextRole).toByteArray().toStdString();
 }
@@ -325,9 +325,9 @@ void CPickListDlg::OnOK()
     if (!selected.isEmpty()) {
         const QListWidgetItem* item = selected.front();
         m_nSelected = m_pList->row(item);
-        m_strSelected = CodePageText(item);
+        m_strSelected = StoredText(item);
         if (const QVariant address = item->data(kContactRole); address.isValid())
-            m_strSelected = platform::Cp1252FromUtf8(address.toString().toStdString());
+            m_strSelected = address.toString().toStdString();
         const quintptr data = item->data(Qt::UserRole).value<quintptr>();
         if (m_nMode != PICK_MODE_ADDRESS) {
             if (m_bEffects) {
@@ -348,7 +348,7 @@ void CPickListDlg::OnDelete()
     const QList<QListWidgetItem*> selected = m_pList->selectedItems();
     if (selected.isEmpty())
         return;
-    const std::string text = CodePageText(selected.front());
+    const std::string text = StoredText(selected.front());
     if (selected.front()->data(kContactRole).isValid()) {
         platform::ShowMessage(
             QCoreApplication::translate("CPickListDlg",

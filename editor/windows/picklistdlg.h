@@ -66,11 +66,11 @@ public:
     // person's own; m_bWaveFile says it was chosen (the caller asks for the file).
     bool m_bOfferWaveFile = false;
     bool m_bWaveFile = false;
-    // The chosen row's text in the code page (address mode: the recipients text); empty when
+    // The chosen row's text (address mode: the recipients text); empty when
     // none was chosen.
     std::string m_strSelected;
 
-    // The list: each row's code-page text under Qt::UserRole + 1 and, in list mode, its effect
+    // The list: each row's text under Qt::UserRole + 1 and, in list mode, its effect
     // kind or catalogue record under Qt::UserRole (a pointer as an unsigned number, 0 for
     // "Voice").
     QListWidget* List() const { return m_pList; }

@@ -76,7 +76,7 @@ CPlacedPropertiesDlg::CPlacedPropertiesDlg(
     , m_pTimer(new QTimer(this))
 {
     setModal(true);
-    setWindowTitle(QString::fromStdString(platform::Utf8FromCp1252(strTitle)));
+    setWindowTitle(QString::fromStdString(strTitle));
     m_skin.SetDecoration([this](QImage& face) { LetterTitle(face); });
 
     m_fields = {
@@ -163,7 +163,7 @@ void CPlacedPropertiesDlg::LetterTitle(QImage& image)
     }
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const QString title = QString::fromStdString(platform::Utf8FromCp1252(m_strTitle));
+    const QString title = QString::fromStdString(m_strTitle);
     QFont font("Liberation Sans");
     int pixels = 18;
     font.setPixelSize(pixels);

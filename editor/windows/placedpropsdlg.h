@@ -38,7 +38,7 @@ constexpr int32_t kMaxPlacedSize = 8000;
 class CPlacedPropertiesDlg : public CSkinnedDialog {
     Q_OBJECT
 public:
-    // strTitle (code page) is lettered in the face's caption area. pDoc and pLayer are the
+    // strTitle is lettered in the face's caption area. pDoc and pLayer are the
     // project and the object whose stage is previewed, not owned. Without a project there is no
     // preview; without an object the stage shows as it is.
     CPlacedPropertiesDlg(

@@ -85,7 +85,7 @@ CRecorderDlg::CRecorderDlg(QWidget* parent)
         CMyBitmapButton* button = Bind(m_skin.AddButton(face, nId));
         button->setAccessibleName(name);
         button->setAccessibleDescription(tip);
-        tips->AddTool(button, platform::Cp1252FromUtf8(tip.toStdString()));
+        tips->AddTool(button, tip.toStdString());
     };
     add("rcrecord", IDC_RC_RECORD, tr("Record"), tr("Record from the microphone (a minute at most)"));
     add("rcstop", IDC_RC_STOP, tr("Stop"), tr("Stop recording"));
@@ -217,7 +217,7 @@ void CRecorderDlg::Finish()
     m_pMeter->update();
     m_cleaned = CleanRecording(samples, m_nRate);
     if (m_cleaned.samples.empty()) {
-        Say(QString::fromStdString(platform::Utf8FromCp1252(m_cleaned.strReason)) + QStringLiteral("."));
+        Say(QString::fromStdString(m_cleaned.strReason) + QStringLiteral("."));
     } else {
         QString said = tr("%1 s kept. Listen to it, keep it, or record again.")
                            .arg(KeptSeconds(), 0, 'f', 1);

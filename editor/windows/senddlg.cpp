@@ -95,10 +95,9 @@ QLineEdit* MakeLine(QWidget* parent, int nId, const QRect& rc)
     return edit;
 }
 
-// The texts as the mail keeps them: code-page bytes.
-std::string CodePage(const QString& text)
+std::string StdText(const QString& text)
 {
-    return platform::Cp1252FromUtf8(text.toStdString());
+    return text.toStdString();
 }
 
 // An address that could break out of the angle brackets of the mail commands, or hold a
@@ -271,9 +270,9 @@ void CSendMailDlg::StartEstimate()
             return;
         QString text = made ? QString::fromStdString(DescribeMailSize(media))
                             : tr("Too large to send: %1.")
-                                  .arg(QString::fromStdString(platform::Utf8FromCp1252(reason)));
+                                  .arg(QString::fromStdString(reason));
         if (made && !media.strVideoLeftOut.empty())
-            text += QStringLiteral("\n") + QString::fromStdString(platform::Utf8FromCp1252(media.strVideoLeftOut));
+            text += QStringLiteral("\n") + QString::fromStdString(media.strVideoLeftOut);
         platform::PostCall(this, [this, generation, text] {
             if (generation != m_nEstimate)
                 return;
@@ -390,20 +389,20 @@ void CSendMailDlg::PickAddress()
     const bool bOk = m_runPicker ? m_runPicker(picker) : picker.exec() == QDialog::Accepted;
     // The chosen entry replaces the whole recipients text; no choice leaves it alone.
     if (bOk && picker.m_nSelected != -1 && !picker.m_strSelected.empty())
-        m_pTo->setText(FromCodePage(picker.m_strSelected));
+        m_pTo->setText(QString::fromStdString(picker.m_strSelected));
     m_pTo->setFocus();
 }
 
 QString CSendMailDlg::WhyNotSendable() const
 {
-    const std::string to = CodePage(m_pTo->text());
+    const std::string to = StdText(m_pTo->text());
     const std::vector<std::string> recipients = SplitRecipients(to);
     if (recipients.empty())
         return tr("Type whom the greeting goes to.");
     for (const std::string& address : recipients)
         if (IsUnsafeAddress(address))
             return tr("The address \"%1\" cannot be used: it holds \"<\", \">\" or a control "
-                      "character.").arg(FromCodePage(address));
+                      "character.").arg(QString::fromStdString(address));
     // The mail program sends with the account it keeps.
     if (m_bMailProgram)
         return NoGreetingReason();
@@ -413,7 +412,7 @@ QString CSendMailDlg::WhyNotSendable() const
     if (address.empty())
         return tr("Give your e-mail address in the options first.");
     if (IsUnsafeAddress(address) || SplitRecipients(address).size() != 1)
-        return tr("Your address \"%1\" cannot be used as a sender.").arg(FromCodePage(address));
+        return tr("Your address \"%1\" cannot be used as a sender.").arg(QString::fromStdString(address));
     return NoGreetingReason();
 }
 
@@ -424,11 +423,10 @@ QString CSendMailDlg::NoGreetingReason() const
                                                         : QString();
 }
 
-// The refusal is kept as UTF-8 and shown in the model's code page.
 void CSendMailDlg::Refuse(const QString& why)
 {
     m_strRefusal = why.toStdString();
-    platform::ShowMessage(platform::Cp1252FromUtf8(m_strRefusal));
+    platform::ShowMessage(m_strRefusal);
 }
 
 void CSendMailDlg::OnSend()
@@ -494,9 +492,9 @@ void CSendMailDlg::OnSend()
 std::unique_ptr<CMailThread> CSendMailDlg::MakeWorker() const
 {
     auto thread = std::make_unique<CMailThread>();
-    thread->m_strTo = CodePage(m_pTo->text());
-    thread->m_strSubject = CodePage(m_pSubject->text());
-    thread->m_strText = WithCrLf(CodePage(m_pText->toPlainText()));
+    thread->m_strTo = StdText(m_pTo->text());
+    thread->m_strSubject = StdText(m_pSubject->text());
+    thread->m_strText = WithCrLf(StdText(m_pText->toPlainText()));
     thread->m_strFrom = m_settings.m_strAddress;
     thread->m_strServer = m_settings.m_strServer;
     thread->m_nSecurity = m_settings.Security();
@@ -536,13 +534,13 @@ void CSendMailDlg::OfferTime()
     const std::time_t now = Now();
     // Tomorrow at 8:00, unless the one recipient is a contact whose birthday is known.
     QDateTime offer(QDateTime::fromSecsSinceEpoch(now).date().addDays(1), QTime(8, 0));
-    const std::vector<std::string> recipients = SplitRecipients(CodePage(m_pTo->text()));
+    const std::vector<std::string> recipients = SplitRecipients(StdText(m_pTo->text()));
     if (recipients.size() == 1) {
         CContactBook contacts;
         std::vector<std::string> skipped;
         std::string reason;
         contacts.Load(ContactsPath(), skipped, reason);
-        const int found = contacts.Find(platform::Utf8FromCp1252(recipients[0]));
+        const int found = contacts.Find(recipients[0]);
         if (found >= 0 && contacts.Contacts()[static_cast<size_t>(found)].HasBirthday()) {
             const CContact& contact = contacts.Contacts()[static_cast<size_t>(found)];
             const std::time_t next
@@ -592,7 +590,7 @@ void CSendMailDlg::Plan()
     if (!ScheduleGreeting(m_strOutbox.empty() ? OutboxPath() : m_strOutbox, OutboxFormOf(*worker),
             worker->m_strTo, copy, at, m_bYearly, contacts, now, ids, reason)) {
         Refuse(tr("The greeting cannot be planned: %1.")
-                   .arg(QString::fromStdString(platform::Utf8FromCp1252(reason))));
+                   .arg(QString::fromStdString(reason)));
         return;
     }
     m_planned = ids;
@@ -656,6 +654,6 @@ bool CSendMailDlg::AddVoiceTo(const std::string& strCopy)
     platform::DeleteFile(wave);
     if (!bAdded)
         Refuse(tr("The voice message cannot go with this greeting: %1.")
-                   .arg(QString::fromStdString(platform::Utf8FromCp1252(reason))));
+                   .arg(QString::fromStdString(reason)));
     return bAdded;
 }

@@ -169,6 +169,27 @@ TEST_F(ToolTest, StillPictureDrawsEveryObjectAtItsDesignPlace)
     EXPECT_FALSE(platform::FileExists(Path("showcase.ke~")));
 }
 
+// Texts in any script go in through the command line and come out of dump as they were typed;
+// the file keeps them through a resave.
+TEST_F(ToolTest, TextSetsAnObjectsTextAndDumpPrintsItExactly)
+{
+    auto movie = fixtures::ShowcaseProject(m_dir);
+    ASSERT_TRUE(SaveProject(*movie, Path("showcase.kel")));
+    const std::string text = "Sto lat, \u0141ukasz! \U0001F382 \u0639\u064A\u062F \u7F8E\u54B2";
+    Result r = Run("text " + Path("showcase.kel") + " --object 4 '" + text + "' " + Path("out.kel"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    Result dump = Run("dump " + Path("out.kel"));
+    ASSERT_EQ(dump.status, 0) << dump.err;
+    EXPECT_NE(dump.out.find("\"" + text + "\""), std::string::npos) << dump.out;
+    ASSERT_EQ(Run("resave " + Path("out.kel") + " " + Path("again.kel")).status, 0);
+    EXPECT_EQ(Read("again.kel"), Read("out.kel"));
+
+    Result shape = Run("text " + Path("showcase.kel") + " --object 0 x " + Path("no.kel"));
+    EXPECT_EQ(shape.status, 1);
+    EXPECT_NE(shape.err.find("object 0 is not a text"), std::string::npos) << shape.err;
+    EXPECT_FALSE(platform::FileExists(Path("no.kel")));
+}
+
 TEST_F(ToolTest, BitmapInfoSaysWhatTheHeaderSaysAndWhetherItDecodes)
 {
     auto movie = fixtures::ShowcaseProject(m_dir);

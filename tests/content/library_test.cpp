@@ -299,7 +299,7 @@ TEST_F(Library, the_failure_text_in_each_language_takes_exactly_four_texts)
         EXPECT_NE(std::string(buffer).find("greetings@example.com"), std::string::npos);
     }
     // In the code page, as every text the mail shows: "Gruß" with its one byte.
-    EXPECT_NE(FailureTemplate(platform::ELanguage::German).find("Gru\xDF"), std::string::npos);
+    EXPECT_NE(FailureTemplate(platform::ELanguage::German).find("Gru\u00DF"), std::string::npos);
     EXPECT_NE(FailureTemplate(platform::ELanguage::French), FailureTemplate());
 }
 

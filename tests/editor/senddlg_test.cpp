@@ -517,7 +517,7 @@ TEST_F(SendDialog, a_picked_entry_replaces_all_recipients_and_no_choice_keeps_th
     Click(dlg->Button(IDC_SM_ADDRESSES));
     EXPECT_EQ(nPickers, 1);
     EXPECT_EQ(dlg->Field(IDC_SM_TO)->text(), "one@example.org, two@example.org");
-    pick = "Gr\xE9gory <greg@example.org>";
+    pick = "Gr\u00E9gory <greg@example.org>";
     Click(dlg->Button(IDC_SM_ADDRESSES));
     EXPECT_EQ(dlg->Field(IDC_SM_TO)->text(), QString::fromUtf8("Grégory <greg@example.org>"));
 }
@@ -614,7 +614,7 @@ TEST_F(SendDialog, send_hands_the_worker_a_private_copy_of_the_greeting_as_it_is
     EXPECT_EQ(dlg->result(), QDialog::Accepted);
     const CMailThread& thread = *m_pStarted;
     EXPECT_EQ(thread.m_strTo, "anna@example.org; ben@example.org");
-    EXPECT_EQ(thread.m_strSubject, "Gr\xFC\xDF" "e"); // the code page
+    EXPECT_EQ(thread.m_strSubject, "Gr\u00FC\u00DF" "e");
     EXPECT_EQ(thread.m_strText, "Line one\r\nLine two");
     EXPECT_EQ(thread.m_strServer, "mail.example.org");
     EXPECT_EQ(thread.m_strFrom, "me@example.org");

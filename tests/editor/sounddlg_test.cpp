@@ -77,7 +77,7 @@ void Shoot(QWidget* dialog, const char* szName)
 // ---------------------------------------------------------------------------------------------
 // Project properties: the MIDI output
 
-const std::vector<std::string> kDevices = { "Wavetable Synth", "Caf\xE9 Organ" };
+const std::vector<std::string> kDevices = { "Wavetable Synth", "Caf\u00E9 Organ" };
 
 class MovieDialog : public SoundDialogs {
 protected:
@@ -228,8 +228,8 @@ TEST_F(MovieDialog, without_devices_the_list_is_disabled_and_ok_keeps_the_settin
 TEST_F(MovieDialog, the_reason_why_there_is_no_sound_shows_under_the_list)
 {
     auto dlg = Open(0, kDevices,
-        "no SoundFont \xAB"
-        "default\xBB");
+        "no SoundFont \u00AB"
+        "default\u00BB");
     QLabel* label = dlg->NoSoundLabel();
     ASSERT_NE(label, nullptr);
     EXPECT_TRUE(label->isVisible());
@@ -337,7 +337,7 @@ TEST_F(WaveDialog, the_fields_open_with_the_frames_given)
 
 TEST_F(WaveDialog, shows_the_sound_and_the_length_of_the_animation)
 {
-    auto dlg = Open("Caf\xE9 chimes.wav", 120);
+    auto dlg = Open("Caf\u00E9 chimes.wav", 120);
     EXPECT_EQ(Utf8(dlg->NameLabel()->text()), "Caf\xC3\xA9 chimes.wav");
     EXPECT_EQ(dlg->LengthLabel()->text(), "of 120 frames");
     auto one = Open("x.wav", 1);

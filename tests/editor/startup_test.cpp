@@ -565,7 +565,7 @@ TEST_F(Startup, repeated_categories_enter_once_and_sort_in_byte_order)
     CTestApp app(m_strLock);
     ASSERT_EQ(app.InitInstance(kBigScreen), CEditorApp::startRunning);
     EXPECT_EQ(app.GetCategories(),
-              (std::vector<std::string>{"Birthday", "Zoo", "birthday", "\xC9t\xE9"}));
+              (std::vector<std::string>{"Birthday", "Zoo", "birthday", "\u00C9t\u00E9"}));
     app.ExitInstance();
 }
 
@@ -594,7 +594,7 @@ TEST_F(Startup, catalogues_sort_by_name_in_byte_order)
     ASSERT_EQ(app.InitInstance(kBigScreen), CEditorApp::startRunning);
     const CCatalogue& cliparts = *app.GetCatalogue(2);
     EXPECT_EQ(Names(cliparts), (std::vector<std::string>{"Apple", "Apple pie", "B", "Zebra", "apple",
-                                                         "banana", "\xE9" "clair"}));
+                                                         "banana", "\u00E9" "clair"}));
     // The whole record moves with its name.
     EXPECT_EQ(cliparts[0]->m_nValue, 2);
     EXPECT_EQ(cliparts[6]->m_nValue, 3);

@@ -601,11 +601,11 @@ TEST_P(GermanMailTest, TheFailureIsSaidInGermanWithItsPiecesInPlace)
     std::string expected = c.failure;
     expected.replace(expected.find("SERVER"), 6, address);
     // The reason and the whole result in the code page, with the umlauts and quotes as its bytes.
-    EXPECT_EQ(thread->m_strFailure, platform::Cp1252FromUtf8(expected));
+    EXPECT_EQ(thread->m_strFailure, expected);
     EXPECT_EQ(m_host.m_strText,
-        platform::Cp1252FromUtf8("Vimble e-mail konnte Ihren Gruß nicht senden.\n\nWas nicht "
+        "Vimble e-mail konnte Ihren Gruß nicht senden.\n\nWas nicht "
                                  "geklappt hat: "
-            + expected + "."));
+            + expected + ".");
     ExpectCleanedUp();
 }
 
@@ -642,8 +642,8 @@ TEST_F(GermanLetterTest, ARefusedConnectionIsSaidInTheProgramsLanguage)
     auto thread = MakeThread(server, Project("card.kel", "KEL"));
     EXPECT_EQ(thread->Run(), 0);
     EXPECT_EQ(thread->m_strFailure,
-        platform::Cp1252FromUtf8("keine Verbindung zum Mailserver " + server
-            + " möglich: Verbindung abgelehnt"));
+        "keine Verbindung zum Mailserver " + server
+            + " möglich: Verbindung abgelehnt");
 }
 
 TEST_F(GermanLetterTest, TheLetterIsTheGermanOneWhereTheDataHasIt)

@@ -4,7 +4,9 @@
 #include "model/movie.h"
 #include "model/projectfile.h"
 #include "platform/message.h"
+#include "platform/text.h"
 #include "tests/model/fixtures.h"
+#include "tests/scripts.h"
 
 #include "platform/files.h"
 
@@ -48,16 +50,74 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{65534, {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}},
                     TextCase{70000, {0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00}}));
 
-TEST(ArchiveText, WideFormIsConvertedToTheCodePage)
+TEST(ArchiveText, WideFormKeepsEveryCharacter)
 {
     CBytes b;
-    b.WideText(u"Caf\u00E9 \u20AC \u4E2D");
+    b.WideText(u"Caf\u00E9 \u20AC \u4E2D \U0001F382");
     CArchive in(b.Bytes(), "test");
     std::string text;
     in.Text(text);
     EXPECT_FALSE(in.IsFailed());
-    EXPECT_EQ(text, "Caf\xE9 \x80 ?");
+    EXPECT_EQ(text, "Caf\u00E9 \u20AC \u4E2D \U0001F382");
     EXPECT_EQ(in.Remaining(), 0u);
+}
+
+// A text the code page holds is written as single bytes, every byte value as it always was.
+TEST(ArchiveText, CodePageTextsKeepTheirBytes)
+{
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        all.push_back(static_cast<char>(b));
+    CBytes expected;
+    expected.Text(all);
+    CArchive in(expected.Bytes(), "test");
+    std::string text;
+    in.Text(text);
+    ASSERT_FALSE(in.IsFailed());
+    EXPECT_EQ(text, platform::Utf8FromCp1252(all));
+    CArchive out("test");
+    out.Text(text);
+    EXPECT_EQ(out.Buffer(), expected.Bytes());
+}
+
+class ArchiveScriptTest : public testing::TestWithParam<ScriptText> {};
+
+// Any other text goes out in the 2-byte form, as readers of the format take it, and comes back
+// whole.
+TEST_P(ArchiveScriptTest, TextOutsideTheCodePageIsWrittenInTheWideForm)
+{
+    std::string text = GetParam().strText;
+    CArchive out("test");
+    out.Text(text);
+    CBytes expected;
+    expected.WideText(platform::Utf16FromUtf8(text));
+    EXPECT_EQ(out.Buffer(), expected.Bytes());
+    CArchive in(out.Buffer(), "test");
+    std::string back;
+    in.Text(back);
+    EXPECT_FALSE(in.IsFailed());
+    EXPECT_EQ(back, text);
+    EXPECT_EQ(in.Remaining(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, ArchiveScriptTest, testing::ValuesIn(ScriptTexts()),
+    [](const auto& info) { return std::string(info.param.szScript); });
+
+TEST(ArchiveText, DamagedWideFormsAreReadErrors)
+{
+    const std::vector<std::vector<uint8_t>> damaged = {
+        { 0xFF, 0xFE, 0xFF, 0x02, 0x41, 0x00, 0x3D, 0xD8 }, // a high surrogate ends the text
+        { 0xFF, 0xFE, 0xFF, 0x02, 0x82, 0xDF, 0x41, 0x00 }, // a low surrogate alone
+        { 0xFF, 0xFE, 0xFF, 0x02, 0x41, 0x00, 0x42 },       // an odd byte count: cut short
+        { 0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF, 0x01, 0x41, 0x00 }, // the mark twice
+    };
+    for (const auto& bytes : damaged) {
+        CArchive in(bytes, "bad.kel");
+        std::string text;
+        in.Text(text);
+        EXPECT_TRUE(in.IsFailed()) << testing::PrintToString(bytes);
+        EXPECT_TRUE(text.empty());
+    }
 }
 
 TEST(ArchiveText, LengthBeyondTheStreamIsAReadErrorBeforeAllocating)
@@ -407,7 +467,7 @@ TEST(HeaderFile, ReadsNameCategoryItemTypeAndPreview)
     CHeaderObject a;
     EXPECT_EQ(a.ReadFile(dir, "a.hdr"), 2);
     EXPECT_EQ(a.m_strName, "Ballon");
-    EXPECT_EQ(a.m_strCategory, "F\xEAte");
+    EXPECT_EQ(a.m_strCategory, "F\u00EAte");
     EXPECT_EQ(a.m_strDirectory, dir);
     EXPECT_EQ(a.ItemPath(), dir + "/17.zty");
     EXPECT_EQ(a.m_pPreview->GetWidth(), 32);

@@ -1,6 +1,11 @@
 // Pixels of what the model draws, where the geometry is fixed.
 #include "model/movie.h"
 #include "platform/dc.h"
+#include "tests/scripts.h"
+
+#include <QTextLayout>
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -305,7 +310,7 @@ struct TextLayout {
 TextLayout DrawTextShape(bool plain)
 {
     CDrawTextRect text;
-    text.m_strText = "Joyeux anniversaire et bonne f\xEAte \xE0 toi";
+    text.m_strText = "Joyeux anniversaire et bonne f\u00EAte \u00E0 toi";
     std::strcpy(text.m_logfont.lfFaceName, "Arial");
     text.m_logfont.lfHeight = -16;
     text.m_logfont.lfWeight = 400;
@@ -398,4 +403,94 @@ TEST(DeviceContext, MaskBufferStaysBlackAndWhite)
     EXPECT_EQ(mask.GetPixel(7, 2), kWhite);
 }
 
+std::unique_ptr<CDC> DrawnText(const std::string& string, int width, int height, COLORREF color = kBlack)
+{
+    CDrawTextRect text;
+    text.m_strText = string;
+    std::strcpy(text.m_logfont.lfFaceName, "Arial");
+    text.m_logfont.lfHeight = -24;
+    text.m_logfont.lfWeight = 400;
+    text.m_crText = color;
+    text.m_nShape = 3;
+    text.m_bBrush = 0;
+    text.SetPlainText(1);
+    auto dc = std::make_unique<CDC>(width, height);
+    text.Draw(*dc, {0, 0, width, height});
+    return dc;
+}
+
+class ScriptDrawingTest : public testing::TestWithParam<ScriptText> {};
+
+// Every character is drawn with a glyph of some installed font (none is the missing-glyph box
+// of the font chosen), and ink is drawn.
+TEST_P(ScriptDrawingTest, EveryCharacterHasAGlyph)
+{
+    LOGFONT lf {};
+    std::strcpy(lf.lfFaceName, "Arial");
+    lf.lfHeight = -24;
+    QTextLayout layout(QString::fromStdString(GetParam().strText), FontOfLogFont(lf));
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    int glyphs = 0;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        for (quint32 index : run.glyphIndexes()) {
+            EXPECT_NE(index, 0u) << run.rawFont().familyName().toStdString();
+            ++glyphs;
+        }
+    }
+    EXPECT_GT(glyphs, 0);
+    EXPECT_GT(700 * 60 - CountColor(*DrawnText(GetParam().strText, 700, 60), kWhite), 50);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, ScriptDrawingTest, testing::ValuesIn(ScriptTexts()),
+    [](const auto& info) { return std::string(info.param.szScript); });
+
+// Emoji come in their own colours, whatever the text's colour.
+TEST(TextShape, EmojiAreDrawnInColour)
+{
+    const auto drawn = DrawnText("\U0001F382\U0001F381", 120, 60);
+    const CDC& dc = *drawn;
+    int coloured = 0;
+    for (int y = 0; y < dc.Height(); ++y) {
+        for (int x = 0; x < dc.Width(); ++x) {
+            const COLORREF c = dc.GetPixel(x, y);
+            const int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
+            coloured += std::max({ r, g, b }) - std::min({ r, g, b }) > 60;
+        }
+    }
+    EXPECT_GT(coloured, 100);
+}
+
+// A right-to-left paragraph starts at the right edge: its first word is drawn there, the same
+// whether more words follow it or not.
+TEST(TextShape, ArabicRunsFromTheRight)
+{
+    const std::string first = "\u0639\u064A\u062F"; // the first word
+    const auto drawnAlone = DrawnText(first, 400, 40);
+    const auto drawnSentence = DrawnText(first + " \u0645\u064A\u0644\u0627\u062F \u0633\u0639\u064A\u062F", 400, 40);
+    const CDC& alone = *drawnAlone;
+    const CDC& sentence = *drawnSentence;
+    const CRect word = InkBox(alone);
+    ASSERT_GT(word.right, word.left);
+    EXPECT_GT(word.right, 390); // at the right edge, not the left
+    EXPECT_GT(InkBox(sentence).left, 0);
+    EXPECT_LT(InkBox(sentence).left, word.left - 20); // the words after it lie to its left
+    int differing = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = word.left; x < 400; ++x)
+            differing += alone.GetPixel(x, y) != sentence.GetPixel(x, y);
+    EXPECT_LT(differing, 10);
+}
+
+// Scripts written without spaces break between their characters when a line is full.
+TEST(TextShape, TextWithoutSpacesWrapsToTheBox)
+{
+    const std::string chinese = "\u751F\u65E5\u5FEB\u4E50\u751F\u65E5\u5FEB\u4E50\u751F\u65E5\u5FEB\u4E50";
+    const CRect ink = InkBox(*DrawnText(chinese, 100, 200));
+    EXPECT_LE(ink.right, 100);
+    EXPECT_GT(ink.bottom - ink.top, 50); // several lines
+}
+
 } // namespace
+

@@ -1,5 +1,7 @@
 #include "tests/model/fixtures.h"
 
+#include "platform/text.h"
+
 #include "model/movie.h"
 #include "model/projectfile.h"
 #include "platform/files.h"
@@ -37,8 +39,13 @@ CBytes& CBytes::F32(float v)
     return U32(std::bit_cast<uint32_t>(v));
 }
 
-CBytes& CBytes::Text(const std::string& text)
+CBytes& CBytes::Text(const std::string& given)
 {
+    // A UTF-8 text the code page holds goes in as its bytes, as the program writes it; any
+    // other string (bytes of the code page already, or damage on purpose) as it stands.
+    const std::string text = platform::IsValidUtf8(given) && platform::FitsCp1252(given)
+        ? platform::Cp1252FromUtf8(given)
+        : given;
     size_t n = text.size();
     if (n <= 254) {
         U8(static_cast<uint8_t>(n));
@@ -125,34 +132,34 @@ const std::vector<EffectRow>& EffectRows()
     const float twoPi25 = std::bit_cast<float>(0x3E80ADFDu);
     const float pi10 = std::bit_cast<float>(0x3EA0D97Cu);
     static const std::vector<EffectRow> rows = {
-        {"0. Sans: Aucun effet n'est attribu\xE9 \xE0 l'objet", -1, 0, 0, 0, 1},
+        {"0. Sans: Aucun effet n'est attribu\u00E9 \u00E0 l'objet", -1, 0, 0, 0, 1},
         {"1.1 Horizontal vers la gauche", 0, -3.0f, 0, 0, 230},
         {"1.1.1 Horizontal vers la gauche en grossissant", 5, -3.0f, 0, 0, 230},
-        {"1.1.2 Horizontal vers la gauche en r\xE9tr\xE9" "cissant", 6, -3.0f, 0, 0, 230},
+        {"1.1.2 Horizontal vers la gauche en r\u00E9tr\u00E9" "cissant", 6, -3.0f, 0, 0, 230},
         {"1.2 Horizontal vers la droite", 0, 3.0f, 0, 0, 230},
         {"1.2.1 Horizontal vers la droite en grossissant", 5, 3.0f, 0, 0, 230},
-        {"1.2.2 Horizontal vers la droite en r\xE9tr\xE9" "cissant", 6, 3.0f, 0, 0, 230},
+        {"1.2.2 Horizontal vers la droite en r\u00E9tr\u00E9" "cissant", 6, 3.0f, 0, 0, 230},
         {"2.1 Vertical vers le haut", 7, -3.0f, 0, 0, 180},
         {"2.1.1 Vertical vers le haut en grossissant", 12, -3.0f, 0, 0, 180},
-        {"2.1.2 Vertical vers le haut en r\xE9tr\xE9" "cissant", 13, -3.0f, 0, 0, 180},
+        {"2.1.2 Vertical vers le haut en r\u00E9tr\u00E9" "cissant", 13, -3.0f, 0, 0, 180},
         {"2.2 Vertical vers le bas", 7, 3.0f, 0, 0, 180},
         {"2.2.1 Vertical vers le bas en grossissant", 12, 3.0f, 0, 0, 180},
-        {"2.2.2 Vertical vers le bas en r\xE9tr\xE9" "cissant", 13, 3.0f, 0, 0, 180},
+        {"2.2.2 Vertical vers le bas en r\u00E9tr\u00E9" "cissant", 13, 3.0f, 0, 0, 180},
         {"3.1 Rotation dans le sens des aiguilles d'une montre", 20, 50.0f, twoPi25, 0, 50},
         {"3.1.1 Rotation en grossissant", 21, 50.0f, twoPi25, 0, 50},
-        {"3.1.2 Rotation en r\xE9tr\xE9" "cissant", 22, 50.0f, twoPi25, 0, 50},
+        {"3.1.2 Rotation en r\u00E9tr\u00E9" "cissant", 22, 50.0f, twoPi25, 0, 50},
         {"3.2 Rotation sens contraire des aiguilles d'une montre", 20, 50.0f, -twoPi25, 0, 50},
         {"3.2.1 Rotation en grossissant", 21, 50.0f, -twoPi25, 0, 50},
-        {"3.2.2 Rotation en r\xE9tr\xE9" "cissant", 22, 50.0f, -twoPi25, 0, 50},
+        {"3.2.2 Rotation en r\u00E9tr\u00E9" "cissant", 22, 50.0f, -twoPi25, 0, 50},
         {"4.1 Rotation elliptique sens des aiguilles d'une montre", 23, 20.0f, 100.0f, pi10, 40},
         {"4.1.1 Rotation elliptique en grossissant", 24, 40.0f, 100.0f, pi10, 40},
-        {"4.1.2 Rotation elliptique en r\xE9tr\xE9" "cissant", 25, 40.0f, 100.0f, pi10, 40},
+        {"4.1.2 Rotation elliptique en r\u00E9tr\u00E9" "cissant", 25, 40.0f, 100.0f, pi10, 40},
         {"4.2 Rotation elliptique sens contraire des aiguilles", 23, 40.0f, 100.0f, -pi10, 40},
         {"4.2.1 Rotation elliptique en grossissant", 24, 40.0f, 100.0f, -pi10, 40},
-        {"4.2.2 Rotation elliptique en r\xE9tr\xE9" "cissant", 25, 40.0f, 100.0f, -pi10, 40},
-        {"5. Contr\xF4le al\xE9" "atoire de l'objet", 29, 0, 0, 0, 100},
-        {"5.1 Contr\xF4le al\xE9" "atoire de l'objet en grossissant", 30, 0, 0, 0, 100},
-        {"5.2 Contr\xF4le al\xE9" "atoire de l'objet en r\xE9tr\xE9" "cissant", 31, 0, 0, 0, 100},
+        {"4.2.2 Rotation elliptique en r\u00E9tr\u00E9" "cissant", 25, 40.0f, 100.0f, -pi10, 40},
+        {"5. Contr\u00F4le al\u00E9" "atoire de l'objet", 29, 0, 0, 0, 100},
+        {"5.1 Contr\u00F4le al\u00E9" "atoire de l'objet en grossissant", 30, 0, 0, 0, 100},
+        {"5.2 Contr\u00F4le al\u00E9" "atoire de l'objet en r\u00E9tr\u00E9" "cissant", 31, 0, 0, 0, 100},
     };
     return rows;
 }

@@ -20,7 +20,7 @@ public:
     CBytes& I32(int32_t v);
     CBytes& U32(uint32_t v);
     CBytes& F32(float v);
-    CBytes& Text(const std::string& text);   // with the narrow length prefix
+    CBytes& Text(const std::string& text);   // UTF-8, with the narrow length prefix and its code-page bytes
     CBytes& WideText(const std::u16string& text); // the 0xFFFE form
     CBytes& Raw(const std::vector<uint8_t>& bytes);
     CBytes& Fill(size_t n, uint8_t v);

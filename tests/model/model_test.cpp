@@ -194,8 +194,8 @@ TEST_F(SoundTest, AMissingSourceLeavesTheSoundEmpty)
 TEST_F(SoundTest, MarkerKeepsItsTextAndIsArmed)
 {
     CSound sound;
-    EXPECT_TRUE(sound.SetSource(CSound::kindMarker, "Bonne f\xEAte"));
-    EXPECT_EQ(sound.m_strRef, "Bonne f\xEAte");
+    EXPECT_TRUE(sound.SetSource(CSound::kindMarker, "Bonne f\u00EAte"));
+    EXPECT_EQ(sound.m_strRef, "Bonne f\u00EAte");
     EXPECT_EQ(sound.m_nMarkState, 2);
 }
 

@@ -17,7 +17,6 @@
 namespace {
 
 using fixtures::ProjectFileBytes;
-using platform::Cp1252FromUtf8;
 
 class ProjectFileTest : public testing::Test {
 protected:
@@ -227,12 +226,12 @@ TEST_F(ProjectFileTest, FailuresAreGivenInTheProgramsLanguage)
         english[0], "cut.kel: read error at byte 0 in the movie (the file ends 1 bytes early)");
     // In the model's code page.
     const std::vector<std::string> expected = {
-        Cp1252FromUtf8(
-            "cut.kel: Lesefehler bei Byte 0 in „the movie“ (die Datei endet 1 Bytes zu früh)"),
-        Cp1252FromUtf8(Path("notes.kel") + ": keine Grußdatei (die Kennung am Anfang fehlt)"),
+        
+            "cut.kel: Lesefehler bei Byte 0 in „the movie“ (die Datei endet 1 Bytes zu früh)",
+        Path("notes.kel") + ": keine Grußdatei (die Kennung am Anfang fehlt)",
         Path("planes.bmp") + ": eine Bitmap mit 2 Ebenen",
-        Cp1252FromUtf8("keep.kel: Schreibfehler in „a sound“ (die Klangdatei "
-            + Path("vanished.wav") + " lässt sich nicht lesen)"),
+        "keep.kel: Schreibfehler in „a sound“ (die Klangdatei "
+            + Path("vanished.wav") + " lässt sich nicht lesen)",
     };
     EXPECT_EQ(german, expected);
 }

@@ -143,7 +143,7 @@ std::unique_ptr<CAbstractMovie> ShowcaseProject(const std::string& dir)
     auto* text = Drawn<CDrawTextRect>(Add(stage, 3, 240, 170, 200, 120, "Texte"));
     text->m_nShape = CDrawRect::roundRectangle;
     text->m_ptRound = {30, 30};
-    text->m_strText = "Joyeux anniversaire, Anna! Plein de bonheur \xE0 toi.";
+    text->m_strText = "Joyeux anniversaire, Anna! Plein de bonheur \u00E0 toi.";
     std::memset(text->m_logfont.lfFaceName, 0, LF_FACESIZE);
     std::strcpy(text->m_logfont.lfFaceName, "Times New Roman");
     text->m_logfont.lfHeight = -22;

@@ -338,10 +338,10 @@ TEST_F(Export, reasons_are_given_in_the_programs_language)
     // In the model's code page.
     EXPECT_EQ(late, "Bild 500 liegt hinter dem Ende der Animation (12 Bilder)");
     EXPECT_EQ(
-        size, platform::Cp1252FromUtf8("die Größe muss zwischen 2 x 2 und 4096 x 4096 liegen"));
+        size, "die Größe muss zwischen 2 x 2 und 4096 x 4096 liegen");
     EXPECT_EQ(unwritable.strError,
-        platform::Cp1252FromUtf8(
-            Path("no/such/folder/out.gif.part") + " lässt sich nicht schreiben"));
+        
+            Path("no/such/folder/out.gif.part") + " lässt sich nicht schreiben");
     // And English again once the language is back.
     EXPECT_EQ(CheckExportOptions(*doc, tiny), "the size must be from 2 x 2 to 4096 x 4096");
 }

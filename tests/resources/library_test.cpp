@@ -105,15 +105,14 @@ TEST(ResourceLibrary, file_that_is_not_a_resource_file_is_not_loaded)
     EXPECT_EQ(CResourceLibrary::Load(path), nullptr);
 }
 
-TEST(ResourceLibrary, strings_come_in_the_code_page)
+TEST(ResourceLibrary, strings_come_whole)
 {
     CTestLibrary built({{10105, "Caf\xC3\xA9 \xE2\x80\x9C%s\xE2\x80\x9D"}});
     ASSERT_TRUE(built.Ok());
     auto library = CResourceLibrary::Load(built.Path());
     ASSERT_NE(library, nullptr);
     CInstalled installed(library.get());
-    // e-acute and the curly quotes are single bytes of Windows-1252.
-    EXPECT_EQ(platform::LoadResString(10105), "Caf\xE9 \x93%s\x94");
+    EXPECT_EQ(platform::LoadResString(10105), "Caf\u00E9 \u201C%s\u201D");
 }
 
 TEST(ResourceLibrary, missing_string_and_missing_library_give_empty_text)

@@ -217,10 +217,10 @@ TEST(ResourceStrings, every_number_has_its_german_and_french_text_in_the_library
             const auto found = translated.find(id);
             ASSERT_NE(found, translated.end()) << platform::LanguageCode(language) << " " << id;
             EXPECT_FALSE(found->second.empty()) << id;
-            EXPECT_LE(platform::Cp1252FromUtf8(found->second).size(), 254u) << id; // read whole
+            EXPECT_LE(found->second.size(), 254u) << id; // read whole
             EXPECT_EQ(Conversions(found->second), Conversions(text)) << id;
-            EXPECT_EQ(library->Get(id, language), platform::Cp1252FromUtf8(found->second)) << id;
-            EXPECT_EQ(library->Get(id, ELanguage::English), platform::Cp1252FromUtf8(text)) << id;
+            EXPECT_EQ(library->Get(id, language), found->second) << id;
+            EXPECT_EQ(library->Get(id, ELanguage::English), text) << id;
         }
         for (const auto& entry : translated)
             EXPECT_EQ(english.count(entry.first), 1u) << "no English text for " << entry.first;
@@ -320,7 +320,7 @@ TEST(ShownNames, names_show_in_the_chosen_language_and_unknown_ones_as_stored)
         QString shown[3]; // English, German, French
         std::function<QString()> name;
     };
-    const QString frenchGrowingLeft = QString::fromStdString(platform::Utf8FromCp1252(growingLeft));
+    const QString frenchGrowingLeft = QString::fromStdString(growingLeft);
     const std::vector<Row> rows = {
         {{"1.1.1 Across to the left, growing", "1.1.1 Quer nach links, wachsend", frenchGrowingLeft},
          [&] { return shown::EffectName(growingLeft); }},
@@ -348,7 +348,7 @@ TEST(ShownNames, names_show_in_the_chosen_language_and_unknown_ones_as_stored)
         platform::CMessageRecorder recorder;
         platform::ShowMessage("Arbeitsspeicher reicht nicht aus (3)!");
         const char* memory[] = {"Not enough memory (3)!", "Arbeitsspeicher reicht nicht aus (3)!",
-                                "M\xE9moire insuffisante (3) !"};
+                                "M\u00E9moire insuffisante (3) !"};
         ASSERT_EQ(recorder.m_messages.size(), 1u);
         EXPECT_EQ(recorder.m_messages[0].strText, memory[i]) << platform::LanguageCode(languages[i]);
     }
@@ -357,7 +357,7 @@ TEST(ShownNames, names_show_in_the_chosen_language_and_unknown_ones_as_stored)
     EXPECT_EQ(EffectKinds()[2].m_strName, growingLeft);
 }
 
-// A text the core composes is translated whole, in the model's code page, and its pieces go into
+// A text the core composes is translated whole, and its pieces go into
 // their places once: a piece that holds a placeholder itself stays as it is.
 TEST(CoreTexts, a_composed_text_is_translated_whole_and_its_pieces_go_in_once)
 {
@@ -375,14 +375,14 @@ TEST(CoreTexts, a_composed_text_is_translated_whole_and_its_pieces_go_in_once)
     for (const Row& row : rows)
         EXPECT_EQ(platform::Fill(row.text, row.pieces), row.filled) << row.text;
 
-    const char* tooLarge[] = {"b\xE4r.png: the picture is too large",
-                              "b\xE4r.png: Das Bild ist zu gro\xDF",
-                              "b\xE4r.png : l\x92image est trop grande"};
+    const char* tooLarge[] = {"b\u00E4r.png: the picture is too large",
+                              "b\u00E4r.png: Das Bild ist zu gro\u00DF",
+                              "b\u00E4r.png : l\u2019image est trop grande"};
     const ELanguage languages[] = {ELanguage::English, ELanguage::German, ELanguage::French};
     for (int i = 0; i < 3; ++i) {
         ASSERT_TRUE(translations::InstallTranslators(languages[i]));
         EXPECT_EQ(platform::Fill(platform::Tr("Editing", "%1: the picture is too large"),
-                                 {"b\xE4r.png"}),
+                                 {"b\u00E4r.png"}),
                   tooLarge[i]);
     }
     translations::InstallTranslators(ELanguage::English);
