@@ -1,5 +1,6 @@
 #include "mail/base64.h"
 
+#include "mail/mimewords.h"
 #include "platform/files.h"
 #include "platform/message.h"
 #include "platform/translate.h"
@@ -79,9 +80,13 @@ private:
     bool m_bOk = false;
 };
 
-int Encode(platform::CFile& input, const std::string& inputPath, COutput& output)
+int Encode(platform::CFile& input, const std::string& inputPath, const std::string& name,
+    COutput& output)
 {
-    std::string text = Mime64Header(platform::FileNameOf(inputPath));
+    // The file's own name, when it is plain, is the name for older readers.
+    const std::string own = platform::FileNameOf(inputPath);
+    std::string text = name.empty() ? Mime64Header(own)
+                                    : Mime64Header(name, AsciiFileName(own) == own ? own : "");
     CBase64Encoder encoder;
     std::vector<uint8_t> block(kBlockSize);
     for (;;) {
@@ -146,12 +151,18 @@ int Decode(platform::CFile& input, COutput& output)
 
 } // namespace
 
-std::string Mime64Header(const std::string& name)
+std::string Mime64Header(const std::string& name, const std::string& asciiName)
 {
     std::string safe = SafeName(name);
-    return "Content-Type: application/octet-stream; name=" + safe
-        + "\r\nContent-transfer-encoding: base64\r\nContent-Disposition: attachment; filename="
-        + safe + "\r\n\r\n";
+    if (AsciiFileName(safe) == safe)
+        return "Content-Type: application/octet-stream; name=" + safe
+            + "\r\nContent-transfer-encoding: base64\r\nContent-Disposition: attachment; "
+              "filename="
+            + safe + "\r\n\r\n";
+    const std::string fallback = asciiName.empty() ? AsciiFileName(safe) : SafeName(asciiName);
+    return FileNameRow("Content-Type: application/octet-stream", "name", fallback, true)
+        + "\r\nContent-transfer-encoding: base64\r\nContent-Disposition: attachment"
+        + FileNameParameters("filename", safe, fallback) + "\r\n\r\n";
 }
 
 void CBase64Encoder::Emit(char c, std::string& out)
@@ -219,7 +230,7 @@ void CBase64Decoder::Put(const char* text, size_t size, std::string& out)
 int mime64(int argc, const char* const argv[])
 {
     bool encode = false;
-    std::string paths[3]; // program name, input, output
+    std::string paths[4]; // program name, input, output, the name the part gives
     int count = 0;
     for (int i = 0; i < argc; ++i) {
         const char* arg = argv[i];
@@ -229,7 +240,7 @@ int mime64(int argc, const char* const argv[])
             encode = arg[1] == 'e' || arg[1] == 'E';
             continue;
         }
-        if (count < 3)
+        if (count < 4)
             paths[count++] = arg;
     }
     const std::string& inputPath = paths[1];
@@ -248,7 +259,7 @@ int mime64(int argc, const char* const argv[])
         platform::ShowMessage(Fill(Tr("Mail", "%1: cannot be written"), { outputPath }));
         return 1;
     }
-    int result = encode ? Encode(input, inputPath, output) : Decode(input, output);
+    int result = encode ? Encode(input, inputPath, paths[3], output) : Decode(input, output);
     if (result != 0)
         platform::ShowMessage(Fill(Tr("Mail", "%1: cannot be written"), { outputPath }));
     return result;

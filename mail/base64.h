@@ -10,14 +10,18 @@
 
 // Called like a program. argv[0] is not looked at; an argument that begins with '-' is an
 // option ("-e" or "-E" selects encoding, any other letter leaves decoding selected); the others
-// are the input path and the output path, in that order.
+// are the input path, the output path and, when encoding, optionally the file name the part
+// gives (UTF-8; the input's own name when absent), in that order.
 // Returns 0 when the file was converted, 1 when it was not: the input cannot be opened ("PATH
 // file not found" is shown), the output cannot be written, or a path is missing. After a
 // failure no output file is left behind.
 int mime64(int argc, const char* const argv[]);
 
-// The header that opens the encoded part; name is the attachment's file name.
-std::string Mime64Header(const std::string& name);
+// The header that opens the encoded part; name is the attachment's file name (UTF-8). A name of
+// printable ASCII stands in the type and the disposition as it is, without quotes. Any other
+// goes into the disposition as RFC 2231 "filename*" (FileNameParameters), and asciiName
+// (AsciiFileName(name) when empty) is the type's name and the plain "filename" after it.
+std::string Mime64Header(const std::string& name, const std::string& asciiName = {});
 
 // Base64 of RFC 2045 in lines of exactly 60 characters (the last may be shorter), each
 // followed by "\r\n". Bytes go in in any pieces; the text comes out in the same order.

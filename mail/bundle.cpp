@@ -1,10 +1,15 @@
 #include "mail/bundle.h"
 
+#include "mail/mimewords.h"
+#include "mail/transliteration.h"
 #include "platform/files.h"
 #include "platform/message.h"
 #include "platform/translate.h"
 
 #include <QtGlobal>
+
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -204,36 +209,75 @@ void ReportStep(StepError step, bool bThreePieces, const std::string& path, int 
     }
 }
 
-constexpr size_t kMaxStem = 64;
+// An attachment's base name holds at most this many characters, and this many bytes (a file
+// name holds 255).
+constexpr size_t kMaxStemCharacters = 64;
+constexpr size_t kMaxStemBytes = 180;
 
-// The ASCII letters of the code page's accented letters from 0xC0 on, "" where there is none.
-const char* const kUnaccented[64] = { "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E",
-    "I", "I", "I", "I", "D", "N", "O", "O", "O", "O", "O", "", "O", "U", "U", "U", "U", "Y", "TH",
-    "ss", "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i", "d", "n",
-    "o", "o", "o", "o", "o", "", "o", "u", "u", "u", "u", "y", "th", "y" };
-
-std::string Unaccented(unsigned char c)
+// Whether a character beyond ASCII stays in an attachment's name: letters, marks and digits of
+// every script, and emoji with what joins and shapes them; blanks, punctuation and the other
+// signs make a gap, as they do in ASCII.
+bool KeptInName(UChar32 c)
 {
-    if (c >= 0xC0)
-        return kUnaccented[c - 0xC0];
-    switch (c) {
-    case 0x8A:
-        return "S";
-    case 0x8C:
-        return "OE";
-    case 0x8E:
-        return "Z";
-    case 0x9A:
-        return "s";
-    case 0x9C:
-        return "oe";
-    case 0x9E:
-        return "z";
-    case 0x9F:
-        return "Y";
+    switch (u_charType(c)) {
+    case U_UPPERCASE_LETTER:
+    case U_LOWERCASE_LETTER:
+    case U_TITLECASE_LETTER:
+    case U_MODIFIER_LETTER:
+    case U_OTHER_LETTER:
+    case U_NON_SPACING_MARK:
+    case U_ENCLOSING_MARK:
+    case U_COMBINING_SPACING_MARK:
+    case U_DECIMAL_DIGIT_NUMBER:
+    case U_LETTER_NUMBER:
+    case U_OTHER_NUMBER:
+    case U_OTHER_SYMBOL: // emoji
+    case U_MODIFIER_SYMBOL: // their skin tones
+        return true;
     default:
-        return "";
+        // The joiners and the tag characters of flags.
+        return c == 0x200C || c == 0x200D || (c >= 0xE0020 && c <= 0xE007F);
     }
+}
+
+// The UTF-8 text with only ASCII letters, digits, "-", "_" and the characters KeptInName
+// keeps; every run of others becomes one "_", dropped at either end. Cut to the limits above
+// between two characters a reader sees.
+std::string NameStem(const std::string& utf8)
+{
+    std::string stem;
+    bool gap = false;
+    std::vector<size_t> gaps; // where a "_" stands for a gap
+    for (int32_t at = 0; at < static_cast<int32_t>(utf8.size());) {
+        const int32_t start = at;
+        UChar32 c = 0;
+        U8_NEXT(utf8.data(), at, static_cast<int32_t>(utf8.size()), c);
+        const bool kept = c < 0x80
+            ? (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-'
+                || c == '_'
+            : c > 0 && KeptInName(c);
+        if (!kept) {
+            gap = true;
+            continue;
+        }
+        if (gap && !stem.empty()) {
+            gaps.push_back(stem.size());
+            stem += "_";
+        }
+        gap = false;
+        stem.append(utf8, static_cast<size_t>(start), static_cast<size_t>(at - start));
+    }
+    size_t characters = 0, cut = 0;
+    for (size_t end : CharacterEnds(stem)) {
+        if (++characters > kMaxStemCharacters || end > kMaxStemBytes)
+            break;
+        cut = end;
+    }
+    // A gap the cut leaves at the end goes as well.
+    if (cut > 0 && std::find(gaps.begin(), gaps.end(), cut - 1) != gaps.end())
+        --cut;
+    stem.resize(cut);
+    return stem;
 }
 
 } // namespace
@@ -246,28 +290,14 @@ std::string BundleProjectName(const std::string& path)
 
 std::string AttachmentStem(const std::string& projectPath)
 {
-    std::string stem;
-    bool gap = false;
-    for (char ch : BundleProjectName(projectPath)) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        std::string piece;
-        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-'
-            || c == '_')
-            piece.assign(1, static_cast<char>(c));
-        else if (c > 127)
-            piece = Unaccented(c);
-        if (piece.empty()) {
-            gap = true;
-            continue;
-        }
-        if (gap && !stem.empty())
-            stem += "_";
-        gap = false;
-        stem += piece;
-    }
-    if (stem.size() > kMaxStem)
-        stem.resize(kMaxStem);
+    const std::string stem = NameStem(AsciiTransliteration(BundleProjectName(projectPath)));
     return stem.empty() ? "greeting" : stem;
+}
+
+std::string AttachmentName(const std::string& projectPath)
+{
+    const std::string name = NameStem(MailUtf8(BundleProjectName(projectPath)));
+    return name.empty() ? AttachmentStem(projectPath) : name;
 }
 
 bool BuildBundle(int nLayout, const std::string& first, const std::string& second,
@@ -319,7 +349,8 @@ bool BuildBundle(int nLayout, const std::string& first, const std::string& secon
         return false;
     }
 
-    std::string name = BundleProjectName(output);
+    // The field holds single bytes, which the player reads as ASCII.
+    std::string name = AsciiTransliteration(BundleProjectName(output));
     char name8[8] = {};
     std::memcpy(name8, name.data(), std::min<size_t>(name.size(), sizeof name8));
     if (!WriteAll(out, name8, sizeof name8, error)) {

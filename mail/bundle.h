@@ -20,7 +20,8 @@ constexpr char kBundleTagWithoutData[] = "KADRILOTE";
 enum BundleLayout { bundleThreePieces = 0, bundleTwoPieces = 1 };
 
 // Writes the pieces and the trailer to output, which is created or truncated; the trailer's
-// name comes from the output path (BundleProjectName). With bundleTwoPieces the third path is
+// name comes from the output path (the AsciiTransliteration of its BundleProjectName, since
+// the field holds single bytes). With bundleTwoPieces the third path is
 // not used. Copies in blocks, so memory use does not depend on the pieces' sizes.
 // Returns true when the whole bundle was written. A failure has been shown, step by step
 // ("Error 24: the player program cannot be copied into the player bundle" when the first piece
@@ -33,12 +34,20 @@ bool BuildBundle(int nLayout, const std::string& first, const std::string& secon
 // and a three-letter extension) and without its folders.
 std::string BundleProjectName(const std::string& path);
 
-// The base name the attachment goes out under, made from the project's name (as
-// BundleProjectName takes it from projectPath) so that every mail reader reads it whole: only
-// ASCII letters, digits, "-" and "_". Accented code-page letters lose their accents ("\xe9" is
-// "e", "\xdf" is "ss"); every run of other bytes (blanks, punctuation) becomes one "_", and
-// such a "_" at either end is dropped. At most 64 bytes; "greeting" when nothing is left.
+// The base name the attachment's file takes on the disk and for the mail readers that know
+// only ASCII, made from the project's name (as BundleProjectName takes it from projectPath, in
+// UTF-8) so that every reader reads it whole: only ASCII letters, digits, "-" and "_". Other
+// letters take their AsciiTransliteration ("Été" is "Ete", "Straße" is "Strasse", Cyrillic and
+// Greek take their Latin spelling); every run of other characters (blanks, punctuation, emoji)
+// becomes one "_", and such a "_" at either end is dropped. At most 64 bytes; "greeting" when
+// nothing is left.
 std::string AttachmentStem(const std::string& projectPath);
+// The same name in the person's own script, for the readers of RFC 2231 file names: ASCII as
+// AttachmentStem has it, and besides it letters, marks and digits of every script and emoji
+// (with their joiners and skin tones); every run of other characters becomes one "_". At most
+// 64 characters and 180 bytes, never cut inside a character; AttachmentStem(projectPath) when
+// nothing is left. For a name of ASCII it is AttachmentStem(projectPath).
+std::string AttachmentName(const std::string& projectPath);
 
 // How large the bundle of a project file will be: the data directory's "play.exe", with
 // bWithData its "play.dat", the project and the trailer (a missing piece counts nothing).

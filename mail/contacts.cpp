@@ -376,7 +376,8 @@ std::string CContact::DisplayName() const
 std::string CContact::FirstName() const
 {
     const std::string name = DisplayName();
-    return name.substr(0, name.find_first_of(" \t"));
+    // Japanese and Chinese names part their words with an ideographic space.
+    return name.substr(0, std::min(name.find_first_of(" \t"), name.find("\xe3\x80\x80")));
 }
 
 bool ParseBirthday(const std::string& raw, int& year, int& month, int& day)

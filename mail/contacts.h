@@ -22,7 +22,7 @@ struct CContact {
     // "1990-05-17", or "--05-17" without the year; empty without a birthday.
     std::string BirthdayText() const;
     // What to call them in a greeting: the name, else the part of the first address before
-    // "@"; the first word of that for "{first}".
+    // "@"; the first word of that for "{first}" (up to a blank, a tab or an ideographic space).
     std::string DisplayName() const;
     std::string FirstName() const;
 };

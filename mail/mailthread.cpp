@@ -379,6 +379,8 @@ bool CMailThread::Command(CSmtpConnection& connection, const std::string& line, 
 bool CMailThread::PrepareAttachment()
 {
     std::string reason;
+    // The part names the program in the person's script; its file has the ASCII name.
+    const std::string shownName = AttachmentName(m_strProjectPath) + ".exe";
     m_strProjectPath
         = MakeAttachment(m_strProjectPath, m_strDataDir, m_bSendPlayer, m_strWorkDir, reason);
     if (!reason.empty()) {
@@ -390,8 +392,9 @@ bool CMailThread::PrepareAttachment()
         return false;
     }
     m_strMimePath = platform::JoinPath(m_strWorkDir, "$$$.mim");
-    const char* argv[] = { "mime64", "-e", m_strProjectPath.c_str(), m_strMimePath.c_str() };
-    if (mime64(4, argv) != 0) {
+    const char* argv[]
+        = { "mime64", "-e", m_strProjectPath.c_str(), m_strMimePath.c_str(), shownName.c_str() };
+    if (mime64(5, argv) != 0) {
         Fail(Fill(
             Tr("Mail", "the attachment could not be built: the attachment %1 cannot be encoded"),
             { platform::FileNameOf(m_strProjectPath) }));
@@ -576,6 +579,8 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
     // The plain form is the message as it always went out.
     const bool plainForm = !m_bPreview && m_bAttachPlayer;
     const std::string stem = AttachmentStem(m_strProjectPath);
+    // The attachments' names as readers of any script show them; stem is the ASCII one.
+    const std::string shownStem = AttachmentName(m_strProjectPath);
     // The server's SIZE is what it takes; the setting keeps the message within what the
     // recipients' providers take, which the sending server cannot know.
     const int64_t limit = sizeLimit > 0 ? std::min(sizeLimit, m_nSizeLimit) : m_nSizeLimit;
@@ -623,15 +628,17 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
     // The files that go as attachments before the player's, with their header lines.
     std::vector<std::pair<std::string, std::string>> files;
     if (media.media.bVideo)
-        files.emplace_back(MailFilePartHeader("video/mp4", stem + ".mp4"), media.strVideoPath);
+        files.emplace_back(
+            MailFilePartHeader("video/mp4", shownStem + ".mp4", stem + ".mp4"), media.strVideoPath);
     if (!media.strGreetingPath.empty())
         files.emplace_back(
-            MailFilePartHeader(kGreetingMimeType, stem + ".kel"), media.strGreetingPath);
+            MailFilePartHeader(kGreetingMimeType, shownStem + ".kel", stem + ".kel"),
+            media.strGreetingPath);
     CMailForm form = plainForm ? MakeMailForm(m_strSubject, m_strText, domain, start)
                                : MakeMailForm(m_strSubject, m_strText, domain, start, m_bPreview,
                                    m_bAttachPlayer || !files.empty());
     if (media.media.bVideo)
-        form.m_strVideoName = stem + ".mp4";
+        form.m_strVideoName = shownStem + ".mp4";
     std::string rows = MailHeaderRows(m_strTo, m_strFrom, start, m_strSubject, form)
         + (plainForm ? MailTextRows(m_strText, form)
                      : MailBodyRows(m_strText, form, media.media.strPicture));

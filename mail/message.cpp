@@ -1,5 +1,7 @@
 #include "mail/message.h"
 
+#include "mail/mimewords.h"
+
 #include <cstdio>
 #include <random>
 
@@ -11,8 +13,6 @@ constexpr size_t kMaxMailLine = 998;
 // Encoded lines stay within 76 bytes (RFC 2045 and RFC 2047).
 constexpr size_t kMaxEncodedLine = 76;
 constexpr char kHexDigits[] = "0123456789ABCDEF";
-constexpr char kEncodedWordStart[] = "=?windows-1252?Q?";
-constexpr char kEncodedWordEnd[] = "?=";
 
 std::string HexByte(unsigned char c)
 {
@@ -39,19 +39,39 @@ bool IsDomainName(const std::string& name)
     return true;
 }
 
-// One line (without its end) in quoted-printable, cut with soft breaks.
-void QuoteLine(const std::string& line, std::string& out)
+// How many bytes the UTF-8 sequence that starts at line[at] takes (1 for anything else).
+size_t SequenceBytes(const std::string& line, size_t at)
+{
+    const unsigned char lead = static_cast<unsigned char>(line[at]);
+    const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (at + length > line.size())
+        return 1;
+    for (size_t i = 1; i < length; ++i)
+        if ((static_cast<unsigned char>(line[at + i]) & 0xC0) != 0x80)
+            return 1;
+    return length;
+}
+
+// One line (without its end) in quoted-printable, cut with soft breaks; with bUtf8 a soft
+// break never falls inside a character's bytes.
+void QuoteLine(const std::string& line, std::string& out, bool bUtf8)
 {
     size_t column = 0;
-    for (size_t i = 0; i < line.size(); ++i) {
+    for (size_t i = 0; i < line.size();) {
         const unsigned char c = static_cast<unsigned char>(line[i]);
-        const bool last = i + 1 == line.size();
+        const size_t bytes = bUtf8 ? SequenceBytes(line, i) : 1;
+        const bool last = i + bytes == line.size();
         std::string token;
-        if (c == '=' || c > 126 || (c < 33 && c != ' ' && c != '\t')
-            || ((c == ' ' || c == '\t') && last))
+        if (bytes > 1) {
+            for (size_t k = 0; k < bytes; ++k)
+                token += HexByte(static_cast<unsigned char>(line[i + k]));
+        } else if (c == '=' || c > 126 || (c < 33 && c != ' ' && c != '\t')
+            || ((c == ' ' || c == '\t') && last)) {
             token = HexByte(c);
-        else
+        } else {
             token.assign(1, static_cast<char>(c));
+        }
+        i += bytes;
         // A line that goes on must keep one byte for the "=" of its soft break.
         const size_t room = last ? kMaxEncodedLine : kMaxEncodedLine - 1;
         if (column + token.size() > room) {
@@ -63,6 +83,17 @@ void QuoteLine(const std::string& line, std::string& out)
     }
 }
 
+// A To or From row: the addresses as typed, on one line; with any letter beyond ASCII, after a
+// blank, the display names that hold one as encoded words.
+std::string AddressRow(const std::string& name, const std::string& value, bool bCodePage)
+{
+    const std::string oneLine = SingleLine(value);
+    if (!HasHighBytes(oneLine))
+        return name + oneLine + "\r\n";
+    return name + " " + EncodedAddressList(oneLine, kMaxEncodedLine - name.size() - 1, bCodePage)
+        + "\r\n";
+}
+
 // What opens the body of every message, before the first boundary line.
 constexpr char kPreamble[] = "This is a multi-part message in MIME format.And your mail-reader "
                              "doesn't understand MIME.\r\n";
@@ -71,16 +102,26 @@ constexpr char kPreamble[] = "This is a multi-part message in MIME format.And yo
 constexpr char kAlternativeBoundary[] = "alternativebyVelmorant";
 constexpr char kRelatedBoundary[] = "relatedbyVelmorant";
 
+// The charset an encoded text part goes out in: the classic message keeps the code page for a
+// text that fits it (plain ASCII too); the message with a preview is UTF-8 throughout.
+MailCharset QuotedCharset(const std::string& text, const CMailForm& form)
+{
+    return form.m_bPreview || !TextFitsCp1252(text) ? charsetUtf8 : charsetCp1252;
+}
+
 // The text part from its first header line to the end of its text: the lines every message
 // carries between the boundary line that opens it and the empty line that ends it.
 std::string TextPartRows(const std::string& text, const CMailForm& form)
 {
     std::string rows;
     if (form.m_bQuotedText) {
-        rows += "Content-Type: text/plain; charset=windows-1252\r\n";
+        const MailCharset charset = QuotedCharset(text, form);
+        rows += std::string("Content-Type: text/plain; charset=") + MailCharsetName(charset)
+            + "\r\n";
         rows += "Content-Transfer-Encoding: quoted-printable\r\n";
         rows += "\r\n";
-        rows += QuotedPrintable(WithCrLf(text)) + "\r\n";
+        rows += QuotedPrintable(WithCrLf(MailBytesIn(text, charset)), charset == charsetUtf8)
+            + "\r\n";
     } else {
         rows += "Content-Type: text/plain; charset=us-ascii\r\n";
         rows += "Content-Transfer-Encoding: 7bit\r\n";
@@ -111,18 +152,6 @@ std::string EscapeHtml(const std::string& text)
         default:
             out.push_back(c);
         }
-    }
-    return out;
-}
-
-// A text inside a quoted header parameter: the backslash and the double quote escaped.
-std::string EscapeQuoted(const std::string& text)
-{
-    std::string out;
-    for (char c : text) {
-        if (c == '\\' || c == '"')
-            out.push_back('\\');
-        out.push_back(c);
     }
     return out;
 }
@@ -282,9 +311,11 @@ CMailForm MakeMailForm(const std::string& subject, const std::string& text,
 std::string MailHeaderRows(const std::string& to, const std::string& from, std::time_t start,
     const std::string& subject, const CMailForm& form)
 {
+    // The classic message keeps the code page for the texts that fit it.
+    const bool bCodePage = !form.m_bPreview;
     std::string rows;
-    rows += "To:" + SingleLine(to) + "\r\n";
-    rows += "From:" + SingleLine(from) + "\r\n";
+    rows += AddressRow("To:", to, bCodePage);
+    rows += AddressRow("From:", from, bCodePage);
     rows += MailDateRow(start);
     rows += "MESSAGE_ID: <3AB45D459C44CC34A>\r\n";
     if (!form.m_strMessageId.empty())
@@ -292,7 +323,7 @@ std::string MailHeaderRows(const std::string& to, const std::string& from, std::
     const std::string oneLine = SingleLine(subject);
     if (HasHighBytes(oneLine)) {
         const std::string name = "Subject: ";
-        rows += name + EncodedWords(oneLine, kMaxEncodedLine - name.size()) + "\r\n";
+        rows += name + EncodedWords(oneLine, kMaxEncodedLine - name.size(), bCodePage) + "\r\n";
     } else {
         rows += "Subject:" + oneLine + "\r\n";
     }
@@ -331,13 +362,14 @@ std::string MailBodyRows(const std::string& text, const CMailForm& form, const s
             + "\"; type=\"text/html\"\r\n";
         rows += "\r\n";
         rows += "--" + related + "\r\n";
-        rows += "Content-Type: text/html; charset=windows-1252\r\n";
+        rows += "Content-Type: text/html; charset=utf-8\r\n";
         rows += "Content-Transfer-Encoding: quoted-printable\r\n";
         rows += "\r\n";
         int width = 0, height = 0;
         GifSize(picture, width, height);
         rows += QuotedPrintable(
-                    MailHtmlText(text, form.m_strPictureId, width, height, form.m_strVideoName))
+                    MailHtmlText(text, form.m_strPictureId, width, height, form.m_strVideoName),
+                    true)
             + "\r\n";
         rows += "--" + related + "\r\n";
         rows += "Content-Type: image/gif\r\n";
@@ -362,7 +394,7 @@ std::string MailHtmlText(const std::string& text, const std::string& pictureId, 
 {
     std::string html = "<!DOCTYPE html>\r\n"
                        "<html><head><meta http-equiv=\"Content-Type\" "
-                       "content=\"text/html; charset=windows-1252\"></head>\r\n"
+                       "content=\"text/html; charset=utf-8\"></head>\r\n"
                        "<body>\r\n";
     html += "<p><img src=\"cid:" + EscapeHtml(pictureId) + "\" alt=\"The greeting\"";
     if (nWidth > 0 && nHeight > 0)
@@ -370,10 +402,10 @@ std::string MailHtmlText(const std::string& text, const std::string& pictureId, 
             + "\"";
     html += "></p>\r\n";
     if (!videoName.empty())
-        html += "<p><small>The attached video " + EscapeHtml(videoName)
+        html += "<p><small>The attached video " + EscapeHtml(MailUtf8(videoName))
             + " plays the greeting with its sound.</small></p>\r\n";
     html += "<p>";
-    const std::string lines = WithCrLf(text);
+    const std::string lines = WithCrLf(MailUtf8(text));
     for (size_t start = 0;;) {
         const size_t end = lines.find("\r\n", start);
         html += EscapeHtml(lines.substr(start, end == std::string::npos ? end : end - start));
@@ -387,12 +419,17 @@ std::string MailHtmlText(const std::string& text, const std::string& pictureId, 
     return html;
 }
 
-std::string MailFilePartHeader(const std::string& contentType, const std::string& fileName)
+std::string MailFilePartHeader(
+    const std::string& contentType, const std::string& fileName, const std::string& asciiName)
 {
-    const std::string name = EscapeQuoted(SingleLine(fileName));
-    return "Content-Type: " + contentType + "; name=\"" + name + "\"\r\n"
-        + "Content-Transfer-Encoding: base64\r\n"
-        + "Content-Disposition: attachment; filename=\"" + name + "\"\r\n" + "\r\n";
+    const std::string name = SingleLine(fileName);
+    // A plain name is its own fallback.
+    const bool plain = AsciiFileName(name) == name;
+    const std::string fallback
+        = plain || asciiName.empty() ? AsciiFileName(name) : SingleLine(asciiName);
+    return FileNameRow("Content-Type: " + contentType, "name", fallback, !plain)
+        + "\r\n" + "Content-Transfer-Encoding: base64\r\n" + "Content-Disposition: attachment"
+        + FileNameParameters("filename", name, fallback) + "\r\n" + "\r\n";
 }
 
 std::string MailBase64Lines(const std::string& bytes)
@@ -426,52 +463,20 @@ bool NeedsQuotedPrintable(const std::string& text)
     return false;
 }
 
-std::string QuotedPrintable(const std::string& text)
+std::string QuotedPrintable(const std::string& text, bool bUtf8)
 {
     std::string out;
     out.reserve(text.size() + text.size() / 8);
     size_t start = 0;
     for (;;) {
         const size_t end = text.find("\r\n", start);
-        QuoteLine(
-            text.substr(start, end == std::string::npos ? std::string::npos : end - start), out);
+        QuoteLine(text.substr(start, end == std::string::npos ? std::string::npos : end - start),
+            out, bUtf8);
         if (end == std::string::npos)
             break;
         out += "\r\n";
         start = end + 2;
     }
-    return out;
-}
-
-std::string EncodedWords(const std::string& value, size_t firstLineRoom)
-{
-    const size_t frame = sizeof kEncodedWordStart - 1 + sizeof kEncodedWordEnd - 1;
-    // Later words stand after the blank that continues a folded line.
-    const size_t laterRoom = kMaxEncodedLine - 1;
-    size_t room = firstLineRoom > frame + 3 ? firstLineRoom : laterRoom;
-    std::string out = kEncodedWordStart;
-    size_t used = frame;
-    for (char ch : value) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        std::string token;
-        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '!'
-            || c == '*' || c == '+' || c == '-' || c == '/')
-            token.assign(1, static_cast<char>(c));
-        else if (c == ' ')
-            token = "_";
-        else
-            token = HexByte(c);
-        if (used + token.size() > room && used > frame) {
-            out += kEncodedWordEnd;
-            out += "\r\n ";
-            out += kEncodedWordStart;
-            used = frame;
-            room = laterRoom;
-        }
-        out += token;
-        used += token.size();
-    }
-    out += kEncodedWordEnd;
     return out;
 }
 

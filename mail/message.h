@@ -1,9 +1,15 @@
 // The greeting as it goes over the wire after "DATA": header lines, the plain-text part, the
-// attachment part and the closing boundary, each line ending in "\r\n". The texts are bytes
-// in the code page. Plain texts go out as they stand; a text that plain 7-bit mail cannot carry
-// (bytes above 127, lines over 998 bytes) is encoded, and a text that holds the boundary line
-// makes the message take a boundary of its own (CMailForm).
+// attachment part and the closing boundary, each line ending in "\r\n". The texts are UTF-8
+// (mimewords.h says how other bytes are read). Plain texts go out as they stand; a text that
+// plain 7-bit mail cannot carry (bytes above 127, lines over 998 bytes) is encoded, and a text
+// that holds the boundary line makes the message take a boundary of its own (CMailForm).
+//
+// Charsets: the classic message (no preview) keeps the code page: a text that fits
+// Windows-1252 goes out in it, exactly as earlier versions sent it, any other in UTF-8. The
+// message with a preview is UTF-8 throughout.
 #pragma once
+
+#include "mail/mimewords.h"
 
 #include <cstdint>
 #include <ctime>
@@ -24,7 +30,9 @@ std::string MailDateRow(std::time_t time);
 struct CMailForm {
     std::string m_strBoundary = kMailBoundary; // the token between the double quotes
     std::string m_strMessageId; // "<...>" of the "Message-ID:" line; empty: no such line
-    bool m_bQuotedText = false; // the text part goes out as quoted-printable windows-1252
+    // The text part goes out as quoted-printable: windows-1252 in the classic message when the
+    // text fits that code page, utf-8 otherwise.
+    bool m_bQuotedText = false;
     // With a preview, the first part of the mixed message is multipart/alternative: the text
     // part as above, then multipart/related with the text as HTML and the greeting as an
     // inline animated GIF that the HTML shows by its Content-ID.
@@ -55,34 +63,41 @@ CMailForm MakeMailForm(const std::string& subject, const std::string& text,
 
 // The header: To, From, Date, the fixed "MESSAGE_ID:" line, the "Message-ID:" line of the form
 // (when it has one), Subject, the MIME lines and the empty line that ends it. Line breaks
-// inside the texts become blanks, so a text cannot add header lines. A subject with bytes
-// above 127 goes out as encoded words (EncodedWords), after a blank.
+// inside the texts become blanks, so a text cannot add header lines. Plain ASCII goes out as
+// it stands, right after the colon. A subject with bytes above 127 goes out as encoded words
+// (EncodedWords), after a blank; so do To and From, whose display names with such bytes go out
+// as encoded words (EncodedAddressList). Without form.m_bPreview the words are windows-1252
+// where the text fits that code page.
 std::string MailHeaderRows(const std::string& to, const std::string& from, std::time_t start,
     const std::string& subject, const CMailForm& form = {});
 // The preamble and the plain-text part, up to the boundary line that opens the attachment.
 // Every line break of the text, whichever form it has, goes out as "\r\n"; with the form's
-// m_bQuotedText the part says "charset=windows-1252" and "quoted-printable" and its text is
-// encoded so.
+// m_bQuotedText the part says its charset and "quoted-printable" and its text is encoded so.
 std::string MailTextRows(const std::string& text, const CMailForm& form = {});
 // Everything after the header up to the attachment's base64 body: the preamble, the text part
 // (with form.m_bPreview the multipart/alternative part, picture being the GIF's bytes) and the
 // boundary line that opens the attachment; without form.m_bAttachment the rows end with the
 // closing boundary instead and nothing follows them. For the plain form it is MailTextRows.
 // The alternative holds the text part exactly as MailTextRows writes it, then the
-// multipart/related part: the HTML (MailHtmlText, quoted-printable windows-1252, the picture's
+// multipart/related part: the HTML (MailHtmlText, quoted-printable utf-8, the picture's
 // size taken from the GIF's header) and the GIF (base64 in lines of 76 characters, Content-ID
 // "<" + m_strPictureId + ">", shown inline as "greeting.gif").
 std::string MailBodyRows(
     const std::string& text, const CMailForm& form, const std::string& picture = {});
-// The text as a small HTML page (windows-1252, the characters HTML gives meaning escaped, line
+// The text as a small HTML page (UTF-8, the characters HTML gives meaning escaped, line
 // breaks kept as "<br>" and "\r\n") that shows the picture with this Content-ID above it, with
 // that width and height when both are above 0, and, with a video's file name, a line under it
 // saying that the attached video plays the greeting with its sound. Every line ends in "\r\n".
 std::string MailHtmlText(const std::string& text, const std::string& pictureId, int nWidth = 0,
     int nHeight = 0, const std::string& videoName = {});
 // The header lines of an attached file sent as base64, up to the empty line that ends them:
-// its type with its name, the encoding, and the disposition with the file name.
-std::string MailFilePartHeader(const std::string& contentType, const std::string& fileName);
+// its type with its name, the encoding, and the disposition with the file name. A name of
+// printable ASCII stands in both as a quoted string (asciiName is not used). Any other goes into
+// the disposition as RFC 2231 "filename*" (FileNameParameters), and asciiName
+// (AsciiFileName(fileName) when empty) is the type's name and the disposition's plain
+// "filename" for older readers.
+std::string MailFilePartHeader(const std::string& contentType, const std::string& fileName,
+    const std::string& asciiName = {});
 // Base64 of RFC 2045 in lines of 76 characters, each ended by "\r\n". Whole blocks of
 // kBase64LineBytes bytes encode to whole lines, so a file can be sent block by block.
 std::string MailBase64Lines(const std::string& bytes);
@@ -98,11 +113,8 @@ bool NeedsQuotedPrintable(const std::string& text);
 // Quoted-printable of RFC 2045 for a text whose lines end in "\r\n": those stay hard line
 // breaks; "=", bytes outside 33 to 126 and blanks or tabs at the end of a line become "=XX";
 // longer lines are cut with soft breaks ("=" and "\r\n") so that no line exceeds 76 bytes.
-std::string QuotedPrintable(const std::string& text);
-// A header value as RFC 2047 encoded words "=?windows-1252?Q?...?=", folded onto lines of at
-// most 76 bytes: the first word fits in firstLineRoom bytes (what the line leaves after the
-// field name), every further one stands on a line of its own after "\r\n ".
-std::string EncodedWords(const std::string& value, size_t firstLineRoom);
+// With bUtf8 a soft break never falls inside the bytes of one UTF-8 character.
+std::string QuotedPrintable(const std::string& text, bool bUtf8 = false);
 // Lower-case hexadecimal digits from the system's random source.
 std::string RandomHex(size_t digits);
 // The domain a message id names: the sender address's domain when it is a plain domain name,

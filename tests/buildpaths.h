@@ -21,5 +21,6 @@ extern const char* const kPlatformTestsDir;  // the folder of platform_tests
 extern const char* const kFuzzSourceDir;     // tests/fuzz in the source tree
 extern const char* const kParseMessageScript; // the mail tests' readers of messages
 extern const char* const kParsePreviewScript;
+extern const char* const kParseTextsScript;
 
 } // namespace built

@@ -11,7 +11,7 @@ VIMBLE_PACKAGES=(
   fluidsynth timgm6mb-soundfont
   libsdl2-dev libfluidsynth-dev libespeak-ng-dev espeak-ng-data
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev
-  libssl-dev openssl libsecret-1-dev gnome-keyring dbus-daemon
+  libssl-dev openssl libsecret-1-dev gnome-keyring dbus-daemon libicu-dev
   at-spi2-core python3-pyatspi xvfb
   desktop-file-utils appstream shared-mime-info
   qt6-wayland weston

@@ -5,11 +5,13 @@
 #include "tests/mail/exim_fixtures.h"
 #include "tests/mail/mail_fixtures.h"
 #include "tests/buildpaths.h"
+#include "tests/platform/scoped_env.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <sys/stat.h>
 
 using namespace mailtest;
@@ -170,6 +172,83 @@ TEST_P(EximTest, AnAwkwardGreetingArrivesAsSent)
     EXPECT_EQ(attachment,
         ReferenceBundle(
             player, withPlayer ? &playerData : nullptr, projectBytes, "Happy_Birthday"));
+}
+
+// Three recipients whose contacts name them in three scripts: each gets a message of their
+// own, with their name in the subject and the text, and the greeting's file under its name in
+// the person's script; the delivered messages read back as written.
+TEST_P(EximTest, AGreetingInThreeScriptsArrivesAsWritten)
+{
+    const bool withPlayer = GetParam();
+    const std::string data = m_dir / "data";
+    ASSERT_EQ(mkdir(data.c_str(), 0700), 0);
+    WriteText(data + "/play.exe", PatternBytes(5000, 35));
+    WriteText(data + "/play.dat", PatternBytes(3000, 36));
+    const std::string share = m_dir / "share";
+    ASSERT_EQ(mkdir(share.c_str(), 0700), 0);
+    ASSERT_EQ(mkdir((share + "/vimble-email").c_str(), 0700), 0);
+    const std::map<std::string, std::pair<std::string, std::string>> people = {
+        { "lukasz@vimble.test", { "Łukasz Żółć", "Łukasz" } },
+        { "alena@vimble.test", { "Алёна Иванова", "Алёна" } },
+        { "misaki@vimble.test", { "美咲 山田", "美咲" } },
+    };
+    std::string cards;
+    for (const auto& [address, name] : people)
+        cards += "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:" + name.first + "\r\nEMAIL:" + address
+            + "\r\nEND:VCARD\r\n";
+    WriteText(share + "/vimble-email/contacts.vcf", cards);
+    const std::string project = m_dir / "Życzenia dla Ciebie.kel";
+    std::string tool = built::kTool;
+    ASSERT_EQ(RunProgram({ tool, "new", project }, m_dir / "new.out"), 0);
+
+    std::vector<std::string> args { tool, "send", "--server",
+        "127.0.0.1:" + std::to_string(m_nPort), "--from", "me@vimble.test", "--to",
+        "lukasz@vimble.test, alena@vimble.test, misaki@vimble.test", "--subject",
+        "Dla {name} 🎉 — с днём рождения, お誕生日おめでとう, {first}!", "--text",
+        "Hello {first},\nwszystkiego najlepszego 👨‍👩‍👧‍👦\n— {name}", "--no-video", "--data", data,
+        "--timeout", "30", project };
+    if (withPlayer) {
+        args.insert(args.end() - 1, "--player");
+        args.insert(args.end() - 1, "--attach-player");
+    }
+    const CScopedEnv home("XDG_DATA_HOME", share);
+    ASSERT_EQ(RunProgram(args, m_dir / "send.out"), 0)
+        << ReadText(m_dir / "send.out") << ReadText(m_dir / "log/mainlog");
+
+    std::vector<std::string> files = Delivered(3);
+    ASSERT_EQ(files.size(), 3u) << ReadText(m_dir / "log/mainlog");
+    std::set<std::string> reached;
+    for (const std::string& file : files) {
+        auto found = RunReader(m_strPython, built::kParseTextsScript,
+            m_strMaildir + "/new/" + file, m_dir / "unused", m_dir / "parsed.txt");
+        ASSERT_EQ(found.count("error"), 0u) << found["error"];
+        const std::string address = found["To:0:address"];
+        SCOPED_TRACE(address);
+        ASSERT_EQ(people.count(address), 1u);
+        reached.insert(address);
+        const auto& [name, first] = people.at(address);
+        EXPECT_EQ(found["To:count"], "1");
+        EXPECT_EQ(found["subject"],
+            "Dla " + name + " 🎉 — с днём рождения, お誕生日おめでとう, " + first + "!");
+        EXPECT_LE(std::stoul(found["longest-header-line"]), 78u);
+        ASSERT_EQ(found["leaves"], withPlayer ? "5" : "4");
+        EXPECT_EQ(found["leaf0:type"], "text/plain");
+        EXPECT_EQ(found["leaf0:charset"], "utf-8");
+        std::string text = found["leaf0:content"];
+        text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+        EXPECT_EQ(text, "Hello " + first + ",\nwszystkiego najlepszego 👨‍👩‍👧‍👦\n— " + name + "\n");
+        EXPECT_EQ(found["leaf1:type"], "text/html");
+        EXPECT_NE(found["leaf1:content"].find("Hello " + first + ",<br>"), std::string::npos)
+            << found["leaf1:content"];
+        EXPECT_EQ(found["leaf2:type"], "image/gif");
+        EXPECT_EQ(found["leaf3:filename"], "Życzenia_dla_Ciebie.kel");
+        if (withPlayer) {
+            EXPECT_EQ(found["leaf4:filename"], "Życzenia_dla_Ciebie.exe");
+        }
+        const std::string raw = ReadText(m_strMaildir + "/new/" + file);
+        EXPECT_NE(raw.find("filename=\"Zyczenia_dla_Ciebie.kel\""), std::string::npos);
+    }
+    EXPECT_EQ(reached.size(), 3u);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -165,7 +165,7 @@ TEST(PlainBody, IsExactlyTheTextRows)
         "Hi Ann,\r\nsee you.\r\nBob\r\n"
         "\r\n"
         "--theboundarybyVelmorant\r\n");
-    const std::string texts[] = { "", "Hi Ann,\r\n.\r\nBob", "caf\xe9 = 100%",
+    const std::string texts[] = { "", "Hi Ann,\r\n.\r\nBob", "café = 100%",
         "x\r\n--theboundarybyVelmorant\r\ny", Repeated("long ", 300) };
     for (const std::string& text : texts) {
         const CMailForm old = MakeMailForm("Hello", text, "vimble.test", kStart);
@@ -180,7 +180,7 @@ TEST(PlainBody, IsExactlyTheTextRows)
 // four-argument one does: the boundary, the text's encoding, the message id's shape.
 TEST(PlainBody, TheFormWithoutPictureIsTheOldForm)
 {
-    const std::string texts[] = { "Hello", "caf\xe9", "a\r\n--theboundarybyVelmorant--\r\nb" };
+    const std::string texts[] = { "Hello", "café", "a\r\n--theboundarybyVelmorant--\r\nb" };
     for (const std::string& text : texts) {
         const CMailForm old = MakeMailForm("Subject", text, "vimble.test", kStart);
         const CMailForm form = MakeMailForm("Subject", text, "vimble.test", kStart, false, true);
@@ -251,10 +251,10 @@ TEST(PreviewBody, IsLaidOutPartByPart)
               "Content-Type: multipart/related; boundary=\"REL\"; type=\"text/html\"\r\n"
               "\r\n"
               "--REL\r\n"
-              "Content-Type: text/html; charset=windows-1252\r\n"
+              "Content-Type: text/html; charset=utf-8\r\n"
               "Content-Transfer-Encoding: quoted-printable\r\n"
               "\r\n"
-            + QuotedPrintable(MailHtmlText(text, "pic@x", 2, 1))
+            + QuotedPrintable(MailHtmlText(text, "pic@x", 2, 1), true)
             + "\r\n"
               "--REL\r\n"
               "Content-Type: image/gif\r\n"
@@ -275,7 +275,7 @@ TEST(PreviewBody, IsLaidOutPartByPart)
 // The text part inside the alternative is the one MailTextRows writes, in both encodings.
 TEST(PreviewBody, HoldsTheTextPartAsAlwaysWritten)
 {
-    const std::string texts[] = { "Hello Ann", "Ch\xe8re Ann,\r\n\xe9t\xe9 = summer  \r\nBob" };
+    const std::string texts[] = { "Hello Ann", "Chère Ann,\r\nété = summer  \r\nBob" };
     for (const std::string& text : texts) {
         CMailForm form = MakeMailForm("Hi", text, "vimble.test", kStart, true, true);
         const std::string plain = PartAfter(MailTextRows(text, form), form.m_strBoundary);
@@ -286,30 +286,30 @@ TEST(PreviewBody, HoldsTheTextPartAsAlwaysWritten)
     }
 }
 
-// The HTML says what HTML gives meaning to as entities, keeps the code page's letters and the
-// lines, and shows the picture by its Content-ID at its size.
+// The HTML says what HTML gives meaning to as entities, keeps the letters and the lines, and
+// shows the picture by its Content-ID at its size.
 TEST(PreviewBody, TheHtmlEscapesTheTextAndShowsThePicture)
 {
     const std::string html
-        = MailHtmlText("caf\xe9 <b>&</b> \"q\"\r\nline two\nthree\rfour", "id.1@x", 616, 462);
+        = MailHtmlText("café <b>&</b> \"q\"\r\nline two\nthree\rfour", "id.1@x", 616, 462);
     EXPECT_NE(html.find("<img src=\"cid:id.1@x\" alt=\"The greeting\" width=\"616\" "
                         "height=\"462\">"),
         std::string::npos)
         << html;
-    EXPECT_NE(html.find("<p>caf\xe9 &lt;b&gt;&amp;&lt;/b&gt; &quot;q&quot;<br>\r\nline two<br>\r\n"
+    EXPECT_NE(html.find("<p>café &lt;b&gt;&amp;&lt;/b&gt; &quot;q&quot;<br>\r\nline two<br>\r\n"
                         "three<br>\r\nfour</p>\r\n"),
         std::string::npos)
         << html;
-    EXPECT_NE(html.find("charset=windows-1252"), std::string::npos);
+    EXPECT_NE(html.find("charset=utf-8"), std::string::npos);
     EXPECT_EQ(html.find("<b>"), std::string::npos);
     ExpectMailLines(html);
     EXPECT_EQ(MailHtmlText("x", "i@x").find("width="), std::string::npos);
 
-    // In the message the HTML goes out as quoted-printable: the letter as its code.
+    // In the message the HTML goes out as quoted-printable: the letter as its UTF-8 bytes.
     CMailForm form = FixedPreviewForm(true);
-    const std::string related = PartAfter(MailBodyRows("caf\xe9 <&>", form, SmallGif(1)), "REL");
-    EXPECT_NE(related.find("caf=E9 &lt;&amp;&gt;"), std::string::npos) << related;
-    EXPECT_EQ(related.find('\xe9'), std::string::npos);
+    const std::string related = PartAfter(MailBodyRows("café <&>", form, SmallGif(1)), "REL");
+    EXPECT_NE(related.find("caf=C3=A9 &lt;&amp;&gt;"), std::string::npos) << related;
+    EXPECT_EQ(related.find('\xc3'), std::string::npos);
 }
 
 // The boundaries and the picture's id are new for every message, none begins with another or
@@ -366,7 +366,7 @@ TEST(PreviewBody, BoundariesAndIdAreUnknownToTheTexts)
 // base64 lines hold 76 characters and give the picture back.
 TEST(PreviewBody, EveryLineFitsAndThePictureComesBack)
 {
-    const std::string text = Repeated("caf\xe9 ", 700) + "\n" + Repeated("x", 3000) + "\r.\r\n";
+    const std::string text = Repeated("café ", 700) + "\n" + Repeated("x", 3000) + "\r.\r\n";
     for (size_t size : { 0u, 1u, 2u, 3u, 56u, 57u, 58u, 100000u }) {
         const std::string picture = "GIF89a" + PatternBytes(size, static_cast<uint32_t>(size));
         CMailForm form = MakeMailForm("Hi", text, "vimble.test", kStart, true, true);
@@ -401,12 +401,12 @@ protected:
 TEST_P(PreviewMessageTest, PythonReadsTheTextTheHtmlAndThePicture)
 {
     const bool bAttachment = GetParam();
-    const std::string text = "Ch\xe8re Ann,\r\n.\r\n<b>&</b> \xe9t\xe9\r\nBob";
+    const std::string text = "Chère Ann,\r\n.\r\n<b>&</b> été\r\nBob";
     const std::string picture = SmallGif(5);
     const std::string bundle = PatternBytes(5000, 7);
     const CMailForm form
-        = MakeMailForm("Bonne f\xeate", text, "vimble.test", kStart, true, bAttachment);
-    const std::string message = WholeMessage("Bonne f\xeate", text, form, picture, bundle);
+        = MakeMailForm("Bonne fête", text, "vimble.test", kStart, true, bAttachment);
+    const std::string message = WholeMessage("Bonne fête", text, form, picture, bundle);
     ExpectMailLines(message);
 
     std::string attachment;
@@ -421,7 +421,7 @@ TEST_P(PreviewMessageTest, PythonReadsTheTextTheHtmlAndThePicture)
     EXPECT_EQ(found["first:parts"], "2");
 
     EXPECT_EQ(found["text:content-type"], "text/plain");
-    EXPECT_EQ(found["text:charset"], "windows-1252");
+    EXPECT_EQ(found["text:charset"], "utf-8");
     EXPECT_EQ(found["text:encoding"], "quoted-printable");
     // The reader gives the lines back with its own line ends.
     EXPECT_EQ(WithoutCr(found["text:bytes"]), WithoutCr(text + "\r\n"));
@@ -433,7 +433,7 @@ TEST_P(PreviewMessageTest, PythonReadsTheTextTheHtmlAndThePicture)
     EXPECT_EQ(found["related:type"], "text/html");
     EXPECT_EQ(found["related:parts"], "2");
     EXPECT_EQ(found["html:content-type"], "text/html");
-    EXPECT_EQ(found["html:charset"], "windows-1252");
+    EXPECT_EQ(found["html:charset"], "utf-8");
     EXPECT_EQ(found["html:encoding"], "quoted-printable");
     EXPECT_NE(found["html:content"].find("Ch\xc3\xa8re Ann,<br>"), std::string::npos)
         << found["html:content"];
