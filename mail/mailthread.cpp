@@ -25,6 +25,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <mutex>
+#include <string_view>
 #include <system_error>
 #include <thread>
 #include <unistd.h>
@@ -590,7 +591,7 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
         // player's attachment as large as its pieces make it.
         CMailForm estimate = MakeMailForm(m_strSubject, m_strText, domain, start, true, true);
         int64_t other = static_cast<int64_t>(
-            MailHeaderRows(m_strTo, m_strFrom, start, m_strSubject, estimate).size()
+            MailHeaderRows(ToHeader(), m_strFrom, start, m_strSubject, estimate).size()
             + MailBodyRows(m_strText, estimate).size() + MailClosingRows(estimate).size());
         if (m_bAttachPlayer) {
             other += Base64MessageBytes(BundleBytes(m_strProjectPath, m_strDataDir, m_bSendPlayer))
@@ -639,7 +640,7 @@ void CMailThread::Converse(CSmtpConnection& connection, std::time_t start)
                                    m_bAttachPlayer || !files.empty());
     if (media.media.bVideo)
         form.m_strVideoName = shownStem + ".mp4";
-    std::string rows = MailHeaderRows(m_strTo, m_strFrom, start, m_strSubject, form)
+    std::string rows = MailHeaderRows(ToHeader(), m_strFrom, start, m_strSubject, form)
         + (plainForm ? MailTextRows(m_strText, form)
                      : MailBodyRows(m_strText, form, media.media.strPicture));
     media.media.strPicture.clear();
@@ -874,6 +875,10 @@ void CMailThread::SendToEach(std::time_t start)
     for (size_t i = 0; i < addresses.size() && !IsCancelled(); ++i) {
         const CRecipientName recipient = NameOf(addresses[i], contacts);
         m_strTo = addresses[i];
+        // The message names its recipient as the contacts do.
+        const int found = contacts.Find(addresses[i]);
+        m_strToName = found >= 0 ? contacts.Contacts()[static_cast<size_t>(found)].DisplayName()
+                                 : std::string();
         m_strSubject = FillPlaceholders(subject, recipient);
         m_strText = FillPlaceholders(text, recipient);
         const std::string folder = platform::JoinPath(m_strWorkDir, "to" + std::to_string(i));
@@ -966,6 +971,22 @@ std::string CMailThread::ResultText(int64_t elapsedSeconds) const
     return text + "\n\n" + Fill(Tr("Mail", "What failed: %1."), { m_strFailure });
 }
 
+std::string CMailThread::ToHeader() const
+{
+    if (m_strToName.empty())
+        return m_strTo;
+    // Characters that would end or split the name in the header become blanks.
+    constexpr std::string_view kSpecials = "\",;:<>()[]\\@";
+    std::string name;
+    for (char c : m_strToName)
+        name.push_back(kSpecials.find(c) != std::string_view::npos ? ' ' : c);
+    const size_t first = name.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return m_strTo;
+    name = name.substr(first, name.find_last_not_of(' ') - first + 1);
+    return name + " <" + m_strTo + ">";
+}
+
 int CMailThread::Run()
 {
     m_bFailed = false;
@@ -974,6 +995,7 @@ int CMailThread::Run()
     m_strRefused.clear();
     m_strLeftOut.clear();
     m_strSentTo.clear();
+    m_strToName.clear();
     m_bNoPassword = false;
     m_bMaybeDelivered = false;
     m_strPartsFolder = "parts";

@@ -124,6 +124,10 @@ public:
     void Cancel();
 
 private:
+    // The "To:" header: m_strTo, with the contacts' name for it when a personal send has one.
+    std::string ToHeader() const;
+    std::string m_strToName;
+
     friend bool StartMailThread(std::unique_ptr<CMailThread> thread);
     void Fail(const std::string& reason);
     bool IsCancelled() const;

@@ -414,9 +414,7 @@ std::string MailUtf8(const std::string& text)
 
 bool TextFitsCp1252(const std::string& text)
 {
-    const std::string utf8 = MailUtf8(text);
-    // A character the code page lacks comes back from it as "?".
-    return platform::Utf8FromCp1252(platform::Cp1252FromUtf8(utf8)) == utf8;
+    return platform::FitsCp1252(MailUtf8(text));
 }
 
 MailCharset MailCharsetOf(const std::string& text, bool bCodePage)

@@ -228,6 +228,7 @@ TEST_P(EximTest, AGreetingInThreeScriptsArrivesAsWritten)
         reached.insert(address);
         const auto& [name, first] = people.at(address);
         EXPECT_EQ(found["To:count"], "1");
+        EXPECT_EQ(found["To:0:name"], name); // as the contacts name the recipient
         EXPECT_EQ(found["subject"],
             "Dla " + name + " 🎉 — с днём рождения, お誕生日おめでとう, " + first + "!");
         EXPECT_LE(std::stoul(found["longest-header-line"]), 78u);

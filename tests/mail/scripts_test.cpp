@@ -633,7 +633,7 @@ TEST(ScriptNames, PlaceholdersKeepEveryCharacter)
     const CRecipientName name = NameOf("alena@vimble.test", contacts);
     EXPECT_EQ(name.m_strName, "Алёна Иванова");
     EXPECT_EQ(name.m_strFirst, "Алёна");
-    EXPECT_EQ(FillPlaceholders("Для {name}: с днём рождения, {first}! 🎂", name, false),
+    EXPECT_EQ(FillPlaceholders("Для {name}: с днём рождения, {first}! 🎂", name),
         "Для Алёна Иванова: с днём рождения, Алёна! 🎂");
     EXPECT_EQ(NameOf("misaki@vimble.test", contacts).m_strFirst, "美咲");
     EXPECT_EQ(NameOf("łukasz@vimble.test", contacts).m_strName, "łukasz");
