@@ -1128,7 +1128,7 @@
     </message>
     <message>
         <source>Tools</source>
-        <translation>Herramientas</translation>
+        <translation>Útiles</translation>
     </message>
     <message>
         <source>Layers</source>
