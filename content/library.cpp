@@ -1,5 +1,6 @@
 #include "content/library.h"
 
+#include "content/failureletters.h"
 #include "content/pictures.h"
 #include "content/sounds.h"
 #include "model/archive.h"
@@ -20,6 +21,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 
 namespace content {
@@ -741,6 +743,9 @@ std::string FailureTemplate(platform::ELanguage language)
             "Votre carte ne risque rien : elle est toujours ouverte dans %s, vous pouvez donc "
             "simplement réessayer dans un instant.\n\n"
             "Pour obtenir de l’aide, écrivez à %s\n");
+    if (language != platform::ELanguage::English)
+        if (const char* letter = BuiltInFailureLetter(platform::LanguageCode(language)))
+            return letter;
     return "Sorry, %s could not send your greeting.\n\n"
            "What failed is said at the end of this message. When the mail server could not be "
            "reached or refused the greeting, check that this computer is connected to the "
@@ -830,8 +835,10 @@ bool WriteLibrary(const std::string& dataDir, std::string& error)
         }
     }
 
-    for (platform::ELanguage language :
-        { platform::ELanguage::English, platform::ELanguage::German, platform::ELanguage::French }) {
+    std::vector<platform::ELanguage> languages { platform::ELanguage::English };
+    languages.insert(languages.end(), std::begin(platform::kTranslatedLanguages),
+        std::end(platform::kTranslatedLanguages));
+    for (platform::ELanguage language : languages) {
         const std::string message = FailureTemplate(language);
         const std::string path = dataDir + "/" + FailureTemplateName(language);
         if (!WriteBytes(path, std::vector<uint8_t>(message.begin(), message.end()))) {
