@@ -3659,8 +3659,8 @@
         <translation>(carpeta de datos vacía: /)</translation>
     </message>
     <message>
-        <source>check the resource library (every face at 1x, 1.5x and 2x, the lettered ones in de and fr too), or draw every face on one sheet (at a screen scale)</source>
-        <translation>comprobar la biblioteca de recursos (cada imagen de la interfaz a 1x, 1,5x y 2x, y las que llevan texto también en de y fr), o dibujar todas las imágenes en una hoja (a una escala de pantalla)</translation>
+        <source>check the resource library (every face at 1x, 1.5x and 2x, the lettered ones in every language too), or draw every face on one sheet (at a screen scale)</source>
+        <translation>comprobar la biblioteca de recursos (cada imagen de la interfaz a 1x, 1,5x y 2x, y las que llevan texto también en cada idioma), o dibujar todas las imágenes en una hoja (a una escala de pantalla)</translation>
     </message>
     <message>
         <source>the catalogues and categories the start-up scan builds (JSON)</source>

@@ -3659,8 +3659,8 @@
         <translation>(空のデータフォルダー: /)</translation>
     </message>
     <message>
-        <source>check the resource library (every face at 1x, 1.5x and 2x, the lettered ones in de and fr too), or draw every face on one sheet (at a screen scale)</source>
-        <translation>リソースライブラリを検査する (すべてのスキン画像を 1x、1.5x、2x で、文字入りのものは de と fr でも)、またはすべてのスキン画像を 1 枚のシートに描く (画面の倍率で)</translation>
+        <source>check the resource library (every face at 1x, 1.5x and 2x, the lettered ones in every language too), or draw every face on one sheet (at a screen scale)</source>
+        <translation>リソースライブラリを検査する (すべてのスキン画像を 1x、1.5x、2x で、文字入りのものは各言語でも)、またはすべてのスキン画像を 1 枚のシートに描く (画面の倍率で)</translation>
     </message>
     <message>
         <source>the catalogues and categories the start-up scan builds (JSON)</source>

@@ -3659,8 +3659,8 @@
         <translation>(pusty folder danych: /)</translation>
     </message>
     <message>
-        <source>check the resource library (every face at 1x, 1.5x and 2x, the lettered ones in de and fr too), or draw every face on one sheet (at a screen scale)</source>
-        <translation>sprawdza bibliotekę zasobów (każdy element wyglądu w skali 1x, 1,5x i 2x, a te z napisami także w de i fr) albo rysuje wszystkie elementy wyglądu na jednym arkuszu (w skali ekranu)</translation>
+        <source>check the resource library (every face at 1x, 1.5x and 2x, the lettered ones in every language too), or draw every face on one sheet (at a screen scale)</source>
+        <translation>sprawdza bibliotekę zasobów (każdy element wyglądu w skali 1x, 1,5x i 2x, a te z napisami także w każdym języku) albo rysuje wszystkie elementy wyglądu na jednym arkuszu (w skali ekranu)</translation>
     </message>
     <message>
         <source>the catalogues and categories the start-up scan builds (JSON)</source>

@@ -3659,8 +3659,8 @@
         <translation>(пустая папка данных: /)</translation>
     </message>
     <message>
-        <source>check the resource library (every face at 1x, 1.5x and 2x, the lettered ones in de and fr too), or draw every face on one sheet (at a screen scale)</source>
-        <translation>проверить библиотеку ресурсов (каждый элемент оформления в масштабе 1x, 1,5x и 2x, элементы с надписями — также на de и fr) или нарисовать все элементы на одном листе (в масштабе экрана)</translation>
+        <source>check the resource library (every face at 1x, 1.5x and 2x, the lettered ones in every language too), or draw every face on one sheet (at a screen scale)</source>
+        <translation>проверить библиотеку ресурсов (каждый элемент оформления в масштабе 1x, 1,5x и 2x, элементы с надписями — также на каждом языке) или нарисовать все элементы на одном листе (в масштабе экрана)</translation>
     </message>
     <message>
         <source>the catalogues and categories the start-up scan builds (JSON)</source>

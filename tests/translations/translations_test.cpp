@@ -383,7 +383,8 @@ TEST(ShownNames, names_show_in_the_chosen_language_and_unknown_ones_as_stored)
         platform::CMessageRecorder recorder;
         platform::ShowMessage("Arbeitsspeicher reicht nicht aus (3)!");
         ASSERT_EQ(recorder.m_messages.size(), 1u);
-        EXPECT_EQ(recorder.m_messages[0].strText, memory[i]) << platform::LanguageCode(kLanguages[i]);
+        EXPECT_EQ(recorder.m_messages[0].strText, memory[i])
+            << platform::LanguageCode(kLanguages[i]);
     }
     translations::InstallTranslators(ELanguage::English);
     // The effect table keeps its stored bytes whatever is shown.
