@@ -96,9 +96,10 @@ int CmdCheck(const std::vector<std::string>& args)
             }
         }
     }
-    // Every face that letters text is lettered in German and French as well, at every scale.
+    // Every face that letters text is lettered in every translated language as well, at every
+    // scale.
     using platform::ELanguage;
-    for (ELanguage language : {ELanguage::German, ELanguage::French}) {
+    for (ELanguage language : platform::kTranslatedLanguages) {
         for (const std::string& name : faces::LetteredFaceNames()) {
             for (qreal scale : platform::kBitmapScales) {
                 if (!library->HasBitmap(name, scale, language)) {
@@ -482,7 +483,7 @@ void AddResourceVerbs(VerbTable& verbs)
                           "sheet [--scale 1|1.5|2] OUT.png [LIBRARY.rcc]",
                           Tr("Tool",
                               "check the resource library (every face at 1x, 1.5x and 2x, the "
-                              "lettered ones in de and fr too), or draw "
+                              "lettered ones in every language too), or draw "
                               "every face on one sheet (at a screen scale)"),
                           CmdResources};
     verbs["catalogue"] = {"catalogue [DATADIR...]",

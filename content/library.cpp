@@ -1,5 +1,6 @@
 #include "content/library.h"
 
+#include "content/failureletters.h"
 #include "content/pictures.h"
 #include "content/sounds.h"
 #include "model/archive.h"
@@ -20,6 +21,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 
 namespace content {
@@ -722,25 +724,27 @@ std::string FailureTemplate(platform::ELanguage language)
     // The arguments: the program's title three times, then the address to write to for help.
     // What failed is said after this letter, so the letter names no cause of its own.
     if (language == platform::ELanguage::German)
-        return 
-            "Leider konnte %s Ihren Gruß nicht senden.\n\n"
-            "Was nicht geklappt hat, steht am Ende dieser Nachricht. Wenn der Mailserver nicht "
-            "erreichbar war oder den Gruß abgelehnt hat, prüfen Sie, ob dieser Computer mit dem "
-            "Internet verbunden ist und ob der Mailserver und Ihre eigene E-Mail-Adresse in den "
-            "Mail-Optionen von %s richtig eingetragen sind.\n\n"
-            "Ihr Gruß ist sicher: Er ist noch in %s geöffnet, Sie können es also gleich noch "
-            "einmal versuchen.\n\n"
-            "Hilfe bekommen Sie unter %s\n";
+        return "Leider konnte %s Ihren Gruß nicht senden.\n\n"
+               "Was nicht geklappt hat, steht am Ende dieser Nachricht. Wenn der Mailserver nicht "
+               "erreichbar war oder den Gruß abgelehnt hat, prüfen Sie, ob dieser Computer mit dem "
+               "Internet verbunden ist und ob der Mailserver und Ihre eigene E-Mail-Adresse in den "
+               "Mail-Optionen von %s richtig eingetragen sind.\n\n"
+               "Ihr Gruß ist sicher: Er ist noch in %s geöffnet, Sie können es also gleich noch "
+               "einmal versuchen.\n\n"
+               "Hilfe bekommen Sie unter %s\n";
     if (language == platform::ELanguage::French)
-        return 
-            "Désolé, %s n’a pas pu envoyer votre carte.\n\n"
-            "Ce qui a échoué est indiqué à la fin de ce message. Si le serveur de messagerie n’a "
-            "pas pu être joint ou a refusé la carte, vérifiez que cet ordinateur est connecté à "
-            "Internet, et que le serveur de messagerie et votre propre adresse électronique sont "
-            "correctement indiqués dans les options de messagerie de %s.\n\n"
-            "Votre carte ne risque rien : elle est toujours ouverte dans %s, vous pouvez donc "
-            "simplement réessayer dans un instant.\n\n"
-            "Pour obtenir de l’aide, écrivez à %s\n";
+        return "Désolé, %s n’a pas pu envoyer votre carte.\n\n"
+               "Ce qui a échoué est indiqué à la fin de ce message. Si le serveur de messagerie "
+               "n’a pas pu être joint ou a refusé la carte, vérifiez que cet ordinateur est "
+               "connecté à Internet, et que le serveur de messagerie et votre propre adresse "
+               "électronique sont "
+               "correctement indiqués dans les options de messagerie de %s.\n\n"
+               "Votre carte ne risque rien : elle est toujours ouverte dans %s, vous pouvez donc "
+               "simplement réessayer dans un instant.\n\n"
+               "Pour obtenir de l’aide, écrivez à %s\n";
+    if (language != platform::ELanguage::English)
+        if (const char* letter = BuiltInFailureLetter(platform::LanguageCode(language)))
+            return letter;
     return "Sorry, %s could not send your greeting.\n\n"
            "What failed is said at the end of this message. When the mail server could not be "
            "reached or refused the greeting, check that this computer is connected to the "
@@ -830,8 +834,10 @@ bool WriteLibrary(const std::string& dataDir, std::string& error)
         }
     }
 
-    for (platform::ELanguage language :
-        { platform::ELanguage::English, platform::ELanguage::German, platform::ELanguage::French }) {
+    std::vector<platform::ELanguage> languages { platform::ELanguage::English };
+    languages.insert(languages.end(), std::begin(platform::kTranslatedLanguages),
+        std::end(platform::kTranslatedLanguages));
+    for (platform::ELanguage language : languages) {
         const std::string message = FailureTemplate(language);
         const std::string path = dataDir + "/" + FailureTemplateName(language);
         if (!WriteBytes(path, std::vector<uint8_t>(message.begin(), message.end()))) {

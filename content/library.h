@@ -3,9 +3,9 @@
 // A data directory written here holds, for every entry n, the header "n.hdr" (name,
 // category, item number n, type and a 32 x 32 preview) and the item file "n.zty" (one
 // archived object: a CAnimationObject, CClipartObject, CBackgroundBMP or CSound as the type
-// says), the mail failure text "err.msg" (with "err.de.msg" and "err.fr.msg" in German and
-// French), an empty address book "book.dat", and the folder "samples" with the sample
-// greetings, which the first start copies to the person's export folder.
+// says), the mail failure text "err.msg" (with "err.de.msg", "err.ja.msg" and so on in each
+// translated language), an empty address book "book.dat", and the folder "samples" with the
+// sample greetings, which the first start copies to the person's export folder.
 #pragma once
 
 #include "platform/language.h"
@@ -35,8 +35,9 @@ const std::vector<LibraryEntry>& LibraryEntries();
 // The sample greetings' file names (".kel", in the samples folder).
 std::vector<std::string> SampleFileNames();
 
-// The text of "err.msg" ("err.de.msg", "err.fr.msg" in German and French, UTF-8): a printf template with exactly four "%s" (the program's title three times, then
-// the program's help address) and no other conversion.
+// The text of "err.msg" (or of "err.de.msg", "err.ja.msg" and so on; UTF-8): a printf template
+// with exactly four "%s" (the program's title three times, then the program's help address) and
+// no other conversion.
 std::string FailureTemplate(platform::ELanguage language = platform::ELanguage::English);
 // The name of the letter's file in a language: "err.msg" for English.
 std::string FailureTemplateName(platform::ELanguage language);

@@ -2,7 +2,7 @@
 // screen on a copy of a sample greeting, in a private home with a few made-up contacts and
 // planned greetings, each grabbed as the person would see it.
 //
-//     vimble-manualpics RESOURCE_DIR DATA_DIR OUT_DIR [en|de|fr]
+//     vimble-manualpics RESOURCE_DIR DATA_DIR OUT_DIR [en|de|fr|es|pl|ru|ja]
 //
 // writes OUT_DIR/NAME.png for every picture the manual shows, with the program speaking the
 // language named (English when none is). Nothing outside the private
@@ -60,7 +60,37 @@ constexpr PersonTexts kGermanTexts{"Alles Gute zum Geburtstag, {first}!",
     "Herzlich, von uns allen.", "Hallo {first},\n\nalles Liebe zu deinem Tag!\n\nHerzlich"};
 constexpr PersonTexts kFrenchTexts{"Joyeux anniversaire, {first} !", "Avec toute notre affection.",
     "Bonjour {first},\n\ntous mes v\u0153ux pour ton anniversaire\u00a0!\n\nBien affectueusement"};
+constexpr PersonTexts kSpanishTexts{"¡Feliz cumpleaños, {first}!", "Con cariño, de parte de todos.",
+    "Hola, {first}:\n\n¡que pases un día estupendo!\n\nUn abrazo"};
+constexpr PersonTexts kPolishTexts{"Wszystkiego najlepszego, {first}!",
+    "Serdecznie, od nas wszystkich.",
+    "Cześć, {first}!\n\nWszystkiego najlepszego w Twoim dniu!\n\nŚciskam"};
+constexpr PersonTexts kRussianTexts{"С днём рождения, {first}!", "С любовью, от всех нас.",
+    "Привет, {first}!\n\nВсего самого лучшего в твой день!\n\nС любовью"};
+constexpr PersonTexts kJapaneseTexts{"{first}さん、お誕生日おめでとう！", "みんなより、愛をこめて。",
+    "{first}さんへ\n\nすてきな一日になりますように！\n\nみんなより"};
 const PersonTexts* g_pTexts = &kEnglishTexts;
+
+const PersonTexts& TextsOf(platform::ELanguage language)
+{
+    switch (language) {
+    case platform::ELanguage::German:
+        return kGermanTexts;
+    case platform::ELanguage::French:
+        return kFrenchTexts;
+    case platform::ELanguage::Spanish:
+        return kSpanishTexts;
+    case platform::ELanguage::Polish:
+        return kPolishTexts;
+    case platform::ELanguage::Russian:
+        return kRussianTexts;
+    case platform::ELanguage::Japanese:
+        return kJapaneseTexts;
+    case platform::ELanguage::English:
+        break;
+    }
+    return kEnglishTexts;
+}
 
 // The person's questions never come up here; were one to, it is answered No.
 class CNoPrompts : public IEditorPrompts {
@@ -177,12 +207,12 @@ int main(int argc, char** argv)
 {
     const std::string code = argc == 5 ? argv[4] : "en";
     platform::ELanguage language = platform::ELanguage::English;
-    for (platform::ELanguage each :
-        {platform::ELanguage::English, platform::ELanguage::German, platform::ELanguage::French})
+    for (platform::ELanguage each : platform::kTranslatedLanguages)
         if (code == platform::LanguageCode(each))
             language = each;
     if ((argc != 4 && argc != 5) || code != platform::LanguageCode(language)) {
-        std::fprintf(stderr, "usage: vimble-manualpics RESOURCE_DIR DATA_DIR OUT_DIR [en|de|fr]\n");
+        std::fprintf(stderr, "usage: vimble-manualpics RESOURCE_DIR DATA_DIR OUT_DIR "
+                             "[en|de|fr|es|pl|ru|ja]\n");
         return 2;
     }
     const QString resources = QString::fromLocal8Bit(argv[1]);
@@ -200,9 +230,7 @@ int main(int argc, char** argv)
     MakeHome(root.path(), resources, data);
     QApplication application(argc, argv);
     translations::InstallTranslators(language);
-    g_pTexts = language == platform::ELanguage::German ? &kGermanTexts
-        : language == platform::ELanguage::French      ? &kFrenchTexts
-                                                       : &kEnglishTexts;
+    g_pTexts = &TextsOf(language);
 
     CEditorApp app(root.path().toStdString() + "/runtime/lock");
     if (app.InitInstance(CRect{0, 0, 1024, 768}) != CEditorApp::startRunning) {

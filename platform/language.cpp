@@ -11,7 +11,7 @@ namespace platform {
 
 namespace {
 
-// "de", "de_AT.UTF-8", "fr_CA@euro", "FR" -> the language; nothing for any other.
+// "de", "de_AT.UTF-8", "fr_CA@euro", "FR", "ja_JP" -> the language; nothing for any other.
 std::optional<ELanguage> LanguageOfLocale(const std::string& locale)
 {
     std::string code;
@@ -20,12 +20,11 @@ std::optional<ELanguage> LanguageOfLocale(const std::string& locale)
             break;
         code += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
     }
-    if (code == "de")
-        return ELanguage::German;
-    if (code == "fr")
-        return ELanguage::French;
     if (code == "en")
         return ELanguage::English;
+    for (ELanguage language : kTranslatedLanguages)
+        if (code == LanguageCode(language))
+            return language;
     return std::nullopt;
 }
 
@@ -81,6 +80,14 @@ const char* LanguageCode(ELanguage language)
         return "de";
     case ELanguage::French:
         return "fr";
+    case ELanguage::Spanish:
+        return "es";
+    case ELanguage::Polish:
+        return "pl";
+    case ELanguage::Russian:
+        return "ru";
+    case ELanguage::Japanese:
+        return "ja";
     case ELanguage::English:
         break;
     }

@@ -1,8 +1,8 @@
 // The resource library: the file beside the program that holds every window face, button face
 // and picture as a named bitmap and most display texts as numbered strings. It is a Qt binary
 // resource file ("ksredfr120.rcc"): bitmaps under "bitmaps/NAME.png", strings under
-// "strings/NUMBER" in UTF-8, their German and French texts under "strings/de/NUMBER" and
-// "strings/fr/NUMBER". The program loads it once and reaches it through LoadResString
+// "strings/NUMBER" in UTF-8, their texts in each translated language under "strings/de/NUMBER",
+// "strings/ja/NUMBER" and so on. The program loads it once and reaches it through LoadResString
 // (platform/strings.h) and LoadResBitmap.
 //
 // Every bitmap is drawn for three screen scales: "bitmaps/NAME.png" at 1x, beside it
@@ -11,8 +11,8 @@
 // down smoothly to round(size x ratio) pixels when the ratio lies between sets, and carries the
 // ratio, so its logical size (deviceIndependentSize) is always the 1x size.
 //
-// A face that letters text is there in German and French as well, with the same names under
-// "bitmaps/de/" and "bitmaps/fr/": a bitmap is the one in the program's language
+// A face that letters text is there in each translated language as well, with the same names
+// under "bitmaps/de/", "bitmaps/ja/" and so on: a bitmap is the one in the program's language
 // (ProgramLanguage) when the library has it, the English one otherwise.
 #pragma once
 

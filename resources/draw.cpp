@@ -1,5 +1,6 @@
 #include "resources/draw.h"
 
+#include "platform/language.h"
 #include "playback/effecttable.h"
 #include "resources/facetexts.h"
 #include "resources/paths.h"
@@ -802,7 +803,12 @@ bool LoadFonts()
 
 QFont Lettering(int nPixels, bool bBold)
 {
+    // Scripts that Liberation Sans lacks come from the fonts that fontconfig falls back to. In
+    // Japanese the Han characters are named a family, though: the fallback follows the
+    // machine's locale, and a Chinese one would letter Japanese with Chinese glyph shapes.
     QFont font("Liberation Sans");
+    if (platform::ProgramLanguage() == platform::ELanguage::Japanese)
+        font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Noto Sans CJK JP")});
     font.setPixelSize(nPixels);
     font.setBold(bBold);
     font.setHintingPreference(QFont::PreferVerticalHinting);

@@ -15,7 +15,9 @@
 
 namespace faces {
 
-// Loads the lettering (Liberation Sans); false when the font files are not installed.
+// Loads the lettering (Liberation Sans); false when the font files are not installed. Letters
+// that font lacks come from the system's fonts; while the program speaks Japanese, the Han
+// characters from Noto Sans CJK JP where it is installed.
 bool LoadFonts();
 QFont Lettering(int nPixels, bool bBold = true);
 

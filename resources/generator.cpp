@@ -3,8 +3,8 @@
 // build packs ("library.qrc" into ksredfr120.rcc, "program.qrc" into the program). Every
 // picture is drawn three times, for screens at 1x, 1.5x and 2x: "bitmaps/NAME.png",
 // "bitmaps/NAME@1.5x.png" and "bitmaps/NAME@2x.png" (cursors and icons alike). The faces that
-// letter text are drawn once more in German and in French from the program's translations
-// (context "Faces"), under "bitmaps/de/" and "bitmaps/fr/" with the same names.
+// letter text are drawn once more in each translated language from the program's translations
+// (context "Faces"), under "bitmaps/de/", "bitmaps/ja/" and so on with the same names.
 //
 //   vimble-resgen OUTDIR STRINGS.txt
 #include "platform/resources.h"
@@ -210,9 +210,10 @@ int main(int argc, char** argv)
     CCollection library(out, "library");
     CCollection program(out, "program");
     bool ok = AddStrings(library, QString::fromLocal8Bit(argv[2]));
-    // The German and French strings lie beside the English ones ("strings.de.txt") and go
-    // under "strings/de" and "strings/fr".
-    for (const char* language : {"de", "fr"}) {
+    // The translated strings lie beside the English ones ("strings.de.txt") and go under
+    // "strings/de", "strings/ja" and so on.
+    for (platform::ELanguage each : platform::kTranslatedLanguages) {
+        const char* language = platform::LanguageCode(each);
         QString translated = QString::fromLocal8Bit(argv[2]);
         translated.replace(QRegularExpression("\\.txt$"), QString(".%1.txt").arg(language));
         ok = AddStrings(library, translated, QString("strings/%1").arg(language)) && ok;
@@ -226,7 +227,7 @@ int main(int argc, char** argv)
     const std::vector<std::string> lettered = faces::LetteredFaceNames();
     const std::set<std::string> only(lettered.begin(), lettered.end());
     using platform::ELanguage;
-    for (ELanguage language : {ELanguage::German, ELanguage::French}) {
+    for (ELanguage language : platform::kTranslatedLanguages) {
         const QString code = QLatin1String(platform::LanguageCode(language));
         if (!translations::InstallTranslators(language)) {
             std::fprintf(stderr, "vimble-resgen: the %s translation cannot be loaded\n",

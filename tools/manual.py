@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Turns the user manual's Markdown pages into HTML pages that read well in any browser.
 
-    manual.py [--lang en|de|fr] SOURCE_DIR PICTURE_DIR OUT_DIR PAGE...
+    manual.py [--lang LANG] [--english ENGLISH_DIR] SOURCE_DIR PICTURE_DIR OUT_DIR PAGE...
 
-Each PAGE (a name such as "start", in reading order, "index" first) is SOURCE_DIR/PAGE.md;
+LANG is one of en, de, fr, es, pl, ru and ja. Each PAGE (a name such as "start", in reading
+order, "index" first) is SOURCE_DIR/PAGE.md, or ENGLISH_DIR/PAGE.md where SOURCE_DIR has no
+translation of it yet: such a page is shown in English under a line, in LANG, that says so.
 it becomes OUT_DIR/PAGE.html with the shared style, a line of links to the contents and to the
 pages before and after it, and links between pages ("sending.md#anchor") turned into links
 to their HTML pages. Pictures are named "pictures/NAME.png" in the pages; they are copied from
@@ -43,6 +45,8 @@ th, td { border: 1px solid #D9C3A5; padding: .3em .6em; text-align: left; vertic
 th { background: #FFF4E4; }
 code, pre { font-family: "Liberation Mono", monospace; background: #FFF4E4; }
 pre { padding: .6em; border-left: 4px solid #2EC4B6; overflow-x: auto; }
+.untranslated { margin: .6em 0 0; padding: .5em .8em; background: #FFF4E4;
+                border-left: 4px solid #FFC857; }
 """
 
 TEMPLATE = """<!DOCTYPE html>
@@ -69,6 +73,21 @@ WORDS = {
     "en": ("Contents", "Manual", "Manual, at the end"),
     "de": ("Inhalt", "Handbuch", "Handbuch, am Ende"),
     "fr": ("Sommaire", "Manuel", "Manuel, \u00e0 la fin"),
+    "es": ("Contenido", "Manual", "Manual, al final"),
+    "pl": ("Spis treści", "Podręcznik", "Podręcznik, na końcu"),
+    "ru": ("Содержание", "Руководство", "Руководство, в конце"),
+    "ja": ("目次", "マニュアル", "マニュアル (末尾)"),
+}
+
+# The line above a page that is shown in English because it has no translation yet.
+UNTRANSLATED = {
+    "de": "Diese Seite ist noch nicht ins Deutsche übersetzt; sie steht hier auf Englisch.",
+    "fr": "Cette page n’est pas encore traduite en français\u00a0; elle est donnée ici en anglais.",
+    "es": "Esta página aún no está traducida al español; se muestra en inglés.",
+    "pl": "Ta strona nie została jeszcze przetłumaczona na język polski; poniżej jest jej wersja "
+          "angielska.",
+    "ru": "Эта страница ещё не переведена на русский язык; ниже — её английская версия.",
+    "ja": "このページはまだ日本語に翻訳されていません。以下は英語版です。",
 }
 
 LINK = re.compile(r'href="([A-Za-z0-9_-]+)\.md(#[^"]*)?"')
@@ -89,25 +108,32 @@ def title_of(text, page):
     return ""
 
 
-def navigation(pages, titles, i, contents):
+def navigation(pages, titles, i, contents, in_english):
+    def title(j):
+        # The title of a page shown in English is marked so, for a screen reader's voice.
+        if pages[j] in in_english:
+            return '<span lang="en">%s</span>' % html.escape(titles[j])
+        return html.escape(titles[j])
+
     links = []
     if pages[i] != "index":
         links.append('<a href="index.html">%s</a>' % html.escape(contents))
     if i > 0 and pages[i - 1] != "index":
-        links.append('<a href="%s.html" rel="prev">\u2190 %s</a>'
-                     % (pages[i - 1], html.escape(titles[i - 1])))
+        links.append('<a href="%s.html" rel="prev">\u2190 %s</a>' % (pages[i - 1], title(i - 1)))
     if i + 1 < len(pages):
-        links.append('<a href="%s.html" rel="next">%s \u2192</a>'
-                     % (pages[i + 1], html.escape(titles[i + 1])))
+        links.append('<a href="%s.html" rel="next">%s \u2192</a>' % (pages[i + 1], title(i + 1)))
     return "".join(links)
 
 
 def main(argv):
-    lang = "en"
-    if len(argv) > 2 and argv[1] == "--lang":
-        lang = argv[2]
+    lang, english = "en", None
+    while len(argv) > 2 and argv[1] in ("--lang", "--english"):
+        if argv[1] == "--lang":
+            lang = argv[2]
+        else:
+            english = argv[2]
         argv = argv[:1] + argv[3:]
-    if len(argv) < 5 or lang not in WORDS:
+    if len(argv) < 5 or lang not in WORDS or (english and lang not in UNTRANSLATED):
         print(__doc__, file=sys.stderr)
         return 2
     contents, manual, manual_end = WORDS[lang]
@@ -115,8 +141,12 @@ def main(argv):
     os.makedirs(os.path.join(out, "pictures"), exist_ok=True)
 
     texts, titles, bodies = {}, [], {}
+    in_english = set()
     for page in pages:
         path = os.path.join(source, page + ".md")
+        if english and not os.path.isfile(path):
+            path = os.path.join(english, page + ".md")
+            in_english.add(page)
         try:
             with open(path, encoding="utf-8") as f:
                 texts[page] = f.read()
@@ -127,6 +157,9 @@ def main(argv):
         converter = markdown.Markdown(extensions=["tables", "toc", "sane_lists"],
                                       extension_configs={"toc": {"permalink": False}})
         bodies[page] = converter.convert(texts[page])
+        if page in in_english:
+            bodies[page] = ('<p class="untranslated">%s</p>\n<div lang="en">\n%s\n</div>'
+                            % (html.escape(UNTRANSLATED[lang]), bodies[page]))
 
     anchors = {page: set(ANCHOR.findall(body)) for page, body in bodies.items()}
     used_pictures = set()
@@ -146,7 +179,8 @@ def main(argv):
             f.write(TEMPLATE.format(title=html.escape(titles[i]), lang=lang,
                                     manual=html.escape(manual),
                                     manual_end=html.escape(manual_end),
-                                    nav=navigation(pages, titles, i, contents), body=body))
+                                    nav=navigation(pages, titles, i, contents, in_english),
+                                    body=body))
 
     for name in sorted(used_pictures):
         shutil.copyfile(os.path.join(pictures, name), os.path.join(out, "pictures", name))

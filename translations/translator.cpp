@@ -36,6 +36,28 @@ void Remove(std::unique_ptr<QTranslator>& translator)
     translator.reset();
 }
 
+// The country whose conventions a language's numbers and dates follow.
+QLocale LocaleOf(platform::ELanguage language)
+{
+    switch (language) {
+    case platform::ELanguage::German:
+        return QLocale(QLocale::German, QLocale::Germany);
+    case platform::ELanguage::French:
+        return QLocale(QLocale::French, QLocale::France);
+    case platform::ELanguage::Spanish:
+        return QLocale(QLocale::Spanish, QLocale::Spain);
+    case platform::ELanguage::Polish:
+        return QLocale(QLocale::Polish, QLocale::Poland);
+    case platform::ELanguage::Russian:
+        return QLocale(QLocale::Russian, QLocale::Russia);
+    case platform::ELanguage::Japanese:
+        return QLocale(QLocale::Japanese, QLocale::Japan);
+    case platform::ELanguage::English:
+        break;
+    }
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
 } // namespace
 
 QString CatalogueOf(platform::ELanguage language)
@@ -59,9 +81,7 @@ bool InstallTranslators(platform::ELanguage language)
     // Dates, day and month names and numbers as the language writes them; in English as the
     // process had them before.
     static const QLocale original;
-    QLocale::setDefault(language == platform::ELanguage::German   ? QLocale(QLocale::German, QLocale::Germany)
-                        : language == platform::ELanguage::French ? QLocale(QLocale::French, QLocale::France)
-                                                                  : original);
+    QLocale::setDefault(language == platform::ELanguage::English ? original : LocaleOf(language));
     if (language == platform::ELanguage::English || QCoreApplication::instance() == nullptr)
         return true;
     auto own = std::make_unique<QTranslator>();

@@ -3659,8 +3659,8 @@
         <translation>(leerer Datenordner: /)</translation>
     </message>
     <message>
-        <source>check the resource library (every face at 1x, 1.5x and 2x, the lettered ones in de and fr too), or draw every face on one sheet (at a screen scale)</source>
-        <translation>die Ressourcenbibliothek prüfen (jedes Bild der Oberfläche in 1x, 1,5x und 2x, die beschrifteten auch in de und fr) oder alle auf ein Blatt zeichnen (in einem Bildschirmmaßstab)</translation>
+        <source>check the resource library (every face at 1x, 1.5x and 2x, the lettered ones in every language too), or draw every face on one sheet (at a screen scale)</source>
+        <translation>die Ressourcenbibliothek prüfen (jedes Bild der Oberfläche in 1x, 1,5x und 2x, die beschrifteten auch in jeder Sprache) oder alle auf ein Blatt zeichnen (in einem Bildschirmmaßstab)</translation>
     </message>
     <message>
         <source>the catalogues and categories the start-up scan builds (JSON)</source>

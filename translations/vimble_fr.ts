@@ -3659,8 +3659,8 @@
         <translation>(dossier de données vide : /)</translation>
     </message>
     <message>
-        <source>check the resource library (every face at 1x, 1.5x and 2x, the lettered ones in de and fr too), or draw every face on one sheet (at a screen scale)</source>
-        <translation>vérifier la bibliothèque de ressources (chaque image de l’interface en 1x, 1,5x et 2x, celles avec du texte aussi en de et fr), ou les dessiner toutes sur une planche (à une échelle d’écran)</translation>
+        <source>check the resource library (every face at 1x, 1.5x and 2x, the lettered ones in every language too), or draw every face on one sheet (at a screen scale)</source>
+        <translation>vérifier la bibliothèque de ressources (chaque image de l’interface en 1x, 1,5x et 2x, celles avec du texte aussi dans chaque langue), ou les dessiner toutes sur une planche (à une échelle d’écran)</translation>
     </message>
     <message>
         <source>the catalogues and categories the start-up scan builds (JSON)</source>

@@ -14,7 +14,8 @@ std::string ManualIndexPath();
 // The first page beside a program that lies in programDirectory, or empty when it is not there:
 //   installed   PREFIX/bin/PROGRAM  ->  PREFIX/share/doc/vimble-email/manual/index.html
 //   build tree  BUILD/app/PROGRAM   ->  BUILD/manual/index.html
-// In German and French the page of the manual's "de" or "fr" folder where it has one.
+// In any other language than English the page of the manual's folder of that language ("de",
+// "ja") where it has one.
 std::string ManualIndexPathFor(const std::string& programDirectory,
     platform::ELanguage language = platform::ELanguage::English);
 

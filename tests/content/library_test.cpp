@@ -17,6 +17,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <set>
 
@@ -275,8 +276,10 @@ TEST_F(Library, backgrounds_keep_their_look_in_256_colours)
 
 TEST_F(Library, the_failure_text_in_each_language_takes_exactly_four_texts)
 {
-    for (platform::ELanguage language :
-        { platform::ELanguage::English, platform::ELanguage::German, platform::ELanguage::French }) {
+    std::vector<platform::ELanguage> languages { platform::ELanguage::English };
+    languages.insert(languages.end(), std::begin(platform::kTranslatedLanguages),
+        std::end(platform::kTranslatedLanguages));
+    for (platform::ELanguage language : languages) {
         const std::string name = FailureTemplateName(language);
         SCOPED_TRACE(name);
         std::vector<uint8_t> bytes = ReadAll(s_strDir + "/" + name);
@@ -300,7 +303,17 @@ TEST_F(Library, the_failure_text_in_each_language_takes_exactly_four_texts)
     }
     // In the code page, as every text the mail shows: "Gruß" with its one byte.
     EXPECT_NE(FailureTemplate(platform::ELanguage::German).find("Gru\u00DF"), std::string::npos);
-    EXPECT_NE(FailureTemplate(platform::ELanguage::French), FailureTemplate());
+    for (platform::ELanguage language : platform::kTranslatedLanguages)
+        EXPECT_NE(FailureTemplate(language), FailureTemplate()) << platform::LanguageCode(language);
+    // The translators' letters as they wrote them, in UTF-8.
+    const std::pair<platform::ELanguage, const char*> words[] = {
+        { platform::ELanguage::Spanish, "su felicitación" },
+        { platform::ELanguage::Polish, "nie mógł wysłać kartki" },
+        { platform::ELanguage::Russian, "вашу открытку" },
+        { platform::ELanguage::Japanese, "カードを送信できませんでした" },
+    };
+    for (const auto& [language, word] : words)
+        EXPECT_NE(FailureTemplate(language).find(word), std::string::npos) << word;
 }
 
 TEST_F(Library, the_address_book_is_empty)

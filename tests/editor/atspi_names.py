@@ -4,9 +4,10 @@
 Starts the editor on a display of its own (Xvfb) with a private session bus, opens the send
 dialog and the library browser through VIMBLE_OPEN_WINDOWS, walks the program's accessible
 tree and fails when a push button, toggle button, check box, text field, menu or menu item
-has no name. With --language de the names must be the German ones.
+has no name. With --language LANG ("de", "ja") the program speaks that language, and the names
+each --expect gives are in it.
 
-usage: atspi_names.py --editor PATH --greeting FILE.kel --config-dirs DIR [--language de]
+usage: atspi_names.py --editor PATH --greeting FILE.kel --config-dirs DIR [--language LANG]
                       [--expect NAME]... [--report]
 Exit 0 when every control is named, 1 when not, 77 (skipped) when Xvfb, dbus-run-session or
 pyatspi is missing.

@@ -15,7 +15,9 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <iterator>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -145,15 +147,22 @@ TEST(ManualPlace, is_found_from_the_programs_own_place)
     EXPECT_EQ(ManualIndexPathFor(""), "");
     // In the person's language where the manual has it, else in English.
     const QString german = dir.filePath("usr/share/doc/vimble-email/manual/de/index.html");
+    const QString japanese = dir.filePath("usr/share/doc/vimble-email/manual/ja/index.html");
     WriteFile(german, "x");
+    WriteFile(japanese, "x");
     EXPECT_EQ(ManualIndexPathFor(dir.filePath("usr/bin").toStdString(), platform::ELanguage::German),
               QFileInfo(german).canonicalFilePath().toStdString());
+    EXPECT_EQ(
+        ManualIndexPathFor(dir.filePath("usr/bin").toStdString(), platform::ELanguage::Japanese),
+        QFileInfo(japanese).canonicalFilePath().toStdString());
     EXPECT_EQ(ManualIndexPathFor(dir.filePath("usr/bin").toStdString(), platform::ELanguage::French),
               QFileInfo(installed).canonicalFilePath().toStdString());
 
     // This build's own, in each of its languages.
-    for (platform::ELanguage language :
-        {platform::ELanguage::English, platform::ELanguage::German, platform::ELanguage::French}) {
+    std::vector<platform::ELanguage> languages{platform::ELanguage::English};
+    languages.insert(languages.end(), std::begin(platform::kTranslatedLanguages),
+                     std::end(platform::kTranslatedLanguages));
+    for (platform::ELanguage language : languages) {
         const std::string ours = std::string(built::kBuildDir) + "/manual/"
             + (language == platform::ELanguage::English
                     ? std::string()

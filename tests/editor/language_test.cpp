@@ -1,4 +1,4 @@
-// The editor in German and in French: a menu row, window titles, an object's name, effect
+// The editor in each translated language: a menu row, window titles, an object's name, effect
 // names, the category list and a resource string all speak the chosen language, while the
 // greeting keeps the bytes it had. With VIMBLE_DIALOG_SHOTS set, pictures of the open menu,
 // the layer manager, the library's effects page and the send dialog go there.
@@ -142,7 +142,20 @@ INSTANTIATE_TEST_SUITE_P(
         Expected{platform::ELanguage::French, "Envoyer par e-mail…", "Calques", "Rectangle",
                  "1.1.1 Horizontal vers la gauche en grossissant", // the stored bytes
                  "0. Sans: Aucun effet n'est attribu\xC3\xA9 \xC3\xA0 l'objet", "Toutes",
-                 "Envoyer votre carte", "Envoyer la carte par e-mail"}),
+                 "Envoyer votre carte", "Envoyer la carte par e-mail"},
+        Expected{platform::ELanguage::Spanish, "Enviar por correo…", "Capas", "Rectángulo",
+                 "1.1.1 En horizontal hacia la izquierda, creciendo",
+                 "0. Ninguno: el objeto no se mueve", "Todas", "Enviar su felicitación",
+                 "Enviar la felicitación por correo electrónico"},
+        Expected{platform::ELanguage::Polish, "Wyślij e-mailem…", "Warstwy", "Prostokąt",
+                 "1.1.1 Poziomo w lewo, z powiększaniem", "0. Brak: obiekt się nie porusza",
+                 "Wszystkie", "Wyślij kartkę", "Wyślij kartkę e-mailem"},
+        Expected{platform::ELanguage::Russian, "Отправить…", "Слои", "Прямоугольник",
+                 "1.1.1 Справа налево, с увеличением", "0. Нет: объект не движется", "Все",
+                 "Отправка открытки", "Отправить открытку по электронной почте"},
+        Expected{platform::ELanguage::Japanese, "メールで送信…", "レイヤー", "四角形",
+                 "1.1.1 左へ横切る (拡大しながら)", "0. なし: オブジェクトは動きません",
+                 "すべて", "カードを送信", "カードをメールで送信"}),
     [](const testing::TestParamInfo<Expected>& info) {
         return std::string(platform::LanguageCode(info.param.language));
     });

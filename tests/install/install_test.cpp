@@ -196,7 +196,8 @@ TEST_F(Installed, library_and_data_lie_in_share)
 {
     for (const char* name :
         { "ksredfr120.rcc", "play.dat", "Demo.avi", "err.msg", "err.de.msg", "err.fr.msg",
-            "book.dat", "mailproviders.tsv", "1.hdr", "1.zty" })
+            "err.es.msg", "err.pl.msg", "err.ru.msg", "err.ja.msg", "book.dat",
+            "mailproviders.tsv", "1.hdr", "1.zty" })
         EXPECT_TRUE(fs::is_regular_file(Prefix(kShare + "/" + name))) << name;
     EXPECT_TRUE(IsExecutableFile(Prefix(kShare + "/play.exe")));
     // The whole sample library, and the sample greetings.
@@ -218,9 +219,9 @@ TEST_F(Installed, library_and_data_lie_in_share)
 }
 
 // The manual lies where the installed editor's F1 looks for it (PREFIX/bin/vimble ->
-// PREFIX/share/doc/vimble-email/manual/index.html, and de/ and fr/ beside it): every page and
-// picture the build made, byte for byte, and every picture a page shows is there and is a
-// picture.
+// PREFIX/share/doc/vimble-email/manual/index.html, and de/, ja/ and so on beside it): every
+// page and picture the build made, byte for byte, and every picture a page shows is there and
+// is a picture.
 TEST_F(Installed, manual_lies_in_share_doc)
 {
     const std::string built = std::string(built::kBuildDir) + "/manual";
@@ -237,13 +238,20 @@ TEST_F(Installed, manual_lies_in_share_doc)
         pages += entry.path().extension() == ".html";
         pictures += entry.path().extension() == ".png";
     }
-    // In English, German and French.
-    EXPECT_GE(pages, 3 * 9);
-    EXPECT_GE(pictures, 3 * 10);
-    for (const char* folder : {"", "/de", "/fr"}) {
+    // In all seven languages.
+    EXPECT_GE(pages, 7 * 9);
+    EXPECT_GE(pictures, 7 * 10);
+    for (const char* folder : {"", "/de", "/fr", "/es", "/pl", "/ru", "/ja"}) {
         EXPECT_TRUE(fs::is_regular_file(manual + folder + "/index.html")) << folder;
         EXPECT_TRUE(fs::is_regular_file(manual + folder + "/manual.css")) << folder;
     }
+    // A page not yet translated is the English one under a line saying so in that language.
+    const std::string untranslated = ReadText(manual + "/ja/effects.html");
+    EXPECT_NE(untranslated.find("<html lang=\"ja\">"), std::string::npos);
+    EXPECT_NE(untranslated.find("class=\"untranslated\""), std::string::npos);
+    EXPECT_NE(untranslated.find("<div lang=\"en\">"), std::string::npos);
+    EXPECT_EQ(ReadText(manual + "/de/effects.html").find("class=\"untranslated\""),
+        std::string::npos);
     int shown = 0;
     for (const auto& entry : fs::recursive_directory_iterator(manual)) {
         if (entry.path().extension() != ".html")

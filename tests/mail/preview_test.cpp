@@ -838,7 +838,11 @@ TEST_P(MailSizeText, SizesAreWrittenAsTheLanguageWritesThem)
 INSTANTIATE_TEST_SUITE_P(Languages, MailSizeText,
     testing::Values(SizeCase{platform::ELanguage::English, "1.5 MB", "2 KB"},
         SizeCase{platform::ELanguage::German, "1,5 MB", "2 KB"},
-        SizeCase{platform::ELanguage::French, "1,5 Mo", "2 Ko"}),
+        SizeCase{platform::ELanguage::French, "1,5 Mo", "2 Ko"},
+        SizeCase{platform::ELanguage::Spanish, "1,5 MB", "2 KB"},
+        SizeCase{platform::ELanguage::Polish, "1,5 MB", "2 KB"},
+        SizeCase{platform::ELanguage::Russian, "1,5 МБ", "2 КБ"},
+        SizeCase{platform::ELanguage::Japanese, "1.5 MB", "2 KB"}),
     [](const testing::TestParamInfo<SizeCase>& info) {
         return std::string(platform::LanguageCode(info.param.language));
     });

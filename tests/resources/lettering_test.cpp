@@ -1,6 +1,6 @@
-// The faces' lettering in the three languages: every lettered face is in the library in German
-// and French at every scale, a translated face differs from the English one exactly where its
-// text does, and no caption is cut at any scale in any language.
+// The faces' lettering in every language: every lettered face is in the library in each
+// translated language at every scale, a translated face differs from the English one exactly
+// where its text does, and no caption is cut at any scale in any language.
 #include "platform/language.h"
 #include "platform/resources.h"
 #include "resources/draw.h"
@@ -23,7 +23,8 @@ namespace {
 using platform::CResourceLibrary;
 using platform::ELanguage;
 
-constexpr ELanguage kLanguages[] = {ELanguage::English, ELanguage::German, ELanguage::French};
+constexpr ELanguage kLanguages[] = {ELanguage::English, ELanguage::German, ELanguage::French,
+    ELanguage::Spanish, ELanguage::Polish, ELanguage::Russian, ELanguage::Japanese};
 
 // Draws one face by its full name ("okU", "MAIN_WND", "SPLASH_24"); null for a name that is not
 // a window, button or picture face.
@@ -113,7 +114,7 @@ TEST_F(Lettering, lettered_faces_are_there_in_every_language_at_every_scale_and_
             sources[name].push_back(t.source);
     for (const std::string& name : AllFaceNames()) {
         bool translated = false;
-        for (ELanguage language : {ELanguage::German, ELanguage::French}) {
+        for (ELanguage language : platform::kTranslatedLanguages) {
             ASSERT_TRUE(translations::InstallTranslators(language));
             for (const QString& source : sources[name])
                 translated = translated || faces::ShownFaceText(source) != source;
@@ -128,7 +129,7 @@ TEST_F(Lettering, lettered_faces_are_there_in_every_language_at_every_scale_and_
     translations::InstallTranslators(ELanguage::English);
 
     for (const std::string& name : AllFaceNames()) {
-        for (ELanguage language : {ELanguage::German, ELanguage::French}) {
+        for (ELanguage language : platform::kTranslatedLanguages) {
             for (qreal scale : platform::kBitmapScales) {
                 EXPECT_EQ(s_pLibrary->HasBitmap(name, scale, language), s_lettered.count(name) == 1)
                     << name << " at " << scale << "x in " << platform::LanguageCode(language);
@@ -147,7 +148,7 @@ TEST_F(Lettering, translated_face_differs_from_the_english_one_exactly_where_its
     for (const std::string& name : s_lettered) {
         translations::InstallTranslators(ELanguage::English);
         const std::vector<faces::LetteredText> english = LetteringOf(name, 1);
-        for (ELanguage language : {ELanguage::German, ELanguage::French}) {
+        for (ELanguage language : platform::kTranslatedLanguages) {
             ASSERT_TRUE(translations::InstallTranslators(language));
             bool textDiffers = false;
             for (const faces::LetteredText& t : english)

@@ -1,6 +1,6 @@
-// The program in English, German and French: how the language is chosen, that every text has
-// its German and French translation (the translator's catalogues, the resource strings, the
-// tables of shown names and the face texts), that lupdate finds no text the catalogues lack,
+// The program in its seven languages: how the language is chosen, that every text has its
+// translation in each language but English (the translator's catalogues, the resource strings,
+// the tables of shown names and the face texts), that lupdate finds no text the catalogues lack,
 // and that names show in the chosen language while the stored bytes stay as they are.
 #include "content/library.h"
 #include "platform/language.h"
@@ -27,7 +27,9 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <set>
 
@@ -40,7 +42,11 @@ namespace {
 
 using platform::ELanguage;
 
-const ELanguage kTranslated[] = {ELanguage::German, ELanguage::French};
+constexpr auto& kTranslated = platform::kTranslatedLanguages;
+// English first, then the translated ones in their order: the columns of the tables below.
+const ELanguage kLanguages[] = {ELanguage::English, ELanguage::German, ELanguage::French,
+    ELanguage::Spanish, ELanguage::Polish, ELanguage::Russian, ELanguage::Japanese};
+constexpr int kLanguageCount = static_cast<int>(std::size(kLanguages));
 
 QString SourcePath(const QString& relative)
 {
@@ -58,16 +64,25 @@ TEST(LanguageChoice, the_setting_then_the_language_list_then_the_locale)
     const Row rows[] = {
         {{"", "", "", "", ""}, ELanguage::English},
         {{"", "de_DE:en", "", "", ""}, ELanguage::German},
-        {{"", "es:fr_CA:de", "", "", "de_DE"}, ELanguage::French},  // the first it knows
-        {{"", "es:it", "de_DE.UTF-8", "", ""}, ELanguage::German},  // a list without one
+        {{"", "it:fr_CA:de", "", "", "de_DE"}, ELanguage::French},  // the first it knows
+        {{"", "it:nl", "de_DE.UTF-8", "", ""}, ELanguage::German},  // a list without one
         {{"", "", "", "fr_FR.UTF-8", "de_DE.UTF-8"}, ELanguage::French}, // before LANG
         {{"", "", "", "", "de_AT.UTF-8"}, ELanguage::German},
         {{"", "", "", "", "FR_fr@euro"}, ELanguage::French},
         {{"", "", "C", "fr_FR", "de_DE"}, ELanguage::English},      // LC_ALL decides
-        {{"", "", "", "", "es_ES.UTF-8"}, ELanguage::English},
+        {{"", "", "", "", "it_IT.UTF-8"}, ELanguage::English},
+        {{"", "", "", "", "es_MX"}, ELanguage::Spanish},
+        {{"", "", "", "", "pl_PL.UTF-8"}, ELanguage::Polish},
+        {{"", "", "", "", "ru"}, ELanguage::Russian},
+        {{"", "", "", "", "ja_JP"}, ELanguage::Japanese},
+        {{"", "", "ja_JP.eucJP", "ru_RU", "pl_PL"}, ELanguage::Japanese},
+        {{"", "pt_BR:pl:ru", "", "", "es_ES.UTF-8"}, ELanguage::Polish},
+        {{"", "", "", "RU_ru.KOI8-R", "ja_JP"}, ELanguage::Russian},
         {{"fr", "de", "de_DE", "de_DE", "de_DE"}, ELanguage::French}, // the setting first
         {{"de", "", "", "", "en_GB"}, ELanguage::German},
         {{"en", "fr", "", "", ""}, ELanguage::English},
+        {{"es", "", "", "", "ja_JP"}, ELanguage::Spanish},
+        {{"ja", "ru", "", "", ""}, ELanguage::Japanese},
         {{"xx", "fr", "", "", ""}, ELanguage::French},               // not one: the desktop's
     };
     for (const Row& row : rows) {
@@ -129,8 +144,8 @@ QString TsPath(ELanguage language)
 
 TEST(Catalogues, every_source_has_a_finished_translation_with_its_placeholders)
 {
-    std::set<std::pair<QString, QString>> keys[2];
-    for (int i = 0; i < 2; ++i) {
+    std::set<std::pair<QString, QString>> keys[std::size(kTranslated)];
+    for (size_t i = 0; i < std::size(kTranslated); ++i) {
         const TsFile messages = ReadTs(TsPath(kTranslated[i]));
         EXPECT_GT(messages.size(), 400u);
         for (const auto& [key, message] : messages) {
@@ -143,7 +158,9 @@ TEST(Catalogues, every_source_has_a_finished_translation_with_its_placeholders)
         QTranslator compiled;
         EXPECT_TRUE(compiled.load(translations::CatalogueOf(kTranslated[i])));
     }
-    EXPECT_EQ(keys[0], keys[1]) << "the German and French catalogues hold different texts";
+    for (size_t i = 1; i < std::size(kTranslated); ++i)
+        EXPECT_EQ(keys[i], keys[0]) << "the " << platform::LanguageCode(kTranslated[i])
+                                    << " and German catalogues hold different texts";
 }
 
 TEST(Catalogues, lupdate_over_the_sources_finds_nothing_new_or_gone)
@@ -204,7 +221,7 @@ std::multiset<std::string> Conversions(const std::string& text)
     return found;
 }
 
-TEST(ResourceStrings, every_number_has_its_german_and_french_text_in_the_library)
+TEST(ResourceStrings, every_number_has_its_text_in_every_language_in_the_library)
 {
     const std::map<int, std::string> english = ReadStrings(SourcePath("resources/strings.txt"));
     ASSERT_GT(english.size(), 100u);
@@ -317,40 +334,57 @@ TEST(ShownNames, names_show_in_the_chosen_language_and_unknown_ones_as_stored)
 {
     const std::string growingLeft = EffectKinds()[2].m_strName; // stored in French
     struct Row {
-        QString shown[3]; // English, German, French
+        QString shown[kLanguageCount]; // in the order of kLanguages; one alone: in every one
         std::function<QString()> name;
     };
     const QString frenchGrowingLeft = QString::fromStdString(growingLeft);
-    const std::vector<Row> rows = {
-        {{"1.1.1 Across to the left, growing", "1.1.1 Quer nach links, wachsend", frenchGrowingLeft},
-         [&] { return shown::EffectName(growingLeft); }},
-        {{"1.1.1 Across to the left, growing", "1.1.1 Quer nach links, wachsend", frenchGrowingLeft},
-         [] { return shown::EffectKindName(2); }},
-        {{"None", "Ohne", "Sans"}, [] { return shown::EffectName("Sans"); }},
-        {{"Text", "Text", "Texte"}, [] { return shown::ObjectName("Texte"); }},
-        {{"Voice", "Stimme", "Voix"}, [] { return shown::ObjectName("Voice"); }},
-        {{"Red balloon", "Roter Ballon", "Ballon rouge"}, [] { return shown::ObjectName("Red balloon"); }},
-        {{"Birthday", "Geburtstag", "Anniversaire"}, [] { return shown::CategoryName("Birthday"); }},
-        {{"Red balloon", "Roter Ballon", "Ballon rouge"},
-         [] { return shown::LibraryName(2, 9, "Red balloon"); }},
-        // Another library's item 10 of the same name, a person's own names: as stored.
-        {{"Red balloon", "Red balloon", "Red balloon"},
-         [] { return shown::LibraryName(2, 10, "Red balloon"); }},
-        {{"Mein Ding", "Mein Ding", "Mein Ding"}, [] { return shown::ObjectName("Mein Ding"); }},
-        {{"Meine Bahn", "Meine Bahn", "Meine Bahn"}, [] { return shown::EffectName("Meine Bahn"); }},
+    const QString growingLeftShown[] = {"1.1.1 Across to the left, growing",
+        "1.1.1 Quer nach links, wachsend", frenchGrowingLeft,
+        "1.1.1 En horizontal hacia la izquierda, creciendo",
+        "1.1.1 Poziomo w lewo, z powiększaniem", "1.1.1 Справа налево, с увеличением",
+        "1.1.1 左へ横切る (拡大しながら)"};
+    const QString redBalloon[] = {"Red balloon", "Roter Ballon", "Ballon rouge", "Globo rojo",
+        "Czerwony balon", "Красный шарик", "赤い風船"};
+    auto rowOf = [](const QString (&shown)[kLanguageCount], std::function<QString()> name) {
+        Row row;
+        std::copy(std::begin(shown), std::end(shown), row.shown);
+        row.name = std::move(name);
+        return row;
     };
-    const ELanguage languages[] = {ELanguage::English, ELanguage::German, ELanguage::French};
-    for (int i = 0; i < 3; ++i) {
-        ASSERT_TRUE(translations::InstallTranslators(languages[i]));
+    const std::vector<Row> rows = {
+        rowOf(growingLeftShown, [&] { return shown::EffectName(growingLeft); }),
+        rowOf(growingLeftShown, [] { return shown::EffectKindName(2); }),
+        {{"None", "Ohne", "Sans", "Ninguno", "Brak", "Нет", "なし"},
+         [] { return shown::EffectName("Sans"); }},
+        {{"Text", "Text", "Texte", "Texto", "Tekst", "Текст", "テキスト"},
+         [] { return shown::ObjectName("Texte"); }},
+        {{"Voice", "Stimme", "Voix", "Voz", "Głos", "Голос", "声"},
+         [] { return shown::ObjectName("Voice"); }},
+        rowOf(redBalloon, [] { return shown::ObjectName("Red balloon"); }),
+        {{"Birthday", "Geburtstag", "Anniversaire", "Cumpleaños", "Urodziny", "День рождения",
+          "誕生日"},
+         [] { return shown::CategoryName("Birthday"); }},
+        rowOf(redBalloon, [] { return shown::LibraryName(2, 9, "Red balloon"); }),
+        // Another library's item 10 of the same name, a person's own names: as stored.
+        {{"Red balloon"}, [] { return shown::LibraryName(2, 10, "Red balloon"); }},
+        {{"Mein Ding"}, [] { return shown::ObjectName("Mein Ding"); }},
+        {{"Meine Bahn"}, [] { return shown::EffectName("Meine Bahn"); }},
+    };
+    // A fixed message of the code: the German one stands in German.
+    const char* memory[] = {"Not enough memory (3)!", "Arbeitsspeicher reicht nicht aus (3)!",
+                            "M\u00E9moire insuffisante (3) !", "¡Memoria insuficiente (3)!",
+                            "Za mało pamięci (3)!", "Недостаточно памяти (3)!",
+                            "メモリが不足しています (3)。"};
+    for (int i = 0; i < kLanguageCount; ++i) {
+        ASSERT_TRUE(translations::InstallTranslators(kLanguages[i]));
         for (const Row& row : rows)
-            EXPECT_EQ(row.name(), row.shown[i]) << platform::LanguageCode(languages[i]);
-        // A fixed message of the code: the German one stands in German.
+            EXPECT_EQ(row.name(), row.shown[row.shown[1].isEmpty() ? 0 : i])
+                << platform::LanguageCode(kLanguages[i]);
         platform::CMessageRecorder recorder;
         platform::ShowMessage("Arbeitsspeicher reicht nicht aus (3)!");
-        const char* memory[] = {"Not enough memory (3)!", "Arbeitsspeicher reicht nicht aus (3)!",
-                                "M\u00E9moire insuffisante (3) !"};
         ASSERT_EQ(recorder.m_messages.size(), 1u);
-        EXPECT_EQ(recorder.m_messages[0].strText, memory[i]) << platform::LanguageCode(languages[i]);
+        EXPECT_EQ(recorder.m_messages[0].strText, memory[i])
+            << platform::LanguageCode(kLanguages[i]);
     }
     translations::InstallTranslators(ELanguage::English);
     // The effect table keeps its stored bytes whatever is shown.
@@ -377,13 +411,16 @@ TEST(CoreTexts, a_composed_text_is_translated_whole_and_its_pieces_go_in_once)
 
     const char* tooLarge[] = {"b\u00E4r.png: the picture is too large",
                               "b\u00E4r.png: Das Bild ist zu gro\u00DF",
-                              "b\u00E4r.png : l\u2019image est trop grande"};
-    const ELanguage languages[] = {ELanguage::English, ELanguage::German, ELanguage::French};
-    for (int i = 0; i < 3; ++i) {
-        ASSERT_TRUE(translations::InstallTranslators(languages[i]));
+                              "b\u00E4r.png : l\u2019image est trop grande",
+                              "b\u00E4r.png: la imagen es demasiado grande",
+                              "b\u00E4r.png: obraz jest za duży",
+                              "b\u00E4r.png: изображение слишком большое",
+                              "b\u00E4r.png: 画像が大きすぎます"};
+    for (int i = 0; i < kLanguageCount; ++i) {
+        ASSERT_TRUE(translations::InstallTranslators(kLanguages[i]));
         EXPECT_EQ(platform::Fill(platform::Tr("Editing", "%1: the picture is too large"),
                                  {"b\u00E4r.png"}),
-                  tooLarge[i]);
+                  tooLarge[i]) << platform::LanguageCode(kLanguages[i]);
     }
     translations::InstallTranslators(ELanguage::English);
 }
