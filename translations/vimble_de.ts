@@ -2069,6 +2069,10 @@
         <source>the undo state %1 has type %2, which names no class</source>
         <translation>der Stand %1 im Verlauf hat den Typ %2, der keine Klasse bezeichnet</translation>
     </message>
+    <message>
+        <source>a text of 2-byte characters holds half of a character pair</source>
+        <translation>ein Text aus 2-Byte-Zeichen enthält die Hälfte eines Zeichenpaars</translation>
+    </message>
 </context>
 <context>
     <name>Library</name>
@@ -3669,6 +3673,22 @@
     <message>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>der Text ist kein UTF-8</translation>
+    </message>
+    <message>
+        <source>there is no object %1 (the greeting has %2, from 0)</source>
+        <translation>es gibt kein Objekt %1 (der Gruß hat %2, ab 0 gezählt)</translation>
+    </message>
+    <message>
+        <source>object %1 is not a text</source>
+        <translation>Objekt %1 ist kein Text</translation>
+    </message>
+    <message>
+        <source>the project with the text of its object I (a text, from 0) replaced</source>
+        <translation>das Projekt mit dem Text seines Objekts I (ein Text, ab 0) ersetzt</translation>
     </message>
 </context>
 <context>

@@ -2069,6 +2069,10 @@
         <source>the undo state %1 has type %2, which names no class</source>
         <translation>el estado %1 del historial de deshacer es del tipo %2, que no corresponde a ninguna clase</translation>
     </message>
+    <message>
+        <source>a text of 2-byte characters holds half of a character pair</source>
+        <translation>un texto de caracteres de 2 bytes contiene la mitad de un par de caracteres</translation>
+    </message>
 </context>
 <context>
     <name>Library</name>
@@ -3669,6 +3673,22 @@
     <message>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>el texto no está en UTF-8</translation>
+    </message>
+    <message>
+        <source>there is no object %1 (the greeting has %2, from 0)</source>
+        <translation>no existe el objeto %1 (la felicitación tiene %2, contando desde 0)</translation>
+    </message>
+    <message>
+        <source>object %1 is not a text</source>
+        <translation>el objeto %1 no es un texto</translation>
+    </message>
+    <message>
+        <source>the project with the text of its object I (a text, from 0) replaced</source>
+        <translation>el proyecto con el texto de su objeto I (un texto, desde 0) sustituido</translation>
     </message>
 </context>
 <context>

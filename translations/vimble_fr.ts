@@ -2069,6 +2069,10 @@
         <source>the undo state %1 has type %2, which names no class</source>
         <translation>l’état de l’historique %1 est de type %2, qui ne désigne aucune classe</translation>
     </message>
+    <message>
+        <source>a text of 2-byte characters holds half of a character pair</source>
+        <translation>un texte de caractères sur 2 octets contient la moitié d’une paire de caractères</translation>
+    </message>
 </context>
 <context>
     <name>Library</name>
@@ -3669,6 +3673,22 @@
     <message>
         <source>%1; %2</source>
         <translation>%1 ; %2</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>le texte n’est pas en UTF-8</translation>
+    </message>
+    <message>
+        <source>there is no object %1 (the greeting has %2, from 0)</source>
+        <translation>il n’y a pas d’objet %1 (la carte en a %2, comptés à partir de 0)</translation>
+    </message>
+    <message>
+        <source>object %1 is not a text</source>
+        <translation>l’objet %1 n’est pas un texte</translation>
+    </message>
+    <message>
+        <source>the project with the text of its object I (a text, from 0) replaced</source>
+        <translation>le projet avec le texte de son objet I (un texte, à partir de 0) remplacé</translation>
     </message>
 </context>
 <context>

@@ -2069,6 +2069,10 @@
         <source>the undo state %1 has type %2, which names no class</source>
         <translation>操作履歴の状態 %1 の型 %2 はどのクラスも表していません</translation>
     </message>
+    <message>
+        <source>a text of 2-byte characters holds half of a character pair</source>
+        <translation>2 バイト文字のテキストに文字ペアの片方しかありません</translation>
+    </message>
 </context>
 <context>
     <name>Library</name>
@@ -3669,6 +3673,22 @@
     <message>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>テキストが UTF-8 ではありません</translation>
+    </message>
+    <message>
+        <source>there is no object %1 (the greeting has %2, from 0)</source>
+        <translation>オブジェクト %1 はありません (カードのオブジェクトは 0 から数えて %2 個です)</translation>
+    </message>
+    <message>
+        <source>object %1 is not a text</source>
+        <translation>オブジェクト %1 はテキストではありません</translation>
+    </message>
+    <message>
+        <source>the project with the text of its object I (a text, from 0) replaced</source>
+        <translation>オブジェクト I (テキスト、0 から) のテキストを置き換えたプロジェクト</translation>
     </message>
 </context>
 <context>

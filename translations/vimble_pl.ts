@@ -2069,6 +2069,10 @@
         <source>the undo state %1 has type %2, which names no class</source>
         <translation>stan cofania %1 ma typ %2, który nie odpowiada żadnej klasie</translation>
     </message>
+    <message>
+        <source>a text of 2-byte characters holds half of a character pair</source>
+        <translation>tekst ze znaków 2-bajtowych zawiera połowę pary znaków</translation>
+    </message>
 </context>
 <context>
     <name>Library</name>
@@ -3669,6 +3673,22 @@
     <message>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>tekst nie jest w UTF-8</translation>
+    </message>
+    <message>
+        <source>there is no object %1 (the greeting has %2, from 0)</source>
+        <translation>nie ma obiektu %1 (liczba obiektów kartki: %2, licząc od 0)</translation>
+    </message>
+    <message>
+        <source>object %1 is not a text</source>
+        <translation>obiekt %1 nie jest tekstem</translation>
+    </message>
+    <message>
+        <source>the project with the text of its object I (a text, from 0) replaced</source>
+        <translation>projekt z zastąpionym tekstem obiektu I (tekstu, od 0)</translation>
     </message>
 </context>
 <context>

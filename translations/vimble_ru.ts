@@ -2069,6 +2069,10 @@
         <source>the undo state %1 has type %2, which names no class</source>
         <translation>состояние отмены %1 имеет тип %2, не соответствующий ни одному классу</translation>
     </message>
+    <message>
+        <source>a text of 2-byte characters holds half of a character pair</source>
+        <translation>текст из 2-байтовых символов содержит половину пары символов</translation>
+    </message>
 </context>
 <context>
     <name>Library</name>
@@ -3669,6 +3673,22 @@
     <message>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>текст не в кодировке UTF-8</translation>
+    </message>
+    <message>
+        <source>there is no object %1 (the greeting has %2, from 0)</source>
+        <translation>нет объекта %1 (всего объектов в открытке: %2, нумерация с 0)</translation>
+    </message>
+    <message>
+        <source>object %1 is not a text</source>
+        <translation>объект %1 — не текст</translation>
+    </message>
+    <message>
+        <source>the project with the text of its object I (a text, from 0) replaced</source>
+        <translation>проект, в котором заменён текст объекта I (текста, считая с 0)</translation>
     </message>
 </context>
 <context>
