@@ -8,7 +8,9 @@
 #include "platform/files.h"
 #include "platform/translate.h"
 
+#include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <mutex>
 #include <set>
 
@@ -16,6 +18,29 @@ using platform::Fill;
 using platform::Tr;
 
 namespace {
+// A marker's voice follows its name in the archive, after a 0 byte that no typed name holds:
+// "Voice", 0, "voice:ru/f". Readers that know nothing of it show the name up to the 0 byte
+// (or the whole text as a name); a marker with neither a language nor the female voice
+// stores its name alone, exactly as before.
+constexpr char kVoiceTag[] = "voice:";
+constexpr size_t kMaxLanguage = 35;
+
+bool IsLanguageCode(const std::string& code)
+{
+    return !code.empty() && code.size() <= kMaxLanguage
+        && std::all_of(code.begin(), code.end(), [](char c) {
+               return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
+           });
+}
+
+// The tag of a voice; empty when there is nothing to keep.
+std::string VoiceTag(const std::string& language, bool bFemale)
+{
+    if (language.empty() && !bFemale)
+        return {};
+    return std::string(1, '\0') + kVoiceTag + language + "/" + (bFemale ? "f" : "m");
+}
+
 // At most one MIDI sound plays at a time, program-wide.
 std::atomic<CSound*> g_pMidiSound{nullptr};
 std::atomic<bool> g_bMidiPlaying{false};
@@ -87,8 +112,7 @@ void CSound::Play()
         if (audio.WaveDeviceCount() > 0) {
             if (m_nMarkState != 1) {
                 audio.StopWave();
-                // The voice the spoken-text dialog chose: 0 female, anything else male.
-                audio.Speak(m_strRef, m_nEndFrame == 0);
+                audio.Speak(m_strRef, Voice());
             }
             m_nMarkState = 1;
         }
@@ -171,13 +195,59 @@ bool CSound::SetSource(int32_t nKind, const std::string& path)
     return true;
 }
 
+void CSound::SetVoice(const platform::CSpeechVoice& voice)
+{
+    std::string language = voice.strLanguage;
+    std::transform(language.begin(), language.end(), language.begin(),
+        [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    m_strLanguage = IsLanguageCode(language) ? language : std::string();
+    m_nEndFrame = voice.bFemale ? 0 : 1;
+}
+
+std::string CSound::StoredName() const
+{
+    if (m_nKind != kindMarker)
+        return m_strName;
+    return m_strName + VoiceTag(m_strLanguage, m_nEndFrame == 0);
+}
+
+void CSound::TakeStoredName(const std::string& stored)
+{
+    m_strName = stored;
+    if (m_nKind != kindMarker)
+        return;
+    // A marker without a voice of its own speaks as a new one does.
+    m_strLanguage.clear();
+    m_nEndFrame = -1;
+    const size_t zero = stored.rfind('\0');
+    if (zero == std::string::npos)
+        return;
+    const std::string tag = stored.substr(zero + 1);
+    const size_t slash = tag.rfind('/');
+    if (tag.rfind(kVoiceTag, 0) != 0 || slash == std::string::npos)
+        return;
+    const std::string language
+        = tag.substr(std::strlen(kVoiceTag), slash - std::strlen(kVoiceTag));
+    const bool bFemale = tag.substr(slash + 1) == "f";
+    // Only a tag this program writes, so that the name is written back as it was read.
+    if ((!language.empty() && !IsLanguageCode(language))
+        || VoiceTag(language, bFemale) != stored.substr(zero))
+        return;
+    m_strName = stored.substr(0, zero);
+    m_strLanguage = language;
+    m_nEndFrame = bFemale ? 0 : 1;
+}
+
 void CSound::Serialize(CArchive& ar)
 {
     if (ar.IsFailed())
         return;
     CArchive::Scope scope(ar, "a sound");
-    ar.Text(m_strName);
+    std::string name = ar.IsStoring() ? StoredName() : std::string();
+    ar.Text(name);
     ar.Int(m_nKind);
+    if (ar.IsLoading())
+        TakeStoredName(name);
     ar.Int(m_nStartFrame);
     if (m_nKind == kindWave)
         ar.Int(m_nEndFrame);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/object.h"
+#include "platform/audio.h"
 
 #include <string>
 
@@ -45,6 +46,11 @@ public:
     // The MIDI data has played to its end: the sound counts as stopped (without touching the
     // device) so it can start again; a spoken-text marker that is done is armed again.
     void OnStreamEnded();
+    // The voice of a spoken-text marker: its language (empty: the program's language) and
+    // female when the end frame is 0. SetVoice sets both (the end frame to 0 or 1).
+    platform::CSpeechVoice Voice() const { return { m_strLanguage, m_nEndFrame == 0 }; }
+    void SetVoice(const platform::CSpeechVoice& voice);
+
     // The sound whose MIDI stream is open, or nullptr.
     static CSound* CurrentMidiSound();
     // Every spoken-text marker that is done may silence (and speak) once more.
@@ -56,13 +62,20 @@ public:
     std::string m_strPath;        // private copy of the sound file (kinds 1 and 2)
     int32_t m_nState = stateNoData;
     int32_t m_nStartFrame = 0;
-    int32_t m_nEndFrame = -1;     // stored for wave sounds only
+    int32_t m_nEndFrame = -1;     // stored for wave sounds; a marker's voice: 0 female
     std::string m_strRef;         // the text of a spoken-text marker
+    // The language a marker speaks, as espeak-ng names it ("ru", "cmn"); empty: the program's.
+    // A marker keeps its voice after its name in the archive (see Serialize).
+    std::string m_strLanguage;
     int32_t m_nMarkState = 5;     // marker: 2 armed, 1 done
     CLayer* m_pLayer = nullptr;   // owning layer, for sounds in a layer's list
     uint64_t m_nWave = 0;         // the wave this sound started, as the output numbers it
 
 private:
+    // The name as a marker stores it: the name, then the voice when it has one to keep.
+    std::string StoredName() const;
+    // Takes the name read from the archive: a marker's voice comes off it.
+    void TakeStoredName(const std::string& stored);
     void RegisterMarker();
     // A new empty private file; empty when none could be made.
     static std::string MakePrivateFile();

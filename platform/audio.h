@@ -9,6 +9,14 @@
 
 namespace platform {
 
+// The voice a spoken text is said in: a language as espeak-ng names it ("en", "ru", "cmn",
+// "pt-br"; empty: the program's language) and male or female.
+struct CSpeechVoice {
+    std::string strLanguage;
+    bool bFemale = false;
+    bool operator==(const CSpeechVoice&) const = default;
+};
+
 class IAudioOutput {
 public:
     virtual ~IAudioOutput() = default;
@@ -23,8 +31,8 @@ public:
     // reported to the program's window later.
     virtual bool StartMidi(const std::string& path) = 0;
     virtual void StopMidi() = 0;
-    // Says the text in a female or a male voice, replacing any text being said.
-    virtual void Speak(const std::string&, bool /*bFemale*/) {}
+    // Says the text (UTF-8) in the voice, replacing any text being said.
+    virtual void Speak(const std::string& /*text*/, const CSpeechVoice& /*voice*/) {}
     virtual void StopSpeech() {}
 };
 

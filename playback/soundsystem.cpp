@@ -173,12 +173,12 @@ void CSoundSystem::StopWave(uint64_t nWave)
     m_pMixer->StopWave(nWave);
 }
 
-void CSoundSystem::Speak(const std::string& text, bool bFemale)
+void CSoundSystem::Speak(const std::string& text, const platform::CSpeechVoice& voice)
 {
     if (WaveDeviceCount() == 0)
         return;
     std::string error;
-    std::shared_ptr<const platform::CPcm> pcm = platform::SpeakText(text, bFemale, error);
+    std::shared_ptr<const platform::CPcm> pcm = platform::SpeakText(text, voice, error);
     if (!pcm) {
         std::lock_guard lock(m_failureMutex);
         m_strFailure = error;

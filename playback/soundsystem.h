@@ -44,7 +44,7 @@ public:
     void StopWave(uint64_t nWave = 0) override;
     bool StartMidi(const std::string& path) override;
     void StopMidi() override;
-    void Speak(const std::string& text, bool bFemale) override;
+    void Speak(const std::string& text, const platform::CSpeechVoice& voice) override;
     void StopSpeech() override;
 
     // A run of the MIDI player ended (the end message). When it is the run that played last

@@ -233,6 +233,7 @@ bool CObjectEditor::EditSpokenText(CLayer& layer, CSound& marker)
     edited.m_strRef = marker.m_strRef;
     edited.m_nStartFrame = marker.m_nStartFrame;
     edited.m_nEndFrame = marker.m_nEndFrame;
+    edited.m_strLanguage = marker.m_strLanguage;
     CPlayStringDlg dlg(&edited, m_host.DialogParent());
     const bool bOk = m_runSoundDialog(dlg);
     m_host.RepaintStage();
@@ -244,6 +245,7 @@ bool CObjectEditor::EditSpokenText(CLayer& layer, CSound& marker)
         marker.m_strRef = edited.m_strRef;
         marker.m_nStartFrame = edited.m_nStartFrame;
         marker.m_nEndFrame = edited.m_nEndFrame;
+        marker.m_strLanguage = edited.m_strLanguage;
         marker.m_nMarkState = 2;
         return true;
     });

@@ -1,11 +1,15 @@
 #include "editor/windows/objectpropsdlg.h"
 
 #include "editor/core/prompts.h"
+#include "editor/windows/emojipicker.h"
+#include "editor/windows/panelcombo.h"
 #include "platform/dc.h"
 #include "platform/strings.h"
-#include "platform/text.h"
 #include "platform/translate.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -37,6 +41,14 @@ const QRect kTextRect(10, 37, 304, 134);
 const QRect kWidthRect(11, 228, 53, 17);
 const QRect kSwatch1Rect(QPoint(11, 198), QPoint(63, 213)); // 11, 198 to 64, 214
 const QRect kSwatch2Rect(QPoint(173, 228), QPoint(225, 243)); // 173, 228 to 226, 244
+// Between the text and the colours: the family choice on a panel of its own, and the emoji
+// button at the text's right edge.
+const QRect kFamilyRect(11, 177, 266, 17);
+const QRect kEmojiRect(290, 174, 24, 22);
+constexpr int kFamilyListWidth = 300;
+// The family choice's items: the family (installed), or the face kept as it is (not installed).
+constexpr int kFamilyRole = Qt::UserRole;
+constexpr int kKeptFaceRole = Qt::UserRole + 1;
 
 constexpr int kMaxLineWidth = 99;
 
@@ -45,20 +57,43 @@ const QColor kCoral(0xFF, 0x6F, 0x61);
 const QColor kPaper(0xFF, 0xF4, 0xE4);
 const QColor kBlank(0xF7, 0xF1, 0xEA);
 const QColor kGreyInk(0xA0, 0x94, 0x9A);
+const QColor kEdge(0xD9, 0xC3, 0xA5);
 
 QColor ToQColor(COLORREF cr)
 {
     return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr));
 }
 
-QString FromCodePage(const std::string& text)
-{
-    return QString::fromStdString(platform::Utf8FromCp1252(text));
-}
-
 std::string FaceOf(const LOGFONT& lf)
 {
     return std::string(lf.lfFaceName, strnlen(lf.lfFaceName, kMaxFaceBytes));
+}
+
+// A face as a person reads it: its bytes as UTF-8, or each byte a character when they are not
+// (an older greeting's face in a single-byte code page).
+QString ShownFace(const std::string& face)
+{
+    const QString utf8 = QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+    if (!utf8.contains(QChar::ReplacementCharacter))
+        return utf8;
+    return QString::fromLatin1(face.data(), static_cast<qsizetype>(face.size()));
+}
+
+// A recessed white panel, as the face draws the places of its fields.
+void PaintPanel(QImage& face, const QRect& rc)
+{
+    QPainter painter(&face);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kEdge, 1));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(QRectF(rc).adjusted(-0.5, -0.5, 0.5, 0.5), 3, 3);
+    QColor shade = kEdge.darker(135);
+    shade.setAlpha(90);
+    QLinearGradient top(0, rc.top(), 0, rc.top() + 4);
+    top.setColorAt(0, shade);
+    shade.setAlpha(0);
+    top.setColorAt(1, shade);
+    painter.fillRect(QRect(rc.left(), rc.top(), rc.width(), 4), top);
 }
 
 // A colour swatch of the dialog: the colour, or a see-through look when it stands for no fill,
@@ -181,24 +216,48 @@ QFont QFontFromLogFont(const LOGFONT& lf)
     return FontOfLogFont(lf);
 }
 
+namespace {
+
+bool IsPrintableAscii(const std::string& text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+}
+
+} // namespace
+
+bool IsStorableFace(const std::string& strFace)
+{
+    return strFace.size() <= static_cast<size_t>(kMaxFaceBytes) && IsPrintableAscii(strFace);
+}
+
 std::string SetFaceName(LOGFONT& lf, const std::string& strFace)
 {
-    const std::string bytes = platform::Cp1252FromUtf8(strFace);
     std::string reason;
-    if (platform::Utf8FromCp1252(bytes) != strFace)
+    if (!IsPrintableAscii(strFace))
         reason = Tr("CObjectPropertiesDlg", "its name has characters that a greeting cannot store");
-    else if (bytes.size() > static_cast<size_t>(kMaxFaceBytes))
+    else if (strFace.size() > static_cast<size_t>(kMaxFaceBytes))
         reason = Tr("CObjectPropertiesDlg", "its name is longer than 31 characters");
     if (reason.empty()) {
         std::memset(lf.lfFaceName, 0, sizeof lf.lfFaceName);
-        std::memcpy(lf.lfFaceName, bytes.data(), bytes.size());
+        std::memcpy(lf.lfFaceName, strFace.data(), strFace.size());
         return {};
     }
-    const std::string old = FaceOf(lf);
-    return Fill(Tr("CObjectPropertiesDlg", "The font \"%1\" cannot be used: %2."), {bytes, reason})
-        + " "
-        + (old.empty() ? Tr("CObjectPropertiesDlg", "The text keeps its font.")
-                       : Fill(Tr("CObjectPropertiesDlg", "The text keeps the font \"%1\"."), {old}));
+    const std::string old = ShownFace(FaceOf(lf)).toStdString();
+    const std::string keeps = old.empty()
+        ? Tr("CObjectPropertiesDlg", "The text keeps its font.")
+        : Fill(Tr("CObjectPropertiesDlg", "The text keeps the font \"%1\"."), { old });
+    return Fill(Tr("CObjectPropertiesDlg", "The font \"%1\" cannot be used: %2."),
+               { strFace, reason })
+        + " " + keeps;
+}
+
+QStringList StorableFamilies()
+{
+    QStringList families;
+    for (const QString& family : QFontDatabase::families())
+        if (!QFontDatabase::isPrivateFamily(family) && IsStorableFace(FaceForFamily(family)))
+            families.push_back(family);
+    return families;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -239,6 +298,32 @@ CObjectPropertiesDlg::CObjectPropertiesDlg(int nMode, QWidget* parent)
         field->setPalette(palette);
     }
 
+    m_pText->setAccessibleName(tr("Text"));
+    m_pWidth->setAccessibleName(tr("Line width"));
+
+    m_pFamily = new CPanelComboBox(this);
+    m_pFamily->setObjectName(QString::number(IDC_OP_FAMILY));
+    m_pFamily->setGeometry(kFamilyRect);
+    m_pFamily->setFont(fieldFont);
+    m_pFamily->setMaxVisibleItems(16);
+    m_pFamily->setAccessibleName(tr("Font family"));
+    m_pFamily->view()->setMinimumWidth(kFamilyListWidth);
+    {
+        QPalette palette = m_pFamily->palette();
+        for (const QPalette::ColorRole role :
+            { QPalette::Base, QPalette::Button, QPalette::Window })
+            palette.setColor(role, Qt::white);
+        for (const QPalette::ColorRole role :
+            { QPalette::Text, QPalette::ButtonText, QPalette::WindowText })
+            palette.setColor(role, kInk);
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, kGreyInk);
+        palette.setColor(QPalette::Disabled, QPalette::Text, kGreyInk);
+        m_pFamily->setPalette(palette);
+    }
+    m_skin.SetDecoration([](QImage& face) { PaintPanel(face, kFamilyRect); });
+    FillFamilies();
+    connect(m_pFamily, &QComboBox::activated, this, [this](int index) { ChooseFamily(index); });
+
     m_pSwatch1 = new CColourSwatch(this, [this] { ChooseColour(1); });
     m_pSwatch1->setObjectName("swatch1");
     m_pSwatch1->setGeometry(kSwatch1Rect);
@@ -250,12 +335,104 @@ CObjectPropertiesDlg::CObjectPropertiesDlg(int nMode, QWidget* parent)
     Bind(m_skin.AddButton("opnone", IDC_OP_NONE, IDS_TIP_FILL));
     Bind(m_skin.AddButton("opok1", IDC_OP_OK, IDS_TIP_OK));
     Bind(m_skin.AddButton("opcancel1", IDC_OP_CANCEL, IDS_TIP_CANCEL));
+    CMyBitmapButton* emoji = Bind(m_skin.AddButton("opemoji", IDC_OP_EMOJI, kEmojiRect.topLeft()));
+    emoji->setAccessibleName(tr("Emoji"));
+    m_skin.ToolTip()->AddTool(emoji, tr("Put an emoji into the text"));
+    DrawEmojiButton();
+    m_skin.ToolTip()->AddTool(m_pFamily, tr("Font family"));
     m_skin.ToolTip()->AddTool(m_pSwatch1, platform::LoadResString(IDS_TIP_COLOUR1));
     m_skin.ToolTip()->AddTool(m_pSwatch2, platform::LoadResString(IDS_TIP_COLOUR2));
     m_skin.ToolTip()->AddTool(m_pWidth, platform::LoadResString(IDS_TIP_WIDTH));
 }
 
 CObjectPropertiesDlg::~CObjectPropertiesDlg() = default;
+
+bool CObjectPropertiesDlg::event(QEvent* event)
+{
+    if (IsPixelRatioChange(event))
+        DrawEmojiButton();
+    return CSkinnedDialog::event(event);
+}
+
+void CObjectPropertiesDlg::DrawEmojiButton()
+{
+    CMyBitmapButton* button = m_skin.Button(IDC_OP_EMOJI);
+    const qreal ratio = devicePixelRatioF();
+    if (button == nullptr || ratio == m_fEmojiRatio)
+        return;
+    m_fEmojiRatio = ratio;
+    const QSize size = kEmojiRect.size();
+    button->SetFaces(EmojiButtonFace(size, 0, ratio), EmojiButtonFace(size, 1, ratio),
+        EmojiButtonFace(size, 2, ratio), EmojiButtonFace(size, 3, ratio));
+}
+
+void CObjectPropertiesDlg::FillFamilies()
+{
+    for (const QString& family : StorableFamilies())
+        m_pFamily->addItem(family, family);
+}
+
+void CObjectPropertiesDlg::ShowFamily()
+{
+    // A kept face from the last opening goes; the description's face decides anew.
+    for (int i = m_pFamily->count() - 1; i >= 0; --i)
+        if (!m_pFamily->itemData(i, kKeptFaceRole).isNull())
+            m_pFamily->removeItem(i);
+    const std::string face = FaceOf(m_logfont);
+    const QString family = FamilyForFace(face);
+    int index = m_pFamily->findData(family, kFamilyRole, Qt::MatchFixedString);
+    if (index < 0) {
+        // A greeting made where other fonts were installed keeps its face until the person
+        // picks another.
+        m_pFamily->insertItem(0, tr("%1 (not installed)").arg(ShownFace(face)));
+        m_pFamily->setItemData(0, QByteArray::fromStdString(face), kKeptFaceRole);
+        index = 0;
+    }
+    m_pFamily->setCurrentIndex(index);
+}
+
+void CObjectPropertiesDlg::ChooseFamily(int nIndex)
+{
+    if (!HasText() || nIndex < 0)
+        return;
+    const QVariant kept = m_pFamily->itemData(nIndex, kKeptFaceRole);
+    const std::string face = kept.isNull()
+        ? FaceForFamily(m_pFamily->itemData(nIndex, kFamilyRole).toString())
+        : kept.toByteArray().toStdString();
+    if (face == FaceOf(m_logfont))
+        return;
+    // The offered families are all storable; the check stays for what the list cannot know.
+    const std::string why = SetFaceName(m_logfont, face);
+    if (!why.empty()) {
+        AskMessageBox(this, MB_KIND_OK, why);
+        ShowFamily();
+        return;
+    }
+    m_cf = CharFormatFromFont(m_logfont, m_crColor1);
+    ApplyCharFormat();
+}
+
+void CObjectPropertiesDlg::OpenEmojiPicker()
+{
+    CMyBitmapButton* button = m_skin.Button(IDC_OP_EMOJI);
+    if (!HasText() || button == nullptr)
+        return;
+    if (m_pEmoji == nullptr) {
+        m_pEmoji = new CEmojiPicker(this);
+        connect(m_pEmoji, &CEmojiPicker::Chosen, this,
+            [this](const QString& emoji) { InsertEmoji(emoji); });
+    }
+    m_pEmoji->Popup(QRect(button->mapToGlobal(QPoint(0, 0)), button->size()));
+}
+
+void CObjectPropertiesDlg::InsertEmoji(const QString& emoji)
+{
+    if (!HasText())
+        return;
+    QTextCursor cursor = m_pText->textCursor();
+    cursor.insertText(emoji);
+    m_pText->setTextCursor(cursor);
+}
 
 void CObjectPropertiesDlg::showEvent(QShowEvent* event)
 {
@@ -277,7 +454,7 @@ void CObjectPropertiesDlg::Open()
         m_pText->setEnabled(true);
         m_pText->setReadOnly(false);
         m_pText->setPlaceholderText({});
-        QString text = FromCodePage(m_strText);
+        QString text = QString::fromStdString(m_strText);
         text.replace("\r\n", "\n").replace('\r', '\n');
         m_pText->setPlainText(text);
         m_pText->moveCursor(QTextCursor::End);
@@ -288,6 +465,8 @@ void CObjectPropertiesDlg::Open()
         m_pText->setPlaceholderText(tr("Shapes and lines have no text."));
     }
     ApplyCharFormat();
+    ShowFamily();
+    m_pFamily->setEnabled(HasText());
 
     m_pWidth->setText(QString::number(m_nLineWidth));
     m_pWidth->setEnabled(HasOutline());
@@ -297,6 +476,8 @@ void CObjectPropertiesDlg::Open()
     m_pSwatch2->setEnabled(HasFill());
     if (CMyBitmapButton* font = m_skin.Button(IDC_OP_FONT))
         font->setEnabled(HasText());
+    if (CMyBitmapButton* emoji = m_skin.Button(IDC_OP_EMOJI))
+        emoji->setEnabled(HasText());
     if (CMyBitmapButton* none = m_skin.Button(IDC_OP_NONE))
         none->setEnabled(HasFill());
     RefreshNoFill();
@@ -315,6 +496,9 @@ void CObjectPropertiesDlg::OnCommand(int nId)
         break;
     case IDC_OP_NONE:
         ToggleTransparent();
+        break;
+    case IDC_OP_EMOJI:
+        OpenEmojiPicker();
         break;
     case IDC_OP_OK:
         OnOK();
@@ -359,12 +543,13 @@ void CObjectPropertiesDlg::ChooseFont()
     const std::string face(chosen.lfFaceName, strnlen(chosen.lfFaceName, LF_FACESIZE));
     LOGFONT taken = chosen;
     std::memcpy(taken.lfFaceName, m_logfont.lfFaceName, sizeof taken.lfFaceName);
-    const std::string why = SetFaceName(taken, platform::Utf8FromCp1252(face));
+    const std::string why = SetFaceName(taken, face);
     if (!why.empty())
         AskMessageBox(this, MB_KIND_OK, why);
     m_logfont = taken;
     m_cf = CharFormatFromFont(m_logfont, m_crColor1);
     ApplyCharFormat();
+    ShowFamily();
 }
 
 void CObjectPropertiesDlg::ToggleTransparent()
@@ -409,8 +594,10 @@ void CObjectPropertiesDlg::OnOK()
         if (!bTaken) {
             m_pWidth->setText(QString::number(m_nLineWidth));
             AskMessageBox(this, MB_KIND_OK,
-                "The line width must be a whole number from 0 to 99 pixels. It stays at "
-                    + std::to_string(m_nLineWidth) + ".");
+                Fill(Tr("CObjectPropertiesDlg",
+                         "The line width must be a whole number from 0 to 99 pixels. It stays "
+                         "at %1."),
+                    { std::to_string(m_nLineWidth) }));
             m_pWidth->setFocus();
             m_pWidth->selectAll();
             return;
@@ -421,7 +608,7 @@ void CObjectPropertiesDlg::OnOK()
         // The person's line breaks are stored the way the text tools draw them: CR LF.
         QString text = m_pText->toPlainText();
         text.replace('\n', "\r\n");
-        m_strText = platform::Cp1252FromUtf8(text.toStdString());
+        m_strText = text.toStdString();
     }
     m_bOpen = false;
     done(Accepted);

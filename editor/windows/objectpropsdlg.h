@@ -1,6 +1,8 @@
 // The object properties dialog (the text dialog): the colours, fill, line width, font and
 // text of a drawn shape or a text. The caller sets the values, runs the dialog and copies the
-// values back only when it ended with Accepted; Cancel (or Escape) leaves them as given.
+// values back only when it ended with Accepted; Cancel (or Escape) leaves them as given. The
+// text modes choose the font's family from the installed ones and put emoji into the text
+// from a picker.
 #pragma once
 
 #include "editor/skin/skin.h"
@@ -11,6 +13,8 @@
 #include <cstdint>
 #include <string>
 
+class CEmojiPicker;
+class QComboBox;
 class QLineEdit;
 class QTextEdit;
 
@@ -25,6 +29,8 @@ constexpr int IDC_OP_TEXT = 1026;
 constexpr int IDC_OP_FONT = 1206;
 constexpr int IDC_OP_NONE = 1207;
 constexpr int IDC_OP_WIDTH = 1208;
+constexpr int IDC_OP_EMOJI = 1209;
+constexpr int IDC_OP_FAMILY = 1210;
 constexpr int IDC_OP_OK = 1220;
 constexpr int IDC_OP_CANCEL = 1222;
 
@@ -34,7 +40,7 @@ constexpr uint32_t CFE_ITALIC = 0x2;
 constexpr uint32_t CFE_UNDERLINE = 0x4;
 constexpr uint32_t CFE_STRIKEOUT = 0x8;
 
-// The longest face name a font description holds, in code-page bytes.
+// The longest face name a font description holds, in bytes.
 constexpr int kMaxFaceBytes = LF_FACESIZE - 1;
 
 // The rich-edit character format the text dialog exchanges: the effects, size, colour and
@@ -45,7 +51,7 @@ struct CCharFormat {
     uint32_t dwEffects = 0; // CFE_ bits
     int32_t yHeight = 200; // twips
     COLORREF crTextColor = 0;
-    std::string strFaceName = "System"; // code page, at most 31 bytes
+    std::string strFaceName = "System"; // plain bytes, at most 31
 };
 
 // One pixel is 15 twips (96 dots per inch).
@@ -62,16 +68,22 @@ LOGFONT FontFromCharFormat(const CCharFormat& cf);
 
 // The installed family that shows a face of the program's files (the faces the program knows
 // by their Windows names stand for the fonts that look like them), and back: the face a family
-// is stored under, in UTF-8.
+// is stored under.
 QString FamilyForFace(const std::string& strFace);
 std::string FaceForFamily(const QString& family);
 // The font a font description shows as on the screen: a negative height is the character
 // height in pixels, a positive one the cell height, 0 the usual 16 pixels.
 QFont QFontFromLogFont(const LOGFONT& lf);
-// Puts strFace (UTF-8) into the font description when the code page holds it in at most 31
-// bytes, and returns an empty text. Otherwise the description keeps its face and the result
-// says why, in the code page, for the message box.
+// True for a face name that a greeting stores as it is: the file keeps face names as plain
+// single bytes in a field of 32, so printable ASCII of at most 31 characters.
+bool IsStorableFace(const std::string& strFace);
+// Puts strFace into the font description when it is storable (IsStorableFace), and returns an
+// empty text. Otherwise the description keeps its face and the result says why, for the
+// message box.
 std::string SetFaceName(LOGFONT& lf, const std::string& strFace);
+// The installed families a text may be given: every family of the font database whose stored
+// face (FaceForFamily) is storable, in the database's order.
+QStringList StorableFamilies();
 
 class CObjectPropertiesDlg : public CSkinnedDialog {
     Q_OBJECT
@@ -86,7 +98,7 @@ public:
     int m_nMode;
     CCharFormat m_cf;
     LOGFONT m_logfont;
-    std::string m_strText; // code page, lines ending in CR LF; the text modes only
+    std::string m_strText; // UTF-8, lines ending in CR LF; the text modes only
     COLORREF m_crColor1 = 0; // text or line colour
     COLORREF m_crColor2 = 0xFFFFFF; // fill colour
     bool m_bTransparent = false; // no fill
@@ -95,6 +107,13 @@ public:
     // The controls, for tests.
     QTextEdit* TextEditor() const { return m_pText; }
     QLineEdit* WidthField() const { return m_pWidth; }
+    // The family choice: the storable installed families, and first, when the font
+    // description's face is none of them, that face, kept.
+    QComboBox* FamilyChoice() const { return m_pFamily; }
+    // The emoji picker, once the emoji button has opened it.
+    CEmojiPicker* EmojiPicker() const { return m_pEmoji; }
+    // Puts the emoji into the text at the cursor, in place of the selection (text modes).
+    void InsertEmoji(const QString& emoji);
     QWidget* Swatch(int nIndex) const { return nIndex == 1 ? m_pSwatch1 : m_pSwatch2; }
     CMyBitmapButton* Button(int nId) const { return m_skin.Button(nId); }
     // True when the mode has a text, a fill and an outline.
@@ -110,6 +129,7 @@ public:
 
 protected:
     void OnCommand(int nId) override;
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -126,6 +146,12 @@ private:
     void Open();
     void ChooseColour(int nIndex);
     void ChooseFont();
+    void OpenEmojiPicker();
+    void DrawEmojiButton();
+    void FillFamilies();
+    // Shows the font description's face in the family choice.
+    void ShowFamily();
+    void ChooseFamily(int nIndex);
     void ToggleTransparent();
     void OnOK();
     // Shows the character format in the text editor.
@@ -134,6 +160,9 @@ private:
 
     QTextEdit* m_pText = nullptr;
     QLineEdit* m_pWidth = nullptr;
+    QComboBox* m_pFamily = nullptr;
+    CEmojiPicker* m_pEmoji = nullptr;
+    qreal m_fEmojiRatio = 0; // the pixel ratio the emoji button's faces were drawn for
     QWidget* m_pSwatch1 = nullptr;
     QWidget* m_pSwatch2 = nullptr;
     CValues m_given {}; // the values as they were when the dialog opened

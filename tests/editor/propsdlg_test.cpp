@@ -24,6 +24,8 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -209,22 +211,35 @@ TEST(CharFormat, face_names_are_cut_to_31_bytes)
     EXPECT_EQ(CharFormatFromFont(full, 0).strFaceName, std::string(31, 'G'));
 }
 
-TEST(FaceNames, only_code_page_faces_of_at_most_31_bytes_are_stored)
+TEST(FaceNames, only_plain_ascii_faces_of_at_most_31_bytes_are_stored)
 {
     LOGFONT lf = Font("Arial", -13, 400);
-    EXPECT_TRUE(SetFaceName(lf, "Caf\xC3\xA9 Sans").empty()); // UTF-8 e acute
-    EXPECT_EQ(FaceOf(lf), "Caf\xE9 Sans");
+    EXPECT_TRUE(SetFaceName(lf, "Noto Sans CJK JP").empty());
+    EXPECT_EQ(FaceOf(lf), "Noto Sans CJK JP");
     EXPECT_TRUE(SetFaceName(lf, std::string(31, 'x')).empty());
     EXPECT_EQ(FaceOf(lf), std::string(31, 'x'));
 
-    lf = Font("Arial", -13, 400);
-    const std::string tooLong = SetFaceName(lf, std::string(32, 'y'));
-    EXPECT_NE(tooLong.find("longer than 31"), std::string::npos) << tooLong;
-    EXPECT_EQ(FaceOf(lf), "Arial");
-    const std::string foreign = SetFaceName(lf, "Snow\xE2\x98\x83man"); // a snowman
-    EXPECT_NE(foreign.find("cannot store"), std::string::npos) << foreign;
-    EXPECT_NE(foreign.find("\"Arial\""), std::string::npos) << foreign;
-    EXPECT_EQ(FaceOf(lf), "Arial");
+    struct Row {
+        std::string strFace;
+        const char* szWhy;
+    };
+    const Row refused[] = {
+        { std::string(32, 'y'), "longer than 31" },
+        { "Caf\xC3\xA9 Sans", "cannot store" },          // e acute: two bytes in UTF-8
+        { "Snow\xE2\x98\x83man", "cannot store" },       // a snowman
+        { "\xE6\x98\x8E\xE6\x9C\x9D", "cannot store" }, // a family named in Chinese
+        { "Tab\tFace", "cannot store" },
+    };
+    for (const Row& row : refused) {
+        lf = Font("Arial", -13, 400);
+        EXPECT_FALSE(IsStorableFace(row.strFace)) << row.strFace;
+        const std::string why = SetFaceName(lf, row.strFace);
+        EXPECT_NE(why.find(row.szWhy), std::string::npos) << why;
+        EXPECT_NE(why.find("\"Arial\""), std::string::npos) << why;
+        EXPECT_EQ(FaceOf(lf), "Arial");
+    }
+    EXPECT_TRUE(IsStorableFace("Liberation Sans"));
+    EXPECT_TRUE(IsStorableFace(""));
 }
 
 TEST(FaceNames, the_windows_faces_show_as_the_fonts_that_stand_for_them)
@@ -414,6 +429,8 @@ TEST_P(ObjectDialog, only_what_the_object_has_can_be_changed)
     EXPECT_EQ(dlg->TextEditor()->isEnabled(), IsText(nMode));
     EXPECT_EQ(dlg->TextEditor()->toPlainText(), IsText(nMode) ? "Hello" : "");
     EXPECT_EQ(dlg->Button(IDC_OP_FONT)->isEnabled(), IsText(nMode));
+    EXPECT_EQ(dlg->FamilyChoice()->isEnabled(), IsText(nMode));
+    EXPECT_EQ(dlg->Button(IDC_OP_EMOJI)->isEnabled(), IsText(nMode));
     EXPECT_EQ(dlg->Button(IDC_OP_NONE)->isEnabled(), IsFilled(nMode));
     EXPECT_EQ(dlg->Swatch(2)->isEnabled(), IsFilled(nMode));
     EXPECT_EQ(dlg->WidthField()->isEnabled(), nMode != OP_MODE_PLAIN_TEXT);
@@ -666,10 +683,81 @@ TEST_F(PropertyDialogs, a_fit_face_from_the_chooser_is_taken_under_its_stored_na
     EXPECT_EQ(FaceOf(dlg.m_logfont), "Times New Roman");
     EXPECT_EQ(dlg.m_cf.strFaceName, "Times New Roman");
     EXPECT_EQ(dlg.m_cf.yHeight, 270);
+    EXPECT_EQ(dlg.FamilyChoice()->currentText(), "Liberation Serif");
+}
+
+// ---------------------------------------------------------------------------------------------
+// The family choice
+
+// Picks a family in the choice as a person does.
+void PickFamily(CObjectPropertiesDlg& dlg, int nIndex)
+{
+    QComboBox* choice = dlg.FamilyChoice();
+    ASSERT_GE(nIndex, 0);
+    ASSERT_LT(nIndex, choice->count());
+    choice->setCurrentIndex(nIndex);
+    emit choice->activated(nIndex);
+}
+
+TEST_F(PropertyDialogs, the_family_choice_offers_the_installed_families_a_greeting_can_store)
+{
+    CObjectPropertiesDlg dlg(OP_MODE_PLAIN_TEXT, nullptr);
+    dlg.m_logfont = Font("Arial", -16, 400);
+    dlg.show();
+    QComboBox* choice = dlg.FamilyChoice();
+    EXPECT_EQ(choice->geometry(), QRect(11, 177, 266, 17));
+    EXPECT_FALSE(choice->accessibleName().isEmpty());
+    const QStringList offered = StorableFamilies();
+    ASSERT_EQ(choice->count(), offered.size());
+    for (int i = 0; i < choice->count(); ++i)
+        EXPECT_EQ(choice->itemText(i), offered[i]);
+    EXPECT_TRUE(offered.contains("Liberation Serif"));
+    for (const QString& family : QFontDatabase::families()) {
+        const bool bStorable = IsStorableFace(FaceForFamily(family));
+        EXPECT_EQ(offered.contains(family), bStorable && !QFontDatabase::isPrivateFamily(family))
+            << family.toStdString();
+    }
+    // Arial is shown as the family that stands for it.
+    EXPECT_EQ(choice->currentText(), "Liberation Sans");
+}
+
+TEST_F(PropertyDialogs, a_chosen_family_becomes_the_face_and_cancel_takes_it_back)
+{
+    CObjectPropertiesDlg dlg(OP_MODE_TEXT_IN_SHAPE, nullptr);
+    dlg.m_logfont = Font("Arial", -16, 700);
+    dlg.show();
+    PickFamily(dlg, dlg.FamilyChoice()->findText("Liberation Serif"));
+    EXPECT_EQ(FaceOf(dlg.m_logfont), "Times New Roman");
+    EXPECT_EQ(dlg.m_logfont.lfWeight, 700);
+    EXPECT_EQ(dlg.m_cf.strFaceName, "Times New Roman");
+    EXPECT_EQ(dlg.TextEditor()->document()->defaultFont().family(), "Liberation Serif");
+    Click(dlg.Button(IDC_OP_CANCEL));
+    EXPECT_EQ(FaceOf(dlg.m_logfont), "Arial");
+}
+
+TEST_F(PropertyDialogs, a_face_that_is_not_installed_is_kept_first_in_the_choice)
+{
+    const char* face = "Kelbrant Hand 1997"; // no such font
+    ASSERT_FALSE(QFontDatabase::families().contains(face));
+    CObjectPropertiesDlg dlg(OP_MODE_PLAIN_TEXT, nullptr);
+    dlg.m_logfont = Font(face, -16, 400);
+    dlg.show();
+    QComboBox* choice = dlg.FamilyChoice();
+    EXPECT_EQ(choice->count(), StorableFamilies().size() + 1);
+    EXPECT_EQ(choice->currentIndex(), 0);
+    EXPECT_EQ(choice->itemText(0), "Kelbrant Hand 1997 (not installed)");
+    PickFamily(dlg, choice->findText("Liberation Mono"));
+    EXPECT_EQ(FaceOf(dlg.m_logfont), "Courier New");
+    PickFamily(dlg, 0);
+    EXPECT_EQ(FaceOf(dlg.m_logfont), face);
+    Click(dlg.Button(IDC_OP_OK));
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(FaceOf(dlg.m_logfont), face);
+    EXPECT_EQ(dlg.m_cf.strFaceName, face);
 }
 
 // A font description whose face bytes cannot be a face: no terminator in its 32 bytes, or a
-// byte the code page leaves undefined.
+// byte outside plain ASCII.
 TEST_F(PropertyDialogs, a_description_with_an_unfit_face_keeps_the_old_face)
 {
     for (int i = 0; i < 2; ++i) {
@@ -770,11 +858,13 @@ TEST_P(ObjectDialog, ok_takes_the_typed_text_with_its_line_breaks)
         // Return is a new line, not OK.
         QTest::keyClick(editor, Qt::Key_Return);
         EXPECT_TRUE(dlg->isVisible());
-        editor->insertPlainText(QString::fromUtf8("caf\xC3\xA9 \xE2\x82\xAC"));
+        editor->insertPlainText(QString::fromUtf8("caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x8E\x82"));
     }
     Click(dlg->Button(IDC_OP_OK));
     EXPECT_EQ(dlg->result(), QDialog::Accepted);
-    EXPECT_EQ(dlg->m_strText, IsText(nMode) ? "Hello world\r\ncaf\xE9 \x80" : "Hello");
+    // The text is UTF-8, an emoji as any other character.
+    EXPECT_EQ(dlg->m_strText,
+        IsText(nMode) ? "Hello world\r\ncaf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x8E\x82" : "Hello");
 }
 
 TEST_P(ObjectDialog, cancel_and_escape_keep_every_value)

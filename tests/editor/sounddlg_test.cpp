@@ -8,6 +8,7 @@
 #include "editor/windows/playstringdlg.h"
 #include "model/sound.h"
 #include "platform/files.h"
+#include "platform/speech.h"
 #include "platform/resources.h"
 #include "platform/strings.h"
 #include "resources/faces.h"
@@ -15,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +30,7 @@
 #include <cstdlib>
 #include <memory>
 #include <ostream>
+#include <set>
 
 namespace {
 
@@ -709,18 +712,18 @@ TEST_F(SpokenDialog, a_frame_that_is_not_a_number_keeps_the_frame)
     }
 }
 
-TEST_F(SpokenDialog, the_text_goes_to_the_sound_in_the_code_page)
+TEST_F(SpokenDialog, the_text_goes_to_the_sound_in_utf8)
 {
     CSound sound;
-    ASSERT_TRUE(sound.SetSource(CSound::kindMarker, "\xE9t\xE9 \x80"));
+    ASSERT_TRUE(sound.SetSource(CSound::kindMarker, "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC"));
     auto dlg = Open(&sound);
     EXPECT_EQ(Utf8(dlg->Text()->toPlainText()), "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC");
     dlg->Text()->clear();
-    dlg->Text()->insertPlainText(QString::fromUtf8("\xC3\xA9"));
+    dlg->Text()->insertPlainText(QString::fromUtf8("\xD0\x9F\xD1\x80\xD0\xB8")); // Cyrillic
     Click(dlg->Button(IDC_PS_OK));
     EXPECT_EQ(dlg->result(), QDialog::Accepted);
-    EXPECT_EQ(sound.m_strRef, "\xE9");
-    EXPECT_EQ(dlg->m_strText, "\xE9");
+    EXPECT_EQ(sound.m_strRef, "\xD0\x9F\xD1\x80\xD0\xB8");
+    EXPECT_EQ(dlg->m_strText, "\xD0\x9F\xD1\x80\xD0\xB8");
 }
 
 TEST_F(SpokenDialog, cancel_and_escape_leave_the_sound_as_it_was)
@@ -757,6 +760,149 @@ TEST_F(SpokenDialog, the_dialog_runs_modally_until_ok)
     EXPECT_EQ(sound.m_strRef, "Cheers");
     EXPECT_EQ(sound.m_nStartFrame, 2);
 }
+
+// ---------------------------------------------------------------------------------------------
+// The spoken-text dialog's language
+
+// The voice the synthesizer speaks a language with ("en" is British English); empty without.
+std::string VoiceFor(const std::string& code)
+{
+    std::string error;
+    const std::vector<platform::CSpeechLanguage> languages = platform::SpeechLanguages(error);
+    const platform::CSpeechLanguage* found = platform::FindSpeechLanguage(languages, code);
+    return found != nullptr ? found->strCode : std::string();
+}
+
+class SpokenLanguage : public SpokenDialog {
+protected:
+    void SetUp() override
+    {
+        SpokenDialog::SetUp();
+        if (VoiceFor("ru").empty())
+            GTEST_SKIP() << "the speech synthesizer has no voices here";
+    }
+    static std::string Shown(const CPlayStringDlg& dlg)
+    {
+        return dlg.Language()->currentData().toString().toStdString();
+    }
+    // Picks a language as a person does in the list.
+    static void Pick(CPlayStringDlg& dlg, const std::string& code)
+    {
+        QComboBox* choice = dlg.Language();
+        const int index = choice->findData(QString::fromStdString(code));
+        ASSERT_GE(index, 0) << code;
+        choice->setCurrentIndex(index);
+        emit choice->activated(index);
+    }
+};
+
+TEST_F(SpokenLanguage, follows_the_script_of_the_text_until_one_is_picked)
+{
+    CSound sound;
+    auto dlg = Open(&sound);
+    const std::string own = VoiceFor(platform::ProgramSpeechLanguage());
+    EXPECT_EQ(Shown(*dlg), own);
+    const std::pair<const char*, std::string> rows[] = { { "С днём рождения", "ru" },
+        { "お誕生日おめでとう", "ja" }, { "生日快乐", "cmn" }, { "عيد ميلاد سعيد", "ar" },
+        { "Happy birthday", platform::ProgramSpeechLanguage() } };
+    // As an input method or a paste puts them in.
+    for (const auto& [szText, code] : rows) {
+        dlg->Text()->setPlainText(QString::fromUtf8(szText));
+        EXPECT_EQ(Shown(*dlg), VoiceFor(code)) << szText;
+    }
+    Pick(*dlg, "el");
+    dlg->Text()->setPlainText(QString::fromUtf8("생일 축하해요"));
+    EXPECT_EQ(Shown(*dlg), "el");
+    Click(dlg->Button(IDC_PS_FEMALE));
+    Click(dlg->Button(IDC_PS_OK));
+    EXPECT_EQ(dlg->result(), QDialog::Accepted);
+    EXPECT_EQ(sound.Voice(), (platform::CSpeechVoice { "el", true }));
+    EXPECT_EQ(sound.m_nEndFrame, kVoiceFemale);
+}
+
+TEST_F(SpokenLanguage, a_spoken_text_opens_with_its_language_and_keeps_it)
+{
+    CSound sound;
+    ASSERT_TRUE(sound.SetSource(CSound::kindMarker, "Hello"));
+    sound.SetVoice({ "ru", false });
+    auto dlg = Open(&sound);
+    EXPECT_EQ(Shown(*dlg), "ru");
+    Write(*dlg, "Hello again");
+    EXPECT_EQ(Shown(*dlg), "ru");
+    Click(dlg->Button(IDC_PS_OK));
+    EXPECT_EQ(sound.Voice(), (platform::CSpeechVoice { "ru", false }));
+    EXPECT_EQ(sound.m_nEndFrame, kVoiceMale);
+}
+
+TEST_F(SpokenLanguage, a_spoken_text_without_a_language_takes_its_texts)
+{
+    // As a greeting written before there were languages reads.
+    CSound sound;
+    ASSERT_TRUE(sound.SetSource(CSound::kindMarker, "Привет"));
+    auto dlg = Open(&sound);
+    EXPECT_EQ(Shown(*dlg), "ru");
+    Click(dlg->Button(IDC_PS_OK));
+    EXPECT_EQ(sound.m_strLanguage, "ru");
+}
+
+TEST_F(SpokenLanguage, a_language_the_synthesizer_lacks_stays_the_sounds)
+{
+    CSound sound;
+    ASSERT_TRUE(sound.SetSource(CSound::kindMarker, "Hello"));
+    sound.SetVoice({ "xx-elsewhere", true });
+    auto dlg = Open(&sound);
+    EXPECT_EQ(Shown(*dlg), "xx-elsewhere");
+    EXPECT_EQ(dlg->Language()->currentIndex(), 0);
+    Click(dlg->Button(IDC_PS_OK));
+    EXPECT_EQ(sound.Voice(), (platform::CSpeechVoice { "xx-elsewhere", true }));
+}
+
+TEST_F(SpokenLanguage, the_choice_shows_each_language_once_by_its_own_name)
+{
+    CSound sound;
+    auto dlg = Open(&sound);
+    QComboBox* choice = dlg->Language();
+    EXPECT_EQ(choice->geometry(), QRect(100, 7, 68, 17));
+    EXPECT_FALSE(choice->accessibleName().isEmpty());
+    EXPECT_EQ(dlg->Skin().ToolTip()->GetText(choice), choice->accessibleName().toStdString());
+    std::set<QString> names;
+    for (int i = 0; i < choice->count(); ++i)
+        EXPECT_TRUE(names.insert(choice->itemText(i)).second) << choice->itemText(i).toStdString();
+    EXPECT_EQ(choice->itemText(choice->findData("ru")), QString::fromUtf8("Русский"));
+    EXPECT_EQ(choice->itemText(choice->findData("ja")), QString::fromUtf8("日本語"));
+    // The desktop's input methods reach the text.
+    EXPECT_TRUE(dlg->Text()->testAttribute(Qt::WA_InputMethodEnabled));
+    EXPECT_TRUE(dlg->Frame()->testAttribute(Qt::WA_InputMethodEnabled));
+}
+
+struct LanguageNameRow {
+    const char* szCode;
+    const char* szEnglish; // espeak-ng's name of the voice
+    const char* szShown;
+};
+
+class LanguageName : public testing::TestWithParam<LanguageNameRow> { };
+
+TEST_P(LanguageName, is_the_languages_own_name)
+{
+    EXPECT_EQ(SpeechLanguageName(GetParam().szCode, GetParam().szEnglish).toStdString(),
+        GetParam().szShown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LanguageName,
+    testing::Values(LanguageNameRow { "ru", "Russian", "Русский" },
+        LanguageNameRow { "de", "German", "Deutsch" },
+        LanguageNameRow { "ja", "Japanese", "日本語" },
+        LanguageNameRow { "el", "Greek", "Ελληνικά" },
+        LanguageNameRow { "cmn", "Chinese (Mandarin)", "简体中文" },
+        LanguageNameRow { "en-gb", "English (Great Britain)", "British English" },
+        LanguageNameRow { "fr-be", "French (Belgium)", "Français (Belgique)" },
+        LanguageNameRow { "es-419", "Spanish (Latin America)", "Español latinoamericano" },
+        // Languages the locale data do not know keep espeak-ng's name, or the code.
+        LanguageNameRow { "hak", "Hakka Chinese", "Hakka Chinese" },
+        LanguageNameRow { "grc", "Greek (Ancient)", "Greek (Ancient)" },
+        LanguageNameRow { "ka", "Georgian", "ქართული" },
+        LanguageNameRow { "piqd", "Klingon", "Klingon" }, LanguageNameRow { "zz", "", "zz" }));
 
 TEST_F(SpokenDialog, picture)
 {

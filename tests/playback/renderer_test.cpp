@@ -33,9 +33,9 @@ public:
     {
         m_events.push_back(nWave == 0 ? "stop wave" : "stop wave " + std::to_string(nWave));
     }
-    void Speak(const std::string& text, bool bFemale) override
+    void Speak(const std::string& text, const platform::CSpeechVoice& voice) override
     {
-        m_events.push_back("say " + text + (bFemale ? " (female)" : " (male)"));
+        m_events.push_back("say " + text + (voice.bFemale ? " (female)" : " (male)"));
     }
     void StopSpeech() override { m_events.push_back("stop speech"); }
     bool StartMidi(const std::string&) override
