@@ -183,6 +183,25 @@
     </message>
 </context>
 <context>
+    <name>CEmojiPicker</name>
+    <message>
+        <source>Emoji</source>
+        <translation>Emoji</translation>
+    </message>
+    <message>
+        <source>Search by name</source>
+        <translation>Nach Namen suchen</translation>
+    </message>
+    <message>
+        <source>Search emoji by name</source>
+        <translation>Emoji nach Namen suchen</translation>
+    </message>
+    <message>
+        <source>No emoji has that name.</source>
+        <translation>Kein Emoji heißt so.</translation>
+    </message>
+</context>
+<context>
     <name>CExportVideoDlg</name>
     <message>
         <source>Starting…</source>
@@ -435,6 +454,34 @@
         <source>The text keeps the font &quot;%1&quot;.</source>
         <translation>Der Text behält die Schrift „%1“.</translation>
     </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation>Linienbreite</translation>
+    </message>
+    <message>
+        <source>Font family</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Emoji</source>
+        <translation>Emoji</translation>
+    </message>
+    <message>
+        <source>Put an emoji into the text</source>
+        <translation>Ein Emoji in den Text setzen</translation>
+    </message>
+    <message>
+        <source>%1 (not installed)</source>
+        <translation>%1 (nicht installiert)</translation>
+    </message>
+    <message>
+        <source>The line width must be a whole number from 0 to 99 pixels. It stays at %1.</source>
+        <translation>Die Linienbreite muss eine ganze Zahl von 0 bis 99 Pixeln sein. Sie bleibt bei %1.</translation>
+    </message>
 </context>
 <context>
     <name>COutboxDlg</name>
@@ -616,6 +663,21 @@
     <message>
         <source>Delete</source>
         <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>CPlayStringDlg</name>
+    <message>
+        <source>Text to speak</source>
+        <translation>Zu sprechender Text</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Language of the voice</source>
+        <translation>Sprache der Stimme</translation>
     </message>
 </context>
 <context>
@@ -1090,6 +1152,1041 @@
     <message>
         <source>None</source>
         <translation>Ohne</translation>
+    </message>
+</context>
+<context>
+    <name>Emoji</name>
+    <message>
+        <source>Cakes and party</source>
+        <translation>Torten und Feste</translation>
+    </message>
+    <message>
+        <source>Gifts</source>
+        <translation>Geschenke</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation>Herzen</translation>
+    </message>
+    <message>
+        <source>Flowers</source>
+        <translation>Blumen</translation>
+    </message>
+    <message>
+        <source>Stars and sky</source>
+        <translation>Sterne und Himmel</translation>
+    </message>
+    <message>
+        <source>Seasons and holidays</source>
+        <translation>Jahreszeiten und Feiertage</translation>
+    </message>
+    <message>
+        <source>Faces and hands</source>
+        <translation>Gesichter und Hände</translation>
+    </message>
+    <message>
+        <source>Animals</source>
+        <translation>Tiere</translation>
+    </message>
+    <message>
+        <source>Food and drink</source>
+        <translation>Essen und Trinken</translation>
+    </message>
+    <message>
+        <source>birthday cake</source>
+        <translation>Geburtstagskuchen</translation>
+    </message>
+    <message>
+        <source>shortcake</source>
+        <translation>Erdbeertörtchen</translation>
+    </message>
+    <message>
+        <source>cupcake</source>
+        <translation>Cupcake</translation>
+    </message>
+    <message>
+        <source>party popper</source>
+        <translation>Konfettibombe</translation>
+    </message>
+    <message>
+        <source>confetti ball</source>
+        <translation>Konfettiball</translation>
+    </message>
+    <message>
+        <source>partying face</source>
+        <translation>feiernder Smiley</translation>
+    </message>
+    <message>
+        <source>balloon</source>
+        <translation>Luftballon</translation>
+    </message>
+    <message>
+        <source>piñata</source>
+        <translation>Piñata</translation>
+    </message>
+    <message>
+        <source>fireworks</source>
+        <translation>Feuerwerk</translation>
+    </message>
+    <message>
+        <source>sparkler</source>
+        <translation>Wunderkerze</translation>
+    </message>
+    <message>
+        <source>clinking glasses</source>
+        <translation>Sektgläser</translation>
+    </message>
+    <message>
+        <source>bottle with popping cork</source>
+        <translation>Flasche mit knallendem Korken</translation>
+    </message>
+    <message>
+        <source>clinking beer mugs</source>
+        <translation>Biergläser</translation>
+    </message>
+    <message>
+        <source>candle</source>
+        <translation>Kerze</translation>
+    </message>
+    <message>
+        <source>musical note</source>
+        <translation>Musiknote</translation>
+    </message>
+    <message>
+        <source>musical notes</source>
+        <translation>Musiknoten</translation>
+    </message>
+    <message>
+        <source>mirror ball</source>
+        <translation>Discokugel</translation>
+    </message>
+    <message>
+        <source>microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>woman dancing</source>
+        <translation>tanzende Frau</translation>
+    </message>
+    <message>
+        <source>man dancing</source>
+        <translation>tanzender Mann</translation>
+    </message>
+    <message>
+        <source>performing arts</source>
+        <translation>Masken</translation>
+    </message>
+    <message>
+        <source>carousel horse</source>
+        <translation>Karussellpferd</translation>
+    </message>
+    <message>
+        <source>trumpet</source>
+        <translation>Trompete</translation>
+    </message>
+    <message>
+        <source>drum</source>
+        <translation>Trommel</translation>
+    </message>
+    <message>
+        <source>wrapped gift</source>
+        <translation>Geschenk</translation>
+    </message>
+    <message>
+        <source>ribbon</source>
+        <translation>Schleife</translation>
+    </message>
+    <message>
+        <source>heart with ribbon</source>
+        <translation>Herz mit Schleife</translation>
+    </message>
+    <message>
+        <source>shopping bags</source>
+        <translation>Einkaufstüten</translation>
+    </message>
+    <message>
+        <source>package</source>
+        <translation>Paket</translation>
+    </message>
+    <message>
+        <source>love letter</source>
+        <translation>Liebesbrief</translation>
+    </message>
+    <message>
+        <source>envelope</source>
+        <translation>Briefumschlag</translation>
+    </message>
+    <message>
+        <source>teddy bear</source>
+        <translation>Teddybär</translation>
+    </message>
+    <message>
+        <source>kite</source>
+        <translation>Drachen</translation>
+    </message>
+    <message>
+        <source>puzzle piece</source>
+        <translation>Puzzleteil</translation>
+    </message>
+    <message>
+        <source>video game</source>
+        <translation>Videospiel</translation>
+    </message>
+    <message>
+        <source>ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>gem stone</source>
+        <translation>Edelstein</translation>
+    </message>
+    <message>
+        <source>crown</source>
+        <translation>Krone</translation>
+    </message>
+    <message>
+        <source>trophy</source>
+        <translation>Pokal</translation>
+    </message>
+    <message>
+        <source>1st place medal</source>
+        <translation>Goldmedaille</translation>
+    </message>
+    <message>
+        <source>admission tickets</source>
+        <translation>Eintrittskarten</translation>
+    </message>
+    <message>
+        <source>magic wand</source>
+        <translation>Zauberstab</translation>
+    </message>
+    <message>
+        <source>books</source>
+        <translation>Bücher</translation>
+    </message>
+    <message>
+        <source>artist palette</source>
+        <translation>Farbpalette</translation>
+    </message>
+    <message>
+        <source>guitar</source>
+        <translation>Gitarre</translation>
+    </message>
+    <message>
+        <source>yarn</source>
+        <translation>Wollknäuel</translation>
+    </message>
+    <message>
+        <source>handbag</source>
+        <translation>Handtasche</translation>
+    </message>
+    <message>
+        <source>red heart</source>
+        <translation>rotes Herz</translation>
+    </message>
+    <message>
+        <source>pink heart</source>
+        <translation>rosa Herz</translation>
+    </message>
+    <message>
+        <source>orange heart</source>
+        <translation>oranges Herz</translation>
+    </message>
+    <message>
+        <source>yellow heart</source>
+        <translation>gelbes Herz</translation>
+    </message>
+    <message>
+        <source>green heart</source>
+        <translation>grünes Herz</translation>
+    </message>
+    <message>
+        <source>blue heart</source>
+        <translation>blaues Herz</translation>
+    </message>
+    <message>
+        <source>light blue heart</source>
+        <translation>hellblaues Herz</translation>
+    </message>
+    <message>
+        <source>purple heart</source>
+        <translation>lila Herz</translation>
+    </message>
+    <message>
+        <source>brown heart</source>
+        <translation>braunes Herz</translation>
+    </message>
+    <message>
+        <source>black heart</source>
+        <translation>schwarzes Herz</translation>
+    </message>
+    <message>
+        <source>grey heart</source>
+        <translation>graues Herz</translation>
+    </message>
+    <message>
+        <source>white heart</source>
+        <translation>weißes Herz</translation>
+    </message>
+    <message>
+        <source>two hearts</source>
+        <translation>zwei Herzen</translation>
+    </message>
+    <message>
+        <source>revolving hearts</source>
+        <translation>kreisende Herzen</translation>
+    </message>
+    <message>
+        <source>beating heart</source>
+        <translation>schlagendes Herz</translation>
+    </message>
+    <message>
+        <source>growing heart</source>
+        <translation>wachsendes Herz</translation>
+    </message>
+    <message>
+        <source>sparkling heart</source>
+        <translation>funkelndes Herz</translation>
+    </message>
+    <message>
+        <source>heart with arrow</source>
+        <translation>Herz mit Pfeil</translation>
+    </message>
+    <message>
+        <source>heart decoration</source>
+        <translation>Herzdekoration</translation>
+    </message>
+    <message>
+        <source>heart exclamation</source>
+        <translation>Herz als Ausrufezeichen</translation>
+    </message>
+    <message>
+        <source>broken heart</source>
+        <translation>gebrochenes Herz</translation>
+    </message>
+    <message>
+        <source>kiss mark</source>
+        <translation>Kussabdruck</translation>
+    </message>
+    <message>
+        <source>couple with heart</source>
+        <translation>Paar mit Herz</translation>
+    </message>
+    <message>
+        <source>heart hands</source>
+        <translation>Hände bilden ein Herz</translation>
+    </message>
+    <message>
+        <source>bouquet</source>
+        <translation>Blumenstrauß</translation>
+    </message>
+    <message>
+        <source>cherry blossom</source>
+        <translation>Kirschblüte</translation>
+    </message>
+    <message>
+        <source>white flower</source>
+        <translation>weiße Blume</translation>
+    </message>
+    <message>
+        <source>rosette</source>
+        <translation>Rosette</translation>
+    </message>
+    <message>
+        <source>rose</source>
+        <translation>Rose</translation>
+    </message>
+    <message>
+        <source>wilted flower</source>
+        <translation>welke Blume</translation>
+    </message>
+    <message>
+        <source>hibiscus</source>
+        <translation>Hibiskus</translation>
+    </message>
+    <message>
+        <source>sunflower</source>
+        <translation>Sonnenblume</translation>
+    </message>
+    <message>
+        <source>blossom</source>
+        <translation>Blüte</translation>
+    </message>
+    <message>
+        <source>tulip</source>
+        <translation>Tulpe</translation>
+    </message>
+    <message>
+        <source>lotus</source>
+        <translation>Lotusblüte</translation>
+    </message>
+    <message>
+        <source>hyacinth</source>
+        <translation>Hyazinthe</translation>
+    </message>
+    <message>
+        <source>seedling</source>
+        <translation>Spross</translation>
+    </message>
+    <message>
+        <source>potted plant</source>
+        <translation>Topfpflanze</translation>
+    </message>
+    <message>
+        <source>evergreen tree</source>
+        <translation>Nadelbaum</translation>
+    </message>
+    <message>
+        <source>deciduous tree</source>
+        <translation>Laubbaum</translation>
+    </message>
+    <message>
+        <source>palm tree</source>
+        <translation>Palme</translation>
+    </message>
+    <message>
+        <source>cactus</source>
+        <translation>Kaktus</translation>
+    </message>
+    <message>
+        <source>four leaf clover</source>
+        <translation>vierblättriges Kleeblatt</translation>
+    </message>
+    <message>
+        <source>shamrock</source>
+        <translation>Kleeblatt</translation>
+    </message>
+    <message>
+        <source>maple leaf</source>
+        <translation>Ahornblatt</translation>
+    </message>
+    <message>
+        <source>fallen leaf</source>
+        <translation>Herbstlaub</translation>
+    </message>
+    <message>
+        <source>leaf fluttering in wind</source>
+        <translation>Blätter im Wind</translation>
+    </message>
+    <message>
+        <source>sheaf of rice</source>
+        <translation>Reisähre</translation>
+    </message>
+    <message>
+        <source>mushroom</source>
+        <translation>Pilz</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>glowing star</source>
+        <translation>leuchtender Stern</translation>
+    </message>
+    <message>
+        <source>sparkles</source>
+        <translation>Funkeln</translation>
+    </message>
+    <message>
+        <source>dizzy</source>
+        <translation>Sternschnuppe mit Schweif</translation>
+    </message>
+    <message>
+        <source>shooting star</source>
+        <translation>Sternschnuppe</translation>
+    </message>
+    <message>
+        <source>sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>sun with face</source>
+        <translation>Sonne mit Gesicht</translation>
+    </message>
+    <message>
+        <source>full moon face</source>
+        <translation>Vollmond mit Gesicht</translation>
+    </message>
+    <message>
+        <source>crescent moon</source>
+        <translation>Mondsichel</translation>
+    </message>
+    <message>
+        <source>first quarter moon face</source>
+        <translation>Mondsichel mit Gesicht</translation>
+    </message>
+    <message>
+        <source>full moon</source>
+        <translation>Vollmond</translation>
+    </message>
+    <message>
+        <source>rainbow</source>
+        <translation>Regenbogen</translation>
+    </message>
+    <message>
+        <source>high voltage</source>
+        <translation>Blitz</translation>
+    </message>
+    <message>
+        <source>fire</source>
+        <translation>Feuer</translation>
+    </message>
+    <message>
+        <source>collision</source>
+        <translation>Knall</translation>
+    </message>
+    <message>
+        <source>comet</source>
+        <translation>Komet</translation>
+    </message>
+    <message>
+        <source>ringed planet</source>
+        <translation>Planet mit Ring</translation>
+    </message>
+    <message>
+        <source>globe showing Europe-Africa</source>
+        <translation>Globus mit Europa und Afrika</translation>
+    </message>
+    <message>
+        <source>milky way</source>
+        <translation>Milchstraße</translation>
+    </message>
+    <message>
+        <source>sunrise</source>
+        <translation>Sonnenaufgang</translation>
+    </message>
+    <message>
+        <source>sun behind cloud</source>
+        <translation>Sonne hinter Wolke</translation>
+    </message>
+    <message>
+        <source>cloud</source>
+        <translation>Wolke</translation>
+    </message>
+    <message>
+        <source>Christmas tree</source>
+        <translation>Weihnachtsbaum</translation>
+    </message>
+    <message>
+        <source>Santa Claus</source>
+        <translation>Weihnachtsmann</translation>
+    </message>
+    <message>
+        <source>Mrs. Claus</source>
+        <translation>Weihnachtsfrau</translation>
+    </message>
+    <message>
+        <source>snowman without snow</source>
+        <translation>Schneemann ohne Schnee</translation>
+    </message>
+    <message>
+        <source>snowman</source>
+        <translation>Schneemann</translation>
+    </message>
+    <message>
+        <source>snowflake</source>
+        <translation>Schneeflocke</translation>
+    </message>
+    <message>
+        <source>bell</source>
+        <translation>Glocke</translation>
+    </message>
+    <message>
+        <source>socks</source>
+        <translation>Socken</translation>
+    </message>
+    <message>
+        <source>jack-o-lantern</source>
+        <translation>Halloweenkürbis</translation>
+    </message>
+    <message>
+        <source>ghost</source>
+        <translation>Gespenst</translation>
+    </message>
+    <message>
+        <source>spider web</source>
+        <translation>Spinnennetz</translation>
+    </message>
+    <message>
+        <source>hatching chick</source>
+        <translation>schlüpfendes Küken</translation>
+    </message>
+    <message>
+        <source>egg</source>
+        <translation>Ei</translation>
+    </message>
+    <message>
+        <source>nest with eggs</source>
+        <translation>Nest mit Eiern</translation>
+    </message>
+    <message>
+        <source>rabbit</source>
+        <translation>Hase</translation>
+    </message>
+    <message>
+        <source>pine decoration</source>
+        <translation>Kiefernzweig</translation>
+    </message>
+    <message>
+        <source>Japanese dolls</source>
+        <translation>japanische Puppen</translation>
+    </message>
+    <message>
+        <source>carp streamer</source>
+        <translation>Karpfenbanner</translation>
+    </message>
+    <message>
+        <source>wind chime</source>
+        <translation>Windspiel</translation>
+    </message>
+    <message>
+        <source>red envelope</source>
+        <translation>roter Umschlag</translation>
+    </message>
+    <message>
+        <source>red paper lantern</source>
+        <translation>rote Papierlaterne</translation>
+    </message>
+    <message>
+        <source>diya lamp</source>
+        <translation>Diya-Lampe</translation>
+    </message>
+    <message>
+        <source>menorah</source>
+        <translation>Menora</translation>
+    </message>
+    <message>
+        <source>graduation cap</source>
+        <translation>Doktorhut</translation>
+    </message>
+    <message>
+        <source>wedding</source>
+        <translation>Hochzeit</translation>
+    </message>
+    <message>
+        <source>person with veil</source>
+        <translation>Person mit Schleier</translation>
+    </message>
+    <message>
+        <source>person in tuxedo</source>
+        <translation>Person im Smoking</translation>
+    </message>
+    <message>
+        <source>baby</source>
+        <translation>Baby</translation>
+    </message>
+    <message>
+        <source>baby bottle</source>
+        <translation>Babyfläschchen</translation>
+    </message>
+    <message>
+        <source>beach with umbrella</source>
+        <translation>Strand mit Sonnenschirm</translation>
+    </message>
+    <message>
+        <source>grinning face</source>
+        <translation>grinsendes Gesicht</translation>
+    </message>
+    <message>
+        <source>grinning face with big eyes</source>
+        <translation>grinsendes Gesicht mit großen Augen</translation>
+    </message>
+    <message>
+        <source>grinning face with smiling eyes</source>
+        <translation>grinsendes Gesicht mit lachenden Augen</translation>
+    </message>
+    <message>
+        <source>beaming face with smiling eyes</source>
+        <translation>strahlendes Gesicht mit lachenden Augen</translation>
+    </message>
+    <message>
+        <source>grinning face with sweat</source>
+        <translation>grinsendes Gesicht mit Schweißtropfen</translation>
+    </message>
+    <message>
+        <source>face with tears of joy</source>
+        <translation>Gesicht mit Freudentränen</translation>
+    </message>
+    <message>
+        <source>rolling on the floor laughing</source>
+        <translation>sich vor Lachen auf dem Boden wälzen</translation>
+    </message>
+    <message>
+        <source>smiling face with smiling eyes</source>
+        <translation>lächelndes Gesicht mit lachenden Augen</translation>
+    </message>
+    <message>
+        <source>smiling face with halo</source>
+        <translation>lächelndes Gesicht mit Heiligenschein</translation>
+    </message>
+    <message>
+        <source>slightly smiling face</source>
+        <translation>leicht lächelndes Gesicht</translation>
+    </message>
+    <message>
+        <source>winking face</source>
+        <translation>zwinkerndes Gesicht</translation>
+    </message>
+    <message>
+        <source>smiling face with heart-eyes</source>
+        <translation>lächelndes Gesicht mit Herzaugen</translation>
+    </message>
+    <message>
+        <source>smiling face with hearts</source>
+        <translation>lächelndes Gesicht mit Herzen</translation>
+    </message>
+    <message>
+        <source>face blowing a kiss</source>
+        <translation>Kuss zuwerfendes Gesicht</translation>
+    </message>
+    <message>
+        <source>face savoring food</source>
+        <translation>sich die Lippen leckendes Gesicht</translation>
+    </message>
+    <message>
+        <source>winking face with tongue</source>
+        <translation>zwinkerndes Gesicht mit herausgestreckter Zunge</translation>
+    </message>
+    <message>
+        <source>zany face</source>
+        <translation>verrücktes Gesicht</translation>
+    </message>
+    <message>
+        <source>smiling face with open hands</source>
+        <translation>Gesicht mit umarmenden Händen</translation>
+    </message>
+    <message>
+        <source>star-struck</source>
+        <translation>Gesicht mit Sternenaugen</translation>
+    </message>
+    <message>
+        <source>smiling face with sunglasses</source>
+        <translation>lächelndes Gesicht mit Sonnenbrille</translation>
+    </message>
+    <message>
+        <source>face holding back tears</source>
+        <translation>Gesicht, das Tränen zurückhält</translation>
+    </message>
+    <message>
+        <source>crying face</source>
+        <translation>weinendes Gesicht</translation>
+    </message>
+    <message>
+        <source>loudly crying face</source>
+        <translation>heulendes Gesicht</translation>
+    </message>
+    <message>
+        <source>face with open mouth</source>
+        <translation>Gesicht mit offenem Mund</translation>
+    </message>
+    <message>
+        <source>sleeping face</source>
+        <translation>schlafendes Gesicht</translation>
+    </message>
+    <message>
+        <source>thinking face</source>
+        <translation>nachdenkendes Gesicht</translation>
+    </message>
+    <message>
+        <source>face with hand over mouth</source>
+        <translation>Gesicht mit Hand vor dem Mund</translation>
+    </message>
+    <message>
+        <source>grinning cat</source>
+        <translation>grinsende Katze</translation>
+    </message>
+    <message>
+        <source>smiling cat with heart-eyes</source>
+        <translation>lachende Katze mit Herzaugen</translation>
+    </message>
+    <message>
+        <source>waving hand</source>
+        <translation>winkende Hand</translation>
+    </message>
+    <message>
+        <source>thumbs up</source>
+        <translation>Daumen hoch</translation>
+    </message>
+    <message>
+        <source>clapping hands</source>
+        <translation>klatschende Hände</translation>
+    </message>
+    <message>
+        <source>raising hands</source>
+        <translation>zwei erhobene Handflächen</translation>
+    </message>
+    <message>
+        <source>folded hands</source>
+        <translation>zusammengelegte Handflächen</translation>
+    </message>
+    <message>
+        <source>handshake</source>
+        <translation>Handschlag</translation>
+    </message>
+    <message>
+        <source>victory hand</source>
+        <translation>Victory-Zeichen</translation>
+    </message>
+    <message>
+        <source>crossed fingers</source>
+        <translation>Hand mit gekreuzten Fingern</translation>
+    </message>
+    <message>
+        <source>flexed biceps</source>
+        <translation>angespannter Bizeps</translation>
+    </message>
+    <message>
+        <source>dog face</source>
+        <translation>Hundegesicht</translation>
+    </message>
+    <message>
+        <source>cat face</source>
+        <translation>Katzengesicht</translation>
+    </message>
+    <message>
+        <source>rabbit face</source>
+        <translation>Hasengesicht</translation>
+    </message>
+    <message>
+        <source>fox</source>
+        <translation>Fuchs</translation>
+    </message>
+    <message>
+        <source>bear</source>
+        <translation>Bär</translation>
+    </message>
+    <message>
+        <source>panda</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>koala</source>
+        <translation>Koala</translation>
+    </message>
+    <message>
+        <source>tiger face</source>
+        <translation>Tigergesicht</translation>
+    </message>
+    <message>
+        <source>lion</source>
+        <translation>Löwe</translation>
+    </message>
+    <message>
+        <source>cow face</source>
+        <translation>Kuhgesicht</translation>
+    </message>
+    <message>
+        <source>pig face</source>
+        <translation>Schweinegesicht</translation>
+    </message>
+    <message>
+        <source>frog</source>
+        <translation>Frosch</translation>
+    </message>
+    <message>
+        <source>monkey face</source>
+        <translation>Affengesicht</translation>
+    </message>
+    <message>
+        <source>chicken</source>
+        <translation>Huhn</translation>
+    </message>
+    <message>
+        <source>penguin</source>
+        <translation>Pinguin</translation>
+    </message>
+    <message>
+        <source>bird</source>
+        <translation>Vogel</translation>
+    </message>
+    <message>
+        <source>baby chick</source>
+        <translation>Küken</translation>
+    </message>
+    <message>
+        <source>owl</source>
+        <translation>Eule</translation>
+    </message>
+    <message>
+        <source>unicorn</source>
+        <translation>Einhorn</translation>
+    </message>
+    <message>
+        <source>honeybee</source>
+        <translation>Honigbiene</translation>
+    </message>
+    <message>
+        <source>butterfly</source>
+        <translation>Schmetterling</translation>
+    </message>
+    <message>
+        <source>lady beetle</source>
+        <translation>Marienkäfer</translation>
+    </message>
+    <message>
+        <source>turtle</source>
+        <translation>Schildkröte</translation>
+    </message>
+    <message>
+        <source>dolphin</source>
+        <translation>Delfin</translation>
+    </message>
+    <message>
+        <source>spouting whale</source>
+        <translation>blasender Wal</translation>
+    </message>
+    <message>
+        <source>tropical fish</source>
+        <translation>Tropenfisch</translation>
+    </message>
+    <message>
+        <source>octopus</source>
+        <translation>Oktopus</translation>
+    </message>
+    <message>
+        <source>giraffe</source>
+        <translation>Giraffe</translation>
+    </message>
+    <message>
+        <source>elephant</source>
+        <translation>Elefant</translation>
+    </message>
+    <message>
+        <source>hedgehog</source>
+        <translation>Igel</translation>
+    </message>
+    <message>
+        <source>paw prints</source>
+        <translation>Pfotenabdrücke</translation>
+    </message>
+    <message>
+        <source>strawberry</source>
+        <translation>Erdbeere</translation>
+    </message>
+    <message>
+        <source>cherries</source>
+        <translation>Kirschen</translation>
+    </message>
+    <message>
+        <source>red apple</source>
+        <translation>roter Apfel</translation>
+    </message>
+    <message>
+        <source>watermelon</source>
+        <translation>Wassermelone</translation>
+    </message>
+    <message>
+        <source>grapes</source>
+        <translation>Trauben</translation>
+    </message>
+    <message>
+        <source>banana</source>
+        <translation>Banane</translation>
+    </message>
+    <message>
+        <source>peach</source>
+        <translation>Pfirsich</translation>
+    </message>
+    <message>
+        <source>pineapple</source>
+        <translation>Ananas</translation>
+    </message>
+    <message>
+        <source>kiwi fruit</source>
+        <translation>Kiwi</translation>
+    </message>
+    <message>
+        <source>lemon</source>
+        <translation>Zitrone</translation>
+    </message>
+    <message>
+        <source>pizza</source>
+        <translation>Pizza</translation>
+    </message>
+    <message>
+        <source>hamburger</source>
+        <translation>Hamburger</translation>
+    </message>
+    <message>
+        <source>popcorn</source>
+        <translation>Popcorn</translation>
+    </message>
+    <message>
+        <source>pretzel</source>
+        <translation>Brezel</translation>
+    </message>
+    <message>
+        <source>croissant</source>
+        <translation>Croissant</translation>
+    </message>
+    <message>
+        <source>pancakes</source>
+        <translation>Pfannkuchen</translation>
+    </message>
+    <message>
+        <source>soft ice cream</source>
+        <translation>Softeis</translation>
+    </message>
+    <message>
+        <source>ice cream</source>
+        <translation>Eiscreme</translation>
+    </message>
+    <message>
+        <source>doughnut</source>
+        <translation>Donut</translation>
+    </message>
+    <message>
+        <source>cookie</source>
+        <translation>Keks</translation>
+    </message>
+    <message>
+        <source>chocolate bar</source>
+        <translation>Schokoladentafel</translation>
+    </message>
+    <message>
+        <source>candy</source>
+        <translation>Bonbon</translation>
+    </message>
+    <message>
+        <source>lollipop</source>
+        <translation>Lutscher</translation>
+    </message>
+    <message>
+        <source>custard</source>
+        <translation>Pudding</translation>
+    </message>
+    <message>
+        <source>honey pot</source>
+        <translation>Honigtopf</translation>
+    </message>
+    <message>
+        <source>pie</source>
+        <translation>Kuchen</translation>
+    </message>
+    <message>
+        <source>hot beverage</source>
+        <translation>Heißgetränk</translation>
+    </message>
+    <message>
+        <source>teacup without handle</source>
+        <translation>Teetasse ohne Henkel</translation>
+    </message>
+    <message>
+        <source>wine glass</source>
+        <translation>Weinglas</translation>
+    </message>
+    <message>
+        <source>cocktail glass</source>
+        <translation>Cocktailglas</translation>
+    </message>
+    <message>
+        <source>tropical drink</source>
+        <translation>Cocktail mit Schirmchen</translation>
+    </message>
+    <message>
+        <source>cup with straw</source>
+        <translation>Becher mit Strohhalm</translation>
     </message>
 </context>
 <context>

@@ -183,6 +183,25 @@
     </message>
 </context>
 <context>
+    <name>CEmojiPicker</name>
+    <message>
+        <source>Emoji</source>
+        <translation>Émoji</translation>
+    </message>
+    <message>
+        <source>Search by name</source>
+        <translation>Chercher par nom</translation>
+    </message>
+    <message>
+        <source>Search emoji by name</source>
+        <translation>Chercher un émoji par son nom</translation>
+    </message>
+    <message>
+        <source>No emoji has that name.</source>
+        <translation>Aucun émoji ne porte ce nom.</translation>
+    </message>
+</context>
+<context>
     <name>CExportVideoDlg</name>
     <message>
         <source>Starting…</source>
@@ -435,6 +454,34 @@
         <source>The text keeps the font &quot;%1&quot;.</source>
         <translation>Le texte garde la police « %1 ».</translation>
     </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation>Épaisseur du trait</translation>
+    </message>
+    <message>
+        <source>Font family</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Emoji</source>
+        <translation>Émoji</translation>
+    </message>
+    <message>
+        <source>Put an emoji into the text</source>
+        <translation>Mettre un émoji dans le texte</translation>
+    </message>
+    <message>
+        <source>%1 (not installed)</source>
+        <translation>%1 (non installée)</translation>
+    </message>
+    <message>
+        <source>The line width must be a whole number from 0 to 99 pixels. It stays at %1.</source>
+        <translation>L’épaisseur du trait doit être un nombre entier de 0 à 99 pixels. Elle reste à %1.</translation>
+    </message>
 </context>
 <context>
     <name>COutboxDlg</name>
@@ -616,6 +663,21 @@
     <message>
         <source>Delete</source>
         <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>CPlayStringDlg</name>
+    <message>
+        <source>Text to speak</source>
+        <translation>Texte à dire</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Language of the voice</source>
+        <translation>Langue de la voix</translation>
     </message>
 </context>
 <context>
@@ -1090,6 +1152,1041 @@
     <message>
         <source>None</source>
         <translation>Sans</translation>
+    </message>
+</context>
+<context>
+    <name>Emoji</name>
+    <message>
+        <source>Cakes and party</source>
+        <translation>Gâteaux et fêtes</translation>
+    </message>
+    <message>
+        <source>Gifts</source>
+        <translation>Cadeaux</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation>Cœurs</translation>
+    </message>
+    <message>
+        <source>Flowers</source>
+        <translation>Fleurs</translation>
+    </message>
+    <message>
+        <source>Stars and sky</source>
+        <translation>Étoiles et ciel</translation>
+    </message>
+    <message>
+        <source>Seasons and holidays</source>
+        <translation>Saisons et fêtes</translation>
+    </message>
+    <message>
+        <source>Faces and hands</source>
+        <translation>Visages et mains</translation>
+    </message>
+    <message>
+        <source>Animals</source>
+        <translation>Animaux</translation>
+    </message>
+    <message>
+        <source>Food and drink</source>
+        <translation>Nourriture et boissons</translation>
+    </message>
+    <message>
+        <source>birthday cake</source>
+        <translation>gâteau d’anniversaire</translation>
+    </message>
+    <message>
+        <source>shortcake</source>
+        <translation>gâteau aux fraises</translation>
+    </message>
+    <message>
+        <source>cupcake</source>
+        <translation>cupcake</translation>
+    </message>
+    <message>
+        <source>party popper</source>
+        <translation>cotillons</translation>
+    </message>
+    <message>
+        <source>confetti ball</source>
+        <translation>boule de confettis</translation>
+    </message>
+    <message>
+        <source>partying face</source>
+        <translation>visage festif</translation>
+    </message>
+    <message>
+        <source>balloon</source>
+        <translation>ballon</translation>
+    </message>
+    <message>
+        <source>piñata</source>
+        <translation>piñata</translation>
+    </message>
+    <message>
+        <source>fireworks</source>
+        <translation>feu d’artifice</translation>
+    </message>
+    <message>
+        <source>sparkler</source>
+        <translation>cierge magique</translation>
+    </message>
+    <message>
+        <source>clinking glasses</source>
+        <translation>trinquer</translation>
+    </message>
+    <message>
+        <source>bottle with popping cork</source>
+        <translation>bouteille de champagne</translation>
+    </message>
+    <message>
+        <source>clinking beer mugs</source>
+        <translation>chopes de bière</translation>
+    </message>
+    <message>
+        <source>candle</source>
+        <translation>bougie</translation>
+    </message>
+    <message>
+        <source>musical note</source>
+        <translation>note de musique</translation>
+    </message>
+    <message>
+        <source>musical notes</source>
+        <translation>notes de musique</translation>
+    </message>
+    <message>
+        <source>mirror ball</source>
+        <translation>boule à facettes</translation>
+    </message>
+    <message>
+        <source>microphone</source>
+        <translation>micro</translation>
+    </message>
+    <message>
+        <source>woman dancing</source>
+        <translation>danseuse</translation>
+    </message>
+    <message>
+        <source>man dancing</source>
+        <translation>danseur</translation>
+    </message>
+    <message>
+        <source>performing arts</source>
+        <translation>arts du spectacle</translation>
+    </message>
+    <message>
+        <source>carousel horse</source>
+        <translation>cheval de manège</translation>
+    </message>
+    <message>
+        <source>trumpet</source>
+        <translation>trompette</translation>
+    </message>
+    <message>
+        <source>drum</source>
+        <translation>tambour</translation>
+    </message>
+    <message>
+        <source>wrapped gift</source>
+        <translation>cadeau</translation>
+    </message>
+    <message>
+        <source>ribbon</source>
+        <translation>ruban</translation>
+    </message>
+    <message>
+        <source>heart with ribbon</source>
+        <translation>cœur avec ruban</translation>
+    </message>
+    <message>
+        <source>shopping bags</source>
+        <translation>sacs de shopping</translation>
+    </message>
+    <message>
+        <source>package</source>
+        <translation>colis</translation>
+    </message>
+    <message>
+        <source>love letter</source>
+        <translation>lettre d’amour</translation>
+    </message>
+    <message>
+        <source>envelope</source>
+        <translation>enveloppe</translation>
+    </message>
+    <message>
+        <source>teddy bear</source>
+        <translation>ours en peluche</translation>
+    </message>
+    <message>
+        <source>kite</source>
+        <translation>cerf-volant</translation>
+    </message>
+    <message>
+        <source>puzzle piece</source>
+        <translation>pièce de puzzle</translation>
+    </message>
+    <message>
+        <source>video game</source>
+        <translation>jeu vidéo</translation>
+    </message>
+    <message>
+        <source>ring</source>
+        <translation>bague</translation>
+    </message>
+    <message>
+        <source>gem stone</source>
+        <translation>pierre précieuse</translation>
+    </message>
+    <message>
+        <source>crown</source>
+        <translation>couronne</translation>
+    </message>
+    <message>
+        <source>trophy</source>
+        <translation>trophée</translation>
+    </message>
+    <message>
+        <source>1st place medal</source>
+        <translation>médaille d’or</translation>
+    </message>
+    <message>
+        <source>admission tickets</source>
+        <translation>billets</translation>
+    </message>
+    <message>
+        <source>magic wand</source>
+        <translation>baguette magique</translation>
+    </message>
+    <message>
+        <source>books</source>
+        <translation>livres</translation>
+    </message>
+    <message>
+        <source>artist palette</source>
+        <translation>palette de peinture</translation>
+    </message>
+    <message>
+        <source>guitar</source>
+        <translation>guitare</translation>
+    </message>
+    <message>
+        <source>yarn</source>
+        <translation>pelote de laine</translation>
+    </message>
+    <message>
+        <source>handbag</source>
+        <translation>sac à main</translation>
+    </message>
+    <message>
+        <source>red heart</source>
+        <translation>cœur rouge</translation>
+    </message>
+    <message>
+        <source>pink heart</source>
+        <translation>cœur rose</translation>
+    </message>
+    <message>
+        <source>orange heart</source>
+        <translation>cœur orange</translation>
+    </message>
+    <message>
+        <source>yellow heart</source>
+        <translation>cœur jaune</translation>
+    </message>
+    <message>
+        <source>green heart</source>
+        <translation>cœur vert</translation>
+    </message>
+    <message>
+        <source>blue heart</source>
+        <translation>cœur bleu</translation>
+    </message>
+    <message>
+        <source>light blue heart</source>
+        <translation>cœur bleu clair</translation>
+    </message>
+    <message>
+        <source>purple heart</source>
+        <translation>cœur violet</translation>
+    </message>
+    <message>
+        <source>brown heart</source>
+        <translation>cœur marron</translation>
+    </message>
+    <message>
+        <source>black heart</source>
+        <translation>cœur noir</translation>
+    </message>
+    <message>
+        <source>grey heart</source>
+        <translation>cœur gris</translation>
+    </message>
+    <message>
+        <source>white heart</source>
+        <translation>cœur blanc</translation>
+    </message>
+    <message>
+        <source>two hearts</source>
+        <translation>deux cœurs</translation>
+    </message>
+    <message>
+        <source>revolving hearts</source>
+        <translation>cœurs qui tournent</translation>
+    </message>
+    <message>
+        <source>beating heart</source>
+        <translation>cœur battant</translation>
+    </message>
+    <message>
+        <source>growing heart</source>
+        <translation>cœur grandissant</translation>
+    </message>
+    <message>
+        <source>sparkling heart</source>
+        <translation>cœur étincelant</translation>
+    </message>
+    <message>
+        <source>heart with arrow</source>
+        <translation>cœur et flèche</translation>
+    </message>
+    <message>
+        <source>heart decoration</source>
+        <translation>décoration cœur</translation>
+    </message>
+    <message>
+        <source>heart exclamation</source>
+        <translation>cœur point d’exclamation</translation>
+    </message>
+    <message>
+        <source>broken heart</source>
+        <translation>cœur brisé</translation>
+    </message>
+    <message>
+        <source>kiss mark</source>
+        <translation>trace de rouge à lèvres</translation>
+    </message>
+    <message>
+        <source>couple with heart</source>
+        <translation>couple avec cœur</translation>
+    </message>
+    <message>
+        <source>heart hands</source>
+        <translation>mains qui forment un cœur</translation>
+    </message>
+    <message>
+        <source>bouquet</source>
+        <translation>bouquet</translation>
+    </message>
+    <message>
+        <source>cherry blossom</source>
+        <translation>fleur de cerisier</translation>
+    </message>
+    <message>
+        <source>white flower</source>
+        <translation>fleur blanche</translation>
+    </message>
+    <message>
+        <source>rosette</source>
+        <translation>rosette</translation>
+    </message>
+    <message>
+        <source>rose</source>
+        <translation>rose</translation>
+    </message>
+    <message>
+        <source>wilted flower</source>
+        <translation>fleur fanée</translation>
+    </message>
+    <message>
+        <source>hibiscus</source>
+        <translation>hibiscus</translation>
+    </message>
+    <message>
+        <source>sunflower</source>
+        <translation>tournesol</translation>
+    </message>
+    <message>
+        <source>blossom</source>
+        <translation>bourgeon</translation>
+    </message>
+    <message>
+        <source>tulip</source>
+        <translation>tulipe</translation>
+    </message>
+    <message>
+        <source>lotus</source>
+        <translation>lotus</translation>
+    </message>
+    <message>
+        <source>hyacinth</source>
+        <translation>jacinthe</translation>
+    </message>
+    <message>
+        <source>seedling</source>
+        <translation>pousse</translation>
+    </message>
+    <message>
+        <source>potted plant</source>
+        <translation>plante en pot</translation>
+    </message>
+    <message>
+        <source>evergreen tree</source>
+        <translation>conifère</translation>
+    </message>
+    <message>
+        <source>deciduous tree</source>
+        <translation>arbre à feuilles caduques</translation>
+    </message>
+    <message>
+        <source>palm tree</source>
+        <translation>palmier</translation>
+    </message>
+    <message>
+        <source>cactus</source>
+        <translation>cactus</translation>
+    </message>
+    <message>
+        <source>four leaf clover</source>
+        <translation>trèfle à quatre feuilles</translation>
+    </message>
+    <message>
+        <source>shamrock</source>
+        <translation>trèfle</translation>
+    </message>
+    <message>
+        <source>maple leaf</source>
+        <translation>feuille d’érable</translation>
+    </message>
+    <message>
+        <source>fallen leaf</source>
+        <translation>feuille morte</translation>
+    </message>
+    <message>
+        <source>leaf fluttering in wind</source>
+        <translation>feuille virevoltante</translation>
+    </message>
+    <message>
+        <source>sheaf of rice</source>
+        <translation>plant de riz</translation>
+    </message>
+    <message>
+        <source>mushroom</source>
+        <translation>champignon</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>étoile</translation>
+    </message>
+    <message>
+        <source>glowing star</source>
+        <translation>étoile brillante</translation>
+    </message>
+    <message>
+        <source>sparkles</source>
+        <translation>étincelles</translation>
+    </message>
+    <message>
+        <source>dizzy</source>
+        <translation>étourdissement</translation>
+    </message>
+    <message>
+        <source>shooting star</source>
+        <translation>étoile filante</translation>
+    </message>
+    <message>
+        <source>sun</source>
+        <translation>soleil</translation>
+    </message>
+    <message>
+        <source>sun with face</source>
+        <translation>soleil avec visage</translation>
+    </message>
+    <message>
+        <source>full moon face</source>
+        <translation>pleine lune avec visage</translation>
+    </message>
+    <message>
+        <source>crescent moon</source>
+        <translation>croissant de lune</translation>
+    </message>
+    <message>
+        <source>first quarter moon face</source>
+        <translation>premier quartier de lune avec visage</translation>
+    </message>
+    <message>
+        <source>full moon</source>
+        <translation>pleine lune</translation>
+    </message>
+    <message>
+        <source>rainbow</source>
+        <translation>arc-en-ciel</translation>
+    </message>
+    <message>
+        <source>high voltage</source>
+        <translation>haute tension</translation>
+    </message>
+    <message>
+        <source>fire</source>
+        <translation>feu</translation>
+    </message>
+    <message>
+        <source>collision</source>
+        <translation>explosion</translation>
+    </message>
+    <message>
+        <source>comet</source>
+        <translation>comète</translation>
+    </message>
+    <message>
+        <source>ringed planet</source>
+        <translation>planète à anneaux</translation>
+    </message>
+    <message>
+        <source>globe showing Europe-Africa</source>
+        <translation>globe tourné sur l’Afrique et l’Europe</translation>
+    </message>
+    <message>
+        <source>milky way</source>
+        <translation>Voie lactée</translation>
+    </message>
+    <message>
+        <source>sunrise</source>
+        <translation>lever de soleil</translation>
+    </message>
+    <message>
+        <source>sun behind cloud</source>
+        <translation>soleil derrière un nuage</translation>
+    </message>
+    <message>
+        <source>cloud</source>
+        <translation>nuage</translation>
+    </message>
+    <message>
+        <source>Christmas tree</source>
+        <translation>Sapin de Noël</translation>
+    </message>
+    <message>
+        <source>Santa Claus</source>
+        <translation>père Noël</translation>
+    </message>
+    <message>
+        <source>Mrs. Claus</source>
+        <translation>mère Noël</translation>
+    </message>
+    <message>
+        <source>snowman without snow</source>
+        <translation>bonhomme de neige sans neige</translation>
+    </message>
+    <message>
+        <source>snowman</source>
+        <translation>bonhomme de neige</translation>
+    </message>
+    <message>
+        <source>snowflake</source>
+        <translation>flocon de neige</translation>
+    </message>
+    <message>
+        <source>bell</source>
+        <translation>cloche</translation>
+    </message>
+    <message>
+        <source>socks</source>
+        <translation>chaussettes</translation>
+    </message>
+    <message>
+        <source>jack-o-lantern</source>
+        <translation>citrouille d’Halloween</translation>
+    </message>
+    <message>
+        <source>ghost</source>
+        <translation>fantôme</translation>
+    </message>
+    <message>
+        <source>spider web</source>
+        <translation>toile d’araignée</translation>
+    </message>
+    <message>
+        <source>hatching chick</source>
+        <translation>poussin qui éclôt</translation>
+    </message>
+    <message>
+        <source>egg</source>
+        <translation>œuf</translation>
+    </message>
+    <message>
+        <source>nest with eggs</source>
+        <translation>nid avec des œufs</translation>
+    </message>
+    <message>
+        <source>rabbit</source>
+        <translation>lapin</translation>
+    </message>
+    <message>
+        <source>pine decoration</source>
+        <translation>bambou décoré</translation>
+    </message>
+    <message>
+        <source>Japanese dolls</source>
+        <translation>poupées japonaises</translation>
+    </message>
+    <message>
+        <source>carp streamer</source>
+        <translation>koinobori</translation>
+    </message>
+    <message>
+        <source>wind chime</source>
+        <translation>carillon à vent</translation>
+    </message>
+    <message>
+        <source>red envelope</source>
+        <translation>enveloppe rouge</translation>
+    </message>
+    <message>
+        <source>red paper lantern</source>
+        <translation>lampion rouge</translation>
+    </message>
+    <message>
+        <source>diya lamp</source>
+        <translation>lampe diya</translation>
+    </message>
+    <message>
+        <source>menorah</source>
+        <translation>menorah</translation>
+    </message>
+    <message>
+        <source>graduation cap</source>
+        <translation>toque de diplômé</translation>
+    </message>
+    <message>
+        <source>wedding</source>
+        <translation>mariage</translation>
+    </message>
+    <message>
+        <source>person with veil</source>
+        <translation>personne mariée avec voile</translation>
+    </message>
+    <message>
+        <source>person in tuxedo</source>
+        <translation>personne en smoking</translation>
+    </message>
+    <message>
+        <source>baby</source>
+        <translation>bébé</translation>
+    </message>
+    <message>
+        <source>baby bottle</source>
+        <translation>biberon</translation>
+    </message>
+    <message>
+        <source>beach with umbrella</source>
+        <translation>plage avec parasol</translation>
+    </message>
+    <message>
+        <source>grinning face</source>
+        <translation>visage rieur</translation>
+    </message>
+    <message>
+        <source>grinning face with big eyes</source>
+        <translation>visage souriant avec de grands yeux</translation>
+    </message>
+    <message>
+        <source>grinning face with smiling eyes</source>
+        <translation>visage souriant aux yeux rieurs</translation>
+    </message>
+    <message>
+        <source>beaming face with smiling eyes</source>
+        <translation>visage radieux aux yeux rieurs</translation>
+    </message>
+    <message>
+        <source>grinning face with sweat</source>
+        <translation>visage souriant avec une goutte de sueur</translation>
+    </message>
+    <message>
+        <source>face with tears of joy</source>
+        <translation>visage riant aux larmes</translation>
+    </message>
+    <message>
+        <source>rolling on the floor laughing</source>
+        <translation>se rouler par terre de rire</translation>
+    </message>
+    <message>
+        <source>smiling face with smiling eyes</source>
+        <translation>visage souriant avec yeux rieurs</translation>
+    </message>
+    <message>
+        <source>smiling face with halo</source>
+        <translation>visage souriant avec auréole</translation>
+    </message>
+    <message>
+        <source>slightly smiling face</source>
+        <translation>visage avec un léger sourire</translation>
+    </message>
+    <message>
+        <source>winking face</source>
+        <translation>visage qui fait un clin d’œil</translation>
+    </message>
+    <message>
+        <source>smiling face with heart-eyes</source>
+        <translation>visage souriant avec yeux en forme de cœur</translation>
+    </message>
+    <message>
+        <source>smiling face with hearts</source>
+        <translation>visage souriant avec des cœurs</translation>
+    </message>
+    <message>
+        <source>face blowing a kiss</source>
+        <translation>visage envoyant un bisou</translation>
+    </message>
+    <message>
+        <source>face savoring food</source>
+        <translation>miam</translation>
+    </message>
+    <message>
+        <source>winking face with tongue</source>
+        <translation>clin d’œil tirant la langue</translation>
+    </message>
+    <message>
+        <source>zany face</source>
+        <translation>visage loufoque</translation>
+    </message>
+    <message>
+        <source>smiling face with open hands</source>
+        <translation>visage qui fait un câlin</translation>
+    </message>
+    <message>
+        <source>star-struck</source>
+        <translation>visage avec des étoiles à la place des yeux</translation>
+    </message>
+    <message>
+        <source>smiling face with sunglasses</source>
+        <translation>visage avec lunettes de soleil</translation>
+    </message>
+    <message>
+        <source>face holding back tears</source>
+        <translation>visage retenant ses larmes</translation>
+    </message>
+    <message>
+        <source>crying face</source>
+        <translation>visage qui pleure</translation>
+    </message>
+    <message>
+        <source>loudly crying face</source>
+        <translation>visage qui pleure à chaudes larmes</translation>
+    </message>
+    <message>
+        <source>face with open mouth</source>
+        <translation>visage avec bouche ouverte</translation>
+    </message>
+    <message>
+        <source>sleeping face</source>
+        <translation>visage endormi</translation>
+    </message>
+    <message>
+        <source>thinking face</source>
+        <translation>visage en pleine réflexion</translation>
+    </message>
+    <message>
+        <source>face with hand over mouth</source>
+        <translation>visage avec une main sur la bouche</translation>
+    </message>
+    <message>
+        <source>grinning cat</source>
+        <translation>chat qui sourit</translation>
+    </message>
+    <message>
+        <source>smiling cat with heart-eyes</source>
+        <translation>chat souriant avec yeux en forme de cœur</translation>
+    </message>
+    <message>
+        <source>waving hand</source>
+        <translation>main qui fait un signe</translation>
+    </message>
+    <message>
+        <source>thumbs up</source>
+        <translation>pouce vers le haut</translation>
+    </message>
+    <message>
+        <source>clapping hands</source>
+        <translation>applaudissements</translation>
+    </message>
+    <message>
+        <source>raising hands</source>
+        <translation>mains levées</translation>
+    </message>
+    <message>
+        <source>folded hands</source>
+        <translation>mains en prière</translation>
+    </message>
+    <message>
+        <source>handshake</source>
+        <translation>poignée de main</translation>
+    </message>
+    <message>
+        <source>victory hand</source>
+        <translation>main faisant un V de victoire</translation>
+    </message>
+    <message>
+        <source>crossed fingers</source>
+        <translation>doigts croisés</translation>
+    </message>
+    <message>
+        <source>flexed biceps</source>
+        <translation>biceps contracté</translation>
+    </message>
+    <message>
+        <source>dog face</source>
+        <translation>tête de chien</translation>
+    </message>
+    <message>
+        <source>cat face</source>
+        <translation>tête de chat</translation>
+    </message>
+    <message>
+        <source>rabbit face</source>
+        <translation>tête de lapin</translation>
+    </message>
+    <message>
+        <source>fox</source>
+        <translation>renard</translation>
+    </message>
+    <message>
+        <source>bear</source>
+        <translation>ours</translation>
+    </message>
+    <message>
+        <source>panda</source>
+        <translation>panda</translation>
+    </message>
+    <message>
+        <source>koala</source>
+        <translation>koala</translation>
+    </message>
+    <message>
+        <source>tiger face</source>
+        <translation>tête de tigre</translation>
+    </message>
+    <message>
+        <source>lion</source>
+        <translation>lion</translation>
+    </message>
+    <message>
+        <source>cow face</source>
+        <translation>tête de vache</translation>
+    </message>
+    <message>
+        <source>pig face</source>
+        <translation>tête de cochon</translation>
+    </message>
+    <message>
+        <source>frog</source>
+        <translation>grenouille</translation>
+    </message>
+    <message>
+        <source>monkey face</source>
+        <translation>tête de singe</translation>
+    </message>
+    <message>
+        <source>chicken</source>
+        <translation>poule</translation>
+    </message>
+    <message>
+        <source>penguin</source>
+        <translation>pingouin</translation>
+    </message>
+    <message>
+        <source>bird</source>
+        <translation>oiseau</translation>
+    </message>
+    <message>
+        <source>baby chick</source>
+        <translation>poussin</translation>
+    </message>
+    <message>
+        <source>owl</source>
+        <translation>chouette</translation>
+    </message>
+    <message>
+        <source>unicorn</source>
+        <translation>licorne</translation>
+    </message>
+    <message>
+        <source>honeybee</source>
+        <translation>abeille</translation>
+    </message>
+    <message>
+        <source>butterfly</source>
+        <translation>papillon</translation>
+    </message>
+    <message>
+        <source>lady beetle</source>
+        <translation>coccinelle</translation>
+    </message>
+    <message>
+        <source>turtle</source>
+        <translation>tortue</translation>
+    </message>
+    <message>
+        <source>dolphin</source>
+        <translation>dauphin</translation>
+    </message>
+    <message>
+        <source>spouting whale</source>
+        <translation>baleine soufflant par son évent</translation>
+    </message>
+    <message>
+        <source>tropical fish</source>
+        <translation>poisson tropical</translation>
+    </message>
+    <message>
+        <source>octopus</source>
+        <translation>pieuvre</translation>
+    </message>
+    <message>
+        <source>giraffe</source>
+        <translation>girafe</translation>
+    </message>
+    <message>
+        <source>elephant</source>
+        <translation>éléphant</translation>
+    </message>
+    <message>
+        <source>hedgehog</source>
+        <translation>hérisson</translation>
+    </message>
+    <message>
+        <source>paw prints</source>
+        <translation>empreintes d’animaux</translation>
+    </message>
+    <message>
+        <source>strawberry</source>
+        <translation>fraise</translation>
+    </message>
+    <message>
+        <source>cherries</source>
+        <translation>cerises</translation>
+    </message>
+    <message>
+        <source>red apple</source>
+        <translation>pomme rouge</translation>
+    </message>
+    <message>
+        <source>watermelon</source>
+        <translation>pastèque</translation>
+    </message>
+    <message>
+        <source>grapes</source>
+        <translation>raisin</translation>
+    </message>
+    <message>
+        <source>banana</source>
+        <translation>banane</translation>
+    </message>
+    <message>
+        <source>peach</source>
+        <translation>pêche</translation>
+    </message>
+    <message>
+        <source>pineapple</source>
+        <translation>ananas</translation>
+    </message>
+    <message>
+        <source>kiwi fruit</source>
+        <translation>kiwi</translation>
+    </message>
+    <message>
+        <source>lemon</source>
+        <translation>citron</translation>
+    </message>
+    <message>
+        <source>pizza</source>
+        <translation>pizza</translation>
+    </message>
+    <message>
+        <source>hamburger</source>
+        <translation>hamburger</translation>
+    </message>
+    <message>
+        <source>popcorn</source>
+        <translation>pop-corn</translation>
+    </message>
+    <message>
+        <source>pretzel</source>
+        <translation>bretzel</translation>
+    </message>
+    <message>
+        <source>croissant</source>
+        <translation>croissant</translation>
+    </message>
+    <message>
+        <source>pancakes</source>
+        <translation>pancakes</translation>
+    </message>
+    <message>
+        <source>soft ice cream</source>
+        <translation>glace italienne</translation>
+    </message>
+    <message>
+        <source>ice cream</source>
+        <translation>glace</translation>
+    </message>
+    <message>
+        <source>doughnut</source>
+        <translation>doughnut</translation>
+    </message>
+    <message>
+        <source>cookie</source>
+        <translation>cookie</translation>
+    </message>
+    <message>
+        <source>chocolate bar</source>
+        <translation>barre chocolatée</translation>
+    </message>
+    <message>
+        <source>candy</source>
+        <translation>bonbon</translation>
+    </message>
+    <message>
+        <source>lollipop</source>
+        <translation>sucette</translation>
+    </message>
+    <message>
+        <source>custard</source>
+        <translation>crème renversée</translation>
+    </message>
+    <message>
+        <source>honey pot</source>
+        <translation>pot de miel</translation>
+    </message>
+    <message>
+        <source>pie</source>
+        <translation>tarte</translation>
+    </message>
+    <message>
+        <source>hot beverage</source>
+        <translation>boisson chaude</translation>
+    </message>
+    <message>
+        <source>teacup without handle</source>
+        <translation>tasse de thé sans anse</translation>
+    </message>
+    <message>
+        <source>wine glass</source>
+        <translation>verre de vin</translation>
+    </message>
+    <message>
+        <source>cocktail glass</source>
+        <translation>cocktail</translation>
+    </message>
+    <message>
+        <source>tropical drink</source>
+        <translation>cocktail tropical</translation>
+    </message>
+    <message>
+        <source>cup with straw</source>
+        <translation>gobelet avec paille</translation>
     </message>
 </context>
 <context>

@@ -183,6 +183,25 @@
     </message>
 </context>
 <context>
+    <name>CEmojiPicker</name>
+    <message>
+        <source>Emoji</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search by name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search emoji by name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No emoji has that name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CExportVideoDlg</name>
     <message>
         <source>Starting…</source>
@@ -435,6 +454,34 @@
         <source>The text keeps the font &quot;%1&quot;.</source>
         <translation>テキストのフォントは「%1」のままです。</translation>
     </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font family</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emoji</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put an emoji into the text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (not installed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The line width must be a whole number from 0 to 99 pixels. It stays at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>COutboxDlg</name>
@@ -616,6 +663,21 @@
     <message>
         <source>Delete</source>
         <translation>削除</translation>
+    </message>
+</context>
+<context>
+    <name>CPlayStringDlg</name>
+    <message>
+        <source>Text to speak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language of the voice</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1090,6 +1152,1041 @@
     <message>
         <source>None</source>
         <translation>なし</translation>
+    </message>
+</context>
+<context>
+    <name>Emoji</name>
+    <message>
+        <source>Cakes and party</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gifts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flowers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stars and sky</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seasons and holidays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Faces and hands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Animals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food and drink</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>birthday cake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shortcake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cupcake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>party popper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>confetti ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>partying face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>balloon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>piñata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fireworks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sparkler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clinking glasses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bottle with popping cork</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clinking beer mugs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>candle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>musical note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>musical notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mirror ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>microphone</source>
+        <translation>マイク</translation>
+    </message>
+    <message>
+        <source>woman dancing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>man dancing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>performing arts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>carousel horse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trumpet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wrapped gift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ribbon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>heart with ribbon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shopping bags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>package</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>love letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>envelope</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>teddy bear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>puzzle piece</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>video game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gem stone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>crown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trophy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1st place medal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>admission tickets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>magic wand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>books</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>artist palette</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>guitar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yarn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>handbag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>red heart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pink heart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>orange heart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yellow heart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>green heart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blue heart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>light blue heart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>purple heart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>brown heart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>black heart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grey heart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>white heart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>two hearts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>revolving hearts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>beating heart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>growing heart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sparkling heart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>heart with arrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>heart decoration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>heart exclamation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>broken heart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kiss mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>couple with heart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>heart hands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bouquet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cherry blossom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>white flower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rosette</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wilted flower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hibiscus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sunflower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blossom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tulip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lotus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hyacinth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seedling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>potted plant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>evergreen tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>deciduous tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>palm tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cactus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>four leaf clover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shamrock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>maple leaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fallen leaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>leaf fluttering in wind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sheaf of rice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mushroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glowing star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sparkles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dizzy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shooting star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sun with face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>full moon face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>crescent moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>first quarter moon face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>full moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rainbow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>high voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>collision</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>comet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ringed planet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>globe showing Europe-Africa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>milky way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sunrise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sun behind cloud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cloud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Christmas tree</source>
+        <translation>クリスマスツリー</translation>
+    </message>
+    <message>
+        <source>Santa Claus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mrs. Claus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>snowman without snow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>snowman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>snowflake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>socks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>jack-o-lantern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ghost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spider web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hatching chick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>egg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nest with eggs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rabbit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pine decoration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Japanese dolls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>carp streamer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wind chime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>red envelope</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>red paper lantern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diya lamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>menorah</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>graduation cap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wedding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>person with veil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>person in tuxedo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>baby</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>baby bottle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>beach with umbrella</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grinning face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grinning face with big eyes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grinning face with smiling eyes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>beaming face with smiling eyes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grinning face with sweat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>face with tears of joy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rolling on the floor laughing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>smiling face with smiling eyes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>smiling face with halo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slightly smiling face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>winking face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>smiling face with heart-eyes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>smiling face with hearts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>face blowing a kiss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>face savoring food</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>winking face with tongue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zany face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>smiling face with open hands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>star-struck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>smiling face with sunglasses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>face holding back tears</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>crying face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>loudly crying face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>face with open mouth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sleeping face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>thinking face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>face with hand over mouth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grinning cat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>smiling cat with heart-eyes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>waving hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>thumbs up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clapping hands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>raising hands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>folded hands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>handshake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>victory hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>crossed fingers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flexed biceps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dog face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cat face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rabbit face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>panda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>koala</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tiger face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cow face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pig face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>frog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>monkey face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chicken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>penguin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bird</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>baby chick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>owl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unicorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>honeybee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>butterfly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lady beetle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>turtle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dolphin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spouting whale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tropical fish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>octopus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>giraffe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>elephant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hedgehog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paw prints</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>strawberry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cherries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>red apple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>watermelon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grapes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>banana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>peach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pineapple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kiwi fruit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lemon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pizza</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hamburger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>popcorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pretzel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>croissant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pancakes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>soft ice cream</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ice cream</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>doughnut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cookie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chocolate bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>candy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lollipop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>custard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>honey pot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hot beverage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>teacup without handle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wine glass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cocktail glass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tropical drink</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cup with straw</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
