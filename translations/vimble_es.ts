@@ -186,19 +186,19 @@
     <name>CEmojiPicker</name>
     <message>
         <source>Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>Emoji</translation>
     </message>
     <message>
         <source>Search by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar por nombre</translation>
     </message>
     <message>
         <source>Search emoji by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar emoji por nombre</translation>
     </message>
     <message>
         <source>No emoji has that name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún emoji tiene ese nombre.</translation>
     </message>
 </context>
 <context>
@@ -460,27 +460,27 @@
     </message>
     <message>
         <source>Line width</source>
-        <translation type="unfinished"></translation>
+        <translation>Grosor de línea</translation>
     </message>
     <message>
         <source>Font family</source>
-        <translation type="unfinished"></translation>
+        <translation>Familia de fuente</translation>
     </message>
     <message>
         <source>Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>Emoji</translation>
     </message>
     <message>
         <source>Put an emoji into the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar un emoji en el texto</translation>
     </message>
     <message>
         <source>%1 (not installed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (no instalada)</translation>
     </message>
     <message>
         <source>The line width must be a whole number from 0 to 99 pixels. It stays at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El grosor de línea debe ser un número entero de 0 a 99 píxeles. Se mantiene en %1.</translation>
     </message>
 </context>
 <context>
@@ -669,15 +669,15 @@
     <name>CPlayStringDlg</name>
     <message>
         <source>Text to speak</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto que se leerá en voz alta</translation>
     </message>
     <message>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotograma</translation>
     </message>
     <message>
         <source>Language of the voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de la voz</translation>
     </message>
 </context>
 <context>
@@ -1158,107 +1158,107 @@
     <name>Emoji</name>
     <message>
         <source>Cakes and party</source>
-        <translation type="unfinished"></translation>
+        <translation>Tartas y fiestas</translation>
     </message>
     <message>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Regalos</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Corazones</translation>
     </message>
     <message>
         <source>Flowers</source>
-        <translation type="unfinished"></translation>
+        <translation>Flores</translation>
     </message>
     <message>
         <source>Stars and sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrellas y cielo</translation>
     </message>
     <message>
         <source>Seasons and holidays</source>
-        <translation type="unfinished"></translation>
+        <translation>Estaciones y festividades</translation>
     </message>
     <message>
         <source>Faces and hands</source>
-        <translation type="unfinished"></translation>
+        <translation>Caras y manos</translation>
     </message>
     <message>
         <source>Animals</source>
-        <translation type="unfinished"></translation>
+        <translation>Animales</translation>
     </message>
     <message>
         <source>Food and drink</source>
-        <translation type="unfinished"></translation>
+        <translation>Comida y bebida</translation>
     </message>
     <message>
         <source>birthday cake</source>
-        <translation type="unfinished"></translation>
+        <translation>tarta de cumpleaños</translation>
     </message>
     <message>
         <source>shortcake</source>
-        <translation type="unfinished"></translation>
+        <translation>pastel de fresa</translation>
     </message>
     <message>
         <source>cupcake</source>
-        <translation type="unfinished"></translation>
+        <translation>magdalena</translation>
     </message>
     <message>
         <source>party popper</source>
-        <translation type="unfinished"></translation>
+        <translation>cañón de confeti</translation>
     </message>
     <message>
         <source>confetti ball</source>
-        <translation type="unfinished"></translation>
+        <translation>bola de confeti</translation>
     </message>
     <message>
         <source>partying face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara de fiesta</translation>
     </message>
     <message>
         <source>balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>globo</translation>
     </message>
     <message>
         <source>piñata</source>
-        <translation type="unfinished"></translation>
+        <translation>piñata</translation>
     </message>
     <message>
         <source>fireworks</source>
-        <translation type="unfinished"></translation>
+        <translation>fuegos artificiales</translation>
     </message>
     <message>
         <source>sparkler</source>
-        <translation type="unfinished"></translation>
+        <translation>bengala</translation>
     </message>
     <message>
         <source>clinking glasses</source>
-        <translation type="unfinished"></translation>
+        <translation>copas brindando</translation>
     </message>
     <message>
         <source>bottle with popping cork</source>
-        <translation type="unfinished"></translation>
+        <translation>botella descorchándose</translation>
     </message>
     <message>
         <source>clinking beer mugs</source>
-        <translation type="unfinished"></translation>
+        <translation>jarras de cerveza brindando</translation>
     </message>
     <message>
         <source>candle</source>
-        <translation type="unfinished"></translation>
+        <translation>vela</translation>
     </message>
     <message>
         <source>musical note</source>
-        <translation type="unfinished"></translation>
+        <translation>nota musical</translation>
     </message>
     <message>
         <source>musical notes</source>
-        <translation type="unfinished"></translation>
+        <translation>notas musicales</translation>
     </message>
     <message>
         <source>mirror ball</source>
-        <translation type="unfinished"></translation>
+        <translation>bola de discoteca</translation>
     </message>
     <message>
         <source>microphone</source>
@@ -1266,403 +1266,403 @@
     </message>
     <message>
         <source>woman dancing</source>
-        <translation type="unfinished"></translation>
+        <translation>mujer bailando</translation>
     </message>
     <message>
         <source>man dancing</source>
-        <translation type="unfinished"></translation>
+        <translation>hombre bailando</translation>
     </message>
     <message>
         <source>performing arts</source>
-        <translation type="unfinished"></translation>
+        <translation>máscaras de teatro</translation>
     </message>
     <message>
         <source>carousel horse</source>
-        <translation type="unfinished"></translation>
+        <translation>caballo de tiovivo</translation>
     </message>
     <message>
         <source>trumpet</source>
-        <translation type="unfinished"></translation>
+        <translation>trompeta</translation>
     </message>
     <message>
         <source>drum</source>
-        <translation type="unfinished"></translation>
+        <translation>tambor</translation>
     </message>
     <message>
         <source>wrapped gift</source>
-        <translation type="unfinished"></translation>
+        <translation>regalo envuelto</translation>
     </message>
     <message>
         <source>ribbon</source>
-        <translation type="unfinished"></translation>
+        <translation>lazo</translation>
     </message>
     <message>
         <source>heart with ribbon</source>
-        <translation type="unfinished"></translation>
+        <translation>corazón con lazo</translation>
     </message>
     <message>
         <source>shopping bags</source>
-        <translation type="unfinished"></translation>
+        <translation>bolsas de compras</translation>
     </message>
     <message>
         <source>package</source>
-        <translation type="unfinished"></translation>
+        <translation>paquete</translation>
     </message>
     <message>
         <source>love letter</source>
-        <translation type="unfinished"></translation>
+        <translation>carta de amor</translation>
     </message>
     <message>
         <source>envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>sobre</translation>
     </message>
     <message>
         <source>teddy bear</source>
-        <translation type="unfinished"></translation>
+        <translation>osito de peluche</translation>
     </message>
     <message>
         <source>kite</source>
-        <translation type="unfinished"></translation>
+        <translation>cometa de papel</translation>
     </message>
     <message>
         <source>puzzle piece</source>
-        <translation type="unfinished"></translation>
+        <translation>pieza de rompecabezas</translation>
     </message>
     <message>
         <source>video game</source>
-        <translation type="unfinished"></translation>
+        <translation>videojuego</translation>
     </message>
     <message>
         <source>ring</source>
-        <translation type="unfinished"></translation>
+        <translation>anillo</translation>
     </message>
     <message>
         <source>gem stone</source>
-        <translation type="unfinished"></translation>
+        <translation>piedra preciosa</translation>
     </message>
     <message>
         <source>crown</source>
-        <translation type="unfinished"></translation>
+        <translation>corona</translation>
     </message>
     <message>
         <source>trophy</source>
-        <translation type="unfinished"></translation>
+        <translation>trofeo</translation>
     </message>
     <message>
         <source>1st place medal</source>
-        <translation type="unfinished"></translation>
+        <translation>medalla de oro</translation>
     </message>
     <message>
         <source>admission tickets</source>
-        <translation type="unfinished"></translation>
+        <translation>entradas</translation>
     </message>
     <message>
         <source>magic wand</source>
-        <translation type="unfinished"></translation>
+        <translation>varita mágica</translation>
     </message>
     <message>
         <source>books</source>
-        <translation type="unfinished"></translation>
+        <translation>libros</translation>
     </message>
     <message>
         <source>artist palette</source>
-        <translation type="unfinished"></translation>
+        <translation>paleta de pintor</translation>
     </message>
     <message>
         <source>guitar</source>
-        <translation type="unfinished"></translation>
+        <translation>guitarra</translation>
     </message>
     <message>
         <source>yarn</source>
-        <translation type="unfinished"></translation>
+        <translation>ovillo de lana</translation>
     </message>
     <message>
         <source>handbag</source>
-        <translation type="unfinished"></translation>
+        <translation>bolso</translation>
     </message>
     <message>
         <source>red heart</source>
-        <translation type="unfinished"></translation>
+        <translation>corazón rojo</translation>
     </message>
     <message>
         <source>pink heart</source>
-        <translation type="unfinished"></translation>
+        <translation>corazón rosa</translation>
     </message>
     <message>
         <source>orange heart</source>
-        <translation type="unfinished"></translation>
+        <translation>corazón naranja</translation>
     </message>
     <message>
         <source>yellow heart</source>
-        <translation type="unfinished"></translation>
+        <translation>corazón amarillo</translation>
     </message>
     <message>
         <source>green heart</source>
-        <translation type="unfinished"></translation>
+        <translation>corazón verde</translation>
     </message>
     <message>
         <source>blue heart</source>
-        <translation type="unfinished"></translation>
+        <translation>corazón azul</translation>
     </message>
     <message>
         <source>light blue heart</source>
-        <translation type="unfinished"></translation>
+        <translation>corazón azul claro</translation>
     </message>
     <message>
         <source>purple heart</source>
-        <translation type="unfinished"></translation>
+        <translation>corazón morado</translation>
     </message>
     <message>
         <source>brown heart</source>
-        <translation type="unfinished"></translation>
+        <translation>corazón marrón</translation>
     </message>
     <message>
         <source>black heart</source>
-        <translation type="unfinished"></translation>
+        <translation>corazón negro</translation>
     </message>
     <message>
         <source>grey heart</source>
-        <translation type="unfinished"></translation>
+        <translation>corazón gris</translation>
     </message>
     <message>
         <source>white heart</source>
-        <translation type="unfinished"></translation>
+        <translation>corazón blanco</translation>
     </message>
     <message>
         <source>two hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>dos corazones</translation>
     </message>
     <message>
         <source>revolving hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>corazones girando</translation>
     </message>
     <message>
         <source>beating heart</source>
-        <translation type="unfinished"></translation>
+        <translation>corazón latiendo</translation>
     </message>
     <message>
         <source>growing heart</source>
-        <translation type="unfinished"></translation>
+        <translation>corazón creciendo</translation>
     </message>
     <message>
         <source>sparkling heart</source>
-        <translation type="unfinished"></translation>
+        <translation>corazón brillante</translation>
     </message>
     <message>
         <source>heart with arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>corazón con flecha</translation>
     </message>
     <message>
         <source>heart decoration</source>
-        <translation type="unfinished"></translation>
+        <translation>adorno de corazón</translation>
     </message>
     <message>
         <source>heart exclamation</source>
-        <translation type="unfinished"></translation>
+        <translation>exclamación de corazón</translation>
     </message>
     <message>
         <source>broken heart</source>
-        <translation type="unfinished"></translation>
+        <translation>corazón roto</translation>
     </message>
     <message>
         <source>kiss mark</source>
-        <translation type="unfinished"></translation>
+        <translation>marca de beso</translation>
     </message>
     <message>
         <source>couple with heart</source>
-        <translation type="unfinished"></translation>
+        <translation>pareja con corazón</translation>
     </message>
     <message>
         <source>heart hands</source>
-        <translation type="unfinished"></translation>
+        <translation>manos formando un corazón</translation>
     </message>
     <message>
         <source>bouquet</source>
-        <translation type="unfinished"></translation>
+        <translation>ramo de flores</translation>
     </message>
     <message>
         <source>cherry blossom</source>
-        <translation type="unfinished"></translation>
+        <translation>flor de cerezo</translation>
     </message>
     <message>
         <source>white flower</source>
-        <translation type="unfinished"></translation>
+        <translation>flor blanca</translation>
     </message>
     <message>
         <source>rosette</source>
-        <translation type="unfinished"></translation>
+        <translation>escarapela</translation>
     </message>
     <message>
         <source>rose</source>
-        <translation type="unfinished"></translation>
+        <translation>rosa</translation>
     </message>
     <message>
         <source>wilted flower</source>
-        <translation type="unfinished"></translation>
+        <translation>flor marchita</translation>
     </message>
     <message>
         <source>hibiscus</source>
-        <translation type="unfinished"></translation>
+        <translation>hibisco</translation>
     </message>
     <message>
         <source>sunflower</source>
-        <translation type="unfinished"></translation>
+        <translation>girasol</translation>
     </message>
     <message>
         <source>blossom</source>
-        <translation type="unfinished"></translation>
+        <translation>flor</translation>
     </message>
     <message>
         <source>tulip</source>
-        <translation type="unfinished"></translation>
+        <translation>tulipán</translation>
     </message>
     <message>
         <source>lotus</source>
-        <translation type="unfinished"></translation>
+        <translation>flor de loto</translation>
     </message>
     <message>
         <source>hyacinth</source>
-        <translation type="unfinished"></translation>
+        <translation>jacinto</translation>
     </message>
     <message>
         <source>seedling</source>
-        <translation type="unfinished"></translation>
+        <translation>brote</translation>
     </message>
     <message>
         <source>potted plant</source>
-        <translation type="unfinished"></translation>
+        <translation>planta en maceta</translation>
     </message>
     <message>
         <source>evergreen tree</source>
-        <translation type="unfinished"></translation>
+        <translation>árbol de hoja perenne</translation>
     </message>
     <message>
         <source>deciduous tree</source>
-        <translation type="unfinished"></translation>
+        <translation>árbol de hoja caduca</translation>
     </message>
     <message>
         <source>palm tree</source>
-        <translation type="unfinished"></translation>
+        <translation>palmera</translation>
     </message>
     <message>
         <source>cactus</source>
-        <translation type="unfinished"></translation>
+        <translation>cactus</translation>
     </message>
     <message>
         <source>four leaf clover</source>
-        <translation type="unfinished"></translation>
+        <translation>trébol de cuatro hojas</translation>
     </message>
     <message>
         <source>shamrock</source>
-        <translation type="unfinished"></translation>
+        <translation>trébol</translation>
     </message>
     <message>
         <source>maple leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>hoja de arce</translation>
     </message>
     <message>
         <source>fallen leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>hojas caídas</translation>
     </message>
     <message>
         <source>leaf fluttering in wind</source>
-        <translation type="unfinished"></translation>
+        <translation>hojas al viento</translation>
     </message>
     <message>
         <source>sheaf of rice</source>
-        <translation type="unfinished"></translation>
+        <translation>espiga de arroz</translation>
     </message>
     <message>
         <source>mushroom</source>
-        <translation type="unfinished"></translation>
+        <translation>seta</translation>
     </message>
     <message>
         <source>star</source>
-        <translation type="unfinished"></translation>
+        <translation>estrella</translation>
     </message>
     <message>
         <source>glowing star</source>
-        <translation type="unfinished"></translation>
+        <translation>estrella brillante</translation>
     </message>
     <message>
         <source>sparkles</source>
-        <translation type="unfinished"></translation>
+        <translation>chispas</translation>
     </message>
     <message>
         <source>dizzy</source>
-        <translation type="unfinished"></translation>
+        <translation>estrella con estela</translation>
     </message>
     <message>
         <source>shooting star</source>
-        <translation type="unfinished"></translation>
+        <translation>estrella fugaz</translation>
     </message>
     <message>
         <source>sun</source>
-        <translation type="unfinished"></translation>
+        <translation>sol</translation>
     </message>
     <message>
         <source>sun with face</source>
-        <translation type="unfinished"></translation>
+        <translation>sol con cara</translation>
     </message>
     <message>
         <source>full moon face</source>
-        <translation type="unfinished"></translation>
+        <translation>luna llena con cara</translation>
     </message>
     <message>
         <source>crescent moon</source>
-        <translation type="unfinished"></translation>
+        <translation>luna creciente</translation>
     </message>
     <message>
         <source>first quarter moon face</source>
-        <translation type="unfinished"></translation>
+        <translation>luna en cuarto creciente con cara</translation>
     </message>
     <message>
         <source>full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>luna llena</translation>
     </message>
     <message>
         <source>rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>arcoíris</translation>
     </message>
     <message>
         <source>high voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>rayo</translation>
     </message>
     <message>
         <source>fire</source>
-        <translation type="unfinished"></translation>
+        <translation>fuego</translation>
     </message>
     <message>
         <source>collision</source>
-        <translation type="unfinished"></translation>
+        <translation>estallido</translation>
     </message>
     <message>
         <source>comet</source>
-        <translation type="unfinished"></translation>
+        <translation>cometa</translation>
     </message>
     <message>
         <source>ringed planet</source>
-        <translation type="unfinished"></translation>
+        <translation>planeta con anillos</translation>
     </message>
     <message>
         <source>globe showing Europe-Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>globo terráqueo con Europa y África</translation>
     </message>
     <message>
         <source>milky way</source>
-        <translation type="unfinished"></translation>
+        <translation>vía láctea</translation>
     </message>
     <message>
         <source>sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>amanecer</translation>
     </message>
     <message>
         <source>sun behind cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>sol detrás de una nube</translation>
     </message>
     <message>
         <source>cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>nube</translation>
     </message>
     <message>
         <source>Christmas tree</source>
@@ -1670,523 +1670,523 @@
     </message>
     <message>
         <source>Santa Claus</source>
-        <translation type="unfinished"></translation>
+        <translation>Papá Noel</translation>
     </message>
     <message>
         <source>Mrs. Claus</source>
-        <translation type="unfinished"></translation>
+        <translation>Mamá Noel</translation>
     </message>
     <message>
         <source>snowman without snow</source>
-        <translation type="unfinished"></translation>
+        <translation>muñeco de nieve sin nieve</translation>
     </message>
     <message>
         <source>snowman</source>
-        <translation type="unfinished"></translation>
+        <translation>muñeco de nieve</translation>
     </message>
     <message>
         <source>snowflake</source>
-        <translation type="unfinished"></translation>
+        <translation>copo de nieve</translation>
     </message>
     <message>
         <source>bell</source>
-        <translation type="unfinished"></translation>
+        <translation>campana</translation>
     </message>
     <message>
         <source>socks</source>
-        <translation type="unfinished"></translation>
+        <translation>calcetines</translation>
     </message>
     <message>
         <source>jack-o-lantern</source>
-        <translation type="unfinished"></translation>
+        <translation>calabaza de Halloween</translation>
     </message>
     <message>
         <source>ghost</source>
-        <translation type="unfinished"></translation>
+        <translation>fantasma</translation>
     </message>
     <message>
         <source>spider web</source>
-        <translation type="unfinished"></translation>
+        <translation>telaraña</translation>
     </message>
     <message>
         <source>hatching chick</source>
-        <translation type="unfinished"></translation>
+        <translation>pollito saliendo del huevo</translation>
     </message>
     <message>
         <source>egg</source>
-        <translation type="unfinished"></translation>
+        <translation>huevo</translation>
     </message>
     <message>
         <source>nest with eggs</source>
-        <translation type="unfinished"></translation>
+        <translation>nido con huevos</translation>
     </message>
     <message>
         <source>rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>conejo</translation>
     </message>
     <message>
         <source>pine decoration</source>
-        <translation type="unfinished"></translation>
+        <translation>adorno de pino</translation>
     </message>
     <message>
         <source>Japanese dolls</source>
-        <translation type="unfinished"></translation>
+        <translation>muñecas japonesas</translation>
     </message>
     <message>
         <source>carp streamer</source>
-        <translation type="unfinished"></translation>
+        <translation>banderín de carpas</translation>
     </message>
     <message>
         <source>wind chime</source>
-        <translation type="unfinished"></translation>
+        <translation>campanilla de viento</translation>
     </message>
     <message>
         <source>red envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>sobre rojo</translation>
     </message>
     <message>
         <source>red paper lantern</source>
-        <translation type="unfinished"></translation>
+        <translation>farolillo rojo de papel</translation>
     </message>
     <message>
         <source>diya lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>lámpara diya</translation>
     </message>
     <message>
         <source>menorah</source>
-        <translation type="unfinished"></translation>
+        <translation>menorá</translation>
     </message>
     <message>
         <source>graduation cap</source>
-        <translation type="unfinished"></translation>
+        <translation>birrete</translation>
     </message>
     <message>
         <source>wedding</source>
-        <translation type="unfinished"></translation>
+        <translation>boda</translation>
     </message>
     <message>
         <source>person with veil</source>
-        <translation type="unfinished"></translation>
+        <translation>persona con velo</translation>
     </message>
     <message>
         <source>person in tuxedo</source>
-        <translation type="unfinished"></translation>
+        <translation>persona con esmoquin</translation>
     </message>
     <message>
         <source>baby</source>
-        <translation type="unfinished"></translation>
+        <translation>bebé</translation>
     </message>
     <message>
         <source>baby bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>biberón</translation>
     </message>
     <message>
         <source>beach with umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>playa con sombrilla</translation>
     </message>
     <message>
         <source>grinning face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara sonriente</translation>
     </message>
     <message>
         <source>grinning face with big eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>cara sonriente con ojos grandes</translation>
     </message>
     <message>
         <source>grinning face with smiling eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>cara sonriente con ojos alegres</translation>
     </message>
     <message>
         <source>beaming face with smiling eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>cara radiante con ojos alegres</translation>
     </message>
     <message>
         <source>grinning face with sweat</source>
-        <translation type="unfinished"></translation>
+        <translation>cara sonriente con sudor</translation>
     </message>
     <message>
         <source>face with tears of joy</source>
-        <translation type="unfinished"></translation>
+        <translation>cara llorando de risa</translation>
     </message>
     <message>
         <source>rolling on the floor laughing</source>
-        <translation type="unfinished"></translation>
+        <translation>revolcándose de risa</translation>
     </message>
     <message>
         <source>smiling face with smiling eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>cara feliz con ojos alegres</translation>
     </message>
     <message>
         <source>smiling face with halo</source>
-        <translation type="unfinished"></translation>
+        <translation>cara feliz con aureola</translation>
     </message>
     <message>
         <source>slightly smiling face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara ligeramente sonriente</translation>
     </message>
     <message>
         <source>winking face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara guiñando un ojo</translation>
     </message>
     <message>
         <source>smiling face with heart-eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>cara feliz con ojos de corazón</translation>
     </message>
     <message>
         <source>smiling face with hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>cara feliz con corazones</translation>
     </message>
     <message>
         <source>face blowing a kiss</source>
-        <translation type="unfinished"></translation>
+        <translation>cara lanzando un beso</translation>
     </message>
     <message>
         <source>face savoring food</source>
-        <translation type="unfinished"></translation>
+        <translation>cara saboreando comida</translation>
     </message>
     <message>
         <source>winking face with tongue</source>
-        <translation type="unfinished"></translation>
+        <translation>cara guiñando un ojo y sacando la lengua</translation>
     </message>
     <message>
         <source>zany face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara de loco</translation>
     </message>
     <message>
         <source>smiling face with open hands</source>
-        <translation type="unfinished"></translation>
+        <translation>cara feliz con las manos abiertas</translation>
     </message>
     <message>
         <source>star-struck</source>
-        <translation type="unfinished"></translation>
+        <translation>cara con ojos de estrella</translation>
     </message>
     <message>
         <source>smiling face with sunglasses</source>
-        <translation type="unfinished"></translation>
+        <translation>cara feliz con gafas de sol</translation>
     </message>
     <message>
         <source>face holding back tears</source>
-        <translation type="unfinished"></translation>
+        <translation>cara conteniendo las lágrimas</translation>
     </message>
     <message>
         <source>crying face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara llorando</translation>
     </message>
     <message>
         <source>loudly crying face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara llorando a mares</translation>
     </message>
     <message>
         <source>face with open mouth</source>
-        <translation type="unfinished"></translation>
+        <translation>cara con la boca abierta</translation>
     </message>
     <message>
         <source>sleeping face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara durmiendo</translation>
     </message>
     <message>
         <source>thinking face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara pensativa</translation>
     </message>
     <message>
         <source>face with hand over mouth</source>
-        <translation type="unfinished"></translation>
+        <translation>cara tapándose la boca</translation>
     </message>
     <message>
         <source>grinning cat</source>
-        <translation type="unfinished"></translation>
+        <translation>gato sonriente</translation>
     </message>
     <message>
         <source>smiling cat with heart-eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>gato sonriente con ojos de corazón</translation>
     </message>
     <message>
         <source>waving hand</source>
-        <translation type="unfinished"></translation>
+        <translation>mano saludando</translation>
     </message>
     <message>
         <source>thumbs up</source>
-        <translation type="unfinished"></translation>
+        <translation>pulgar hacia arriba</translation>
     </message>
     <message>
         <source>clapping hands</source>
-        <translation type="unfinished"></translation>
+        <translation>manos aplaudiendo</translation>
     </message>
     <message>
         <source>raising hands</source>
-        <translation type="unfinished"></translation>
+        <translation>manos levantadas</translation>
     </message>
     <message>
         <source>folded hands</source>
-        <translation type="unfinished"></translation>
+        <translation>manos juntas</translation>
     </message>
     <message>
         <source>handshake</source>
-        <translation type="unfinished"></translation>
+        <translation>apretón de manos</translation>
     </message>
     <message>
         <source>victory hand</source>
-        <translation type="unfinished"></translation>
+        <translation>mano con señal de victoria</translation>
     </message>
     <message>
         <source>crossed fingers</source>
-        <translation type="unfinished"></translation>
+        <translation>dedos cruzados</translation>
     </message>
     <message>
         <source>flexed biceps</source>
-        <translation type="unfinished"></translation>
+        <translation>bíceps flexionado</translation>
     </message>
     <message>
         <source>dog face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara de perro</translation>
     </message>
     <message>
         <source>cat face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara de gato</translation>
     </message>
     <message>
         <source>rabbit face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara de conejo</translation>
     </message>
     <message>
         <source>fox</source>
-        <translation type="unfinished"></translation>
+        <translation>zorro</translation>
     </message>
     <message>
         <source>bear</source>
-        <translation type="unfinished"></translation>
+        <translation>oso</translation>
     </message>
     <message>
         <source>panda</source>
-        <translation type="unfinished"></translation>
+        <translation>panda</translation>
     </message>
     <message>
         <source>koala</source>
-        <translation type="unfinished"></translation>
+        <translation>koala</translation>
     </message>
     <message>
         <source>tiger face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara de tigre</translation>
     </message>
     <message>
         <source>lion</source>
-        <translation type="unfinished"></translation>
+        <translation>león</translation>
     </message>
     <message>
         <source>cow face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara de vaca</translation>
     </message>
     <message>
         <source>pig face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara de cerdo</translation>
     </message>
     <message>
         <source>frog</source>
-        <translation type="unfinished"></translation>
+        <translation>rana</translation>
     </message>
     <message>
         <source>monkey face</source>
-        <translation type="unfinished"></translation>
+        <translation>cara de mono</translation>
     </message>
     <message>
         <source>chicken</source>
-        <translation type="unfinished"></translation>
+        <translation>gallina</translation>
     </message>
     <message>
         <source>penguin</source>
-        <translation type="unfinished"></translation>
+        <translation>pingüino</translation>
     </message>
     <message>
         <source>bird</source>
-        <translation type="unfinished"></translation>
+        <translation>pájaro</translation>
     </message>
     <message>
         <source>baby chick</source>
-        <translation type="unfinished"></translation>
+        <translation>pollito</translation>
     </message>
     <message>
         <source>owl</source>
-        <translation type="unfinished"></translation>
+        <translation>búho</translation>
     </message>
     <message>
         <source>unicorn</source>
-        <translation type="unfinished"></translation>
+        <translation>unicornio</translation>
     </message>
     <message>
         <source>honeybee</source>
-        <translation type="unfinished"></translation>
+        <translation>abeja</translation>
     </message>
     <message>
         <source>butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>mariposa</translation>
     </message>
     <message>
         <source>lady beetle</source>
-        <translation type="unfinished"></translation>
+        <translation>mariquita</translation>
     </message>
     <message>
         <source>turtle</source>
-        <translation type="unfinished"></translation>
+        <translation>tortuga</translation>
     </message>
     <message>
         <source>dolphin</source>
-        <translation type="unfinished"></translation>
+        <translation>delfín</translation>
     </message>
     <message>
         <source>spouting whale</source>
-        <translation type="unfinished"></translation>
+        <translation>ballena echando agua</translation>
     </message>
     <message>
         <source>tropical fish</source>
-        <translation type="unfinished"></translation>
+        <translation>pez tropical</translation>
     </message>
     <message>
         <source>octopus</source>
-        <translation type="unfinished"></translation>
+        <translation>pulpo</translation>
     </message>
     <message>
         <source>giraffe</source>
-        <translation type="unfinished"></translation>
+        <translation>jirafa</translation>
     </message>
     <message>
         <source>elephant</source>
-        <translation type="unfinished"></translation>
+        <translation>elefante</translation>
     </message>
     <message>
         <source>hedgehog</source>
-        <translation type="unfinished"></translation>
+        <translation>erizo</translation>
     </message>
     <message>
         <source>paw prints</source>
-        <translation type="unfinished"></translation>
+        <translation>huellas de patas</translation>
     </message>
     <message>
         <source>strawberry</source>
-        <translation type="unfinished"></translation>
+        <translation>fresa</translation>
     </message>
     <message>
         <source>cherries</source>
-        <translation type="unfinished"></translation>
+        <translation>cerezas</translation>
     </message>
     <message>
         <source>red apple</source>
-        <translation type="unfinished"></translation>
+        <translation>manzana roja</translation>
     </message>
     <message>
         <source>watermelon</source>
-        <translation type="unfinished"></translation>
+        <translation>sandía</translation>
     </message>
     <message>
         <source>grapes</source>
-        <translation type="unfinished"></translation>
+        <translation>uvas</translation>
     </message>
     <message>
         <source>banana</source>
-        <translation type="unfinished"></translation>
+        <translation>plátano</translation>
     </message>
     <message>
         <source>peach</source>
-        <translation type="unfinished"></translation>
+        <translation>melocotón</translation>
     </message>
     <message>
         <source>pineapple</source>
-        <translation type="unfinished"></translation>
+        <translation>piña</translation>
     </message>
     <message>
         <source>kiwi fruit</source>
-        <translation type="unfinished"></translation>
+        <translation>kiwi</translation>
     </message>
     <message>
         <source>lemon</source>
-        <translation type="unfinished"></translation>
+        <translation>limón</translation>
     </message>
     <message>
         <source>pizza</source>
-        <translation type="unfinished"></translation>
+        <translation>pizza</translation>
     </message>
     <message>
         <source>hamburger</source>
-        <translation type="unfinished"></translation>
+        <translation>hamburguesa</translation>
     </message>
     <message>
         <source>popcorn</source>
-        <translation type="unfinished"></translation>
+        <translation>palomitas</translation>
     </message>
     <message>
         <source>pretzel</source>
-        <translation type="unfinished"></translation>
+        <translation>pretzel</translation>
     </message>
     <message>
         <source>croissant</source>
-        <translation type="unfinished"></translation>
+        <translation>cruasán</translation>
     </message>
     <message>
         <source>pancakes</source>
-        <translation type="unfinished"></translation>
+        <translation>tortitas</translation>
     </message>
     <message>
         <source>soft ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>helado de cucurucho</translation>
     </message>
     <message>
         <source>ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>helado</translation>
     </message>
     <message>
         <source>doughnut</source>
-        <translation type="unfinished"></translation>
+        <translation>dónut</translation>
     </message>
     <message>
         <source>cookie</source>
-        <translation type="unfinished"></translation>
+        <translation>galleta</translation>
     </message>
     <message>
         <source>chocolate bar</source>
-        <translation type="unfinished"></translation>
+        <translation>tableta de chocolate</translation>
     </message>
     <message>
         <source>candy</source>
-        <translation type="unfinished"></translation>
+        <translation>caramelo</translation>
     </message>
     <message>
         <source>lollipop</source>
-        <translation type="unfinished"></translation>
+        <translation>piruleta</translation>
     </message>
     <message>
         <source>custard</source>
-        <translation type="unfinished"></translation>
+        <translation>flan</translation>
     </message>
     <message>
         <source>honey pot</source>
-        <translation type="unfinished"></translation>
+        <translation>tarro de miel</translation>
     </message>
     <message>
         <source>pie</source>
-        <translation type="unfinished"></translation>
+        <translation>tarta</translation>
     </message>
     <message>
         <source>hot beverage</source>
-        <translation type="unfinished"></translation>
+        <translation>bebida caliente</translation>
     </message>
     <message>
         <source>teacup without handle</source>
-        <translation type="unfinished"></translation>
+        <translation>taza de té sin asa</translation>
     </message>
     <message>
         <source>wine glass</source>
-        <translation type="unfinished"></translation>
+        <translation>copa de vino</translation>
     </message>
     <message>
         <source>cocktail glass</source>
-        <translation type="unfinished"></translation>
+        <translation>copa de cóctel</translation>
     </message>
     <message>
         <source>tropical drink</source>
-        <translation type="unfinished"></translation>
+        <translation>cóctel tropical</translation>
     </message>
     <message>
         <source>cup with straw</source>
-        <translation type="unfinished"></translation>
+        <translation>vaso con pajita</translation>
     </message>
 </context>
 <context>

@@ -186,19 +186,19 @@
     <name>CEmojiPicker</name>
     <message>
         <source>Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>絵文字</translation>
     </message>
     <message>
         <source>Search by name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前で検索</translation>
     </message>
     <message>
         <source>Search emoji by name</source>
-        <translation type="unfinished"></translation>
+        <translation>絵文字を名前で検索</translation>
     </message>
     <message>
         <source>No emoji has that name.</source>
-        <translation type="unfinished"></translation>
+        <translation>その名前の絵文字はありません。</translation>
     </message>
 </context>
 <context>
@@ -460,27 +460,27 @@
     </message>
     <message>
         <source>Line width</source>
-        <translation type="unfinished"></translation>
+        <translation>線の幅</translation>
     </message>
     <message>
         <source>Font family</source>
-        <translation type="unfinished"></translation>
+        <translation>フォントファミリー</translation>
     </message>
     <message>
         <source>Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>絵文字</translation>
     </message>
     <message>
         <source>Put an emoji into the text</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストに絵文字を挿入します</translation>
     </message>
     <message>
         <source>%1 (not installed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (未インストール)</translation>
     </message>
     <message>
         <source>The line width must be a whole number from 0 to 99 pixels. It stays at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>線の幅には 0～99 ピクセルの整数を入力してください。%1 のままになります。</translation>
     </message>
 </context>
 <context>
@@ -669,15 +669,15 @@
     <name>CPlayStringDlg</name>
     <message>
         <source>Text to speak</source>
-        <translation type="unfinished"></translation>
+        <translation>読み上げるテキスト</translation>
     </message>
     <message>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>フレーム</translation>
     </message>
     <message>
         <source>Language of the voice</source>
-        <translation type="unfinished"></translation>
+        <translation>音声の言語</translation>
     </message>
 </context>
 <context>
@@ -1158,107 +1158,107 @@
     <name>Emoji</name>
     <message>
         <source>Cakes and party</source>
-        <translation type="unfinished"></translation>
+        <translation>ケーキとパーティー</translation>
     </message>
     <message>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>プレゼント</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>ハート</translation>
     </message>
     <message>
         <source>Flowers</source>
-        <translation type="unfinished"></translation>
+        <translation>花</translation>
     </message>
     <message>
         <source>Stars and sky</source>
-        <translation type="unfinished"></translation>
+        <translation>星と空</translation>
     </message>
     <message>
         <source>Seasons and holidays</source>
-        <translation type="unfinished"></translation>
+        <translation>季節と行事</translation>
     </message>
     <message>
         <source>Faces and hands</source>
-        <translation type="unfinished"></translation>
+        <translation>顔と手</translation>
     </message>
     <message>
         <source>Animals</source>
-        <translation type="unfinished"></translation>
+        <translation>動物</translation>
     </message>
     <message>
         <source>Food and drink</source>
-        <translation type="unfinished"></translation>
+        <translation>食べ物と飲み物</translation>
     </message>
     <message>
         <source>birthday cake</source>
-        <translation type="unfinished"></translation>
+        <translation>バースデーケーキ</translation>
     </message>
     <message>
         <source>shortcake</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートケーキ</translation>
     </message>
     <message>
         <source>cupcake</source>
-        <translation type="unfinished"></translation>
+        <translation>カップケーキ</translation>
     </message>
     <message>
         <source>party popper</source>
-        <translation type="unfinished"></translation>
+        <translation>クラッカー</translation>
     </message>
     <message>
         <source>confetti ball</source>
-        <translation type="unfinished"></translation>
+        <translation>くす玉</translation>
     </message>
     <message>
         <source>partying face</source>
-        <translation type="unfinished"></translation>
+        <translation>パーティーを楽しむ顔</translation>
     </message>
     <message>
         <source>balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>風船</translation>
     </message>
     <message>
         <source>piñata</source>
-        <translation type="unfinished"></translation>
+        <translation>ピニャータ</translation>
     </message>
     <message>
         <source>fireworks</source>
-        <translation type="unfinished"></translation>
+        <translation>花火</translation>
     </message>
     <message>
         <source>sparkler</source>
-        <translation type="unfinished"></translation>
+        <translation>線香花火</translation>
     </message>
     <message>
         <source>clinking glasses</source>
-        <translation type="unfinished"></translation>
+        <translation>乾杯するグラス</translation>
     </message>
     <message>
         <source>bottle with popping cork</source>
-        <translation type="unfinished"></translation>
+        <translation>コルクが飛び出すボトル</translation>
     </message>
     <message>
         <source>clinking beer mugs</source>
-        <translation type="unfinished"></translation>
+        <translation>乾杯するビールジョッキ</translation>
     </message>
     <message>
         <source>candle</source>
-        <translation type="unfinished"></translation>
+        <translation>ろうそく</translation>
     </message>
     <message>
         <source>musical note</source>
-        <translation type="unfinished"></translation>
+        <translation>音符</translation>
     </message>
     <message>
         <source>musical notes</source>
-        <translation type="unfinished"></translation>
+        <translation>複数の音符</translation>
     </message>
     <message>
         <source>mirror ball</source>
-        <translation type="unfinished"></translation>
+        <translation>ミラーボール</translation>
     </message>
     <message>
         <source>microphone</source>
@@ -1266,403 +1266,403 @@
     </message>
     <message>
         <source>woman dancing</source>
-        <translation type="unfinished"></translation>
+        <translation>踊る女性</translation>
     </message>
     <message>
         <source>man dancing</source>
-        <translation type="unfinished"></translation>
+        <translation>踊る男性</translation>
     </message>
     <message>
         <source>performing arts</source>
-        <translation type="unfinished"></translation>
+        <translation>演劇の仮面</translation>
     </message>
     <message>
         <source>carousel horse</source>
-        <translation type="unfinished"></translation>
+        <translation>メリーゴーランドの馬</translation>
     </message>
     <message>
         <source>trumpet</source>
-        <translation type="unfinished"></translation>
+        <translation>トランペット</translation>
     </message>
     <message>
         <source>drum</source>
-        <translation type="unfinished"></translation>
+        <translation>ドラム</translation>
     </message>
     <message>
         <source>wrapped gift</source>
-        <translation type="unfinished"></translation>
+        <translation>ラッピングしたプレゼント</translation>
     </message>
     <message>
         <source>ribbon</source>
-        <translation type="unfinished"></translation>
+        <translation>リボン</translation>
     </message>
     <message>
         <source>heart with ribbon</source>
-        <translation type="unfinished"></translation>
+        <translation>リボン付きのハート</translation>
     </message>
     <message>
         <source>shopping bags</source>
-        <translation type="unfinished"></translation>
+        <translation>ショッピングバッグ</translation>
     </message>
     <message>
         <source>package</source>
-        <translation type="unfinished"></translation>
+        <translation>小包</translation>
     </message>
     <message>
         <source>love letter</source>
-        <translation type="unfinished"></translation>
+        <translation>ラブレター</translation>
     </message>
     <message>
         <source>envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>封筒</translation>
     </message>
     <message>
         <source>teddy bear</source>
-        <translation type="unfinished"></translation>
+        <translation>テディベア</translation>
     </message>
     <message>
         <source>kite</source>
-        <translation type="unfinished"></translation>
+        <translation>凧</translation>
     </message>
     <message>
         <source>puzzle piece</source>
-        <translation type="unfinished"></translation>
+        <translation>パズルのピース</translation>
     </message>
     <message>
         <source>video game</source>
-        <translation type="unfinished"></translation>
+        <translation>テレビゲーム</translation>
     </message>
     <message>
         <source>ring</source>
-        <translation type="unfinished"></translation>
+        <translation>指輪</translation>
     </message>
     <message>
         <source>gem stone</source>
-        <translation type="unfinished"></translation>
+        <translation>宝石</translation>
     </message>
     <message>
         <source>crown</source>
-        <translation type="unfinished"></translation>
+        <translation>王冠</translation>
     </message>
     <message>
         <source>trophy</source>
-        <translation type="unfinished"></translation>
+        <translation>トロフィー</translation>
     </message>
     <message>
         <source>1st place medal</source>
-        <translation type="unfinished"></translation>
+        <translation>金メダル</translation>
     </message>
     <message>
         <source>admission tickets</source>
-        <translation type="unfinished"></translation>
+        <translation>入場券</translation>
     </message>
     <message>
         <source>magic wand</source>
-        <translation type="unfinished"></translation>
+        <translation>魔法の杖</translation>
     </message>
     <message>
         <source>books</source>
-        <translation type="unfinished"></translation>
+        <translation>本</translation>
     </message>
     <message>
         <source>artist palette</source>
-        <translation type="unfinished"></translation>
+        <translation>絵の具のパレット</translation>
     </message>
     <message>
         <source>guitar</source>
-        <translation type="unfinished"></translation>
+        <translation>ギター</translation>
     </message>
     <message>
         <source>yarn</source>
-        <translation type="unfinished"></translation>
+        <translation>毛糸玉</translation>
     </message>
     <message>
         <source>handbag</source>
-        <translation type="unfinished"></translation>
+        <translation>ハンドバッグ</translation>
     </message>
     <message>
         <source>red heart</source>
-        <translation type="unfinished"></translation>
+        <translation>赤いハート</translation>
     </message>
     <message>
         <source>pink heart</source>
-        <translation type="unfinished"></translation>
+        <translation>ピンクのハート</translation>
     </message>
     <message>
         <source>orange heart</source>
-        <translation type="unfinished"></translation>
+        <translation>オレンジのハート</translation>
     </message>
     <message>
         <source>yellow heart</source>
-        <translation type="unfinished"></translation>
+        <translation>黄色いハート</translation>
     </message>
     <message>
         <source>green heart</source>
-        <translation type="unfinished"></translation>
+        <translation>緑のハート</translation>
     </message>
     <message>
         <source>blue heart</source>
-        <translation type="unfinished"></translation>
+        <translation>青いハート</translation>
     </message>
     <message>
         <source>light blue heart</source>
-        <translation type="unfinished"></translation>
+        <translation>水色のハート</translation>
     </message>
     <message>
         <source>purple heart</source>
-        <translation type="unfinished"></translation>
+        <translation>紫のハート</translation>
     </message>
     <message>
         <source>brown heart</source>
-        <translation type="unfinished"></translation>
+        <translation>茶色のハート</translation>
     </message>
     <message>
         <source>black heart</source>
-        <translation type="unfinished"></translation>
+        <translation>黒いハート</translation>
     </message>
     <message>
         <source>grey heart</source>
-        <translation type="unfinished"></translation>
+        <translation>灰色のハート</translation>
     </message>
     <message>
         <source>white heart</source>
-        <translation type="unfinished"></translation>
+        <translation>白いハート</translation>
     </message>
     <message>
         <source>two hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>ふたつのハート</translation>
     </message>
     <message>
         <source>revolving hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>回るハート</translation>
     </message>
     <message>
         <source>beating heart</source>
-        <translation type="unfinished"></translation>
+        <translation>鼓動するハート</translation>
     </message>
     <message>
         <source>growing heart</source>
-        <translation type="unfinished"></translation>
+        <translation>大きくなるハート</translation>
     </message>
     <message>
         <source>sparkling heart</source>
-        <translation type="unfinished"></translation>
+        <translation>きらめくハート</translation>
     </message>
     <message>
         <source>heart with arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>矢が刺さったハート</translation>
     </message>
     <message>
         <source>heart decoration</source>
-        <translation type="unfinished"></translation>
+        <translation>ハートの飾り</translation>
     </message>
     <message>
         <source>heart exclamation</source>
-        <translation type="unfinished"></translation>
+        <translation>ハートの感嘆符</translation>
     </message>
     <message>
         <source>broken heart</source>
-        <translation type="unfinished"></translation>
+        <translation>割れたハート</translation>
     </message>
     <message>
         <source>kiss mark</source>
-        <translation type="unfinished"></translation>
+        <translation>キスマーク</translation>
     </message>
     <message>
         <source>couple with heart</source>
-        <translation type="unfinished"></translation>
+        <translation>ハートとカップル</translation>
     </message>
     <message>
         <source>heart hands</source>
-        <translation type="unfinished"></translation>
+        <translation>手で作ったハート</translation>
     </message>
     <message>
         <source>bouquet</source>
-        <translation type="unfinished"></translation>
+        <translation>花束</translation>
     </message>
     <message>
         <source>cherry blossom</source>
-        <translation type="unfinished"></translation>
+        <translation>桜</translation>
     </message>
     <message>
         <source>white flower</source>
-        <translation type="unfinished"></translation>
+        <translation>はなまる</translation>
     </message>
     <message>
         <source>rosette</source>
-        <translation type="unfinished"></translation>
+        <translation>ロゼット</translation>
     </message>
     <message>
         <source>rose</source>
-        <translation type="unfinished"></translation>
+        <translation>バラ</translation>
     </message>
     <message>
         <source>wilted flower</source>
-        <translation type="unfinished"></translation>
+        <translation>しおれた花</translation>
     </message>
     <message>
         <source>hibiscus</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイビスカス</translation>
     </message>
     <message>
         <source>sunflower</source>
-        <translation type="unfinished"></translation>
+        <translation>ひまわり</translation>
     </message>
     <message>
         <source>blossom</source>
-        <translation type="unfinished"></translation>
+        <translation>黄色い花</translation>
     </message>
     <message>
         <source>tulip</source>
-        <translation type="unfinished"></translation>
+        <translation>チューリップ</translation>
     </message>
     <message>
         <source>lotus</source>
-        <translation type="unfinished"></translation>
+        <translation>蓮の花</translation>
     </message>
     <message>
         <source>hyacinth</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒヤシンス</translation>
     </message>
     <message>
         <source>seedling</source>
-        <translation type="unfinished"></translation>
+        <translation>芽生え</translation>
     </message>
     <message>
         <source>potted plant</source>
-        <translation type="unfinished"></translation>
+        <translation>鉢植え</translation>
     </message>
     <message>
         <source>evergreen tree</source>
-        <translation type="unfinished"></translation>
+        <translation>常緑樹</translation>
     </message>
     <message>
         <source>deciduous tree</source>
-        <translation type="unfinished"></translation>
+        <translation>落葉樹</translation>
     </message>
     <message>
         <source>palm tree</source>
-        <translation type="unfinished"></translation>
+        <translation>ヤシの木</translation>
     </message>
     <message>
         <source>cactus</source>
-        <translation type="unfinished"></translation>
+        <translation>サボテン</translation>
     </message>
     <message>
         <source>four leaf clover</source>
-        <translation type="unfinished"></translation>
+        <translation>四つ葉のクローバー</translation>
     </message>
     <message>
         <source>shamrock</source>
-        <translation type="unfinished"></translation>
+        <translation>三つ葉のクローバー</translation>
     </message>
     <message>
         <source>maple leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>もみじ</translation>
     </message>
     <message>
         <source>fallen leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>落ち葉</translation>
     </message>
     <message>
         <source>leaf fluttering in wind</source>
-        <translation type="unfinished"></translation>
+        <translation>風に舞う葉</translation>
     </message>
     <message>
         <source>sheaf of rice</source>
-        <translation type="unfinished"></translation>
+        <translation>稲穂</translation>
     </message>
     <message>
         <source>mushroom</source>
-        <translation type="unfinished"></translation>
+        <translation>きのこ</translation>
     </message>
     <message>
         <source>star</source>
-        <translation type="unfinished"></translation>
+        <translation>星</translation>
     </message>
     <message>
         <source>glowing star</source>
-        <translation type="unfinished"></translation>
+        <translation>輝く星</translation>
     </message>
     <message>
         <source>sparkles</source>
-        <translation type="unfinished"></translation>
+        <translation>キラキラ</translation>
     </message>
     <message>
         <source>dizzy</source>
-        <translation type="unfinished"></translation>
+        <translation>くらくら</translation>
     </message>
     <message>
         <source>shooting star</source>
-        <translation type="unfinished"></translation>
+        <translation>流れ星</translation>
     </message>
     <message>
         <source>sun</source>
-        <translation type="unfinished"></translation>
+        <translation>太陽</translation>
     </message>
     <message>
         <source>sun with face</source>
-        <translation type="unfinished"></translation>
+        <translation>顔のある太陽</translation>
     </message>
     <message>
         <source>full moon face</source>
-        <translation type="unfinished"></translation>
+        <translation>顔のある満月</translation>
     </message>
     <message>
         <source>crescent moon</source>
-        <translation type="unfinished"></translation>
+        <translation>三日月</translation>
     </message>
     <message>
         <source>first quarter moon face</source>
-        <translation type="unfinished"></translation>
+        <translation>顔のある上弦の月</translation>
     </message>
     <message>
         <source>full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>満月</translation>
     </message>
     <message>
         <source>rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>虹</translation>
     </message>
     <message>
         <source>high voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>稲妻</translation>
     </message>
     <message>
         <source>fire</source>
-        <translation type="unfinished"></translation>
+        <translation>炎</translation>
     </message>
     <message>
         <source>collision</source>
-        <translation type="unfinished"></translation>
+        <translation>衝突</translation>
     </message>
     <message>
         <source>comet</source>
-        <translation type="unfinished"></translation>
+        <translation>彗星</translation>
     </message>
     <message>
         <source>ringed planet</source>
-        <translation type="unfinished"></translation>
+        <translation>環のある惑星</translation>
     </message>
     <message>
         <source>globe showing Europe-Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>ヨーロッパとアフリカが見える地球</translation>
     </message>
     <message>
         <source>milky way</source>
-        <translation type="unfinished"></translation>
+        <translation>天の川</translation>
     </message>
     <message>
         <source>sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>日の出</translation>
     </message>
     <message>
         <source>sun behind cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>雲に隠れた太陽</translation>
     </message>
     <message>
         <source>cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>雲</translation>
     </message>
     <message>
         <source>Christmas tree</source>
@@ -1670,523 +1670,523 @@
     </message>
     <message>
         <source>Santa Claus</source>
-        <translation type="unfinished"></translation>
+        <translation>サンタクロース</translation>
     </message>
     <message>
         <source>Mrs. Claus</source>
-        <translation type="unfinished"></translation>
+        <translation>ミセス・クロース</translation>
     </message>
     <message>
         <source>snowman without snow</source>
-        <translation type="unfinished"></translation>
+        <translation>雪のない雪だるま</translation>
     </message>
     <message>
         <source>snowman</source>
-        <translation type="unfinished"></translation>
+        <translation>雪だるま</translation>
     </message>
     <message>
         <source>snowflake</source>
-        <translation type="unfinished"></translation>
+        <translation>雪の結晶</translation>
     </message>
     <message>
         <source>bell</source>
-        <translation type="unfinished"></translation>
+        <translation>ベル</translation>
     </message>
     <message>
         <source>socks</source>
-        <translation type="unfinished"></translation>
+        <translation>靴下</translation>
     </message>
     <message>
         <source>jack-o-lantern</source>
-        <translation type="unfinished"></translation>
+        <translation>ジャック・オー・ランタン</translation>
     </message>
     <message>
         <source>ghost</source>
-        <translation type="unfinished"></translation>
+        <translation>おばけ</translation>
     </message>
     <message>
         <source>spider web</source>
-        <translation type="unfinished"></translation>
+        <translation>クモの巣</translation>
     </message>
     <message>
         <source>hatching chick</source>
-        <translation type="unfinished"></translation>
+        <translation>卵からかえるひよこ</translation>
     </message>
     <message>
         <source>egg</source>
-        <translation type="unfinished"></translation>
+        <translation>卵</translation>
     </message>
     <message>
         <source>nest with eggs</source>
-        <translation type="unfinished"></translation>
+        <translation>卵の入った巣</translation>
     </message>
     <message>
         <source>rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>ウサギ</translation>
     </message>
     <message>
         <source>pine decoration</source>
-        <translation type="unfinished"></translation>
+        <translation>門松</translation>
     </message>
     <message>
         <source>Japanese dolls</source>
-        <translation type="unfinished"></translation>
+        <translation>ひな人形</translation>
     </message>
     <message>
         <source>carp streamer</source>
-        <translation type="unfinished"></translation>
+        <translation>こいのぼり</translation>
     </message>
     <message>
         <source>wind chime</source>
-        <translation type="unfinished"></translation>
+        <translation>風鈴</translation>
     </message>
     <message>
         <source>red envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>赤い封筒</translation>
     </message>
     <message>
         <source>red paper lantern</source>
-        <translation type="unfinished"></translation>
+        <translation>赤ちょうちん</translation>
     </message>
     <message>
         <source>diya lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>ディヤランプ</translation>
     </message>
     <message>
         <source>menorah</source>
-        <translation type="unfinished"></translation>
+        <translation>メノーラー</translation>
     </message>
     <message>
         <source>graduation cap</source>
-        <translation type="unfinished"></translation>
+        <translation>角帽</translation>
     </message>
     <message>
         <source>wedding</source>
-        <translation type="unfinished"></translation>
+        <translation>結婚式</translation>
     </message>
     <message>
         <source>person with veil</source>
-        <translation type="unfinished"></translation>
+        <translation>ベールをかぶった人</translation>
     </message>
     <message>
         <source>person in tuxedo</source>
-        <translation type="unfinished"></translation>
+        <translation>タキシードの人</translation>
     </message>
     <message>
         <source>baby</source>
-        <translation type="unfinished"></translation>
+        <translation>赤ちゃん</translation>
     </message>
     <message>
         <source>baby bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>哺乳瓶</translation>
     </message>
     <message>
         <source>beach with umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>パラソルのあるビーチ</translation>
     </message>
     <message>
         <source>grinning face</source>
-        <translation type="unfinished"></translation>
+        <translation>にっこり笑う顔</translation>
     </message>
     <message>
         <source>grinning face with big eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>目を大きく開いて笑う顔</translation>
     </message>
     <message>
         <source>grinning face with smiling eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>目を細めて笑う顔</translation>
     </message>
     <message>
         <source>beaming face with smiling eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>満面の笑み</translation>
     </message>
     <message>
         <source>grinning face with sweat</source>
-        <translation type="unfinished"></translation>
+        <translation>冷や汗をかいて笑う顔</translation>
     </message>
     <message>
         <source>face with tears of joy</source>
-        <translation type="unfinished"></translation>
+        <translation>うれし泣きの顔</translation>
     </message>
     <message>
         <source>rolling on the floor laughing</source>
-        <translation type="unfinished"></translation>
+        <translation>笑い転げる顔</translation>
     </message>
     <message>
         <source>smiling face with smiling eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>目を細めてほほえむ顔</translation>
     </message>
     <message>
         <source>smiling face with halo</source>
-        <translation type="unfinished"></translation>
+        <translation>天使の輪のある笑顔</translation>
     </message>
     <message>
         <source>slightly smiling face</source>
-        <translation type="unfinished"></translation>
+        <translation>少しほほえむ顔</translation>
     </message>
     <message>
         <source>winking face</source>
-        <translation type="unfinished"></translation>
+        <translation>ウインクする顔</translation>
     </message>
     <message>
         <source>smiling face with heart-eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>目がハートの笑顔</translation>
     </message>
     <message>
         <source>smiling face with hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>ハートに囲まれた笑顔</translation>
     </message>
     <message>
         <source>face blowing a kiss</source>
-        <translation type="unfinished"></translation>
+        <translation>投げキッスする顔</translation>
     </message>
     <message>
         <source>face savoring food</source>
-        <translation type="unfinished"></translation>
+        <translation>舌なめずりする顔</translation>
     </message>
     <message>
         <source>winking face with tongue</source>
-        <translation type="unfinished"></translation>
+        <translation>舌を出してウインクする顔</translation>
     </message>
     <message>
         <source>zany face</source>
-        <translation type="unfinished"></translation>
+        <translation>おどけた顔</translation>
     </message>
     <message>
         <source>smiling face with open hands</source>
-        <translation type="unfinished"></translation>
+        <translation>両手を広げた笑顔</translation>
     </message>
     <message>
         <source>star-struck</source>
-        <translation type="unfinished"></translation>
+        <translation>目が星の顔</translation>
     </message>
     <message>
         <source>smiling face with sunglasses</source>
-        <translation type="unfinished"></translation>
+        <translation>サングラスの笑顔</translation>
     </message>
     <message>
         <source>face holding back tears</source>
-        <translation type="unfinished"></translation>
+        <translation>涙をこらえる顔</translation>
     </message>
     <message>
         <source>crying face</source>
-        <translation type="unfinished"></translation>
+        <translation>泣き顔</translation>
     </message>
     <message>
         <source>loudly crying face</source>
-        <translation type="unfinished"></translation>
+        <translation>号泣する顔</translation>
     </message>
     <message>
         <source>face with open mouth</source>
-        <translation type="unfinished"></translation>
+        <translation>口を開けた顔</translation>
     </message>
     <message>
         <source>sleeping face</source>
-        <translation type="unfinished"></translation>
+        <translation>寝ている顔</translation>
     </message>
     <message>
         <source>thinking face</source>
-        <translation type="unfinished"></translation>
+        <translation>考える顔</translation>
     </message>
     <message>
         <source>face with hand over mouth</source>
-        <translation type="unfinished"></translation>
+        <translation>口に手を当てた顔</translation>
     </message>
     <message>
         <source>grinning cat</source>
-        <translation type="unfinished"></translation>
+        <translation>にっこり笑う猫</translation>
     </message>
     <message>
         <source>smiling cat with heart-eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>目がハートの猫</translation>
     </message>
     <message>
         <source>waving hand</source>
-        <translation type="unfinished"></translation>
+        <translation>振っている手</translation>
     </message>
     <message>
         <source>thumbs up</source>
-        <translation type="unfinished"></translation>
+        <translation>親指を立てた手</translation>
     </message>
     <message>
         <source>clapping hands</source>
-        <translation type="unfinished"></translation>
+        <translation>拍手</translation>
     </message>
     <message>
         <source>raising hands</source>
-        <translation type="unfinished"></translation>
+        <translation>バンザイ</translation>
     </message>
     <message>
         <source>folded hands</source>
-        <translation type="unfinished"></translation>
+        <translation>合わせた手</translation>
     </message>
     <message>
         <source>handshake</source>
-        <translation type="unfinished"></translation>
+        <translation>握手</translation>
     </message>
     <message>
         <source>victory hand</source>
-        <translation type="unfinished"></translation>
+        <translation>ピースサイン</translation>
     </message>
     <message>
         <source>crossed fingers</source>
-        <translation type="unfinished"></translation>
+        <translation>指を交差させた手</translation>
     </message>
     <message>
         <source>flexed biceps</source>
-        <translation type="unfinished"></translation>
+        <translation>力こぶ</translation>
     </message>
     <message>
         <source>dog face</source>
-        <translation type="unfinished"></translation>
+        <translation>犬の顔</translation>
     </message>
     <message>
         <source>cat face</source>
-        <translation type="unfinished"></translation>
+        <translation>猫の顔</translation>
     </message>
     <message>
         <source>rabbit face</source>
-        <translation type="unfinished"></translation>
+        <translation>ウサギの顔</translation>
     </message>
     <message>
         <source>fox</source>
-        <translation type="unfinished"></translation>
+        <translation>キツネ</translation>
     </message>
     <message>
         <source>bear</source>
-        <translation type="unfinished"></translation>
+        <translation>クマ</translation>
     </message>
     <message>
         <source>panda</source>
-        <translation type="unfinished"></translation>
+        <translation>パンダ</translation>
     </message>
     <message>
         <source>koala</source>
-        <translation type="unfinished"></translation>
+        <translation>コアラ</translation>
     </message>
     <message>
         <source>tiger face</source>
-        <translation type="unfinished"></translation>
+        <translation>トラの顔</translation>
     </message>
     <message>
         <source>lion</source>
-        <translation type="unfinished"></translation>
+        <translation>ライオン</translation>
     </message>
     <message>
         <source>cow face</source>
-        <translation type="unfinished"></translation>
+        <translation>牛の顔</translation>
     </message>
     <message>
         <source>pig face</source>
-        <translation type="unfinished"></translation>
+        <translation>ブタの顔</translation>
     </message>
     <message>
         <source>frog</source>
-        <translation type="unfinished"></translation>
+        <translation>カエル</translation>
     </message>
     <message>
         <source>monkey face</source>
-        <translation type="unfinished"></translation>
+        <translation>サルの顔</translation>
     </message>
     <message>
         <source>chicken</source>
-        <translation type="unfinished"></translation>
+        <translation>ニワトリ</translation>
     </message>
     <message>
         <source>penguin</source>
-        <translation type="unfinished"></translation>
+        <translation>ペンギン</translation>
     </message>
     <message>
         <source>bird</source>
-        <translation type="unfinished"></translation>
+        <translation>鳥</translation>
     </message>
     <message>
         <source>baby chick</source>
-        <translation type="unfinished"></translation>
+        <translation>ひよこ</translation>
     </message>
     <message>
         <source>owl</source>
-        <translation type="unfinished"></translation>
+        <translation>フクロウ</translation>
     </message>
     <message>
         <source>unicorn</source>
-        <translation type="unfinished"></translation>
+        <translation>ユニコーン</translation>
     </message>
     <message>
         <source>honeybee</source>
-        <translation type="unfinished"></translation>
+        <translation>ミツバチ</translation>
     </message>
     <message>
         <source>butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>チョウ</translation>
     </message>
     <message>
         <source>lady beetle</source>
-        <translation type="unfinished"></translation>
+        <translation>てんとう虫</translation>
     </message>
     <message>
         <source>turtle</source>
-        <translation type="unfinished"></translation>
+        <translation>カメ</translation>
     </message>
     <message>
         <source>dolphin</source>
-        <translation type="unfinished"></translation>
+        <translation>イルカ</translation>
     </message>
     <message>
         <source>spouting whale</source>
-        <translation type="unfinished"></translation>
+        <translation>潮を吹くクジラ</translation>
     </message>
     <message>
         <source>tropical fish</source>
-        <translation type="unfinished"></translation>
+        <translation>熱帯魚</translation>
     </message>
     <message>
         <source>octopus</source>
-        <translation type="unfinished"></translation>
+        <translation>タコ</translation>
     </message>
     <message>
         <source>giraffe</source>
-        <translation type="unfinished"></translation>
+        <translation>キリン</translation>
     </message>
     <message>
         <source>elephant</source>
-        <translation type="unfinished"></translation>
+        <translation>ゾウ</translation>
     </message>
     <message>
         <source>hedgehog</source>
-        <translation type="unfinished"></translation>
+        <translation>ハリネズミ</translation>
     </message>
     <message>
         <source>paw prints</source>
-        <translation type="unfinished"></translation>
+        <translation>動物の足跡</translation>
     </message>
     <message>
         <source>strawberry</source>
-        <translation type="unfinished"></translation>
+        <translation>イチゴ</translation>
     </message>
     <message>
         <source>cherries</source>
-        <translation type="unfinished"></translation>
+        <translation>さくらんぼ</translation>
     </message>
     <message>
         <source>red apple</source>
-        <translation type="unfinished"></translation>
+        <translation>赤いリンゴ</translation>
     </message>
     <message>
         <source>watermelon</source>
-        <translation type="unfinished"></translation>
+        <translation>スイカ</translation>
     </message>
     <message>
         <source>grapes</source>
-        <translation type="unfinished"></translation>
+        <translation>ぶどう</translation>
     </message>
     <message>
         <source>banana</source>
-        <translation type="unfinished"></translation>
+        <translation>バナナ</translation>
     </message>
     <message>
         <source>peach</source>
-        <translation type="unfinished"></translation>
+        <translation>桃</translation>
     </message>
     <message>
         <source>pineapple</source>
-        <translation type="unfinished"></translation>
+        <translation>パイナップル</translation>
     </message>
     <message>
         <source>kiwi fruit</source>
-        <translation type="unfinished"></translation>
+        <translation>キウイ</translation>
     </message>
     <message>
         <source>lemon</source>
-        <translation type="unfinished"></translation>
+        <translation>レモン</translation>
     </message>
     <message>
         <source>pizza</source>
-        <translation type="unfinished"></translation>
+        <translation>ピザ</translation>
     </message>
     <message>
         <source>hamburger</source>
-        <translation type="unfinished"></translation>
+        <translation>ハンバーガー</translation>
     </message>
     <message>
         <source>popcorn</source>
-        <translation type="unfinished"></translation>
+        <translation>ポップコーン</translation>
     </message>
     <message>
         <source>pretzel</source>
-        <translation type="unfinished"></translation>
+        <translation>プレッツェル</translation>
     </message>
     <message>
         <source>croissant</source>
-        <translation type="unfinished"></translation>
+        <translation>クロワッサン</translation>
     </message>
     <message>
         <source>pancakes</source>
-        <translation type="unfinished"></translation>
+        <translation>パンケーキ</translation>
     </message>
     <message>
         <source>soft ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>ソフトクリーム</translation>
     </message>
     <message>
         <source>ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>アイスクリーム</translation>
     </message>
     <message>
         <source>doughnut</source>
-        <translation type="unfinished"></translation>
+        <translation>ドーナツ</translation>
     </message>
     <message>
         <source>cookie</source>
-        <translation type="unfinished"></translation>
+        <translation>クッキー</translation>
     </message>
     <message>
         <source>chocolate bar</source>
-        <translation type="unfinished"></translation>
+        <translation>板チョコ</translation>
     </message>
     <message>
         <source>candy</source>
-        <translation type="unfinished"></translation>
+        <translation>あめ</translation>
     </message>
     <message>
         <source>lollipop</source>
-        <translation type="unfinished"></translation>
+        <translation>ペロペロキャンディー</translation>
     </message>
     <message>
         <source>custard</source>
-        <translation type="unfinished"></translation>
+        <translation>プリン</translation>
     </message>
     <message>
         <source>honey pot</source>
-        <translation type="unfinished"></translation>
+        <translation>はちみつの壺</translation>
     </message>
     <message>
         <source>pie</source>
-        <translation type="unfinished"></translation>
+        <translation>パイ</translation>
     </message>
     <message>
         <source>hot beverage</source>
-        <translation type="unfinished"></translation>
+        <translation>温かい飲み物</translation>
     </message>
     <message>
         <source>teacup without handle</source>
-        <translation type="unfinished"></translation>
+        <translation>湯のみ</translation>
     </message>
     <message>
         <source>wine glass</source>
-        <translation type="unfinished"></translation>
+        <translation>ワイングラス</translation>
     </message>
     <message>
         <source>cocktail glass</source>
-        <translation type="unfinished"></translation>
+        <translation>カクテルグラス</translation>
     </message>
     <message>
         <source>tropical drink</source>
-        <translation type="unfinished"></translation>
+        <translation>トロピカルドリンク</translation>
     </message>
     <message>
         <source>cup with straw</source>
-        <translation type="unfinished"></translation>
+        <translation>ストロー付きのカップ</translation>
     </message>
 </context>
 <context>

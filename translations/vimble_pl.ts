@@ -186,19 +186,19 @@
     <name>CEmojiPicker</name>
     <message>
         <source>Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>Emoji</translation>
     </message>
     <message>
         <source>Search by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Szukaj według nazwy</translation>
     </message>
     <message>
         <source>Search emoji by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Szukaj emoji według nazwy</translation>
     </message>
     <message>
         <source>No emoji has that name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żadne emoji nie ma takiej nazwy.</translation>
     </message>
 </context>
 <context>
@@ -460,27 +460,27 @@
     </message>
     <message>
         <source>Line width</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość linii</translation>
     </message>
     <message>
         <source>Font family</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodzina czcionek</translation>
     </message>
     <message>
         <source>Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>Emoji</translation>
     </message>
     <message>
         <source>Put an emoji into the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstaw emoji do tekstu</translation>
     </message>
     <message>
         <source>%1 (not installed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nie zainstalowano)</translation>
     </message>
     <message>
         <source>The line width must be a whole number from 0 to 99 pixels. It stays at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość linii musi być liczbą całkowitą od 0 do 99 pikseli. Pozostaje wartość %1.</translation>
     </message>
 </context>
 <context>
@@ -669,15 +669,15 @@
     <name>CPlayStringDlg</name>
     <message>
         <source>Text to speak</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst do wypowiedzenia</translation>
     </message>
     <message>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Klatka</translation>
     </message>
     <message>
         <source>Language of the voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Język głosu</translation>
     </message>
 </context>
 <context>
@@ -1158,107 +1158,107 @@
     <name>Emoji</name>
     <message>
         <source>Cakes and party</source>
-        <translation type="unfinished"></translation>
+        <translation>Torty i przyjęcia</translation>
     </message>
     <message>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Prezenty</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Serca</translation>
     </message>
     <message>
         <source>Flowers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwiaty</translation>
     </message>
     <message>
         <source>Stars and sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Gwiazdy i niebo</translation>
     </message>
     <message>
         <source>Seasons and holidays</source>
-        <translation type="unfinished"></translation>
+        <translation>Pory roku i święta</translation>
     </message>
     <message>
         <source>Faces and hands</source>
-        <translation type="unfinished"></translation>
+        <translation>Twarze i dłonie</translation>
     </message>
     <message>
         <source>Animals</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwierzęta</translation>
     </message>
     <message>
         <source>Food and drink</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedzenie i napoje</translation>
     </message>
     <message>
         <source>birthday cake</source>
-        <translation type="unfinished"></translation>
+        <translation>tort urodzinowy</translation>
     </message>
     <message>
         <source>shortcake</source>
-        <translation type="unfinished"></translation>
+        <translation>ciastko z truskawką</translation>
     </message>
     <message>
         <source>cupcake</source>
-        <translation type="unfinished"></translation>
+        <translation>babeczka</translation>
     </message>
     <message>
         <source>party popper</source>
-        <translation type="unfinished"></translation>
+        <translation>tuba z konfetti</translation>
     </message>
     <message>
         <source>confetti ball</source>
-        <translation type="unfinished"></translation>
+        <translation>kula z konfetti</translation>
     </message>
     <message>
         <source>partying face</source>
-        <translation type="unfinished"></translation>
+        <translation>imprezowa buźka</translation>
     </message>
     <message>
         <source>balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>balon</translation>
     </message>
     <message>
         <source>piñata</source>
-        <translation type="unfinished"></translation>
+        <translation>piniata</translation>
     </message>
     <message>
         <source>fireworks</source>
-        <translation type="unfinished"></translation>
+        <translation>fajerwerki</translation>
     </message>
     <message>
         <source>sparkler</source>
-        <translation type="unfinished"></translation>
+        <translation>zimne ognie</translation>
     </message>
     <message>
         <source>clinking glasses</source>
-        <translation type="unfinished"></translation>
+        <translation>stukające się kieliszki</translation>
     </message>
     <message>
         <source>bottle with popping cork</source>
-        <translation type="unfinished"></translation>
+        <translation>butelka z wystrzeliwującym korkiem</translation>
     </message>
     <message>
         <source>clinking beer mugs</source>
-        <translation type="unfinished"></translation>
+        <translation>stukające się kufle piwa</translation>
     </message>
     <message>
         <source>candle</source>
-        <translation type="unfinished"></translation>
+        <translation>świeca</translation>
     </message>
     <message>
         <source>musical note</source>
-        <translation type="unfinished"></translation>
+        <translation>nuta</translation>
     </message>
     <message>
         <source>musical notes</source>
-        <translation type="unfinished"></translation>
+        <translation>nuty</translation>
     </message>
     <message>
         <source>mirror ball</source>
-        <translation type="unfinished"></translation>
+        <translation>kula dyskotekowa</translation>
     </message>
     <message>
         <source>microphone</source>
@@ -1266,403 +1266,403 @@
     </message>
     <message>
         <source>woman dancing</source>
-        <translation type="unfinished"></translation>
+        <translation>tańcząca kobieta</translation>
     </message>
     <message>
         <source>man dancing</source>
-        <translation type="unfinished"></translation>
+        <translation>tańczący mężczyzna</translation>
     </message>
     <message>
         <source>performing arts</source>
-        <translation type="unfinished"></translation>
+        <translation>maski teatralne</translation>
     </message>
     <message>
         <source>carousel horse</source>
-        <translation type="unfinished"></translation>
+        <translation>konik z karuzeli</translation>
     </message>
     <message>
         <source>trumpet</source>
-        <translation type="unfinished"></translation>
+        <translation>trąbka</translation>
     </message>
     <message>
         <source>drum</source>
-        <translation type="unfinished"></translation>
+        <translation>bęben</translation>
     </message>
     <message>
         <source>wrapped gift</source>
-        <translation type="unfinished"></translation>
+        <translation>zapakowany prezent</translation>
     </message>
     <message>
         <source>ribbon</source>
-        <translation type="unfinished"></translation>
+        <translation>kokarda</translation>
     </message>
     <message>
         <source>heart with ribbon</source>
-        <translation type="unfinished"></translation>
+        <translation>serce z kokardą</translation>
     </message>
     <message>
         <source>shopping bags</source>
-        <translation type="unfinished"></translation>
+        <translation>torby na zakupy</translation>
     </message>
     <message>
         <source>package</source>
-        <translation type="unfinished"></translation>
+        <translation>paczka</translation>
     </message>
     <message>
         <source>love letter</source>
-        <translation type="unfinished"></translation>
+        <translation>list miłosny</translation>
     </message>
     <message>
         <source>envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>koperta</translation>
     </message>
     <message>
         <source>teddy bear</source>
-        <translation type="unfinished"></translation>
+        <translation>miś</translation>
     </message>
     <message>
         <source>kite</source>
-        <translation type="unfinished"></translation>
+        <translation>latawiec</translation>
     </message>
     <message>
         <source>puzzle piece</source>
-        <translation type="unfinished"></translation>
+        <translation>element układanki</translation>
     </message>
     <message>
         <source>video game</source>
-        <translation type="unfinished"></translation>
+        <translation>gra wideo</translation>
     </message>
     <message>
         <source>ring</source>
-        <translation type="unfinished"></translation>
+        <translation>pierścionek</translation>
     </message>
     <message>
         <source>gem stone</source>
-        <translation type="unfinished"></translation>
+        <translation>kamień szlachetny</translation>
     </message>
     <message>
         <source>crown</source>
-        <translation type="unfinished"></translation>
+        <translation>korona</translation>
     </message>
     <message>
         <source>trophy</source>
-        <translation type="unfinished"></translation>
+        <translation>puchar</translation>
     </message>
     <message>
         <source>1st place medal</source>
-        <translation type="unfinished"></translation>
+        <translation>złoty medal</translation>
     </message>
     <message>
         <source>admission tickets</source>
-        <translation type="unfinished"></translation>
+        <translation>bilety wstępu</translation>
     </message>
     <message>
         <source>magic wand</source>
-        <translation type="unfinished"></translation>
+        <translation>magiczna różdżka</translation>
     </message>
     <message>
         <source>books</source>
-        <translation type="unfinished"></translation>
+        <translation>książki</translation>
     </message>
     <message>
         <source>artist palette</source>
-        <translation type="unfinished"></translation>
+        <translation>paleta malarska</translation>
     </message>
     <message>
         <source>guitar</source>
-        <translation type="unfinished"></translation>
+        <translation>gitara</translation>
     </message>
     <message>
         <source>yarn</source>
-        <translation type="unfinished"></translation>
+        <translation>włóczka</translation>
     </message>
     <message>
         <source>handbag</source>
-        <translation type="unfinished"></translation>
+        <translation>torebka</translation>
     </message>
     <message>
         <source>red heart</source>
-        <translation type="unfinished"></translation>
+        <translation>czerwone serce</translation>
     </message>
     <message>
         <source>pink heart</source>
-        <translation type="unfinished"></translation>
+        <translation>różowe serce</translation>
     </message>
     <message>
         <source>orange heart</source>
-        <translation type="unfinished"></translation>
+        <translation>pomarańczowe serce</translation>
     </message>
     <message>
         <source>yellow heart</source>
-        <translation type="unfinished"></translation>
+        <translation>żółte serce</translation>
     </message>
     <message>
         <source>green heart</source>
-        <translation type="unfinished"></translation>
+        <translation>zielone serce</translation>
     </message>
     <message>
         <source>blue heart</source>
-        <translation type="unfinished"></translation>
+        <translation>niebieskie serce</translation>
     </message>
     <message>
         <source>light blue heart</source>
-        <translation type="unfinished"></translation>
+        <translation>jasnoniebieskie serce</translation>
     </message>
     <message>
         <source>purple heart</source>
-        <translation type="unfinished"></translation>
+        <translation>fioletowe serce</translation>
     </message>
     <message>
         <source>brown heart</source>
-        <translation type="unfinished"></translation>
+        <translation>brązowe serce</translation>
     </message>
     <message>
         <source>black heart</source>
-        <translation type="unfinished"></translation>
+        <translation>czarne serce</translation>
     </message>
     <message>
         <source>grey heart</source>
-        <translation type="unfinished"></translation>
+        <translation>szare serce</translation>
     </message>
     <message>
         <source>white heart</source>
-        <translation type="unfinished"></translation>
+        <translation>białe serce</translation>
     </message>
     <message>
         <source>two hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>dwa serca</translation>
     </message>
     <message>
         <source>revolving hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>wirujące serca</translation>
     </message>
     <message>
         <source>beating heart</source>
-        <translation type="unfinished"></translation>
+        <translation>bijące serce</translation>
     </message>
     <message>
         <source>growing heart</source>
-        <translation type="unfinished"></translation>
+        <translation>rosnące serce</translation>
     </message>
     <message>
         <source>sparkling heart</source>
-        <translation type="unfinished"></translation>
+        <translation>błyszczące serce</translation>
     </message>
     <message>
         <source>heart with arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>serce przeszyte strzałą</translation>
     </message>
     <message>
         <source>heart decoration</source>
-        <translation type="unfinished"></translation>
+        <translation>ozdobne serce</translation>
     </message>
     <message>
         <source>heart exclamation</source>
-        <translation type="unfinished"></translation>
+        <translation>serce jako wykrzyknik</translation>
     </message>
     <message>
         <source>broken heart</source>
-        <translation type="unfinished"></translation>
+        <translation>złamane serce</translation>
     </message>
     <message>
         <source>kiss mark</source>
-        <translation type="unfinished"></translation>
+        <translation>ślad pocałunku</translation>
     </message>
     <message>
         <source>couple with heart</source>
-        <translation type="unfinished"></translation>
+        <translation>para z sercem</translation>
     </message>
     <message>
         <source>heart hands</source>
-        <translation type="unfinished"></translation>
+        <translation>dłonie tworzące serce</translation>
     </message>
     <message>
         <source>bouquet</source>
-        <translation type="unfinished"></translation>
+        <translation>bukiet</translation>
     </message>
     <message>
         <source>cherry blossom</source>
-        <translation type="unfinished"></translation>
+        <translation>kwiat wiśni</translation>
     </message>
     <message>
         <source>white flower</source>
-        <translation type="unfinished"></translation>
+        <translation>biały kwiat</translation>
     </message>
     <message>
         <source>rosette</source>
-        <translation type="unfinished"></translation>
+        <translation>rozeta</translation>
     </message>
     <message>
         <source>rose</source>
-        <translation type="unfinished"></translation>
+        <translation>róża</translation>
     </message>
     <message>
         <source>wilted flower</source>
-        <translation type="unfinished"></translation>
+        <translation>zwiędły kwiat</translation>
     </message>
     <message>
         <source>hibiscus</source>
-        <translation type="unfinished"></translation>
+        <translation>hibiskus</translation>
     </message>
     <message>
         <source>sunflower</source>
-        <translation type="unfinished"></translation>
+        <translation>słonecznik</translation>
     </message>
     <message>
         <source>blossom</source>
-        <translation type="unfinished"></translation>
+        <translation>kwiatek</translation>
     </message>
     <message>
         <source>tulip</source>
-        <translation type="unfinished"></translation>
+        <translation>tulipan</translation>
     </message>
     <message>
         <source>lotus</source>
-        <translation type="unfinished"></translation>
+        <translation>lotos</translation>
     </message>
     <message>
         <source>hyacinth</source>
-        <translation type="unfinished"></translation>
+        <translation>hiacynt</translation>
     </message>
     <message>
         <source>seedling</source>
-        <translation type="unfinished"></translation>
+        <translation>kiełek</translation>
     </message>
     <message>
         <source>potted plant</source>
-        <translation type="unfinished"></translation>
+        <translation>roślina doniczkowa</translation>
     </message>
     <message>
         <source>evergreen tree</source>
-        <translation type="unfinished"></translation>
+        <translation>drzewo iglaste</translation>
     </message>
     <message>
         <source>deciduous tree</source>
-        <translation type="unfinished"></translation>
+        <translation>drzewo liściaste</translation>
     </message>
     <message>
         <source>palm tree</source>
-        <translation type="unfinished"></translation>
+        <translation>palma</translation>
     </message>
     <message>
         <source>cactus</source>
-        <translation type="unfinished"></translation>
+        <translation>kaktus</translation>
     </message>
     <message>
         <source>four leaf clover</source>
-        <translation type="unfinished"></translation>
+        <translation>czterolistna koniczyna</translation>
     </message>
     <message>
         <source>shamrock</source>
-        <translation type="unfinished"></translation>
+        <translation>koniczyna</translation>
     </message>
     <message>
         <source>maple leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>liść klonu</translation>
     </message>
     <message>
         <source>fallen leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>opadły liść</translation>
     </message>
     <message>
         <source>leaf fluttering in wind</source>
-        <translation type="unfinished"></translation>
+        <translation>liście na wietrze</translation>
     </message>
     <message>
         <source>sheaf of rice</source>
-        <translation type="unfinished"></translation>
+        <translation>snop ryżu</translation>
     </message>
     <message>
         <source>mushroom</source>
-        <translation type="unfinished"></translation>
+        <translation>grzyb</translation>
     </message>
     <message>
         <source>star</source>
-        <translation type="unfinished"></translation>
+        <translation>gwiazda</translation>
     </message>
     <message>
         <source>glowing star</source>
-        <translation type="unfinished"></translation>
+        <translation>świecąca gwiazda</translation>
     </message>
     <message>
         <source>sparkles</source>
-        <translation type="unfinished"></translation>
+        <translation>iskierki</translation>
     </message>
     <message>
         <source>dizzy</source>
-        <translation type="unfinished"></translation>
+        <translation>wirująca gwiazdka</translation>
     </message>
     <message>
         <source>shooting star</source>
-        <translation type="unfinished"></translation>
+        <translation>spadająca gwiazda</translation>
     </message>
     <message>
         <source>sun</source>
-        <translation type="unfinished"></translation>
+        <translation>słońce</translation>
     </message>
     <message>
         <source>sun with face</source>
-        <translation type="unfinished"></translation>
+        <translation>słońce z twarzą</translation>
     </message>
     <message>
         <source>full moon face</source>
-        <translation type="unfinished"></translation>
+        <translation>księżyc w pełni z twarzą</translation>
     </message>
     <message>
         <source>crescent moon</source>
-        <translation type="unfinished"></translation>
+        <translation>sierp księżyca</translation>
     </message>
     <message>
         <source>first quarter moon face</source>
-        <translation type="unfinished"></translation>
+        <translation>księżyc w pierwszej kwadrze z twarzą</translation>
     </message>
     <message>
         <source>full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>pełnia księżyca</translation>
     </message>
     <message>
         <source>rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>tęcza</translation>
     </message>
     <message>
         <source>high voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>błyskawica</translation>
     </message>
     <message>
         <source>fire</source>
-        <translation type="unfinished"></translation>
+        <translation>ogień</translation>
     </message>
     <message>
         <source>collision</source>
-        <translation type="unfinished"></translation>
+        <translation>wybuch</translation>
     </message>
     <message>
         <source>comet</source>
-        <translation type="unfinished"></translation>
+        <translation>kometa</translation>
     </message>
     <message>
         <source>ringed planet</source>
-        <translation type="unfinished"></translation>
+        <translation>planeta z pierścieniem</translation>
     </message>
     <message>
         <source>globe showing Europe-Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>glob z Europą i Afryką</translation>
     </message>
     <message>
         <source>milky way</source>
-        <translation type="unfinished"></translation>
+        <translation>Droga Mleczna</translation>
     </message>
     <message>
         <source>sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>wschód słońca</translation>
     </message>
     <message>
         <source>sun behind cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>słońce za chmurą</translation>
     </message>
     <message>
         <source>cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>chmura</translation>
     </message>
     <message>
         <source>Christmas tree</source>
@@ -1670,523 +1670,523 @@
     </message>
     <message>
         <source>Santa Claus</source>
-        <translation type="unfinished"></translation>
+        <translation>Święty Mikołaj</translation>
     </message>
     <message>
         <source>Mrs. Claus</source>
-        <translation type="unfinished"></translation>
+        <translation>pani Mikołajowa</translation>
     </message>
     <message>
         <source>snowman without snow</source>
-        <translation type="unfinished"></translation>
+        <translation>bałwan bez śniegu</translation>
     </message>
     <message>
         <source>snowman</source>
-        <translation type="unfinished"></translation>
+        <translation>bałwan</translation>
     </message>
     <message>
         <source>snowflake</source>
-        <translation type="unfinished"></translation>
+        <translation>płatek śniegu</translation>
     </message>
     <message>
         <source>bell</source>
-        <translation type="unfinished"></translation>
+        <translation>dzwonek</translation>
     </message>
     <message>
         <source>socks</source>
-        <translation type="unfinished"></translation>
+        <translation>skarpetki</translation>
     </message>
     <message>
         <source>jack-o-lantern</source>
-        <translation type="unfinished"></translation>
+        <translation>dynia na Halloween</translation>
     </message>
     <message>
         <source>ghost</source>
-        <translation type="unfinished"></translation>
+        <translation>duch</translation>
     </message>
     <message>
         <source>spider web</source>
-        <translation type="unfinished"></translation>
+        <translation>pajęczyna</translation>
     </message>
     <message>
         <source>hatching chick</source>
-        <translation type="unfinished"></translation>
+        <translation>wykluwające się pisklę</translation>
     </message>
     <message>
         <source>egg</source>
-        <translation type="unfinished"></translation>
+        <translation>jajko</translation>
     </message>
     <message>
         <source>nest with eggs</source>
-        <translation type="unfinished"></translation>
+        <translation>gniazdo z jajkami</translation>
     </message>
     <message>
         <source>rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>królik</translation>
     </message>
     <message>
         <source>pine decoration</source>
-        <translation type="unfinished"></translation>
+        <translation>sosnowa dekoracja</translation>
     </message>
     <message>
         <source>Japanese dolls</source>
-        <translation type="unfinished"></translation>
+        <translation>japońskie lalki</translation>
     </message>
     <message>
         <source>carp streamer</source>
-        <translation type="unfinished"></translation>
+        <translation>proporce w kształcie karpi</translation>
     </message>
     <message>
         <source>wind chime</source>
-        <translation type="unfinished"></translation>
+        <translation>dzwonek wietrzny</translation>
     </message>
     <message>
         <source>red envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>czerwona koperta</translation>
     </message>
     <message>
         <source>red paper lantern</source>
-        <translation type="unfinished"></translation>
+        <translation>czerwony papierowy lampion</translation>
     </message>
     <message>
         <source>diya lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>lampka diya</translation>
     </message>
     <message>
         <source>menorah</source>
-        <translation type="unfinished"></translation>
+        <translation>menora</translation>
     </message>
     <message>
         <source>graduation cap</source>
-        <translation type="unfinished"></translation>
+        <translation>biret absolwenta</translation>
     </message>
     <message>
         <source>wedding</source>
-        <translation type="unfinished"></translation>
+        <translation>ślub</translation>
     </message>
     <message>
         <source>person with veil</source>
-        <translation type="unfinished"></translation>
+        <translation>osoba z welonem</translation>
     </message>
     <message>
         <source>person in tuxedo</source>
-        <translation type="unfinished"></translation>
+        <translation>osoba w smokingu</translation>
     </message>
     <message>
         <source>baby</source>
-        <translation type="unfinished"></translation>
+        <translation>niemowlę</translation>
     </message>
     <message>
         <source>baby bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>butelka dla niemowląt</translation>
     </message>
     <message>
         <source>beach with umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>plaża z parasolem</translation>
     </message>
     <message>
         <source>grinning face</source>
-        <translation type="unfinished"></translation>
+        <translation>szeroko uśmiechnięta buźka</translation>
     </message>
     <message>
         <source>grinning face with big eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>szeroko uśmiechnięta buźka z dużymi oczami</translation>
     </message>
     <message>
         <source>grinning face with smiling eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>szeroko uśmiechnięta buźka z roześmianymi oczami</translation>
     </message>
     <message>
         <source>beaming face with smiling eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>promieniejąca buźka z roześmianymi oczami</translation>
     </message>
     <message>
         <source>grinning face with sweat</source>
-        <translation type="unfinished"></translation>
+        <translation>szeroko uśmiechnięta buźka z kroplą potu</translation>
     </message>
     <message>
         <source>face with tears of joy</source>
-        <translation type="unfinished"></translation>
+        <translation>buźka ze łzami radości</translation>
     </message>
     <message>
         <source>rolling on the floor laughing</source>
-        <translation type="unfinished"></translation>
+        <translation>tarzanie się ze śmiechu</translation>
     </message>
     <message>
         <source>smiling face with smiling eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>uśmiechnięta buźka z roześmianymi oczami</translation>
     </message>
     <message>
         <source>smiling face with halo</source>
-        <translation type="unfinished"></translation>
+        <translation>uśmiechnięta buźka z aureolą</translation>
     </message>
     <message>
         <source>slightly smiling face</source>
-        <translation type="unfinished"></translation>
+        <translation>lekko uśmiechnięta buźka</translation>
     </message>
     <message>
         <source>winking face</source>
-        <translation type="unfinished"></translation>
+        <translation>mrugająca buźka</translation>
     </message>
     <message>
         <source>smiling face with heart-eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>uśmiechnięta buźka z oczami w kształcie serc</translation>
     </message>
     <message>
         <source>smiling face with hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>uśmiechnięta buźka z serduszkami</translation>
     </message>
     <message>
         <source>face blowing a kiss</source>
-        <translation type="unfinished"></translation>
+        <translation>buźka posyłająca całusa</translation>
     </message>
     <message>
         <source>face savoring food</source>
-        <translation type="unfinished"></translation>
+        <translation>oblizująca się buźka</translation>
     </message>
     <message>
         <source>winking face with tongue</source>
-        <translation type="unfinished"></translation>
+        <translation>mrugająca buźka z wystawionym językiem</translation>
     </message>
     <message>
         <source>zany face</source>
-        <translation type="unfinished"></translation>
+        <translation>zwariowana buźka</translation>
     </message>
     <message>
         <source>smiling face with open hands</source>
-        <translation type="unfinished"></translation>
+        <translation>uśmiechnięta buźka z otwartymi dłońmi</translation>
     </message>
     <message>
         <source>star-struck</source>
-        <translation type="unfinished"></translation>
+        <translation>buźka z gwiazdami w oczach</translation>
     </message>
     <message>
         <source>smiling face with sunglasses</source>
-        <translation type="unfinished"></translation>
+        <translation>uśmiechnięta buźka w okularach przeciwsłonecznych</translation>
     </message>
     <message>
         <source>face holding back tears</source>
-        <translation type="unfinished"></translation>
+        <translation>buźka powstrzymująca łzy</translation>
     </message>
     <message>
         <source>crying face</source>
-        <translation type="unfinished"></translation>
+        <translation>płacząca buźka</translation>
     </message>
     <message>
         <source>loudly crying face</source>
-        <translation type="unfinished"></translation>
+        <translation>szlochająca buźka</translation>
     </message>
     <message>
         <source>face with open mouth</source>
-        <translation type="unfinished"></translation>
+        <translation>buźka z otwartymi ustami</translation>
     </message>
     <message>
         <source>sleeping face</source>
-        <translation type="unfinished"></translation>
+        <translation>śpiąca buźka</translation>
     </message>
     <message>
         <source>thinking face</source>
-        <translation type="unfinished"></translation>
+        <translation>zamyślona buźka</translation>
     </message>
     <message>
         <source>face with hand over mouth</source>
-        <translation type="unfinished"></translation>
+        <translation>buźka z dłonią na ustach</translation>
     </message>
     <message>
         <source>grinning cat</source>
-        <translation type="unfinished"></translation>
+        <translation>szeroko uśmiechnięty kot</translation>
     </message>
     <message>
         <source>smiling cat with heart-eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>uśmiechnięty kot z oczami w kształcie serc</translation>
     </message>
     <message>
         <source>waving hand</source>
-        <translation type="unfinished"></translation>
+        <translation>machająca dłoń</translation>
     </message>
     <message>
         <source>thumbs up</source>
-        <translation type="unfinished"></translation>
+        <translation>kciuk w górę</translation>
     </message>
     <message>
         <source>clapping hands</source>
-        <translation type="unfinished"></translation>
+        <translation>klaszczące dłonie</translation>
     </message>
     <message>
         <source>raising hands</source>
-        <translation type="unfinished"></translation>
+        <translation>uniesione dłonie</translation>
     </message>
     <message>
         <source>folded hands</source>
-        <translation type="unfinished"></translation>
+        <translation>złożone dłonie</translation>
     </message>
     <message>
         <source>handshake</source>
-        <translation type="unfinished"></translation>
+        <translation>uścisk dłoni</translation>
     </message>
     <message>
         <source>victory hand</source>
-        <translation type="unfinished"></translation>
+        <translation>dłoń w geście zwycięstwa</translation>
     </message>
     <message>
         <source>crossed fingers</source>
-        <translation type="unfinished"></translation>
+        <translation>skrzyżowane palce</translation>
     </message>
     <message>
         <source>flexed biceps</source>
-        <translation type="unfinished"></translation>
+        <translation>napięty biceps</translation>
     </message>
     <message>
         <source>dog face</source>
-        <translation type="unfinished"></translation>
+        <translation>pyszczek psa</translation>
     </message>
     <message>
         <source>cat face</source>
-        <translation type="unfinished"></translation>
+        <translation>pyszczek kota</translation>
     </message>
     <message>
         <source>rabbit face</source>
-        <translation type="unfinished"></translation>
+        <translation>pyszczek królika</translation>
     </message>
     <message>
         <source>fox</source>
-        <translation type="unfinished"></translation>
+        <translation>lis</translation>
     </message>
     <message>
         <source>bear</source>
-        <translation type="unfinished"></translation>
+        <translation>niedźwiedź</translation>
     </message>
     <message>
         <source>panda</source>
-        <translation type="unfinished"></translation>
+        <translation>panda</translation>
     </message>
     <message>
         <source>koala</source>
-        <translation type="unfinished"></translation>
+        <translation>koala</translation>
     </message>
     <message>
         <source>tiger face</source>
-        <translation type="unfinished"></translation>
+        <translation>pyszczek tygrysa</translation>
     </message>
     <message>
         <source>lion</source>
-        <translation type="unfinished"></translation>
+        <translation>lew</translation>
     </message>
     <message>
         <source>cow face</source>
-        <translation type="unfinished"></translation>
+        <translation>pyszczek krowy</translation>
     </message>
     <message>
         <source>pig face</source>
-        <translation type="unfinished"></translation>
+        <translation>pyszczek świnki</translation>
     </message>
     <message>
         <source>frog</source>
-        <translation type="unfinished"></translation>
+        <translation>żaba</translation>
     </message>
     <message>
         <source>monkey face</source>
-        <translation type="unfinished"></translation>
+        <translation>pyszczek małpy</translation>
     </message>
     <message>
         <source>chicken</source>
-        <translation type="unfinished"></translation>
+        <translation>kura</translation>
     </message>
     <message>
         <source>penguin</source>
-        <translation type="unfinished"></translation>
+        <translation>pingwin</translation>
     </message>
     <message>
         <source>bird</source>
-        <translation type="unfinished"></translation>
+        <translation>ptak</translation>
     </message>
     <message>
         <source>baby chick</source>
-        <translation type="unfinished"></translation>
+        <translation>kurczątko</translation>
     </message>
     <message>
         <source>owl</source>
-        <translation type="unfinished"></translation>
+        <translation>sowa</translation>
     </message>
     <message>
         <source>unicorn</source>
-        <translation type="unfinished"></translation>
+        <translation>jednorożec</translation>
     </message>
     <message>
         <source>honeybee</source>
-        <translation type="unfinished"></translation>
+        <translation>pszczoła miodna</translation>
     </message>
     <message>
         <source>butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>motyl</translation>
     </message>
     <message>
         <source>lady beetle</source>
-        <translation type="unfinished"></translation>
+        <translation>biedronka</translation>
     </message>
     <message>
         <source>turtle</source>
-        <translation type="unfinished"></translation>
+        <translation>żółw</translation>
     </message>
     <message>
         <source>dolphin</source>
-        <translation type="unfinished"></translation>
+        <translation>delfin</translation>
     </message>
     <message>
         <source>spouting whale</source>
-        <translation type="unfinished"></translation>
+        <translation>wieloryb tryskający wodą</translation>
     </message>
     <message>
         <source>tropical fish</source>
-        <translation type="unfinished"></translation>
+        <translation>ryba tropikalna</translation>
     </message>
     <message>
         <source>octopus</source>
-        <translation type="unfinished"></translation>
+        <translation>ośmiornica</translation>
     </message>
     <message>
         <source>giraffe</source>
-        <translation type="unfinished"></translation>
+        <translation>żyrafa</translation>
     </message>
     <message>
         <source>elephant</source>
-        <translation type="unfinished"></translation>
+        <translation>słoń</translation>
     </message>
     <message>
         <source>hedgehog</source>
-        <translation type="unfinished"></translation>
+        <translation>jeż</translation>
     </message>
     <message>
         <source>paw prints</source>
-        <translation type="unfinished"></translation>
+        <translation>ślady łap</translation>
     </message>
     <message>
         <source>strawberry</source>
-        <translation type="unfinished"></translation>
+        <translation>truskawka</translation>
     </message>
     <message>
         <source>cherries</source>
-        <translation type="unfinished"></translation>
+        <translation>wiśnie</translation>
     </message>
     <message>
         <source>red apple</source>
-        <translation type="unfinished"></translation>
+        <translation>czerwone jabłko</translation>
     </message>
     <message>
         <source>watermelon</source>
-        <translation type="unfinished"></translation>
+        <translation>arbuz</translation>
     </message>
     <message>
         <source>grapes</source>
-        <translation type="unfinished"></translation>
+        <translation>winogrona</translation>
     </message>
     <message>
         <source>banana</source>
-        <translation type="unfinished"></translation>
+        <translation>banan</translation>
     </message>
     <message>
         <source>peach</source>
-        <translation type="unfinished"></translation>
+        <translation>brzoskwinia</translation>
     </message>
     <message>
         <source>pineapple</source>
-        <translation type="unfinished"></translation>
+        <translation>ananas</translation>
     </message>
     <message>
         <source>kiwi fruit</source>
-        <translation type="unfinished"></translation>
+        <translation>kiwi</translation>
     </message>
     <message>
         <source>lemon</source>
-        <translation type="unfinished"></translation>
+        <translation>cytryna</translation>
     </message>
     <message>
         <source>pizza</source>
-        <translation type="unfinished"></translation>
+        <translation>pizza</translation>
     </message>
     <message>
         <source>hamburger</source>
-        <translation type="unfinished"></translation>
+        <translation>hamburger</translation>
     </message>
     <message>
         <source>popcorn</source>
-        <translation type="unfinished"></translation>
+        <translation>popcorn</translation>
     </message>
     <message>
         <source>pretzel</source>
-        <translation type="unfinished"></translation>
+        <translation>precel</translation>
     </message>
     <message>
         <source>croissant</source>
-        <translation type="unfinished"></translation>
+        <translation>rogalik</translation>
     </message>
     <message>
         <source>pancakes</source>
-        <translation type="unfinished"></translation>
+        <translation>placuszki</translation>
     </message>
     <message>
         <source>soft ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>lody włoskie</translation>
     </message>
     <message>
         <source>ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>lody</translation>
     </message>
     <message>
         <source>doughnut</source>
-        <translation type="unfinished"></translation>
+        <translation>donut</translation>
     </message>
     <message>
         <source>cookie</source>
-        <translation type="unfinished"></translation>
+        <translation>ciasteczko</translation>
     </message>
     <message>
         <source>chocolate bar</source>
-        <translation type="unfinished"></translation>
+        <translation>tabliczka czekolady</translation>
     </message>
     <message>
         <source>candy</source>
-        <translation type="unfinished"></translation>
+        <translation>cukierek</translation>
     </message>
     <message>
         <source>lollipop</source>
-        <translation type="unfinished"></translation>
+        <translation>lizak</translation>
     </message>
     <message>
         <source>custard</source>
-        <translation type="unfinished"></translation>
+        <translation>budyń</translation>
     </message>
     <message>
         <source>honey pot</source>
-        <translation type="unfinished"></translation>
+        <translation>garnuszek miodu</translation>
     </message>
     <message>
         <source>pie</source>
-        <translation type="unfinished"></translation>
+        <translation>tarta</translation>
     </message>
     <message>
         <source>hot beverage</source>
-        <translation type="unfinished"></translation>
+        <translation>gorący napój</translation>
     </message>
     <message>
         <source>teacup without handle</source>
-        <translation type="unfinished"></translation>
+        <translation>filiżanka bez ucha</translation>
     </message>
     <message>
         <source>wine glass</source>
-        <translation type="unfinished"></translation>
+        <translation>kieliszek do wina</translation>
     </message>
     <message>
         <source>cocktail glass</source>
-        <translation type="unfinished"></translation>
+        <translation>kieliszek koktajlowy</translation>
     </message>
     <message>
         <source>tropical drink</source>
-        <translation type="unfinished"></translation>
+        <translation>tropikalny drink</translation>
     </message>
     <message>
         <source>cup with straw</source>
-        <translation type="unfinished"></translation>
+        <translation>kubek ze słomką</translation>
     </message>
 </context>
 <context>

@@ -186,19 +186,19 @@
     <name>CEmojiPicker</name>
     <message>
         <source>Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>Эмодзи</translation>
     </message>
     <message>
         <source>Search by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск по названию</translation>
     </message>
     <message>
         <source>Search emoji by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск эмодзи по названию</translation>
     </message>
     <message>
         <source>No emoji has that name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эмодзи с таким названием нет.</translation>
     </message>
 </context>
 <context>
@@ -460,27 +460,27 @@
     </message>
     <message>
         <source>Line width</source>
-        <translation type="unfinished"></translation>
+        <translation>Толщина линии</translation>
     </message>
     <message>
         <source>Font family</source>
-        <translation type="unfinished"></translation>
+        <translation>Шрифт</translation>
     </message>
     <message>
         <source>Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>Эмодзи</translation>
     </message>
     <message>
         <source>Put an emoji into the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставить эмодзи в текст</translation>
     </message>
     <message>
         <source>%1 (not installed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (не установлен)</translation>
     </message>
     <message>
         <source>The line width must be a whole number from 0 to 99 pixels. It stays at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Толщина линии должна быть целым числом от 0 до 99 пикселей. Остаётся прежнее значение: %1.</translation>
     </message>
 </context>
 <context>
@@ -669,15 +669,15 @@
     <name>CPlayStringDlg</name>
     <message>
         <source>Text to speak</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст для озвучивания</translation>
     </message>
     <message>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Кадр</translation>
     </message>
     <message>
         <source>Language of the voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык голоса</translation>
     </message>
 </context>
 <context>
@@ -1158,107 +1158,107 @@
     <name>Emoji</name>
     <message>
         <source>Cakes and party</source>
-        <translation type="unfinished"></translation>
+        <translation>Торты и праздник</translation>
     </message>
     <message>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Подарки</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Сердца</translation>
     </message>
     <message>
         <source>Flowers</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветы</translation>
     </message>
     <message>
         <source>Stars and sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Звёзды и небо</translation>
     </message>
     <message>
         <source>Seasons and holidays</source>
-        <translation type="unfinished"></translation>
+        <translation>Времена года и праздники</translation>
     </message>
     <message>
         <source>Faces and hands</source>
-        <translation type="unfinished"></translation>
+        <translation>Лица и руки</translation>
     </message>
     <message>
         <source>Animals</source>
-        <translation type="unfinished"></translation>
+        <translation>Животные</translation>
     </message>
     <message>
         <source>Food and drink</source>
-        <translation type="unfinished"></translation>
+        <translation>Еда и напитки</translation>
     </message>
     <message>
         <source>birthday cake</source>
-        <translation type="unfinished"></translation>
+        <translation>торт на день рождения</translation>
     </message>
     <message>
         <source>shortcake</source>
-        <translation type="unfinished"></translation>
+        <translation>пирожное с клубникой</translation>
     </message>
     <message>
         <source>cupcake</source>
-        <translation type="unfinished"></translation>
+        <translation>капкейк</translation>
     </message>
     <message>
         <source>party popper</source>
-        <translation type="unfinished"></translation>
+        <translation>хлопушка</translation>
     </message>
     <message>
         <source>confetti ball</source>
-        <translation type="unfinished"></translation>
+        <translation>шар с конфетти</translation>
     </message>
     <message>
         <source>partying face</source>
-        <translation type="unfinished"></translation>
+        <translation>празднующее лицо</translation>
     </message>
     <message>
         <source>balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>воздушный шарик</translation>
     </message>
     <message>
         <source>piñata</source>
-        <translation type="unfinished"></translation>
+        <translation>пиньята</translation>
     </message>
     <message>
         <source>fireworks</source>
-        <translation type="unfinished"></translation>
+        <translation>фейерверк</translation>
     </message>
     <message>
         <source>sparkler</source>
-        <translation type="unfinished"></translation>
+        <translation>бенгальский огонь</translation>
     </message>
     <message>
         <source>clinking glasses</source>
-        <translation type="unfinished"></translation>
+        <translation>бокалы</translation>
     </message>
     <message>
         <source>bottle with popping cork</source>
-        <translation type="unfinished"></translation>
+        <translation>бутылка с вылетающей пробкой</translation>
     </message>
     <message>
         <source>clinking beer mugs</source>
-        <translation type="unfinished"></translation>
+        <translation>пивные кружки</translation>
     </message>
     <message>
         <source>candle</source>
-        <translation type="unfinished"></translation>
+        <translation>свеча</translation>
     </message>
     <message>
         <source>musical note</source>
-        <translation type="unfinished"></translation>
+        <translation>нота</translation>
     </message>
     <message>
         <source>musical notes</source>
-        <translation type="unfinished"></translation>
+        <translation>ноты</translation>
     </message>
     <message>
         <source>mirror ball</source>
-        <translation type="unfinished"></translation>
+        <translation>зеркальный шар</translation>
     </message>
     <message>
         <source>microphone</source>
@@ -1266,403 +1266,403 @@
     </message>
     <message>
         <source>woman dancing</source>
-        <translation type="unfinished"></translation>
+        <translation>танцующая женщина</translation>
     </message>
     <message>
         <source>man dancing</source>
-        <translation type="unfinished"></translation>
+        <translation>танцующий мужчина</translation>
     </message>
     <message>
         <source>performing arts</source>
-        <translation type="unfinished"></translation>
+        <translation>театральные маски</translation>
     </message>
     <message>
         <source>carousel horse</source>
-        <translation type="unfinished"></translation>
+        <translation>лошадка с карусели</translation>
     </message>
     <message>
         <source>trumpet</source>
-        <translation type="unfinished"></translation>
+        <translation>труба</translation>
     </message>
     <message>
         <source>drum</source>
-        <translation type="unfinished"></translation>
+        <translation>барабан</translation>
     </message>
     <message>
         <source>wrapped gift</source>
-        <translation type="unfinished"></translation>
+        <translation>подарок</translation>
     </message>
     <message>
         <source>ribbon</source>
-        <translation type="unfinished"></translation>
+        <translation>бант</translation>
     </message>
     <message>
         <source>heart with ribbon</source>
-        <translation type="unfinished"></translation>
+        <translation>сердце с бантом</translation>
     </message>
     <message>
         <source>shopping bags</source>
-        <translation type="unfinished"></translation>
+        <translation>пакеты с покупками</translation>
     </message>
     <message>
         <source>package</source>
-        <translation type="unfinished"></translation>
+        <translation>посылка</translation>
     </message>
     <message>
         <source>love letter</source>
-        <translation type="unfinished"></translation>
+        <translation>любовное письмо</translation>
     </message>
     <message>
         <source>envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>конверт</translation>
     </message>
     <message>
         <source>teddy bear</source>
-        <translation type="unfinished"></translation>
+        <translation>плюшевый мишка</translation>
     </message>
     <message>
         <source>kite</source>
-        <translation type="unfinished"></translation>
+        <translation>воздушный змей</translation>
     </message>
     <message>
         <source>puzzle piece</source>
-        <translation type="unfinished"></translation>
+        <translation>фрагмент пазла</translation>
     </message>
     <message>
         <source>video game</source>
-        <translation type="unfinished"></translation>
+        <translation>видеоигра</translation>
     </message>
     <message>
         <source>ring</source>
-        <translation type="unfinished"></translation>
+        <translation>кольцо</translation>
     </message>
     <message>
         <source>gem stone</source>
-        <translation type="unfinished"></translation>
+        <translation>драгоценный камень</translation>
     </message>
     <message>
         <source>crown</source>
-        <translation type="unfinished"></translation>
+        <translation>корона</translation>
     </message>
     <message>
         <source>trophy</source>
-        <translation type="unfinished"></translation>
+        <translation>кубок</translation>
     </message>
     <message>
         <source>1st place medal</source>
-        <translation type="unfinished"></translation>
+        <translation>золотая медаль</translation>
     </message>
     <message>
         <source>admission tickets</source>
-        <translation type="unfinished"></translation>
+        <translation>входные билеты</translation>
     </message>
     <message>
         <source>magic wand</source>
-        <translation type="unfinished"></translation>
+        <translation>волшебная палочка</translation>
     </message>
     <message>
         <source>books</source>
-        <translation type="unfinished"></translation>
+        <translation>книги</translation>
     </message>
     <message>
         <source>artist palette</source>
-        <translation type="unfinished"></translation>
+        <translation>палитра художника</translation>
     </message>
     <message>
         <source>guitar</source>
-        <translation type="unfinished"></translation>
+        <translation>гитара</translation>
     </message>
     <message>
         <source>yarn</source>
-        <translation type="unfinished"></translation>
+        <translation>клубок пряжи</translation>
     </message>
     <message>
         <source>handbag</source>
-        <translation type="unfinished"></translation>
+        <translation>сумочка</translation>
     </message>
     <message>
         <source>red heart</source>
-        <translation type="unfinished"></translation>
+        <translation>красное сердце</translation>
     </message>
     <message>
         <source>pink heart</source>
-        <translation type="unfinished"></translation>
+        <translation>розовое сердце</translation>
     </message>
     <message>
         <source>orange heart</source>
-        <translation type="unfinished"></translation>
+        <translation>оранжевое сердце</translation>
     </message>
     <message>
         <source>yellow heart</source>
-        <translation type="unfinished"></translation>
+        <translation>жёлтое сердце</translation>
     </message>
     <message>
         <source>green heart</source>
-        <translation type="unfinished"></translation>
+        <translation>зелёное сердце</translation>
     </message>
     <message>
         <source>blue heart</source>
-        <translation type="unfinished"></translation>
+        <translation>синее сердце</translation>
     </message>
     <message>
         <source>light blue heart</source>
-        <translation type="unfinished"></translation>
+        <translation>голубое сердце</translation>
     </message>
     <message>
         <source>purple heart</source>
-        <translation type="unfinished"></translation>
+        <translation>фиолетовое сердце</translation>
     </message>
     <message>
         <source>brown heart</source>
-        <translation type="unfinished"></translation>
+        <translation>коричневое сердце</translation>
     </message>
     <message>
         <source>black heart</source>
-        <translation type="unfinished"></translation>
+        <translation>чёрное сердце</translation>
     </message>
     <message>
         <source>grey heart</source>
-        <translation type="unfinished"></translation>
+        <translation>серое сердце</translation>
     </message>
     <message>
         <source>white heart</source>
-        <translation type="unfinished"></translation>
+        <translation>белое сердце</translation>
     </message>
     <message>
         <source>two hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>два сердца</translation>
     </message>
     <message>
         <source>revolving hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>кружащиеся сердца</translation>
     </message>
     <message>
         <source>beating heart</source>
-        <translation type="unfinished"></translation>
+        <translation>бьющееся сердце</translation>
     </message>
     <message>
         <source>growing heart</source>
-        <translation type="unfinished"></translation>
+        <translation>растущее сердце</translation>
     </message>
     <message>
         <source>sparkling heart</source>
-        <translation type="unfinished"></translation>
+        <translation>сверкающее сердце</translation>
     </message>
     <message>
         <source>heart with arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>сердце со стрелой</translation>
     </message>
     <message>
         <source>heart decoration</source>
-        <translation type="unfinished"></translation>
+        <translation>украшение с сердцем</translation>
     </message>
     <message>
         <source>heart exclamation</source>
-        <translation type="unfinished"></translation>
+        <translation>восклицательный знак в виде сердца</translation>
     </message>
     <message>
         <source>broken heart</source>
-        <translation type="unfinished"></translation>
+        <translation>разбитое сердце</translation>
     </message>
     <message>
         <source>kiss mark</source>
-        <translation type="unfinished"></translation>
+        <translation>след поцелуя</translation>
     </message>
     <message>
         <source>couple with heart</source>
-        <translation type="unfinished"></translation>
+        <translation>пара с сердцем</translation>
     </message>
     <message>
         <source>heart hands</source>
-        <translation type="unfinished"></translation>
+        <translation>руки в форме сердца</translation>
     </message>
     <message>
         <source>bouquet</source>
-        <translation type="unfinished"></translation>
+        <translation>букет</translation>
     </message>
     <message>
         <source>cherry blossom</source>
-        <translation type="unfinished"></translation>
+        <translation>цветок сакуры</translation>
     </message>
     <message>
         <source>white flower</source>
-        <translation type="unfinished"></translation>
+        <translation>белый цветок</translation>
     </message>
     <message>
         <source>rosette</source>
-        <translation type="unfinished"></translation>
+        <translation>цветок-розетка</translation>
     </message>
     <message>
         <source>rose</source>
-        <translation type="unfinished"></translation>
+        <translation>роза</translation>
     </message>
     <message>
         <source>wilted flower</source>
-        <translation type="unfinished"></translation>
+        <translation>увядший цветок</translation>
     </message>
     <message>
         <source>hibiscus</source>
-        <translation type="unfinished"></translation>
+        <translation>гибискус</translation>
     </message>
     <message>
         <source>sunflower</source>
-        <translation type="unfinished"></translation>
+        <translation>подсолнух</translation>
     </message>
     <message>
         <source>blossom</source>
-        <translation type="unfinished"></translation>
+        <translation>цветок</translation>
     </message>
     <message>
         <source>tulip</source>
-        <translation type="unfinished"></translation>
+        <translation>тюльпан</translation>
     </message>
     <message>
         <source>lotus</source>
-        <translation type="unfinished"></translation>
+        <translation>лотос</translation>
     </message>
     <message>
         <source>hyacinth</source>
-        <translation type="unfinished"></translation>
+        <translation>гиацинт</translation>
     </message>
     <message>
         <source>seedling</source>
-        <translation type="unfinished"></translation>
+        <translation>росток</translation>
     </message>
     <message>
         <source>potted plant</source>
-        <translation type="unfinished"></translation>
+        <translation>растение в горшке</translation>
     </message>
     <message>
         <source>evergreen tree</source>
-        <translation type="unfinished"></translation>
+        <translation>ёлка</translation>
     </message>
     <message>
         <source>deciduous tree</source>
-        <translation type="unfinished"></translation>
+        <translation>лиственное дерево</translation>
     </message>
     <message>
         <source>palm tree</source>
-        <translation type="unfinished"></translation>
+        <translation>пальма</translation>
     </message>
     <message>
         <source>cactus</source>
-        <translation type="unfinished"></translation>
+        <translation>кактус</translation>
     </message>
     <message>
         <source>four leaf clover</source>
-        <translation type="unfinished"></translation>
+        <translation>четырёхлистный клевер</translation>
     </message>
     <message>
         <source>shamrock</source>
-        <translation type="unfinished"></translation>
+        <translation>трилистник</translation>
     </message>
     <message>
         <source>maple leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>кленовый лист</translation>
     </message>
     <message>
         <source>fallen leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>опавший лист</translation>
     </message>
     <message>
         <source>leaf fluttering in wind</source>
-        <translation type="unfinished"></translation>
+        <translation>листья на ветру</translation>
     </message>
     <message>
         <source>sheaf of rice</source>
-        <translation type="unfinished"></translation>
+        <translation>сноп риса</translation>
     </message>
     <message>
         <source>mushroom</source>
-        <translation type="unfinished"></translation>
+        <translation>гриб</translation>
     </message>
     <message>
         <source>star</source>
-        <translation type="unfinished"></translation>
+        <translation>звезда</translation>
     </message>
     <message>
         <source>glowing star</source>
-        <translation type="unfinished"></translation>
+        <translation>сияющая звезда</translation>
     </message>
     <message>
         <source>sparkles</source>
-        <translation type="unfinished"></translation>
+        <translation>блёстки</translation>
     </message>
     <message>
         <source>dizzy</source>
-        <translation type="unfinished"></translation>
+        <translation>кружащаяся звезда</translation>
     </message>
     <message>
         <source>shooting star</source>
-        <translation type="unfinished"></translation>
+        <translation>падающая звезда</translation>
     </message>
     <message>
         <source>sun</source>
-        <translation type="unfinished"></translation>
+        <translation>солнце</translation>
     </message>
     <message>
         <source>sun with face</source>
-        <translation type="unfinished"></translation>
+        <translation>солнце с лицом</translation>
     </message>
     <message>
         <source>full moon face</source>
-        <translation type="unfinished"></translation>
+        <translation>полная луна с лицом</translation>
     </message>
     <message>
         <source>crescent moon</source>
-        <translation type="unfinished"></translation>
+        <translation>полумесяц</translation>
     </message>
     <message>
         <source>first quarter moon face</source>
-        <translation type="unfinished"></translation>
+        <translation>месяц с лицом</translation>
     </message>
     <message>
         <source>full moon</source>
-        <translation type="unfinished"></translation>
+        <translation>полнолуние</translation>
     </message>
     <message>
         <source>rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>радуга</translation>
     </message>
     <message>
         <source>high voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>молния</translation>
     </message>
     <message>
         <source>fire</source>
-        <translation type="unfinished"></translation>
+        <translation>огонь</translation>
     </message>
     <message>
         <source>collision</source>
-        <translation type="unfinished"></translation>
+        <translation>взрыв</translation>
     </message>
     <message>
         <source>comet</source>
-        <translation type="unfinished"></translation>
+        <translation>комета</translation>
     </message>
     <message>
         <source>ringed planet</source>
-        <translation type="unfinished"></translation>
+        <translation>планета с кольцом</translation>
     </message>
     <message>
         <source>globe showing Europe-Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>глобус с Европой и Африкой</translation>
     </message>
     <message>
         <source>milky way</source>
-        <translation type="unfinished"></translation>
+        <translation>Млечный Путь</translation>
     </message>
     <message>
         <source>sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>восход солнца</translation>
     </message>
     <message>
         <source>sun behind cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>солнце за облаком</translation>
     </message>
     <message>
         <source>cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>облако</translation>
     </message>
     <message>
         <source>Christmas tree</source>
@@ -1670,523 +1670,523 @@
     </message>
     <message>
         <source>Santa Claus</source>
-        <translation type="unfinished"></translation>
+        <translation>Санта-Клаус</translation>
     </message>
     <message>
         <source>Mrs. Claus</source>
-        <translation type="unfinished"></translation>
+        <translation>миссис Клаус</translation>
     </message>
     <message>
         <source>snowman without snow</source>
-        <translation type="unfinished"></translation>
+        <translation>снеговик без снега</translation>
     </message>
     <message>
         <source>snowman</source>
-        <translation type="unfinished"></translation>
+        <translation>снеговик</translation>
     </message>
     <message>
         <source>snowflake</source>
-        <translation type="unfinished"></translation>
+        <translation>снежинка</translation>
     </message>
     <message>
         <source>bell</source>
-        <translation type="unfinished"></translation>
+        <translation>колокольчик</translation>
     </message>
     <message>
         <source>socks</source>
-        <translation type="unfinished"></translation>
+        <translation>носки</translation>
     </message>
     <message>
         <source>jack-o-lantern</source>
-        <translation type="unfinished"></translation>
+        <translation>тыква-фонарь</translation>
     </message>
     <message>
         <source>ghost</source>
-        <translation type="unfinished"></translation>
+        <translation>привидение</translation>
     </message>
     <message>
         <source>spider web</source>
-        <translation type="unfinished"></translation>
+        <translation>паутина</translation>
     </message>
     <message>
         <source>hatching chick</source>
-        <translation type="unfinished"></translation>
+        <translation>вылупляющийся цыплёнок</translation>
     </message>
     <message>
         <source>egg</source>
-        <translation type="unfinished"></translation>
+        <translation>яйцо</translation>
     </message>
     <message>
         <source>nest with eggs</source>
-        <translation type="unfinished"></translation>
+        <translation>гнездо с яйцами</translation>
     </message>
     <message>
         <source>rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>кролик</translation>
     </message>
     <message>
         <source>pine decoration</source>
-        <translation type="unfinished"></translation>
+        <translation>украшение из сосны</translation>
     </message>
     <message>
         <source>Japanese dolls</source>
-        <translation type="unfinished"></translation>
+        <translation>японские куклы</translation>
     </message>
     <message>
         <source>carp streamer</source>
-        <translation type="unfinished"></translation>
+        <translation>флажки-карпы</translation>
     </message>
     <message>
         <source>wind chime</source>
-        <translation type="unfinished"></translation>
+        <translation>музыка ветра</translation>
     </message>
     <message>
         <source>red envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>красный конверт</translation>
     </message>
     <message>
         <source>red paper lantern</source>
-        <translation type="unfinished"></translation>
+        <translation>красный бумажный фонарик</translation>
     </message>
     <message>
         <source>diya lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>масляная лампа дия</translation>
     </message>
     <message>
         <source>menorah</source>
-        <translation type="unfinished"></translation>
+        <translation>менора</translation>
     </message>
     <message>
         <source>graduation cap</source>
-        <translation type="unfinished"></translation>
+        <translation>выпускная шапочка</translation>
     </message>
     <message>
         <source>wedding</source>
-        <translation type="unfinished"></translation>
+        <translation>свадьба</translation>
     </message>
     <message>
         <source>person with veil</source>
-        <translation type="unfinished"></translation>
+        <translation>человек в фате</translation>
     </message>
     <message>
         <source>person in tuxedo</source>
-        <translation type="unfinished"></translation>
+        <translation>человек в смокинге</translation>
     </message>
     <message>
         <source>baby</source>
-        <translation type="unfinished"></translation>
+        <translation>младенец</translation>
     </message>
     <message>
         <source>baby bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>детская бутылочка</translation>
     </message>
     <message>
         <source>beach with umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>пляж с зонтиком</translation>
     </message>
     <message>
         <source>grinning face</source>
-        <translation type="unfinished"></translation>
+        <translation>широко улыбающееся лицо</translation>
     </message>
     <message>
         <source>grinning face with big eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>широко улыбающееся лицо с большими глазами</translation>
     </message>
     <message>
         <source>grinning face with smiling eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>широко улыбающееся лицо с улыбающимися глазами</translation>
     </message>
     <message>
         <source>beaming face with smiling eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>сияющее лицо с улыбающимися глазами</translation>
     </message>
     <message>
         <source>grinning face with sweat</source>
-        <translation type="unfinished"></translation>
+        <translation>улыбающееся лицо с каплей пота</translation>
     </message>
     <message>
         <source>face with tears of joy</source>
-        <translation type="unfinished"></translation>
+        <translation>лицо со слезами радости</translation>
     </message>
     <message>
         <source>rolling on the floor laughing</source>
-        <translation type="unfinished"></translation>
+        <translation>катается по полу от смеха</translation>
     </message>
     <message>
         <source>smiling face with smiling eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>улыбающееся лицо с улыбающимися глазами</translation>
     </message>
     <message>
         <source>smiling face with halo</source>
-        <translation type="unfinished"></translation>
+        <translation>улыбающееся лицо с нимбом</translation>
     </message>
     <message>
         <source>slightly smiling face</source>
-        <translation type="unfinished"></translation>
+        <translation>слегка улыбающееся лицо</translation>
     </message>
     <message>
         <source>winking face</source>
-        <translation type="unfinished"></translation>
+        <translation>подмигивающее лицо</translation>
     </message>
     <message>
         <source>smiling face with heart-eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>улыбающееся лицо с глазами-сердечками</translation>
     </message>
     <message>
         <source>smiling face with hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>улыбающееся лицо с сердечками</translation>
     </message>
     <message>
         <source>face blowing a kiss</source>
-        <translation type="unfinished"></translation>
+        <translation>лицо, посылающее воздушный поцелуй</translation>
     </message>
     <message>
         <source>face savoring food</source>
-        <translation type="unfinished"></translation>
+        <translation>лицо, облизывающееся от вкусной еды</translation>
     </message>
     <message>
         <source>winking face with tongue</source>
-        <translation type="unfinished"></translation>
+        <translation>подмигивающее лицо с высунутым языком</translation>
     </message>
     <message>
         <source>zany face</source>
-        <translation type="unfinished"></translation>
+        <translation>дурашливое лицо</translation>
     </message>
     <message>
         <source>smiling face with open hands</source>
-        <translation type="unfinished"></translation>
+        <translation>улыбающееся лицо с раскрытыми ладонями</translation>
     </message>
     <message>
         <source>star-struck</source>
-        <translation type="unfinished"></translation>
+        <translation>лицо с глазами-звёздами</translation>
     </message>
     <message>
         <source>smiling face with sunglasses</source>
-        <translation type="unfinished"></translation>
+        <translation>улыбающееся лицо в солнечных очках</translation>
     </message>
     <message>
         <source>face holding back tears</source>
-        <translation type="unfinished"></translation>
+        <translation>лицо, сдерживающее слёзы</translation>
     </message>
     <message>
         <source>crying face</source>
-        <translation type="unfinished"></translation>
+        <translation>плачущее лицо</translation>
     </message>
     <message>
         <source>loudly crying face</source>
-        <translation type="unfinished"></translation>
+        <translation>рыдающее лицо</translation>
     </message>
     <message>
         <source>face with open mouth</source>
-        <translation type="unfinished"></translation>
+        <translation>лицо с открытым ртом</translation>
     </message>
     <message>
         <source>sleeping face</source>
-        <translation type="unfinished"></translation>
+        <translation>спящее лицо</translation>
     </message>
     <message>
         <source>thinking face</source>
-        <translation type="unfinished"></translation>
+        <translation>задумчивое лицо</translation>
     </message>
     <message>
         <source>face with hand over mouth</source>
-        <translation type="unfinished"></translation>
+        <translation>лицо, прикрывающее рот рукой</translation>
     </message>
     <message>
         <source>grinning cat</source>
-        <translation type="unfinished"></translation>
+        <translation>широко улыбающийся кот</translation>
     </message>
     <message>
         <source>smiling cat with heart-eyes</source>
-        <translation type="unfinished"></translation>
+        <translation>улыбающийся кот с глазами-сердечками</translation>
     </message>
     <message>
         <source>waving hand</source>
-        <translation type="unfinished"></translation>
+        <translation>машущая рука</translation>
     </message>
     <message>
         <source>thumbs up</source>
-        <translation type="unfinished"></translation>
+        <translation>большой палец вверх</translation>
     </message>
     <message>
         <source>clapping hands</source>
-        <translation type="unfinished"></translation>
+        <translation>аплодисменты</translation>
     </message>
     <message>
         <source>raising hands</source>
-        <translation type="unfinished"></translation>
+        <translation>поднятые руки</translation>
     </message>
     <message>
         <source>folded hands</source>
-        <translation type="unfinished"></translation>
+        <translation>сложенные ладони</translation>
     </message>
     <message>
         <source>handshake</source>
-        <translation type="unfinished"></translation>
+        <translation>рукопожатие</translation>
     </message>
     <message>
         <source>victory hand</source>
-        <translation type="unfinished"></translation>
+        <translation>знак победы</translation>
     </message>
     <message>
         <source>crossed fingers</source>
-        <translation type="unfinished"></translation>
+        <translation>скрещённые пальцы</translation>
     </message>
     <message>
         <source>flexed biceps</source>
-        <translation type="unfinished"></translation>
+        <translation>напряжённый бицепс</translation>
     </message>
     <message>
         <source>dog face</source>
-        <translation type="unfinished"></translation>
+        <translation>морда собаки</translation>
     </message>
     <message>
         <source>cat face</source>
-        <translation type="unfinished"></translation>
+        <translation>морда кошки</translation>
     </message>
     <message>
         <source>rabbit face</source>
-        <translation type="unfinished"></translation>
+        <translation>морда кролика</translation>
     </message>
     <message>
         <source>fox</source>
-        <translation type="unfinished"></translation>
+        <translation>лиса</translation>
     </message>
     <message>
         <source>bear</source>
-        <translation type="unfinished"></translation>
+        <translation>медведь</translation>
     </message>
     <message>
         <source>panda</source>
-        <translation type="unfinished"></translation>
+        <translation>панда</translation>
     </message>
     <message>
         <source>koala</source>
-        <translation type="unfinished"></translation>
+        <translation>коала</translation>
     </message>
     <message>
         <source>tiger face</source>
-        <translation type="unfinished"></translation>
+        <translation>морда тигра</translation>
     </message>
     <message>
         <source>lion</source>
-        <translation type="unfinished"></translation>
+        <translation>лев</translation>
     </message>
     <message>
         <source>cow face</source>
-        <translation type="unfinished"></translation>
+        <translation>морда коровы</translation>
     </message>
     <message>
         <source>pig face</source>
-        <translation type="unfinished"></translation>
+        <translation>морда свиньи</translation>
     </message>
     <message>
         <source>frog</source>
-        <translation type="unfinished"></translation>
+        <translation>лягушка</translation>
     </message>
     <message>
         <source>monkey face</source>
-        <translation type="unfinished"></translation>
+        <translation>морда обезьяны</translation>
     </message>
     <message>
         <source>chicken</source>
-        <translation type="unfinished"></translation>
+        <translation>курица</translation>
     </message>
     <message>
         <source>penguin</source>
-        <translation type="unfinished"></translation>
+        <translation>пингвин</translation>
     </message>
     <message>
         <source>bird</source>
-        <translation type="unfinished"></translation>
+        <translation>птица</translation>
     </message>
     <message>
         <source>baby chick</source>
-        <translation type="unfinished"></translation>
+        <translation>цыплёнок</translation>
     </message>
     <message>
         <source>owl</source>
-        <translation type="unfinished"></translation>
+        <translation>сова</translation>
     </message>
     <message>
         <source>unicorn</source>
-        <translation type="unfinished"></translation>
+        <translation>единорог</translation>
     </message>
     <message>
         <source>honeybee</source>
-        <translation type="unfinished"></translation>
+        <translation>пчела</translation>
     </message>
     <message>
         <source>butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>бабочка</translation>
     </message>
     <message>
         <source>lady beetle</source>
-        <translation type="unfinished"></translation>
+        <translation>божья коровка</translation>
     </message>
     <message>
         <source>turtle</source>
-        <translation type="unfinished"></translation>
+        <translation>черепаха</translation>
     </message>
     <message>
         <source>dolphin</source>
-        <translation type="unfinished"></translation>
+        <translation>дельфин</translation>
     </message>
     <message>
         <source>spouting whale</source>
-        <translation type="unfinished"></translation>
+        <translation>кит с фонтаном</translation>
     </message>
     <message>
         <source>tropical fish</source>
-        <translation type="unfinished"></translation>
+        <translation>тропическая рыбка</translation>
     </message>
     <message>
         <source>octopus</source>
-        <translation type="unfinished"></translation>
+        <translation>осьминог</translation>
     </message>
     <message>
         <source>giraffe</source>
-        <translation type="unfinished"></translation>
+        <translation>жираф</translation>
     </message>
     <message>
         <source>elephant</source>
-        <translation type="unfinished"></translation>
+        <translation>слон</translation>
     </message>
     <message>
         <source>hedgehog</source>
-        <translation type="unfinished"></translation>
+        <translation>ёж</translation>
     </message>
     <message>
         <source>paw prints</source>
-        <translation type="unfinished"></translation>
+        <translation>следы лап</translation>
     </message>
     <message>
         <source>strawberry</source>
-        <translation type="unfinished"></translation>
+        <translation>клубника</translation>
     </message>
     <message>
         <source>cherries</source>
-        <translation type="unfinished"></translation>
+        <translation>вишни</translation>
     </message>
     <message>
         <source>red apple</source>
-        <translation type="unfinished"></translation>
+        <translation>красное яблоко</translation>
     </message>
     <message>
         <source>watermelon</source>
-        <translation type="unfinished"></translation>
+        <translation>арбуз</translation>
     </message>
     <message>
         <source>grapes</source>
-        <translation type="unfinished"></translation>
+        <translation>виноград</translation>
     </message>
     <message>
         <source>banana</source>
-        <translation type="unfinished"></translation>
+        <translation>банан</translation>
     </message>
     <message>
         <source>peach</source>
-        <translation type="unfinished"></translation>
+        <translation>персик</translation>
     </message>
     <message>
         <source>pineapple</source>
-        <translation type="unfinished"></translation>
+        <translation>ананас</translation>
     </message>
     <message>
         <source>kiwi fruit</source>
-        <translation type="unfinished"></translation>
+        <translation>киви</translation>
     </message>
     <message>
         <source>lemon</source>
-        <translation type="unfinished"></translation>
+        <translation>лимон</translation>
     </message>
     <message>
         <source>pizza</source>
-        <translation type="unfinished"></translation>
+        <translation>пицца</translation>
     </message>
     <message>
         <source>hamburger</source>
-        <translation type="unfinished"></translation>
+        <translation>гамбургер</translation>
     </message>
     <message>
         <source>popcorn</source>
-        <translation type="unfinished"></translation>
+        <translation>попкорн</translation>
     </message>
     <message>
         <source>pretzel</source>
-        <translation type="unfinished"></translation>
+        <translation>крендель</translation>
     </message>
     <message>
         <source>croissant</source>
-        <translation type="unfinished"></translation>
+        <translation>круассан</translation>
     </message>
     <message>
         <source>pancakes</source>
-        <translation type="unfinished"></translation>
+        <translation>блинчики</translation>
     </message>
     <message>
         <source>soft ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>мягкое мороженое</translation>
     </message>
     <message>
         <source>ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>мороженое</translation>
     </message>
     <message>
         <source>doughnut</source>
-        <translation type="unfinished"></translation>
+        <translation>пончик</translation>
     </message>
     <message>
         <source>cookie</source>
-        <translation type="unfinished"></translation>
+        <translation>печенье</translation>
     </message>
     <message>
         <source>chocolate bar</source>
-        <translation type="unfinished"></translation>
+        <translation>плитка шоколада</translation>
     </message>
     <message>
         <source>candy</source>
-        <translation type="unfinished"></translation>
+        <translation>конфета</translation>
     </message>
     <message>
         <source>lollipop</source>
-        <translation type="unfinished"></translation>
+        <translation>леденец на палочке</translation>
     </message>
     <message>
         <source>custard</source>
-        <translation type="unfinished"></translation>
+        <translation>пудинг</translation>
     </message>
     <message>
         <source>honey pot</source>
-        <translation type="unfinished"></translation>
+        <translation>горшочек мёда</translation>
     </message>
     <message>
         <source>pie</source>
-        <translation type="unfinished"></translation>
+        <translation>пирог</translation>
     </message>
     <message>
         <source>hot beverage</source>
-        <translation type="unfinished"></translation>
+        <translation>горячий напиток</translation>
     </message>
     <message>
         <source>teacup without handle</source>
-        <translation type="unfinished"></translation>
+        <translation>чашка без ручки</translation>
     </message>
     <message>
         <source>wine glass</source>
-        <translation type="unfinished"></translation>
+        <translation>бокал вина</translation>
     </message>
     <message>
         <source>cocktail glass</source>
-        <translation type="unfinished"></translation>
+        <translation>бокал для коктейля</translation>
     </message>
     <message>
         <source>tropical drink</source>
-        <translation type="unfinished"></translation>
+        <translation>тропический коктейль</translation>
     </message>
     <message>
         <source>cup with straw</source>
-        <translation type="unfinished"></translation>
+        <translation>стакан с трубочкой</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 // had.
 #include "model/archive.h"
 #include "model/sound.h"
+#include "platform/text.h"
 #include "tests/model/fixtures.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,13 @@ namespace {
 // The bytes of one marker: name, kind 3, start frame, text.
 std::vector<uint8_t> MarkerBytes(const std::string& name, int32_t start, const std::string& text)
 {
-    return CBytes().Text(name).I32(CSound::kindMarker).I32(start).Text(text).Bytes();
+    CBytes bytes;
+    bytes.Text(name).I32(CSound::kindMarker).I32(start);
+    if (platform::FitsCp1252(text))
+        bytes.Text(text);
+    else
+        bytes.WideText(platform::Utf16FromUtf8(text));
+    return bytes.Bytes();
 }
 
 std::vector<uint8_t> Written(CSound& sound)
