@@ -52,17 +52,6 @@ size_t SequenceLength(const std::string& text, size_t at)
     return length;
 }
 
-bool IsValidUtf8(const std::string& text)
-{
-    for (size_t at = 0; at < text.size();) {
-        const size_t length = SequenceLength(text, at);
-        if (length == 0)
-            return false;
-        at += length;
-    }
-    return true;
-}
-
 bool HasHighBytes(const std::string& text)
 {
     for (char c : text)
@@ -409,7 +398,7 @@ std::vector<size_t> CharacterEnds(const std::string& text)
 
 std::string MailUtf8(const std::string& text)
 {
-    return IsValidUtf8(text) ? text : platform::Utf8FromCp1252(text);
+    return platform::IsValidUtf8(text) ? text : platform::Utf8FromCp1252(text);
 }
 
 bool TextFitsCp1252(const std::string& text)

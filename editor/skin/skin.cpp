@@ -888,6 +888,23 @@ void UseLookPalette()
     QGuiApplication::setPalette(palette);
 }
 
+void PaintFieldPanel(QImage& face, const QRect& rc)
+{
+    const QColor edge = QColor::fromRgb(faces::colour::edge);
+    QPainter painter(&face);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(edge, 1));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(QRectF(rc).adjusted(-0.5, -0.5, 0.5, 0.5), 3, 3);
+    QColor shade = edge.darker(135);
+    shade.setAlpha(90);
+    QLinearGradient top(0, rc.top(), 0, rc.top() + 4);
+    top.setColorAt(0, shade);
+    shade.setAlpha(0);
+    top.setColorAt(1, shade);
+    painter.fillRect(QRect(rc.left(), rc.top(), rc.width(), 4), top);
+}
+
 QFont Lettering(int nPixels, bool bBold)
 {
     QFont font("Liberation Sans");

@@ -334,6 +334,9 @@ private:
 // blue.
 void UseLookPalette();
 
+// A recessed white panel at rc of a face, as the faces draw the places of their fields.
+void PaintFieldPanel(QImage& face, const QRect& rc);
+
 // The lettering the dialogs write on their faces, and a label of it: transparent, placed at
 // rc, in the colour given.
 QFont Lettering(int nPixels, bool bBold = false);

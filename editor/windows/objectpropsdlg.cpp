@@ -57,7 +57,6 @@ const QColor kCoral(0xFF, 0x6F, 0x61);
 const QColor kPaper(0xFF, 0xF4, 0xE4);
 const QColor kBlank(0xF7, 0xF1, 0xEA);
 const QColor kGreyInk(0xA0, 0x94, 0x9A);
-const QColor kEdge(0xD9, 0xC3, 0xA5);
 
 QColor ToQColor(COLORREF cr)
 {
@@ -77,23 +76,6 @@ QString ShownFace(const std::string& face)
     if (!utf8.contains(QChar::ReplacementCharacter))
         return utf8;
     return QString::fromLatin1(face.data(), static_cast<qsizetype>(face.size()));
-}
-
-// A recessed white panel, as the face draws the places of its fields.
-void PaintPanel(QImage& face, const QRect& rc)
-{
-    QPainter painter(&face);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kEdge, 1));
-    painter.setBrush(Qt::white);
-    painter.drawRoundedRect(QRectF(rc).adjusted(-0.5, -0.5, 0.5, 0.5), 3, 3);
-    QColor shade = kEdge.darker(135);
-    shade.setAlpha(90);
-    QLinearGradient top(0, rc.top(), 0, rc.top() + 4);
-    top.setColorAt(0, shade);
-    shade.setAlpha(0);
-    top.setColorAt(1, shade);
-    painter.fillRect(QRect(rc.left(), rc.top(), rc.width(), 4), top);
 }
 
 // A colour swatch of the dialog: the colour, or a see-through look when it stands for no fill,
@@ -320,7 +302,7 @@ CObjectPropertiesDlg::CObjectPropertiesDlg(int nMode, QWidget* parent)
         palette.setColor(QPalette::Disabled, QPalette::Text, kGreyInk);
         m_pFamily->setPalette(palette);
     }
-    m_skin.SetDecoration([](QImage& face) { PaintPanel(face, kFamilyRect); });
+    m_skin.SetDecoration([](QImage& face) { PaintFieldPanel(face, kFamilyRect); });
     FillFamilies();
     connect(m_pFamily, &QComboBox::activated, this, [this](int index) { ChooseFamily(index); });
 

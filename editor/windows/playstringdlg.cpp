@@ -32,7 +32,6 @@ const QRect kLanguageRect(100, 7, 68, 17);
 constexpr int kLanguageListWidth = 220;
 
 const QColor kInk = QColor::fromRgb(faces::colour::ink);
-const QColor kEdge = QColor::fromRgb(faces::colour::edge);
 
 QFont FieldFont(int nPixels = 12)
 {
@@ -54,23 +53,6 @@ void PaintAsField(QWidget* field, int nPixels = 12)
     palette.setColor(QPalette::HighlightedText, Qt::white);
     field->setPalette(palette);
     field->setFont(FieldFont(nPixels));
-}
-
-// A recessed white panel, as the face draws the places of its fields.
-void PaintPanel(QImage& face, const QRect& rc)
-{
-    QPainter painter(&face);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kEdge, 1));
-    painter.setBrush(Qt::white);
-    painter.drawRoundedRect(QRectF(rc).adjusted(-0.5, -0.5, 0.5, 0.5), 3, 3);
-    QColor shade = kEdge.darker(135);
-    shade.setAlpha(90);
-    QLinearGradient top(0, rc.top(), 0, rc.top() + 4);
-    top.setColorAt(0, shade);
-    shade.setAlpha(0);
-    top.setColorAt(1, shade);
-    painter.fillRect(QRect(rc.left(), rc.top(), rc.width(), 4), top);
 }
 
 // The words in the last parentheses of espeak-ng's name of a voice ("Scotland" of "English
@@ -186,7 +168,7 @@ CPlayStringDlg::CPlayStringDlg(CSound* pSound, QWidget* parent)
     m_pLanguage->setAccessibleName(tr("Language of the voice"));
     PaintAsField(m_pLanguage, 11);
     m_pLanguage->view()->setMinimumWidth(kLanguageListWidth);
-    m_skin.SetDecoration([](QImage& face) { PaintPanel(face, kLanguageRect); });
+    m_skin.SetDecoration([](QImage& face) { PaintFieldPanel(face, kLanguageRect); });
     FillLanguages();
     connect(m_pLanguage, &QComboBox::activated, this, [this](int index) {
         m_strLanguage = m_pLanguage->itemData(index).toString().toStdString();
