@@ -4,6 +4,7 @@
 #include "mail/transliteration.h"
 #include "platform/files.h"
 #include "platform/message.h"
+#include "platform/text.h"
 #include "platform/translate.h"
 
 #include <QtGlobal>
@@ -296,7 +297,7 @@ std::string AttachmentStem(const std::string& projectPath)
 
 std::string AttachmentName(const std::string& projectPath)
 {
-    const std::string name = NameStem(MailUtf8(BundleProjectName(projectPath)));
+    const std::string name = NameStem(platform::PrintableUtf8(BundleProjectName(projectPath)));
     return name.empty() ? AttachmentStem(projectPath) : name;
 }
 

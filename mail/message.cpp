@@ -1,6 +1,7 @@
 #include "mail/message.h"
 
 #include "mail/mimewords.h"
+#include "platform/text.h"
 
 #include <cstdio>
 #include <random>
@@ -402,10 +403,10 @@ std::string MailHtmlText(const std::string& text, const std::string& pictureId, 
             + "\"";
     html += "></p>\r\n";
     if (!videoName.empty())
-        html += "<p><small>The attached video " + EscapeHtml(MailUtf8(videoName))
+        html += "<p><small>The attached video " + EscapeHtml(platform::PrintableUtf8(videoName))
             + " plays the greeting with its sound.</small></p>\r\n";
     html += "<p>";
-    const std::string lines = WithCrLf(MailUtf8(text));
+    const std::string lines = WithCrLf(platform::PrintableUtf8(text));
     for (size_t start = 0;;) {
         const size_t end = lines.find("\r\n", start);
         html += EscapeHtml(lines.substr(start, end == std::string::npos ? end : end - start));

@@ -396,14 +396,9 @@ std::vector<size_t> CharacterEnds(const std::string& text)
     return ends;
 }
 
-std::string MailUtf8(const std::string& text)
-{
-    return platform::IsValidUtf8(text) ? text : platform::Utf8FromCp1252(text);
-}
-
 bool TextFitsCp1252(const std::string& text)
 {
-    return platform::FitsCp1252(MailUtf8(text));
+    return platform::FitsCp1252(platform::PrintableUtf8(text));
 }
 
 MailCharset MailCharsetOf(const std::string& text, bool bCodePage)
@@ -432,17 +427,17 @@ std::string MailBytesIn(const std::string& text, MailCharset charset)
     case charsetAscii:
         return text;
     case charsetCp1252:
-        return platform::Cp1252FromUtf8(MailUtf8(text));
+        return platform::Cp1252FromUtf8(platform::PrintableUtf8(text));
     case charsetUtf8:
         break;
     }
-    return MailUtf8(text);
+    return platform::PrintableUtf8(text);
 }
 
 std::vector<std::string> EncodedWordList(
     const std::string& text, size_t firstRoom, MailCharset charset)
 {
-    const std::string utf8 = MailUtf8(text);
+    const std::string utf8 = platform::PrintableUtf8(text);
     // The characters a reader sees, in UTF-8 and as the charset writes them.
     std::vector<std::string> clusters, characters;
     size_t total = 0, qTotal = 0;
@@ -494,7 +489,7 @@ std::vector<std::string> EncodedWordList(
 
 std::string EncodedWords(const std::string& text, size_t firstLineRoom, bool bCodePage)
 {
-    const std::string utf8 = MailUtf8(text);
+    const std::string utf8 = platform::PrintableUtf8(text);
     std::string out;
     for (const std::string& word :
         EncodedWordList(utf8, firstLineRoom, HeaderCharset(utf8, bCodePage))) {
@@ -507,7 +502,7 @@ std::string EncodedWords(const std::string& text, size_t firstLineRoom, bool bCo
 
 std::string EncodedAddressList(const std::string& value, size_t firstLineRoom, bool bCodePage)
 {
-    const std::string utf8 = MailUtf8(value);
+    const std::string utf8 = platform::PrintableUtf8(value);
     CFoldedLine line(firstLineRoom);
     for (const CMailbox& box : SplitMailboxes(utf8)) {
         const MailCharset charset = HeaderCharset(box.strName, bCodePage);
@@ -557,7 +552,7 @@ std::string FileNameParameters(
 {
     if (IsPrintableAscii(name))
         return "; " + parameter + "=" + QuotedString(name);
-    const std::string utf8 = MailUtf8(name);
+    const std::string utf8 = platform::PrintableUtf8(name);
     const std::string fallback = QuotedString(asciiName.empty() ? AsciiFileName(utf8) : asciiName);
     // Each line: the blank that continues the header, the parameter and the ";" after it.
     const std::string whole = parameter + "*=utf-8''" + PercentEncoded(utf8);

@@ -25,9 +25,6 @@ enum MailCharset {
     charsetUtf8, // "utf-8"
 };
 
-// The text as valid UTF-8: the text itself when it is, otherwise its bytes read as
-// Windows-1252.
-std::string MailUtf8(const std::string& text);
 // True when every character of the text has a byte in Windows-1252 (ASCII does).
 bool TextFitsCp1252(const std::string& text);
 // The charset a text goes out in: us-ascii when every byte is below 128; otherwise

@@ -1,6 +1,7 @@
 #include "mail/transliteration.h"
 
 #include "mail/mimewords.h"
+#include "platform/text.h"
 
 #include <unicode/translit.h>
 #include <unicode/unistr.h>
@@ -93,7 +94,7 @@ std::string AsciiTransliteration(const std::string& utf8)
 {
     if (IsAscii(utf8))
         return utf8;
-    std::string text = MailUtf8(utf8);
+    std::string text = platform::PrintableUtf8(utf8);
     for (const CSignWord& sign : kSignWords) {
         const std::string from = sign.sign;
         for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at))
