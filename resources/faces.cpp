@@ -186,6 +186,12 @@ std::vector<ButtonFace> MakeButtons()
         {"obopen", {84, 22}, P::None, "Open"},
         {"obremove", {84, 22}, P::None, "Remove"},
         {"obclose", {70, 22}, P::None, "Close"},
+        // The kept copies: recovery at the start and the earlier versions of a greeting.
+        {"kcopen", {84, 22}, P::None, "Open"},
+        {"kcsaveas", {84, 22}, P::None, "Save as\u2026"},
+        {"kcdiscard", {84, 22}, P::None, "Discard"},
+        {"kclater", {70, 22}, P::None, "Later"},
+        {"kcclose", {70, 22}, P::None, "Close"},
         // The voice recorder.
         {"rcrecord", {100, 26}, P::VoiceMail, "Record"},
         {"rcstop", {100, 26}, P::Stop, "Stop"},
@@ -507,6 +513,18 @@ std::vector<WindowFace> MakeWindows()
                  },
                  {{"obsendnow", {20, 262}}, {"obcancel", {112, 262}}, {"obopen", {204, 262}},
                   {"obremove", {296, 262}}, {"obclose", {470, 288}}}});
+
+    // The kept copies: the recovery copies an editor that ended left, and the earlier versions
+    // of a greeting. The caption and the line under it are the window's own (they depend on
+    // what it lists), then the list of copies with their pictures, and the buttons for the one
+    // chosen.
+    const std::vector<Zone> keptZones = {{Z::Panel, Box(20, 66, 560, 264)}};
+    w.push_back({"KEPT_COPIES", {600, 390}, "", Box(20, 10, 560, 30), {Box(0, 0, 600, 390)}, 14,
+                 keptZones,
+                 {{"kcopen", {20, 346}}, {"kcsaveas", {112, 346}}, {"kcdiscard", {204, 346}},
+                  {"kclater", {510, 346}}}});
+    w.push_back({"KEPT_VERSIONS", {600, 390}, "", Box(20, 10, 560, 30), {Box(0, 0, 600, 390)},
+                 14, keptZones, {{"kcopen", {20, 346}}, {"kcclose", {510, 346}}}});
 
     // The voice recorder: the microphone to use, a level meter with the time beside it, and
     // the buttons that record, stop, listen, keep and cancel.

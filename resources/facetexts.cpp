@@ -175,6 +175,8 @@ const std::vector<const char*>& FaceTexts()
         QT_TRANSLATE_NOOP("Faces", "Send now"),
         QT_TRANSLATE_NOOP("Faces", "Don’t send"),
         QT_TRANSLATE_NOOP("Faces", "Open"),
+        QT_TRANSLATE_NOOP("Faces", "Discard"),
+        QT_TRANSLATE_NOOP("Faces", "Later"),
         QT_TRANSLATE_NOOP("Faces", "Record"),
         QT_TRANSLATE_NOOP("Faces", "Listen"),
         QT_TRANSLATE_NOOP("Faces", "Keep"),

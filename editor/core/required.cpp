@@ -43,6 +43,7 @@ const std::vector<std::string>& RequiredButtonTexts()
         "ctadd", "ctchange", "ctremove", "ctimport", "ctexport", "ctclose", "fmkecontacts",
         "smlater", "smyearly", "obsendnow", "obcancel", "obopen", "obremove", "obclose",
         "fmkeoutbox",
+        "kcopen", "kcsaveas", "kcdiscard", "kclater", "kcclose",
         "rcrecord", "rcstop", "rclisten", "rckeep", "rccancel", "lmnrecord",
         // Spoken text.
         "pspmale", "pspfemale", "pspok", "pspcancel",
