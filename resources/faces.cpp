@@ -186,10 +186,11 @@ std::vector<ButtonFace> MakeButtons()
         {"obopen", {84, 22}, P::None, "Open"},
         {"obremove", {84, 22}, P::None, "Remove"},
         {"obclose", {70, 22}, P::None, "Close"},
-        // The kept copies: recovery at the start and the earlier versions of a greeting.
-        {"kcopen", {84, 22}, P::None, "Open"},
-        {"kcsaveas", {84, 22}, P::None, "Save as\u2026"},
-        {"kcdiscard", {84, 22}, P::None, "Discard"},
+        // The kept copies: recovery at the start and the earlier versions of a greeting ("Save
+        // as…" wants the room in the longer languages).
+        {"kcopen", {112, 22}, P::None, "Open"},
+        {"kcsaveas", {112, 22}, P::None, "Save as\u2026"},
+        {"kcdiscard", {112, 22}, P::None, "Discard"},
         {"kclater", {70, 22}, P::None, "Later"},
         {"kcclose", {70, 22}, P::None, "Close"},
         // The voice recorder.
@@ -521,7 +522,7 @@ std::vector<WindowFace> MakeWindows()
     const std::vector<Zone> keptZones = {{Z::Panel, Box(20, 66, 560, 264)}};
     w.push_back({"KEPT_COPIES", {600, 390}, "", Box(20, 10, 560, 30), {Box(0, 0, 600, 390)}, 14,
                  keptZones,
-                 {{"kcopen", {20, 346}}, {"kcsaveas", {112, 346}}, {"kcdiscard", {204, 346}},
+                 {{"kcopen", {20, 346}}, {"kcsaveas", {140, 346}}, {"kcdiscard", {260, 346}},
                   {"kclater", {510, 346}}}});
     w.push_back({"KEPT_VERSIONS", {600, 390}, "", Box(20, 10, 560, 30), {Box(0, 0, 600, 390)},
                  14, keptZones, {{"kcopen", {20, 346}}, {"kcclose", {510, 346}}}});

@@ -140,6 +140,8 @@ public:
         const bool bChosen = opt.state & QStyle::State_Selected;
         const bool bReadable = index.data(kReadableRole).toBool();
         painter->save();
+        // A long problem stays in its row.
+        painter->setClipRect(opt.rect);
         painter->setRenderHint(QPainter::Antialiasing);
         painter->setRenderHint(QPainter::SmoothPixmapTransform);
         const QRect frame(opt.rect.left() + 6,
@@ -336,9 +338,10 @@ void CKeptCopiesDlg::AddRow(int nRow)
     if (!row.bReadable) {
         const QString problem = row.strProblem.empty() ? tr("This copy cannot be read.")
                                                        : QString::fromStdString(row.strProblem);
-        item->setData(kProblemRole, problem);
-        item->setData(Qt::AccessibleDescriptionRole, tr("Cannot be opened: %1").arg(problem));
-        item->setToolTip(problem);
+        const QString why = tr("Cannot be opened: %1").arg(problem);
+        item->setData(kProblemRole, why);
+        item->setData(Qt::AccessibleDescriptionRole, why);
+        item->setToolTip(why);
     } else {
         item->setData(
             Qt::AccessibleDescriptionRole, m_mode == KeptMode::recovery ? size : QString());
