@@ -209,12 +209,15 @@ bool ReadPasswordFile(const std::string& path, std::string& password)
     return true;
 }
 
-// The size limit (read into sizeLimit when given) and the security, as a send takes them.
-bool SizeAndSecurityValid(const COptions& options, int& sizeLimit)
+// The size limit (read into sizeLimit when given) and the security, as a send takes them;
+// the self-playing attachment is not both asked for and refused.
+bool SendOptionsValid(const COptions& options, int& sizeLimit)
 {
     return (!options.Has("--size-limit")
                || ParseNumber(options.Get("--size-limit"), 1024, INT_MAX, sizeLimit))
-        && (!options.Has("--security") || SecurityByName(options.Get("--security")) >= 0);
+        && (!options.Has("--security") || SecurityByName(options.Get("--security")) >= 0)
+        && !(options.HasFlag("--no-player")
+            && (options.bPlayer || options.HasFlag("--attach-player")));
 }
 
 // What a send is, from the options and the settings: to whom, from whom, through which server,
@@ -233,8 +236,10 @@ void ConfigureSend(const COptions& options, CMailThread& thread)
     thread.m_bPreview
         = !options.HasFlag("--no-preview") && platform::ReadSettingInt("MailPreview", 1) != 0;
     // Without the picture the message is the plain one, which always carried the player.
+    // --player asks for the self-playing attachment with the player's data, as the send
+    // window's "With player" does; --attach-player for it without that data.
     thread.m_bAttachPlayer = !options.HasFlag("--no-player")
-        && (!thread.m_bPreview || options.HasFlag("--attach-player")
+        && (!thread.m_bPreview || options.bPlayer || options.HasFlag("--attach-player")
             || platform::ReadSettingInt("MailAttachPlayer", 0) != 0);
     thread.m_bAttachVideo
         = !options.HasFlag("--no-video") && platform::ReadSettingInt("MailAttachVideo", 1) != 0;
@@ -256,7 +261,7 @@ int CmdSend(const std::vector<std::string>& args)
         || (!options.HasFlag("--mail-program")
             && (!options.Has("--server") || !options.Has("--from")))
         || (options.Has("--timeout") && !ParseNumber(options.Get("--timeout"), 1, 3600, timeout))
-        || !SizeAndSecurityValid(options, sizeLimit))
+        || !SendOptionsValid(options, sizeLimit))
         return -1;
     const std::string& project = options.positional[0];
     CFailureLine failure(project);
@@ -328,7 +333,7 @@ int CmdOutboxAdd(const std::vector<std::string>& args)
         || !options.Has("--from") || options.Has("--at") == options.HasFlag("--yearly")
         || (options.Has("--at") && !ParseIsoTime(options.Get("--at"), at))
         || (options.Has("--now") && !ParseIsoTime(options.Get("--now"), now))
-        || !SizeAndSecurityValid(options, sizeLimit))
+        || !SendOptionsValid(options, sizeLimit))
         return -1;
     const std::string& project = options.positional[0];
     CFailureLine failure(project);
@@ -533,9 +538,10 @@ int CmdBook(const std::vector<std::string>& args)
 void AddMailVerbs(VerbTable& verbs)
 {
     verbs["send"] = { "send (--server HOST[:PORT] --from ADDRESS | --mail-program) --to RECIPIENTS "
-                      "[--subject TEXT] [--text TEXT] [--player] [--data DIR] [--timeout S] "
+                      "[--subject TEXT] [--text TEXT] [--player | --attach-player | --no-player] "
+                      "[--data DIR] [--timeout S] "
                       "[--security plain|starttls|tls] [--user NAME] [--password-file F] "
-                      "[--no-preview] [--attach-player | --no-player] [--no-video] "
+                      "[--no-preview] [--no-video] "
                       "[--no-greeting] [--size-limit BYTES] PROJECT.kel",
         Tr("Tool",
             "mail a project as a greeting with its picture, video and file, or hand it to the "

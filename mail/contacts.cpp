@@ -423,11 +423,7 @@ bool ParseBirthday(const std::string& raw, int& year, int& month, int& day)
 
 bool CContactBook::Add(const CContact& contact)
 {
-    for (const std::string& address : contact.m_addresses) {
-        const int found = Find(address);
-        if (found < 0)
-            continue;
-        CContact& known = m_contacts[static_cast<size_t>(found)];
+    const auto merge = [&](CContact& known) {
         for (const std::string& more : contact.m_addresses)
             AddAddress(known, more, false);
         if (Trimmed(known.m_strName).empty())
@@ -444,6 +440,32 @@ bool CContactBook::Add(const CContact& contact)
         if (known.m_strUid.empty())
             known.m_strUid = contact.m_strUid;
         return false;
+    };
+    for (const std::string& address : contact.m_addresses) {
+        const int found = Find(address);
+        if (found >= 0)
+            return merge(m_contacts[static_cast<size_t>(found)]);
+    }
+    // Without an address the name tells who it is, compared as addresses are: with the
+    // blanks around it trimmed and without regard to case.
+    const std::string name = Lower(Trimmed(contact.m_strName));
+    if (!contact.m_addresses.empty() || name.empty()) {
+        m_contacts.push_back(contact);
+        return true;
+    }
+    for (CContact& known : m_contacts) {
+        if (Lower(Trimmed(known.m_strName)) != name)
+            continue;
+        // The same birthday, a year given on one side only still the same day; without a
+        // birthday, only a contact that has neither a birthday nor an address.
+        const bool same = contact.HasBirthday()
+            ? known.m_nBirthMonth == contact.m_nBirthMonth
+                && known.m_nBirthDay == contact.m_nBirthDay
+                && (known.m_nBirthYear == contact.m_nBirthYear || known.m_nBirthYear == 0
+                    || contact.m_nBirthYear == 0)
+            : !known.HasBirthday() && known.m_addresses.empty();
+        if (same)
+            return merge(known);
     }
     m_contacts.push_back(contact);
     return true;

@@ -1,8 +1,9 @@
 // The person's contacts: whom greetings go to, with their addresses and birthdays, kept as a
 // vCard 4.0 file of their own (RFC 6350) at $XDG_DATA_HOME/vimble-email/contacts.vcf. Cards
 // come in from vCard 2.1, 3.0 and 4.0 files and from the CSV files the large address books
-// export; a contact whose address is known already is merged into the one there, and a
-// damaged card is skipped and named by its line, the others still come in. Texts are UTF-8.
+// export; a contact whose address is known already (or, having no address, whose name and
+// birthday are) is merged into the one there, and a damaged card is skipped and named by its
+// line, the others still come in. Texts are UTF-8.
 #pragma once
 
 #include <string>
@@ -46,7 +47,10 @@ public:
 
     // Adds the contact, or merges it into the one that has one of its addresses (compared
     // without regard to case): the addresses it lacks are added, and its name and birthday are
-    // filled in where it had none. True when it was added as a new contact.
+    // filled in where it had none. A contact without an address merges into the first one of
+    // the same name (trimmed, without regard to case) and the same birthday (a year known on
+    // one side only does not part them); without a birthday either, into the first one of the
+    // same name that has neither. True when it was added as a new contact.
     bool Add(const CContact& contact);
     // Removes the contact at index; false when there is none.
     bool Remove(size_t index);

@@ -98,20 +98,81 @@ TEST(ContactImport, damaged_cards_are_named_and_the_rest_come_in)
     EXPECT_EQ(book.Contacts()[1].m_strName, "Good");
 }
 
-// An address known already merges: nothing is doubled, what the book lacked is filled in.
-TEST(ContactImport, known_addresses_merge)
+struct CMergeCase {
+    const char* what;
+    const char* first;
+    const char* second;
+    int nMerged; // by the second import
+    std::vector<CExpected> expected;
+};
+
+// A card without an address, as a phone's address book writes it.
+const char kNoAddress[] = "BEGIN:VCARD\nVERSION:3.0\nFN:Bob Brown\nTEL;TYPE=CELL:+44 20 7946 0000\n"
+                          "BDAY:1970-12-31\nEND:VCARD\n";
+
+// A contact is the one known already with one of its addresses; without an address, the one of
+// the same name and birthday; without either, the one of the same name that has neither.
+const CMergeCase kMerges[] = {
+    { "an address known already: nothing doubled, what the book lacked filled in",
+        "BEGIN:VCARD\nVERSION:4.0\nFN:Ann\nEMAIL:ann@example.org\nBDAY:--0517\nEND:VCARD\n",
+        "BEGIN:VCARD\nVERSION:3.0\nFN:Ann Smith\nEMAIL:ANN@example.org\nEMAIL:ann@work.example\n"
+        "BDAY:1990-05-17\nEND:VCARD\n",
+        1, { { "Ann", { "ann@example.org", "ann@work.example" }, "1990-05-17" } } },
+    { "the same name and other addresses: two people",
+        "BEGIN:VCARD\nVERSION:4.0\nFN:Ann Smith\nEMAIL:ann@example.org\nEND:VCARD\n",
+        "BEGIN:VCARD\nVERSION:4.0\nFN:Ann Smith\nEMAIL:ann.smith@example.net\nEND:VCARD\n", 0,
+        { { "Ann Smith", { "ann@example.org" }, "" },
+            { "Ann Smith", { "ann.smith@example.net" }, "" } } },
+    { "a card with an address is never merged by its name",
+        kNoAddress,
+        "BEGIN:VCARD\nVERSION:4.0\nFN:Bob Brown\nEMAIL:bob@example.org\nBDAY:19701231\n"
+        "END:VCARD\n",
+        0,
+        { { "Bob Brown", {}, "1970-12-31" },
+            { "Bob Brown", { "bob@example.org" }, "1970-12-31" } } },
+    { "a card without an address imported twice", kNoAddress, kNoAddress, 1,
+        { { "Bob Brown", {}, "1970-12-31" } } },
+    { "without an address: the name in other case and blanks, the year known on one side",
+        "BEGIN:VCARD\nVERSION:4.0\nFN:Bob Brown\nBDAY:--1231\nEND:VCARD\n",
+        "BEGIN:VCARD\nVERSION:3.0\nFN: bob BROWN \nBDAY:1970-12-31\nEND:VCARD\n", 1,
+        { { "Bob Brown", {}, "1970-12-31" } } },
+    { "without an address: the same name, another birthday", kNoAddress,
+        "BEGIN:VCARD\nVERSION:3.0\nFN:Bob Brown\nBDAY:1988-03-04\nEND:VCARD\n", 0,
+        { { "Bob Brown", {}, "1970-12-31" }, { "Bob Brown", {}, "1988-03-04" } } },
+    { "without an address and a birthday: the same name, neither on the other side",
+        "BEGIN:VCARD\nVERSION:4.0\nFN:Cy\nTEL:+1 555 0100\nEND:VCARD\n",
+        "BEGIN:VCARD\nVERSION:4.0\nFN:Cy\nEND:VCARD\n", 1, { { "Cy", {}, "" } } },
+    { "without an address and a birthday: the same name with a birthday is another",
+        "BEGIN:VCARD\nVERSION:4.0\nFN:Cy\nBDAY:--0517\nEND:VCARD\n",
+        "BEGIN:VCARD\nVERSION:4.0\nFN:Cy\nEND:VCARD\n", 0,
+        { { "Cy", {}, "--05-17" }, { "Cy", {}, "" } } },
+    { "without an address and a birthday: the same name with an address is another",
+        "BEGIN:VCARD\nVERSION:4.0\nFN:Cy\nEMAIL:cy@example.net\nEND:VCARD\n",
+        "BEGIN:VCARD\nVERSION:4.0\nFN:Cy\nEND:VCARD\n", 0,
+        { { "Cy", { "cy@example.net" }, "" }, { "Cy", {}, "" } } },
+};
+
+void PrintTo(const CMergeCase& c, std::ostream* out)
+{
+    *out << c.what;
+}
+
+class Merging : public testing::TestWithParam<CMergeCase> { };
+
+TEST_P(Merging, finds_the_contact_known_already)
 {
     CContactBook book;
-    book.ImportVCards("BEGIN:VCARD\nVERSION:4.0\nFN:Ann\nEMAIL:ann@example.org\nBDAY:--0517\n"
-                      "END:VCARD\n");
-    const CContactImport report = book.ImportVCards(
-        "BEGIN:VCARD\nVERSION:3.0\nFN:Ann Smith\nEMAIL:ANN@example.org\nEMAIL:ann@work.example\n"
-        "BDAY:1990-05-17\nEND:VCARD\n");
-    EXPECT_EQ(report.m_nAdded, 0);
-    EXPECT_EQ(report.m_nMerged, 1);
-    ASSERT_EQ(book.Contacts().size(), 1u);
-    ExpectContact(book.Contacts()[0], { "Ann", { "ann@example.org", "ann@work.example" }, "1990-05-17" });
+    book.ImportVCards(GetParam().first);
+    const CContactImport report = book.ImportVCards(GetParam().second);
+    EXPECT_TRUE(report.m_skipped.empty()) << report.m_skipped.front();
+    EXPECT_EQ(report.m_nMerged, GetParam().nMerged);
+    EXPECT_EQ(report.m_nAdded, 1 - GetParam().nMerged);
+    ASSERT_EQ(book.Contacts().size(), GetParam().expected.size());
+    for (size_t i = 0; i < book.Contacts().size(); ++i)
+        ExpectContact(book.Contacts()[i], GetParam().expected[i]);
 }
+
+INSTANTIATE_TEST_SUITE_P(Imports, Merging, testing::ValuesIn(kMerges));
 
 struct CCsvCase {
     const char* what;

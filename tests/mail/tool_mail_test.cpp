@@ -309,4 +309,79 @@ TEST_F(ToolMailTest, TheLoginAndTheNoPlayerOptionReachTheServer)
     EXPECT_EQ(result.err.find("pass"), std::string::npos);
 }
 
+struct CPlayerCase {
+    const char* what;
+    std::vector<std::string> flags;
+    bool bAttached; // the self-playing program goes with the message
+    bool bWithData; // with "play.dat" in it, and the recipients recorded in the address book
+};
+
+void PrintTo(const CPlayerCase& c, std::ostream* out)
+{
+    *out << c.what;
+}
+
+// The message with the picture carries the self-playing program only when asked for: --player
+// asks for it as the send window's "With player" does, with the player's data.
+const CPlayerCase kPlayerCases[] = {
+    { "--player", { "--player" }, true, true },
+    { "--attach-player", { "--attach-player" }, true, false },
+    { "--player and --attach-player", { "--player", "--attach-player" }, true, true },
+    { "neither", {}, false, false },
+};
+
+class ToolSendPlayerTest : public ToolMailTest, public testing::WithParamInterface<CPlayerCase> {
+};
+
+TEST_P(ToolSendPlayerTest, TheSelfPlayingProgramGoesWhenAskedFor)
+{
+    const std::string project = NewProject("party.kel");
+    const std::string before = ReadText(project);
+    CServerScript script;
+    script.replies["EHLO"] = "250 fake.test\r\n";
+    CFakeSmtpServer server(script);
+    std::vector<std::string> args { "send", "--server", server.Address(), "--from", "me@x.test",
+        "--to", "ann@x.test", "--no-video", "--no-greeting", "--data", m_strData };
+    args.insert(args.end(), GetParam().flags.begin(), GetParam().flags.end());
+    args.push_back(project);
+    const Result result = Run(args);
+    server.Join();
+    ASSERT_EQ(result.status, 0) << result.err;
+    ASSERT_TRUE(server.m_bEndOfData);
+    std::string attachment;
+    auto found = ParseWithScript(
+        built::kParsePreviewScript, Unstuff(server.m_strData), m_dir.Path(), attachment);
+    ASSERT_EQ(found.count("error"), 0u) << found["error"];
+    EXPECT_EQ(found["first:content-type"], "multipart/alternative")
+        << "the message with the picture";
+    if (GetParam().bAttached) {
+        EXPECT_EQ(found["attachment:filename"], "party.exe");
+        EXPECT_EQ(attachment,
+            ReferenceBundle(m_player, GetParam().bWithData ? &m_data : nullptr, before, "party"));
+    } else {
+        EXPECT_EQ(found.count("attachment:filename"), 0u) << found["attachment:filename"];
+        EXPECT_EQ(server.m_strData.find("party.exe"), std::string::npos);
+    }
+    EXPECT_EQ(Exists(m_strData + "/book.dat"), GetParam().bWithData);
+    EXPECT_EQ(ListDir(m_strTmp), std::vector<std::string> {});
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, ToolSendPlayerTest, testing::ValuesIn(kPlayerCases));
+
+// The usage names --player among the choices of the self-playing attachment, and a send that
+// both asks for it and refuses it is a misused command line.
+TEST_F(ToolMailTest, TheUsageNamesThePlayerAmongTheAttachmentsChoices)
+{
+    const Result usage = Run({ "send" });
+    EXPECT_EQ(usage.status, 2);
+    EXPECT_NE(usage.err.find(" [--player | --attach-player | --no-player] "), std::string::npos)
+        << usage.err;
+    for (const char* flag : { "--player", "--attach-player" }) {
+        const Result both = Run({ "send", "--server", "127.0.0.1:1", "--from", "me@x.test", "--to",
+            "ann@x.test", flag, "--no-player", "x.kel" });
+        EXPECT_EQ(both.status, 2) << flag;
+        EXPECT_NE(both.err.find("usage: "), std::string::npos) << flag;
+    }
+}
+
 } // namespace
