@@ -619,6 +619,29 @@ TEST_F(KeepingTest, a_kept_version_is_a_second_name_of_the_replaced_file)
     EXPECT_EQ(ArchiveOf(versions[0].strProject), Archive(1));
 }
 
+TEST_F(KeepingTest, a_greeting_on_another_file_system_is_kept_as_a_copy)
+{
+    struct stat shm;
+    struct stat here;
+    char folder[] = "/dev/shm/keepingXXXXXX";
+    if (::stat("/dev/shm", &shm) != 0 || ::stat(m_dir.c_str(), &here) != 0
+        || shm.st_dev == here.st_dev || ::mkdtemp(folder) == nullptr)
+        GTEST_SKIP() << "no second file system to keep from";
+    const std::string path = std::string(folder) + "/Card.kel";
+    Save(path, Archive(1));
+    KeepAndSave(path, Archive(2));
+    const auto versions = keeping::EarlierVersions(path);
+    struct stat kept { };
+    const int found = versions.size() == 1 ? ::stat(versions[0].strProject.c_str(), &kept) : -1;
+    const std::vector<uint8_t> archive
+        = found == 0 ? ArchiveOf(versions[0].strProject) : std::vector<uint8_t> {};
+    std::error_code ec;
+    fs::remove_all(folder, ec);
+    ASSERT_EQ(found, 0);
+    EXPECT_EQ(kept.st_nlink, 1u);
+    EXPECT_EQ(archive, Archive(1));
+}
+
 TEST_F(KeepingTest, restoring_over_the_greeting_keeps_what_it_was)
 {
     const std::string path = Path("Card.kel");
@@ -688,6 +711,34 @@ TEST_F(KeepingTest, stills_are_the_first_stage_at_320_by_240)
             EXPECT_EQ(row.image.pixel(at) & 0xFFFFFF, row.colour & 0xFFFFFF);
     }
     EXPECT_TRUE(keeping::RenderProjectStill(Path("missing.kel")).isNull());
+}
+
+TEST_F(KeepingTest, a_versions_still_is_given_even_when_it_cannot_be_kept)
+{
+    const std::string path = Path("Card.kel");
+    Save(path, Archive(0x0000FF));
+    KeepAndSave(path, Archive(0x00FF00));
+    const auto versions = keeping::EarlierVersions(path);
+    ASSERT_EQ(versions.size(), 1u);
+    const std::string folder = platform::DirectoryOf(versions[0].strProject);
+    const std::vector<std::string> before = Files(folder);
+    ASSERT_EQ(::chmod(folder.c_str(), 0500), 0);
+    QImage still;
+    bool bBound = false;
+    ASSERT_TRUE(RunBoundByPermissions([&] {
+        const std::string probe = folder + "/probe";
+        bBound = ::mkdir(probe.c_str(), 0700) != 0;
+        if (bBound)
+            still = keeping::EarlierVersionStill(path, versions[0]);
+        else
+            ::rmdir(probe.c_str());
+    }));
+    ::chmod(folder.c_str(), 0700);
+    if (!bBound)
+        GTEST_SKIP() << "this user writes into folders without write permission";
+    ASSERT_EQ(still.size(), QSize(320, 240));
+    EXPECT_EQ(still.pixel(160, 120) & 0xFFFFFF, qRgb(255, 0, 0) & 0xFFFFFF);
+    EXPECT_EQ(Files(folder), before);
 }
 
 } // namespace
