@@ -33,6 +33,7 @@ void AddResourceVerbs(VerbTable& verbs);
 void AddSoundVerbs(VerbTable& verbs);
 void AddRecordVerbs(VerbTable& verbs);
 void AddOutboxVerbs(VerbTable& verbs);
+void AddKeepingVerbs(VerbTable& verbs);
 // outbox add, which takes the options of send.
 int CmdOutboxAdd(const std::vector<std::string>& args);
 

@@ -30,6 +30,7 @@ int main(int argc, char** argv)
     AddMailSettingsVerbs(verbs);
     AddContactsVerbs(verbs);
     AddOutboxVerbs(verbs);
+    AddKeepingVerbs(verbs);
     AddPictureVerbs(verbs);
     AddPlaybackVerbs(verbs);
     AddResourceVerbs(verbs);

@@ -218,13 +218,18 @@ std::vector<uint8_t> StoreMovie(CAbstractMovie& movie, const std::string& name)
     return ar.TakeBuffer();
 }
 
-std::unique_ptr<CAbstractMovie> LoadMovie(std::vector<uint8_t> archive, const std::string& name)
+std::unique_ptr<CAbstractMovie> LoadMovie(std::vector<uint8_t> archive, const std::string& name,
+                                          platform::Message* pFailure)
 {
     platform::Message failure;
     auto movie = BuildMovie(std::move(archive), name, failure);
     // What was half read goes; the person's other work is untouched.
-    if (!movie)
-        ShowMessage(failure.nStringId, failure.strText);
+    if (!movie) {
+        if (pFailure != nullptr)
+            *pFailure = failure;
+        else
+            ShowMessage(failure.nStringId, failure.strText);
+    }
     return movie;
 }
 

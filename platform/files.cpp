@@ -139,6 +139,16 @@ bool IsReplacementName(const std::string& name)
 
 } // namespace
 
+bool SyncFolder(const std::string& dir)
+{
+    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
 CReplacementFile::CReplacementFile(const std::string& path)
     : m_strTarget(path)
 {
@@ -177,9 +187,14 @@ bool CReplacementFile::Commit()
     struct stat st;
     if (::stat(m_strTarget.c_str(), &st) == 0)
         ::chmod(m_strTemp.c_str(), st.st_mode & 07777);
+    // The content reaches the disk before the name does, and the name before this returns: a
+    // power cut after the rename finds the whole new file, never an empty one under its name.
+    if (::fsync(m_hLock) != 0)
+        return false;
     if (!RenameFile(m_strTemp, m_strTarget))
         return false;
     m_strTemp.clear();
+    SyncFolder(DirectoryOf(m_strTarget));
     return true;
 }
 

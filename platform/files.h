@@ -60,6 +60,7 @@ public:
     // The file to write, empty when none could be made.
     const std::string& Path() const { return m_strTemp; }
     // Gives the written file the permissions of the file it replaces and renames it over that.
+    // The file's content is on the disk before the rename, and the rename before it returns.
     bool Commit();
 
 private:
@@ -67,6 +68,8 @@ private:
     std::string m_strTemp;
     int m_hLock = -1;
 };
+// Puts the folder's entries (names made, renamed or removed in it) on the disk.
+bool SyncFolder(const std::string& dir);
 // Removes the replacement files in dir that no writer holds any more: what writers killed
 // while they wrote left there. A replacement being written is left alone.
 void RemoveAbandonedReplacements(const std::string& dir);

@@ -71,6 +71,9 @@ std::vector<RecoveryCopy> AbandonedRecoveryCopies(int64_t nRunningPid);
 // The process of the editor that holds the single-instance lock at strLockPath, 0 when none
 // holds it.
 int64_t RunningEditorPid(const std::string& strLockPath);
+// The single-instance lock the editor takes: "Vimble e-mail-UID.lock" in $XDG_RUNTIME_DIR, or
+// in the temporary directory when that is not set.
+std::string EditorLockPath();
 
 // Writes a copy of the greeting whose archive (StoreMovie's bytes) is given: the project file
 // (the archive packed as a save packs it), the still picture of its first stage (rendered from
@@ -81,7 +84,8 @@ bool WriteRecoveryCopy(const RecoveryAbout& about, std::span<const uint8_t> arch
                        std::string* pFailure = nullptr);
 // Removes the copy's folder; true when nothing of it is left.
 bool DiscardRecoveryCopy(const std::string& strId);
-// Writes the copy's project file to strOut (replacing it in one step). False with the reason.
+// Writes the copy's project file to strOut (replacing it in one step); what strOut held is
+// kept as its newest earlier version first. False with the reason.
 bool RestoreRecoveryCopy(const std::string& strId, const std::string& strOut,
                          std::string* pFailure = nullptr);
 // Makes nPid the copy's writer (the editor that opened it): it is no longer offered as left
@@ -106,13 +110,20 @@ struct EarlierVersion {
 bool KeepEarlierVersion(const std::string& strPath, std::string* pFailure = nullptr);
 // The kept versions of the greeting at strPath, newest first (the old ones are pruned first).
 std::vector<EarlierVersion> EarlierVersions(const std::string& strPath);
-// Writes version nNumber of strPath to strOut. False with the reason.
+// Writes version nNumber of strPath to strOut (replacing it in one step); what strOut held is
+// kept as its newest earlier version first, so restoring over strPath itself loses nothing.
+// False with the reason.
 bool RestoreEarlierVersion(const std::string& strPath, int nNumber, const std::string& strOut,
                            std::string* pFailure = nullptr);
-// The still picture of a project file (its first stage at 800 x 600), a null image when it
-// cannot be read.
+// The still picture of a project file: its first stage drawn at 800 x 600 and scaled smoothly
+// to 320 x 240, as recovery copies keep it. A null image when it cannot be read.
 QImage RenderProjectStill(const std::string& strProject);
 // The version's still picture: rendered and kept beside it the first time.
 QImage EarlierVersionStill(const std::string& strPath, const EarlierVersion& version);
+
+// The clock the store reads, in seconds since the epoch. Tests put their own in its place;
+// nullptr puts the system's back. Returns the one it replaces (nullptr for the system's).
+using Clock = int64_t (*)();
+Clock SetClock(Clock clock);
 
 } // namespace keeping

@@ -3172,6 +3172,81 @@
     </message>
 </context>
 <context>
+    <name>Keeping</name>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2)</source>
+        <translation>%1: lässt sich nicht schreiben (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be made (%2)</source>
+        <translation>%1: lässt sich nicht anlegen (%2)</translation>
+    </message>
+    <message>
+        <source>its description is missing</source>
+        <translation>ihre Beschreibung fehlt</translation>
+    </message>
+    <message>
+        <source>its description cannot be read</source>
+        <translation>ihre Beschreibung ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>its project file %1 is missing</source>
+        <translation>ihre Grußdatei %1 fehlt</translation>
+    </message>
+    <message>
+        <source>its project file %1 is not a project file</source>
+        <translation>ihre Datei %1 ist keine Grußdatei</translation>
+    </message>
+    <message>
+        <source>%1: there is no such recovery copy</source>
+        <translation>%1: diese Wiederherstellungskopie gibt es nicht</translation>
+    </message>
+    <message>
+        <source>The recovery copy of %1 was not written: %2</source>
+        <translation>Die Wiederherstellungskopie von %1 wurde nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a recovery copy&apos;s name</source>
+        <translation>„%1“ ist kein Name einer Wiederherstellungskopie</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>der Arbeitsspeicher reicht nicht aus</translation>
+    </message>
+    <message>
+        <source>it cannot be read back (%1)</source>
+        <translation>sie lässt sich nicht zurücklesen (%1)</translation>
+    </message>
+    <message>
+        <source>its still picture cannot be made</source>
+        <translation>ihr Standbild lässt sich nicht erstellen</translation>
+    </message>
+    <message>
+        <source>%1: the recovery copy cannot be read (%2)</source>
+        <translation>%1: die Wiederherstellungskopie ist nicht lesbar (%2)</translation>
+    </message>
+    <message>
+        <source>%1: its earlier version cannot be kept (%2)</source>
+        <translation>%1: die frühere Fassung lässt sich nicht aufbewahren (%2)</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>es ist keine Datei</translation>
+    </message>
+    <message>
+        <source>%1: there is no earlier version %2</source>
+        <translation>%1: eine frühere Fassung %2 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>%1: earlier version %2 cannot be read (%3)</source>
+        <translation>%1: die frühere Fassung %2 ist nicht lesbar (%3)</translation>
+    </message>
+</context>
+<context>
     <name>Library</name>
     <message>
         <source>Balloon sky</source>
@@ -4786,6 +4861,22 @@
     <message>
         <source>the project with the text of its object I (a text, from 0) replaced</source>
         <translation>das Projekt mit dem Text seines Objekts I (ein Text, ab 0) ersetzt</translation>
+    </message>
+    <message>
+        <source>%1: there is no such recovery copy</source>
+        <translation>%1: diese Wiederherstellungskopie gibt es nicht</translation>
+    </message>
+    <message>
+        <source>%1: the recovery copy cannot be removed</source>
+        <translation>%1: die Wiederherstellungskopie lässt sich nicht entfernen</translation>
+    </message>
+    <message>
+        <source>list the recovery copies of greetings being changed as JSON, write one out, or remove it</source>
+        <translation>die Wiederherstellungskopien gerade bearbeiteter Grüße als JSON auflisten, eine davon ausschreiben oder entfernen</translation>
+    </message>
+    <message>
+        <source>list the earlier versions a greeting&apos;s saves replaced as JSON (1 is the newest), or write one out</source>
+        <translation>die früheren Fassungen, die das Speichern eines Grußes ersetzt hat, als JSON auflisten (1 ist die neueste) oder eine davon ausschreiben</translation>
     </message>
 </context>
 <context>

@@ -3172,6 +3172,81 @@
     </message>
 </context>
 <context>
+    <name>Keeping</name>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2)</source>
+        <translation>%1: no se puede escribir (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be made (%2)</source>
+        <translation>%1: no se puede crear (%2)</translation>
+    </message>
+    <message>
+        <source>its description is missing</source>
+        <translation>falta su descripción</translation>
+    </message>
+    <message>
+        <source>its description cannot be read</source>
+        <translation>su descripción no se puede leer</translation>
+    </message>
+    <message>
+        <source>its project file %1 is missing</source>
+        <translation>falta su archivo de felicitación %1</translation>
+    </message>
+    <message>
+        <source>its project file %1 is not a project file</source>
+        <translation>su archivo %1 no es un archivo de felicitación</translation>
+    </message>
+    <message>
+        <source>%1: there is no such recovery copy</source>
+        <translation>%1: no existe esa copia de recuperación</translation>
+    </message>
+    <message>
+        <source>The recovery copy of %1 was not written: %2</source>
+        <translation>La copia de recuperación de %1 no se ha escrito: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a recovery copy&apos;s name</source>
+        <translation>«%1» no es el nombre de una copia de recuperación</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>no hay memoria suficiente</translation>
+    </message>
+    <message>
+        <source>it cannot be read back (%1)</source>
+        <translation>no se puede volver a leer (%1)</translation>
+    </message>
+    <message>
+        <source>its still picture cannot be made</source>
+        <translation>no se puede crear su imagen fija</translation>
+    </message>
+    <message>
+        <source>%1: the recovery copy cannot be read (%2)</source>
+        <translation>%1: la copia de recuperación no se puede leer (%2)</translation>
+    </message>
+    <message>
+        <source>%1: its earlier version cannot be kept (%2)</source>
+        <translation>%1: no se puede guardar su versión anterior (%2)</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <source>%1: there is no earlier version %2</source>
+        <translation>%1: no existe la versión anterior %2</translation>
+    </message>
+    <message>
+        <source>%1: earlier version %2 cannot be read (%3)</source>
+        <translation>%1: la versión anterior %2 no se puede leer (%3)</translation>
+    </message>
+</context>
+<context>
     <name>Library</name>
     <message>
         <source>Balloon sky</source>
@@ -4786,6 +4861,22 @@
     <message>
         <source>the project with the text of its object I (a text, from 0) replaced</source>
         <translation>el proyecto con el texto de su objeto I (un texto, desde 0) sustituido</translation>
+    </message>
+    <message>
+        <source>%1: there is no such recovery copy</source>
+        <translation>%1: no existe esa copia de recuperación</translation>
+    </message>
+    <message>
+        <source>%1: the recovery copy cannot be removed</source>
+        <translation>%1: la copia de recuperación no se puede eliminar</translation>
+    </message>
+    <message>
+        <source>list the recovery copies of greetings being changed as JSON, write one out, or remove it</source>
+        <translation>listar en JSON las copias de recuperación de las felicitaciones que se están modificando, escribir una o eliminarla</translation>
+    </message>
+    <message>
+        <source>list the earlier versions a greeting&apos;s saves replaced as JSON (1 is the newest), or write one out</source>
+        <translation>listar en JSON las versiones anteriores de una felicitación que sus guardados reemplazaron (1 es la más reciente) o escribir una</translation>
     </message>
 </context>
 <context>

@@ -3172,6 +3172,81 @@
     </message>
 </context>
 <context>
+    <name>Keeping</name>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2)</source>
+        <translation>%1 : écriture impossible (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be made (%2)</source>
+        <translation>%1 : création impossible (%2)</translation>
+    </message>
+    <message>
+        <source>its description is missing</source>
+        <translation>sa description manque</translation>
+    </message>
+    <message>
+        <source>its description cannot be read</source>
+        <translation>sa description est illisible</translation>
+    </message>
+    <message>
+        <source>its project file %1 is missing</source>
+        <translation>son fichier de carte %1 manque</translation>
+    </message>
+    <message>
+        <source>its project file %1 is not a project file</source>
+        <translation>son fichier %1 n’est pas un fichier de carte</translation>
+    </message>
+    <message>
+        <source>%1: there is no such recovery copy</source>
+        <translation>%1 : cette copie de récupération n’existe pas</translation>
+    </message>
+    <message>
+        <source>The recovery copy of %1 was not written: %2</source>
+        <translation>La copie de récupération de %1 n’a pas été écrite : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a recovery copy&apos;s name</source>
+        <translation>« %1 » n’est pas un nom de copie de récupération</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>la mémoire est insuffisante</translation>
+    </message>
+    <message>
+        <source>it cannot be read back (%1)</source>
+        <translation>elle ne se relit pas (%1)</translation>
+    </message>
+    <message>
+        <source>its still picture cannot be made</source>
+        <translation>son image fixe ne peut pas être créée</translation>
+    </message>
+    <message>
+        <source>%1: the recovery copy cannot be read (%2)</source>
+        <translation>%1 : la copie de récupération est illisible (%2)</translation>
+    </message>
+    <message>
+        <source>%1: its earlier version cannot be kept (%2)</source>
+        <translation>%1 : sa version précédente ne peut pas être conservée (%2)</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>ce n’est pas un fichier</translation>
+    </message>
+    <message>
+        <source>%1: there is no earlier version %2</source>
+        <translation>%1 : il n’y a pas de version précédente %2</translation>
+    </message>
+    <message>
+        <source>%1: earlier version %2 cannot be read (%3)</source>
+        <translation>%1 : la version précédente %2 est illisible (%3)</translation>
+    </message>
+</context>
+<context>
     <name>Library</name>
     <message>
         <source>Balloon sky</source>
@@ -4786,6 +4861,22 @@
     <message>
         <source>the project with the text of its object I (a text, from 0) replaced</source>
         <translation>le projet avec le texte de son objet I (un texte, à partir de 0) remplacé</translation>
+    </message>
+    <message>
+        <source>%1: there is no such recovery copy</source>
+        <translation>%1 : cette copie de récupération n’existe pas</translation>
+    </message>
+    <message>
+        <source>%1: the recovery copy cannot be removed</source>
+        <translation>%1 : la copie de récupération ne peut pas être supprimée</translation>
+    </message>
+    <message>
+        <source>list the recovery copies of greetings being changed as JSON, write one out, or remove it</source>
+        <translation>lister en JSON les copies de récupération des cartes en cours de modification, en écrire une ou la supprimer</translation>
+    </message>
+    <message>
+        <source>list the earlier versions a greeting&apos;s saves replaced as JSON (1 is the newest), or write one out</source>
+        <translation>lister en JSON les versions précédentes qu’ont remplacées les enregistrements d’une carte (1 est la plus récente), ou en écrire une</translation>
     </message>
 </context>
 <context>

@@ -3172,6 +3172,81 @@
     </message>
 </context>
 <context>
+    <name>Keeping</name>
+    <message>
+        <source>unknown error</source>
+        <translation>不明なエラー</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2)</source>
+        <translation>%1: 書き込めません (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be made (%2)</source>
+        <translation>%1: 作成できません (%2)</translation>
+    </message>
+    <message>
+        <source>its description is missing</source>
+        <translation>説明ファイルがありません</translation>
+    </message>
+    <message>
+        <source>its description cannot be read</source>
+        <translation>説明ファイルを読み込めません</translation>
+    </message>
+    <message>
+        <source>its project file %1 is missing</source>
+        <translation>カードファイル %1 がありません</translation>
+    </message>
+    <message>
+        <source>its project file %1 is not a project file</source>
+        <translation>ファイル %1 はカードファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1: there is no such recovery copy</source>
+        <translation>%1: そのような復元用コピーはありません</translation>
+    </message>
+    <message>
+        <source>The recovery copy of %1 was not written: %2</source>
+        <translation>%1 の復元用コピーは書き込まれませんでした: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a recovery copy&apos;s name</source>
+        <translation>「%1」は復元用コピーの名前ではありません</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>メモリが不足しています</translation>
+    </message>
+    <message>
+        <source>it cannot be read back (%1)</source>
+        <translation>読み戻せません (%1)</translation>
+    </message>
+    <message>
+        <source>its still picture cannot be made</source>
+        <translation>静止画を作成できません</translation>
+    </message>
+    <message>
+        <source>%1: the recovery copy cannot be read (%2)</source>
+        <translation>%1: 復元用コピーを読み込めません (%2)</translation>
+    </message>
+    <message>
+        <source>%1: its earlier version cannot be kept (%2)</source>
+        <translation>%1: 以前の版を保管できません (%2)</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>ファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1: there is no earlier version %2</source>
+        <translation>%1: 以前の版 %2 はありません</translation>
+    </message>
+    <message>
+        <source>%1: earlier version %2 cannot be read (%3)</source>
+        <translation>%1: 以前の版 %2 を読み込めません (%3)</translation>
+    </message>
+</context>
+<context>
     <name>Library</name>
     <message>
         <source>Balloon sky</source>
@@ -4786,6 +4861,22 @@
     <message>
         <source>the project with the text of its object I (a text, from 0) replaced</source>
         <translation>オブジェクト I (テキスト、0 から) のテキストを置き換えたプロジェクト</translation>
+    </message>
+    <message>
+        <source>%1: there is no such recovery copy</source>
+        <translation>%1: そのような復元用コピーはありません</translation>
+    </message>
+    <message>
+        <source>%1: the recovery copy cannot be removed</source>
+        <translation>%1: 復元用コピーを削除できません</translation>
+    </message>
+    <message>
+        <source>list the recovery copies of greetings being changed as JSON, write one out, or remove it</source>
+        <translation>編集中のカードの復元用コピーを JSON で一覧表示する、1 つを書き出す、または削除する</translation>
+    </message>
+    <message>
+        <source>list the earlier versions a greeting&apos;s saves replaced as JSON (1 is the newest), or write one out</source>
+        <translation>保存で置き換えられたカードの以前の版を JSON で一覧表示する (1 が最新)、または 1 つを書き出す</translation>
     </message>
 </context>
 <context>

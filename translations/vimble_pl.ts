@@ -3172,6 +3172,81 @@
     </message>
 </context>
 <context>
+    <name>Keeping</name>
+    <message>
+        <source>unknown error</source>
+        <translation>nieznany błąd</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2)</source>
+        <translation>%1: nie można zapisać (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be made (%2)</source>
+        <translation>%1: nie można utworzyć (%2)</translation>
+    </message>
+    <message>
+        <source>its description is missing</source>
+        <translation>brak jej opisu</translation>
+    </message>
+    <message>
+        <source>its description cannot be read</source>
+        <translation>nie można odczytać jej opisu</translation>
+    </message>
+    <message>
+        <source>its project file %1 is missing</source>
+        <translation>brak jej pliku projektu %1</translation>
+    </message>
+    <message>
+        <source>its project file %1 is not a project file</source>
+        <translation>jej plik %1 nie jest plikiem projektu</translation>
+    </message>
+    <message>
+        <source>%1: there is no such recovery copy</source>
+        <translation>%1: nie ma takiej kopii do odzyskania</translation>
+    </message>
+    <message>
+        <source>The recovery copy of %1 was not written: %2</source>
+        <translation>Kopia do odzyskania kartki %1 nie została zapisana: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a recovery copy&apos;s name</source>
+        <translation>„%1” nie jest nazwą kopii do odzyskania</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>za mało pamięci</translation>
+    </message>
+    <message>
+        <source>it cannot be read back (%1)</source>
+        <translation>nie można jej ponownie odczytać (%1)</translation>
+    </message>
+    <message>
+        <source>its still picture cannot be made</source>
+        <translation>nie można utworzyć jej obrazu</translation>
+    </message>
+    <message>
+        <source>%1: the recovery copy cannot be read (%2)</source>
+        <translation>%1: nie można odczytać kopii do odzyskania (%2)</translation>
+    </message>
+    <message>
+        <source>%1: its earlier version cannot be kept (%2)</source>
+        <translation>%1: nie można zachować jego wcześniejszej wersji (%2)</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>to nie jest plik</translation>
+    </message>
+    <message>
+        <source>%1: there is no earlier version %2</source>
+        <translation>%1: nie ma wcześniejszej wersji %2</translation>
+    </message>
+    <message>
+        <source>%1: earlier version %2 cannot be read (%3)</source>
+        <translation>%1: nie można odczytać wcześniejszej wersji %2 (%3)</translation>
+    </message>
+</context>
+<context>
     <name>Library</name>
     <message>
         <source>Balloon sky</source>
@@ -4786,6 +4861,22 @@
     <message>
         <source>the project with the text of its object I (a text, from 0) replaced</source>
         <translation>projekt z zastąpionym tekstem obiektu I (tekstu, od 0)</translation>
+    </message>
+    <message>
+        <source>%1: there is no such recovery copy</source>
+        <translation>%1: nie ma takiej kopii do odzyskania</translation>
+    </message>
+    <message>
+        <source>%1: the recovery copy cannot be removed</source>
+        <translation>%1: nie można usunąć kopii do odzyskania</translation>
+    </message>
+    <message>
+        <source>list the recovery copies of greetings being changed as JSON, write one out, or remove it</source>
+        <translation>wyświetla jako JSON kopie do odzyskania zmienianych kartek, zapisuje jedną z nich lub ją usuwa</translation>
+    </message>
+    <message>
+        <source>list the earlier versions a greeting&apos;s saves replaced as JSON (1 is the newest), or write one out</source>
+        <translation>wyświetla jako JSON wcześniejsze wersje kartki zastąpione przy zapisie (1 to najnowsza) lub zapisuje jedną z nich</translation>
     </message>
 </context>
 <context>

@@ -3172,6 +3172,81 @@
     </message>
 </context>
 <context>
+    <name>Keeping</name>
+    <message>
+        <source>unknown error</source>
+        <translation>неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2)</source>
+        <translation>%1: не удаётся записать (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be made (%2)</source>
+        <translation>%1: не удаётся создать (%2)</translation>
+    </message>
+    <message>
+        <source>its description is missing</source>
+        <translation>нет её описания</translation>
+    </message>
+    <message>
+        <source>its description cannot be read</source>
+        <translation>её описание не читается</translation>
+    </message>
+    <message>
+        <source>its project file %1 is missing</source>
+        <translation>нет её файла проекта %1</translation>
+    </message>
+    <message>
+        <source>its project file %1 is not a project file</source>
+        <translation>её файл %1 — не файл проекта</translation>
+    </message>
+    <message>
+        <source>%1: there is no such recovery copy</source>
+        <translation>%1: такой копии для восстановления нет</translation>
+    </message>
+    <message>
+        <source>The recovery copy of %1 was not written: %2</source>
+        <translation>Копия для восстановления открытки %1 не записана: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a recovery copy&apos;s name</source>
+        <translation>«%1» — не имя копии для восстановления</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>it cannot be read back (%1)</source>
+        <translation>её не удаётся прочитать обратно (%1)</translation>
+    </message>
+    <message>
+        <source>its still picture cannot be made</source>
+        <translation>не удаётся создать её снимок</translation>
+    </message>
+    <message>
+        <source>%1: the recovery copy cannot be read (%2)</source>
+        <translation>%1: копию для восстановления не удаётся прочитать (%2)</translation>
+    </message>
+    <message>
+        <source>%1: its earlier version cannot be kept (%2)</source>
+        <translation>%1: не удаётся сохранить прежнюю версию (%2)</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>это не файл</translation>
+    </message>
+    <message>
+        <source>%1: there is no earlier version %2</source>
+        <translation>%1: прежней версии %2 нет</translation>
+    </message>
+    <message>
+        <source>%1: earlier version %2 cannot be read (%3)</source>
+        <translation>%1: прежнюю версию %2 не удаётся прочитать (%3)</translation>
+    </message>
+</context>
+<context>
     <name>Library</name>
     <message>
         <source>Balloon sky</source>
@@ -4786,6 +4861,22 @@
     <message>
         <source>the project with the text of its object I (a text, from 0) replaced</source>
         <translation>проект, в котором заменён текст объекта I (текста, считая с 0)</translation>
+    </message>
+    <message>
+        <source>%1: there is no such recovery copy</source>
+        <translation>%1: такой копии для восстановления нет</translation>
+    </message>
+    <message>
+        <source>%1: the recovery copy cannot be removed</source>
+        <translation>%1: копию для восстановления не удаётся удалить</translation>
+    </message>
+    <message>
+        <source>list the recovery copies of greetings being changed as JSON, write one out, or remove it</source>
+        <translation>вывести в виде JSON копии для восстановления изменяемых открыток, записать одну из них или удалить её</translation>
+    </message>
+    <message>
+        <source>list the earlier versions a greeting&apos;s saves replaced as JSON (1 is the newest), or write one out</source>
+        <translation>вывести в виде JSON прежние версии открытки, заменённые при сохранении (1 — самая новая), или записать одну из них</translation>
     </message>
 </context>
 <context>

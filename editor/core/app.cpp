@@ -7,6 +7,7 @@
 #include "platform/settings.h"
 #include "platform/text.h"
 #include "playback/effecttable.h"
+#include "playback/keeping.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,13 +33,6 @@ constexpr int IDS_ALREADY_RUNNING = 10137;
 
 CEditorApp* g_pApp = nullptr;
 
-std::string DefaultLockPath()
-{
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    std::string dir = runtime != nullptr && *runtime != '\0' ? runtime : platform::TempDirectory();
-    return dir + "/" + g_szAppTitle + "-" + std::to_string(getuid()) + ".lock";
-}
-
 bool EndsWithHdr(const std::string& name)
 {
     return name.size() > 4 && strcasecmp(name.c_str() + name.size() - 4, ".hdr") == 0;
@@ -56,7 +50,7 @@ int CompareBytes(const std::string& a, const std::string& b)
 }
 
 CEditorApp::CEditorApp(std::string strLockPath)
-    : m_strLockPath(strLockPath.empty() ? DefaultLockPath() : std::move(strLockPath))
+    : m_strLockPath(strLockPath.empty() ? keeping::EditorLockPath() : std::move(strLockPath))
 {
     if (g_pApp == nullptr)
         g_pApp = this;

@@ -115,14 +115,15 @@ std::vector<uint8_t> ProjectFileBytes(const std::vector<uint8_t>& archive)
     return file;
 }
 
-std::vector<uint8_t> NewProjectArchive(int32_t movieId, int32_t stageId, int32_t backgroundId)
+std::vector<uint8_t> NewProjectArchive(int32_t movieId, int32_t stageId, int32_t backgroundId,
+                                       uint32_t background)
 {
     CBytes b;
     b.I32(1).U8(1).I32(0).I32(0).I32(800).I32(600).I32(movieId);
     b.I32(1);                                   // one stage
     b.I32(stageId).I32(-1).I32(1).I32(0).Text("").I32(0).I32(1).I32(0).I32(1).U8(0);
     b.U8(1).U8(0).U8(0).U8(1);
-    b.I32(backgroundId).U32(0xFFFFFF).I32(0).I32(0).I32(0).I32(0).I32(0);
+    b.I32(backgroundId).U32(background).I32(0).I32(0).I32(0).I32(0).I32(0);
     b.I32(0);                                   // no layers
     return b.Bytes();
 }

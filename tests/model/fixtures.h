@@ -39,8 +39,10 @@ std::vector<uint8_t> FileBlock(const std::vector<uint8_t>& bmpFile);
 // A project file written without our own writer: the tag and the classic coder's output.
 std::vector<uint8_t> ProjectFileBytes(const std::vector<uint8_t>& archive);
 
-// The archive of the new-project movie with the three identities given.
-std::vector<uint8_t> NewProjectArchive(int32_t movieId, int32_t stageId, int32_t backgroundId);
+// The archive of the new-project movie with the three identities given, its stage filled with
+// the colour (0x00BBGGRR; white as a new project's).
+std::vector<uint8_t> NewProjectArchive(int32_t movieId, int32_t stageId, int32_t backgroundId,
+                                       uint32_t background = 0xFFFFFF);
 
 // A movie holding every drawable kind, every shape, bitmaps of kinds 1 and 2 with masks,
 // sounds of kinds 0 to 3, all 28 effect kinds, an animation with an inner stage, and texts of
