@@ -2,13 +2,36 @@
 #include "model/movie.h"
 #include "model/projectfile.h"
 #include "platform/files.h"
+#include "playback/keeping.h"
 #include "tests/model/fixtures.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace {
+
+// The state folder the keeper writes into, for as long as it lives.
+class CScopedState {
+public:
+    explicit CScopedState(const std::string& folder)
+    {
+        if (const char* old = std::getenv("XDG_STATE_HOME"))
+            m_old = old;
+        setenv("XDG_STATE_HOME", folder.c_str(), 1);
+    }
+    ~CScopedState()
+    {
+        if (m_old.empty())
+            unsetenv("XDG_STATE_HOME");
+        else
+            setenv("XDG_STATE_HOME", m_old.c_str(), 1);
+    }
+
+private:
+    std::string m_old;
+};
 
 class ProjectFixture : public benchmark::Fixture {
 public:
@@ -58,6 +81,41 @@ BENCHMARK_DEFINE_F(ProjectFixture, Save)(benchmark::State& state)
     }
 }
 
+// Keeping the greeting while the person works: the window's own part of a recovery copy is the
+// archive in memory, and it must fit in a frame of the stage (60 frames a second); the
+// packing, the still and the files are the keeper's thread's.
+BENCHMARK_DEFINE_F(ProjectFixture, RecoverySnapshotOnWindow)(benchmark::State& state)
+{
+    size_t bytes = 0;
+    for (auto _ : state) {
+        std::vector<uint8_t> archive = StoreMovie(*m_movie, "big.kel");
+        bytes = archive.size();
+        benchmark::DoNotOptimize(archive.data());
+    }
+    state.counters["archive_MB"] = static_cast<double>(bytes) / 1e6;
+    state.counters["frame_ms"] = 1000.0 / 60;
+}
+
+BENCHMARK_DEFINE_F(ProjectFixture, RecoveryWriteOnKeeper)(benchmark::State& state)
+{
+    const std::vector<uint8_t> archive = StoreMovie(*m_movie, "big.kel");
+    CScopedState scoped(m_dir + "/state");
+    keeping::RecoveryAbout about;
+    about.strId = "bench";
+    about.strName = "big";
+    for (auto _ : state) {
+        if (!keeping::WriteRecoveryCopy(about, archive))
+            state.SkipWithError("the copy was not written");
+    }
+}
+
+BENCHMARK_REGISTER_F(ProjectFixture, RecoverySnapshotOnWindow)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_REGISTER_F(ProjectFixture, RecoveryWriteOnKeeper)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 BENCHMARK_REGISTER_F(ProjectFixture, Open)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_REGISTER_F(ProjectFixture, Save)->Unit(benchmark::kMillisecond)->UseRealTime();
 

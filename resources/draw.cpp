@@ -533,6 +533,14 @@ void DrawPicto(QPainter& p, Picto picto, const QRectF& box, const QColor& ink, q
         d.Line(16, 15.5, 16, 12.5);
         d.Line(16, 15.5, 18.5, 16.5);
         break;
+    case Picto::Versions:
+        // Pages kept one behind the other, a clock turning back before them.
+        d.Rect(7, 2, 12, 15, QBrush(), 1);
+        d.Rect(4, 5, 12, 15, d.Fill(), 1);
+        d.Ellipse(14, 15.5, 5.5, 5.5, d.Tint());
+        d.Line(14, 15.5, 14, 12.5);
+        d.Line(14, 15.5, 11.5, 16.5);
+        break;
     case Picto::Player:
         d.Rect(3, 4, 18, 16, d.Tint(), 3);
         d.Poly({{10, 8.5}, {15.5, 12}, {10, 15.5}}, true, d.Fill());

@@ -34,6 +34,7 @@ std::vector<ButtonFace> MakeButtons()
         {"fmkeclose", menuRow, P::CloseDocument, "Close", R::MenuRow},
         {"fmkesave", menuRow, P::Save, "Save", R::MenuRow},
         {"fmkesaveas", menuRow, P::SaveAs, "Save as\u2026", R::MenuRow},
+        {"fmkeversions", menuRow, P::Versions, "Earlier versions\u2026", R::MenuRow},
         {"fmkesendmail", menuRow, P::Send, "Send by e-mail\u2026", R::MenuRow},
         {"fmkecontacts", menuRow, P::AddressBook, "Contacts\u2026", R::MenuRow},
         {"fmkeoutbox", menuRow, P::Outbox, "Outbox\u2026", R::MenuRow},
@@ -272,8 +273,9 @@ std::vector<WindowFace> MakeWindows()
                   {"mtbp5", {20, 403}}, {"mtbp6", {57, 403}}, {"mtbp8", {38, 459}}},
                  false});
 
-    w.push_back({"FILE_MENU", {164, 330}, "", {}, {Box(0, 0, 164, 330)}, 10, {},
+    w.push_back({"FILE_MENU", {164, 356}, "", {}, {Box(0, 0, 164, 356)}, 10, {},
                  MenuRows({"fmkenew", "fmkeopen", "fmkeclose", "fmkesave", "fmkesaveas",
+                           "fmkeversions",
                            "fmkesendmail", "fmkecontacts", "fmkeoutbox", "fmkeexe", "fmkevideo",
                            "fmkeplay",
                            "fmkeexit"},

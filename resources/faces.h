@@ -37,7 +37,8 @@ enum class Picto {
     Background, RemoveBackground, Sound, RemoveSound, Font, NoFill, Check, Cross, Male, Female,
     FolderUp, NewFolder, AddressBook, Options, Player, VoiceMail, Export, Exit, PageUp,
     PageDown, ScrollUp, ScrollDown, Thumb, OnScreen, OffScreen, Animations, Cliparts,
-    SetSwitch, File, Edit, View, Server, Sender, CloseDocument, Eject, Tick, Film, Outbox, Help
+    SetSwitch, File, Edit, View, Server, Sender, CloseDocument, Eject, Tick, Film, Outbox, Help,
+    Versions
 };
 
 // How a button wears its four faces.

@@ -17,6 +17,7 @@ extern const char* const kLibgen;            // the sample library's generator
 extern const char* const kRcc;               // Qt's resource compiler
 extern const char* const kCMake;             // cmake, for the installation
 extern const char* const kCrashChild;        // the child the kill tests kill
+extern const char* const kKeeperChild;       // the editor the keeper's kill test kills
 extern const char* const kPlatformTestsDir;  // the folder of platform_tests
 extern const char* const kFuzzSourceDir;     // tests/fuzz in the source tree
 extern const char* const kParseMessageScript; // the mail tests' readers of messages

@@ -42,7 +42,7 @@ const std::vector<std::string>& RequiredButtonTexts()
         "movideo", "mogreeting", "smmailprogram",
         "ctadd", "ctchange", "ctremove", "ctimport", "ctexport", "ctclose", "fmkecontacts",
         "smlater", "smyearly", "obsendnow", "obcancel", "obopen", "obremove", "obclose",
-        "fmkeoutbox",
+        "fmkeoutbox", "fmkeversions",
         "kcopen", "kcsaveas", "kcdiscard", "kclater", "kcclose",
         "rcrecord", "rcstop", "rclisten", "rckeep", "rccancel", "lmnrecord",
         // Spoken text.

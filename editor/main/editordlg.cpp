@@ -65,7 +65,8 @@ const Rows& FileRows()
 {
     static const Rows rows = {{"fmkenew", ID_FILE_NEW},         {"fmkeopen", ID_FILE_OPEN},
                               {"fmkeclose", ID_FILE_CLOSE},     {"fmkesave", ID_FILE_SAVE},
-                              {"fmkesaveas", ID_FILE_SAVEAS},   {"fmkesendmail", ID_FILE_SENDMAIL},
+                              {"fmkesaveas", ID_FILE_SAVEAS},   {"fmkeversions", ID_FILE_VERSIONS},
+                              {"fmkesendmail", ID_FILE_SENDMAIL},
                               {"fmkecontacts", ID_FILE_CONTACTS}, {"fmkeoutbox", ID_FILE_OUTBOX},
                               {"fmkeexe", ID_FILE_EXPORT},
                               {"fmkevideo", ID_FILE_EXPORTVIDEO}, {"fmkeplay", ID_FILE_PLAY},
@@ -144,6 +145,7 @@ CEditorDialog::CEditorDialog(QWidget* parent)
 {
     m_life.start();
     m_pEditing = std::make_unique<CObjectEditor>(*this);
+    m_pKeeper = std::make_unique<CGreetingKeeper>(static_cast<IKeeperHost&>(*this));
     setMouseTracking(true);
     // The engine's own name stays the window's name inside the program; the desktop lists the
     // window under the program's title.
@@ -312,6 +314,9 @@ bool CEditorDialog::IsCommandEnabled(int nId) const
     case ID_FILE_SAVE:
     case ID_FILE_SAVEAS:
         return m_pDoc != nullptr;
+    case ID_FILE_VERSIONS:
+        return IsEditing() && !m_strPath.empty() && m_nDocState != docNew
+               && m_nDocState != docNewChanged;
     case ID_FILE_PLAY:
         return m_pDoc != nullptr && !bPlayer;
     case ID_FILE_SENDMAIL:
@@ -416,6 +421,9 @@ void CEditorDialog::OnCommand(int nId)
         break;
     case ID_FILE_SAVEAS:
         SaveProjectAs();
+        break;
+    case ID_FILE_VERSIONS:
+        OpenEarlierVersions();
         break;
     case ID_FILE_PLAY:
         EnterPlayer(m_pToolbar->m_bAutoPlay);
@@ -643,10 +651,14 @@ void CEditorDialog::OnProjectEdited()
 {
     if (m_nDocState != docNone) {
         const bool bNew = m_nDocState == docNew || m_nDocState == docNewChanged;
-        if (m_pEditing->IsAtSavedState())
+        if (m_pEditing->IsAtSavedState()) {
+            // Back where the file is: there is nothing left to recover.
             m_nDocState = bNew ? docNew : docOpened;
-        else
+            m_pKeeper->Forget();
+        } else {
             m_nDocState = bNew ? docNewChanged : docOpenedChanged;
+            m_pKeeper->Changed();
+        }
     }
     m_bFullRedraw = true;
     Refresh();
@@ -776,6 +788,7 @@ void CEditorDialog::SetModified()
     m_pEditing->MarkUnrecordedChange();
     SetDocState(m_nDocState == docNew || m_nDocState == docNewChanged ? docNewChanged
                                                                        : docOpenedChanged);
+    m_pKeeper->Changed();
 }
 
 void CEditorDialog::ShowError(int nStringId)
@@ -893,6 +906,8 @@ void CEditorDialog::Discard()
     m_playbackClock.stop();
     CloseToolbox();
     CloseLibrary();
+    // Closed with its changes saved or let go: its recovery copy is of no more use.
+    m_pKeeper->Forget();
     // The clipboard and the history go with the project.
     m_pEditing->Attach(nullptr);
     m_pPlayer.reset();
@@ -928,12 +943,13 @@ bool CEditorDialog::SaveProject()
     if (m_strPath.empty() || m_nDocState == docNew || m_nDocState == docNewChanged
         || HasPrivateWorkingFiles(m_strPath))
         return SaveProjectAs();
-    if (!SaveMovieTo(m_strPath)) {
+    if (!SaveMovieTo(m_strPath, nullptr, true)) {
         ShowError(10106);
         return false;
     }
     m_pEditing->MarkSaved();
     SetDocState(docOpened);
+    m_pKeeper->Forget();
     return true;
 }
 
@@ -944,7 +960,7 @@ bool CEditorDialog::SaveProjectAs()
     const std::string path = ChooseSavePath();
     if (path.empty())
         return false;
-    if (!SaveMovieTo(path)) {
+    if (!SaveMovieTo(path, nullptr, true)) {
         // The chooser made the file empty to reserve the name; an empty file is all it holds.
         if (platform::FileLength(path) == 0)
             platform::DeleteFile(path);
@@ -956,6 +972,7 @@ bool CEditorDialog::SaveProjectAs()
     m_strPath = path;
     m_pEditing->MarkSaved();
     SetDocState(docOpened);
+    m_pKeeper->Forget();
     return true;
 }
 
@@ -966,14 +983,22 @@ bool CEditorDialog::SaveCopyTo(const std::string& strPath, QWidget* pOver)
     return SaveMovieTo(strPath, pOver);
 }
 
-bool CEditorDialog::SaveMovieTo(const std::string& strPath, QWidget* pOver)
+bool CEditorDialog::SaveMovieTo(const std::string& strPath, QWidget* pOver, bool bKeep)
 {
     CAbstractMovie* movie = m_pDoc->GetMovie();
-    return RunFileWork(CFileProgressDlg::kindSave, strPath,
-                       [movie, &strPath](const FileProgress& progress) {
-                           return ::SaveProject(*movie, strPath, progress);
-                       },
-                       pOver);
+    std::string notKept;
+    const bool bSaved = RunFileWork(
+        CFileProgressDlg::kindSave, strPath,
+        [movie, &strPath, bKeep, &notKept](const FileProgress& progress) {
+            // A greeting that cannot keep its earlier version is saved all the same.
+            if (bKeep && platform::FileLength(strPath) > static_cast<int64_t>(kProjectTagSize))
+                keeping::KeepEarlierVersion(strPath, &notKept);
+            return ::SaveProject(*movie, strPath, progress);
+        },
+        pOver);
+    if (!notKept.empty())
+        m_pKeeper->SayNotKept(notKept);
+    return bSaved;
 }
 
 bool CEditorDialog::RunFileWork(uint8_t nKind, const std::string& strPath,

@@ -6,6 +6,7 @@
 
 #include "editor/core/mailwindow.h"
 #include "editor/editing/editinghost.h"
+#include "editor/main/keeper.h"
 #include "editor/windows/greetingsource.h"
 #include "model/projectfile.h"
 #include "platform/dc.h"
@@ -45,6 +46,7 @@ constexpr int ID_FILE_EXPORT = 1238;
 constexpr int ID_FILE_EXPORTVIDEO = 1300; // a number of its own: the player uses 1239
 constexpr int ID_FILE_CONTACTS = 1301;
 constexpr int ID_FILE_OUTBOX = 1302;
+constexpr int ID_FILE_VERSIONS = 1304; // the earlier versions of the open greeting
 // Edit menu.
 constexpr int ID_EDIT_UNDO = 1010;
 constexpr int ID_EDIT_REDO = 1011;
@@ -103,7 +105,8 @@ class CEditorDialog : public QDialog,
                       public IPlayerWindow,
                       public CObjectEditorHost,
                       public CGreetingSource,
-                      public CMailWindow {
+                      public CMailWindow,
+                      private IKeeperHost {
     Q_OBJECT
 public:
     // Document states.
@@ -161,6 +164,22 @@ public:
     }
     // True while a project file is being read or written.
     bool IsFileWorkRunning() const { return m_bFileWork; }
+    // The greetings an editor that ended left unsaved: offered in the recovery window, where
+    // each can be opened (as changed, with its own path when it had one), saved as a file, or
+    // discarded; those left alone are offered again at the next start. Nothing without any.
+    void OfferRecovery();
+    // Opens a recovery copy as the open greeting (the open one is closed first, asking about
+    // its changes); false, said, when it cannot be read.
+    bool OpenRecoveredCopy(const keeping::RecoveryCopy& copy);
+    // The earlier versions of the open greeting, in their window: one opens as a new greeting.
+    void OpenEarlierVersions();
+    // Opens a kept version of the open greeting as a new, unsaved greeting.
+    bool OpenEarlierVersion(const keeping::EarlierVersion& version);
+    // The recovery and versions windows run modally; tests drive them through their runner.
+    using KeptCopiesRunner = std::function<void(class CKeptCopiesDlg&)>;
+    void SetKeptCopiesRunner(KeptCopiesRunner runner) { m_runKeptCopies = std::move(runner); }
+    // The keeper of the open greeting's recovery copy.
+    CGreetingKeeper& Keeper() const { return *m_pKeeper; }
     // Leaves the editor (asks first while a mail is being sent). False when it stays.
     bool Exit();
     // A change to the project: new projects become "new, changed", others "opened, changed".
@@ -310,8 +329,15 @@ private:
     void OnPlaybackTick();
     void OnActivityTick();
     std::string ChooseSavePath();
-    // Writes the open project to strPath on the file worker (said when it fails).
-    bool SaveMovieTo(const std::string& strPath, QWidget* pOver = nullptr);
+    // Writes the open project to strPath on the file worker (said when it fails). bKeep: the
+    // file it replaces is kept first as its newest earlier version (a save, not a copy).
+    bool SaveMovieTo(const std::string& strPath, QWidget* pOver = nullptr, bool bKeep = false);
+    // IKeeperHost
+    bool IsQuietForKeeping() const override;
+    std::vector<uint8_t> StoreForKeeping() override;
+    keeping::RecoveryAbout AboutForKeeping() const override;
+    void SayNotKept(const std::string& strReason) override;
+    void RunKeptCopies(class CKeptCopiesDlg& dlg);
     // Runs file work (nKind: CFileProgressDlg::Kind) off this thread, with the progress window.
     bool RunFileWork(uint8_t nKind, const std::string& strPath,
                      const std::function<bool(const FileProgress&)>& work,
@@ -394,6 +420,8 @@ private:
     RecorderRunner m_runRecorder;
     OutboxRunner m_runOutbox;
     ExportVideoRunner m_runExportVideo;
+    KeptCopiesRunner m_runKeptCopies;
+    std::unique_ptr<CGreetingKeeper> m_pKeeper;
     // File work.
     bool m_bFileWork = false;
     int m_nFileProgressDelayMs = 500; // CFileProgressDlg::kDelayMs

@@ -50,6 +50,8 @@ int CMainFrameWnd::RunEditor()
         editor.setWindowModality(Qt::ApplicationModal);
         editor.show();
     }
+    // What an editor that ended left unsaved comes first.
+    editor.OfferRecovery();
     OfferIntro();
     if (m_onEditorCreated)
         m_onEditorCreated(editor);

@@ -326,7 +326,7 @@ void CKeptCopiesDlg::AddRow(int nRow)
         //: and when it was kept.
         name = tr("%1, %2, %3").arg(title, from, when);
     } else {
-        const QString when = tr("Saved before %1 at %2").arg(date, hour);
+        const QString when = tr("As it was until %1 at %2").arg(date, hour);
         lines = { when, size };
         name = tr("%1, %2").arg(when, size);
     }

@@ -192,8 +192,8 @@ TEST_F(KeptCopies, versions_name_the_greeting_and_offer_only_open_and_close)
     ASSERT_EQ(dlg->List()->count(), 2);
     EXPECT_EQ(dlg->CurrentRow(), 0);
     Shoot(dlg.get(), QString("kept-versions@%1x.png").arg(dlg->devicePixelRatioF()));
-    EXPECT_EQ(RowName(*dlg, 0).toStdString(), "Saved before Tuesday, 5 May 2026 at 14:03, 2.0 kB");
-    EXPECT_TRUE(RowName(*dlg, 1).startsWith("Saved before Monday, 4 May 2026 at 14:03, 4.0 kB"))
+    EXPECT_EQ(RowName(*dlg, 0).toStdString(), "As it was until Tuesday, 5 May 2026 at 14:03, 2.0 kB");
+    EXPECT_TRUE(RowName(*dlg, 1).startsWith("As it was until Monday, 4 May 2026 at 14:03, 4.0 kB"))
         << RowName(*dlg, 1).toStdString();
     EXPECT_EQ(
         QAccessible::queryAccessibleInterface(dlg->Button(IDC_KC_CLOSE))->text(QAccessible::Name),
