@@ -86,6 +86,7 @@ const std::vector<const char*>& FaceTexts()
         QT_TRANSLATE_NOOP("Faces", "Send by e-mail…"),
         QT_TRANSLATE_NOOP("Faces", "Contacts…"),
         QT_TRANSLATE_NOOP("Faces", "Outbox…"),
+        QT_TRANSLATE_NOOP("Faces", "Earlier versions…"),
         QT_TRANSLATE_NOOP("Faces", "Export player…"),
         QT_TRANSLATE_NOOP("Faces", "Export video…"),
         QT_TRANSLATE_NOOP("Faces", "Play"),

@@ -260,6 +260,114 @@
     </message>
 </context>
 <context>
+    <name>CKeptCopiesDlg</name>
+    <message>
+        <source>Greetings to recover</source>
+        <translation>Grüße wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The editor ended before these greetings were saved.</source>
+        <translation>Der Editor wurde beendet, bevor diese Grüße gespeichert waren.</translation>
+    </message>
+    <message>
+        <source>Earlier versions</source>
+        <translation>Frühere Fassungen</translation>
+    </message>
+    <message>
+        <source>Earlier versions of “%1”</source>
+        <translation>Frühere Fassungen von „%1“</translation>
+    </message>
+    <message>
+        <source>Each is the greeting as it was before a save replaced it.</source>
+        <translation>Jede ist der Gruß, wie er war, bevor ein Speichern ihn ersetzte.</translation>
+    </message>
+    <message>
+        <source>Each greeting&apos;s name, where it came from and when it was kept</source>
+        <translation>Name jedes Grußes, woher er kam und wann er aufbewahrt wurde</translation>
+    </message>
+    <message>
+        <source>When each version was replaced, and its size</source>
+        <translation>Wann jede Fassung ersetzt wurde, und ihre Größe</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Open the chosen greeting in the editor</source>
+        <translation>Den gewählten Gruß im Editor öffnen</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Speichern unter …</translation>
+    </message>
+    <message>
+        <source>Save the chosen greeting in a file of your choice</source>
+        <translation>Den gewählten Gruß in einer Datei Ihrer Wahl speichern</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Throw the chosen greeting away, after asking</source>
+        <translation>Den gewählten Gruß wegwerfen, nach einer Rückfrage</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
+    </message>
+    <message>
+        <source>Close this window and keep every greeting for the next start</source>
+        <translation>Dieses Fenster schließen und jeden Gruß für den nächsten Start aufbewahren</translation>
+    </message>
+    <message>
+        <source>Open the chosen version in the editor as a greeting of its own</source>
+        <translation>Die gewählte Fassung im Editor als eigenen Gruß öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Dieses Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Never saved</source>
+        <translation>Nie gespeichert</translation>
+    </message>
+    <message>
+        <source>Kept on %1 at %2</source>
+        <translation>Aufbewahrt am %1 um %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>A recovered greeting as a screen reader reads it: its name, where it came from and when it was kept.</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>As it was until %1 at %2</source>
+        <translation>So wie bis %1 um %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>This copy cannot be read.</source>
+        <translation>Diese Kopie kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot be opened: %1</source>
+        <translation>Kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>Discard the recovered greeting “%1”? It cannot be brought back.</source>
+        <translation>Den wiederhergestellten Gruß „%1“ verwerfen? Er lässt sich nicht zurückholen.</translation>
+    </message>
+</context>
+<context>
     <name>CLayerManagerDlg</name>
     <message>
         <source>&lt;error&gt;</source>
@@ -2927,6 +3035,18 @@
         <source>File ▸ New, or open a greeting you have made</source>
         <translation>Datei ▸ Neu, oder öffnen Sie einen Ihrer Grüße</translation>
     </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
+    </message>
+    <message>
+        <source>Earlier versions…</source>
+        <translation>Frühere Fassungen …</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -3244,6 +3364,26 @@
     <message>
         <source>%1: earlier version %2 cannot be read (%3)</source>
         <translation>%1: die frühere Fassung %2 ist nicht lesbar (%3)</translation>
+    </message>
+    <message>
+        <source>Your greeting is not being kept safe while you work: %1
+
+You can go on working; save the greeting to keep it.</source>
+        <translation>Ihr Gruß wird während der Arbeit nicht gesichert: %1
+
+Sie können weiterarbeiten; speichern Sie den Gruß, um ihn zu behalten.</translation>
+    </message>
+    <message>
+        <source>The recovered greeting &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Der wiederhergestellte Gruß „%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>No earlier versions of &quot;%1&quot; are kept yet: each save over it keeps the version it replaces.</source>
+        <translation>Von „%1“ sind noch keine früheren Fassungen aufbewahrt: Jedes Speichern darüber bewahrt die Fassung auf, die es ersetzt.</translation>
+    </message>
+    <message>
+        <source>The earlier version cannot be opened: %1</source>
+        <translation>Die frühere Fassung kann nicht geöffnet werden: %1</translation>
     </message>
 </context>
 <context>

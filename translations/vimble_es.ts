@@ -260,6 +260,114 @@
     </message>
 </context>
 <context>
+    <name>CKeptCopiesDlg</name>
+    <message>
+        <source>Greetings to recover</source>
+        <translation>Felicitaciones por recuperar</translation>
+    </message>
+    <message>
+        <source>The editor ended before these greetings were saved.</source>
+        <translation>El editor se cerró antes de que estas felicitaciones se guardaran.</translation>
+    </message>
+    <message>
+        <source>Earlier versions</source>
+        <translation>Versiones anteriores</translation>
+    </message>
+    <message>
+        <source>Earlier versions of “%1”</source>
+        <translation>Versiones anteriores de «%1»</translation>
+    </message>
+    <message>
+        <source>Each is the greeting as it was before a save replaced it.</source>
+        <translation>Cada una es la felicitación tal como era antes de que un guardado la reemplazara.</translation>
+    </message>
+    <message>
+        <source>Each greeting&apos;s name, where it came from and when it was kept</source>
+        <translation>El nombre de cada felicitación, de dónde vino y cuándo se guardó la copia</translation>
+    </message>
+    <message>
+        <source>When each version was replaced, and its size</source>
+        <translation>Cuándo se reemplazó cada versión, y su tamaño</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Open the chosen greeting in the editor</source>
+        <translation>Abrir la felicitación elegida en el editor</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Guardar como…</translation>
+    </message>
+    <message>
+        <source>Save the chosen greeting in a file of your choice</source>
+        <translation>Guardar la felicitación elegida en un archivo que usted elija</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Throw the chosen greeting away, after asking</source>
+        <translation>Tirar la felicitación elegida, tras preguntar</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Más tarde</translation>
+    </message>
+    <message>
+        <source>Close this window and keep every greeting for the next start</source>
+        <translation>Cerrar esta ventana y conservar cada felicitación para el próximo inicio</translation>
+    </message>
+    <message>
+        <source>Open the chosen version in the editor as a greeting of its own</source>
+        <translation>Abrir la versión elegida en el editor como una felicitación propia</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Cerrar esta ventana</translation>
+    </message>
+    <message>
+        <source>Never saved</source>
+        <translation>Nunca guardada</translation>
+    </message>
+    <message>
+        <source>Kept on %1 at %2</source>
+        <translation>Copia del %1 a las %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>A recovered greeting as a screen reader reads it: its name, where it came from and when it was kept.</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>As it was until %1 at %2</source>
+        <translation>Tal como era hasta el %1 a las %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>This copy cannot be read.</source>
+        <translation>Esta copia no se puede leer.</translation>
+    </message>
+    <message>
+        <source>Cannot be opened: %1</source>
+        <translation>No se puede abrir: %1</translation>
+    </message>
+    <message>
+        <source>Discard the recovered greeting “%1”? It cannot be brought back.</source>
+        <translation>¿Descartar la felicitación recuperada «%1»? No se podrá recuperar.</translation>
+    </message>
+</context>
+<context>
     <name>CLayerManagerDlg</name>
     <message>
         <source>&lt;error&gt;</source>
@@ -2927,6 +3035,18 @@
         <source>File ▸ New, or open a greeting you have made</source>
         <translation>Archivo ▸ Nuevo, o abra una felicitación que haya hecho</translation>
     </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Más tarde</translation>
+    </message>
+    <message>
+        <source>Earlier versions…</source>
+        <translation>Versiones anteriores…</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -3244,6 +3364,26 @@
     <message>
         <source>%1: earlier version %2 cannot be read (%3)</source>
         <translation>%1: la versión anterior %2 no se puede leer (%3)</translation>
+    </message>
+    <message>
+        <source>Your greeting is not being kept safe while you work: %1
+
+You can go on working; save the greeting to keep it.</source>
+        <translation>Su felicitación no se está guardando mientras trabaja: %1
+
+Puede seguir trabajando; guarde la felicitación para conservarla.</translation>
+    </message>
+    <message>
+        <source>The recovered greeting &quot;%1&quot; cannot be opened: %2</source>
+        <translation>La felicitación recuperada «%1» no se puede abrir: %2</translation>
+    </message>
+    <message>
+        <source>No earlier versions of &quot;%1&quot; are kept yet: each save over it keeps the version it replaces.</source>
+        <translation>Aún no se conserva ninguna versión anterior de «%1»: cada guardado encima conserva la versión que reemplaza.</translation>
+    </message>
+    <message>
+        <source>The earlier version cannot be opened: %1</source>
+        <translation>La versión anterior no se puede abrir: %1</translation>
     </message>
 </context>
 <context>

@@ -260,6 +260,114 @@
     </message>
 </context>
 <context>
+    <name>CKeptCopiesDlg</name>
+    <message>
+        <source>Greetings to recover</source>
+        <translation>Cartes à récupérer</translation>
+    </message>
+    <message>
+        <source>The editor ended before these greetings were saved.</source>
+        <translation>L’éditeur s’est arrêté avant que ces cartes soient enregistrées.</translation>
+    </message>
+    <message>
+        <source>Earlier versions</source>
+        <translation>Versions précédentes</translation>
+    </message>
+    <message>
+        <source>Earlier versions of “%1”</source>
+        <translation>Versions précédentes de « %1 »</translation>
+    </message>
+    <message>
+        <source>Each is the greeting as it was before a save replaced it.</source>
+        <translation>Chacune est la carte telle qu’elle était avant qu’un enregistrement la remplace.</translation>
+    </message>
+    <message>
+        <source>Each greeting&apos;s name, where it came from and when it was kept</source>
+        <translation>Le nom de chaque carte, sa provenance et quand elle a été gardée</translation>
+    </message>
+    <message>
+        <source>When each version was replaced, and its size</source>
+        <translation>Quand chaque version a été remplacée, et sa taille</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Open the chosen greeting in the editor</source>
+        <translation>Ouvrir la carte choisie dans l’éditeur</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Enregistrer sous…</translation>
+    </message>
+    <message>
+        <source>Save the chosen greeting in a file of your choice</source>
+        <translation>Enregistrer la carte choisie dans un fichier de votre choix</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Throw the chosen greeting away, after asking</source>
+        <translation>Jeter la carte choisie, après confirmation</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>Close this window and keep every greeting for the next start</source>
+        <translation>Fermer cette fenêtre et garder chaque carte pour le prochain démarrage</translation>
+    </message>
+    <message>
+        <source>Open the chosen version in the editor as a greeting of its own</source>
+        <translation>Ouvrir la version choisie dans l’éditeur comme une carte à part</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Fermer cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Never saved</source>
+        <translation>Jamais enregistrée</translation>
+    </message>
+    <message>
+        <source>Kept on %1 at %2</source>
+        <translation>Gardée le %1 à %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>A recovered greeting as a screen reader reads it: its name, where it came from and when it was kept.</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>As it was until %1 at %2</source>
+        <translation>Telle qu’elle était jusqu’au %1 à %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>This copy cannot be read.</source>
+        <translation>Cette copie est illisible.</translation>
+    </message>
+    <message>
+        <source>Cannot be opened: %1</source>
+        <translation>Impossible de l’ouvrir : %1</translation>
+    </message>
+    <message>
+        <source>Discard the recovered greeting “%1”? It cannot be brought back.</source>
+        <translation>Abandonner la carte récupérée « %1 » ? Elle ne pourra pas être retrouvée.</translation>
+    </message>
+</context>
+<context>
     <name>CLayerManagerDlg</name>
     <message>
         <source>&lt;error&gt;</source>
@@ -2927,6 +3035,18 @@
         <source>File ▸ New, or open a greeting you have made</source>
         <translation>Fichier ▸ Nouveau, ou ouvrez une carte que vous avez faite</translation>
     </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>Earlier versions…</source>
+        <translation>Versions précédentes…</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -3244,6 +3364,26 @@
     <message>
         <source>%1: earlier version %2 cannot be read (%3)</source>
         <translation>%1 : la version précédente %2 est illisible (%3)</translation>
+    </message>
+    <message>
+        <source>Your greeting is not being kept safe while you work: %1
+
+You can go on working; save the greeting to keep it.</source>
+        <translation>Votre carte n’est pas mise à l’abri pendant que vous travaillez : %1
+
+Vous pouvez continuer ; enregistrez la carte pour la garder.</translation>
+    </message>
+    <message>
+        <source>The recovered greeting &quot;%1&quot; cannot be opened: %2</source>
+        <translation>La carte récupérée « %1 » ne peut pas être ouverte : %2</translation>
+    </message>
+    <message>
+        <source>No earlier versions of &quot;%1&quot; are kept yet: each save over it keeps the version it replaces.</source>
+        <translation>Aucune version précédente de « %1 » n’est encore gardée : chaque enregistrement par-dessus garde la version qu’il remplace.</translation>
+    </message>
+    <message>
+        <source>The earlier version cannot be opened: %1</source>
+        <translation>La version précédente ne peut pas être ouverte : %1</translation>
     </message>
 </context>
 <context>

@@ -260,6 +260,114 @@
     </message>
 </context>
 <context>
+    <name>CKeptCopiesDlg</name>
+    <message>
+        <source>Greetings to recover</source>
+        <translation>復元できるカード</translation>
+    </message>
+    <message>
+        <source>The editor ended before these greetings were saved.</source>
+        <translation>これらのカードが保存される前にエディターが終了しました。</translation>
+    </message>
+    <message>
+        <source>Earlier versions</source>
+        <translation>以前の版</translation>
+    </message>
+    <message>
+        <source>Earlier versions of “%1”</source>
+        <translation>「%1」の以前の版</translation>
+    </message>
+    <message>
+        <source>Each is the greeting as it was before a save replaced it.</source>
+        <translation>それぞれ、保存で置き換えられる前のカードです。</translation>
+    </message>
+    <message>
+        <source>Each greeting&apos;s name, where it came from and when it was kept</source>
+        <translation>各カードの名前、元の場所、控えを取った日時</translation>
+    </message>
+    <message>
+        <source>When each version was replaced, and its size</source>
+        <translation>各版が置き換えられた日時とサイズ</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Open the chosen greeting in the editor</source>
+        <translation>選んだカードをエディターで開く</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>名前を付けて保存…</translation>
+    </message>
+    <message>
+        <source>Save the chosen greeting in a file of your choice</source>
+        <translation>選んだカードを好きなファイルに保存する</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Throw the chosen greeting away, after asking</source>
+        <translation>確認してから、選んだカードを破棄する</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>後で</translation>
+    </message>
+    <message>
+        <source>Close this window and keep every greeting for the next start</source>
+        <translation>このウィンドウを閉じ、すべてのカードを次回の起動まで残す</translation>
+    </message>
+    <message>
+        <source>Open the chosen version in the editor as a greeting of its own</source>
+        <translation>選んだ版を別のカードとしてエディターで開く</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>このウィンドウを閉じる</translation>
+    </message>
+    <message>
+        <source>Never saved</source>
+        <translation>未保存</translation>
+    </message>
+    <message>
+        <source>Kept on %1 at %2</source>
+        <translation>%1 %2 に控え</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>A recovered greeting as a screen reader reads it: its name, where it came from and when it was kept.</extracomment>
+        <translation>%1、%2、%3</translation>
+    </message>
+    <message>
+        <source>As it was until %1 at %2</source>
+        <translation>%1 %2 までの内容</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>This copy cannot be read.</source>
+        <translation>この控えは読み込めません。</translation>
+    </message>
+    <message>
+        <source>Cannot be opened: %1</source>
+        <translation>開けません: %1</translation>
+    </message>
+    <message>
+        <source>Discard the recovered greeting “%1”? It cannot be brought back.</source>
+        <translation>復元したカード「%1」を破棄しますか？元には戻せません。</translation>
+    </message>
+</context>
+<context>
     <name>CLayerManagerDlg</name>
     <message>
         <source>&lt;error&gt;</source>
@@ -2927,6 +3035,18 @@
         <source>File ▸ New, or open a greeting you have made</source>
         <translation>「ファイル ▸ 新規」を選ぶか、作成済みのカードを開きます</translation>
     </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>後で</translation>
+    </message>
+    <message>
+        <source>Earlier versions…</source>
+        <translation>以前の版…</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -3244,6 +3364,26 @@
     <message>
         <source>%1: earlier version %2 cannot be read (%3)</source>
         <translation>%1: 以前の版 %2 を読み込めません (%3)</translation>
+    </message>
+    <message>
+        <source>Your greeting is not being kept safe while you work: %1
+
+You can go on working; save the greeting to keep it.</source>
+        <translation>作業中のカードの控えを取れません: %1
+
+このまま作業を続けられます。カードを残すには保存してください。</translation>
+    </message>
+    <message>
+        <source>The recovered greeting &quot;%1&quot; cannot be opened: %2</source>
+        <translation>復元したカード「%1」を開けません: %2</translation>
+    </message>
+    <message>
+        <source>No earlier versions of &quot;%1&quot; are kept yet: each save over it keeps the version it replaces.</source>
+        <translation>「%1」の以前の版はまだありません。上書き保存するたびに、置き換えられる版が残ります。</translation>
+    </message>
+    <message>
+        <source>The earlier version cannot be opened: %1</source>
+        <translation>以前の版を開けません: %1</translation>
     </message>
 </context>
 <context>

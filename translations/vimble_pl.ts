@@ -260,6 +260,114 @@
     </message>
 </context>
 <context>
+    <name>CKeptCopiesDlg</name>
+    <message>
+        <source>Greetings to recover</source>
+        <translation>Kartki do odzyskania</translation>
+    </message>
+    <message>
+        <source>The editor ended before these greetings were saved.</source>
+        <translation>Edytor zakończył pracę, zanim te kartki zostały zapisane.</translation>
+    </message>
+    <message>
+        <source>Earlier versions</source>
+        <translation>Wcześniejsze wersje</translation>
+    </message>
+    <message>
+        <source>Earlier versions of “%1”</source>
+        <translation>Wcześniejsze wersje „%1”</translation>
+    </message>
+    <message>
+        <source>Each is the greeting as it was before a save replaced it.</source>
+        <translation>Każda to kartka taka, jaka była, zanim zapis ją zastąpił.</translation>
+    </message>
+    <message>
+        <source>Each greeting&apos;s name, where it came from and when it was kept</source>
+        <translation>Nazwa każdej kartki, skąd pochodzi i kiedy zachowano kopię</translation>
+    </message>
+    <message>
+        <source>When each version was replaced, and its size</source>
+        <translation>Kiedy każda wersja została zastąpiona i jej rozmiar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Open the chosen greeting in the editor</source>
+        <translation>Otwórz wybraną kartkę w edytorze</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Zapisz jako…</translation>
+    </message>
+    <message>
+        <source>Save the chosen greeting in a file of your choice</source>
+        <translation>Zapisz wybraną kartkę w wybranym przez siebie pliku</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Odrzuć</translation>
+    </message>
+    <message>
+        <source>Throw the chosen greeting away, after asking</source>
+        <translation>Wyrzuć wybraną kartkę, po pytaniu</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Później</translation>
+    </message>
+    <message>
+        <source>Close this window and keep every greeting for the next start</source>
+        <translation>Zamknij to okno i zachowaj każdą kartkę do następnego uruchomienia</translation>
+    </message>
+    <message>
+        <source>Open the chosen version in the editor as a greeting of its own</source>
+        <translation>Otwórz wybraną wersję w edytorze jako osobną kartkę</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Zamknij to okno</translation>
+    </message>
+    <message>
+        <source>Never saved</source>
+        <translation>Nigdy nie zapisana</translation>
+    </message>
+    <message>
+        <source>Kept on %1 at %2</source>
+        <translation>Zachowana %1 o %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>A recovered greeting as a screen reader reads it: its name, where it came from and when it was kept.</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>As it was until %1 at %2</source>
+        <translation>Taka, jaka była do %1 o %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>This copy cannot be read.</source>
+        <translation>Tej kopii nie można odczytać.</translation>
+    </message>
+    <message>
+        <source>Cannot be opened: %1</source>
+        <translation>Nie można otworzyć: %1</translation>
+    </message>
+    <message>
+        <source>Discard the recovered greeting “%1”? It cannot be brought back.</source>
+        <translation>Odrzucić odzyskaną kartkę „%1”? Nie da się jej przywrócić.</translation>
+    </message>
+</context>
+<context>
     <name>CLayerManagerDlg</name>
     <message>
         <source>&lt;error&gt;</source>
@@ -2927,6 +3035,18 @@
         <source>File ▸ New, or open a greeting you have made</source>
         <translation>Plik ▸ Nowy albo otwórz kartkę zapisaną wcześniej</translation>
     </message>
+    <message>
+        <source>Discard</source>
+        <translation>Odrzuć</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Później</translation>
+    </message>
+    <message>
+        <source>Earlier versions…</source>
+        <translation>Wcześniejsze wersje…</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -3244,6 +3364,26 @@
     <message>
         <source>%1: earlier version %2 cannot be read (%3)</source>
         <translation>%1: nie można odczytać wcześniejszej wersji %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Your greeting is not being kept safe while you work: %1
+
+You can go on working; save the greeting to keep it.</source>
+        <translation>Twoja kartka nie jest zabezpieczana podczas pracy: %1
+
+Możesz pracować dalej; zapisz kartkę, aby ją zachować.</translation>
+    </message>
+    <message>
+        <source>The recovered greeting &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Odzyskanej kartki „%1” nie można otworzyć: %2</translation>
+    </message>
+    <message>
+        <source>No earlier versions of &quot;%1&quot; are kept yet: each save over it keeps the version it replaces.</source>
+        <translation>Nie zachowano jeszcze wcześniejszych wersji „%1”: każdy zapis zachowuje wersję, którą zastępuje.</translation>
+    </message>
+    <message>
+        <source>The earlier version cannot be opened: %1</source>
+        <translation>Wcześniejszej wersji nie można otworzyć: %1</translation>
     </message>
 </context>
 <context>

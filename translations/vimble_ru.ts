@@ -260,6 +260,114 @@
     </message>
 </context>
 <context>
+    <name>CKeptCopiesDlg</name>
+    <message>
+        <source>Greetings to recover</source>
+        <translation>Открытки для восстановления</translation>
+    </message>
+    <message>
+        <source>The editor ended before these greetings were saved.</source>
+        <translation>Редактор завершил работу до того, как эти открытки были сохранены.</translation>
+    </message>
+    <message>
+        <source>Earlier versions</source>
+        <translation>Прежние версии</translation>
+    </message>
+    <message>
+        <source>Earlier versions of “%1”</source>
+        <translation>Прежние версии «%1»</translation>
+    </message>
+    <message>
+        <source>Each is the greeting as it was before a save replaced it.</source>
+        <translation>Каждая — это открытка такой, какой она была до того, как её заменило сохранение.</translation>
+    </message>
+    <message>
+        <source>Each greeting&apos;s name, where it came from and when it was kept</source>
+        <translation>Название каждой открытки, откуда она и когда сохранена копия</translation>
+    </message>
+    <message>
+        <source>When each version was replaced, and its size</source>
+        <translation>Когда каждая версия была заменена, и её размер</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Open the chosen greeting in the editor</source>
+        <translation>Открыть выбранную открытку в редакторе</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Сохранить как…</translation>
+    </message>
+    <message>
+        <source>Save the chosen greeting in a file of your choice</source>
+        <translation>Сохранить выбранную открытку в файл по вашему выбору</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Throw the chosen greeting away, after asking</source>
+        <translation>Выбросить выбранную открытку, спросив сначала</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Позже</translation>
+    </message>
+    <message>
+        <source>Close this window and keep every greeting for the next start</source>
+        <translation>Закрыть это окно и сохранить все открытки до следующего запуска</translation>
+    </message>
+    <message>
+        <source>Open the chosen version in the editor as a greeting of its own</source>
+        <translation>Открыть выбранную версию в редакторе как отдельную открытку</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Закрыть это окно</translation>
+    </message>
+    <message>
+        <source>Never saved</source>
+        <translation>Ни разу не сохранена</translation>
+    </message>
+    <message>
+        <source>Kept on %1 at %2</source>
+        <translation>Сохранена %1 в %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>A recovered greeting as a screen reader reads it: its name, where it came from and when it was kept.</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>As it was until %1 at %2</source>
+        <translation>Такой, какой была до %1 %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>This copy cannot be read.</source>
+        <translation>Эту копию невозможно прочитать.</translation>
+    </message>
+    <message>
+        <source>Cannot be opened: %1</source>
+        <translation>Не открывается: %1</translation>
+    </message>
+    <message>
+        <source>Discard the recovered greeting “%1”? It cannot be brought back.</source>
+        <translation>Удалить восстановленную открытку «%1»? Вернуть её будет нельзя.</translation>
+    </message>
+</context>
+<context>
     <name>CLayerManagerDlg</name>
     <message>
         <source>&lt;error&gt;</source>
@@ -2927,6 +3035,18 @@
         <source>File ▸ New, or open a greeting you have made</source>
         <translation>Файл ▸ Создать — или откройте уже созданную открытку</translation>
     </message>
+    <message>
+        <source>Discard</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Позже</translation>
+    </message>
+    <message>
+        <source>Earlier versions…</source>
+        <translation>Прежние версии…</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -3244,6 +3364,26 @@
     <message>
         <source>%1: earlier version %2 cannot be read (%3)</source>
         <translation>%1: прежнюю версию %2 не удаётся прочитать (%3)</translation>
+    </message>
+    <message>
+        <source>Your greeting is not being kept safe while you work: %1
+
+You can go on working; save the greeting to keep it.</source>
+        <translation>Ваша открытка не сохраняется во время работы: %1
+
+Можно продолжать работу; сохраните открытку, чтобы не потерять её.</translation>
+    </message>
+    <message>
+        <source>The recovered greeting &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Восстановленную открытку «%1» не удаётся открыть: %2</translation>
+    </message>
+    <message>
+        <source>No earlier versions of &quot;%1&quot; are kept yet: each save over it keeps the version it replaces.</source>
+        <translation>Прежних версий «%1» пока нет: каждое сохранение поверх неё сохраняет версию, которую заменяет.</translation>
+    </message>
+    <message>
+        <source>The earlier version cannot be opened: %1</source>
+        <translation>Прежнюю версию не удаётся открыть: %1</translation>
     </message>
 </context>
 <context>
