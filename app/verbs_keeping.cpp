@@ -43,7 +43,7 @@ void PrintCopies(const std::vector<keeping::RecoveryCopy>& copies, int64_t runni
         json.EndObject();
     }
     json.EndArray();
-    std::fputs(json.Result().c_str(), stdout);
+    std::fputs((json.Result() + "\n").c_str(), stdout);
 }
 
 bool HasCopy(const std::string& id)
@@ -89,7 +89,7 @@ int CmdVersions(const std::vector<std::string>& args)
             json.EndObject();
         }
         json.EndArray();
-        std::fputs(json.Result().c_str(), stdout);
+        std::fputs((json.Result() + "\n").c_str(), stdout);
         return 0;
     }
     if (args.size() == 4 && args[0] == "restore") {

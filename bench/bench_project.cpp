@@ -86,9 +86,11 @@ BENCHMARK_DEFINE_F(ProjectFixture, Save)(benchmark::State& state)
 // packing, the still and the files are the keeper's thread's.
 BENCHMARK_DEFINE_F(ProjectFixture, RecoverySnapshotOnWindow)(benchmark::State& state)
 {
-    size_t bytes = 0;
+    // After its first copy (argument 1) the keeper knows the length of its last one.
+    size_t bytes = StoreMovie(*m_movie, "big.kel").size();
+    const size_t hint = state.range(0) != 0 ? bytes : 0;
     for (auto _ : state) {
-        std::vector<uint8_t> archive = StoreMovie(*m_movie, "big.kel");
+        std::vector<uint8_t> archive = StoreMovie(*m_movie, "big.kel", hint);
         bytes = archive.size();
         benchmark::DoNotOptimize(archive.data());
     }
@@ -110,6 +112,8 @@ BENCHMARK_DEFINE_F(ProjectFixture, RecoveryWriteOnKeeper)(benchmark::State& stat
 }
 
 BENCHMARK_REGISTER_F(ProjectFixture, RecoverySnapshotOnWindow)
+    ->Arg(0)
+    ->Arg(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK_REGISTER_F(ProjectFixture, RecoveryWriteOnKeeper)

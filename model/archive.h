@@ -26,6 +26,9 @@ public:
     CArchive(const CArchive&) = delete;
     CArchive& operator=(const CArchive&) = delete;
 
+    // Room for that many stored bytes at once, so that a large store grows its buffer once.
+    void Reserve(size_t nBytes) { m_data.reserve(nBytes); }
+
     bool IsLoading() const { return m_bLoading; }
     bool IsStoring() const { return !m_bLoading; }
 

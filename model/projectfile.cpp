@@ -207,9 +207,12 @@ bool StripHeaderTag(const std::string& path)
     return platform::ReplaceFileContent(path, std::span(content).subspan(kProjectTagSize));
 }
 
-std::vector<uint8_t> StoreMovie(CAbstractMovie& movie, const std::string& name)
+std::vector<uint8_t> StoreMovie(CAbstractMovie& movie, const std::string& name, size_t nSizeHint)
 {
     CArchive ar(name);
+    // A little more than the hint: a greeting grows as it is worked on.
+    if (nSizeHint > 0)
+        ar.Reserve(nSizeHint + nSizeHint / 16);
     movie.Serialize(ar);
     if (ar.IsFailed()) {
         ReportArchiveFailure(ar);

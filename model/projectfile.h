@@ -76,6 +76,8 @@ bool SaveProject(CAbstractMovie& movie, const std::string& path,
 // The movie's archive as bytes, and a movie read from such bytes (nullptr after a reported
 // failure). name names the file in messages. LoadMovie puts its failure into *pFailure when
 // given (nothing is shown), else it shows it.
-std::vector<uint8_t> StoreMovie(CAbstractMovie& movie, const std::string& name);
+// nSizeHint: about how long the archive will be (the last one's length), to store it in one go.
+std::vector<uint8_t> StoreMovie(CAbstractMovie& movie, const std::string& name,
+                                size_t nSizeHint = 0);
 std::unique_ptr<CAbstractMovie> LoadMovie(std::vector<uint8_t> archive, const std::string& name,
                                           platform::Message* pFailure = nullptr);

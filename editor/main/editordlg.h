@@ -334,7 +334,7 @@ private:
     bool SaveMovieTo(const std::string& strPath, QWidget* pOver = nullptr, bool bKeep = false);
     // IKeeperHost
     bool IsQuietForKeeping() const override;
-    std::vector<uint8_t> StoreForKeeping() override;
+    std::vector<uint8_t> StoreForKeeping(size_t nSizeHint) override;
     keeping::RecoveryAbout AboutForKeeping() const override;
     void SayNotKept(const std::string& strReason) override;
     void RunKeptCopies(class CKeptCopiesDlg& dlg);

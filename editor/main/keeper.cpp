@@ -50,9 +50,10 @@ bool CGreetingKeeper::KeepNow()
     m_quiet.stop();
     m_longest.stop();
     m_bPending = false;
-    std::vector<uint8_t> archive = m_host.StoreForKeeping();
+    std::vector<uint8_t> archive = m_host.StoreForKeeping(m_nLastSize);
     if (archive.empty())
         return false;
+    m_nLastSize = archive.size();
     if (m_strId.empty())
         m_strId = keeping::NewRecoveryId();
     Job job;

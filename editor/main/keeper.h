@@ -29,8 +29,9 @@ public:
     // True when a copy may be taken now: nothing is half done.
     virtual bool IsQuietForKeeping() const = 0;
     // The open greeting's archive as it is now (empty when there is none or it cannot be
-    // stored), and what its copy says of it: its name and its own path.
-    virtual std::vector<uint8_t> StoreForKeeping() = 0;
+    // stored), and what its copy says of it: its name and its own path. nSizeHint: the length
+    // of the last copy's archive, 0 for none.
+    virtual std::vector<uint8_t> StoreForKeeping(size_t nSizeHint) = 0;
     virtual keeping::RecoveryAbout AboutForKeeping() const = 0;
     // Says, once, that the greeting is not being kept, and why.
     virtual void SayNotKept(const std::string& strReason) = 0;
@@ -96,6 +97,7 @@ private:
     bool m_bSaid = false;
     std::string m_strId;
     int m_nHanded = 0;
+    size_t m_nLastSize = 0;
 
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;

@@ -19,6 +19,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <thread>
 
@@ -52,13 +53,18 @@ bool CEditorDialog::IsQuietForKeeping() const
     return modal == nullptr || modal == this;
 }
 
-std::vector<uint8_t> CEditorDialog::StoreForKeeping()
+std::vector<uint8_t> CEditorDialog::StoreForKeeping(size_t nSizeHint)
 {
     if (m_pDoc == nullptr || m_pDoc->GetMovie() == nullptr)
         return {};
     // A greeting that cannot even be stored says so when it is saved; the copy is quiet.
     platform::CMessageRecorder quiet;
-    return StoreMovie(*m_pDoc->GetMovie(), GreetingName(m_strPath));
+    // Before its first copy, an opened greeting's archive is about as long as the one it was
+    // opened from.
+    if (nSizeHint == 0 && !m_strPath.empty())
+        nSizeHint = static_cast<size_t>(
+            std::max<int64_t>(0, platform::FileLength(WorkingFilePath(m_strPath, WorkingFile::W1))));
+    return StoreMovie(*m_pDoc->GetMovie(), GreetingName(m_strPath), nSizeHint);
 }
 
 keeping::RecoveryAbout CEditorDialog::AboutForKeeping() const

@@ -167,7 +167,7 @@ TEST_F(ToolKeeping, recovery_list_of_an_empty_store_is_an_empty_array)
 {
     const Result r = Run("recovery list");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "[]");
+    EXPECT_EQ(r.out, "[]\n");
 }
 
 TEST_F(ToolKeeping, recovery_restore_and_discard)
@@ -258,7 +258,7 @@ TEST_F(ToolKeeping, versions_are_listed_and_restored)
     EXPECT_FALSE(platform::FileExists(Path("out.kel")));
     r = Run("versions " + Quoted(Path("never saved.kel")));
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "[]");
+    EXPECT_EQ(r.out, "[]\n");
     const std::string misuses[]
         = { "versions", "versions restore " + Quoted(path) + " x " + Quoted(Path("o.kel")),
               "versions " + Quoted(path) + " more" };
