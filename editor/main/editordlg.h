@@ -10,6 +10,7 @@
 #include "editor/windows/greetingsource.h"
 #include "model/projectfile.h"
 #include "platform/dc.h"
+#include "platform/message.h"
 #include "platform/types.h"
 #include "playback/controller.h"
 
@@ -338,6 +339,9 @@ private:
     keeping::RecoveryAbout AboutForKeeping() const override;
     void SayNotKept(const std::string& strReason) override;
     void RunKeptCopies(class CKeptCopiesDlg& dlg);
+    // A kept copy's or version's greeting, read on the file worker; null with the failure.
+    std::unique_ptr<class CAbstractMovie> ReadKeptGreeting(const std::string& strProject,
+                                                           platform::Message& failure);
     // Runs file work (nKind: CFileProgressDlg::Kind) off this thread, with the progress window.
     bool RunFileWork(uint8_t nKind, const std::string& strPath,
                      const std::function<bool(const FileProgress&)>& work,

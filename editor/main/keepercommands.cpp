@@ -92,6 +92,21 @@ void CEditorDialog::RunKeptCopies(CKeptCopiesDlg& dlg)
         dlg.exec();
 }
 
+std::unique_ptr<CAbstractMovie> CEditorDialog::ReadKeptGreeting(const std::string& strProject,
+                                                                 platform::Message& failure)
+{
+    // Read only, on the file worker: a kept copy gets no working files beside it.
+    std::unique_ptr<CAbstractMovie> movie;
+    RunFileWork(CFileProgressDlg::kindOpen, strProject,
+                [&strProject, &movie, &failure](const FileProgress& progress) {
+                    movie = ReadProjectFile(strProject, &failure, progress);
+                    return movie != nullptr;
+                });
+    if (movie != nullptr)
+        movie->m_rcStage = {0, 0, kFrameWidth, kFrameHeight};
+    return movie;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Recovery
 
@@ -148,13 +163,8 @@ bool CEditorDialog::OpenRecoveredCopy(const keeping::RecoveryCopy& copy)
 {
     if (!copy.bReadable || !CloseProject(false))
         return false;
-    std::unique_ptr<CAbstractMovie> movie;
     platform::Message failure;
-    RunFileWork(CFileProgressDlg::kindOpen, copy.strProject,
-                [&copy, &movie, &failure](const FileProgress& progress) {
-                    movie = ReadProjectFile(copy.strProject, &failure, progress);
-                    return movie != nullptr;
-                });
+    std::unique_ptr<CAbstractMovie> movie = ReadKeptGreeting(copy.strProject, failure);
     if (movie == nullptr) {
         AskMessageBox(this, MB_KIND_OK,
                       Fill(Tr("Keeping", "The recovered greeting \"%1\" cannot be opened: %2"),
@@ -162,7 +172,6 @@ bool CEditorDialog::OpenRecoveredCopy(const keeping::RecoveryCopy& copy)
         update();
         return false;
     }
-    movie->m_rcStage = {0, 0, kFrameWidth, kFrameHeight};
     // Its own file, when it is still there, is where Save writes it; else it is saved as new.
     const bool bOwnFile = !copy.about.strOriginal.empty()
                           && platform::FileExists(copy.about.strOriginal);
@@ -241,13 +250,8 @@ bool CEditorDialog::OpenEarlierVersion(const keeping::EarlierVersion& version)
 {
     if (!CloseProject(false))
         return false;
-    std::unique_ptr<CAbstractMovie> movie;
     platform::Message failure;
-    RunFileWork(CFileProgressDlg::kindOpen, version.strProject,
-                [&version, &movie, &failure](const FileProgress& progress) {
-                    movie = ReadProjectFile(version.strProject, &failure, progress);
-                    return movie != nullptr;
-                });
+    std::unique_ptr<CAbstractMovie> movie = ReadKeptGreeting(version.strProject, failure);
     if (movie == nullptr) {
         AskMessageBox(this, MB_KIND_OK,
                       Fill(Tr("Keeping", "The earlier version cannot be opened: %1"),
@@ -255,7 +259,6 @@ bool CEditorDialog::OpenEarlierVersion(const keeping::EarlierVersion& version)
         update();
         return false;
     }
-    movie->m_rcStage = {0, 0, kFrameWidth, kFrameHeight};
     InstallProject(std::move(movie), {}, docNew);
     SetModified();
     return true;
