@@ -104,6 +104,59 @@ bool JpegIsWhole(std::span<const uint8_t> bytes)
     return false;
 }
 
+// A bitmap file shorter than its header's file size was cut short; the decoder would leave
+// the missing rows black. A size of 0 says nothing (some writers leave it so).
+bool BmpIsWhole(std::span<const uint8_t> bytes)
+{
+    if (bytes.size() < 6)
+        return false;
+    const uint32_t size = uint32_t(bytes[2]) | uint32_t(bytes[3]) << 8
+        | uint32_t(bytes[4]) << 16 | uint32_t(bytes[5]) << 24;
+    return size == 0 || size <= bytes.size();
+}
+
+// Whether the blocks of a GIF reach the end of its first picture's data; the decoder shows a
+// picture cut short as far as it came.
+bool GifFirstFrameIsWhole(std::span<const uint8_t> bytes)
+{
+    size_t at = 13; // signature and screen descriptor
+    auto skipTable = [&](uint8_t flags) {
+        if (flags & 0x80)
+            at += 3u << ((flags & 7) + 1);
+    };
+    auto skipSubBlocks = [&]() {
+        while (at < bytes.size()) {
+            const uint8_t length = bytes[at++];
+            if (length == 0)
+                return true;
+            at += length;
+        }
+        return false;
+    };
+    if (bytes.size() < at)
+        return false;
+    skipTable(bytes[10]);
+    while (at < bytes.size()) {
+        const uint8_t introducer = bytes[at++];
+        if (introducer == 0x21) { // an extension: its label, then its sub-blocks
+            ++at;
+            if (!skipSubBlocks())
+                return false;
+        } else if (introducer == 0x2C) { // a picture: descriptor, table, code size, data
+            if (at + 9 > bytes.size())
+                return false;
+            const uint8_t flags = bytes[at + 8];
+            at += 9;
+            skipTable(flags);
+            ++at;
+            return skipSubBlocks();
+        } else {
+            return false; // the trailer or anything else before the first picture
+        }
+    }
+    return false;
+}
+
 // The picture at exactly size, smoothly; as it is when it already has that size.
 QImage ToSize(QImage image, QSize size)
 {
@@ -158,7 +211,8 @@ bool ReadWithQt(std::span<const uint8_t> bytes, EKind kind, const std::string& n
         error = Damaged(name, reader.errorString().toStdString());
         return false;
     }
-    if (kind == EKind::jpeg && !JpegIsWhole(bytes)) {
+    if ((kind == EKind::jpeg && !JpegIsWhole(bytes)) || (kind == EKind::bmp && !BmpIsWhole(bytes))
+        || (kind == EKind::gif && !GifFirstFrameIsWhole(bytes))) {
         error = Damaged(name, {});
         return false;
     }
