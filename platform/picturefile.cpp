@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QImageReader>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <cmath>
@@ -52,24 +53,25 @@ EKind KindOf(std::span<const uint8_t> bytes)
         return EKind::webp;
     // An ISO base media file whose brand is one of the still-picture ones.
     if (StartsWith(bytes, 4, "ftyp")) {
-        for (const char* brand : {"heic", "heix", "heim", "heis", "hevc", "hevx", "hevm", "hevs",
-                 "mif1", "msf1", "avif", "avis"})
+        for (const char* brand : { "heic", "heix", "heim", "heis", "hevc", "hevx", "hevm", "hevs",
+                 "mif1", "msf1", "avif", "avis" })
             if (StartsWith(bytes, 8, brand))
                 return EKind::heif;
     }
     return EKind::unknown;
 }
 
+// english is marked with QT_TRANSLATE_NOOP("Pictures", ...) where it is written.
 std::string Said(const char* english, const std::string& name)
 {
-    return Fill(Tr("Pictures", english), {name});
+    return Fill(Tr("Pictures", english), { name });
 }
 
 std::string Damaged(const std::string& name, const std::string& why)
 {
     if (why.empty())
-        return Said("%1: the picture is damaged or cut short", name);
-    return Fill(Tr("Pictures", "%1: the picture is damaged or cut short (%2)"), {name, why});
+        return Said(QT_TRANSLATE_NOOP("Pictures", "%1: the picture is damaged or cut short"), name);
+    return Fill(Tr("Pictures", "%1: the picture is damaged or cut short (%2)"), { name, why });
 }
 
 bool TooLarge(QSize size)
@@ -80,10 +82,11 @@ bool TooLarge(QSize size)
 
 std::string TooLargeText(const std::string& name, QSize size)
 {
-    return Fill(Tr("Pictures", "%1: the picture is too large (%2 x %3 pixels; at most %4 "
-                               "megapixels are read)"),
-        {name, std::to_string(size.width()), std::to_string(size.height()),
-            std::to_string(kMaxPicturePixels / 1'000'000)});
+    return Fill(Tr("Pictures",
+                    "%1: the picture is too large (%2 x %3 pixels; at most %4 "
+                    "megapixels are read)"),
+        { name, std::to_string(size.width()), std::to_string(size.height()),
+            std::to_string(kMaxPicturePixels / 1'000'000) });
 }
 
 // A JPEG whose last scan does not end with the end-of-picture marker was cut short: the
@@ -110,8 +113,8 @@ bool BmpIsWhole(std::span<const uint8_t> bytes)
 {
     if (bytes.size() < 6)
         return false;
-    const uint32_t size = uint32_t(bytes[2]) | uint32_t(bytes[3]) << 8
-        | uint32_t(bytes[4]) << 16 | uint32_t(bytes[5]) << 24;
+    const uint32_t size = uint32_t(bytes[2]) | uint32_t(bytes[3]) << 8 | uint32_t(bytes[4]) << 16
+        | uint32_t(bytes[5]) << 24;
     return size == 0 || size <= bytes.size();
 }
 
@@ -165,8 +168,8 @@ QImage ToSize(QImage image, QSize size)
     return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-bool ReadWithQt(std::span<const uint8_t> bytes, EKind kind, const std::string& name,
-    QSize szBounds, EPictureFit fit, QImage& image, std::string& error)
+bool ReadWithQt(std::span<const uint8_t> bytes, EKind kind, const std::string& name, QSize szBounds,
+    EPictureFit fit, QImage& image, std::string& error)
 {
     QImageReader::setAllocationLimit(kAllocationLimitMb);
     const QByteArray data = QByteArray::fromRawData(
@@ -174,7 +177,7 @@ bool ReadWithQt(std::span<const uint8_t> bytes, EKind kind, const std::string& n
     QBuffer buffer;
     buffer.setData(data);
     if (!buffer.open(QIODevice::ReadOnly)) {
-        error = Said("%1: cannot be read", name);
+        error = Said(QT_TRANSLATE_NOOP("Pictures", "%1: cannot be read"), name);
         return false;
     }
     QImageReader reader(&buffer);
@@ -182,11 +185,15 @@ bool ReadWithQt(std::span<const uint8_t> bytes, EKind kind, const std::string& n
     reader.setAutoTransform(true);
     if (!reader.canRead()) {
         if (kind == EKind::webp)
-            error = Said("%1: WebP pictures cannot be read here: Qt's image format plug-ins "
-                         "are missing", name);
+            error = Said(QT_TRANSLATE_NOOP("Pictures",
+                             "%1: WebP pictures cannot be read here: Qt's image format plug-ins "
+                             "are missing"),
+                name);
         else if (kind == EKind::unknown)
-            error = Said("%1: not a picture that can be read (PNG, JPEG, GIF, WebP, BMP, HEIC "
-                         "or AVIF)", name);
+            error = Said(QT_TRANSLATE_NOOP("Pictures",
+                             "%1: not a picture that can be read (PNG, JPEG, GIF, WebP, BMP, HEIC "
+                             "or AVIF)"),
+                name);
         else
             error = Damaged(name, {});
         return false;
@@ -227,13 +234,12 @@ struct CHeifFree {
     void operator()(heif_image_handle* p) const { heif_image_handle_release(p); }
     void operator()(heif_image* p) const { heif_image_release(p); }
 };
-template <class T>
-using HeifPtr = std::unique_ptr<T, CHeifFree>;
+template <class T> using HeifPtr = std::unique_ptr<T, CHeifFree>;
 
 QSize HandleSize(const heif_image_handle* handle)
 {
     // The size after the file's own rotation, mirroring and crop.
-    return {heif_image_handle_get_width(handle), heif_image_handle_get_height(handle)};
+    return { heif_image_handle_get_width(handle), heif_image_handle_get_height(handle) };
 }
 
 bool ReadWithHeif(std::span<const uint8_t> bytes, const std::string& name, QSize szBounds,
@@ -241,7 +247,8 @@ bool ReadWithHeif(std::span<const uint8_t> bytes, const std::string& name, QSize
 {
     HeifPtr<heif_context> context(heif_context_alloc());
     if (!context) {
-        error = Said("%1: there is not enough memory for the picture", name);
+        error = Said(
+            QT_TRANSLATE_NOOP("Pictures", "%1: there is not enough memory for the picture"), name);
         return false;
     }
     heif_context_set_maximum_image_size_limit(context.get(), kMaxPictureSide);
@@ -276,14 +283,13 @@ bool ReadWithHeif(std::span<const uint8_t> bytes, const std::string& name, QSize
             heif_image_handle_get_list_of_thumbnail_IDs(handle.get(), ids.data(), count);
         for (heif_item_id id : ids) {
             heif_image_handle* thumbnail = nullptr;
-            if (heif_image_handle_get_thumbnail(handle.get(), id, &thumbnail).code
-                != heif_error_Ok)
+            if (heif_image_handle_get_thumbnail(handle.get(), id, &thumbnail).code != heif_error_Ok)
                 continue;
             HeifPtr<heif_image_handle> candidate(thumbnail);
             const QSize size = HandleSize(candidate.get());
             if (size.width() >= wanted.width() && size.height() >= wanted.height()
                 && int64_t(size.width()) * size.height()
-                       < int64_t(upright.width()) * upright.height()) {
+                    < int64_t(upright.width()) * upright.height()) {
                 handle = std::move(candidate);
                 break;
             }
@@ -304,16 +310,17 @@ bool ReadWithHeif(std::span<const uint8_t> bytes, const std::string& name, QSize
     int stride = 0;
     const uint8_t* plane
         = heif_image_get_plane_readonly(decoded.get(), heif_channel_interleaved, &stride);
-    if (plane == nullptr || width <= 0 || height <= 0 || TooLarge({width, height})) {
+    if (plane == nullptr || width <= 0 || height <= 0 || TooLarge({ width, height })) {
         error = Damaged(name, {});
         return false;
     }
     // Copied out: the decoded image goes with its handle.
-    const QImage view(plane, width, height, stride,
-        bAlpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    const QImage view(
+        plane, width, height, stride, bAlpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
     QImage copy = view.convertToFormat(bAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (copy.isNull()) {
-        error = Said("%1: there is not enough memory for the picture", name);
+        error = Said(
+            QT_TRANSLATE_NOOP("Pictures", "%1: there is not enough memory for the picture"), name);
         return false;
     }
     image = ToSize(std::move(copy), wanted);
@@ -336,8 +343,8 @@ QSize FittedPictureSize(QSize szPicture, QSize szBounds, EPictureFit fit)
     if (scale >= 1.0)
         return szPicture;
     // Rounded, so that a picture of the bounds' shape meets them exactly.
-    return {std::max(1, static_cast<int>(std::lround(w * scale))),
-        std::max(1, static_cast<int>(std::lround(h * scale)))};
+    return { std::max(1, static_cast<int>(std::lround(w * scale))),
+        std::max(1, static_cast<int>(std::lround(h * scale))) };
 }
 
 bool CanReadHeif()
@@ -355,11 +362,12 @@ bool ReadPictureBytes(std::span<const uint8_t> bytes, const std::string& name, Q
     image = QImage();
     error.clear();
     if (bytes.empty()) {
-        error = Said("%1: the file is empty", name);
+        error = Said(QT_TRANSLATE_NOOP("Pictures", "%1: the file is empty"), name);
         return false;
     }
     if (int64_t(bytes.size()) > kMaxPictureFileBytes) {
-        error = Said("%1: the file is too large for a picture", name);
+        error
+            = Said(QT_TRANSLATE_NOOP("Pictures", "%1: the file is too large for a picture"), name);
         return false;
     }
     const EKind kind = KindOf(bytes);
@@ -367,31 +375,34 @@ bool ReadPictureBytes(std::span<const uint8_t> bytes, const std::string& name, Q
 #ifdef VIMBLE_HAVE_LIBHEIF
         return ReadWithHeif(bytes, name, szBounds, fit, image, error);
 #else
-        error = Said("%1: HEIC and AVIF pictures cannot be read by this build", name);
+        error = Said(QT_TRANSLATE_NOOP(
+                         "Pictures", "%1: HEIC and AVIF pictures cannot be read by this build"),
+            name);
         return false;
 #endif
     }
     return ReadWithQt(bytes, kind, name, szBounds, fit, image, error);
 }
 
-bool ReadPictureFile(const std::string& path, QSize szBounds, EPictureFit fit, QImage& image,
-    std::string& error)
+bool ReadPictureFile(
+    const std::string& path, QSize szBounds, EPictureFit fit, QImage& image, std::string& error)
 {
     image = QImage();
     std::error_code failed;
     const uintmax_t size = std::filesystem::file_size(path, failed);
     if (failed) {
-        error = Said("%1: cannot be read", path);
+        error = Said(QT_TRANSLATE_NOOP("Pictures", "%1: cannot be read"), path);
         return false;
     }
     if (size > uintmax_t(kMaxPictureFileBytes)) {
-        error = Said("%1: the file is too large for a picture", path);
+        error
+            = Said(QT_TRANSLATE_NOOP("Pictures", "%1: the file is too large for a picture"), path);
         return false;
     }
     std::ifstream file(path, std::ios::binary);
     std::vector<uint8_t> bytes(static_cast<size_t>(size));
     if (!file || !file.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(size))) {
-        error = Said("%1: cannot be read", path);
+        error = Said(QT_TRANSLATE_NOOP("Pictures", "%1: cannot be read"), path);
         return false;
     }
     return ReadPictureBytes(bytes, path, szBounds, fit, image, error);
