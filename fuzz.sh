@@ -24,7 +24,7 @@ FUZZ_DIR="$VIMBLE_ROOT/tests/fuzz"
 if [ $# -gt 0 ]; then
   TARGETS=("$@")
 else
-  TARGETS=(archive project header item bitmap midi wave book bundle smtp video)
+  TARGETS=(archive project header item bitmap midi wave book bundle smtp video picture heif)
 fi
 
 # Only the fuzzers and what they link are built.
@@ -53,10 +53,16 @@ for target in "${TARGETS[@]}"; do
   mkdir -p "$(dirname "$log")"
   before=$(find "$regressions" -type f | wc -l)
   touch "$log.start"
+  # Seeds are kept in tests/fuzz/seeds, or (the pictures') made by the fuzzer itself.
+  seeds="$FUZZ_DIR/seeds/$target"
+  if [ ! -d "$seeds" ]; then
+    seeds="$BUILD/seeds/$target"
+    VIMBLE_FUZZ_WRITE_SEEDS="$seeds" "$BUILD/tests/fuzz/fuzz-$target" >/dev/null 2>&1
+  fi
   # -fork keeps going after a fault, so one run can find several; each reproducer is written
   # under the regressions folder.
   set +e
-  "$BUILD/tests/fuzz/fuzz-$target" "$corpus" "$FUZZ_DIR/seeds/$target" \
+  "$BUILD/tests/fuzz/fuzz-$target" "$corpus" "$seeds" \
     -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=1024 \
     -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
     -artifact_prefix="$regressions/" -print_final_stats=1 >"$log" 2>&1

@@ -330,3 +330,16 @@ int CEffectList::NoOverlaps() const
                 return 0;
     return 1;
 }
+
+CEffect* NewDefaultEffect(int32_t nDuration)
+{
+    auto* effect = new CEffect;
+    effect->m_strName = "Sans";
+    effect->m_nType = -1;
+    effect->m_fParam1 = effect->m_fParam2 = effect->m_fParam3 = 0.0f;
+    effect->m_nStartFrame = 0;
+    effect->m_nDuration = nDuration;
+    effect->m_nDefaultDuration = nDuration;
+    effect->m_bOffScreenAfter = 0;
+    return effect;
+}

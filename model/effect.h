@@ -79,3 +79,7 @@ public:
     int NoOverlaps() const;
     void RenewIds() { Renew(); }
 };
+
+// The default movement of a newly placed object: "Sans" (type -1), from frame 0, for nDuration
+// frames (an animation's frame count, 1 otherwise), staying on screen.
+CEffect* NewDefaultEffect(int32_t nDuration);

@@ -15,6 +15,7 @@ VIMBLE_PACKAGES=(
   at-spi2-core python3-pyatspi xvfb
   desktop-file-utils appstream shared-mime-info
   qt6-wayland weston
+  qt6-image-formats-plugins libheif-dev
 )
 
 vimble_install_packages() {

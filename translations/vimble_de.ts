@@ -1138,10 +1138,6 @@
         <source>It would play at the same time as another sound of the object.</source>
         <translation>Er würde gleichzeitig mit einem anderen Klang des Objekts spielen.</translation>
     </message>
-    <message>
-        <source>%1: the picture is too large</source>
-        <translation>%1: Das Bild ist zu groß</translation>
-    </message>
 </context>
 <context>
     <name>Effects</name>
@@ -4374,6 +4370,49 @@ Sie können weiterarbeiten; speichern Sie den Gruß, um ihn zu behalten.</transl
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: the picture is damaged or cut short</source>
+        <translation>%1: Das Bild ist beschädigt oder unvollständig</translation>
+    </message>
+    <message>
+        <source>%1: the picture is damaged or cut short (%2)</source>
+        <translation>%1: Das Bild ist beschädigt oder unvollständig (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the picture is too large (%2 x %3 pixels; at most %4 megapixels are read)</source>
+        <translation>%1: Das Bild ist zu groß (%2 x %3 Pixel; gelesen werden höchstens %4 Megapixel)</translation>
+    </message>
+    <message>
+        <source>%1: WebP pictures cannot be read here: Qt&apos;s image format plug-ins are missing</source>
+        <translation>%1: WebP-Bilder können hier nicht gelesen werden: Die Bildformat-Plug-ins von Qt fehlen</translation>
+    </message>
+    <message>
+        <source>%1: not a picture that can be read (PNG, JPEG, GIF, WebP, BMP, HEIC or AVIF)</source>
+        <translation>%1: kein lesbares Bild (PNG, JPEG, GIF, WebP, BMP, HEIC oder AVIF)</translation>
+    </message>
+    <message>
+        <source>%1: there is not enough memory for the picture</source>
+        <translation>%1: Der Speicher reicht für das Bild nicht aus</translation>
+    </message>
+    <message>
+        <source>%1: the file is empty</source>
+        <translation>%1: Die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>%1: the file is too large for a picture</source>
+        <translation>%1: Die Datei ist für ein Bild zu groß</translation>
+    </message>
+    <message>
+        <source>%1: HEIC and AVIF pictures cannot be read by this build</source>
+        <translation>%1: Diese Ausgabe des Programms kann keine HEIC- und AVIF-Bilder lesen</translation>
+    </message>
+</context>
+<context>
     <name>Player</name>
     <message>
         <source>usage: %1</source>
@@ -5017,6 +5056,14 @@ Sie können weiterarbeiten; speichern Sie den Gruß, um ihn zu behalten.</transl
     <message>
         <source>list the earlier versions a greeting&apos;s saves replaced as JSON (1 is the newest), or write one out</source>
         <translation>die früheren Fassungen, die das Speichern eines Grußes ersetzt hat, als JSON auflisten (1 ist die neueste) oder eine davon ausschreiben</translation>
+    </message>
+    <message>
+        <source>%1: the project has no stage</source>
+        <translation>%1: Das Projekt hat keine Bühne</translation>
+    </message>
+    <message>
+        <source>the project with a picture (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) as the background or as a new object, centred unless placed, in a frame if asked</source>
+        <translation>das Projekt mit einem Bild (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) als Hintergrund oder als neuem Objekt, mittig, wenn nicht anders platziert, auf Wunsch in einem Rahmen</translation>
     </message>
 </context>
 <context>

@@ -1138,10 +1138,6 @@
         <source>It would play at the same time as another sound of the object.</source>
         <translation>Sonaría a la vez que otro sonido del objeto.</translation>
     </message>
-    <message>
-        <source>%1: the picture is too large</source>
-        <translation>%1: la imagen es demasiado grande</translation>
-    </message>
 </context>
 <context>
     <name>Effects</name>
@@ -4374,6 +4370,49 @@ Puede seguir trabajando; guarde la felicitación para conservarla.</translation>
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: no se puede leer</translation>
+    </message>
+    <message>
+        <source>%1: the picture is damaged or cut short</source>
+        <translation>%1: la imagen está dañada o incompleta</translation>
+    </message>
+    <message>
+        <source>%1: the picture is damaged or cut short (%2)</source>
+        <translation>%1: la imagen está dañada o incompleta (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the picture is too large (%2 x %3 pixels; at most %4 megapixels are read)</source>
+        <translation>%1: la imagen es demasiado grande (%2 x %3 píxeles; se leen como máximo %4 megapíxeles)</translation>
+    </message>
+    <message>
+        <source>%1: WebP pictures cannot be read here: Qt&apos;s image format plug-ins are missing</source>
+        <translation>%1: aquí no se pueden leer imágenes WebP: faltan los complementos de formatos de imagen de Qt</translation>
+    </message>
+    <message>
+        <source>%1: not a picture that can be read (PNG, JPEG, GIF, WebP, BMP, HEIC or AVIF)</source>
+        <translation>%1: no es una imagen que se pueda leer (PNG, JPEG, GIF, WebP, BMP, HEIC o AVIF)</translation>
+    </message>
+    <message>
+        <source>%1: there is not enough memory for the picture</source>
+        <translation>%1: no hay memoria suficiente para la imagen</translation>
+    </message>
+    <message>
+        <source>%1: the file is empty</source>
+        <translation>%1: el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>%1: the file is too large for a picture</source>
+        <translation>%1: el archivo es demasiado grande para una imagen</translation>
+    </message>
+    <message>
+        <source>%1: HEIC and AVIF pictures cannot be read by this build</source>
+        <translation>%1: esta versión del programa no puede leer imágenes HEIC ni AVIF</translation>
+    </message>
+</context>
+<context>
     <name>Player</name>
     <message>
         <source>usage: %1</source>
@@ -5017,6 +5056,14 @@ Puede seguir trabajando; guarde la felicitación para conservarla.</translation>
     <message>
         <source>list the earlier versions a greeting&apos;s saves replaced as JSON (1 is the newest), or write one out</source>
         <translation>listar en JSON las versiones anteriores de una felicitación que sus guardados reemplazaron (1 es la más reciente) o escribir una</translation>
+    </message>
+    <message>
+        <source>%1: the project has no stage</source>
+        <translation>%1: el proyecto no tiene escenario</translation>
+    </message>
+    <message>
+        <source>the project with a picture (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) as the background or as a new object, centred unless placed, in a frame if asked</source>
+        <translation>el proyecto con una imagen (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) como fondo o como objeto nuevo, centrada si no se coloca, en un marco si se pide</translation>
     </message>
 </context>
 <context>

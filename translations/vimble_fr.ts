@@ -1138,10 +1138,6 @@
         <source>It would play at the same time as another sound of the object.</source>
         <translation>Il serait joué en même temps qu’un autre son de l’objet.</translation>
     </message>
-    <message>
-        <source>%1: the picture is too large</source>
-        <translation>%1 : l’image est trop grande</translation>
-    </message>
 </context>
 <context>
     <name>Effects</name>
@@ -4374,6 +4370,49 @@ Vous pouvez continuer ; enregistrez la carte pour la garder.</translation>
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1 : lecture impossible</translation>
+    </message>
+    <message>
+        <source>%1: the picture is damaged or cut short</source>
+        <translation>%1 : l’image est endommagée ou tronquée</translation>
+    </message>
+    <message>
+        <source>%1: the picture is damaged or cut short (%2)</source>
+        <translation>%1 : l’image est endommagée ou tronquée (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the picture is too large (%2 x %3 pixels; at most %4 megapixels are read)</source>
+        <translation>%1 : l’image est trop grande (%2 x %3 pixels ; %4 mégapixels au plus sont lus)</translation>
+    </message>
+    <message>
+        <source>%1: WebP pictures cannot be read here: Qt&apos;s image format plug-ins are missing</source>
+        <translation>%1 : les images WebP ne peuvent pas être lues ici : les modules de formats d’image de Qt manquent</translation>
+    </message>
+    <message>
+        <source>%1: not a picture that can be read (PNG, JPEG, GIF, WebP, BMP, HEIC or AVIF)</source>
+        <translation>%1 : pas une image lisible (PNG, JPEG, GIF, WebP, BMP, HEIC ou AVIF)</translation>
+    </message>
+    <message>
+        <source>%1: there is not enough memory for the picture</source>
+        <translation>%1 : la mémoire ne suffit pas pour l’image</translation>
+    </message>
+    <message>
+        <source>%1: the file is empty</source>
+        <translation>%1 : le fichier est vide</translation>
+    </message>
+    <message>
+        <source>%1: the file is too large for a picture</source>
+        <translation>%1 : le fichier est trop grand pour une image</translation>
+    </message>
+    <message>
+        <source>%1: HEIC and AVIF pictures cannot be read by this build</source>
+        <translation>%1 : cette version du programme ne lit pas les images HEIC et AVIF</translation>
+    </message>
+</context>
+<context>
     <name>Player</name>
     <message>
         <source>usage: %1</source>
@@ -5017,6 +5056,14 @@ Vous pouvez continuer ; enregistrez la carte pour la garder.</translation>
     <message>
         <source>list the earlier versions a greeting&apos;s saves replaced as JSON (1 is the newest), or write one out</source>
         <translation>lister en JSON les versions précédentes qu’ont remplacées les enregistrements d’une carte (1 est la plus récente), ou en écrire une</translation>
+    </message>
+    <message>
+        <source>%1: the project has no stage</source>
+        <translation>%1 : le projet n’a pas de scène</translation>
+    </message>
+    <message>
+        <source>the project with a picture (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) as the background or as a new object, centred unless placed, in a frame if asked</source>
+        <translation>le projet avec une image (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) en arrière-plan ou comme nouvel objet, centrée sauf placement, dans un cadre si demandé</translation>
     </message>
 </context>
 <context>

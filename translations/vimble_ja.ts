@@ -1138,10 +1138,6 @@
         <source>It would play at the same time as another sound of the object.</source>
         <translation>オブジェクトのほかのサウンドと同時に再生されてしまいます。</translation>
     </message>
-    <message>
-        <source>%1: the picture is too large</source>
-        <translation>%1: 画像が大きすぎます</translation>
-    </message>
 </context>
 <context>
     <name>Effects</name>
@@ -4374,6 +4370,49 @@ You can go on working; save the greeting to keep it.</source>
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: 読み込めません</translation>
+    </message>
+    <message>
+        <source>%1: the picture is damaged or cut short</source>
+        <translation>%1: 画像が壊れているか途中で切れています</translation>
+    </message>
+    <message>
+        <source>%1: the picture is damaged or cut short (%2)</source>
+        <translation>%1: 画像が壊れているか途中で切れています (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the picture is too large (%2 x %3 pixels; at most %4 megapixels are read)</source>
+        <translation>%1: 画像が大きすぎます (%2 x %3 ピクセル。読み込めるのは %4 メガピクセルまで)</translation>
+    </message>
+    <message>
+        <source>%1: WebP pictures cannot be read here: Qt&apos;s image format plug-ins are missing</source>
+        <translation>%1: ここでは WebP 画像を読み込めません。Qt の画像形式プラグインがありません</translation>
+    </message>
+    <message>
+        <source>%1: not a picture that can be read (PNG, JPEG, GIF, WebP, BMP, HEIC or AVIF)</source>
+        <translation>%1: 読み込める画像ではありません (PNG、JPEG、GIF、WebP、BMP、HEIC、AVIF)</translation>
+    </message>
+    <message>
+        <source>%1: there is not enough memory for the picture</source>
+        <translation>%1: 画像に必要なメモリが足りません</translation>
+    </message>
+    <message>
+        <source>%1: the file is empty</source>
+        <translation>%1: ファイルが空です</translation>
+    </message>
+    <message>
+        <source>%1: the file is too large for a picture</source>
+        <translation>%1: 画像としてはファイルが大きすぎます</translation>
+    </message>
+    <message>
+        <source>%1: HEIC and AVIF pictures cannot be read by this build</source>
+        <translation>%1: このビルドでは HEIC と AVIF の画像を読み込めません</translation>
+    </message>
+</context>
+<context>
     <name>Player</name>
     <message>
         <source>usage: %1</source>
@@ -5017,6 +5056,14 @@ You can go on working; save the greeting to keep it.</source>
     <message>
         <source>list the earlier versions a greeting&apos;s saves replaced as JSON (1 is the newest), or write one out</source>
         <translation>保存で置き換えられたカードの以前の版を JSON で一覧表示する (1 が最新)、または 1 つを書き出す</translation>
+    </message>
+    <message>
+        <source>%1: the project has no stage</source>
+        <translation>%1: プロジェクトにステージがありません</translation>
+    </message>
+    <message>
+        <source>the project with a picture (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) as the background or as a new object, centred unless placed, in a frame if asked</source>
+        <translation>画像 (PNG、JPEG、GIF、WebP、BMP、HEIC、AVIF) を背景または新しいオブジェクトとして加えたプロジェクト。位置を指定しなければ中央に置き、指定があれば枠に収めます</translation>
     </message>
 </context>
 <context>

@@ -1138,10 +1138,6 @@
         <source>It would play at the same time as another sound of the object.</source>
         <translation>Byłby odtwarzany jednocześnie z innym dźwiękiem obiektu.</translation>
     </message>
-    <message>
-        <source>%1: the picture is too large</source>
-        <translation>%1: obraz jest za duży</translation>
-    </message>
 </context>
 <context>
     <name>Effects</name>
@@ -4374,6 +4370,49 @@ Możesz pracować dalej; zapisz kartkę, aby ją zachować.</translation>
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: nie można odczytać</translation>
+    </message>
+    <message>
+        <source>%1: the picture is damaged or cut short</source>
+        <translation>%1: obraz jest uszkodzony lub niekompletny</translation>
+    </message>
+    <message>
+        <source>%1: the picture is damaged or cut short (%2)</source>
+        <translation>%1: obraz jest uszkodzony lub niekompletny (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the picture is too large (%2 x %3 pixels; at most %4 megapixels are read)</source>
+        <translation>%1: obraz jest za duży (%2 x %3 pikseli; odczytywane jest najwyżej %4 megapikseli)</translation>
+    </message>
+    <message>
+        <source>%1: WebP pictures cannot be read here: Qt&apos;s image format plug-ins are missing</source>
+        <translation>%1: nie można tu odczytać obrazów WebP: brakuje wtyczek formatów obrazów Qt</translation>
+    </message>
+    <message>
+        <source>%1: not a picture that can be read (PNG, JPEG, GIF, WebP, BMP, HEIC or AVIF)</source>
+        <translation>%1: to nie jest obraz, który można odczytać (PNG, JPEG, GIF, WebP, BMP, HEIC lub AVIF)</translation>
+    </message>
+    <message>
+        <source>%1: there is not enough memory for the picture</source>
+        <translation>%1: za mało pamięci na obraz</translation>
+    </message>
+    <message>
+        <source>%1: the file is empty</source>
+        <translation>%1: plik jest pusty</translation>
+    </message>
+    <message>
+        <source>%1: the file is too large for a picture</source>
+        <translation>%1: plik jest za duży jak na obraz</translation>
+    </message>
+    <message>
+        <source>%1: HEIC and AVIF pictures cannot be read by this build</source>
+        <translation>%1: ta wersja programu nie odczytuje obrazów HEIC ani AVIF</translation>
+    </message>
+</context>
+<context>
     <name>Player</name>
     <message>
         <source>usage: %1</source>
@@ -5017,6 +5056,14 @@ Możesz pracować dalej; zapisz kartkę, aby ją zachować.</translation>
     <message>
         <source>list the earlier versions a greeting&apos;s saves replaced as JSON (1 is the newest), or write one out</source>
         <translation>wyświetla jako JSON wcześniejsze wersje kartki zastąpione przy zapisie (1 to najnowsza) lub zapisuje jedną z nich</translation>
+    </message>
+    <message>
+        <source>%1: the project has no stage</source>
+        <translation>%1: projekt nie ma sceny</translation>
+    </message>
+    <message>
+        <source>the project with a picture (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) as the background or as a new object, centred unless placed, in a frame if asked</source>
+        <translation>projekt z obrazem (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) jako tłem lub nowym obiektem, wyśrodkowanym, jeśli nie umieszczono go inaczej, w ramce na życzenie</translation>
     </message>
 </context>
 <context>

@@ -1138,10 +1138,6 @@
         <source>It would play at the same time as another sound of the object.</source>
         <translation>Этот звук прозвучал бы одновременно с другим звуком объекта.</translation>
     </message>
-    <message>
-        <source>%1: the picture is too large</source>
-        <translation>%1: изображение слишком большое</translation>
-    </message>
 </context>
 <context>
     <name>Effects</name>
@@ -4374,6 +4370,49 @@ You can go on working; save the greeting to keep it.</source>
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: не удаётся прочитать</translation>
+    </message>
+    <message>
+        <source>%1: the picture is damaged or cut short</source>
+        <translation>%1: изображение повреждено или обрезано</translation>
+    </message>
+    <message>
+        <source>%1: the picture is damaged or cut short (%2)</source>
+        <translation>%1: изображение повреждено или обрезано (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the picture is too large (%2 x %3 pixels; at most %4 megapixels are read)</source>
+        <translation>%1: изображение слишком велико (%2 x %3 пикселей; читается не более %4 мегапикселей)</translation>
+    </message>
+    <message>
+        <source>%1: WebP pictures cannot be read here: Qt&apos;s image format plug-ins are missing</source>
+        <translation>%1: изображения WebP здесь не читаются: нет модулей форматов изображений Qt</translation>
+    </message>
+    <message>
+        <source>%1: not a picture that can be read (PNG, JPEG, GIF, WebP, BMP, HEIC or AVIF)</source>
+        <translation>%1: это не изображение, которое можно прочитать (PNG, JPEG, GIF, WebP, BMP, HEIC или AVIF)</translation>
+    </message>
+    <message>
+        <source>%1: there is not enough memory for the picture</source>
+        <translation>%1: недостаточно памяти для изображения</translation>
+    </message>
+    <message>
+        <source>%1: the file is empty</source>
+        <translation>%1: файл пуст</translation>
+    </message>
+    <message>
+        <source>%1: the file is too large for a picture</source>
+        <translation>%1: файл слишком велик для изображения</translation>
+    </message>
+    <message>
+        <source>%1: HEIC and AVIF pictures cannot be read by this build</source>
+        <translation>%1: эта сборка программы не читает изображения HEIC и AVIF</translation>
+    </message>
+</context>
+<context>
     <name>Player</name>
     <message>
         <source>usage: %1</source>
@@ -5017,6 +5056,14 @@ You can go on working; save the greeting to keep it.</source>
     <message>
         <source>list the earlier versions a greeting&apos;s saves replaced as JSON (1 is the newest), or write one out</source>
         <translation>вывести в виде JSON прежние версии открытки, заменённые при сохранении (1 — самая новая), или записать одну из них</translation>
+    </message>
+    <message>
+        <source>%1: the project has no stage</source>
+        <translation>%1: в проекте нет сцены</translation>
+    </message>
+    <message>
+        <source>the project with a picture (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) as the background or as a new object, centred unless placed, in a frame if asked</source>
+        <translation>проект с изображением (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) в качестве фона или нового объекта, по центру, если не указано место, в рамке по запросу</translation>
     </message>
 </context>
 <context>

@@ -2,8 +2,8 @@
 // pictures, each put on top of the stage with its default movement as one undoable step.
 #include "editor/editing/editing.h"
 
-#include "model/dib.h"
 #include "model/movie.h"
+#include "model/picture.h"
 #include "platform/dc.h"
 #include "platform/files.h"
 #include "platform/message.h"
@@ -11,7 +11,6 @@
 #include "platform/translate.h"
 #include "playback/projectdoc.h"
 
-#include <QImageReader>
 
 #include <algorithm>
 #include <limits>
@@ -212,79 +211,16 @@ bool CObjectEditor::ImportImage(const std::string& strPath)
     CStage* stage = Stage();
     if (stage == nullptr)
         return false;
-    auto bitmap = std::make_unique<CHBitmap>();
-    std::unique_ptr<CHBitmap> mask;
-    const std::string ext
-        = QString::fromStdString(strPath).section('.', -1).toLower().toStdString();
-    if (ext == "bmp") {
-        if (!bitmap->LoadFromFile(strPath))
-            return false; // the reader has said why
-    } else {
-        QImageReader reader(QString::fromStdString(strPath));
-        reader.setAutoTransform(true);
-        const QImage image = reader.read();
-        if (image.isNull()) {
-            platform::ShowMessage(
-                platform::IDS_READ_ERROR, strPath + ": " + reader.errorString().toStdString());
-            return false;
-        }
-        if (int64_t(image.width()) * image.height() > kMaxDibPixels) {
-            platform::ShowMessage(platform::IDS_READ_ERROR,
-                Fill(Tr("Editing", "%1: the picture is too large"), {strPath}));
-            return false;
-        }
-        if (!bitmap->LoadFromImage(image, strPath))
-            return false;
-        if (image.hasAlphaChannel()) {
-            // Black where the picture shows, white where it is see-through.
-            QImage alpha = image.convertToFormat(QImage::Format_ARGB32);
-            QImage picture(alpha.size(), QImage::Format_RGB32);
-            bool bSeeThrough = false;
-            for (int y = 0; y < alpha.height(); ++y) {
-                const QRgb* src = reinterpret_cast<const QRgb*>(alpha.constScanLine(y));
-                QRgb* dst = reinterpret_cast<QRgb*>(picture.scanLine(y));
-                for (int x = 0; x < alpha.width(); ++x) {
-                    const bool bShows = qAlpha(src[x]) >= 128;
-                    bSeeThrough |= !bShows;
-                    dst[x] = bShows ? 0xFF000000 : 0xFFFFFFFF;
-                }
-            }
-            if (bSeeThrough) {
-                mask = std::make_unique<CHBitmap>();
-                if (!mask->LoadFromImage(picture, strPath))
-                    mask.reset();
-            }
-        }
-    }
-    if (bitmap->GetWidth() <= 0 || bitmap->GetHeight() <= 0)
-        return false;
-    bitmap->SetMask(std::move(mask));
-    CLayer* layer = stage->AddObject(
-        CGenericDrawing::kindImage, 0, 0, bitmap->GetWidth(), bitmap->GetHeight());
+    std::unique_ptr<CHBitmap> bitmap = ReadPictureBitmap(strPath);
+    if (!bitmap)
+        return false; // the reader has said why
+    CLayer* layer
+        = AddPictureObject(*stage, std::move(bitmap), {0, 0}, platform::FileNameOf(strPath));
     if (layer == nullptr)
         return false;
-    auto image = std::make_unique<CImageObject>();
-    image->m_pBitmap = std::move(bitmap);
-    layer->m_pDrawing->SetObject(std::move(image));
-    layer->m_pDrawing->m_strName = platform::FileNameOf(strPath);
-    layer->m_pEffects->AddTail(NewDefaultEffect(1));
-    layer->AttachParts();
     RecordAdded({ layer });
     ClearSelection();
     Select(layer);
     Changed(true);
     return true;
-}
-
-CEffect* NewDefaultEffect(int32_t nDuration)
-{
-    auto* effect = new CEffect;
-    effect->m_strName = "Sans";
-    effect->m_nType = -1;
-    effect->m_fParam1 = effect->m_fParam2 = effect->m_fParam3 = 0.0f;
-    effect->m_nStartFrame = 0;
-    effect->m_nDuration = nDuration;
-    effect->m_nDefaultDuration = nDuration;
-    effect->m_bOffScreenAfter = 0;
-    return effect;
 }

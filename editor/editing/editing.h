@@ -12,6 +12,7 @@
 #include "editor/editing/editinghost.h"
 #include "editor/windows/objectpropsdlg.h"
 #include "editor/windows/toolbox.h" // the tools
+#include "model/effect.h"
 #include "model/undo.h"
 #include "platform/types.h"
 
@@ -36,9 +37,6 @@ inline constexpr uint8_t UNDO_FLAG_NONE = 1;
 inline constexpr char kNotRecorded[]
     = QT_TRANSLATE_NOOP("Editing", "This change cannot be undone: the undo history could not keep it.");
 
-// The default movement of a newly placed object: "Sans" (type -1), from frame 0, for nDuration
-// frames (an animation's frame count, 1 otherwise), staying on screen.
-CEffect* NewDefaultEffect(int32_t nDuration);
 class CLayer;
 class CPlacedPropertiesDlg;
 class CSound;

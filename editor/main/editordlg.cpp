@@ -123,7 +123,7 @@ const Rows& ObjectRows()
 }
 
 // Pictures the import takes: bitmaps and what the platform's image readers know.
-constexpr char kImportExtensions[] = "bmp;*.png;*.jpg;*.jpeg;*.gif;*.webp";
+constexpr char kImportExtensions[] = "bmp;*.png;*.jpg;*.jpeg;*.gif;*.webp;*.heic;*.heif;*.avif";
 
 QImage Rgb32(QImage image)
 {

@@ -687,4 +687,90 @@ TEST_F(ToolTest, a_recorded_voice_at_frame_20_speaks_once_at_2_4_s_with_the_musi
     std::printf("voice found at %.4f s; music under it %.2f dB\n", double(start) / 44100, duck);
 }
 
+// ---- add-picture ---------------------------------------------------------------------------
+
+struct AddPictureCase {
+    const char* name;
+    std::string options;
+    std::vector<std::pair<QPoint, QRgb>> pixels; // of the still, 0xRRGGBB
+};
+
+class AddPicture : public ToolTest, public testing::WithParamInterface<AddPictureCase> {};
+
+TEST_P(AddPicture, the_still_shows_the_picture_where_it_was_put)
+{
+    // A 1600 x 1200 photo, blue with a red middle: 800 x 600 on the stage either way.
+    QImage photo(1600, 1200, QImage::Format_RGB32);
+    photo.fill(qRgb(20, 40, 200));
+    for (int y = 500; y < 700; ++y)
+        for (int x = 700; x < 900; ++x)
+            photo.setPixel(x, y, qRgb(230, 20, 20));
+    ASSERT_TRUE(photo.save(QString::fromStdString(Path("photo.jpg"))));
+    // A small square for the frames: 200 x 200 of green.
+    QImage square(200, 200, QImage::Format_RGB32);
+    square.fill(qRgb(20, 200, 40));
+    ASSERT_TRUE(square.save(QString::fromStdString(Path("square.png"))));
+    ASSERT_EQ(Run("new " + Path("new.kel")).status, 0);
+
+    // "@" stands for the test's folder.
+    std::string options = GetParam().options;
+    for (size_t at = options.find('@'); at != std::string::npos; at = options.find('@'))
+        options.replace(at, 1, m_dir + "/");
+    const Result r = Run("add-picture " + Path("new.kel") + " " + options + " " + Path("out.kel"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, Path("out.kel") + "\n");
+    ASSERT_EQ(Run("render " + Path("out.kel") + " --still " + Path("still.png")).status, 0);
+    const QImage still(QString::fromStdString(Path("still.png")));
+    ASSERT_EQ(still.size(), QSize(800, 600));
+    for (const auto& [pt, colour] : GetParam().pixels) {
+        const QRgb seen = still.pixel(pt);
+        EXPECT_TRUE(std::abs(qRed(seen) - qRed(colour)) < 40
+            && std::abs(qGreen(seen) - qGreen(colour)) < 40
+            && std::abs(qBlue(seen) - qBlue(colour)) < 40)
+            << pt.x() << "," << pt.y() << ": " << std::hex << seen;
+    }
+}
+
+const QRgb kBlue = qRgb(20, 40, 200);
+const QRgb kRed = qRgb(230, 20, 20);
+const QRgb kGreen = qRgb(20, 200, 40);
+const QRgb kWhite = qRgb(255, 255, 255);
+
+INSTANTIATE_TEST_SUITE_P(Ways, AddPicture,
+    testing::Values(
+        AddPictureCase{"fill", "@photo.jpg --background fill",
+            {{{400, 300}, kRed}, {{5, 5}, kBlue}, {{795, 595}, kBlue}}},
+        AddPictureCase{"fit", "@photo.jpg --background fit",
+            {{{400, 300}, kRed}, {{5, 5}, kBlue}}},
+        // Centred: the square from 300,200 to 500,400, the white stage around it.
+        AddPictureCase{"centred", "@square.png",
+            {{{400, 300}, kGreen}, {{302, 202}, kGreen}, {{295, 300}, kWhite}}},
+        // At 10,20 in a heart: its middle green, the notch at its top centre and the corners
+        // the stage's white.
+        AddPictureCase{"heart", "@square.png --at 10,20 --frame heart",
+            {{{110, 130}, kGreen}, {{110, 25}, kWhite}, {{11, 21}, kWhite},
+                {{208, 218}, kWhite}, {{400, 300}, kWhite}}},
+        AddPictureCase{"circle", "--frame circle @square.png",
+            {{{400, 300}, kGreen}, {{302, 202}, kWhite}}}),
+    [](const testing::TestParamInfo<AddPictureCase>& info) {
+        return std::string(info.param.name);
+    });
+
+TEST_F(ToolTest, AddPictureRefusesWhatItCannotReadAndMisuse)
+{
+    ASSERT_EQ(Run("new " + Path("new.kel")).status, 0);
+    std::vector<uint8_t> cut(200, 0xAB);
+    cut[0] = 0x89, cut[1] = 'P', cut[2] = 'N', cut[3] = 'G';
+    platform::WriteWholeFile(Path("cut.png"), cut);
+    Result r = Run("add-picture " + Path("new.kel") + " " + Path("cut.png") + " " + Path("o.kel"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.rfind(Path("cut.png") + ": ", 0), 0u) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(Path("o.kel")));
+    for (const char* misuse : {"--background fit --at 1,2", "--background tile", "--frame oval",
+             "--at 1", "--at 1,2 --at 3,4"}) {
+        r = Run("add-picture " + Path("new.kel") + " x.png " + misuse + " " + Path("o.kel"));
+        EXPECT_EQ(r.status, 2) << misuse;
+    }
+}
+
 } // namespace

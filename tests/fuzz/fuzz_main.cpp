@@ -3,6 +3,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
 
 namespace {
 
@@ -17,6 +20,19 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     if (g_pTarget == nullptr) {
         std::fprintf(stderr, "no fuzz target named %s\n", VIMBLE_FUZZ_TARGET);
         std::abort();
+    }
+    // Seeds made in the process go where fuzz.sh asks, and the fuzzer ends.
+    if (const char* folder = std::getenv("VIMBLE_FUZZ_WRITE_SEEDS")) {
+        if (g_pTarget->pSeeds != nullptr) {
+            std::filesystem::create_directories(folder);
+            int n = 0;
+            for (const auto& seed : g_pTarget->pSeeds()) {
+                std::ofstream out(std::string(folder) + "/made-" + std::to_string(n++),
+                    std::ios::binary);
+                out.write(reinterpret_cast<const char*>(seed.data()), std::streamsize(seed.size()));
+            }
+        }
+        std::exit(0);
     }
     return 0;
 }

@@ -40,8 +40,17 @@ TEST_P(Replay, seeds_and_regressions_read_safely)
     const fuzz::Target* target = fuzz::FindTarget(GetParam());
     ASSERT_NE(target, nullptr);
     const auto seeds = InputsOf(GetParam(), "seeds");
+    std::vector<std::vector<uint8_t>> made;
+    if (target->pSeeds != nullptr)
+        made = target->pSeeds();
     // Every target starts from inputs our writers made.
-    ASSERT_FALSE(seeds.empty()) << "no seeds for " << GetParam();
+    ASSERT_FALSE(seeds.empty() && made.empty()) << "no seeds for " << GetParam();
+    for (const std::vector<uint8_t>& bytes : made) {
+        SCOPED_TRACE("a seed made in the process");
+        target->pRead(fuzz::Input(bytes.data(), bytes.size()));
+        for (size_t cut : {bytes.size() / 2, bytes.size() * 9 / 10})
+            target->pRead(fuzz::Input(bytes.data(), cut));
+    }
     std::vector<std::filesystem::path> inputs = seeds;
     for (const auto& regression : InputsOf(GetParam(), "regressions"))
         inputs.push_back(regression);
@@ -54,7 +63,7 @@ TEST_P(Replay, seeds_and_regressions_read_safely)
             for (size_t cut : {bytes.size() / 2, bytes.size() * 9 / 10})
                 target->pRead(fuzz::Input(bytes.data(), cut));
     }
-    RecordProperty("inputs", static_cast<int>(inputs.size()));
+    RecordProperty("inputs", static_cast<int>(inputs.size() + made.size()));
 }
 
 std::vector<std::string> TargetNames()

@@ -12,12 +12,15 @@
 #include "model/header.h"
 #include "model/movie.h"
 #include "model/object.h"
+#include "model/picture.h"
 #include "model/projectfile.h"
 #include "model/sound.h"
 #include "platform/dc.h"
 #include "platform/files.h"
 #include "platform/message.h"
+#include "platform/gif.h"
 #include "platform/mixer.h"
+#include "platform/picturefile.h"
 #include "platform/video.h"
 #include "platform/wave.h"
 #include "playback/midifile.h"
@@ -25,7 +28,10 @@
 #include "playback/projectdoc.h"
 
 #include <QGuiApplication>
+#include <QBuffer>
 #include <QImage>
+#include <QImageWriter>
+#include <QPainter>
 
 #include <algorithm>
 #include <array>
@@ -35,6 +41,10 @@
 #include <sys/socket.h>
 #include <unistd.h>
 #include <vector>
+
+#ifdef VIMBLE_HAVE_LIBHEIF
+#include <libheif/heif.h>
+#endif
 
 namespace fuzz {
 
@@ -160,6 +170,125 @@ void ReadBitmap(Input input)
     bitmap.LoadFromFileBytes(Bytes(input), "fuzz.bmp");
 }
 
+// Read as the import reads a picture, then framed and turned as a placed picture may be.
+void ReadPictureAsImported(Input input, const char* name)
+{
+    QImage image;
+    std::string error;
+    if (!platform::ReadPictureBytes(
+            input, name, kPictureStageSize, platform::EPictureFit::inside, image, error))
+        return;
+    auto bitmap = BitmapFromPicture(image, name);
+    if (bitmap) {
+        SetPictureFrame(*bitmap, EPictureFrame::heart);
+        RotatePicture(*bitmap, 1);
+    }
+    BackgroundPicture(image, EBackgroundFit::fill, 0xFFFFFF);
+}
+
+void ReadPicture(Input input)
+{
+    ReadPictureAsImported(input, "fuzz.png");
+}
+
+void ReadHeif(Input input)
+{
+    ReadPictureAsImported(input, "fuzz.heic");
+}
+
+namespace {
+
+QImage SeedPicture(int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(qRgba(30, 60, 200, 255));
+    QPainter painter(&image);
+    painter.fillRect(0, 0, width / 2, height / 2, QColor(220, 30, 30));
+    painter.fillRect(width / 2, height / 2, width / 2, height / 2, QColor(0, 0, 0, 0));
+    return image;
+}
+
+std::vector<uint8_t> Written(const QImage& image, const char* format)
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(image))
+        return {};
+    return std::vector<uint8_t>(data.begin(), data.end());
+}
+
+} // namespace
+
+std::vector<std::vector<uint8_t>> PictureSeeds()
+{
+    std::vector<std::vector<uint8_t>> seeds;
+    const QImage picture = SeedPicture(12, 8);
+    for (const char* format : {"png", "bmp", "webp"})
+        if (std::vector<uint8_t> bytes = Written(picture, format); !bytes.empty())
+            seeds.push_back(std::move(bytes));
+    // A JPEG stored lying on its side, with the EXIF segment that says so.
+    std::vector<uint8_t> jpeg = Written(picture.convertToFormat(QImage::Format_RGB32), "jpeg");
+    if (jpeg.size() > 2) {
+        const uint8_t exif[] = {0xFF, 0xE1, 0, 32, 'E', 'x', 'i', 'f', 0, 0, 'M', 'M', 0, 42, 0,
+            0, 0, 8, 0, 1, 0x01, 0x12, 0, 3, 0, 0, 0, 1, 0, 6, 0, 0, 0, 0, 0, 0};
+        seeds.push_back(jpeg);
+        jpeg.insert(jpeg.begin() + 2, std::begin(exif), std::end(exif));
+        seeds.push_back(std::move(jpeg));
+    }
+    platform::CGifWriter gif(12, 8, {qRgb(220, 30, 30), qRgb(30, 60, 200)}, 0);
+    gif.AddFrame(picture, 100);
+    gif.AddFrame(picture.mirrored(), 100);
+    seeds.push_back(gif.Finish());
+    return seeds;
+}
+
+std::vector<std::vector<uint8_t>> HeifSeeds()
+{
+    // The file type box alone, as every such file starts.
+    std::vector<std::vector<uint8_t>> seeds = {
+        {0, 0, 0, 24, 'f', 't', 'y', 'p', 'h', 'e', 'i', 'c', 0, 0, 0, 0, 'm', 'i', 'f', '1', 'h',
+            'e', 'i', 'c'}};
+#ifdef VIMBLE_HAVE_LIBHEIF
+    const QImage rgb = SeedPicture(16, 16).convertToFormat(QImage::Format_RGB888);
+    for (heif_compression_format compression : {heif_compression_HEVC, heif_compression_AV1}) {
+        heif_context* context = heif_context_alloc();
+        heif_encoder* encoder = nullptr;
+        if (heif_context_get_encoder_for_format(context, compression, &encoder).code
+            == heif_error_Ok) {
+            heif_image* image = nullptr;
+            heif_image_create(16, 16, heif_colorspace_RGB, heif_chroma_interleaved_RGB, &image);
+            heif_image_add_plane(image, heif_channel_interleaved, 16, 16, 8);
+            int stride = 0;
+            uint8_t* plane = heif_image_get_plane(image, heif_channel_interleaved, &stride);
+            for (int y = 0; y < 16; ++y)
+                std::copy_n(rgb.constScanLine(y), 48, plane + y * stride);
+            heif_encoder_set_lossy_quality(encoder, 50);
+            std::vector<uint8_t> bytes;
+            if (heif_context_encode_image(context, image, encoder, nullptr, nullptr).code
+                == heif_error_Ok) {
+                heif_writer writer{};
+                writer.writer_api_version = 1;
+                writer.write = [](heif_context*, const void* data, size_t size, void* out) {
+                    const auto* p = static_cast<const uint8_t*>(data);
+                    static_cast<std::vector<uint8_t>*>(out)->insert(
+                        static_cast<std::vector<uint8_t>*>(out)->end(), p, p + size);
+                    return heif_error{heif_error_Ok, heif_suberror_Unspecified, "ok"};
+                };
+                heif_context_write(context, &writer, &bytes);
+            }
+            if (!bytes.empty())
+                seeds.push_back(std::move(bytes));
+            heif_image_release(image);
+            heif_encoder_release(encoder);
+        }
+        heif_context_free(context);
+    }
+#endif
+    return seeds;
+}
+
 void ReadMidi(Input input)
 {
     CMidiFile file;
@@ -268,6 +397,7 @@ std::span<const Target> Targets()
         {"wave", ReadWave},           {"book", ReadAddressBook},
         {"bundle", ReadBundle},       {"smtp", ReadSmtpReplies},
         {"video", ReadVideo},
+        {"picture", ReadPicture, PictureSeeds}, {"heif", ReadHeif, HeifSeeds},
     };
     return targets;
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace fuzz {
 
@@ -22,6 +23,14 @@ void ReadLibraryHeader(Input input);
 void ReadLibraryItem(Input input);
 // A bitmap file, as pictures are imported.
 void ReadBitmap(Input input);
+// A picture of the kinds Qt reads (PNG, JPEG, GIF, WebP, BMP), and a HEIC/HEIF or AVIF
+// picture, as they are imported: read, fitted to the stage, framed and turned.
+void ReadPicture(Input input);
+void ReadHeif(Input input);
+// Their seeds, made by Qt's and libheif's writers when the process starts rather than kept as
+// files: small pictures of every kind, one with an EXIF orientation.
+std::vector<std::vector<uint8_t>> PictureSeeds();
+std::vector<std::vector<uint8_t>> HeifSeeds();
 // A MIDI file: read event by event, turned into stream buffers, and prerolled by the player.
 void ReadMidi(Input input);
 // A wave file, as sounds are imported.
@@ -38,6 +47,9 @@ void ReadVideo(Input input);
 struct Target {
     std::string_view strName;
     void (*pRead)(Input input);
+    // The seeds made in the process, for a target whose seeds are not kept in seeds/; nullptr
+    // for the others.
+    std::vector<std::vector<uint8_t>> (*pSeeds)() = nullptr;
 };
 
 // Every target, by the name its fuzzer and its seed and regression folders go by.

@@ -409,18 +409,18 @@ TEST(CoreTexts, a_composed_text_is_translated_whole_and_its_pieces_go_in_once)
     for (const Row& row : rows)
         EXPECT_EQ(platform::Fill(row.text, row.pieces), row.filled) << row.text;
 
-    const char* tooLarge[] = {"b\u00E4r.png: the picture is too large",
-                              "b\u00E4r.png: Das Bild ist zu gro\u00DF",
-                              "b\u00E4r.png : l\u2019image est trop grande",
-                              "b\u00E4r.png: la imagen es demasiado grande",
-                              "b\u00E4r.png: obraz jest za duży",
-                              "b\u00E4r.png: изображение слишком большое",
-                              "b\u00E4r.png: 画像が大きすぎます"};
+    const char* empty[] = {"b\u00E4r.png: the file is empty",
+                           "b\u00E4r.png: Die Datei ist leer",
+                           "b\u00E4r.png : le fichier est vide",
+                           "b\u00E4r.png: el archivo está vacío",
+                           "b\u00E4r.png: plik jest pusty",
+                           "b\u00E4r.png: файл пуст",
+                           "b\u00E4r.png: ファイルが空です"};
     for (int i = 0; i < kLanguageCount; ++i) {
         ASSERT_TRUE(translations::InstallTranslators(kLanguages[i]));
-        EXPECT_EQ(platform::Fill(platform::Tr("Editing", "%1: the picture is too large"),
+        EXPECT_EQ(platform::Fill(platform::Tr("Pictures", "%1: the file is empty"),
                                  {"b\u00E4r.png"}),
-                  tooLarge[i]) << platform::LanguageCode(kLanguages[i]);
+                  empty[i]) << platform::LanguageCode(kLanguages[i]);
     }
     translations::InstallTranslators(ELanguage::English);
 }
