@@ -10,12 +10,12 @@ namespace platform {
 
 namespace {
 
-constexpr int kStepTable[89] = { 7, 8, 9, 10, 11, 12, 13, 14, 16, 17, 19, 21, 23, 25, 28, 31,
-    34, 37, 41, 45, 50, 55, 60, 66, 73, 80, 88, 97, 107, 118, 130, 143, 157, 173, 190, 209, 230,
-    253, 279, 307, 337, 371, 408, 449, 494, 544, 598, 658, 724, 796, 876, 963, 1060, 1166, 1282,
-    1411, 1552, 1707, 1878, 2066, 2272, 2499, 2749, 3024, 3327, 3660, 4026, 4428, 4871, 5358,
-    5894, 6484, 7132, 7845, 8630, 9493, 10442, 11487, 12635, 13899, 15289, 16818, 18500, 20350,
-    22385, 24623, 27086, 29794, 32767 };
+constexpr int kStepTable[89] = { 7, 8, 9, 10, 11, 12, 13, 14, 16, 17, 19, 21, 23, 25, 28, 31, 34,
+    37, 41, 45, 50, 55, 60, 66, 73, 80, 88, 97, 107, 118, 130, 143, 157, 173, 190, 209, 230, 253,
+    279, 307, 337, 371, 408, 449, 494, 544, 598, 658, 724, 796, 876, 963, 1060, 1166, 1282, 1411,
+    1552, 1707, 1878, 2066, 2272, 2499, 2749, 3024, 3327, 3660, 4026, 4428, 4871, 5358, 5894, 6484,
+    7132, 7845, 8630, 9493, 10442, 11487, 12635, 13899, 15289, 16818, 18500, 20350, 22385, 24623,
+    27086, 29794, 32767 };
 constexpr int kIndexTable[16] = { -1, -1, -1, -1, 2, 4, 6, 8, -1, -1, -1, -1, 2, 4, 6, 8 };
 constexpr int kMaxIndex = 88;
 // Bytes of one channel's block header, and of one channel's group of 8 codes.
@@ -94,8 +94,7 @@ int ImaSamplesPerBlock(int nBlockAlign, int nChannels)
     if (nChannels < 1 || nBlockAlign <= kHeaderBytes * nChannels
         || (nBlockAlign - kHeaderBytes * nChannels) % (kGroupBytes * nChannels) != 0)
         return 0;
-    return (nBlockAlign - kHeaderBytes * nChannels) / (kGroupBytes * nChannels) * kGroupSamples
-        + 1;
+    return (nBlockAlign - kHeaderBytes * nChannels) / (kGroupBytes * nChannels) * kGroupSamples + 1;
 }
 
 int ImaBlockAlign(int nRate, int nChannels)
@@ -117,8 +116,8 @@ uint64_t ImaFramesIn(size_t nDataBytes, int nChannels, int nBlockAlign)
     return frames;
 }
 
-bool DecodeImaAdpcm(std::span<const uint8_t> data, int nChannels, int nBlockAlign,
-    uint64_t nFrames, std::vector<int16_t>& samples, std::string& error)
+bool DecodeImaAdpcm(std::span<const uint8_t> data, int nChannels, int nBlockAlign, uint64_t nFrames,
+    std::vector<int16_t>& samples, std::string& error)
 {
     samples.clear();
     const int perBlock = ImaSamplesPerBlock(nBlockAlign, nChannels);
@@ -135,9 +134,9 @@ bool DecodeImaAdpcm(std::span<const uint8_t> data, int nChannels, int nBlockAlig
             state[c].nPredictor = int16_t(uint16_t(p[0] | p[1] << 8));
             state[c].nIndex = p[2];
             if (state[c].nIndex > kMaxIndex) {
-                error = Fill(
-                    Tr("Sound", "the IMA ADPCM wave's data is damaged (a step index of %1)"),
-                    { std::to_string(state[c].nIndex) });
+                error
+                    = Fill(Tr("Sound", "the IMA ADPCM wave's data is damaged (a step index of %1)"),
+                        { std::to_string(state[c].nIndex) });
                 samples.clear();
                 return false;
             }
@@ -184,8 +183,9 @@ std::vector<uint8_t> ImaAdpcmWaveFile(std::span<const int16_t> samples, int nCha
     Put16(out, kFormatImaAdpcm);
     Put16(out, uint32_t(channels));
     Put32(out, uint32_t(nRate));
-    Put32(out, uint32_t((uint64_t(nRate) * uint64_t(blockAlign) + uint64_t(perBlock) / 2)
-        / uint64_t(perBlock)));
+    Put32(out,
+        uint32_t((uint64_t(nRate) * uint64_t(blockAlign) + uint64_t(perBlock) / 2)
+            / uint64_t(perBlock)));
     Put16(out, uint32_t(blockAlign));
     Put16(out, 4);
     Put16(out, 2);

@@ -29,8 +29,8 @@ std::vector<uint8_t> ImaAdpcmWaveFile(std::span<const int16_t> samples, int nCha
 // Decodes the blocks of a data chunk into interleaved 16-bit samples, at most nFrames frames.
 // A last block cut short gives the samples it holds. False, with the reason, when a block's
 // step index is out of range (the data is damaged).
-bool DecodeImaAdpcm(std::span<const uint8_t> data, int nChannels, int nBlockAlign,
-    uint64_t nFrames, std::vector<int16_t>& samples, std::string& error);
+bool DecodeImaAdpcm(std::span<const uint8_t> data, int nChannels, int nBlockAlign, uint64_t nFrames,
+    std::vector<int16_t>& samples, std::string& error);
 
 // The frames the data chunk holds: whole blocks and what a short last block holds.
 uint64_t ImaFramesIn(size_t nDataBytes, int nChannels, int nBlockAlign);

@@ -6,8 +6,8 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
-#include <libavutil/channel_layout.h>
 #include <libavutil/avstring.h>
+#include <libavutil/channel_layout.h>
 #include <libavutil/dict.h>
 #include <libavutil/samplefmt.h>
 #include <libswresample/swresample.h>
@@ -68,7 +68,10 @@ bool IsKnownKind(const std::string& path)
 // rate and channels asked for.
 class CSongReader {
 public:
-    explicit CSongReader(std::string path) : m_strPath(std::move(path)) { }
+    explicit CSongReader(std::string path)
+        : m_strPath(std::move(path))
+    {
+    }
     ~CSongReader()
     {
         swr_free(&m_pConvert);
@@ -326,8 +329,7 @@ bool CSongReader::Decode(int nRate, int nChannels, const Sink& sink, std::string
 
 } // namespace
 
-bool DecodeSongPart(
-    const std::string& path, const CSongPart& part, std::vector<int16_t>& samples,
+bool DecodeSongPart(const std::string& path, const CSongPart& part, std::vector<int16_t>& samples,
     std::string& error)
 {
     samples.clear();

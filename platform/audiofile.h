@@ -26,8 +26,7 @@ struct CSongPart {
 // shorter when the song ends first. False, with the reason, when the file cannot be read, is
 // no audio file of a kind that is read, holds no sound, is damaged, or the part starts past
 // the song's end.
-bool DecodeSongPart(
-    const std::string& path, const CSongPart& part, std::vector<int16_t>& samples,
+bool DecodeSongPart(const std::string& path, const CSongPart& part, std::vector<int16_t>& samples,
     std::string& error);
 
 // The song's length in seconds as its file tells it (-1 when it does not); false, with the

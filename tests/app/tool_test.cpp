@@ -595,9 +595,9 @@ TEST_F(ToolTest, add_sound_takes_the_part_of_a_song_asked_for_faded_and_compress
     // A silent greeting of moving objects: the soundtrack is the song alone.
     ASSERT_TRUE(::SaveProject(*fixtures::MotionProject(m_dir), Path("quiet.kel")));
     // 440 Hz for 2 s, then 880 Hz for 3 s, as an MP3 (ffmpeg: tools/setup.sh installs it).
-    const Result made = testcommand::Run("/usr/bin/ffmpeg -nostdin -v error -y -f lavfi -i "
-                                         "sine=f=440:d=2:r=44100 -f lavfi -i sine=f=880:d=3:r=44100 "
-                                         "-filter_complex [0][1]concat=n=2:v=0:a=1 -c:a libmp3lame '"
+    const Result made = testcommand::Run(
+        "/usr/bin/ffmpeg -nostdin -v error -y -f lavfi -i sine=f=440:d=2:r=44100 -f lavfi -i "
+        "sine=f=880:d=3:r=44100 -filter_complex [0][1]concat=n=2:v=0:a=1 -c:a libmp3lame '"
             + Path("tones.mp3") + "'",
         Path("ffmpeg.err"));
     ASSERT_EQ(made.status, 0) << made.err;

@@ -1,6 +1,6 @@
 // IMA ADPCM waves: what the writer makes is laid out as the standard says (the video
-// libraries' own decoder reads it to nearly the same samples), it sounds like what went in, and every
-// player reads it through the one wave reader.
+// libraries' own decoder reads it to nearly the same samples), it sounds like what went in, and
+// every player reads it through the one wave reader.
 #include "platform/adpcm.h"
 
 #include "platform/files.h"
