@@ -35,6 +35,8 @@ constexpr int kMaxRate = 384000;
 constexpr int kMaxColumns = 100000;
 // The summary's first step: the lowest and highest of each run of this many samples.
 constexpr int kSummaryBucket = 80;
+// Longer than any song, in seconds: a length or time beyond it is one a file made up.
+constexpr double kYear = 365.0 * 86400;
 // How far before a part's start decoding begins.
 constexpr double kPrerollSeconds = 0.5;
 
@@ -171,8 +173,11 @@ bool CSongReader::Open(std::string& error)
         error = Damaged();
         return false;
     }
-    if (stream->start_time != AV_NOPTS_VALUE)
+    if (stream->start_time != AV_NOPTS_VALUE && stream->time_base.den > 0
+        && stream->time_base.num > 0)
         m_fStart = double(stream->start_time) * av_q2d(stream->time_base);
+    if (!std::isfinite(m_fStart))
+        m_fStart = 0;
     // Only the sound's packets are read.
     for (unsigned i = 0; i < m_pFormat->nb_streams; ++i)
         if (int(i) != m_nStream)
@@ -183,11 +188,12 @@ bool CSongReader::Open(std::string& error)
 double CSongReader::Seconds() const
 {
     const AVStream* stream = m_pFormat->streams[m_nStream];
-    if (stream->duration > 0)
-        return double(stream->duration) * av_q2d(stream->time_base);
-    if (m_pFormat->duration > 0)
-        return double(m_pFormat->duration) / AV_TIME_BASE;
-    return -1;
+    double seconds = -1;
+    if (stream->duration > 0 && stream->time_base.num > 0 && stream->time_base.den > 0)
+        seconds = double(stream->duration) * av_q2d(stream->time_base);
+    else if (m_pFormat->duration > 0)
+        seconds = double(m_pFormat->duration) / AV_TIME_BASE;
+    return std::isfinite(seconds) && seconds < kYear ? seconds : -1;
 }
 
 void CSongReader::Seek(double seconds)
@@ -195,7 +201,11 @@ void CSongReader::Seek(double seconds)
     if (seconds <= 0)
         return;
     const AVStream* stream = m_pFormat->streams[m_nStream];
-    const int64_t target = int64_t(std::floor((seconds + m_fStart) / av_q2d(stream->time_base)));
+    const double ticks = std::floor((seconds + m_fStart) / av_q2d(stream->time_base));
+    // A time base a file made up may put the point beyond what a time stamp holds.
+    if (!(ticks >= 0 && ticks < 9e18))
+        return;
+    const int64_t target = int64_t(ticks);
     if (avformat_seek_file(m_pFormat, m_nStream, INT64_MIN, target, target, 0) >= 0)
         avcodec_flush_buffers(m_pCodec);
 }
@@ -282,6 +292,8 @@ bool CSongReader::Decode(int nRate, int nChannels, const Sink& sink, std::string
             if (!bTimed) {
                 const int64_t pts = m_pFrame->best_effort_timestamp;
                 at = pts != AV_NOPTS_VALUE ? std::max(0.0, double(pts) * timeBase - m_fStart) : 0;
+                if (!std::isfinite(at) || at > kYear)
+                    at = 0;
                 bTimed = true;
             }
             bDecoded = true;
@@ -335,7 +347,8 @@ bool DecodeSongPart(const std::string& path, const CSongPart& part, std::vector<
     samples.clear();
     const int channels = std::clamp(part.nChannels, 1, 2);
     const int rate = std::clamp(part.nRate, kMinRate, kMaxRate);
-    const double from = std::isfinite(part.fFrom) ? std::max(0.0, part.fFrom) : 0.0;
+    // No song is longer than a year.
+    const double from = std::isfinite(part.fFrom) ? std::clamp(part.fFrom, 0.0, kYear) : 0.0;
     const double seconds = std::isfinite(part.fSeconds)
         ? std::clamp(part.fSeconds, 0.0, kMaxSongPartSeconds)
         : kMaxSongPartSeconds;
