@@ -24,7 +24,7 @@ FUZZ_DIR="$VIMBLE_ROOT/tests/fuzz"
 if [ $# -gt 0 ]; then
   TARGETS=("$@")
 else
-  TARGETS=(archive project header item bitmap midi wave book bundle smtp video picture heif)
+  TARGETS=(archive project header item bitmap midi wave book bundle smtp video picture heif adpcm song)
 fi
 
 # Only the fuzzers and what they link are built.

@@ -16,6 +16,7 @@
 #include "playback/soundtrack.h"
 #include "playback/voicesound.h"
 
+#include <cctype>
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
@@ -160,20 +161,53 @@ bool ParseCount(const std::string& text, int32_t& value)
     return true;
 }
 
-// add-sound PROJECT.kel WAVE.wav --frame N [--object I] OUT.kel: the wave becomes a sound of
-// the first stage's object I (counted from 0) starting at frame N, and the project is written
-// as OUT.kel. A recorded voice ends at the frame where its sound has played once; any other
-// wave plays on to the end, as the editor adds it by default.
+// A number of seconds from 0 up, as a person writes it ("2", "0.5").
+bool ParseSeconds(const std::string& text, double& value)
+{
+    char extra = 0;
+    return !text.empty() && ((text[0] >= '0' && text[0] <= '9') || text[0] == '.')
+        && std::sscanf(text.c_str(), "%lf%c", &value, &extra) == 1 && std::isfinite(value)
+        && value >= 0;
+}
+
+bool EndsWithWav(const std::string& path)
+{
+    if (path.size() < 4)
+        return false;
+    std::string end = path.substr(path.size() - 4);
+    for (char& c : end)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return end == ".wav";
+}
+
+// add-sound PROJECT.kel SOUND --frame N [--object I] [--from S] [--seconds N] [--fade F]
+// OUT.kel: the sound becomes a sound of the first stage's object I (counted from 0) starting at
+// frame N, and the project is written as OUT.kel. A .wav file without --from, --seconds or
+// --fade is carried as it is: a recorded voice ends at the frame where its sound has played
+// once; any other wave plays on to the end, as the editor adds it by default. Any other audio
+// file (or a wave with those options) gives only its part from S seconds, N seconds long (by
+// default to the greeting's end, at most a minute), faded in and out over F seconds, kept as a
+// compressed wave.
 int CmdAddSound(const std::vector<std::string>& args)
 {
     std::vector<std::string> files;
     int32_t frame = -1;
     int32_t object = 0;
+    CSongCut cut;
+    bool bCut = false;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--frame" || args[i] == "--object") {
             if (i + 1 == args.size()
                 || !ParseCount(args[i + 1], args[i] == "--frame" ? frame : object))
                 return -1;
+            ++i;
+        } else if (args[i] == "--from" || args[i] == "--seconds" || args[i] == "--fade") {
+            double& value = args[i] == "--from" ? cut.fFrom
+                : args[i] == "--seconds"        ? cut.fSeconds
+                                                : cut.fFade;
+            if (i + 1 == args.size() || !ParseSeconds(args[i + 1], value))
+                return -1;
+            bCut = true;
             ++i;
         } else if (args[i].starts_with("--")) {
             return -1;
@@ -196,7 +230,10 @@ int CmdAddSound(const std::vector<std::string>& args)
             return failure.Fail();
     }
     std::string reason;
-    if (!AddWaveSound(*movie, wave, frame, object, reason)) {
+    const bool bAdded = bCut || !EndsWithWav(wave)
+        ? AddSongSound(*movie, wave, cut, frame, object, reason)
+        : AddWaveSound(*movie, wave, frame, object, reason);
+    if (!bAdded) {
         PrintFileLine(in, reason);
         return 1;
     }
@@ -215,10 +252,12 @@ void AddSoundVerbs(VerbTable& verbs)
         Tr("Tool",
             "what continuous play from a rewind sounds like, as a 44.1 kHz stereo WAV"),
         CmdSoundtrack };
-    verbs["add-sound"] = { "add-sound FILE.kel WAVE.wav --frame N [--object I] OUT.kel",
+    verbs["add-sound"] = { "add-sound FILE.kel SOUND --frame N [--object I] [--from S] "
+                           "[--seconds N] [--fade F] OUT.kel",
         Tr("Tool",
-            "the project with the wave added to an object (from 0) at frame N; a recorded voice "
-            "plays once"),
+            "the project with the sound added to an object (from 0) at frame N; a recorded voice "
+            "plays once; a song (MP3, M4A, Ogg, Opus, FLAC, or a wave with the options) gives "
+            "its part from S seconds, N long (to the end, at most 60), faded over F, compressed"),
         CmdAddSound };
     verbs["midi"] = { "midi FILE.mid",
         Tr("Tool", "what the MIDI reader finds in a file, or the player's result and why"),

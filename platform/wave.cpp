@@ -1,5 +1,6 @@
 #include "platform/wave.h"
 
+#include "platform/adpcm.h"
 #include "platform/files.h"
 #include "platform/translate.h"
 
@@ -137,8 +138,55 @@ struct CWaveFormat {
     int nChannels = 0;
     int nRate = 0;
     int nBlockAlign = 0;
-    int nBytesPerSample = 0;
+    int nBytesPerSample = 0; // 0 for IMA ADPCM
 };
+
+bool CheckChannelsAndRate(uint32_t channels, uint32_t rate, std::string& error)
+{
+    if (channels < 1 || channels > kMaxChannels) {
+        error = Fill(Tr("Sound", "the wave has %1 channels; 1 to %2 can be played"),
+            { std::to_string(channels), std::to_string(kMaxChannels) });
+        return false;
+    }
+    if (rate < uint32_t(kMinRate) || rate > uint32_t(kMaxRate)) {
+        error = Fill(Tr("Sound", "the wave's rate of %1 Hz is outside %2 to %3 Hz"),
+            { std::to_string(rate), std::to_string(kMinRate), std::to_string(kMaxRate) });
+        return false;
+    }
+    return true;
+}
+
+// IMA ADPCM: 4 bits per sample, blocks of whole 4-byte groups per channel after their headers;
+// the samples per block, when the chunk gives them, must be what such a block holds.
+bool ParseImaFormat(std::span<const uint8_t> chunk, CWaveFormat& format, std::string& error)
+{
+    const uint8_t* p = chunk.data();
+    const uint32_t channels = Get16(p + 2);
+    const uint32_t rate = Get32(p + 4);
+    const uint32_t blockAlign = Get16(p + 12);
+    const uint32_t bits = Get16(p + 14);
+    if (!CheckChannelsAndRate(channels, rate, error))
+        return false;
+    if (bits != 4) {
+        error = Fill(Tr("Sound", "IMA ADPCM waves with %1 bits per sample are not supported"),
+            { std::to_string(bits) });
+        return false;
+    }
+    const int perBlock = ImaSamplesPerBlock(int(blockAlign), int(channels));
+    const bool bGiven = chunk.size() >= 20 && Get16(p + 16) >= 2;
+    if (perBlock == 0 || (bGiven && Get16(p + 18) != uint32_t(perBlock))) {
+        error = Fill(Tr("Sound",
+                         "the IMA ADPCM wave's block size (%1 bytes) does not fit its %2 channels"),
+            { std::to_string(blockAlign), std::to_string(channels) });
+        return false;
+    }
+    format.nTag = kFormatImaAdpcm;
+    format.nChannels = int(channels);
+    format.nRate = int(rate);
+    format.nBlockAlign = int(blockAlign);
+    format.nBytesPerSample = 0;
+    return true;
+}
 
 // Reads the format chunk's fields; false with a reason when the wave cannot be played.
 bool ParseFormat(std::span<const uint8_t> chunk, CWaveFormat& format, std::string& error)
@@ -162,21 +210,15 @@ bool ParseFormat(std::span<const uint8_t> chunk, CWaveFormat& format, std::strin
         }
         tag = Get16(p + 24);
     }
+    if (tag == kFormatImaAdpcm)
+        return ParseImaFormat(chunk, format, error);
     if (tag != kFormatPcm && tag != kFormatFloat) {
         error = Fill(
             Tr("Sound", "compressed waves (format %1) are not supported"), { std::to_string(tag) });
         return false;
     }
-    if (channels < 1 || channels > kMaxChannels) {
-        error = Fill(Tr("Sound", "the wave has %1 channels; 1 to %2 can be played"),
-            { std::to_string(channels), std::to_string(kMaxChannels) });
+    if (!CheckChannelsAndRate(channels, rate, error))
         return false;
-    }
-    if (rate < uint32_t(kMinRate) || rate > uint32_t(kMaxRate)) {
-        error = Fill(Tr("Sound", "the wave's rate of %1 Hz is outside %2 to %3 Hz"),
-            { std::to_string(rate), std::to_string(kMinRate), std::to_string(kMaxRate) });
-        return false;
-    }
     // Samples narrower than their container (12 bits in 2 bytes) sit in its top bits.
     const uint32_t bytes = (bits + 7) / 8;
     const bool bPcmSize = tag == kFormatPcm && bytes >= 1 && bytes <= 4;
@@ -277,6 +319,7 @@ std::shared_ptr<CPcm> DecodeWave(std::span<const uint8_t> file, std::string& err
     bool bFmt = false;
     bool bData = false;
     bool bVoice = false;
+    uint64_t factFrames = UINT64_MAX; // the frames a 'fact' chunk counts
     size_t pos = 12;
     while (end - pos >= 8) {
         const uint8_t* header = file.data() + pos;
@@ -302,6 +345,8 @@ std::shared_ptr<CPcm> DecodeWave(std::span<const uint8_t> file, std::string& err
         } else if (IsTag(header, "data") && !bData) {
             dataChunk = chunk;
             bData = true;
+        } else if (IsTag(header, "fact") && chunk.size() >= 4) {
+            factFrames = Get32(chunk.data());
         } else if (IsTag(header, "LIST") && HasVoiceMark(chunk)) {
             bVoice = true;
         }
@@ -321,7 +366,10 @@ std::shared_ptr<CPcm> DecodeWave(std::span<const uint8_t> file, std::string& err
         error = Tr("Sound", "the wave's sound data is missing");
         return nullptr;
     }
-    const uint64_t frames = dataChunk.size() / size_t(format.nBlockAlign);
+    const bool bIma = format.nTag == kFormatImaAdpcm;
+    const uint64_t frames = bIma
+        ? std::min(factFrames, ImaFramesIn(dataChunk.size(), format.nChannels, format.nBlockAlign))
+        : dataChunk.size() / size_t(format.nBlockAlign);
     if (ConvertedFrames(frames, format.nRate) > kMaxConvertedBytes / kBytesPerMixerFrame) {
         error = Fill(Tr("Sound", "the wave is too long to play (over %1 minutes)"),
             { std::to_string(kMaxConvertedBytes / kBytesPerMixerFrame / kAudioRate / 60) });
@@ -329,7 +377,23 @@ std::shared_ptr<CPcm> DecodeWave(std::span<const uint8_t> file, std::string& err
     }
     const uint8_t* data = dataChunk.data();
     std::shared_ptr<CPcm> pcm;
-    if (format.nTag == kFormatFloat) {
+    if (bIma) {
+        // Decoded whole into 16-bit samples (little-endian, as a PCM wave holds them), which
+        // then convert as a 16-bit PCM wave does.
+        std::vector<int16_t> decoded;
+        if (!DecodeImaAdpcm(dataChunk, format.nChannels, format.nBlockAlign, frames, decoded,
+                error))
+            return nullptr;
+        std::vector<uint8_t> bytes(decoded.size() * 2);
+        for (size_t i = 0; i < decoded.size(); ++i) {
+            bytes[2 * i] = uint8_t(uint16_t(decoded[i]));
+            bytes[2 * i + 1] = uint8_t(uint16_t(decoded[i]) >> 8);
+        }
+        CWaveFormat pcmFormat = format;
+        pcmFormat.nBlockAlign = 2 * format.nChannels;
+        pcmFormat.nBytesPerSample = 2;
+        pcm = Convert<Read16>(bytes.data(), decoded.size() / size_t(format.nChannels), pcmFormat);
+    } else if (format.nTag == kFormatFloat) {
         pcm = format.nBytesPerSample == 4 ? Convert<ReadFloat32>(data, frames, format)
                                           : Convert<ReadFloat64>(data, frames, format);
     } else {

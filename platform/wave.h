@@ -14,7 +14,8 @@
 namespace platform {
 
 // Formats read: PCM with 8, 16, 24 or 32 bits, IEEE float with 32 or 64 bits (also inside
-// WAVE_FORMAT_EXTENSIBLE), 1 to 8 channels (mixed down to stereo), any rate from 1000 to
+// WAVE_FORMAT_EXTENSIBLE), IMA ADPCM with 4 bits (its 'fact' chunk, when there is one, counts
+// the frames), 1 to 8 channels (mixed down to stereo), any rate from 1000 to
 // 384000 Hz (converted to kAudioRate).
 // A file without sound (no frames) reads as an empty CPcm.
 // A recorded voice is known by its mark (kVoiceMark as the ISFT text of a LIST INFO chunk,

@@ -34,6 +34,19 @@ inline double Rms(const std::vector<double>& x, size_t from, size_t to)
     return std::sqrt(sum / double(to - from));
 }
 
+// The pitch of a plain tone in x[from, to) sampled at nRate Hz: its zero crossings (from below
+// to above or back) counted, two a period.
+inline double Pitch(const std::vector<double>& x, size_t from, size_t to, int nRate)
+{
+    to = std::min(to, x.size());
+    if (from + 1 >= to)
+        return 0;
+    size_t crossings = 0;
+    for (size_t i = from + 1; i < to; ++i)
+        crossings += (x[i - 1] < 0) != (x[i] < 0);
+    return double(crossings) / 2 / (double(to - from) / nRate);
+}
+
 // A voice no instrument of the tunes reaches: a sweep from 4 to 8 kHz, `amplitude` high.
 inline std::vector<int16_t> HighSweep(size_t nSamples, double amplitude = 8000)
 {

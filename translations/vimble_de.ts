@@ -4802,6 +4802,49 @@ Sie können weiterarbeiten; speichern Sie den Gruß, um ihn zu behalten.</transl
         <source>every object of the greeting already has a sound playing then</source>
         <translation>jedes Objekt des Grußes spielt zu dieser Zeit schon einen Klang</translation>
     </message>
+    <message>
+        <source>the IMA ADPCM wave&apos;s data is damaged (a step index of %1)</source>
+        <translation>die Daten der IMA-ADPCM-Wave-Datei sind beschädigt (ein Schrittindex von %1)</translation>
+    </message>
+    <message>
+        <source>IMA ADPCM waves with %1 bits per sample are not supported</source>
+        <translation>IMA-ADPCM-Wave-Dateien mit %1 Bit pro Abtastwert werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the IMA ADPCM wave&apos;s block size (%1 bytes) does not fit its %2 channels</source>
+        <translation>die Blockgröße der IMA-ADPCM-Wave-Datei (%1 Byte) passt nicht zu ihren %2 Kanälen</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>%1 is damaged: its sound cannot be decoded</source>
+        <translation>%1 ist beschädigt: ihr Klang lässt sich nicht dekodieren</translation>
+    </message>
+    <message>
+        <source>%1 cannot be found</source>
+        <translation>%1 wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 is no audio file of a kind that can be read (WAV, MP3, M4A, Ogg Vorbis, Opus or FLAC)</source>
+        <translation>%1 ist keine Audiodatei einer lesbaren Art (WAV, MP3, M4A, Ogg Vorbis, Opus oder FLAC)</translation>
+    </message>
+    <message>
+        <source>%1 holds no sound</source>
+        <translation>%1 enthält keinen Klang</translation>
+    </message>
+    <message>
+        <source>%1 holds sound of a kind that cannot be decoded (%2)</source>
+        <translation>%1 enthält Klang einer Art, die sich nicht dekodieren lässt (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the part from %2 s starts past the song&apos;s end (%3 s)</source>
+        <translation>%1: der Teil ab %2 s beginnt nach dem Ende des Lieds (%3 s)</translation>
+    </message>
 </context>
 <context>
     <name>Tool</name>
@@ -4990,10 +5033,6 @@ Sie können weiterarbeiten; speichern Sie den Gruß, um ihn zu behalten.</transl
         <translation>wie das fortlaufende Abspielen vom Anfang an klingt, als Stereo-WAV mit 44,1 kHz</translation>
     </message>
     <message>
-        <source>the project with the wave added to an object (from 0) at frame N; a recorded voice plays once</source>
-        <translation>das Projekt mit der Wave-Datei an einem Objekt (ab 0 gezählt) bei Bild N; eine aufgenommene Stimme erklingt einmal</translation>
-    </message>
-    <message>
         <source>what the MIDI reader finds in a file, or the player&apos;s result and why</source>
         <translation>was das Lesen einer MIDI-Datei findet, oder das Ergebnis des MIDI-Players und warum</translation>
     </message>
@@ -5064,6 +5103,10 @@ Sie können weiterarbeiten; speichern Sie den Gruß, um ihn zu behalten.</transl
     <message>
         <source>the project with a picture (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) as the background or as a new object, centred unless placed, in a frame if asked</source>
         <translation>das Projekt mit einem Bild (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) als Hintergrund oder als neuem Objekt, mittig, wenn nicht anders platziert, auf Wunsch in einem Rahmen</translation>
+    </message>
+    <message>
+        <source>the project with the sound added to an object (from 0) at frame N; a recorded voice plays once; a song (MP3, M4A, Ogg, Opus, FLAC, or a wave with the options) gives its part from S seconds, N long (to the end, at most 60), faded over F, compressed</source>
+        <translation>das Projekt mit dem Klang an einem Objekt (ab 0 gezählt) bei Bild N; eine aufgenommene Stimme erklingt einmal; ein Lied (MP3, M4A, Ogg, Opus, FLAC oder eine Wave-Datei mit den Optionen) gibt seinen Teil ab S Sekunden, N lang (bis zum Ende, höchstens 60), über F ein- und ausgeblendet, komprimiert</translation>
     </message>
 </context>
 <context>

@@ -4802,6 +4802,49 @@ Puede seguir trabajando; guarde la felicitación para conservarla.</translation>
         <source>every object of the greeting already has a sound playing then</source>
         <translation>todos los objetos de la felicitación ya tienen un sonido sonando en ese momento</translation>
     </message>
+    <message>
+        <source>the IMA ADPCM wave&apos;s data is damaged (a step index of %1)</source>
+        <translation>los datos del archivo wave IMA ADPCM están dañados (un índice de paso de %1)</translation>
+    </message>
+    <message>
+        <source>IMA ADPCM waves with %1 bits per sample are not supported</source>
+        <translation>no se admiten archivos wave IMA ADPCM de %1 bits por muestra</translation>
+    </message>
+    <message>
+        <source>the IMA ADPCM wave&apos;s block size (%1 bytes) does not fit its %2 channels</source>
+        <translation>el tamaño de bloque del archivo wave IMA ADPCM (%1 bytes) no encaja con sus %2 canales</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>%1 is damaged: its sound cannot be decoded</source>
+        <translation>%1 está dañado: su sonido no se puede descodificar</translation>
+    </message>
+    <message>
+        <source>%1 cannot be found</source>
+        <translation>no se encuentra %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <source>%1 is no audio file of a kind that can be read (WAV, MP3, M4A, Ogg Vorbis, Opus or FLAC)</source>
+        <translation>%1 no es un archivo de audio de un tipo que se pueda leer (WAV, MP3, M4A, Ogg Vorbis, Opus o FLAC)</translation>
+    </message>
+    <message>
+        <source>%1 holds no sound</source>
+        <translation>%1 no contiene sonido</translation>
+    </message>
+    <message>
+        <source>%1 holds sound of a kind that cannot be decoded (%2)</source>
+        <translation>%1 contiene sonido de un tipo que no se puede descodificar (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the part from %2 s starts past the song&apos;s end (%3 s)</source>
+        <translation>%1: la parte desde %2 s empieza después del final de la canción (%3 s)</translation>
+    </message>
 </context>
 <context>
     <name>Tool</name>
@@ -4990,10 +5033,6 @@ Puede seguir trabajando; guarde la felicitación para conservarla.</translation>
         <translation>cómo suena la reproducción continua desde el principio, como WAV estéreo de 44,1 kHz</translation>
     </message>
     <message>
-        <source>the project with the wave added to an object (from 0) at frame N; a recorded voice plays once</source>
-        <translation>el proyecto con el archivo WAV añadido a un objeto (contando desde 0) en el fotograma N; una voz grabada suena una sola vez</translation>
-    </message>
-    <message>
         <source>what the MIDI reader finds in a file, or the player&apos;s result and why</source>
         <translation>lo que encuentra el lector de MIDI en un archivo, o el resultado del reproductor y por qué</translation>
     </message>
@@ -5064,6 +5103,10 @@ Puede seguir trabajando; guarde la felicitación para conservarla.</translation>
     <message>
         <source>the project with a picture (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) as the background or as a new object, centred unless placed, in a frame if asked</source>
         <translation>el proyecto con una imagen (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) como fondo o como objeto nuevo, centrada si no se coloca, en un marco si se pide</translation>
+    </message>
+    <message>
+        <source>the project with the sound added to an object (from 0) at frame N; a recorded voice plays once; a song (MP3, M4A, Ogg, Opus, FLAC, or a wave with the options) gives its part from S seconds, N long (to the end, at most 60), faded over F, compressed</source>
+        <translation>el proyecto con el sonido añadido a un objeto (desde 0) en el fotograma N; una voz grabada suena una vez; una canción (MP3, M4A, Ogg, Opus, FLAC, o un wave con las opciones) da su parte desde S segundos, de N de largo (hasta el final, como mucho 60), con fundido de F, comprimida</translation>
     </message>
 </context>
 <context>

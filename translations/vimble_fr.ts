@@ -4802,6 +4802,49 @@ Vous pouvez continuer ; enregistrez la carte pour la garder.</translation>
         <source>every object of the greeting already has a sound playing then</source>
         <translation>chaque objet de la carte joue déjà un son à ce moment-là</translation>
     </message>
+    <message>
+        <source>the IMA ADPCM wave&apos;s data is damaged (a step index of %1)</source>
+        <translation>les données du fichier wave IMA ADPCM sont endommagées (un index de pas de %1)</translation>
+    </message>
+    <message>
+        <source>IMA ADPCM waves with %1 bits per sample are not supported</source>
+        <translation>les fichiers wave IMA ADPCM à %1 bits par échantillon ne sont pas pris en charge</translation>
+    </message>
+    <message>
+        <source>the IMA ADPCM wave&apos;s block size (%1 bytes) does not fit its %2 channels</source>
+        <translation>la taille de bloc du fichier wave IMA ADPCM (%1 octets) ne convient pas à ses %2 canaux</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>%1 is damaged: its sound cannot be decoded</source>
+        <translation>%1 est endommagé : son son ne peut pas être décodé</translation>
+    </message>
+    <message>
+        <source>%1 cannot be found</source>
+        <translation>%1 est introuvable</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>%1 is no audio file of a kind that can be read (WAV, MP3, M4A, Ogg Vorbis, Opus or FLAC)</source>
+        <translation>%1 n&apos;est pas un fichier audio d&apos;un type lisible (WAV, MP3, M4A, Ogg Vorbis, Opus ou FLAC)</translation>
+    </message>
+    <message>
+        <source>%1 holds no sound</source>
+        <translation>%1 ne contient aucun son</translation>
+    </message>
+    <message>
+        <source>%1 holds sound of a kind that cannot be decoded (%2)</source>
+        <translation>%1 contient un son d&apos;un type qui ne peut pas être décodé (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the part from %2 s starts past the song&apos;s end (%3 s)</source>
+        <translation>%1 : la partie à partir de %2 s commence après la fin de la chanson (%3 s)</translation>
+    </message>
 </context>
 <context>
     <name>Tool</name>
@@ -4990,10 +5033,6 @@ Vous pouvez continuer ; enregistrez la carte pour la garder.</translation>
         <translation>le son de la lecture continue depuis le début, en WAV stéréo à 44,1 kHz</translation>
     </message>
     <message>
-        <source>the project with the wave added to an object (from 0) at frame N; a recorded voice plays once</source>
-        <translation>le projet avec le fichier wave ajouté à un objet (compté depuis 0) à l’image N ; une voix enregistrée ne joue qu’une fois</translation>
-    </message>
-    <message>
         <source>what the MIDI reader finds in a file, or the player&apos;s result and why</source>
         <translation>ce que la lecture d’un fichier MIDI y trouve, ou la réponse du lecteur MIDI et pourquoi</translation>
     </message>
@@ -5064,6 +5103,10 @@ Vous pouvez continuer ; enregistrez la carte pour la garder.</translation>
     <message>
         <source>the project with a picture (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) as the background or as a new object, centred unless placed, in a frame if asked</source>
         <translation>le projet avec une image (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) en arrière-plan ou comme nouvel objet, centrée sauf placement, dans un cadre si demandé</translation>
+    </message>
+    <message>
+        <source>the project with the sound added to an object (from 0) at frame N; a recorded voice plays once; a song (MP3, M4A, Ogg, Opus, FLAC, or a wave with the options) gives its part from S seconds, N long (to the end, at most 60), faded over F, compressed</source>
+        <translation>le projet avec le son ajouté à un objet (à partir de 0) à l&apos;image N ; une voix enregistrée est jouée une fois ; une chanson (MP3, M4A, Ogg, Opus, FLAC, ou un wave avec les options) donne sa partie à partir de S secondes, longue de N (jusqu&apos;à la fin, au plus 60), en fondu sur F, compressée</translation>
     </message>
 </context>
 <context>

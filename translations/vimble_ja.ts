@@ -4802,6 +4802,49 @@ You can go on working; save the greeting to keep it.</source>
         <source>every object of the greeting already has a sound playing then</source>
         <translation>カードのどのオブジェクトも、その時点で既にサウンドを再生しています</translation>
     </message>
+    <message>
+        <source>the IMA ADPCM wave&apos;s data is damaged (a step index of %1)</source>
+        <translation>IMA ADPCM ウェーブのデータが壊れています（ステップ番号 %1）</translation>
+    </message>
+    <message>
+        <source>IMA ADPCM waves with %1 bits per sample are not supported</source>
+        <translation>サンプルあたり %1 ビットの IMA ADPCM ウェーブには対応していません</translation>
+    </message>
+    <message>
+        <source>the IMA ADPCM wave&apos;s block size (%1 bytes) does not fit its %2 channels</source>
+        <translation>IMA ADPCM ウェーブのブロックサイズ（%1 バイト）が %2 チャンネルに合いません</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>%1 is damaged: its sound cannot be decoded</source>
+        <translation>%1 は壊れています：音声をデコードできません</translation>
+    </message>
+    <message>
+        <source>%1 cannot be found</source>
+        <translation>%1 が見つかりません</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 を読み込めません</translation>
+    </message>
+    <message>
+        <source>%1 is no audio file of a kind that can be read (WAV, MP3, M4A, Ogg Vorbis, Opus or FLAC)</source>
+        <translation>%1 は読み込める種類の音声ファイルではありません（WAV、MP3、M4A、Ogg Vorbis、Opus、FLAC）</translation>
+    </message>
+    <message>
+        <source>%1 holds no sound</source>
+        <translation>%1 には音声がありません</translation>
+    </message>
+    <message>
+        <source>%1 holds sound of a kind that cannot be decoded (%2)</source>
+        <translation>%1 にはデコードできない種類の音声があります（%2）</translation>
+    </message>
+    <message>
+        <source>%1: the part from %2 s starts past the song&apos;s end (%3 s)</source>
+        <translation>%1：%2 秒からの部分は曲の終わり（%3 秒）より後から始まります</translation>
+    </message>
 </context>
 <context>
     <name>Tool</name>
@@ -4990,10 +5033,6 @@ You can go on working; save the greeting to keep it.</source>
         <translation>巻き戻してから連続再生したときの音を、44.1 kHz ステレオ WAV にする</translation>
     </message>
     <message>
-        <source>the project with the wave added to an object (from 0) at frame N; a recorded voice plays once</source>
-        <translation>フレーム N でオブジェクト (0 から数える) に WAV を追加したプロジェクト。録音した声は 1 回だけ再生される</translation>
-    </message>
-    <message>
         <source>what the MIDI reader finds in a file, or the player&apos;s result and why</source>
         <translation>MIDI の読み取りでファイルから見つかった内容、またはプレーヤーの結果とその理由</translation>
     </message>
@@ -5064,6 +5103,10 @@ You can go on working; save the greeting to keep it.</source>
     <message>
         <source>the project with a picture (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) as the background or as a new object, centred unless placed, in a frame if asked</source>
         <translation>画像 (PNG、JPEG、GIF、WebP、BMP、HEIC、AVIF) を背景または新しいオブジェクトとして加えたプロジェクト。位置を指定しなければ中央に置き、指定があれば枠に収めます</translation>
+    </message>
+    <message>
+        <source>the project with the sound added to an object (from 0) at frame N; a recorded voice plays once; a song (MP3, M4A, Ogg, Opus, FLAC, or a wave with the options) gives its part from S seconds, N long (to the end, at most 60), faded over F, compressed</source>
+        <translation>オブジェクト（0 から数える）のフレーム N にサウンドを加えたプロジェクト。録音した声は一度だけ再生。曲（MP3、M4A、Ogg、Opus、FLAC、またはオプション付きのウェーブ）は S 秒から N 秒の部分（既定は最後まで、最大 60）を F 秒のフェードで圧縮して加える</translation>
     </message>
 </context>
 <context>

@@ -4802,6 +4802,49 @@ Możesz pracować dalej; zapisz kartkę, aby ją zachować.</translation>
         <source>every object of the greeting already has a sound playing then</source>
         <translation>każdy obiekt kartki odtwarza już w tym czasie jakiś dźwięk</translation>
     </message>
+    <message>
+        <source>the IMA ADPCM wave&apos;s data is damaged (a step index of %1)</source>
+        <translation>dane pliku wave IMA ADPCM są uszkodzone (indeks kroku %1)</translation>
+    </message>
+    <message>
+        <source>IMA ADPCM waves with %1 bits per sample are not supported</source>
+        <translation>pliki wave IMA ADPCM z %1 bitami na próbkę nie są obsługiwane</translation>
+    </message>
+    <message>
+        <source>the IMA ADPCM wave&apos;s block size (%1 bytes) does not fit its %2 channels</source>
+        <translation>rozmiar bloku pliku wave IMA ADPCM (%1 bajtów) nie pasuje do jego %2 kanałów</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>%1 is damaged: its sound cannot be decoded</source>
+        <translation>%1 jest uszkodzony: jego dźwięku nie da się zdekodować</translation>
+    </message>
+    <message>
+        <source>%1 cannot be found</source>
+        <translation>nie znaleziono %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>nie można odczytać %1</translation>
+    </message>
+    <message>
+        <source>%1 is no audio file of a kind that can be read (WAV, MP3, M4A, Ogg Vorbis, Opus or FLAC)</source>
+        <translation>%1 nie jest plikiem audio odczytywanego rodzaju (WAV, MP3, M4A, Ogg Vorbis, Opus lub FLAC)</translation>
+    </message>
+    <message>
+        <source>%1 holds no sound</source>
+        <translation>%1 nie zawiera dźwięku</translation>
+    </message>
+    <message>
+        <source>%1 holds sound of a kind that cannot be decoded (%2)</source>
+        <translation>%1 zawiera dźwięk rodzaju, którego nie da się zdekodować (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the part from %2 s starts past the song&apos;s end (%3 s)</source>
+        <translation>%1: część od %2 s zaczyna się po końcu utworu (%3 s)</translation>
+    </message>
 </context>
 <context>
     <name>Tool</name>
@@ -4990,10 +5033,6 @@ Możesz pracować dalej; zapisz kartkę, aby ją zachować.</translation>
         <translation>jak brzmi ciągłe odtwarzanie od początku, jako WAV stereo 44,1 kHz</translation>
     </message>
     <message>
-        <source>the project with the wave added to an object (from 0) at frame N; a recorded voice plays once</source>
-        <translation>projekt z plikiem WAV dodanym do obiektu (licząc od 0) w klatce N; nagrany głos jest odtwarzany raz</translation>
-    </message>
-    <message>
         <source>what the MIDI reader finds in a file, or the player&apos;s result and why</source>
         <translation>co czytnik MIDI znajduje w pliku albo wynik odtwarzacza i jego przyczyna</translation>
     </message>
@@ -5064,6 +5103,10 @@ Możesz pracować dalej; zapisz kartkę, aby ją zachować.</translation>
     <message>
         <source>the project with a picture (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) as the background or as a new object, centred unless placed, in a frame if asked</source>
         <translation>projekt z obrazem (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) jako tłem lub nowym obiektem, wyśrodkowanym, jeśli nie umieszczono go inaczej, w ramce na życzenie</translation>
+    </message>
+    <message>
+        <source>the project with the sound added to an object (from 0) at frame N; a recorded voice plays once; a song (MP3, M4A, Ogg, Opus, FLAC, or a wave with the options) gives its part from S seconds, N long (to the end, at most 60), faded over F, compressed</source>
+        <translation>projekt z dźwiękiem dodanym do obiektu (od 0) w klatce N; nagrany głos odtwarza się raz; utwór (MP3, M4A, Ogg, Opus, FLAC lub wave z opcjami) daje swoją część od S sekund, długą na N (do końca, najwyżej 60), z wyciszeniem przez F, skompresowaną</translation>
     </message>
 </context>
 <context>

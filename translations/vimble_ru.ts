@@ -4802,6 +4802,49 @@ You can go on working; save the greeting to keep it.</source>
         <source>every object of the greeting already has a sound playing then</source>
         <translation>у каждого объекта открытки в это время уже звучит звук</translation>
     </message>
+    <message>
+        <source>the IMA ADPCM wave&apos;s data is damaged (a step index of %1)</source>
+        <translation>данные волнового файла IMA ADPCM повреждены (индекс шага %1)</translation>
+    </message>
+    <message>
+        <source>IMA ADPCM waves with %1 bits per sample are not supported</source>
+        <translation>волновые файлы IMA ADPCM с %1 битами на отсчёт не поддерживаются</translation>
+    </message>
+    <message>
+        <source>the IMA ADPCM wave&apos;s block size (%1 bytes) does not fit its %2 channels</source>
+        <translation>размер блока волнового файла IMA ADPCM (%1 байт) не подходит для его %2 каналов</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>%1 is damaged: its sound cannot be decoded</source>
+        <translation>%1 повреждён: его звук не удаётся декодировать</translation>
+    </message>
+    <message>
+        <source>%1 cannot be found</source>
+        <translation>%1 не найден</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 не удаётся прочитать</translation>
+    </message>
+    <message>
+        <source>%1 is no audio file of a kind that can be read (WAV, MP3, M4A, Ogg Vorbis, Opus or FLAC)</source>
+        <translation>%1 не является аудиофайлом читаемого вида (WAV, MP3, M4A, Ogg Vorbis, Opus или FLAC)</translation>
+    </message>
+    <message>
+        <source>%1 holds no sound</source>
+        <translation>%1 не содержит звука</translation>
+    </message>
+    <message>
+        <source>%1 holds sound of a kind that cannot be decoded (%2)</source>
+        <translation>%1 содержит звук вида, который не удаётся декодировать (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the part from %2 s starts past the song&apos;s end (%3 s)</source>
+        <translation>%1: часть с %2 с начинается после конца песни (%3 с)</translation>
+    </message>
 </context>
 <context>
     <name>Tool</name>
@@ -4990,10 +5033,6 @@ You can go on working; save the greeting to keep it.</source>
         <translation>как звучит непрерывное воспроизведение с начала, в виде WAV (стерео, 44,1 кГц)</translation>
     </message>
     <message>
-        <source>the project with the wave added to an object (from 0) at frame N; a recorded voice plays once</source>
-        <translation>проект с WAV-файлом, добавленным к объекту (нумерация с 0) на кадре N; записанный голос звучит один раз</translation>
-    </message>
-    <message>
         <source>what the MIDI reader finds in a file, or the player&apos;s result and why</source>
         <translation>что находит в файле модуль чтения MIDI, либо результат проигрывателя MIDI и его причина</translation>
     </message>
@@ -5064,6 +5103,10 @@ You can go on working; save the greeting to keep it.</source>
     <message>
         <source>the project with a picture (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) as the background or as a new object, centred unless placed, in a frame if asked</source>
         <translation>проект с изображением (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF) в качестве фона или нового объекта, по центру, если не указано место, в рамке по запросу</translation>
+    </message>
+    <message>
+        <source>the project with the sound added to an object (from 0) at frame N; a recorded voice plays once; a song (MP3, M4A, Ogg, Opus, FLAC, or a wave with the options) gives its part from S seconds, N long (to the end, at most 60), faded over F, compressed</source>
+        <translation>проект со звуком, добавленным к объекту (с 0) на кадре N; записанный голос звучит один раз; песня (MP3, M4A, Ogg, Opus, FLAC или wave с параметрами) даёт свою часть с S секунд длиной N (до конца, не более 60), с плавным нарастанием и затуханием за F, сжатую</translation>
     </message>
 </context>
 <context>

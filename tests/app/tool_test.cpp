@@ -585,6 +585,73 @@ TEST_F(ToolTest, add_sound_refuses_what_the_editor_refuses_and_writes_nothing)
 }
 
 // The left channel of a 44.1 kHz stereo wave the tool wrote (after its 44-byte header).
+std::vector<double> LeftChannel(const std::vector<uint8_t>& wave);
+
+// The left channel of a 44.1 kHz stereo wave the tool wrote (after its 44-byte header).
+std::vector<double> LeftChannel(const std::vector<uint8_t>& wave);
+
+TEST_F(ToolTest, add_sound_takes_the_part_of_a_song_asked_for_faded_and_compressed)
+{
+    // A silent greeting of moving objects: the soundtrack is the song alone.
+    ASSERT_TRUE(::SaveProject(*fixtures::MotionProject(m_dir), Path("quiet.kel")));
+    // 440 Hz for 2 s, then 880 Hz for 3 s, as an MP3 (ffmpeg: tools/setup.sh installs it).
+    const Result made = testcommand::Run(
+        "/usr/bin/ffmpeg -nostdin -v error -y -f lavfi -i sine=f=440:d=2:r=44100 -f lavfi -i "
+        "sine=f=880:d=3:r=44100 -filter_complex [0][1]concat=n=2:v=0:a=1 -c:a libmp3lame '"
+            + Path("tones.mp3") + "'",
+        Path("ffmpeg.err"));
+    ASSERT_EQ(made.status, 0) << made.err;
+    Result r = Run("add-sound " + Path("quiet.kel") + " " + Path("tones.mp3")
+        + " --frame 0 --from 2 --seconds 3 --fade 0.5 " + Path("song.kel"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, Path("song.kel") + "\n");
+    EXPECT_LE(Read("song.kel").size(), Read("quiet.kel").size() + 3 * 20000);
+
+    // The project carries three seconds of IMA ADPCM, named after the song.
+    auto movie = ReadProjectFile(Path("song.kel"));
+    ASSERT_NE(movie, nullptr);
+    const CSoundList* sounds = movie->GetFirstStage()->GetLayers()->GetAt(0)->m_pSounds.get();
+    ASSERT_TRUE(sounds != nullptr && sounds->GetCount() == 1);
+    const CSound& sound = *sounds->GetHead();
+    EXPECT_EQ(sound.GetName(), "tones.mp3");
+    EXPECT_EQ(sound.m_nEndFrame, -1);
+    std::vector<uint8_t> carried;
+    ASSERT_TRUE(platform::ReadWholeFile(sound.m_strPath, carried));
+    ASSERT_GT(carried.size(), 22u);
+    EXPECT_EQ(carried[20] | carried[21] << 8, 0x0011);
+    std::string error;
+    const auto pcm = platform::DecodeWave(carried, error);
+    ASSERT_NE(pcm, nullptr) << error;
+    EXPECT_EQ(pcm->Frames(), 3u * 44100);
+
+    // Heard from the start: the high tone at once after the fade-in, quiet at both ends.
+    r = Run("soundtrack " + Path("song.kel") + " --seconds 3 " + Path("song.wav"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<double> left = LeftChannel(Read("song.wav"));
+    ASSERT_EQ(left.size(), 3u * 44100);
+    EXPECT_NEAR(soundcheck::Pitch(left, 22050, 30870, 44100), 880, 15);
+    const double middle = soundcheck::Rms(left, 44100, 88200);
+    EXPECT_GT(middle, 1000);
+    EXPECT_LT(soundcheck::Rms(left, 0, 4410), middle / 4);
+    EXPECT_LT(soundcheck::Rms(left, left.size() - 4410, left.size()), middle / 4);
+
+    // What is no song is refused with its name, and nothing is written.
+    platform::WriteWholeFile(Path("words.mp3"), std::vector<uint8_t>(200, 'a'));
+    r = Run("add-sound " + Path("quiet.kel") + " " + Path("words.mp3") + " --frame 0 "
+        + Path("no.kel"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(Path("words.mp3") + " is no audio file"), std::string::npos) << r.err;
+    EXPECT_FALSE(platform::FileExists(Path("no.kel")));
+    for (const char* bad : { "--from -1", "--seconds x", "--fade", "--from 1e400" })
+        EXPECT_EQ(Run("add-sound " + Path("quiet.kel") + " " + Path("tones.mp3") + " --frame 0 "
+                      + bad + " " + Path("no.kel"))
+                      .status,
+            2)
+            << bad;
+}
+
+
+// The left channel of a 44.1 kHz stereo wave the tool wrote (after its 44-byte header).
 std::vector<double> LeftChannel(const std::vector<uint8_t>& wave)
 {
     return soundcheck::Channel(std::string(wave.begin(), wave.end()), 2, 0, 44);

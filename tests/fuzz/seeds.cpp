@@ -9,6 +9,7 @@
 #include "mail/bundle.h"
 #include "model/movie.h"
 #include "model/projectfile.h"
+#include "platform/adpcm.h"
 #include "platform/files.h"
 #include "platform/video.h"
 #include "tests/model/fixtures.h"
@@ -147,6 +148,15 @@ void Sounds()
     std::vector<int16_t> samples = content::WaveSamples("pop");
     samples.resize(std::min<size_t>(samples.size(), 800));
     Put("wave", "pop.wav", content::WaveFile(samples));
+    // The compressed waves songs are kept as, whole and as bare blocks (mono, 64-byte blocks,
+    // 200 frames counted).
+    const Bytes ima = platform::ImaAdpcmWaveFile(samples, 1, 22050);
+    Put("adpcm", "pop.wav", ima);
+    Bytes blocks { 0, 14, 200, 0, 0, 0 };
+    blocks.insert(blocks.end(), ima.begin() + 60, ima.begin() + std::min<size_t>(ima.size(), 252));
+    Put("adpcm", "blocks", blocks);
+    Put("song", "pop.wav", content::WaveFile(samples));
+    Put("song", "pop-ima.wav", platform::ImaAdpcmWaveFile(samples, 2, 11025));
 }
 
 void Mail(const std::string& work)

@@ -15,6 +15,8 @@
 #include "model/picture.h"
 #include "model/projectfile.h"
 #include "model/sound.h"
+#include "platform/adpcm.h"
+#include "platform/audiofile.h"
 #include "platform/dc.h"
 #include "platform/files.h"
 #include "platform/message.h"
@@ -322,6 +324,54 @@ void ReadWave(Input input)
     Mixer().StopWave();
 }
 
+void ReadImaWave(Input input)
+{
+    std::vector<uint8_t> file;
+    if (input.size() >= 4 && std::equal(input.begin(), input.begin() + 4, "RIFF")) {
+        file = Bytes(input);
+    } else if (input.size() >= 6) {
+        const int channels = 1 + input[0] % 2;
+        const int blockAlign = 4 * channels * (2 + input[1] % 255);
+        const uint32_t frames = uint32_t(input[2]) | uint32_t(input[3]) << 8
+            | uint32_t(input[4]) << 16 | uint32_t(input[5]) << 24;
+        file = platform::ImaAdpcmWaveFile({}, channels, 22050);
+        file.resize(60);
+        const auto put = [&](size_t at, uint32_t v, int bytes) {
+            for (int i = 0; i < bytes; ++i)
+                file[at + size_t(i)] = uint8_t(v >> (8 * i));
+        };
+        put(4, uint32_t(52 + input.size() - 6), 4);
+        put(32, uint32_t(blockAlign), 2);
+        put(38, uint32_t(platform::ImaSamplesPerBlock(blockAlign, channels)), 2);
+        put(48, frames, 4);
+        put(56, uint32_t(input.size() - 6), 4);
+        file.insert(file.end(), input.begin() + 6, input.end());
+    } else {
+        return;
+    }
+    std::string error;
+    std::shared_ptr<platform::CPcm> pcm = platform::DecodeWave(file, error);
+    if (!pcm)
+        return;
+    Mixer().PlayWave(pcm, false);
+    Mix(2);
+    Mixer().StopWave();
+}
+
+void ReadSong(Input input)
+{
+    CInputFile file(input, "fuzz.song");
+    platform::CSongPart part;
+    part.fFrom = input.empty() ? 0 : input[0] % 4;
+    part.fSeconds = 2;
+    part.fFade = 0.25;
+    std::vector<int16_t> samples;
+    std::string error;
+    platform::DecodeSongPart(file.Path(), part, samples, error);
+    std::vector<platform::CPeak> peaks;
+    platform::SongSummary(file.Path(), 40, peaks, error);
+}
+
 void ReadAddressBook(Input input)
 {
     CAddressList book;
@@ -398,6 +448,7 @@ std::span<const Target> Targets()
         {"bundle", ReadBundle},       {"smtp", ReadSmtpReplies},
         {"video", ReadVideo},
         {"picture", ReadPicture, PictureSeeds}, {"heif", ReadHeif, HeifSeeds},
+        {"adpcm", ReadImaWave},       {"song", ReadSong},
     };
     return targets;
 }

@@ -35,6 +35,11 @@ std::vector<std::vector<uint8_t>> HeifSeeds();
 void ReadMidi(Input input);
 // A wave file, as sounds are imported.
 void ReadWave(Input input);
+// An IMA ADPCM wave: a whole file (starting "RIFF"), or the blocks of one whose header is made
+// from the first bytes (channels, block size, frames counted).
+void ReadImaWave(Input input);
+// A song in any audio file: its first seconds decoded, faded, and its waveform summary.
+void ReadSong(Input input);
 // An address book ("book.dat").
 void ReadAddressBook(Input input);
 // A bundle, taken apart by its trailer the way the stand-alone player does.
