@@ -16,6 +16,7 @@
 #include "model/undo.h"
 #include "platform/types.h"
 
+#include <QImage>
 #include <QPoint>
 #include <QtGlobal>
 #include <QRect>
@@ -241,6 +242,25 @@ public:
     // or a full stage is reported and changes nothing. True when the project changed.
     bool PlaceLibraryItem(const class CHeaderObject& item, QPoint ptScreen, bool bCentred = false);
     // ---- end of library drops ----
+
+    // ---- What the desktop brings and takes (editpaste.cpp) ----
+    // A picture becomes a new topmost selected object, as an imported one: scaled down to fit
+    // inside the stage when larger, its middle at ptMiddle (stage pixels) and kept on the
+    // stage, named strName. One undoable step; false when it cannot be made (said).
+    bool PlacePicture(const QImage& picture, const std::string& strName, CPoint ptMiddle);
+    // The same for a picture file, read as Import image reads it (the reader says why not).
+    bool PlacePictureFile(const std::string& strPath, CPoint ptMiddle);
+    // A plain text object, in the text tool's last font and colour, its middle at ptMiddle.
+    bool PlaceText(const std::string& strText, CPoint ptMiddle);
+    // A song in an audio file (WAV, MP3, M4A, Ogg, Opus, FLAC...) becomes a wave sound of the
+    // object from the first frame, as much of it as the greeting lasts (a minute at most),
+    // kept compressed in the project. One step; refused with a message naming the file when
+    // it cannot be decoded or would play at the same time as another wave of the object.
+    bool AddSongToLayer(CLayer& layer, const std::string& strPath);
+    // The selected objects drawn alone as the still draws them, on a see-through picture of
+    // their bounds (stage pixels). Null with nothing selected.
+    QImage SelectionPicture() const;
+    // ---- end of the desktop ----
 
     bool CanUndo() const { return m_store.CanUndo(); }
     bool CanRedo() const { return m_store.CanRedo(); }

@@ -160,6 +160,7 @@ CEditorDialog::CEditorDialog(QWidget* parent)
 
     // A screen reader finds the stage's objects as children of the stage.
     MakeStageReadable(*this);
+    WatchDesktopClipboard();
     m_pToolTip = new CSkinToolTip(this);
     m_pToolTip->Activate(true);
     for (const WindowButton& def : kWindowButtons) {
@@ -352,7 +353,7 @@ bool CEditorDialog::IsCommandEnabled(int nId) const
     case ID_EDIT_DELETE:
         return IsEditing() && m_pEditing->SelectionCount() > 0;
     case ID_EDIT_PASTE:
-        return IsEditing() && m_pEditing->IsClipboardFilled();
+        return IsEditing() && CanPaste();
     case ID_EDIT_SELECTALL: {
         const CStage* stage = m_pDoc ? m_pDoc->GetMovie()->GetFirstStage() : nullptr;
         return IsEditing() && stage != nullptr && stage->GetLayers() != nullptr &&
@@ -465,13 +466,13 @@ void CEditorDialog::OnCommand(int nId)
         m_pEditing->Redo();
         break;
     case ID_EDIT_CUT:
-        m_pEditing->Cut();
+        CopyToClipboards(true);
         break;
     case ID_EDIT_COPY:
-        m_pEditing->Copy();
+        CopyToClipboards(false);
         break;
     case ID_EDIT_PASTE:
-        m_pEditing->Paste();
+        PasteFromClipboards();
         break;
     case ID_EDIT_DELETE:
         m_pEditing->Delete();
@@ -754,7 +755,7 @@ int CEditorDialog::GetStateCode() const
     const CStage* stage = m_pDoc->GetMovie() ? m_pDoc->GetMovie()->GetFirstStage() : nullptr;
     if (stage != nullptr && stage->GetLayers() != nullptr && stage->GetLayers()->GetCount() > 0)
         code = m_pEditing->SelectionCount() > 0 ? 12 : 11;
-    if (m_pEditing->IsClipboardFilled())
+    if (CanPaste())
         code += 21;
     if (m_pEditing->CanUndo())
         code += 3;

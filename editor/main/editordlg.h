@@ -17,6 +17,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QStringList>
 #include <QTimer>
 
 #include <array>
@@ -32,6 +33,9 @@ class CToolbox;
 class CMyBitmapButton;
 class CProjectDoc;
 class CSkinToolTip;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QKeyEvent;
 
 // File menu.
@@ -205,6 +209,18 @@ public:
     // player). Keys that a focused text field or button uses never reach the editor.
     int ShortcutCommand(const QKeyEvent& event) const;
     CDropDownMenu* GetObjectMenu() const { return m_pObjectMenu; }
+
+    // The desktop's clipboard (clipboardcommands.cpp). Paste takes the newer of the editor's
+    // own clipboard and the desktop's: its objects, or the desktop's picture (image data or
+    // picture files) or text, which lands in the middle of the stage. Copy and cut put the
+    // objects' picture on the desktop's clipboard as well.
+    bool CanPaste() const;
+    bool PasteFromClipboards();
+    void CopyToClipboards(bool bCut);
+    // Files dropped at a point of the window: a greeting (.kel) opens, asking first about the
+    // open one's changes; pictures become objects with their middle there; a song becomes a
+    // sound of the object under the point; others are named in a message.
+    void DropFiles(const QStringList& files, QPoint ptWindow);
     // A command of the object menu (its 1060 is the selected object's properties).
     void OnObjectMenuCommand(int nId);
     bool IsObjectMenuCommandEnabled(int nId) const;
@@ -306,6 +322,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -349,6 +368,10 @@ private:
     std::string StartFolder() const;
     bool IsEditing() const;
     void UpdateCursor();
+    // Drops are taken, and the desktop's clipboard is followed, from here on.
+    void WatchDesktopClipboard();
+    // The desktop's clipboard holds something pasteable that is newer than the editor's own.
+    bool DesktopClipboardIsNewer() const;
     void ImportImage();
     void ChooseBackgroundColor();
     // The library browser: opened on a page (or switched to it), closed, and its drops.
@@ -378,6 +401,11 @@ private:
     std::unique_ptr<CObjectEditor> m_pEditing;
     std::string m_strImportFolder; // where the last picture was imported from
     int m_nCursorShown = -1;
+    // The turns of the two clipboards: the one changed last has the higher one.
+    uint64_t m_nClipboardTurn = 0;
+    uint64_t m_nOwnTurn = 0;
+    uint64_t m_nDesktopTurn = 0;
+    mutable int m_nDesktopPaste = -1; // what paste takes from the desktop's; -1: not looked at
 
     // Pictures.
     QImage m_backdropNoProject; // "MAIN_WND" with the welcome picture in the stage view

@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QDir>
 #include <QLineEdit>
@@ -151,6 +153,9 @@ class CEditorWindowTest : public testing::Test {
 protected:
     void OpenEditor()
     {
+        // The desktop's clipboard is the test program's own: what an earlier test copied
+        // (the editor puts a copy's picture there) must not be there to paste.
+        QGuiApplication::clipboard()->clear();
         m_pLibrary = platform::CResourceLibrary::Load(std::string(built::kResourceDir) + "/ksredfr120.rcc");
         ASSERT_NE(m_pLibrary, nullptr);
         platform::SetResourceLibrary(m_pLibrary.get());
