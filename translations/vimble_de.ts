@@ -181,6 +181,22 @@
         <source>MP4 video</source>
         <translation>MP4-Video</translation>
     </message>
+    <message>
+        <source>Pasted picture</source>
+        <translation>Eingefügtes Bild</translation>
+    </message>
+    <message>
+        <source>%1 was not placed: open or start a greeting first, then drop the picture on its stage.</source>
+        <translation>%1 wurde nicht platziert: Öffnen oder beginnen Sie zuerst einen Gruß und ziehen Sie das Bild dann auf seine Bühne.</translation>
+    </message>
+    <message>
+        <source>%1 was not added: drop a song on the object that is to play it.</source>
+        <translation>%1 wurde nicht hinzugefügt: Ziehen Sie ein Lied auf das Objekt, das es spielen soll.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used here: only pictures (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF), songs (on an object) and greetings (.kel) can be dropped on the stage.</source>
+        <translation>%1 kann hier nicht verwendet werden: Nur Bilder (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF), Lieder (auf ein Objekt) und Grüße (.kel) können auf die Bühne gezogen werden.</translation>
+    </message>
 </context>
 <context>
     <name>CEmojiPicker</name>
@@ -1137,6 +1153,10 @@
     <message>
         <source>It would play at the same time as another sound of the object.</source>
         <translation>Er würde gleichzeitig mit einem anderen Klang des Objekts spielen.</translation>
+    </message>
+    <message>
+        <source>%1 was not given to the object: %2</source>
+        <translation>%1 wurde dem Objekt nicht gegeben: %2</translation>
     </message>
 </context>
 <context>

@@ -181,6 +181,22 @@
         <source>MP4 video</source>
         <translation>Vídeo MP4</translation>
     </message>
+    <message>
+        <source>Pasted picture</source>
+        <translation>Imagen pegada</translation>
+    </message>
+    <message>
+        <source>%1 was not placed: open or start a greeting first, then drop the picture on its stage.</source>
+        <translation>%1 no se colocó: abra o empiece primero una felicitación y suelte luego la imagen en su escenario.</translation>
+    </message>
+    <message>
+        <source>%1 was not added: drop a song on the object that is to play it.</source>
+        <translation>%1 no se añadió: suelte una canción sobre el objeto que debe tocarla.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used here: only pictures (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF), songs (on an object) and greetings (.kel) can be dropped on the stage.</source>
+        <translation>%1 no se puede usar aquí: solo se pueden soltar en el escenario imágenes (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF), canciones (sobre un objeto) y felicitaciones (.kel).</translation>
+    </message>
 </context>
 <context>
     <name>CEmojiPicker</name>
@@ -1137,6 +1153,10 @@
     <message>
         <source>It would play at the same time as another sound of the object.</source>
         <translation>Sonaría a la vez que otro sonido del objeto.</translation>
+    </message>
+    <message>
+        <source>%1 was not given to the object: %2</source>
+        <translation>%1 no se dio al objeto: %2</translation>
     </message>
 </context>
 <context>

@@ -181,6 +181,22 @@
         <source>MP4 video</source>
         <translation>Vidéo MP4</translation>
     </message>
+    <message>
+        <source>Pasted picture</source>
+        <translation>Image collée</translation>
+    </message>
+    <message>
+        <source>%1 was not placed: open or start a greeting first, then drop the picture on its stage.</source>
+        <translation>%1 n’a pas été placé : ouvrez ou commencez d’abord une carte, puis déposez l’image sur sa scène.</translation>
+    </message>
+    <message>
+        <source>%1 was not added: drop a song on the object that is to play it.</source>
+        <translation>%1 n’a pas été ajouté : déposez une chanson sur l’objet qui doit la jouer.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used here: only pictures (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF), songs (on an object) and greetings (.kel) can be dropped on the stage.</source>
+        <translation>%1 ne peut pas servir ici : seules les images (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF), les chansons (sur un objet) et les cartes (.kel) peuvent être déposées sur la scène.</translation>
+    </message>
 </context>
 <context>
     <name>CEmojiPicker</name>
@@ -1137,6 +1153,10 @@
     <message>
         <source>It would play at the same time as another sound of the object.</source>
         <translation>Il serait joué en même temps qu’un autre son de l’objet.</translation>
+    </message>
+    <message>
+        <source>%1 was not given to the object: %2</source>
+        <translation>%1 n’a pas été donné à l’objet : %2</translation>
     </message>
 </context>
 <context>

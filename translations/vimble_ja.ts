@@ -181,6 +181,22 @@
         <source>MP4 video</source>
         <translation>MP4 動画</translation>
     </message>
+    <message>
+        <source>Pasted picture</source>
+        <translation>貼り付けた画像</translation>
+    </message>
+    <message>
+        <source>%1 was not placed: open or start a greeting first, then drop the picture on its stage.</source>
+        <translation>%1 を配置できませんでした: 先にカードを開くか新しく始めてから、画像をそのステージにドロップしてください。</translation>
+    </message>
+    <message>
+        <source>%1 was not added: drop a song on the object that is to play it.</source>
+        <translation>%1 を追加できませんでした: 曲は、それを鳴らすオブジェクトの上にドロップしてください。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used here: only pictures (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF), songs (on an object) and greetings (.kel) can be dropped on the stage.</source>
+        <translation>%1 はここでは使えません: ステージにドロップできるのは画像 (PNG、JPEG、GIF、WebP、BMP、HEIC、AVIF)、曲 (オブジェクトの上に)、カード (.kel) だけです。</translation>
+    </message>
 </context>
 <context>
     <name>CEmojiPicker</name>
@@ -1137,6 +1153,10 @@
     <message>
         <source>It would play at the same time as another sound of the object.</source>
         <translation>オブジェクトのほかのサウンドと同時に再生されてしまいます。</translation>
+    </message>
+    <message>
+        <source>%1 was not given to the object: %2</source>
+        <translation>%1 をオブジェクトに付けられませんでした: %2</translation>
     </message>
 </context>
 <context>

@@ -181,6 +181,22 @@
         <source>MP4 video</source>
         <translation>Wideo MP4</translation>
     </message>
+    <message>
+        <source>Pasted picture</source>
+        <translation>Wklejony obraz</translation>
+    </message>
+    <message>
+        <source>%1 was not placed: open or start a greeting first, then drop the picture on its stage.</source>
+        <translation>Nie umieszczono %1: najpierw otwórz lub zacznij kartkę, a potem upuść obraz na jej scenie.</translation>
+    </message>
+    <message>
+        <source>%1 was not added: drop a song on the object that is to play it.</source>
+        <translation>Nie dodano %1: upuść piosenkę na obiekt, który ma ją odtwarzać.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used here: only pictures (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF), songs (on an object) and greetings (.kel) can be dropped on the stage.</source>
+        <translation>%1 nie może być tu użyty: na scenę można upuszczać tylko obrazy (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF), piosenki (na obiekt) i kartki (.kel).</translation>
+    </message>
 </context>
 <context>
     <name>CEmojiPicker</name>
@@ -1137,6 +1153,10 @@
     <message>
         <source>It would play at the same time as another sound of the object.</source>
         <translation>Byłby odtwarzany jednocześnie z innym dźwiękiem obiektu.</translation>
+    </message>
+    <message>
+        <source>%1 was not given to the object: %2</source>
+        <translation>Nie przypisano %1 do obiektu: %2</translation>
     </message>
 </context>
 <context>

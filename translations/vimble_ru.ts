@@ -181,6 +181,22 @@
         <source>MP4 video</source>
         <translation>Видео MP4</translation>
     </message>
+    <message>
+        <source>Pasted picture</source>
+        <translation>Вставленное изображение</translation>
+    </message>
+    <message>
+        <source>%1 was not placed: open or start a greeting first, then drop the picture on its stage.</source>
+        <translation>%1 не размещён: сначала откройте или начните открытку, затем перетащите изображение на её сцену.</translation>
+    </message>
+    <message>
+        <source>%1 was not added: drop a song on the object that is to play it.</source>
+        <translation>%1 не добавлен: перетащите песню на объект, который должен её играть.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used here: only pictures (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF), songs (on an object) and greetings (.kel) can be dropped on the stage.</source>
+        <translation>%1 здесь не подходит: на сцену можно перетаскивать только изображения (PNG, JPEG, GIF, WebP, BMP, HEIC, AVIF), песни (на объект) и открытки (.kel).</translation>
+    </message>
 </context>
 <context>
     <name>CEmojiPicker</name>
@@ -1137,6 +1153,10 @@
     <message>
         <source>It would play at the same time as another sound of the object.</source>
         <translation>Этот звук прозвучал бы одновременно с другим звуком объекта.</translation>
+    </message>
+    <message>
+        <source>%1 was not given to the object: %2</source>
+        <translation>%1 не передан объекту: %2</translation>
     </message>
 </context>
 <context>
