@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <filesystem>
 #include <thread>
 
 using platform::Fill;
@@ -71,7 +72,10 @@ keeping::RecoveryAbout CEditorDialog::AboutForKeeping() const
 {
     keeping::RecoveryAbout about;
     about.strName = GreetingName(m_strPath);
-    about.strOriginal = m_strPath;
+    // Absolute, whichever way it was named when it was opened: the copy outlives the folder the
+    // editor started in.
+    if (!m_strPath.empty())
+        about.strOriginal = std::filesystem::absolute(m_strPath).lexically_normal().string();
     about.nPid = getpid();
     return about;
 }
