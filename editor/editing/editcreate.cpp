@@ -214,8 +214,15 @@ bool CObjectEditor::ImportImage(const std::string& strPath)
     std::unique_ptr<CHBitmap> bitmap = ReadPictureBitmap(strPath);
     if (!bitmap)
         return false; // the reader has said why
-    CLayer* layer
-        = AddPictureObject(*stage, std::move(bitmap), {0, 0}, platform::FileNameOf(strPath));
+    return AddSelectedPicture(std::move(bitmap), {0, 0}, platform::FileNameOf(strPath));
+}
+
+bool CObjectEditor::AddSelectedPicture(std::unique_ptr<CHBitmap> bitmap, CPoint ptAt,
+                                       const std::string& strName)
+{
+    CStage* stage = Stage();
+    CLayer* layer = stage != nullptr ? AddPictureObject(*stage, std::move(bitmap), ptAt, strName)
+                                     : nullptr;
     if (layer == nullptr)
         return false;
     RecordAdded({ layer });

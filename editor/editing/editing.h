@@ -278,6 +278,10 @@ public:
     void PaintOverlay(QPainter& painter) const;
 
 private:
+    // Adds the picture as a new object with its top-left corner at ptAt, selected, as one undo
+    // step; false when it could not be added.
+    bool AddSelectedPicture(std::unique_ptr<class CHBitmap> bitmap, CPoint ptAt,
+                            const std::string& strName);
     enum Drag { dragNone, dragPending, dragMove, dragResize, dragShape };
     struct CMark {
         QRect rc; // screen rectangle

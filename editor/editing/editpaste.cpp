@@ -72,14 +72,7 @@ bool CObjectEditor::PlacePicture(const QImage& picture, const std::string& strNa
     if (!bitmap)
         return false; // said
     const CPoint at = CornerForMiddle(ptMiddle, { bitmap->GetWidth(), bitmap->GetHeight() });
-    CLayer* layer = AddPictureObject(*stage, std::move(bitmap), at, strName);
-    if (layer == nullptr)
-        return false;
-    RecordAdded({ layer });
-    ClearSelection();
-    Select(layer);
-    Changed(true);
-    return true;
+    return AddSelectedPicture(std::move(bitmap), at, strName);
 }
 
 bool CObjectEditor::PlacePictureFile(const std::string& strPath, CPoint ptMiddle)
@@ -92,14 +85,7 @@ bool CObjectEditor::PlacePictureFile(const std::string& strPath, CPoint ptMiddle
     if (!bitmap)
         return false; // the reader has said why
     const CPoint at = CornerForMiddle(ptMiddle, { bitmap->GetWidth(), bitmap->GetHeight() });
-    CLayer* layer = AddPictureObject(*stage, std::move(bitmap), at, platform::FileNameOf(strPath));
-    if (layer == nullptr)
-        return false;
-    RecordAdded({ layer });
-    ClearSelection();
-    Select(layer);
-    Changed(true);
-    return true;
+    return AddSelectedPicture(std::move(bitmap), at, platform::FileNameOf(strPath));
 }
 
 bool CObjectEditor::PlaceText(const std::string& strText, CPoint ptMiddle)
