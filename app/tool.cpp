@@ -1,6 +1,8 @@
 // What the verbs of vimble-tool share.
 #include "app/tool.h"
 
+#include "model/movie.h"
+#include "model/projectfile.h"
 #include "platform/files.h"
 #include "platform/language.h"
 #include "platform/text.h"
@@ -17,6 +19,15 @@
 
 using platform::Fill;
 using platform::Tr;
+
+std::unique_ptr<CAbstractMovie> ReadProjectOrSay(const std::string& path)
+{
+    CFailureLine failure(path);
+    std::unique_ptr<CAbstractMovie> movie = ReadProjectFile(path);
+    if (!movie)
+        failure.Fail();
+    return movie;
+}
 
 int CFailureLine::Fail()
 {

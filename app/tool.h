@@ -55,6 +55,10 @@ private:
     std::string m_strFile;
 };
 
+// The movie of the project at path, read from its bytes alone (nothing is made beside it, and it
+// is never written); null after its failure line went to standard error.
+std::unique_ptr<class CAbstractMovie> ReadProjectOrSay(const std::string& path);
+
 // "A-B" (first <= last) or "N" (one frame), none negative.
 bool ParseRange(const std::string& text, int& first, int& last);
 // "WxH", each from 1 to its largest.

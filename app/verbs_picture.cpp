@@ -110,14 +110,10 @@ int CmdAddPicture(const std::vector<std::string>& args)
     const std::string& picture = files[1];
     const std::string& out = files[2];
 
-    std::unique_ptr<CAbstractMovie> movie;
-    {
-        // Read from its bytes: the project itself is never written unless it is also OUT.
-        CFailureLine failure(in);
-        movie = ReadProjectFile(in);
-        if (!movie)
-            return failure.Fail();
-    }
+    // Read from its bytes: the project itself is never written unless it is also OUT.
+    std::unique_ptr<CAbstractMovie> movie = ReadProjectOrSay(in);
+    if (!movie)
+        return 1;
     CStage* stage = movie->GetFirstStage();
     if (stage == nullptr) {
         PrintLine(Fill(Tr("Tool", "%1: the project has no stage"), {in}));

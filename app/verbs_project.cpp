@@ -46,15 +46,10 @@ int CmdResave(const std::vector<std::string>& args)
         return -1;
     const std::string& in = args[0];
     const std::string& out = args[1];
-    std::unique_ptr<CAbstractMovie> movie;
-    {
-        // Read from its bytes: nothing is made beside it, and it is written only when it is
-        // also the file saved.
-        CFailureLine failure(in);
-        movie = ReadProjectFile(in);
-        if (!movie)
-            return failure.Fail();
-    }
+    // Read from its bytes: the project itself is never written unless it is also OUT.
+    std::unique_ptr<CAbstractMovie> movie = ReadProjectOrSay(in);
+    if (!movie)
+        return 1;
     CFailureLine failure(out);
     return SaveProject(*movie, out) ? 0 : failure.Fail();
 }
@@ -190,13 +185,10 @@ int CmdText(const std::vector<std::string>& args)
         PrintFileLine(in, Tr("Tool", "the text is not UTF-8"));
         return 1;
     }
-    std::unique_ptr<CAbstractMovie> movie;
-    {
-        CFailureLine failure(in);
-        movie = ReadProjectFile(in);
-        if (!movie)
-            return failure.Fail();
-    }
+    // Read from its bytes: the project itself is never written unless it is also OUT.
+    std::unique_ptr<CAbstractMovie> movie = ReadProjectOrSay(in);
+    if (!movie)
+        return 1;
     CStage* stage = movie->GetFirstStage();
     CLayerList* layers = stage != nullptr ? stage->GetLayers() : nullptr;
     const int count = layers != nullptr ? layers->GetCount() : 0;

@@ -221,14 +221,10 @@ int CmdAddSound(const std::vector<std::string>& args)
     const std::string& wave = files[1];
     const std::string& out = files[2];
 
-    std::unique_ptr<CAbstractMovie> movie;
-    {
-        // Read from its bytes: the project itself is never written unless it is also OUT.
-        CFailureLine failure(in);
-        movie = ReadProjectFile(in);
-        if (!movie)
-            return failure.Fail();
-    }
+    // Read from its bytes: the project itself is never written unless it is also OUT.
+    std::unique_ptr<CAbstractMovie> movie = ReadProjectOrSay(in);
+    if (!movie)
+        return 1;
     std::string reason;
     const bool bAdded = bCut || !EndsWithWav(wave)
         ? AddSongSound(*movie, wave, cut, frame, object, reason)
